@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "format/displaylocale.h"
+#include "quiz/quizstate.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace quiz {
+
+// What happens to one character typed into the answer box.
+enum class KeyAction { Pass, Discard, Judge };
+
+inline constexpr char16_t enterKey = 13;
+inline constexpr char16_t backspaceKey = 8;
+
+// Digits, the comma and backspace pass; Enter judges; the rest is discarded.
+KeyAction classifyKey(char16_t code);
+
+// Reads a non-negative number written with digits and at most one decimal
+// separator ("12,5", "12,", ",5", "007"); nothing for any other text.
+std::optional<float> readNumber(const QString &text, QChar decimalSeparator);
+
+inline const QString rightMessage = QStringLiteral("Esatto. Sei in gamba!!!");
+inline const QString wrongMessagePrefix = QStringLiteral("Sbagliato!! ");
+inline const QString notANumberMessage = QStringLiteral("Scrivi un numero, per esempio 12,5");
+
+// The outcome of one Enter in the answer box. Labels whose text is absent
+// are left as they are.
+struct Verdict
+{
+    QString boxText; // "0" when the box was empty, else what it held
+    QString message;
+    bool counted = false; // false when the text is not a number
+    std::optional<QString> rightScore;
+    std::optional<QString> wrongScore;
+    std::optional<QString> totalScore;
+};
+
+// Judges the box text against the expected value and counts the answer.
+Verdict judgeAnswer(QuizState &state, const QString &boxText,
+                    const format::DisplayLocale &locale);
+
+} // namespace quiz

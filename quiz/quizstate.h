@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QTime>
+
+#include <variant>
+
+namespace quiz {
+
+// The alarm time holds either a time of day or a text.
+using AlarmValue = std::variant<QString, QTime>;
+
+// A text alarm time is never reached: the current time counts as less than
+// any text, and the text is not read as a time.
+bool isAtOrAfter(QTime now, const AlarmValue &alarm);
+bool isBefore(QTime now, const AlarmValue &alarm);
+
+// The window-level variables of the quiz. One set lives as long as the window
+// object; reloading the window resets only the counters and the alarm time.
+struct QuizState
+{
+    // 32-bit so that a long game never overflows the score.
+    qint32 RightCount = 0;
+    qint32 WrongCount = 0;
+    AlarmValue AlarmTime;
+
+    qint16 ReseedValue = 0;
+    qint16 HiddenPick = 0;
+    qint16 Multiplier = 0;
+    qint16 ShapeRoll = 0;
+    double ProjBH = 0;
+    double ProjHC = 0;
+    double HeightAH = 0;
+    float ExpectedValue = 0;
+    float TypedValue = 0;
+};
+
+} // namespace quiz

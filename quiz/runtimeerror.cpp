@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quiz/runtimeerror.h"
+
+namespace quiz {
+
+RuntimeError::RuntimeError(Kind kind) : m_kind(kind), m_what(description().toStdString()) {}
+
+QString RuntimeError::description() const
+{
+    switch (m_kind) {
+    case Kind::Overflow:
+        return QStringLiteral("Overflow");
+    case Kind::FloatingPoint:
+        return QStringLiteral("Errore di calcolo in virgola mobile");
+    case Kind::Conversion:
+        return QStringLiteral("Tipo non corrispondente");
+    }
+    return QString();
+}
+
+} // namespace quiz

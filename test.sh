@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/common.sh
+
+install_missing
+build
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
