@@ -12,8 +12,7 @@ namespace {
 
 constexpr int rounds = 200000;
 
-template <typename Work>
-double perSecond(Work work)
+template <typename Work> double perSecond(Work work)
 {
     QElapsedTimer timer;
     timer.start();
@@ -48,9 +47,8 @@ int main()
         random.reseed(i % 6);
         sink = random.next();
     });
-    const double problems = perSecond([&](int) {
-        sink = quiz::generateProblem(state, random, clock, locale).expectedValue;
-    });
+    const double problems = perSecond(
+        [&](int) { sink = quiz::generateProblem(state, random, clock, locale).expectedValue; });
     report("problems generated", problems, "baseline: reseeds and draws only", draws);
 
     // Baseline: Qt's own reading of the same texts, without the verdict.

@@ -30,17 +30,18 @@ std::optional<QTime> readTime(const QString &text, const DisplayLocale &locale)
 {
     const QString separator = QRegularExpression::escape(locale.timeSeparator);
     const QRegularExpression form(
-        QStringLiteral("^\\s*(\\d{1,2})%1(\\d{1,2})(?:%1(\\d{1,2}))?\\s*(\\S*)\\s*$").arg(separator));
+        QStringLiteral("^\\s*(\\d{1,2})%1(\\d{1,2})(?:%1(\\d{1,2}))?\\s*(\\S*)\\s*$")
+            .arg(separator));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
         return std::nullopt;
 
     int hour = match.captured(1).toInt();
     const QString designator = match.captured(4);
-    const bool am = !designator.isEmpty() &&
-                    designator.compare(locale.amDesignator, Qt::CaseInsensitive) == 0;
-    const bool pm = !designator.isEmpty() &&
-                    designator.compare(locale.pmDesignator, Qt::CaseInsensitive) == 0;
+    const bool am =
+        !designator.isEmpty() && designator.compare(locale.amDesignator, Qt::CaseInsensitive) == 0;
+    const bool pm =
+        !designator.isEmpty() && designator.compare(locale.pmDesignator, Qt::CaseInsensitive) == 0;
     if (!designator.isEmpty() && !am && !pm)
         return std::nullopt;
     if (am || pm) {

@@ -52,8 +52,7 @@ std::optional<float> readNumber(const QString &text, QChar decimalSeparator)
     return value;
 }
 
-Verdict judgeAnswer(QuizState &state, const QString &boxText,
-                    const format::DisplayLocale &locale)
+Verdict judgeAnswer(QuizState &state, const QString &boxText, const format::DisplayLocale &locale)
 {
     Verdict verdict;
     verdict.boxText = boxText.isEmpty() ? QStringLiteral("0") : boxText;
@@ -71,7 +70,8 @@ Verdict judgeAnswer(QuizState &state, const QString &boxText,
     } else {
         state.WrongCount = checked::add(state.WrongCount, qint32(1));
         verdict.message = wrongMessagePrefix + expectedText(state.ExpectedValue, locale);
-        verdict.wrongScore = format::formatNumber(state.WrongCount, format::pattern::wrongCount, locale);
+        verdict.wrongScore =
+            format::formatNumber(state.WrongCount, format::pattern::wrongCount, locale);
     }
     verdict.rightScore = format::formatNumber(state.RightCount, format::pattern::count, locale);
     const qint64 total = qint64(state.RightCount) + state.WrongCount;

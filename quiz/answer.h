@@ -40,7 +40,6 @@ struct Verdict
 };
 
 // Judges the box text against the expected value and counts the answer.
-Verdict judgeAnswer(QuizState &state, const QString &boxText,
-                    const format::DisplayLocale &locale);
+Verdict judgeAnswer(QuizState &state, const QString &boxText, const format::DisplayLocale &locale);
 
 } // namespace quiz

@@ -9,8 +9,7 @@
 namespace quiz::checked {
 namespace {
 
-template <typename Int>
-Int narrowed(qint64 value)
+template <typename Int> Int narrowed(qint64 value)
 {
     if (value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max())
         throw RuntimeError(RuntimeError::Kind::Overflow);
@@ -19,10 +18,22 @@ Int narrowed(qint64 value)
 
 } // namespace
 
-qint16 add(qint16 a, qint16 b) { return narrowed<qint16>(qint64(a) + b); }
-qint16 subtract(qint16 a, qint16 b) { return narrowed<qint16>(qint64(a) - b); }
-qint16 multiply(qint16 a, qint16 b) { return narrowed<qint16>(qint64(a) * b); }
-qint32 add(qint32 a, qint32 b) { return narrowed<qint32>(qint64(a) + b); }
+qint16 add(qint16 a, qint16 b)
+{
+    return narrowed<qint16>(qint64(a) + b);
+}
+qint16 subtract(qint16 a, qint16 b)
+{
+    return narrowed<qint16>(qint64(a) - b);
+}
+qint16 multiply(qint16 a, qint16 b)
+{
+    return narrowed<qint16>(qint64(a) * b);
+}
+qint32 add(qint32 a, qint32 b)
+{
+    return narrowed<qint32>(qint64(a) + b);
+}
 
 qint16 toInt16(double value)
 {

@@ -8,7 +8,13 @@ float Clock::secondsSinceMidnight() const
     return float(timeOfDay().msecsSinceStartOfDay()) / 1000.0f;
 }
 
-QTime SystemClock::timeOfDay() const { return QTime::currentTime(); }
-QDate SystemClock::date() const { return QDate::currentDate(); }
+QTime SystemClock::timeOfDay() const
+{
+    return QTime::currentTime();
+}
+QDate SystemClock::date() const
+{
+    return QDate::currentDate();
+}
 
 } // namespace quiz

@@ -39,11 +39,11 @@ Triangle makeTriangle(qint16 GenM, qint16 n);
 // What the window shows for one problem.
 struct Problem
 {
-    std::array<QString, lengthCount> texts;   // indexed by Length
-    std::array<bool, lengthCount> visible{};  // exactly the two given lengths
+    std::array<QString, lengthCount> texts;  // indexed by Length
+    std::array<bool, lengthCount> visible{}; // exactly the two given lengths
     std::array<bool, unitLabelCount> unitVisible{};
-    QString caption;                          // names the hidden quantity
-    quint32 captionColour = 0;                // 0xBBGGRR
+    QString caption;           // names the hidden quantity
+    quint32 captionColour = 0; // 0xBBGGRR
     float expectedValue = 0;
 
     QString text(Length which) const { return texts[size_t(which)]; }

@@ -3,7 +3,9 @@
 
 namespace quiz {
 
-RuntimeError::RuntimeError(Kind kind) : m_kind(kind), m_what(description().toStdString()) {}
+RuntimeError::RuntimeError(Kind kind) : m_kind(kind), m_what(description().toStdString())
+{
+}
 
 QString RuntimeError::description() const
 {

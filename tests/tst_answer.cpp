@@ -98,15 +98,15 @@ void TestAnswer::judges_data()
     QTest::newRow("1,96 is right") << 1.96f << "1,96" << true << "Esatto. Sei in gamba!!!";
     QTest::newRow("01,960 is right") << 1.96f << "01,960" << true << "Esatto. Sei in gamba!!!";
     QTest::newRow("1,95 is wrong") << 1.96f << "1,95" << false << "Sbagliato!! 1,96";
-    QTest::newRow("no rounding to two decimals") << 1.96f << "1,9600001" << false
-                                                 << "Sbagliato!! 1,96";
+    QTest::newRow("no rounding to two decimals")
+        << 1.96f << "1,9600001" << false << "Sbagliato!! 1,96";
     QTest::newRow("whole expected has no comma") << 25.0f << "24" << false << "Sbagliato!! 25";
     QTest::newRow("25, is right") << 25.0f << "25," << true << "Esatto. Sei in gamba!!!";
     QTest::newRow("345,6 expected") << 345.6f << "345" << false << "Sbagliato!! 345,6";
     QTest::newRow("altitude 2,4") << float(2.4000000000000004) << "2,4" << true
                                   << "Esatto. Sei in gamba!!!";
-    QTest::newRow("altitude 16,8") << float(16.799999999999997) << "16,8" << true
-                                   << "Esatto. Sei in gamba!!!";
+    QTest::newRow("altitude 16,8")
+        << float(16.799999999999997) << "16,8" << true << "Esatto. Sei in gamba!!!";
 }
 
 void TestAnswer::judges()

@@ -51,9 +51,11 @@ PickRow pickRow(int pick)
     case 1:
         return {Length::HeightAH, {Length::ProjBH, Length::ProjHC}, "Altezza AH", 0x00FF00, true};
     case 2:
-        return {Length::ProjHC, {Length::ProjBH, Length::HeightAH}, "Proiezione HC", 0xFF00FF, true};
+        return {
+            Length::ProjHC, {Length::ProjBH, Length::HeightAH}, "Proiezione HC", 0xFF00FF, true};
     case 3:
-        return {Length::ProjBH, {Length::ProjHC, Length::HeightAH}, "Proiezione BH", 0xFF0000, false};
+        return {
+            Length::ProjBH, {Length::ProjHC, Length::HeightAH}, "Proiezione BH", 0xFF0000, false};
     case 4:
         return {Length::ProjBH, {Length::LegAB, Length::HypBC}, "Proiezione BH", 0xFF0000, false};
     case 5:
@@ -109,8 +111,8 @@ void TestProblem::everyTriangleAndPick()
     QFETCH(int, n);
     QFETCH(int, pick);
     const DisplayLocale italian = DisplayLocale::italian();
-    const auto problem = quiz::makeProblem(quiz::makeTriangle(qint16(m), qint16(n)), qint16(pick),
-                                           italian);
+    const auto problem =
+        quiz::makeProblem(quiz::makeTriangle(qint16(m), qint16(n)), qint16(pick), italian);
 
     const auto exact = exactHundredths(m, n);
     for (int i = 0; i < quiz::lengthCount; ++i)
@@ -140,8 +142,7 @@ void TestProblem::drawsChooseTriangleAndPick_data()
     QTest::newRow("last u of roll 2 is still m=7") << 0.1333f << 2 << 2 << 1 << "50";
     QTest::newRow("roll 3 is the 3-4-5 family") << 0.1334f << 3 << 3 << 1 << "15";
     QTest::newRow("u=0.5") << 0.5f << 8 << 8 << 4 << "40";
-    QTest::newRow("largest u: n=15, pick 6")
-        << std::nextafter(1.0f, 0.0f) << 15 << 15 << 6 << "75";
+    QTest::newRow("largest u: n=15, pick 6") << std::nextafter(1.0f, 0.0f) << 15 << 15 << 6 << "75";
 }
 
 void TestProblem::drawsChooseTriangleAndPick()

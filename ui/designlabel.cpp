@@ -43,7 +43,10 @@ void DesignLabel::setTextColour(const QColor &colour)
     setPalette(palette);
 }
 
-QColor DesignLabel::textColour() const { return palette().color(QPalette::WindowText); }
+QColor DesignLabel::textColour() const
+{
+    return palette().color(QPalette::WindowText);
+}
 
 void DesignLabel::setSingleBorder()
 {

@@ -50,8 +50,8 @@ void PictureButton::paintEvent(QPaintEvent *)
     painter.drawPixmap(QPoint((width() - pictureSize.width()) / 2, top) + offset, picture);
 
     const QRect captionRect(0, top + pictureSize.height(), width(), captionHeight);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(captionRect.translated(offset), Qt::AlignCenter | Qt::TextShowMnemonic,
                      text());
 }

@@ -13,8 +13,7 @@ class PictureButton : public QPushButton
     Q_OBJECT
 
 public:
-    PictureButton(const QString &name, const QString &caption, const QColor &face,
-                  QWidget *parent);
+    PictureButton(const QString &name, const QString &caption, const QColor &face, QWidget *parent);
 
     void setPictures(const QPixmap &normal, const QPixmap &pressed, const QPixmap &disabled);
     // The picture the button shows now.

@@ -31,7 +31,10 @@ QString findProgram(const QStringList &candidates)
     return QString();
 }
 
-void DesktopPlatform::beep() { QApplication::beep(); }
+void DesktopPlatform::beep()
+{
+    QApplication::beep();
+}
 
 bool DesktopPlatform::startCalculator()
 {

@@ -114,8 +114,7 @@ QRect pixels(const QRect &twipsRect)
 
 } // namespace
 
-Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platform,
-               QWidget *parent)
+Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platform, QWidget *parent)
     : QMainWindow(parent), m_clock(clock), m_random(random), m_platform(platform)
 {
     setObjectName(QStringLiteral("Tavola"));
@@ -136,7 +135,8 @@ void Tavola::load()
     buildStatusBar();
     setWindowTitle(designedCaption);
     if (!isVisible())
-        resize(designedClientSize.width(), designedClientSize.height() + menuBar()->sizeHint().height());
+        resize(designedClientSize.width(),
+               designedClientSize.height() + menuBar()->sizeHint().height());
     bindEvents();
     m_controls.Timer1->start();
     dispatch([this] { Form_Load(); });
@@ -194,7 +194,8 @@ void Tavola::buildScoreArea()
     QWidget *sheet = m_controls.sheet;
     const auto heading = [sheet](const char *name, const QRect &rect, const char *caption,
                                  const QColor &colour) {
-        auto *label = new DesignLabel(QString::fromLatin1(name), rect, DesignLabel::SizeToText, sheet);
+        auto *label =
+            new DesignLabel(QString::fromLatin1(name), rect, DesignLabel::SizeToText, sheet);
         label->setFont(sansSerif(18, false));
         label->setTextColour(colour);
         label->setSingleBorder();
@@ -202,7 +203,8 @@ void Tavola::buildScoreArea()
         return label;
     };
     const auto counter = [sheet](const char *name, const QRect &rect, const QColor &colour) {
-        auto *label = new DesignLabel(QString::fromLatin1(name), rect, DesignLabel::SizeToText, sheet);
+        auto *label =
+            new DesignLabel(QString::fromLatin1(name), rect, DesignLabel::SizeToText, sheet);
         label->setFont(designFont(QStringLiteral("Times New Roman"), 36, true));
         label->setAlignment(Qt::AlignCenter);
         label->setSingleBorder();
@@ -212,7 +214,8 @@ void Tavola::buildScoreArea()
         return label;
     };
 
-    heading("Label6", twips::rect(480, 6360, 2565, 495), "Risposte esatte", QColor(0x00, 0xC0, 0x00))
+    heading("Label6", twips::rect(480, 6360, 2565, 495), "Risposte esatte",
+            QColor(0x00, 0xC0, 0x00))
         ->setAlignment(Qt::AlignCenter);
     m_controls.lblScore = counter("lblScore", twips::rect(1080, 7200, 555, 885), QColor());
     m_controls.lblScore->setToolTip(
@@ -231,8 +234,9 @@ void Tavola::buildClock()
     stopwatch->setPixmap(artwork(QStringLiteral("stopwatch.ico"), 32));
     stopwatch->setToolTip(QStringLiteral("Clicca sotto di me per impostare il Timer"));
 
-    m_controls.lblTime = new DesignLabel(QStringLiteral("lblTime"), twips::rect(8520, 1560, 1170, 300),
-                                         DesignLabel::SizeToText, m_controls.sheet);
+    m_controls.lblTime =
+        new DesignLabel(QStringLiteral("lblTime"), twips::rect(8520, 1560, 1170, 300),
+                        DesignLabel::SizeToText, m_controls.sheet);
     m_controls.lblTime->setFont(sansSerif(12));
     m_controls.lblTime->setToolTip(QStringLiteral("Clicca sotto di me per attivare il Timer"));
 
@@ -244,9 +248,9 @@ void Tavola::buildClock()
 void Tavola::buildTopRow()
 {
     QWidget *sheet = m_controls.sheet;
-    m_controls.lblMessage = new DesignLabel(QStringLiteral("lblMessage"),
-                                            twips::rect(360, 720, 6615, 615),
-                                            DesignLabel::FitText, sheet);
+    m_controls.lblMessage =
+        new DesignLabel(QStringLiteral("lblMessage"), twips::rect(360, 720, 6615, 615),
+                        DesignLabel::FitText, sheet);
     m_controls.lblMessage->setDesignFont(
         designFont(QStringLiteral("MS Sans Serif"), 24, true, true));
     m_controls.lblMessage->setTextColour(QColor(0xFF, 0x00, 0xFF));
@@ -277,8 +281,9 @@ void Tavola::buildTopRow()
 void Tavola::buildFigure()
 {
     QWidget *sheet = m_controls.sheet;
-    auto *cover = new RectItem(QStringLiteral("Shape5"), QRectF(twips::rect(1680, 1320, 6615, 4815)),
-                               sheetColour, RectItem::Solid, 1, sheet);
+    auto *cover =
+        new RectItem(QStringLiteral("Shape5"), QRectF(twips::rect(1680, 1320, 6615, 4815)),
+                     sheetColour, RectItem::Solid, 1, sheet);
     cover->lower(); // nothing but the two unit labels lies behind it
     m_controls.Label2[0]->lower();
     m_controls.Label2[2]->lower();
@@ -360,8 +365,8 @@ void Tavola::buildButtons()
     answer->setToolTip(QStringLiteral("Inserisci il risultato e  premi il tasto  Invio"));
     // Typed characters go through the answer filter; this refuses pasted text
     // that holds anything else.
-    answer->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9,]*")), answer));
+    answer->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), answer));
     m_controls.txtAnswer = answer;
 }
 
@@ -402,8 +407,8 @@ void Tavola::buildStatusBar()
         const char *text;
         int width;
     };
-    const std::array<Panel, 4> panels{{{"Solvetra", 4910}, {"Solvetra", 4800}, {"Record di", 1590},
-                                       {"", 1440}}};
+    const std::array<Panel, 4> panels{
+        {{"Solvetra", 4910}, {"Solvetra", 4800}, {"Record di", 1590}, {"", 1440}}};
     for (size_t i = 0; i < panels.size(); ++i) {
         auto *panel = new QLabel(QString::fromUtf8(panels[i].text), bar);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
@@ -423,14 +428,18 @@ void Tavola::buildStatusBar()
 void Tavola::bindEvents()
 {
     const Controls &c = m_controls;
-    connect(c.cmdNext, &QPushButton::clicked, this, [this] { dispatch([this] { cmdNext_Click(); }); });
-    connect(c.cmdExit, &QPushButton::clicked, this, [this] { dispatch([this] { cmdExit_Click(); }); });
+    connect(c.cmdNext, &QPushButton::clicked, this,
+            [this] { dispatch([this] { cmdNext_Click(); }); });
+    connect(c.cmdExit, &QPushButton::clicked, this,
+            [this] { dispatch([this] { cmdExit_Click(); }); });
     connect(c.Timer1, &QTimer::timeout, this, [this] { dispatch([this] { Timer1_Timer(); }); });
     const auto action = [this](const char *name) {
         return menuBar()->findChild<QAction *>(QString::fromLatin1(name));
     };
-    connect(action("calc"), &QAction::triggered, this, [this] { dispatch([this] { calc_Click(); }); });
-    connect(action("new"), &QAction::triggered, this, [this] { dispatch([this] { new_Click(); }); });
+    connect(action("calc"), &QAction::triggered, this,
+            [this] { dispatch([this] { calc_Click(); }); });
+    connect(action("new"), &QAction::triggered, this,
+            [this] { dispatch([this] { new_Click(); }); });
     c.txtAnswer->installEventFilter(this);
 }
 
@@ -476,8 +485,7 @@ void Tavola::changeEvent(QEvent *event)
         dispatch([this] { Form_Resize(); });
 }
 
-template <typename Handler>
-void Tavola::dispatch(Handler handler)
+template <typename Handler> void Tavola::dispatch(Handler handler)
 {
     try {
         handler();
@@ -508,7 +516,10 @@ void Tavola::Form_Load()
     m_state.AlarmTime = QString();
 }
 
-void Tavola::Form_Activate() { dispatch([this] { cmdNext_Click(); }); }
+void Tavola::Form_Activate()
+{
+    dispatch([this] { cmdNext_Click(); });
+}
 
 void Tavola::Form_Resize()
 {
@@ -560,7 +571,8 @@ void Tavola::txtAnswer_KeyPress(char16_t &KeyAscii)
 
 void Tavola::judgeAnswer()
 {
-    const quiz::Verdict verdict = quiz::judgeAnswer(m_state, m_controls.txtAnswer->text(), m_locale);
+    const quiz::Verdict verdict =
+        quiz::judgeAnswer(m_state, m_controls.txtAnswer->text(), m_locale);
     applyVerdict(verdict);
 }
 
@@ -611,7 +623,8 @@ void Tavola::showAlarm()
 {
     m_platform.beep();
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Sveglia"),
-                    QStringLiteral("Sveglia alle ") + format::timeToText(m_clock.timeOfDay(), m_locale),
+                    QStringLiteral("Sveglia alle ") +
+                        format::timeToText(m_clock.timeOfDay(), m_locale),
                     QMessageBox::Ok, this);
     box.exec();
 }
@@ -654,7 +667,8 @@ void Tavola::cmdExit_Click()
 
     const QTime time = m_clock.timeOfDay();
     const QDate date = m_clock.date();
-    QMessageBox farewell(QMessageBox::NoIcon, QStringLiteral("Data ") + format::dateToText(date, m_locale),
+    QMessageBox farewell(QMessageBox::NoIcon,
+                         QStringLiteral("Data ") + format::dateToText(date, m_locale),
                          QStringLiteral("Ciao a presto. Ore ") + format::timeToText(time, m_locale),
                          QMessageBox::Ok, this);
     farewell.exec();

@@ -35,6 +35,8 @@ public:
 
     // Loads the window, shows it maximised and puts up the first problem.
     void start();
+    // Builds the controls as designed and runs Form_Load; start() begins with it.
+    void load();
 
     quiz::QuizState &state() { return m_state; }
     bool alarmSounded() const { return m_alarmSounded; }
@@ -76,7 +78,6 @@ private:
         QTimer *Timer1 = nullptr;
     };
 
-    void load();
     void unload();
     void buildSheet();
     void buildScoreArea();
@@ -96,8 +97,7 @@ private:
 
     // Every handler runs through here: an error that escapes it is reported
     // and ends the program, and never crosses Qt's event loop.
-    template <typename Handler>
-    void dispatch(Handler handler);
+    template <typename Handler> void dispatch(Handler handler);
     void reportUncaughtError(int number, const QString &description);
 
     quiz::Clock &m_clock;

@@ -9,13 +9,19 @@ namespace ui::twips {
 
 inline constexpr double perPixel = 15.0;
 
-inline int toPixels(int twips) { return qRound(twips / perPixel); }
+inline int toPixels(int twips)
+{
+    return qRound(twips / perPixel);
+}
 
 inline QRect rect(int left, int top, int width, int height)
 {
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
-inline QPointF point(int x, int y) { return QPointF(x / perPixel, y / perPixel); }
+inline QPointF point(int x, int y)
+{
+    return QPointF(x / perPixel, y / perPixel);
+}
 
 } // namespace ui::twips
