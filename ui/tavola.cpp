@@ -8,6 +8,8 @@
 #include "ui/picturebutton.h"
 #include "ui/twips.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -106,6 +108,23 @@ const std::array<LengthLabelDesign, quiz::lengthCount> lengthLabels{{
     {quiz::Length::LegAC, "Lblcat2", {5040, 2880, 120, 435}, DesignLabel::SizeToText},
     {quiz::Length::HypBC, "lblipoeu", {3300, 5880, 120, 435}, DesignLabel::SizeToText},
 }};
+
+// A modal message box, wide enough for the window manager to show its whole
+// title: the farewell box carries the date there.
+QMessageBox::StandardButton
+showBox(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(title) + 140;
+        grid->addItem(new QSpacerItem(titleWidth, 0), grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return QMessageBox::StandardButton(box.exec());
+}
 
 QRect pixels(const QRect &twipsRect)
 {
@@ -500,10 +519,8 @@ void Tavola::reportUncaughtError(int number, const QString &description)
 {
     if (m_controls.Timer1)
         m_controls.Timer1->stop();
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Solvetra"),
-                    QStringLiteral("Errore di run-time '%1':\n\n%2").arg(number).arg(description),
-                    QMessageBox::Ok, this);
-    box.exec();
+    showBox(this, QMessageBox::Critical, QStringLiteral("Solvetra"),
+            QStringLiteral("Errore di run-time '%1':\n\n%2").arg(number).arg(description));
     m_platform.endProgram(1);
 }
 
@@ -622,11 +639,8 @@ void Tavola::Timer1_Timer()
 void Tavola::showAlarm()
 {
     m_platform.beep();
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Sveglia"),
-                    QStringLiteral("Sveglia alle ") +
-                        format::timeToText(m_clock.timeOfDay(), m_locale),
-                    QMessageBox::Ok, this);
-    box.exec();
+    showBox(this, QMessageBox::NoIcon, QStringLiteral("Sveglia"),
+            QStringLiteral("Sveglia alle ") + format::timeToText(m_clock.timeOfDay(), m_locale));
 }
 
 void Tavola::runCaptionClock(QTime now)
@@ -642,10 +656,8 @@ void Tavola::calc_Click()
 {
     if (m_platform.startCalculator())
         return;
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Calcolatrice"),
-                    QStringLiteral("Nessuna calcolatrice trovata su questo computer."),
-                    QMessageBox::Ok, this);
-    box.exec();
+    showBox(this, QMessageBox::Information, QStringLiteral("Calcolatrice"),
+            QStringLiteral("Nessuna calcolatrice trovata su questo computer."));
 }
 
 void Tavola::new_Click()
@@ -658,20 +670,16 @@ void Tavola::new_Click()
 
 void Tavola::cmdExit_Click()
 {
-    QMessageBox confirm(QMessageBox::Question, QStringLiteral("Uscire dal programma"),
-                        QStringLiteral("Vuoi veramente lasciarmi  ?"),
-                        QMessageBox::Yes | QMessageBox::No, this);
-    confirm.setDefaultButton(QMessageBox::No);
-    if (confirm.exec() == QMessageBox::No)
+    const auto answer = showBox(this, QMessageBox::Question, QStringLiteral("Uscire dal programma"),
+                                QStringLiteral("Vuoi veramente lasciarmi  ?"),
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
         return;
 
     const QTime time = m_clock.timeOfDay();
     const QDate date = m_clock.date();
-    QMessageBox farewell(QMessageBox::NoIcon,
-                         QStringLiteral("Data ") + format::dateToText(date, m_locale),
-                         QStringLiteral("Ciao a presto. Ore ") + format::timeToText(time, m_locale),
-                         QMessageBox::Ok, this);
-    farewell.exec();
+    showBox(this, QMessageBox::NoIcon, QStringLiteral("Data ") + format::dateToText(date, m_locale),
+            QStringLiteral("Ciao a presto. Ore ") + format::timeToText(time, m_locale));
     m_controls.Timer1->stop();
     m_platform.endProgram(0);
 }
