@@ -126,11 +126,6 @@ showBox(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QSt
     return QMessageBox::StandardButton(box.exec());
 }
 
-QRect pixels(const QRect &twipsRect)
-{
-    return twips::rect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height());
-}
-
 } // namespace
 
 Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platform, QWidget *parent)
@@ -300,12 +295,9 @@ void Tavola::buildTopRow()
 void Tavola::buildFigure()
 {
     QWidget *sheet = m_controls.sheet;
-    auto *cover =
-        new RectItem(QStringLiteral("Shape5"), QRectF(twips::rect(1680, 1320, 6615, 4815)),
-                     sheetColour, RectItem::Solid, 1, sheet);
-    cover->lower(); // nothing but the two unit labels lies behind it
-    m_controls.Label2[0]->lower();
-    m_controls.Label2[2]->lower();
+    // Everything built so far lies behind the cover panel.
+    new RectItem(QStringLiteral("Shape5"), QRectF(twips::rect(1680, 1320, 6615, 4815)), sheetColour,
+                 RectItem::Solid, 1, sheet);
 
     // The third unit label hides behind the opaque triangle.
     auto *unit = new DesignLabel(QStringLiteral("Label2_1"), twips::rect(4440, 4080, 615, 615),
@@ -320,7 +312,7 @@ void Tavola::buildFigure()
     figure->setPixmap(artwork(QStringLiteral("triangle.gif")));
 
     for (const LengthLabelDesign &design : lengthLabels) {
-        auto *label = new DesignLabel(QString::fromLatin1(design.name), pixels(design.rect),
+        auto *label = new DesignLabel(QString::fromLatin1(design.name), twips::rect(design.rect),
                                       design.sizing, sheet);
         m_controls.lengths[size_t(design.length)] = label;
     }
@@ -333,9 +325,7 @@ void Tavola::buildFigure()
     };
     const auto segment = [sheet](const char *name, const QRect &rect, const QColor &colour,
                                  RectItem::Fill fill, int width) {
-        const QRectF r(twips::point(rect.x(), rect.y()),
-                       QSizeF(rect.width() / twips::perPixel, rect.height() / twips::perPixel));
-        new RectItem(QString::fromLatin1(name), r, colour, fill, width, sheet);
+        new RectItem(QString::fromLatin1(name), twips::rectF(rect), colour, fill, width, sheet);
     };
     segment("Shape7", {3480, 5280, 5055, 15}, QColor(0xFF, 0x00, 0xFF), RectItem::Solid, 1);
     segment("Shape8", {2080, 5280, 1430, 15}, QColor(0x00, 0x00, 0xFF), RectItem::Outline, 3);
@@ -581,16 +571,9 @@ void Tavola::txtAnswer_KeyPress(char16_t &KeyAscii)
         KeyAscii = 0;
         return;
     case quiz::KeyAction::Judge:
-        judgeAnswer();
+        applyVerdict(quiz::judgeAnswer(m_state, m_controls.txtAnswer->text(), m_locale));
         return;
     }
-}
-
-void Tavola::judgeAnswer()
-{
-    const quiz::Verdict verdict =
-        quiz::judgeAnswer(m_state, m_controls.txtAnswer->text(), m_locale);
-    applyVerdict(verdict);
 }
 
 void Tavola::applyVerdict(const quiz::Verdict &verdict)

@@ -91,7 +91,6 @@ private:
 
     void applyProblem(const quiz::Problem &problem);
     void applyVerdict(const quiz::Verdict &verdict);
-    void judgeAnswer();
     void showAlarm();
     void runCaptionClock(QTime now);
 
