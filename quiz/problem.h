@@ -47,7 +47,6 @@ struct Problem
     float expectedValue = 0;
 
     QString text(Length which) const { return texts[size_t(which)]; }
-    bool isVisible(Length which) const { return visible[size_t(which)]; }
 };
 
 // Texts of the six lengths: whole values without decimals, the others with

@@ -43,11 +43,6 @@ void DesignLabel::setTextColour(const QColor &colour)
     setPalette(palette);
 }
 
-QColor DesignLabel::textColour() const
-{
-    return palette().color(QPalette::WindowText);
-}
-
 void DesignLabel::setSingleBorder()
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);

@@ -22,7 +22,6 @@ public:
     // The font the caption is drawn in; a FitText label shrinks from it.
     void setDesignFont(const QFont &font);
     void setTextColour(const QColor &colour);
-    QColor textColour() const;
     void setSingleBorder();
 
 private:
