@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/worksheetcommand.h"
 #include "quiz/clock.h"
 #include "quiz/randomsource.h"
 #include "ui/appsetup.h"
@@ -27,6 +28,8 @@ bool displayAvailable()
 
 int main(int argc, char *argv[])
 {
+    if (app::worksheetRequested(argc, argv))
+        return app::worksheetMain(argc, argv);
     if (!displayAvailable()) {
         std::fputs("solvetra: no graphical display found (DISPLAY is not set); "
                    "start it from a desktop session.\n",
