@@ -110,8 +110,18 @@ int runWorksheetCommand(const QCommandLineParser &parser)
     return 0;
 }
 
+// Qt's own notes about the session (a missing runtime folder and the like)
+// mean nothing to a teacher at a terminal; only our one line should show.
+static void keepOnlySevereMessages(QtMsgType type, const QMessageLogContext &,
+                                   const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fputs(qPrintable(message + u'\n'), stderr);
+}
+
 int worksheetMain(int argc, char *argv[])
 {
+    qInstallMessageHandler(keepOnlySevereMessages);
     // Painting text needs a GUI application, but never a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
