@@ -40,17 +40,17 @@ QList<ProblemSpec> drawProblemSet(quint32 seed, int count, TheoremChoice choice)
     QuizState state;
     QList<ProblemSpec> problems;
     while (problems.size() < count) {
-        ProblemSpec spec;
+        ProblemSpec drawn;
         for (int attempt = 0; attempt < maxAttemptsPerProblem; ++attempt) {
             generateProblem(state, random, clock, locale);
-            spec = {state.ShapeRoll < 3 ? qint16(7) : qint16(3), state.Multiplier,
-                    state.HiddenPick};
-            if (fits(spec.HiddenPick, choice) && !problems.contains(spec))
+            drawn = {state.ShapeRoll < 3 ? qint16(7) : qint16(3), state.Multiplier,
+                     state.HiddenPick};
+            if (fits(drawn.HiddenPick, choice) && !problems.contains(drawn))
                 break;
         }
-        if (!fits(spec.HiddenPick, choice))
+        if (!fits(drawn.HiddenPick, choice))
             continue;
-        problems.append(spec);
+        problems.append(drawn);
     }
     return problems;
 }
