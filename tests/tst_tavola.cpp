@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "appsetup.h"
+#include "fakeplatform.h"
 #include "fakes.h"
 #include "modalboxes.h"
-#include "ui/appsetup.h"
-#include "ui/picturebutton.h"
-#include "ui/tavola.h"
+#include "picturebutton.h"
+#include "tavola.h"
+#include "windowtests.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -14,16 +16,10 @@
 
 #include <memory>
 
+using windowtests::hiddenLabelOf;
+using windowtests::valueLabels;
+
 namespace {
-
-const QStringList valueLabels{"Lblpro1", "Lblpro2", "lblcat1", "Lblcat2", "lblipoeu", "Lblalt"};
-
-// The label of the quantity each pick asks for.
-QString hiddenLabelOf(int pick)
-{
-    return QStringList{"Lblalt", "Lblpro2", "Lblpro1", "Lblpro1", "Lblpro2", "lblipoeu"}.at(pick -
-                                                                                            1);
-}
 
 QRect fromTwips(int left, int top, int width, int height)
 {
@@ -124,7 +120,7 @@ void TestTavola::designedStateBeforeAnyHandler()
         QVERIFY2(label(name)->text().isEmpty(), qPrintable(name));
     QVERIFY(!control("cmdNext")->isEnabled());
     QVERIFY(control("cmdExit")->isEnabled());
-    QCOMPARE(m_tavola->windowTitle(), "Gioca  con i Solvetra");
+    QCOMPARE(m_tavola->windowTitle(), windowtests::designedCaption);
     QCOMPARE(m_tavola->centralWidget()->palette().color(QPalette::Window), QColor("#FFFFC0"));
     QVERIFY(!m_tavola->centralWidget()->cursor().pixmap().isNull());
     QVERIFY(!m_tavola->windowIcon().isNull());

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/picturebutton.h"
+#include "picturebutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
