@@ -61,6 +61,8 @@ private slots:
     void pasteIsFiltered_data();
     void pasteIsFiltered();
     void nextButtonShowsItsState();
+    void pictureButtonFacesAreFlat_data();
+    void pictureButtonFacesAreFlat();
     void messageBoxesSpeakItalian();
 
 private:
@@ -563,6 +565,30 @@ void TestTavola::nextButtonShowsItsState()
     QCOMPARE(next->shortcut(), QKeySequence(Qt::ALT | Qt::Key_N));
     QTest::keyClick(answerBox(), Qt::Key_N, Qt::AltModifier);
     QTRY_VERIFY(!next->isEnabled()); // an access key clicks with a short animation
+}
+
+void TestTavola::pictureButtonFacesAreFlat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("face");
+    QTest::newRow("next") << "cmdNext" << QColor(0x00, 0xFF, 0x00);
+    QTest::newRow("exit") << "cmdExit" << QColor(0x00, 0xFF, 0xFF);
+}
+
+void TestTavola::pictureButtonFacesAreFlat()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, face);
+    startWith(std::make_unique<quiz::MixingRandomSource>(1));
+    QWidget *button = control(name);
+    button->setEnabled(true);
+    const QImage image = button->grab().toImage();
+    // Down the left side, between the border and the picture, and across the
+    // top: every point of the face shows the face colour itself.
+    for (int y = 6; y < image.height() - 6; y += 4)
+        QCOMPARE(image.pixelColor(6, y), face);
+    for (int x = 6; x < image.width() - 6; x += 4)
+        QCOMPARE(image.pixelColor(x, 3), face);
 }
 
 void TestTavola::messageBoxesSpeakItalian()
