@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandline.h"
+#include "identity.h"
 #include "clock.h"
 #include "randomsource.h"
 #include "appsetup.h"
@@ -6,6 +8,7 @@
 #include "tavola.h"
 
 #include <QApplication>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,10 +26,28 @@ bool displayAvailable()
 #endif
 }
 
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    app::applyIdentity();
+    // Read before any display is needed, so --help and --version work anywhere.
+    const app::CommandLineResult command =
+        app::parseCommandLine(argumentsOf(argc, argv), QCoreApplication::applicationVersion());
+    if (command.action == app::CommandLineResult::Action::PrintAndExit) {
+        std::fputs(command.output.toLocal8Bit().constData(),
+                   command.toStandardError ? stderr : stdout);
+        return command.exitStatus;
+    }
+
     if (!displayAvailable()) {
         std::fputs("solvetra: no graphical display found (DISPLAY is not set); "
                    "start it from a desktop session.\n",
