@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/displaycheck.h"
 #include "quiz/clock.h"
 #include "quiz/randomsource.h"
 #include "ui/appsetup.h"
@@ -10,27 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-// Without a display Qt would abort with a toolkit message; say it plainly.
-bool displayAvailable()
-{
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
-           std::getenv("QT_QPA_PLATFORM");
-#else
-    return true;
-#endif
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
-        std::fputs("solvetra: no graphical display found (DISPLAY is not set); "
-                   "start it from a desktop session.\n",
-                   stderr);
+    // Qt would abort with a toolkit message; say it plainly.
+    if (!app::displayUsable()) {
+        std::fputs(app::noDisplayMessage, stderr);
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
