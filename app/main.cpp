@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
+#include "displaycheck.h"
 #include "identity.h"
 #include "clock.h"
 #include "randomsource.h"
@@ -14,17 +15,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Without a display Qt would abort with a toolkit message; say it plainly.
-bool displayAvailable()
-{
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
-           std::getenv("QT_QPA_PLATFORM");
-#else
-    return true;
-#endif
-}
 
 QStringList argumentsOf(int argc, char *argv[])
 {
@@ -48,10 +38,9 @@ int main(int argc, char *argv[])
         return command.exitStatus;
     }
 
-    if (!displayAvailable()) {
-        std::fputs("solvetra: no graphical display found (DISPLAY is not set); "
-                   "start it from a desktop session.\n",
-                   stderr);
+    // Qt would abort with a toolkit message; say it plainly.
+    if (!app::displayUsable()) {
+        std::fputs(app::noDisplayMessage, stderr);
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);

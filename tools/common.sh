@@ -18,7 +18,12 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build [folder [cmake options...]]: configures and builds, in build/ unless told.
+# SOLVETRA_WERROR=ON in the environment (CI sets it) makes warnings errors.
 build() {
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build --parallel "$(nproc)"
+    local folder="${1:-build}"
+    shift || true
+    cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DSOLVETRA_WERROR="${SOLVETRA_WERROR:-OFF}" "$@" >/dev/null
+    cmake --build "$folder" --parallel "$(nproc)"
 }
