@@ -67,9 +67,6 @@ void TestRestartMemory::heapFlatOverRestarts()
     qInstallMessageHandler(qtTestHandler);
     qInfo("live heap after restarts %s; growth from %d to %d: %lld bytes",
           qPrintable(curve.join(u' ')), warmUp, restarts, growth);
-    // Remove once the window loads its artwork once and the picture buttons
-    // no longer have the style draw a bevel for every new palette: this then
-    // passes unexpectedly and so fails.
     QVERIFY2(growth <= allowedGrowth, qPrintable(QStringLiteral("grew %1 bytes").arg(growth)));
 }
 
