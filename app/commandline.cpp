@@ -96,12 +96,21 @@ QString typedForm(const QStringList &arguments, const QString &name)
     return QStringLiteral("--") + name;
 }
 
+CommandLineResult printAndExit(const QString &text, bool toStandardError, int exitStatus)
+{
+    CommandLineResult result;
+    result.action = CommandLineResult::Action::PrintAndExit;
+    result.output = text;
+    result.toStandardError = toStandardError;
+    result.exitStatus = exitStatus;
+    return result;
+}
+
 CommandLineResult usageError(const QString &line)
 {
-    return {
-        CommandLineResult::Action::PrintAndExit,
+    return printAndExit(
         QStringLiteral("%1: %2\nPer l'elenco delle opzioni: %1 --help\n").arg(programName, line),
-        true, usageErrorStatus};
+        true, usageErrorStatus);
 }
 
 } // namespace
@@ -114,7 +123,8 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
                                         QStringLiteral("Mostra questo aiuto ed esce."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
                                            QStringLiteral("Mostra la versione ed esce."));
-    const QList<QCommandLineOption> ownOptions{helpOption, versionOption};
+    QList<QCommandLineOption> ownOptions{helpOption, versionOption};
+    ownOptions += worksheetOptions();
     parser.addOptions(ownOptions);
     addQtOptions(parser);
 
@@ -130,11 +140,21 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         return usageError(
             QStringLiteral("argomento inatteso: %1").arg(parser.positionalArguments().first()));
     if (parser.isSet(helpOption))
-        return {CommandLineResult::Action::PrintAndExit, helpText(ownOptions), false, 0};
+        return printAndExit(helpText(ownOptions), false, 0);
     if (parser.isSet(versionOption))
-        return {CommandLineResult::Action::PrintAndExit,
-                QStringLiteral("%1 %2\n").arg(programName, version), false, 0};
-    return {};
+        return printAndExit(QStringLiteral("%1 %2\n").arg(programName, version), false, 0);
+    if (worksheetRequested(parser)) {
+        auto command = readWorksheetCommand(parser);
+        if (const QString *error = std::get_if<QString>(&command))
+            return usageError(*error);
+        CommandLineResult result;
+        result.action = CommandLineResult::Action::WriteWorksheet;
+        result.worksheet = std::get<WorksheetCommand>(std::move(command));
+        return result;
+    }
+    CommandLineResult window;
+    window.platform = parser.value(QStringLiteral("platform"));
+    return window;
 }
 
 } // namespace app

@@ -1,21 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "worksheetcommand.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace app {
 
-// What the arguments ask for: open the quiz window, or print a text and end
-// with a status, without ever touching the display.
+// What the arguments ask for: open the quiz window, write a worksheet, or
+// print a text and end with a status; only the window needs a display.
 struct CommandLineResult
 {
-    enum class Action { RunWindow, PrintAndExit };
+    enum class Action { RunWindow, PrintAndExit, WriteWorksheet };
 
     Action action = Action::RunWindow;
     QString output; // printed when the action is PrintAndExit
     bool toStandardError = false;
     int exitStatus = 0;
+    WorksheetCommand worksheet; // when the action is WriteWorksheet
+    QString platform;           // Qt's -platform, when given
 };
 
 inline constexpr int usageErrorStatus = 2;

@@ -12,7 +12,9 @@ void applyIdentity()
     QCoreApplication::setOrganizationName(QStringLiteral("Solvetra"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("solvetra.example"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SOLVETRA_VERSION));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Solvetra"));
+    // No application display name: Qt would append it to every window title,
+    // and the window's caption (the time in the normal state) must stay as it is.
+    // The desktop entry gives the desktop the name displayName.
     QGuiApplication::setDesktopFileName(desktopId);
 }
 

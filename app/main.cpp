@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "appsetup.h"
+#include "clock.h"
 #include "commandline.h"
 #include "displaycheck.h"
 #include "identity.h"
-#include "clock.h"
-#include "randomsource.h"
-#include "appsetup.h"
 #include "platform.h"
+#include "randomsource.h"
 #include "tavola.h"
 
 #include <QApplication>
@@ -13,6 +13,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -37,9 +39,18 @@ int main(int argc, char *argv[])
                    command.toStandardError ? stderr : stdout);
         return command.exitStatus;
     }
+    if (command.action == app::CommandLineResult::Action::WriteWorksheet)
+        return app::runWorksheetCommand(argc, argv, command.worksheet);
 
-    // Qt would abort with a toolkit message; say it plainly.
-    if (!app::displayUsable()) {
+    // Qt would abort with a toolkit message; say it plainly. A -platform on
+    // the command line outranks QT_QPA_PLATFORM, as it does for Qt.
+    const std::string platformName = command.platform.toStdString();
+    const auto environment = [&platformName](const char *name) {
+        if (!platformName.empty() && std::string_view(name) == "QT_QPA_PLATFORM")
+            return platformName;
+        return app::processEnvironment(name);
+    };
+    if (!app::displayUsable(environment)) {
         std::fputs(app::noDisplayMessage, stderr);
         return EXIT_FAILURE;
     }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 
@@ -110,8 +111,16 @@ void TestCommandLine::helpListsOwnOptionsOnly()
     const QString help =
         app::parseCommandLine({"solvetra", "--help"}, QStringLiteral("1.0")).output;
     QVERIFY(help.startsWith(QStringLiteral("Uso: solvetra [opzioni]\n")));
-    QVERIFY(help.contains(QStringLiteral("  -h, --help     Mostra questo aiuto ed esce.\n")));
-    QVERIFY(help.contains(QStringLiteral("  -v, --version  Mostra la versione ed esce.\n")));
+    // Options and descriptions line up in two columns, whatever the widest option.
+    const QRegularExpression helpLine(
+        QStringLiteral("\n  -h, --help( +)Mostra questo aiuto ed esce.\n"));
+    const QRegularExpression versionLine(
+        QStringLiteral("\n  -v, --version( +)Mostra la versione ed esce.\n"));
+    const QRegularExpressionMatch help1 = helpLine.match(help);
+    const QRegularExpressionMatch version1 = versionLine.match(help);
+    QVERIFY(help1.hasMatch() && version1.hasMatch());
+    QCOMPARE(help1.captured(1).size(), version1.captured(1).size() + 3);
+    QVERIFY(help.contains(QStringLiteral("--worksheet <file.pdf>")));
     // Qt's options are accepted but not advertised one by one.
     QVERIFY(!help.contains(QStringLiteral("--platformpluginpath")));
     QVERIFY(!help.contains(QStringLiteral("--widgetcount")));
@@ -142,8 +151,7 @@ void TestCommandLine::desktopFilesUseTheIdentity()
     entry.beginGroup(QStringLiteral("Desktop Entry"));
     QCOMPARE(entry.value(QStringLiteral("Exec")).toString(), QCoreApplication::applicationName());
     QCOMPARE(entry.value(QStringLiteral("Icon")).toString(), app::desktopId);
-    QCOMPARE(entry.value(QStringLiteral("Name")).toString(),
-             QGuiApplication::applicationDisplayName());
+    QCOMPARE(entry.value(QStringLiteral("Name")).toString(), app::displayName);
 
     QFile metainfo(folder + app::desktopId + QStringLiteral(".metainfo.xml"));
     QVERIFY(metainfo.open(QIODevice::ReadOnly));

@@ -84,6 +84,7 @@ private slots:
     void displayUsable();
     void programSaysSoAndExits_data();
     void programSaysSoAndExits();
+    void platformOptionNeedsNoDisplay();
 
 private:
     QTemporaryDir m_runtimeDir;
@@ -208,6 +209,25 @@ void TestDisplayCheck::programSaysSoAndExits()
     QCOMPARE(program.exitCode(), 1);
     QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
              QString::fromUtf8(app::noDisplayMessage));
+}
+
+// Qt's -platform outranks the environment, so the check must follow it too.
+void TestDisplayCheck::platformOptionNeedsNoDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtimeDir.path());
+
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(SOLVETRA_PROGRAM),
+                  {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+    // Refused, it would end at once; accepted, the window runs until stopped.
+    const bool ended = program.waitForFinished(3000);
+    program.kill();
+    program.waitForFinished(5000);
+    QVERIFY2(!ended, program.readAllStandardError().constData());
 }
 
 QTEST_GUILESS_MAIN(TestDisplayCheck)

@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: install what is missing, then build.
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-packages=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation)
+packages=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation poppler-utils)
 
 install_missing() {
     local missing=()
