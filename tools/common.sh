@@ -1,7 +1,8 @@
 # Shared by run.sh and test.sh: install what is missing, then build.
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-packages=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation)
+# dpkg-dev gives dpkg-shlibdeps, which the .deb test needs to build the package.
+packages=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation dpkg-dev)
 
 install_missing() {
     local missing=()
