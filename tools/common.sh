@@ -1,7 +1,10 @@
 # Shared by run.sh and test.sh: install what is missing, then build.
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-packages=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation poppler-utils)
+# dpkg-dev gives dpkg-shlibdeps, which the .deb test needs to build the package;
+# poppler-utils gives pdftotext, which reads the worksheets back.
+packages=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation dpkg-dev
+          poppler-utils)
 
 install_missing() {
     local missing=()
