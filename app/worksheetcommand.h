@@ -1,22 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "worksheet.h"
+
+#include <QCommandLineOption>
+#include <QList>
+#include <QString>
+
+#include <variant>
+
 class QCommandLineParser;
 
 namespace app {
 
-// True when the arguments ask for a worksheet instead of the window.
-bool worksheetRequested(int argc, char *argv[]);
+// --worksheet, --count, --theorem and --seed.
+QList<QCommandLineOption> worksheetOptions();
 
-// Adds --worksheet, --count, --theorem and --seed.
-void addWorksheetOptions(QCommandLineParser &parser);
+// True when the parsed arguments ask for a worksheet instead of the window.
+bool worksheetRequested(const QCommandLineParser &parser);
 
-// Checks the options and writes the worksheet. Returns the exit status: 0 on
-// success, 2 with one Italian line on standard error when an option is wrong
-// or the file cannot be written.
-int runWorksheetCommand(const QCommandLineParser &parser);
+// The file and the sheet that the options ask for, or the Italian reason
+// they are wrong.
+struct WorksheetCommand
+{
+    QString path;
+    print::WorksheetRequest request;
+};
+std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineParser &parser);
 
-// The whole headless run: needs no display.
-int worksheetMain(int argc, char *argv[]);
+// Writes the sheet without a display. Returns the exit status: 0 on success,
+// 2 with one Italian line on standard error when the file cannot be written.
+int runWorksheetCommand(int argc, char *argv[], const WorksheetCommand &command);
 
 } // namespace app

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Problems generated and answers judged per second, each beside a baseline
 // measured in the same run, so that the ratios survive a noisy machine.
-#include "quiz/answer.h"
-#include "quiz/problem.h"
+#include "answer.h"
+#include "problem.h"
 
 #include <QElapsedTimer>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "print/worksheet.h"
+#include "worksheet.h"
 
-#include "format/displaylocale.h"
-#include "quiz/problem.h"
-#include "quiz/solution.h"
+#include "displaylocale.h"
+#include "problem.h"
+#include "solution.h"
 
 #include <QFileInfo>
 #include <QPagedPaintDevice>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/problemset.h"
+#include "problemset.h"
 
-#include "quiz/problem.h"
-#include "quiz/solution.h"
+#include "problem.h"
+#include "solution.h"
 
 namespace quiz {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/solution.h"
+#include "solution.h"
 
 #include <array>
 #include <cmath>

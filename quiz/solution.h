@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "format/displaylocale.h"
-#include "quiz/problem.h"
+#include "displaylocale.h"
+#include "problem.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "modalboxes.h"
-#include "ui/alarmdialog.h"
-#include "ui/worksheetdialog.h"
+#include "alarmdialog.h"
+#include "worksheetdialog.h"
 
 #include <QComboBox>
 #include <QDir>

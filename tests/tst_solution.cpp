@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exactlengths.h"
-#include "quiz/problemset.h"
-#include "quiz/solution.h"
+#include "problemset.h"
+#include "solution.h"
 
 #include <QTest>
 

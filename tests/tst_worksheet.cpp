@@ -220,7 +220,7 @@ void TestWorksheet::wrongRequestsLeaveNoFile_data()
                                      << "--theorem vuole both, leg o altitude, non «other»";
     QTest::newRow("--seed negative") << QStringList{"--seed", "-3"} << pdf << "--seed vuole";
     QTest::newRow("unknown option")
-        << QStringList{"--colour"} << pdf << "riga di comando non valida";
+        << QStringList{"--colour"} << pdf << "opzione sconosciuta: --colour";
     QTest::newRow("folder that does not exist") << QStringList{} << "no/such/folder/scheda.pdf"
                                                 << "impossibile scrivere il file";
     QTest::newRow("path is a folder") << QStringList{} << "."
@@ -236,9 +236,11 @@ void TestWorksheet::wrongRequestsLeaveNoFile()
     const QString target = QDir(dir.path()).filePath(path);
     const Run run = runSolvetra(QStringList{"--worksheet", target} + options);
     QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.standardError.startsWith(u"solvetra: ") && run.standardError.contains(message),
+    // One line that says what is wrong, at most followed by the hint to --help.
+    const QStringList lines = run.standardError.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines.size() <= 2 && lines.constFirst().startsWith(u"solvetra: ") &&
+                 lines.constFirst().contains(message),
              qPrintable(run.standardError));
-    QCOMPARE(run.standardError.count(u'\n'), 1);
     // Nothing written: the temporary folder holds no file at all.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
     QVERIFY(QFileInfo(target).isDir() || !QFileInfo::exists(target));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/alarmdialog.h"
+#include "alarmdialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -14,6 +14,8 @@ public:
     LineItem(const QString &name, QPointF from, QPointF to, const QColor &colour, int width,
              QWidget *parent);
 
+    void setEnds(QPointF from, QPointF to);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -32,6 +34,8 @@ public:
 
     RectItem(const QString &name, const QRectF &rect, const QColor &colour, Fill fill,
              int borderWidth, QWidget *parent);
+
+    void setShape(const QRectF &rect);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/worksheetdialog.h"
+#include "worksheetdialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

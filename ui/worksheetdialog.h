@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "print/worksheet.h"
+#include "worksheet.h"
 
 #include <QDialog>
 
