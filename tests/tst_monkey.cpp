@@ -4,10 +4,12 @@
 // seed, with the game's invariants checked after every event. Controls are
 // found by objectName, so the test holds whatever the window is built from.
 // SOLVETRA_MONKEY_SEED=<n> replays another seed.
+#include "alarmdialog.h"
+#include "answer.h"
 #include "fakeplatform.h"
 #include "fakes.h"
-#include "answer.h"
 #include "tavola.h"
+#include "worksheetdialog.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -30,7 +32,8 @@ constexpr int eventCount = 100'000;
 constexpr quint64 defaultSeed = 20261208;
 
 const QStringList valueLabels{"Lblpro1", "Lblpro2", "lblcat1", "Lblcat2", "lblipoeu", "Lblalt"};
-const QStringList commands{"new", "calc", "software", "gim", "Tmer_2", "pop"};
+const QStringList commands{"new", "calc",      "software", "gim",    "Tmer_2",
+                           "pop", "soluzione", "scheda",   "sveglia"};
 const QList<Qt::Key> keys{
     Qt::Key_0,      Qt::Key_1,         Qt::Key_5,      Qt::Key_9,     Qt::Key_Comma,
     Qt::Key_Period, Qt::Key_Minus,     Qt::Key_A,      Qt::Key_E,     Qt::Key_V,
@@ -199,16 +202,24 @@ QString TestMonkey::tick()
     return QStringLiteral("tick at %1").arg(m_clock.now.toString(QStringLiteral("HH:mm:ss")));
 }
 
-// Any box the window opens is answered with one of its buttons, at random.
+// Any box or dialog of the window's own is answered with one of its buttons,
+// at random; Qt's file and print dialogs are cancelled, so that the monkey
+// never writes a file or prints.
 void TestMonkey::answerOpenBox()
 {
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (!box)
+    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+    if (!dialog)
         return;
-    const QList<QAbstractButton *> buttons = box->buttons();
     ++m_boxesAnswered;
+    QList<QAbstractButton *> buttons;
+    if (auto *box = qobject_cast<QMessageBox *>(dialog))
+        buttons = box->buttons();
+    else if (qobject_cast<ui::AlarmDialog *>(dialog) || qobject_cast<ui::WorksheetDialog *>(dialog))
+        for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+            if (button->isVisible() && button->isEnabled())
+                buttons << button;
     if (buttons.isEmpty())
-        box->reject();
+        dialog->reject();
     else
         buttons.at(pick(int(buttons.size())))->click();
 }

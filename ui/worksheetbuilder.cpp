@@ -259,6 +259,7 @@ void WorksheetBuilder::bindControls(Worksheet &w) const
     w.lblScore1 = control<DesignLabel>("lblScore1");
     w.lblScore2 = control<DesignLabel>("lblScore2");
     w.lblTime = control<DesignLabel>("lblTime");
+    w.Image1 = control<QWidget>("Image1");
     for (size_t i = 0; i < lengthLabels.size(); ++i)
         w.lengths[i] = control<DesignLabel>(lengthLabels[i]);
     for (size_t i = 0; i < w.Label2.size(); ++i)

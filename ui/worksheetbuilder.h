@@ -32,6 +32,7 @@ struct Worksheet
     DesignLabel *lblScore1 = nullptr;
     DesignLabel *lblScore2 = nullptr;
     DesignLabel *lblTime = nullptr;
+    QWidget *Image1 = nullptr;                              // the stopwatch
     std::array<DesignLabel *, quiz::lengthCount> lengths{}; // indexed by quiz::Length
     std::array<DesignLabel *, quiz::unitLabelCount> Label2{};
     QTimer *Timer1 = nullptr;
