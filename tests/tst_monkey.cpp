@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
@@ -90,7 +91,9 @@ private:
     FakePlatform m_platform;
     QPointer<ui::Tavola> m_tavola;
     int m_boxesAnswered = 0;
-    int m_verdictsSeen = 0; // events after which a verdict stood
+    bool m_clickPending = false;
+    QMap<QString, int> m_dialogsAnswered; // by class
+    int m_verdictsSeen = 0;               // events after which a verdict stood
     int m_restarts = 0;
 };
 
@@ -208,9 +211,10 @@ QString TestMonkey::tick()
 void TestMonkey::answerOpenBox()
 {
     auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    if (!dialog)
+    if (!dialog || m_clickPending)
         return;
     ++m_boxesAnswered;
+    ++m_dialogsAnswered[QString::fromLatin1(dialog->metaObject()->className())];
     QList<QAbstractButton *> buttons;
     if (auto *box = qobject_cast<QMessageBox *>(dialog))
         buttons = box->buttons();
@@ -218,10 +222,19 @@ void TestMonkey::answerOpenBox()
         for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
             if (button->isVisible() && button->isEnabled())
                 buttons << button;
-    if (buttons.isEmpty())
+    if (buttons.isEmpty()) {
         dialog->reject();
-    else
-        buttons.at(pick(int(buttons.size())))->click();
+        return;
+    }
+    // Clicked from the event loop, not from inside this timer's slot: a
+    // dialog the click opens (the print dialog, the file dialog) must find
+    // the timer free to answer it.
+    m_clickPending = true;
+    QTimer::singleShot(0, this, [this, button = QPointer(buttons.at(pick(int(buttons.size()))))] {
+        m_clickPending = false;
+        if (button)
+            button->click();
+    });
 }
 
 QString TestMonkey::sendRandomEvent()
@@ -328,6 +341,14 @@ void TestMonkey::invariantsHoldUnderRandomEvents()
     QVERIFY(m_verdictsSeen > eventCount / 100);
     QVERIFY(m_restarts > 100);
     QVERIFY(m_boxesAnswered > 100);
+    QStringList dialogs;
+    for (auto it = m_dialogsAnswered.cbegin(); it != m_dialogsAnswered.cend(); ++it)
+        dialogs << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    qInfo("monkey: dialogs answered: %s", qPrintable(dialogs.join(QStringLiteral(", "))));
+    // The exercises' dialogs, and Qt's print and file dialogs behind them.
+    for (const char *name :
+         {"ui::AlarmDialog", "ui::WorksheetDialog", "QPrintDialog", "QFileDialog"})
+        QVERIFY2(m_dialogsAnswered.value(QString::fromLatin1(name)) > 0, name);
 }
 
 QTEST_MAIN(TestMonkey)
