@@ -28,7 +28,8 @@ AlarmDialog::AlarmDialog(const quiz::AlarmValue &current, const quiz::Clock &clo
       m_clearButton(new QPushButton(QStringLiteral("Togli la sveglia"), this)),
       m_refusal(new QLabel(this))
 {
-    setWindowTitle(QStringLiteral("Sveglia"));
+    // Not "Sveglia": that is the title of the box that rings.
+    setWindowTitle(QStringLiteral("Imposta la sveglia"));
     m_timeEdit->setDisplayFormat(QStringLiteral("HH:mm"));
     m_timeEdit->setAccessibleName(QStringLiteral("Ora della sveglia"));
 
