@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Esercizi" menu in the real window: the worked solution after a
-// verdict, the worksheet from Ctrl+P, and the alarm set from the clock.
+// verdict, and the alarm set from the menu or the clock.
 #include "alarmdialog.h"
 #include "fakeplatform.h"
 #include "fakes.h"
 #include "modalboxes.h"
 #include "tavola.h"
-#include "worksheetdialog.h"
 
-#include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
 
@@ -20,50 +16,30 @@
 
 namespace {
 
-// Answers the modal dialogs that open while it lives, each with the next of
-// its answers; one beyond them is rejected, so that no test can hang.
-class Dialogs : public QObject
+// Runs open, answering the alarm dialog it opens with time (an invalid time
+// clears the alarm). Any other dialog is rejected, so no test can hang.
+// Says whether the alarm dialog opened.
+bool answerAlarm(const std::function<void()> &open, QTime time)
 {
-public:
-    using Answer = std::function<void(QDialog *)>;
-    explicit Dialogs(QList<Answer> answers) : m_answers(std::move(answers))
-    {
-        connect(&m_poll, &QTimer::timeout, this, &Dialogs::answer);
-        m_poll.start(10);
-    }
-    QStringList seen; // class names, in order
-
-private:
-    void answer()
-    {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog || dialog == m_last)
+    bool opened = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *alarm = qobject_cast<ui::AlarmDialog *>(modal);
+        if (!alarm) {
+            if (auto *other = qobject_cast<QDialog *>(modal))
+                other->reject();
             return;
-        m_last = dialog;
-        seen << QString::fromLatin1(dialog->metaObject()->className());
-        if (m_answers.isEmpty())
-            dialog->reject();
-        else
-            m_answers.takeFirst()(dialog);
-    }
-    QList<Answer> m_answers;
-    QTimer m_poll;
-    QPointer<QDialog> m_last;
-};
-
-Dialogs::Answer setAlarmAt(QTime time)
-{
-    return [time](QDialog *dialog) {
-        auto *alarm = qobject_cast<ui::AlarmDialog *>(dialog);
-        QVERIFY(alarm);
-        alarm->timeEdit()->setTime(time);
-        alarm->setButton()->click();
-    };
-}
-
-Dialogs::Answer clearAlarm()
-{
-    return [](QDialog *dialog) { qobject_cast<ui::AlarmDialog *>(dialog)->clearButton()->click(); };
+        }
+        poll.stop();
+        opened = true;
+        if (time.isValid())
+            alarm->timeEdit()->setTime(time);
+        (time.isValid() ? alarm->setButton() : alarm->clearButton())->click();
+    });
+    poll.start(10);
+    open();
+    return opened;
 }
 
 struct Session
@@ -98,10 +74,10 @@ struct Session
         clock.now = time;
         tavola.Timer1_Timer();
     }
-    bool alarmCleared()
+    bool alarmCleared() { return tavola.state().AlarmTime == quiz::AlarmValue(QString()); }
+    bool setAlarm(QTime time) // through the menu
     {
-        const QString *text = std::get_if<QString>(&tavola.state().AlarmTime);
-        return text && text->isEmpty();
+        return answerAlarm([this] { command("sveglia")->trigger(); }, time);
     }
 };
 
@@ -117,7 +93,6 @@ private slots:
     void alarmDialogOpensFrom_data();
     void alarmDialogOpensFrom();
     void alarmSetInTheWindowRingsOnce();
-    void worksheetSavedFromCtrlP();
 };
 
 void TestExercises::workedSolutionOnlyAfterAVerdict_data()
@@ -187,16 +162,13 @@ void TestExercises::alarmDialogOpensFrom()
     QFETCH(bool, opens);
     Session s;
     QVERIFY(s.start());
-    Dialogs dialogs({setAlarmAt(QTime(10, 30))});
-    if (place.isNull()) {
-        s.command("sveglia")->trigger();
-    } else {
+    const auto click = [&] {
         QWidget *sheet = s.find<QWidget>("sheet");
         const QPoint at(qRound(place.x() / 15.0), qRound(place.y() / 15.0));
         QWidget *target = sheet->childAt(at) ? sheet->childAt(at) : sheet;
         QTest::mouseClick(target, button, Qt::NoModifier, target->mapFrom(sheet, at));
-    }
-    QCOMPARE(dialogs.seen, opens ? QStringList{"ui::AlarmDialog"} : QStringList{});
+    };
+    QCOMPARE(place.isNull() ? s.setAlarm(QTime(10, 30)) : answerAlarm(click, QTime(10, 30)), opens);
     QCOMPARE(s.tavola.state().AlarmTime == quiz::AlarmValue(QTime(10, 30)), opens);
 }
 
@@ -206,10 +178,7 @@ void TestExercises::alarmSetInTheWindowRingsOnce()
     s.clock.now = QTime(10, 44, 59);
     QVERIFY(s.start());
     ModalBoxes boxes({QMessageBox::Ok, QMessageBox::Ok});
-    {
-        Dialogs dialogs({setAlarmAt(QTime(10, 45))});
-        s.command("sveglia")->trigger();
-    }
+    QVERIFY(s.setAlarm(QTime(10, 45)));
     s.tick(QTime(10, 44, 59));
     QCOMPARE(s.platform.beeps, 0);
     s.tick(QTime(10, 45, 0));
@@ -222,64 +191,28 @@ void TestExercises::alarmSetInTheWindowRingsOnce()
     QCOMPARE(s.platform.beeps, 1);
 
     // A later time re-arms it from the next second on.
-    {
-        Dialogs dialogs({setAlarmAt(QTime(10, 47))});
-        s.command("sveglia")->trigger();
-    }
+    QVERIFY(s.setAlarm(QTime(10, 47)));
     s.tick(QTime(10, 46, 31));
     s.tick(QTime(10, 47, 0));
     QCOMPARE(s.platform.beeps, 2);
     QCOMPARE(boxes.seen.last().text, QStringLiteral("Sveglia alle 10:47:00"));
 
     // Cleared, it stays silent at any time, its own included.
-    {
-        Dialogs dialogs({clearAlarm()});
-        s.command("sveglia")->trigger();
-    }
+    QVERIFY(s.setAlarm(QTime()));
     QVERIFY(s.alarmCleared());
     for (const QTime time : {QTime(10, 46, 0), QTime(10, 47, 0), QTime(23, 59, 59)})
         s.tick(time);
     QCOMPARE(s.platform.beeps, 2);
 
     // "Nuovo gioco" clears one that is set.
-    {
-        Dialogs dialogs({setAlarmAt(QTime(11, 0))});
-        s.clock.now = QTime(10, 50);
-        s.command("sveglia")->trigger();
-    }
+    s.clock.now = QTime(10, 50);
+    QVERIFY(s.setAlarm(QTime(11, 0)));
     s.command("new")->trigger();
     QVERIFY(s.alarmCleared());
     s.find<QTimer>("Timer1")->stop();
     s.tick(QTime(11, 0, 0));
     QCOMPARE(s.platform.beeps, 2);
     QCOMPARE(boxes.seen.size(), 2);
-}
-
-void TestExercises::worksheetSavedFromCtrlP()
-{
-    Session s;
-    QVERIFY(s.start());
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("compito.pdf"));
-    Dialogs dialogs({[](QDialog *dialog) {
-                         auto *sheet = qobject_cast<ui::WorksheetDialog *>(dialog);
-                         QVERIFY(sheet);
-                         const auto buttons = sheet->findChildren<QPushButton *>();
-                         for (QPushButton *button : buttons)
-                             if (button->text() == QStringLiteral("&Salva PDF..."))
-                                 QTimer::singleShot(0, button, &QPushButton::click);
-                     },
-                     [path](QDialog *dialog) {
-                         auto *files = qobject_cast<QFileDialog *>(dialog);
-                         QVERIFY(files);
-                         files->selectFile(path);
-                         dialog->accept(); // as the Save button would
-                     }});
-    QTest::keyClick(&s.tavola, Qt::Key_P, Qt::ControlModifier);
-    QCOMPARE(dialogs.seen, (QStringList{"ui::WorksheetDialog", "QFileDialog"}));
-    QFile written(path);
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QVERIFY(written.read(5) == "%PDF-");
 }
 
 QTEST_MAIN(TestExercises)
