@@ -56,9 +56,7 @@ void TestAccessibleTexts::answerBoxReadsTheQuestionAndBothGivenLengths()
     const auto problem = quiz::makeProblem(quiz::makeTriangle(3, 6), qint16(pick), locale);
     QCOMPARE(answerBoxName(problem), name);
     // The tool tip's run of blanks is read as one.
-    QCOMPARE(
-        answerBoxDescription(problem, QStringLiteral("Premi  il tasto  Invio")),
-        description.replace(QStringLiteral(" Invio."), QStringLiteral(" Premi il tasto Invio.")));
+    QCOMPARE(answerBoxDescription(problem, QStringLiteral("Premi  il tasto  Invio")), description);
 }
 
 void TestAccessibleTexts::emptyLabelHasNoName()
