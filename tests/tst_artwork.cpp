@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/artwork.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QTest>
+
+namespace {
+
+// Image plugins this process has mapped so far.
+QStringList loadedImagePlugins()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return {};
+    QStringList plugins;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const QString text = QString::fromLocal8Bit(line);
+        if (text.contains(QStringLiteral("/imageformats/")))
+            plugins << text.section(u'/', -1);
+    }
+    plugins.removeDuplicates();
+    return plugins;
+}
+
+} // namespace
+
+class TestArtwork : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyScaleIsTheDesignedSizeSharper_data();
+    void everyScaleIsTheDesignedSizeSharper();
+    void windowIconHasEverySize();
+    void pointerHotspotStaysOnTheNose_data();
+    void pointerHotspotStaysOnTheNose();
+    void noImagePluginIsLoaded();
+};
+
+void TestArtwork::everyScaleIsTheDesignedSizeSharper_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("designed");
+
+    QTest::newRow("triangle") << "triangle" << QSize(482, 259);
+    QTest::newRow("sage") << "sage" << QSize(93, 146);
+    for (const char *name :
+         {"face-smile", "face-neutral", "face-laugh", "no-entry", "stopwatch", "pointer"})
+        QTest::newRow(name) << name << QSize(32, 32);
+}
+
+void TestArtwork::everyScaleIsTheDesignedSizeSharper()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, designed);
+
+    for (qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+        const QPixmap picture = ui::artwork::pixmap(name, ratio);
+        QVERIFY2(!picture.isNull(), qPrintable(QStringLiteral("%1 at %2").arg(name).arg(ratio)));
+        // Lays out at its designed size, with at least as many pixels as the screen has.
+        QCOMPARE(picture.deviceIndependentSize().toSize(), designed);
+        QVERIFY(picture.width() >= designed.width() * ratio);
+        QVERIFY(picture.hasAlphaChannel());
+    }
+}
+
+void TestArtwork::windowIconHasEverySize()
+{
+    const QList<QSize> sizes = ui::artwork::windowIcon().availableSizes();
+    for (int size : {16, 32, 48, 64, 128, 256})
+        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+}
+
+void TestArtwork::pointerHotspotStaysOnTheNose_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1x") << 1.0;
+    QTest::newRow("2x") << 2.0;
+    QTest::newRow("3x") << 3.0;
+}
+
+void TestArtwork::pointerHotspotStaysOnTheNose()
+{
+    QFETCH(qreal, ratio);
+    const QCursor cursor = ui::artwork::pointer(ratio);
+    QCOMPARE(cursor.pixmap().width(), qRound(32 * ratio));
+    QCOMPARE(cursor.hotSpot(), QPoint(2, 2));
+    // The hotspot pixel, scaled, is drawn (the nose tip), not transparent.
+    const QImage image = cursor.pixmap().toImage();
+    const int tip = qRound(2 * ratio) + int(ratio) / 2;
+    QVERIFY(qAlpha(image.pixel(tip, tip)) > 0);
+}
+
+// Runs after the other slots have read every picture.
+void TestArtwork::noImagePluginIsLoaded()
+{
+    if (!QFile::exists(QStringLiteral("/proc/self/maps")))
+        QSKIP("needs /proc to list the loaded libraries");
+    ui::artwork::icon(QStringLiteral("face-smile")).pixmap(32, 32);
+    QCOMPARE(loadedImagePlugins(), QStringList());
+}
+
+QTEST_MAIN(TestArtwork)
+#include "tst_artwork.moc"
