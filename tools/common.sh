@@ -1,7 +1,9 @@
 # Shared by run.sh and test.sh: install what is missing, then build.
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-packages=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation)
+# The second line serves the screen-reader test, which skips without them.
+packages=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation
+          xvfb jwm xdotool dbus at-spi2-core orca)
 
 install_missing() {
     local missing=()
