@@ -10,7 +10,9 @@ namespace ui::artwork {
 namespace {
 
 constexpr std::array<int, 3> scales{1, 2, 3};
-constexpr std::array<int, 8> windowIconSizes{16, 24, 32, 48, 64, 128, 192, 256};
+// The window system is handed every size at once, so only those it uses; the
+// larger files are for the desktop entry.
+constexpr std::array<int, 6> windowIconSizes{16, 24, 32, 48, 64, 128};
 
 QString pathOf(const QString &name, int scale)
 {
