@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/clock.h"
-#include "quiz/randomsource.h"
-#include "ui/appsetup.h"
-#include "ui/platform.h"
-#include "ui/tavola.h"
+#include "clock.h"
+#include "randomsource.h"
+#include "appsetup.h"
+#include "platform.h"
+#include "tavola.h"
 
 #include <QApplication>
 

@@ -3,7 +3,7 @@
 // Qt window that shows one label, started in interleaved pairs so that a
 // noisy machine slows both alike. Prints the median of the pairwise ratios.
 //     bench_startup [pairs]        (default 15, offscreen)
-#include "ui/startupprobe.h"
+#include "startupprobe.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

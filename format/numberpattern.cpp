@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "format/numberpattern.h"
+#include "numberpattern.h"
 
 #include <cmath>
 

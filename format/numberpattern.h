@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "format/displaylocale.h"
+#include "displaylocale.h"
 
 #include <QString>
 #include <QStringView>

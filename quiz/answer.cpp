@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/answer.h"
+#include "answer.h"
 
-#include "format/numberpattern.h"
-#include "quiz/checked.h"
+#include "checked.h"
+#include "numberpattern.h"
 
 #include <cmath>
 
@@ -17,15 +17,6 @@ QString expectedText(float expected, const format::DisplayLocale &locale)
 }
 
 } // namespace
-
-KeyAction classifyKey(char16_t code)
-{
-    if ((code >= u'0' && code <= u'9') || code == u',' || code == backspaceKey)
-        return KeyAction::Pass;
-    if (code == enterKey)
-        return KeyAction::Judge;
-    return KeyAction::Discard;
-}
 
 std::optional<float> readNumber(const QString &text, QChar decimalSeparator)
 {

@@ -1,23 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "format/displaylocale.h"
-#include "quiz/quizstate.h"
+#include "displaylocale.h"
+#include "quizstate.h"
 
 #include <QString>
 
 #include <optional>
 
 namespace quiz {
-
-// What happens to one character typed into the answer box.
-enum class KeyAction { Pass, Discard, Judge };
-
-inline constexpr char16_t enterKey = 13;
-inline constexpr char16_t backspaceKey = 8;
-
-// Digits, the comma and backspace pass; Enter judges; the rest is discarded.
-KeyAction classifyKey(char16_t code);
 
 // Reads a non-negative number written with digits and at most one decimal
 // separator ("12,5", "12,", ",5", "007"); nothing for any other text.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/checked.h"
+#include "checked.h"
 
-#include "quiz/runtimeerror.h"
+#include "runtimeerror.h"
 
 #include <cmath>
 #include <limits>

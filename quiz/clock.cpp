@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/clock.h"
+#include "clock.h"
 
 namespace quiz {
 

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/problem.h"
+#include "problem.h"
 
-#include "format/numberpattern.h"
-#include "quiz/checked.h"
+#include "checked.h"
+#include "numberpattern.h"
 
 #include <cmath>
 
 namespace quiz {
 namespace {
 
-constexpr quint32 green = 0x00FF00;
-constexpr quint32 magenta = 0xFF00FF;
-constexpr quint32 blue = 0xFF0000; // 0xBBGGRR
+constexpr CaptionTone green = CaptionTone::Green;
+constexpr CaptionTone magenta = CaptionTone::Magenta;
+constexpr CaptionTone blue = CaptionTone::Blue;
 
 // One row per hidden pick: rows 1 to 3 rest on the altitude theorem,
 // 4 to 6 on the leg theorem.
@@ -21,11 +21,11 @@ struct HiddenRow
     Length given1;
     Length given2;
     bool unitItem2Visible;
-    quint32 colour;
+    CaptionTone tone;
     const char *caption;
 };
 
-constexpr std::array<HiddenRow, 6> hiddenRows{{
+constexpr std::array<HiddenRow, hiddenPicks> hiddenRows{{
     {Length::HeightAH, Length::ProjBH, Length::ProjHC, true, green, "Altezza AH"},
     {Length::ProjHC, Length::ProjBH, Length::HeightAH, true, magenta, "Proiezione HC"},
     {Length::ProjBH, Length::ProjHC, Length::HeightAH, false, blue, "Proiezione BH"},
@@ -104,7 +104,7 @@ Problem makeProblem(const Triangle &triangle, qint16 HiddenPick,
     problem.visible[size_t(row.given2)] = true;
     problem.unitVisible = {true, true, row.unitItem2Visible};
     problem.caption = QString::fromUtf8(row.caption);
-    problem.captionColour = row.colour;
+    problem.captionTone = row.tone;
     problem.expectedValue = float(triangle.length(row.hidden));
     return problem;
 }
@@ -117,9 +117,9 @@ Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clo
     random.reseed(state.Multiplier);
     state.ReseedValue = 7;
     random.reseed(clock.secondsSinceMidnight());
-    state.ShapeRoll = drawFrom1To(15, random);
-    const qint16 GenM = state.ShapeRoll < 3 ? 7 : 3;
-    state.Multiplier = drawFrom1To(15, random);
+    state.ShapeRoll = drawFrom1To(shapeRolls, random);
+    const qint16 GenM = state.ShapeRoll < rareShapeBelow ? rareGenerator : commonGenerator;
+    state.Multiplier = drawFrom1To(multipliers, random);
 
     const Triangle triangle = makeTriangle(GenM, state.Multiplier);
     state.ProjBH = triangle.ProjBH;
@@ -127,7 +127,7 @@ Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clo
     state.HeightAH = triangle.HeightAH;
 
     random.reseed(state.HiddenPick);
-    state.HiddenPick = drawFrom1To(6, random);
+    state.HiddenPick = drawFrom1To(hiddenPicks, random);
     Problem problem = makeProblem(triangle, state.HiddenPick, locale);
     state.ExpectedValue = problem.expectedValue;
     return problem;

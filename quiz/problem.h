@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "format/displaylocale.h"
-#include "quiz/clock.h"
-#include "quiz/quizstate.h"
-#include "quiz/randomsource.h"
+#include "clock.h"
+#include "displaylocale.h"
+#include "quizstate.h"
+#include "randomsource.h"
 
 #include <QString>
 
@@ -18,6 +18,19 @@ enum class Length { ProjBH, ProjHC, LegAB, LegAC, HypBC, HeightAH };
 inline constexpr int lengthCount = 6;
 // The "cm" unit labels beside the figure.
 inline constexpr int unitLabelCount = 3;
+
+// The tone in which the caption names the hidden quantity.
+enum class CaptionTone { Green, Magenta, Blue };
+
+// How a problem is drawn: a roll of 1..shapeRolls picks the generator (the
+// rare one below rareShapeBelow), a multiplier of 1..multipliers scales it,
+// and one of the pick rows names the hidden quantity.
+inline constexpr qint16 shapeRolls = 15;
+inline constexpr qint16 rareShapeBelow = 3;
+inline constexpr qint16 rareGenerator = 7;   // (7, 24, 25)
+inline constexpr qint16 commonGenerator = 3; // (3, 4, 5)
+inline constexpr qint16 multipliers = 15;
+inline constexpr qint16 hiddenPicks = 6;
 
 // A right triangle ABC, right angle at A, altitude AH on the hypotenuse BC.
 struct Triangle
@@ -42,8 +55,8 @@ struct Problem
     std::array<QString, lengthCount> texts;  // indexed by Length
     std::array<bool, lengthCount> visible{}; // exactly the two given lengths
     std::array<bool, unitLabelCount> unitVisible{};
-    QString caption;           // names the hidden quantity
-    quint32 captionColour = 0; // 0xBBGGRR
+    QString caption; // names the hidden quantity
+    CaptionTone captionTone = CaptionTone::Blue;
     float expectedValue = 0;
 
     QString text(Length which) const { return texts[size_t(which)]; }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/quizstate.h"
+#include "quizstate.h"
 
 namespace quiz {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/randomsource.h"
+#include "randomsource.h"
 
 #include <QRandomGenerator>
 

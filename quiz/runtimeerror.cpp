@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/runtimeerror.h"
+#include "runtimeerror.h"
 
 namespace quiz {
 
@@ -14,8 +14,6 @@ QString RuntimeError::description() const
         return QStringLiteral("Overflow");
     case Kind::FloatingPoint:
         return QStringLiteral("Errore di calcolo in virgola mobile");
-    case Kind::Conversion:
-        return QStringLiteral("Tipo non corrispondente");
     }
     return QString();
 }

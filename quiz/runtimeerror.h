@@ -13,7 +13,7 @@ namespace quiz {
 class RuntimeError : public std::exception
 {
 public:
-    enum class Kind { Overflow = 6, FloatingPoint = 11, Conversion = 13 };
+    enum class Kind { Overflow = 6, FloatingPoint = 11 };
 
     explicit RuntimeError(Kind kind);
 

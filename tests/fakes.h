@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "quiz/clock.h"
-#include "quiz/randomsource.h"
+#include "clock.h"
+#include "randomsource.h"
 
 #include <QList>
 
@@ -39,24 +39,4 @@ public:
 private:
     QList<float> m_values;
     qsizetype m_next = 0;
-};
-
-#include "ui/platform.h"
-
-// Records what the window asks of the desktop.
-class FakePlatform final : public ui::Platform
-{
-public:
-    bool calculatorAvailable = true;
-    int beeps = 0;
-    int calculatorsStarted = 0;
-    QList<int> endings; // exit statuses, in order
-
-    void beep() override { ++beeps; }
-    bool startCalculator() override
-    {
-        calculatorsStarted += calculatorAvailable;
-        return calculatorAvailable;
-    }
-    void endProgram(int exitStatus) override { endings.append(exitStatus); }
 };

@@ -1,23 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/answer.h"
-#include "quiz/runtimeerror.h"
+#include "answer.h"
+#include "runtimeerror.h"
 
 #include <QTest>
 
 #include <limits>
 
 using format::DisplayLocale;
-using quiz::KeyAction;
-
-Q_DECLARE_METATYPE(quiz::KeyAction)
 
 class TestAnswer : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void filtersCharacters_data();
-    void filtersCharacters();
     void readsNumbers_data();
     void readsNumbers();
     void judges_data();
@@ -28,32 +23,6 @@ private slots:
     void everyEnterCounts();
     void countsBeyondSixteenBits();
 };
-
-void TestAnswer::filtersCharacters_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<KeyAction>("action");
-
-    for (char16_t digit = u'0'; digit <= u'9'; ++digit)
-        QTest::addRow("digit %c", char(digit)) << int(digit) << KeyAction::Pass;
-    QTest::newRow("comma") << int(u',') << KeyAction::Pass;
-    QTest::newRow("backspace") << 8 << KeyAction::Pass;
-    QTest::newRow("enter") << 13 << KeyAction::Judge;
-    QTest::newRow("full stop") << int(u'.') << KeyAction::Discard;
-    QTest::newRow("minus") << int(u'-') << KeyAction::Discard;
-    QTest::newRow("blank") << int(u' ') << KeyAction::Discard;
-    QTest::newRow("letter") << int(u'a') << KeyAction::Discard;
-    QTest::newRow("escape") << 27 << KeyAction::Discard;
-    QTest::newRow("tab") << 9 << KeyAction::Discard;
-    QTest::newRow("superscript two is no digit") << 0xB2 << KeyAction::Discard;
-}
-
-void TestAnswer::filtersCharacters()
-{
-    QFETCH(int, code);
-    QFETCH(KeyAction, action);
-    QCOMPARE(quiz::classifyKey(char16_t(code)), action);
-}
 
 void TestAnswer::readsNumbers_data()
 {

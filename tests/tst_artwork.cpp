@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/artwork.h"
+#include "artwork.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -56,12 +56,19 @@ void TestArtwork::everyScaleIsTheDesignedSizeSharper()
     QFETCH(QSize, designed);
 
     for (qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
-        const QPixmap picture = ui::artwork::pixmap(name, ratio);
-        QVERIFY2(!picture.isNull(), qPrintable(QStringLiteral("%1 at %2").arg(name).arg(ratio)));
-        // Lays out at its designed size, with at least as many pixels as the screen has.
-        QCOMPARE(picture.deviceIndependentSize().toSize(), designed);
-        QVERIFY(picture.width() >= designed.width() * ratio);
-        QVERIFY(picture.hasAlphaChannel());
+        for (qreal sheetScale : {1.0, 0.6, 1.25}) {
+            const QString what = QStringLiteral("%1 at %2 x %3").arg(name).arg(ratio).arg(sheetScale);
+            const QPixmap picture = ui::artwork::picture(name, ratio, sheetScale);
+            QVERIFY2(!picture.isNull(), qPrintable(what));
+            // Lays out at its designed size times the sheet's scale, with as
+            // many pixels as the screen has there.
+            const QSizeF laidOut = QSizeF(designed) * sheetScale;
+            QVERIFY2(qAbs(picture.deviceIndependentSize().width() - laidOut.width()) < 1 &&
+                         qAbs(picture.deviceIndependentSize().height() - laidOut.height()) < 1,
+                     qPrintable(what));
+            QVERIFY2(picture.width() >= qFloor(laidOut.width() * ratio), qPrintable(what));
+            QVERIFY(picture.hasAlphaChannel());
+        }
     }
 }
 
@@ -97,7 +104,7 @@ void TestArtwork::noImagePluginIsLoaded()
 {
     if (!QFile::exists(QStringLiteral("/proc/self/maps")))
         QSKIP("needs /proc to list the loaded libraries");
-    ui::artwork::icon(QStringLiteral("face-smile")).pixmap(32, 32);
+    ui::artwork::picture(QStringLiteral("face-smile"), 1.5, 0.8);
     QCOMPARE(loadedImagePlugins(), QStringList());
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/checked.h"
-#include "quiz/runtimeerror.h"
+#include "checked.h"
+#include "runtimeerror.h"
 
 #include <QTest>
 

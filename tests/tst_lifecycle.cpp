@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakeplatform.h"
 #include "fakes.h"
 #include "modalboxes.h"
-#include "ui/platform.h"
-#include "ui/tavola.h"
+#include "platform.h"
+#include "tavola.h"
+#include "windowtests.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -13,11 +15,12 @@
 
 #include <limits>
 
+using windowtests::designedCaption;
+using windowtests::valueLabels;
+
 namespace {
 
-const QString designedCaption = QStringLiteral("Gioca  con i Solvetra");
 const QString normalStateCaption = QStringLiteral("Giocare con I Solvetra");
-const QStringList valueLabels{"Lblpro1", "Lblpro2", "lblcat1", "Lblcat2", "lblipoeu", "Lblalt"};
 
 // One window with its fakes; the clock reads 10:00:00 on 08/12/2026.
 struct Session

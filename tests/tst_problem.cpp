@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakes.h"
-#include "quiz/problem.h"
-#include "quiz/runtimeerror.h"
+#include "problem.h"
+#include "runtimeerror.h"
 
 #include <QTest>
 
+#include <cmath>
 #include <limits>
+#include <optional>
 
 using format::DisplayLocale;
 using quiz::Length;
@@ -36,32 +38,48 @@ std::array<int, quiz::lengthCount> exactHundredths(int m, int n)
     return {196 * n, 2304 * n, 700 * n, 2400 * n, 2500 * n, 672 * n};
 }
 
-struct PickRow
-{
-    Length hidden;
-    QList<Length> given;
-    QString caption;
-    quint32 colour;
-    bool unitItem2Visible;
-};
+// The three lengths each theorem ties together: the first squared equals
+// the product of the other two (altitude theorem, then the leg theorem twice).
+const std::array<std::array<Length, 3>, 3> theorems{{
+    {Length::HeightAH, Length::ProjBH, Length::ProjHC},
+    {Length::LegAB, Length::HypBC, Length::ProjBH},
+    {Length::LegAC, Length::HypBC, Length::ProjHC},
+}};
 
-PickRow pickRow(int pick)
+// The hidden length worked out from the two given ones by the theorem that
+// ties all three, in exact hundredths; nothing when no theorem ties them.
+std::optional<qint64> solvedByTheorem(Length hidden, const QList<Length> &given,
+                                      const std::array<int, quiz::lengthCount> &exact)
 {
-    switch (pick) {
-    case 1:
-        return {Length::HeightAH, {Length::ProjBH, Length::ProjHC}, "Altezza AH", 0x00FF00, true};
-    case 2:
-        return {
-            Length::ProjHC, {Length::ProjBH, Length::HeightAH}, "Proiezione HC", 0xFF00FF, true};
-    case 3:
-        return {
-            Length::ProjBH, {Length::ProjHC, Length::HeightAH}, "Proiezione BH", 0xFF0000, false};
-    case 4:
-        return {Length::ProjBH, {Length::LegAB, Length::HypBC}, "Proiezione BH", 0xFF0000, false};
-    case 5:
-        return {Length::ProjHC, {Length::LegAC, Length::HypBC}, "Proiezione HC", 0xFF0000, false};
+    const auto at = [&](Length l) { return qint64(exact[size_t(l)]); };
+    for (const auto &[squared, factor1, factor2] : theorems) {
+        const QList<Length> three{squared, factor1, factor2};
+        if (!three.contains(hidden) || !three.contains(given[0]) || !three.contains(given[1]))
+            continue;
+        if (hidden == squared) {
+            const auto root = qint64(std::llround(std::sqrt(double(at(factor1) * at(factor2)))));
+            return root * root == at(factor1) * at(factor2) ? std::optional(root) : std::nullopt;
+        }
+        const Length other = hidden == factor1 ? factor2 : factor1;
+        const qint64 square = at(squared) * at(squared);
+        return square % at(other) == 0 ? std::optional(square / at(other)) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+QString nameOf(Length length)
+{
+    switch (length) {
+    case Length::ProjBH:
+        return "Proiezione BH";
+    case Length::ProjHC:
+        return "Proiezione HC";
+    case Length::HypBC:
+        return "Ipotenusa BC";
+    case Length::HeightAH:
+        return "Altezza AH";
     default:
-        return {Length::HypBC, {Length::LegAC, Length::ProjHC}, "Ipotenusa BC", 0xFF0000, false};
+        return "Cateto";
     }
 }
 
@@ -118,15 +136,26 @@ void TestProblem::everyTriangleAndPick()
     for (int i = 0; i < quiz::lengthCount; ++i)
         QCOMPARE(problem.texts[i], decimalText(exact[i], u','));
 
-    const PickRow row = pickRow(pick);
+    QList<Length> given;
     for (int i = 0; i < quiz::lengthCount; ++i)
-        QCOMPARE(problem.visible[i], row.given.contains(Length(i)));
-    QCOMPARE(problem.caption, row.caption);
-    QCOMPARE(problem.captionColour, row.colour);
-    QCOMPARE(problem.unitVisible, (std::array<bool, 3>{true, true, row.unitItem2Visible}));
+        if (problem.visible[i])
+            given.append(Length(i));
+    QCOMPARE(given.size(), 2);
+    QCOMPARE(problem.unitVisible[0], true);
+    QCOMPARE(problem.unitVisible[1], true);
+
+    // The caption names a hidden length that the theorem gives from the two shown.
+    std::optional<Length> named;
+    for (int i = 0; i < quiz::lengthCount; ++i)
+        if (!problem.visible[i] && nameOf(Length(i)) == problem.caption)
+            named = Length(i);
+    QVERIFY2(named, qPrintable(problem.caption));
+    const std::optional<qint64> solved = solvedByTheorem(*named, given, exact);
+    QVERIFY2(solved, "no theorem ties the hidden length to the two shown");
+    QCOMPARE(*solved, qint64(exact[size_t(*named)]));
 
     // What a pupil types for the exact decimal must be exactly the expected value.
-    const float typed = decimalText(exact[size_t(row.hidden)], u'.').toFloat();
+    const float typed = decimalText(int(*solved), u'.').toFloat();
     QCOMPARE(problem.expectedValue, typed);
 }
 

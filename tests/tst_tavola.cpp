@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "appsetup.h"
+#include "fakeplatform.h"
 #include "fakes.h"
 #include "modalboxes.h"
-#include "ui/appsetup.h"
-#include "ui/picturebutton.h"
-#include "ui/tavola.h"
+#include "picturebutton.h"
+#include "tavola.h"
+#include "windowtests.h"
 
 #include <QClipboard>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,16 +17,10 @@
 
 #include <memory>
 
+using windowtests::hiddenLabelOf;
+using windowtests::valueLabels;
+
 namespace {
-
-const QStringList valueLabels{"Lblpro1", "Lblpro2", "lblcat1", "Lblcat2", "lblipoeu", "Lblalt"};
-
-// The label of the quantity each pick asks for.
-QString hiddenLabelOf(int pick)
-{
-    return QStringList{"Lblalt", "Lblpro2", "Lblpro1", "Lblpro1", "Lblpro2", "lblipoeu"}.at(pick -
-                                                                                            1);
-}
 
 QRect fromTwips(int left, int top, int width, int height)
 {
@@ -55,12 +52,17 @@ private slots:
     void exactlyTwoLengthsShown();
     void filtersTypedCharacters_data();
     void filtersTypedCharacters();
+    void editsLikeAnyLineEdit_data();
+    void editsLikeAnyLineEdit();
+    void correctedAnswerIsJudgedThenEnterMovesOn();
     void emptyBoxIsJudgedAsZero();
     void notANumberKeepsTheProblemOpen();
     void keypadEnterJudges();
     void pasteIsFiltered_data();
     void pasteIsFiltered();
     void nextButtonShowsItsState();
+    void pictureButtonFacesAreFlat_data();
+    void pictureButtonFacesAreFlat();
     void messageBoxesSpeakItalian();
 
 private:
@@ -74,6 +76,7 @@ private:
     QLabel *label(const QString &name) const { return control<QLabel>(name); }
     QLineEdit *answerBox() const { return control<QLineEdit>("txtAnswer"); }
     void startWith(std::unique_ptr<quiz::RandomSource> random);
+    void play(const QString &script);
     int visibleValueLabels() const;
 
     FakeClock m_clock;
@@ -124,7 +127,7 @@ void TestTavola::designedStateBeforeAnyHandler()
         QVERIFY2(label(name)->text().isEmpty(), qPrintable(name));
     QVERIFY(!control("cmdNext")->isEnabled());
     QVERIFY(control("cmdExit")->isEnabled());
-    QCOMPARE(m_tavola->windowTitle(), "Gioca  con i Solvetra");
+    QCOMPARE(m_tavola->windowTitle(), windowtests::designedCaption);
     QCOMPARE(m_tavola->centralWidget()->palette().color(QPalette::Window), QColor("#FFFFC0"));
     QVERIFY(!m_tavola->centralWidget()->cursor().pixmap().isNull());
     QVERIFY(!m_tavola->windowIcon().isNull());
@@ -296,6 +299,8 @@ void TestTavola::menusAndStatusBar()
         QVERIFY(!line->text().contains(u'@')); // no invented addresses
     }
 
+    m_tavola->show(); // the panels are laid out with the window
+    QVERIFY(QTest::qWaitForWindowExposed(m_tavola.get()));
     QStatusBar *status = control<QStatusBar>("StatusBar1");
     QCOMPARE(status->height(), 41);
     const QStringList texts{"Solvetra", "Solvetra", "Record di", ""};
@@ -404,6 +409,86 @@ void TestTavola::filtersTypedCharacters()
     QCOMPARE(m_tavola->state().RightCount + m_tavola->state().WrongCount, 0);
 }
 
+// Plays a script of blank-separated steps into the answer box: key names
+// ("Home", "Del", "X11Del", "Ctrl+A", ...) or text to type.
+void TestTavola::play(const QString &script)
+{
+    static const QHash<QString, QKeyCombination> keys{
+        {"Home", Qt::Key_Home},
+        {"End", Qt::Key_End},
+        {"Left", Qt::Key_Left},
+        {"Right", Qt::Key_Right},
+        {"Del", Qt::Key_Delete},
+        {"Bksp", Qt::Key_Backspace},
+        {"Ctrl+A", Qt::ControlModifier | Qt::Key_A},
+        {"Ctrl+C", Qt::ControlModifier | Qt::Key_C},
+        {"Ctrl+X", Qt::ControlModifier | Qt::Key_X},
+        {"Ctrl+V", Qt::ControlModifier | Qt::Key_V},
+        {"Ctrl+Z", Qt::ControlModifier | Qt::Key_Z},
+        {"Enter", Qt::Key_Return},
+    };
+    for (const QString &step : script.split(u' ')) {
+        if (step == "X11Del") // the X server gives Delete the text DEL
+            QTest::sendKeyEvent(QTest::Click, answerBox(), Qt::Key_Delete, QString(u'\x7f'),
+                                Qt::NoModifier);
+        else if (keys.contains(step))
+            QTest::keyClick(answerBox(), keys[step].key(), keys[step].keyboardModifiers());
+        else
+            QTest::keyClicks(answerBox(), step);
+    }
+}
+
+void TestTavola::editsLikeAnyLineEdit_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("Home, Delete") << "123 Home Del"
+                                  << "23";
+    QTest::newRow("Delete as X11 sends it") << "123 Home Right X11Del"
+                                            << "13";
+    QTest::newRow("arrow, Backspace") << "123 Left Bksp"
+                                      << "13";
+    QTest::newRow("Home, type, End, type") << "12 Home 9 End 3"
+                                           << "9123";
+    QTest::newRow("select all, overwrite") << "123 Ctrl+A 7"
+                                           << "7";
+    QTest::newRow("cut, paste back") << "45 Ctrl+A Ctrl+X 1 Ctrl+V"
+                                     << "145";
+    QTest::newRow("copy, paste") << "12 Ctrl+A Ctrl+C End Ctrl+V"
+                                 << "1212";
+    QTest::newRow("undo") << "12 Bksp Ctrl+Z"
+                          << "12";
+    QTest::newRow("still only digits and commas, six at most") << "1a2 Home x9,9999"
+                                                               << "9,9912";
+}
+
+void TestTavola::editsLikeAnyLineEdit()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, shown);
+    startWith(std::make_unique<quiz::MixingRandomSource>(1));
+    play(script);
+    QCOMPARE(answerBox()->text(), shown);
+    QCOMPARE(m_tavola->state().RightCount + m_tavola->state().WrongCount, 0);
+}
+
+void TestTavola::correctedAnswerIsJudgedThenEnterMovesOn()
+{
+    startWith(std::make_unique<quiz::MixingRandomSource>(2));
+    const QString hiddenText = label(hiddenLabelOf(m_tavola->state().HiddenPick))->text();
+    play("9" + hiddenText + " Home Del Enter");
+    QCOMPARE(m_tavola->state().RightCount, 1);
+    QVERIFY(control("cmdNext")->isEnabled());
+
+    // Enter again, from the box too, starts the next problem and judges nothing.
+    answerBox()->setFocus();
+    play("Enter");
+    QVERIFY(!control("cmdNext")->isEnabled());
+    QCOMPARE(label("lblMessage")->text(), "");
+    QCOMPARE(label("lblScore2")->text(), "1");
+}
+
 void TestTavola::emptyBoxIsJudgedAsZero()
 {
     startWith(std::make_unique<quiz::MixingRandomSource>(3));
@@ -482,6 +567,30 @@ void TestTavola::nextButtonShowsItsState()
     QCOMPARE(next->shortcut(), QKeySequence(Qt::ALT | Qt::Key_N));
     QTest::keyClick(answerBox(), Qt::Key_N, Qt::AltModifier);
     QTRY_VERIFY(!next->isEnabled()); // an access key clicks with a short animation
+}
+
+void TestTavola::pictureButtonFacesAreFlat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("face");
+    QTest::newRow("next") << "cmdNext" << QColor(0x00, 0xFF, 0x00);
+    QTest::newRow("exit") << "cmdExit" << QColor(0x00, 0xFF, 0xFF);
+}
+
+void TestTavola::pictureButtonFacesAreFlat()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, face);
+    startWith(std::make_unique<quiz::MixingRandomSource>(1));
+    QWidget *button = control(name);
+    button->setEnabled(true);
+    const QImage image = button->grab().toImage();
+    // Down the left side, between the border and the picture, and across the
+    // top: every point of the face shows the face colour itself.
+    for (int y = 6; y < image.height() - 6; y += 4)
+        QCOMPARE(image.pixelColor(6, y), face);
+    for (int x = 6; x < image.width() - 6; x += 4)
+        QCOMPARE(image.pixelColor(x, 3), face);
 }
 
 void TestTavola::messageBoxesSpeakItalian()

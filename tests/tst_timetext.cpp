@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "format/timetext.h"
+#include "timetext.h"
 
 #include <QTest>
 

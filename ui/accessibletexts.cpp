@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/accessibletexts.h"
+#include "accessibletexts.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "quiz/answer.h"
-#include "quiz/problem.h"
+#include "answer.h"
+#include "problem.h"
 
 #include <QString>
 

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/artwork.h"
+#include "artwork.h"
 
+#include <QHash>
 #include <QImageReader>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
 namespace ui::artwork {
 namespace {
 
-constexpr std::array<int, 3> scales{1, 2, 3};
+constexpr std::array<int, 3> fileScales{1, 2, 3};
 // The window system is handed every size at once, so only those it uses; the
 // larger files are for the desktop entry.
 constexpr std::array<int, 6> windowIconSizes{16, 24, 32, 48, 64, 128};
+constexpr QPoint pointerHotSpot(2, 2);
 
 QString pathOf(const QString &name, int scale)
 {
@@ -21,16 +24,22 @@ QString pathOf(const QString &name, int scale)
                       : base + QStringLiteral("@%1x.png").arg(scale);
 }
 
-int scaleFor(qreal devicePixelRatio)
+// The smallest file with at least as many pixels as the ratio asks for.
+int fileScaleFor(qreal ratio)
 {
-    return std::clamp(int(std::ceil(devicePixelRatio - 0.01)), scales.front(), scales.back());
+    return std::clamp(int(std::ceil(ratio - 0.01)), fileScales.front(), fileScales.back());
 }
 
-QPixmap scaledPixmap(const QString &name, int scale)
+// A restart reuses what the first start read.
+QPixmap file(const QString &name, int scale)
 {
-    QPixmap picture = QPixmap::fromImage(readPng(pathOf(name, scale)));
-    picture.setDevicePixelRatio(scale);
-    return picture;
+    static QHash<std::pair<QString, int>, QPixmap> loaded;
+    QPixmap &pixmap = loaded[{name, scale}];
+    if (pixmap.isNull()) {
+        pixmap = QPixmap::fromImage(readPng(pathOf(name, scale)));
+        pixmap.setDevicePixelRatio(scale);
+    }
+    return pixmap;
 }
 
 } // namespace
@@ -43,17 +52,20 @@ QImage readPng(const QString &path)
     return reader.read();
 }
 
-QPixmap pixmap(const QString &name, qreal devicePixelRatio)
+QPixmap picture(const QString &name, qreal devicePixelRatio, qreal sheetScale)
 {
-    return scaledPixmap(name, scaleFor(devicePixelRatio));
-}
-
-QIcon icon(const QString &name)
-{
-    QIcon icon;
-    for (int scale : scales)
-        icon.addPixmap(scaledPixmap(name, scale));
-    return icon;
+    if (name.isEmpty())
+        return {};
+    const qreal ratio = devicePixelRatio * sheetScale;
+    const int scale = fileScaleFor(ratio);
+    const QPixmap source = file(name, scale);
+    if (source.isNull() || qFuzzyCompare(ratio, qreal(scale)))
+        return source;
+    const QSizeF designed = source.deviceIndependentSize();
+    QPixmap scaled = source.scaled((designed * ratio).toSize(), Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(devicePixelRatio);
+    return scaled;
 }
 
 QIcon windowIcon()
@@ -68,7 +80,8 @@ QIcon windowIcon()
 QCursor pointer(qreal devicePixelRatio)
 {
     // Qt takes the hotspot in the picture's designed pixels.
-    return QCursor(pixmap(QStringLiteral("pointer"), devicePixelRatio), 2, 2);
+    return QCursor(picture(QStringLiteral("pointer"), devicePixelRatio), pointerHotSpot.x(),
+                   pointerHotSpot.y());
 }
 
 } // namespace ui::artwork

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/figureitems.h"
+#include "figureitems.h"
 
 #include <QPainter>
 
@@ -7,7 +7,7 @@ namespace ui {
 namespace {
 
 // The widget covers the shape plus half a pen on every side.
-QRect boundsOf(const QRectF &shape, int penWidth)
+QRect boundsOf(const QRectF &shape, qreal penWidth)
 {
     const double margin = penWidth / 2.0 + 1;
     return shape.normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect();
@@ -21,10 +21,16 @@ LineItem::LineItem(const QString &name, QPointF from, QPointF to, const QColor &
 {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QRect bounds = boundsOf(QRectF(from, to), width);
+    setEnds(from, to);
+}
+
+void LineItem::setEnds(QPointF from, QPointF to)
+{
+    const QRect bounds = boundsOf(QRectF(from, to), m_width);
     setGeometry(bounds);
     m_from = from - bounds.topLeft();
     m_to = to - bounds.topLeft();
+    update();
 }
 
 void LineItem::paintEvent(QPaintEvent *)
@@ -40,9 +46,15 @@ RectItem::RectItem(const QString &name, const QRectF &rect, const QColor &colour
 {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QRect bounds = boundsOf(rect, borderWidth);
+    setShape(rect);
+}
+
+void RectItem::setShape(const QRectF &rect)
+{
+    const QRect bounds = boundsOf(rect, m_borderWidth);
     setGeometry(bounds);
     m_rect = rect.translated(-bounds.topLeft());
+    update();
 }
 
 void RectItem::paintEvent(QPaintEvent *)

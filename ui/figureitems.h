@@ -14,6 +14,10 @@ public:
     LineItem(const QString &name, QPointF from, QPointF to, const QColor &colour, int width,
              QWidget *parent);
 
+    void setEnds(QPointF from, QPointF to);
+    // Takes effect with the next setEnds.
+    void setPenWidth(qreal width) { m_width = width; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -21,7 +25,7 @@ private:
     QPointF m_from;
     QPointF m_to;
     QColor m_colour;
-    int m_width;
+    qreal m_width;
 };
 
 // A rectangle, filled or outlined; the cover panel is one too.
@@ -33,6 +37,10 @@ public:
     RectItem(const QString &name, const QRectF &rect, const QColor &colour, Fill fill,
              int borderWidth, QWidget *parent);
 
+    void setShape(const QRectF &rect);
+    // Takes effect with the next setShape.
+    void setPenWidth(qreal width) { m_borderWidth = width; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -40,7 +48,7 @@ private:
     QRectF m_rect;
     QColor m_colour;
     Fill m_fill;
-    int m_borderWidth;
+    qreal m_borderWidth;
 };
 
 } // namespace ui

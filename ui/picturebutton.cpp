@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/picturebutton.h"
+#include "picturebutton.h"
 
-#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <qdrawutil.h>
 
 namespace ui {
+namespace {
+
+// The focus frame lies inside the button's two-pixel border.
+constexpr int focusInset = 4;
+
+} // namespace
 
 PictureButton::PictureButton(const QString &name, const QString &caption, const QColor &face,
                              QWidget *parent)
@@ -35,12 +42,17 @@ QPixmap PictureButton::currentPicture() const
 
 void PictureButton::paintEvent(QPaintEvent *)
 {
+    // The face is filled flat in its colour, as drawn; a style's bevel would
+    // lighten it with a gradient.
     QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear();
-    option.icon = QIcon();
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    const QBrush face(palette().color(QPalette::Button));
+    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(focusInset, focusInset, -focusInset, -focusInset);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 
     const QPixmap picture = currentPicture();
     const QSize pictureSize = picture.deviceIndependentSize().toSize();

@@ -1,26 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "format/displaylocale.h"
-#include "quiz/answer.h"
-#include "quiz/clock.h"
-#include "quiz/problem.h"
-#include "quiz/quizstate.h"
-#include "quiz/randomsource.h"
-#include "ui/platform.h"
+#include "clock.h"
+#include "displaylocale.h"
+#include "platform.h"
+#include "problem.h"
+#include "quizstate.h"
+#include "randomsource.h"
+#include "sheetzoom.h"
+#include "worksheetbuilder.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
-#include <array>
+class QAction;
+class QWheelEvent;
 
-class QLineEdit;
-class QTimer;
+namespace quiz {
+struct Verdict;
+}
 
 namespace ui {
-
-class DesignLabel;
-class PictureButton;
 
 // The worksheet window: the triangle with its lengths, the answer box, the
 // score, the clock, the menus and the status bar. One object lives for the
@@ -39,6 +38,11 @@ public:
     void load();
 
     quiz::QuizState &state() { return m_state; }
+    // Zoom in, zoom out and designed size, for a menu; they work as window
+    // shortcuts without one.
+    std::array<QAction *, 3> zoomActions() const;
+    // The worksheet's scale now: the zoom, made smaller where the window is.
+    double sheetScale() const { return m_builder.scale(); }
     bool alarmSounded() const { return m_alarmSounded; }
 
     // Handlers, named after the control and the event.
@@ -46,48 +50,41 @@ public:
     void Form_Activate();
     void Form_Resize();
     void cmdNext_Click();
-    void txtAnswer_KeyPress(char16_t &KeyAscii);
+    // Return or keypad Enter in the answer box: judges the answer.
+    void txtAnswer_KeyPress();
     void Timer1_Timer();
     void calc_Click();
     void new_Click();
     void cmdExit_Click();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
-    // Controls, by the name of the worksheet.
-    struct Controls
+    // The menu bar's actions, rebuilt with it on every restart.
+    struct MenuActions
     {
-        QWidget *sheet = nullptr;
-        QLineEdit *txtAnswer = nullptr;
-        QLineEdit *Text1 = nullptr;
-        PictureButton *cmdNext = nullptr;
-        PictureButton *cmdExit = nullptr;
-        DesignLabel *lblMessage = nullptr;
-        DesignLabel *Label5 = nullptr;
-        DesignLabel *lblScore = nullptr;
-        DesignLabel *lblScore1 = nullptr;
-        DesignLabel *lblScore2 = nullptr;
-        DesignLabel *lblTime = nullptr;
-        std::array<DesignLabel *, quiz::lengthCount> lengths{}; // indexed by quiz::Length
-        std::array<DesignLabel *, quiz::unitLabelCount> Label2{};
-        QTimer *Timer1 = nullptr;
+        QAction *scuola = nullptr;
+        QAction *software = nullptr;
+        QAction *Ciao_1 = nullptr;
+        QAction *gim = nullptr;
+        QAction *Tmer_2 = nullptr;
+        QAction *pop = nullptr;
+        QAction *calc = nullptr;
+        QAction *newGame = nullptr; // "new"
     };
 
     void unload();
-    void buildSheet();
-    void buildScoreArea();
-    void buildClock();
-    void buildTopRow();
-    void buildFigure();
-    void buildButtons();
     void buildMenus();
     void buildStatusBar();
     void bindEvents();
+    template <typename Sender, typename Signal>
+    void wire(Sender *sender, Signal signal, void (Tavola::*handler)());
+    void setNextEnabled(bool enabled);
+    bool isMinimisedOrMaximised() const;
+    void fitWorksheet();
 
     void applyProblem(const quiz::Problem &problem);
     void applyVerdict(const quiz::Verdict &verdict);
@@ -106,7 +103,13 @@ private:
     quiz::QuizState m_state;
     bool m_alarmSounded = false; // survives restarts
     bool m_inTick = false;
-    Controls m_controls;
+    WorksheetBuilder m_builder;
+    Worksheet m_controls;
+    MenuActions m_menu;
+    QAction *m_nextOnEnter = nullptr; // lives for the whole run
+    SheetZoom *m_zoom = nullptr;      // lives for the whole run
+    int m_wheelAngle = 0;             // eighths of a degree not yet zoomed
+    quiz::Problem m_problem;          // the one on display
 };
 
 } // namespace ui

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the window tests share about the worksheet.
+namespace windowtests {
+
+inline const QString designedCaption = QStringLiteral("Gioca  con i Solvetra");
+
+// The six value labels of the figure.
+inline const QStringList valueLabels{"Lblpro1", "Lblpro2",  "lblcat1",
+                                     "Lblcat2", "lblipoeu", "Lblalt"};
+
+// The label of the quantity each pick (1..6) asks for.
+inline QString hiddenLabelOf(int pick)
+{
+    static const QStringList labels{"Lblalt",  "Lblpro2", "Lblpro1",
+                                    "Lblpro1", "Lblpro2", "lblipoeu"};
+    return labels.at(pick - 1);
+}
+
+} // namespace windowtests
