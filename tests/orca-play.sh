@@ -3,7 +3,7 @@
 # line Orca would have spoken ("SPEECH OUTPUT:" lines of its debug log).
 # Runs headless: Xvfb, a session bus, the accessibility bus, jwm, orca.
 #     tests/orca-play.sh PROGRAM [LOG [PHRASE...]]
-# Each PHRASE must appear in what Orca spoke. Exits 77 (skipped) when a tool
+# Each PHRASE must appear in what Orca spoke, on as many lines as it is listed. Exits 77 (skipped) when a tool
 # it needs is missing, 1 when the play fails or a phrase was not spoken.
 set -u
 
@@ -92,9 +92,15 @@ fi
 echo "What Orca said:"
 grep 'SPEECH OUTPUT:' "$work/orca.out" | tee "$work/speech" || echo "(nothing)"
 status=0
+# A phrase listed n times must be spoken on at least n lines.
+declare -A wanted=()
 for phrase in "${phrases[@]}"; do
-    if ! grep -qF -- "$phrase" "$work/speech"; then
-        echo "FAIL: Orca did not say \"$phrase\""
+    wanted[$phrase]=$(( ${wanted[$phrase]:-0} + 1 ))
+done
+for phrase in "${!wanted[@]}"; do
+    spoken=$(grep -cF -- "$phrase" "$work/speech")
+    if [ "$spoken" -lt "${wanted[$phrase]}" ]; then
+        echo "FAIL: Orca said \"$phrase\" $spoken times, not ${wanted[$phrase]}"
         status=1
     fi
 done

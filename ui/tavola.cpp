@@ -310,7 +310,6 @@ void Tavola::Form_Resize()
 void Tavola::cmdNext_Click()
 {
     Worksheet &c = m_controls;
-    c.txtAnswer->clear();
     c.lblMessage->setCaption(QString());
     for (DesignLabel *unit : c.Label2)
         unit->show();
@@ -321,6 +320,10 @@ void Tavola::cmdNext_Click()
 
     setNextEnabled(false);
     c.txtAnswer->setFocus();
+    // Emptied once it has the focus: a screen reader that hears of the
+    // emptying first takes the box as already focused and never reads the
+    // new question.
+    c.txtAnswer->clear();
 }
 
 void Tavola::applyProblem(const quiz::Problem &problem)
