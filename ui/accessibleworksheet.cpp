@@ -60,6 +60,10 @@ void installReaderFilter()
 void hideFromReader(QWidget *widget)
 {
     widget->setProperty(hiddenProperty, true);
+    // The interface made when the widget was created or shown is kept until
+    // deleted; the next one comes from hiddenWidgetFactory.
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 bool isHiddenFromReader(const QWidget *widget)
