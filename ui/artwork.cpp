@@ -59,11 +59,14 @@ QPixmap picture(const QString &name, qreal devicePixelRatio, qreal sheetScale)
     const qreal ratio = devicePixelRatio * sheetScale;
     const int scale = fileScaleFor(ratio);
     const QPixmap source = file(name, scale);
-    if (source.isNull() || qFuzzyCompare(ratio, qreal(scale)))
+    if (source.isNull())
         return source;
-    const QSizeF designed = source.deviceIndependentSize();
-    QPixmap scaled = source.scaled((designed * ratio).toSize(), Qt::IgnoreAspectRatio,
-                                   Qt::SmoothTransformation);
+    // The file's pixels may be just right (a half-size sheet on a 2x screen)
+    // but they are laid out at the screen's ratio.
+    QPixmap scaled = qFuzzyCompare(ratio, qreal(scale))
+                         ? source
+                         : source.scaled((source.deviceIndependentSize() * ratio).toSize(),
+                                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(devicePixelRatio);
     return scaled;
 }
