@@ -1,5 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "appsetup.h"
 #include "artwork.h"
+#include "fakeplatform.h"
+#include "fakes.h"
+#include "tavola.h"
+
+#include <QApplication>
 
 #include <QFile>
 #include <QGuiApplication>
@@ -105,6 +111,16 @@ void TestArtwork::noImagePluginIsLoaded()
     if (!QFile::exists(QStringLiteral("/proc/self/maps")))
         QSKIP("needs /proc to list the loaded libraries");
     ui::artwork::picture(QStringLiteral("face-smile"), 1.5, 0.8);
+    QCOMPARE(loadedImagePlugins(), QStringList());
+
+    // Nor does the window, set up as the program sets it up, up to its first problem.
+    ui::prepareApplication(*qobject_cast<QApplication *>(QCoreApplication::instance()));
+    FakeClock clock;
+    quiz::MixingRandomSource random(1);
+    FakePlatform platform;
+    ui::Tavola tavola(clock, random, platform);
+    tavola.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&tavola));
     QCOMPARE(loadedImagePlugins(), QStringList());
 }
 
