@@ -33,13 +33,26 @@ qint64 powerOfTen(int exponent)
     return result;
 }
 
+// Rounds magnitude * scale half away from zero as its exact product would be:
+// the floating-point product can land on a tie that the exact one misses
+// (1.115 is held as 1.11499..., yet 1.115 * 100 gives 111.5).
+double roundedUnits(double magnitude, qint64 scale)
+{
+    const double product = magnitude * double(scale);
+    const double error = std::fma(magnitude, double(scale), -product); // exact: product + error
+    const double below = std::floor(product);
+    if (product - below != 0.5 || error == 0)
+        return std::round(product);
+    return error > 0 ? below + 1 : below;
+}
+
 } // namespace
 
 QString formatNumber(double value, QStringView pattern, const DisplayLocale &locale)
 {
     const PatternShape shape = shapeOf(pattern);
     const qint64 scale = powerOfTen(shape.decimals);
-    const double scaled = std::round(std::abs(value) * double(scale)); // half away from zero
+    const double scaled = roundedUnits(std::abs(value), scale);
     if (!std::isfinite(scaled) || scaled > 9.0e15)
         return locale.qtLocale.toString(value, 'g', 17); // never reached by this program's values
 

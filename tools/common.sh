@@ -1,8 +1,11 @@
 # Shared by run.sh and test.sh: install what is missing, then build.
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The second line serves the screen-reader test, which skips without them.
-packages=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation
+# dpkg-dev gives dpkg-shlibdeps, which the .deb test needs to build the package;
+# poppler-utils gives pdftotext, which reads the worksheets back. The third
+# line serves the screen-reader test, which skips without them.
+packages=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation dpkg-dev
+          poppler-utils
           xvfb jwm xdotool dbus at-spi2-core orca)
 
 install_missing() {
@@ -20,7 +23,12 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build [folder [cmake options...]]: configures and builds, in build/ unless told.
+# SOLVETRA_WERROR=ON in the environment (CI sets it) makes warnings errors.
 build() {
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build --parallel "$(nproc)"
+    local folder="${1:-build}"
+    shift || true
+    cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DSOLVETRA_WERROR="${SOLVETRA_WERROR:-OFF}" "$@" >/dev/null
+    cmake --build "$folder" --parallel "$(nproc)"
 }

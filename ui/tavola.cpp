@@ -343,7 +343,10 @@ void Tavola::applyProblem(const quiz::Problem &problem)
 void Tavola::txtAnswer_KeyPress()
 {
     // The box's validator and length limit have already kept out anything
-    // but digits and commas; Enter after a verdict never gets here.
+    // but digits and commas. Enter after a verdict belongs to cmdNext; a
+    // Return that reaches the box anyway must not count the answer twice.
+    if (m_controls.cmdNext->isEnabled())
+        return;
     applyVerdict(quiz::judgeAnswer(m_state, m_controls.txtAnswer->text(), m_locale));
 }
 

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "worksheetcommand.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+// What the arguments ask for: open the quiz window, write a worksheet, or
+// print a text and end with a status; only the window needs a display.
+struct CommandLineResult
+{
+    enum class Action { RunWindow, PrintAndExit, WriteWorksheet };
+
+    Action action = Action::RunWindow;
+    QString output; // printed when the action is PrintAndExit
+    bool toStandardError = false;
+    int exitStatus = 0;
+    WorksheetCommand worksheet; // when the action is WriteWorksheet
+    QString platform;           // Qt's -platform, when given
+};
+
+inline constexpr int usageErrorStatus = 2;
+
+// Reads the arguments as main receives them (program name first). Qt's own
+// options (-platform, -style, ...) are accepted and left for QApplication.
+CommandLineResult parseCommandLine(const QStringList &arguments, const QString &version);
+
+} // namespace app

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "displaycheck.h"
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace app {
+namespace {
+
+constexpr int connectTimeoutMs = 2000;
+constexpr int firstX11Port = 6000;
+
+// Closes the socket it holds when it goes.
+class Socket
+{
+public:
+    explicit Socket(int fd) : m_fd(fd) {}
+    ~Socket()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Socket(const Socket &) = delete;
+    Socket &operator=(const Socket &) = delete;
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Connects without blocking for longer than the timeout.
+bool connectsWithin(int fd, const sockaddr *address, socklen_t length)
+{
+    if (::connect(fd, address, length) == 0)
+        return true;
+    if (errno != EINPROGRESS)
+        return false;
+    pollfd waiting{fd, POLLOUT, 0};
+    if (::poll(&waiting, 1, connectTimeoutMs) != 1)
+        return false;
+    int error = 0;
+    socklen_t size = sizeof error;
+    return ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+}
+
+// A path that starts with '@' names a socket in Linux's abstract namespace.
+bool unixSocketAnswers(const std::string &path)
+{
+    sockaddr_un address{};
+    if (path.empty() || path.size() >= sizeof address.sun_path)
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.data(), path.size());
+    if (path.front() == '@')
+        address.sun_path[0] = '\0';
+    const auto length =
+        socklen_t(offsetof(sockaddr_un, sun_path) + path.size() + (path.front() == '@' ? 0 : 1));
+    const Socket socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    return socket.fd() >= 0 &&
+           connectsWithin(socket.fd(), reinterpret_cast<const sockaddr *>(&address), length);
+}
+
+bool tcpPortAnswers(const std::string &host, int port)
+{
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo *found = nullptr;
+    if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0)
+        return false;
+    bool answers = false;
+    for (const addrinfo *entry = found; entry && !answers; entry = entry->ai_next) {
+        const Socket socket(
+            ::socket(entry->ai_family, entry->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+        answers =
+            socket.fd() >= 0 && connectsWithin(socket.fd(), entry->ai_addr, entry->ai_addrlen);
+    }
+    ::freeaddrinfo(found);
+    return answers;
+}
+
+struct X11Display
+{
+    std::string host; // empty or "unix" for the local socket
+    int number = 0;
+};
+
+// "[host]:number[.screen]"
+std::optional<X11Display> parseX11Display(const std::string &name)
+{
+    const size_t colon = name.rfind(':');
+    if (colon == std::string::npos || colon + 1 >= name.size())
+        return std::nullopt;
+    const std::string rest = name.substr(colon + 1);
+    char *end = nullptr;
+    const long number = std::strtol(rest.c_str(), &end, 10);
+    if (end == rest.c_str() || (*end != '\0' && *end != '.') || number < 0 || number > 59535)
+        return std::nullopt;
+    return X11Display{name.substr(0, colon), int(number)};
+}
+
+bool x11ServerAnswers(const std::string &name)
+{
+    const std::optional<X11Display> display = parseX11Display(name);
+    if (!display)
+        return false;
+    if (display->host.empty() || display->host == "unix") {
+        const std::string path = "/tmp/.X11-unix/X" + std::to_string(display->number);
+        return unixSocketAnswers(path) || unixSocketAnswers('@' + path);
+    }
+    return tcpPortAnswers(display->host, firstX11Port + display->number);
+}
+
+bool waylandCompositorAnswers(const Environment &environment)
+{
+    const std::string name = environment("WAYLAND_DISPLAY");
+    if (name.empty())
+        return false;
+    if (name.front() == '/')
+        return unixSocketAnswers(name);
+    const std::string runtimeDir = environment("XDG_RUNTIME_DIR");
+    return !runtimeDir.empty() && unixSocketAnswers(runtimeDir + '/' + name);
+}
+
+} // namespace
+
+std::string processEnvironment(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? value : std::string();
+}
+
+bool displayUsable(const Environment &environment)
+{
+    // Qt tries the platforms of a "a;b" list in turn; the first decides here.
+    const std::string platforms = environment("QT_QPA_PLATFORM");
+    const std::string platform = platforms.substr(0, platforms.find(';'));
+    const bool wantsX11 = platform.empty() || platform.starts_with("xcb");
+    const bool wantsWayland = platform.empty() || platform.starts_with("wayland");
+    if (!wantsX11 && !wantsWayland)
+        return true;
+    return (wantsX11 && x11ServerAnswers(environment("DISPLAY"))) ||
+           (wantsWayland && waylandCompositorAnswers(environment));
+}
+
+} // namespace app

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "worksheetcommand.h"
+
+#include "commandline.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <optional>
+
+namespace app {
+namespace {
+
+const QString worksheetOption = QStringLiteral("worksheet");
+const QString countOption = QStringLiteral("count");
+const QString theoremOption = QStringLiteral("theorem");
+const QString seedOption = QStringLiteral("seed");
+
+std::optional<quiz::TheoremChoice> theoremFromName(const QString &name)
+{
+    if (name == u"both")
+        return quiz::TheoremChoice::Both;
+    if (name == u"leg")
+        return quiz::TheoremChoice::Leg;
+    if (name == u"altitude")
+        return quiz::TheoremChoice::Altitude;
+    return std::nullopt;
+}
+
+// Qt's own notes about the session (a missing runtime folder and the like)
+// mean nothing to a teacher at a terminal; only our one line should show.
+void keepOnlySevereMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fputs(qPrintable(message + u'\n'), stderr);
+}
+
+} // namespace
+
+QList<QCommandLineOption> worksheetOptions()
+{
+    return {{worksheetOption,
+             QStringLiteral("Scrive una scheda di esercizi in PDF, senza finestra."),
+             QStringLiteral("file.pdf")},
+            {countOption,
+             QStringLiteral("Quanti problemi (da %1 a %2, di solito %3).")
+                 .arg(print::minProblemCount)
+                 .arg(print::maxProblemCount)
+                 .arg(print::defaultProblemCount),
+             QStringLiteral("N")},
+            {theoremOption,
+             QStringLiteral("Quale teorema: both (entrambi), leg (primo), "
+                            "altitude (secondo)."),
+             QStringLiteral("both|leg|altitude")},
+            {seedOption, QStringLiteral("Il seme: lo stesso seme dà la stessa scheda."),
+             QStringLiteral("S")}};
+}
+
+bool worksheetRequested(const QCommandLineParser &parser)
+{
+    return parser.isSet(worksheetOption);
+}
+
+std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineParser &parser)
+{
+    WorksheetCommand command;
+    command.path = parser.value(worksheetOption);
+    if (command.path.isEmpty())
+        return QStringLiteral("--worksheet vuole il nome del file PDF da scrivere.");
+
+    print::WorksheetRequest &request = command.request;
+    if (parser.isSet(countOption)) {
+        bool ok = false;
+        request.count = parser.value(countOption).toInt(&ok);
+        if (!ok || request.count < print::minProblemCount || request.count > print::maxProblemCount)
+            return QStringLiteral("--count vuole un numero intero da %1 a %2, non «%3».")
+                .arg(print::minProblemCount)
+                .arg(print::maxProblemCount)
+                .arg(parser.value(countOption));
+    }
+    if (parser.isSet(theoremOption)) {
+        const auto choice = theoremFromName(parser.value(theoremOption));
+        if (!choice)
+            return QStringLiteral("--theorem vuole both, leg o altitude, non «%1».")
+                .arg(parser.value(theoremOption));
+        request.theorem = *choice;
+    }
+    if (parser.isSet(seedOption)) {
+        bool ok = false;
+        request.seed = parser.value(seedOption).toUInt(&ok);
+        if (!ok)
+            return QStringLiteral("--seed vuole un numero intero da 0 a 4294967295, non «%1».")
+                .arg(parser.value(seedOption));
+    } else {
+        request.seed = print::randomSeed();
+    }
+    return command;
+}
+
+int runWorksheetCommand(int argc, char *argv[], const WorksheetCommand &command)
+{
+    qInstallMessageHandler(keepOnlySevereMessages);
+    // Painting text needs a GUI application, but never a screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    if (const auto error = print::writeWorksheetPdf(command.path, command.request)) {
+        std::fputs(qPrintable(QStringLiteral("solvetra: ") + *error + QStringLiteral(".\n")),
+                   stderr);
+        return usageErrorStatus;
+    }
+    return 0;
+}
+
+} // namespace app

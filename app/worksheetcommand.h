@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "worksheet.h"
+
+#include <QCommandLineOption>
+#include <QList>
+#include <QString>
+
+#include <variant>
+
+class QCommandLineParser;
+
+namespace app {
+
+// --worksheet, --count, --theorem and --seed.
+QList<QCommandLineOption> worksheetOptions();
+
+// True when the parsed arguments ask for a worksheet instead of the window.
+bool worksheetRequested(const QCommandLineParser &parser);
+
+// The file and the sheet that the options ask for, or the Italian reason
+// they are wrong.
+struct WorksheetCommand
+{
+    QString path;
+    print::WorksheetRequest request;
+};
+std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineParser &parser);
+
+// Writes the sheet without a display. Returns the exit status: 0 on success,
+// 2 with one Italian line on standard error when the file cannot be written.
+int runWorksheetCommand(int argc, char *argv[], const WorksheetCommand &command);
+
+} // namespace app

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "problemset.h"
+
+#include "problem.h"
+#include "solution.h"
+
+namespace quiz {
+namespace {
+
+// Generation reseeds from the time of day; a set must not depend on it.
+class MidnightClock final : public Clock
+{
+public:
+    QTime timeOfDay() const override { return QTime(0, 0); }
+    QDate date() const override { return QDate(2000, 1, 1); }
+};
+
+bool fits(qint16 HiddenPick, TheoremChoice choice)
+{
+    switch (choice) {
+    case TheoremChoice::Both:
+        return true;
+    case TheoremChoice::Leg:
+        return theoremOfPick(HiddenPick) == Theorem::Leg;
+    case TheoremChoice::Altitude:
+        return theoremOfPick(HiddenPick) == Theorem::Altitude;
+    }
+    return true;
+}
+
+} // namespace
+
+QList<ProblemDraw> drawProblemSet(quint32 seed, int count, TheoremChoice choice)
+{
+    // Each theorem has 30 triangles x 3 picks; past that many, repeats are unavoidable.
+    constexpr int maxAttemptsPerProblem = 1000;
+    const format::DisplayLocale locale = format::DisplayLocale::italian();
+    MixingRandomSource random(seed);
+    MidnightClock clock;
+    QuizState state;
+    QList<ProblemDraw> problems;
+    while (problems.size() < count) {
+        ProblemDraw draw;
+        for (int attempt = 0; attempt < maxAttemptsPerProblem; ++attempt) {
+            generateProblem(state, random, clock, locale);
+            draw = {state.ShapeRoll < 3 ? qint16(7) : qint16(3), state.Multiplier,
+                    state.HiddenPick};
+            if (fits(draw.HiddenPick, choice) && !problems.contains(draw))
+                break;
+        }
+        if (!fits(draw.HiddenPick, choice))
+            continue;
+        problems.append(draw);
+    }
+    return problems;
+}
+
+} // namespace quiz

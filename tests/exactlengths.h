@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+
+// The exact lengths of triangle (m, n) in hundredths, in the order BH, HC,
+// AB, AC, BC, AH (the order of quiz::Length), worked
+// out by hand: 3-4-5 gives BH 1,8n, HC 3,2n, AH 2,4n; 7-24-25 gives 1,96n,
+// 23,04n, 6,72n.
+inline std::array<qint64, 6> handHundredths(int m, int n)
+{
+    if (m == 3)
+        return {180 * n, 320 * n, 300 * n, 400 * n, 500 * n, 240 * n};
+    return {196 * n, 2304 * n, 700 * n, 2400 * n, 2500 * n, 672 * n};
+}

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "alarmdialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace ui {
+namespace {
+
+QTime startingTime(const quiz::AlarmValue &current, QTime now)
+{
+    if (const QTime *time = std::get_if<QTime>(&current); time && time->isValid())
+        return *time;
+    const QTime nextMinute = now.addSecs(60);
+    return QTime(nextMinute.hour(), nextMinute.minute());
+}
+
+} // namespace
+
+AlarmDialog::AlarmDialog(const quiz::AlarmValue &current, QTime now, QWidget *parent)
+    : QDialog(parent), m_timeEdit(new QTimeEdit(startingTime(current, now), this)),
+      m_setButton(new QPushButton(QStringLiteral("Imposta"), this)),
+      m_clearButton(new QPushButton(QStringLiteral("Togli la sveglia"), this))
+{
+    setWindowTitle(QStringLiteral("Sveglia"));
+    m_timeEdit->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_timeEdit->setAccessibleName(QStringLiteral("Ora della sveglia"));
+
+    auto *explanation =
+        new QLabel(QStringLiteral("A quest'ora il programma suona e mostra un avviso."), this);
+    explanation->setWordWrap(true);
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("&Suona alle:"), m_timeEdit);
+
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(m_setButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(m_clearButton, QDialogButtonBox::DestructiveRole);
+    QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    cancel->setText(QStringLiteral("Annulla"));
+    m_setButton->setDefault(true);
+    m_clearButton->setEnabled(std::holds_alternative<QTime>(current));
+
+    connect(m_setButton, &QPushButton::clicked, this, [this] {
+        m_cleared = false;
+        accept();
+    });
+    connect(m_clearButton, &QPushButton::clicked, this, [this] {
+        m_cleared = true;
+        accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(explanation);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+quiz::AlarmValue AlarmDialog::chosenAlarm() const
+{
+    if (m_cleared)
+        return QString();
+    return m_timeEdit->time();
+}
+
+} // namespace ui
