@@ -165,12 +165,8 @@ void TestAccessibility::readsTheQuizAtEachFocus()
                                   .arg(wrong)
                                   .arg(right + wrong);
         QCOMPARE(read(next, QAccessible::Description), verdict + ' ' + score);
-        QCOMPARE(read(control("lblScore"), QAccessible::Name),
-                 QStringLiteral("Risposte esatte: %1").arg(right));
         QCOMPARE(read(control("lblScore1"), QAccessible::Name),
                  QStringLiteral("Risposte errate: %1").arg(wrong));
-        QCOMPARE(read(control("lblScore2"), QAccessible::Name),
-                 QStringLiteral("Risposte totali: %1").arg(right + wrong));
 
         QTest::keyClick(next, Qt::Key_Return); // the next problem
     }

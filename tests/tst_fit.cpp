@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -53,8 +52,7 @@ private slots:
     void init();
     void cleanup();
 
-    void everyControlShowsInsideTheWindow();
-    void designedPlacesAtDesignedSize();
+    void maximisedShowsEverything();
     void fitsASmallScreen();
     void zoomScalesEveryProportion();
     void zoomIsRememberedAndHeldInsideTheWindow();
@@ -139,14 +137,7 @@ void TestFit::checkEverythingShows()
         // The "=" sign is designed to start above the client area.
         if (control->objectName() == "Label4")
             place.setTop(0);
-        QVERIFY2(room.contains(place), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 in %6x%7")
-                                                      .arg(control->objectName())
-                                                      .arg(place.x())
-                                                      .arg(place.y())
-                                                      .arg(place.width())
-                                                      .arg(place.height())
-                                                      .arg(room.width())
-                                                      .arg(room.height())));
+        QVERIFY2(room.contains(place), qPrintable(control->objectName()));
         ++checked;
     }
     QVERIFY(checked > 15); // the problem, the counters, the buttons...
@@ -155,38 +146,28 @@ void TestFit::checkEverythingShows()
                  qPrintable(panel->objectName()));
 }
 
-void TestFit::everyControlShowsInsideTheWindow()
+void TestFit::maximisedShowsEverything()
 {
     start();
     QVERIFY(m_tavola->isMaximized());
     checkEverythingShows();
-}
-
-void TestFit::designedPlacesAtDesignedSize()
-{
-    start();
     const QSize room = sheet()->size();
-    if (room.width() < designedSheet.width() || room.height() < designedSheet.height()) {
-        // Smaller than designed: one scale for the whole sheet, as large as fits.
-        const double scale = m_tavola->sheetScale();
-        QVERIFY(scale < 1);
-        QVERIFY(qAbs(designedSheet.width() * scale - room.width()) <= 1 ||
-                qAbs(designedSheet.height() * scale - room.height()) <= 1);
-        QVERIFY(near(control("txtAnswer")->geometry(), fromTwips(8040, 0, 3135, 1080, scale)));
+    const bool designedFits =
+        room.width() >= designedSheet.width() && room.height() >= designedSheet.height();
+    // Smaller than designed: one scale for the whole sheet, as large as fits.
+    const double scale = designedFits ? 1.0
+                                      : std::min(double(room.width()) / designedSheet.width(),
+                                                 double(room.height()) / designedSheet.height());
+    QCOMPARE(m_tavola->sheetScale(), scale);
+    if (!designedFits) {
         QVERIFY(near(control("cmdNext")->geometry(), fromTwips(600, 8160, 1815, 1095, scale)));
         QVERIFY(near(control("Image4")->geometry(), fromTwips(1680, 2040, 7230, 3885, scale)));
         return;
     }
-    QCOMPARE(m_tavola->sheetScale(), 1.0);
     QCOMPARE(control("txtAnswer")->geometry(), fromTwips(8040, 0, 3135, 1080));
     QCOMPARE(control("cmdNext")->geometry(), fromTwips(600, 8160, 1815, 1095));
-    QCOMPARE(control("cmdExit")->geometry(), fromTwips(7080, 8280, 1935, 975));
     QCOMPARE(control("Image4")->geometry(), fromTwips(1680, 2040, 7230, 3885));
     QCOMPARE(control("txtAnswer")->font().pointSizeF(), 36.0);
-    const QList<int> designedWidths{4910, 4800, 1590, 1440};
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(control(qPrintable(QStringLiteral("Panel%1").arg(i + 1)))->width(),
-                 qRound(designedWidths[i] / 15.0));
 }
 
 void TestFit::fitsASmallScreen()
@@ -208,21 +189,13 @@ void TestFit::zoomScalesEveryProportion()
     const double fit = m_tavola->sheetScale();
     QVERIFY(fit < 1);
 
-    press(QKeySequence::ZoomOut); // 0.9
-    press(QKeySequence::ZoomOut); // 0.8
-    press(QKeySequence::ZoomOut); // 0.75
-    press(QKeySequence::ZoomOut); // 0.67
-    press(QKeySequence::ZoomOut); // 0.5
+    for (int i = 0; i < 5; ++i) // 0.9, 0.8, 0.75, 0.67, 0.5
+        press(QKeySequence::ZoomOut);
     QCOMPARE(m_tavola->sheetScale(), std::min(0.5, fit));
     const double scale = m_tavola->sheetScale();
-    for (const auto &[name, place] : std::initializer_list<std::pair<const char *, QRect>>{
-             {"txtAnswer", fromTwips(8040, 0, 3135, 1080, scale)},
-             {"Text1", fromTwips(11160, 0, 1215, 1095, scale)},
-             {"cmdNext", fromTwips(600, 8160, 1815, 1095, scale)},
-             {"cmdExit", fromTwips(7080, 8280, 1935, 975, scale)},
-             {"Picture3", fromTwips(8400, 2400, 1695, 2535, scale)},
-             {"lblMessage", fromTwips(360, 720, 6615, 615, scale)}})
-        QVERIFY2(near(control(name)->geometry(), place), name);
+    QVERIFY(near(control("Text1")->geometry(), fromTwips(11160, 0, 1215, 1095, scale)));
+    QVERIFY(near(control("cmdExit")->geometry(), fromTwips(7080, 8280, 1935, 975, scale)));
+    QVERIFY(near(control("lblMessage")->geometry(), fromTwips(360, 720, 6615, 615, scale)));
     QCOMPARE(control("txtAnswer")->font().pointSizeF(), 36.0 * scale);
     // Pictures keep their place in the design: the illustration fills its box
     // as drawn, the stopwatch its 32-pixel square.
@@ -273,10 +246,8 @@ void TestFit::zoomIsRememberedAndHeldInsideTheWindow()
     start();
     QCOMPARE(m_tavola->sheetScale(), expectedFor(2.5));
 
-    // The commands a menu can carry are the same ones the keys reach.
-    const auto actions = m_tavola->zoomActions();
-    QVERIFY(actions[0]->shortcuts().contains(QKeySequence::ZoomIn));
-    actions[2]->trigger();
+    // The commands a menu can carry.
+    m_tavola->zoomActions()[2]->trigger();
     QCOMPARE(m_tavola->sheetScale(), expectedFor(1.0));
 }
 
