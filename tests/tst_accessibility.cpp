@@ -26,9 +26,9 @@ using windowtests::valueLabels;
 namespace {
 
 // The quantity each value label stands beside in the figure.
-const QHash<QString, QString> quantityOf{
-    {"Lblpro1", "Proiezione BH"}, {"Lblpro2", "Proiezione HC"}, {"lblcat1", "Cateto AB"},
-    {"Lblcat2", "Cateto AC"},     {"lblipoeu", "Ipotenusa BC"}, {"Lblalt", "Altezza AH"}};
+const QHash<QString, QString> quantityOf{{"Lblpro1", "Proiezione BH"}, {"Lblpro2", "Proiezione HC"},
+                                         {"lblcat1", "Cateto AB"},     {"Lblcat2", "Cateto AC"},
+                                         {"lblipoeu", "Ipotenusa BC"}, {"Lblalt", "Altezza AH"}};
 
 QString read(QObject *object, QAccessible::Text what)
 {
@@ -156,9 +156,8 @@ void TestAccessibility::readsTheQuizAtEachFocus()
 
         auto *next = control<QPushButton>("cmdNext");
         QCOMPARE(QApplication::focusWidget(), next);
-        const QString verdict =
-            answerRight ? control<QLabel>("lblMessage")->text()
-                        : "Sbagliato!! " + asked + ' ' + rightValue + " cm.";
+        const QString verdict = answerRight ? control<QLabel>("lblMessage")->text()
+                                            : "Sbagliato!! " + asked + ' ' + rightValue + " cm.";
         const QString score = QStringLiteral("Risposte esatte: %1, Risposte errate: %2, "
                                              "Risposte totali: %3.")
                                   .arg(right)

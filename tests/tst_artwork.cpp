@@ -63,7 +63,8 @@ void TestArtwork::everyScaleIsTheDesignedSizeSharper()
 
     for (qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
         for (qreal sheetScale : {1.0, 0.5, 0.6, 1.25}) {
-            const QString what = QStringLiteral("%1 at %2 x %3").arg(name).arg(ratio).arg(sheetScale);
+            const QString what =
+                QStringLiteral("%1 at %2 x %3").arg(name).arg(ratio).arg(sheetScale);
             const QPixmap picture = ui::artwork::picture(name, ratio, sheetScale);
             QVERIFY2(!picture.isNull(), qPrintable(what));
             // Lays out at its designed size times the sheet's scale, with as

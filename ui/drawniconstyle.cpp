@@ -37,12 +37,15 @@ QIcon overflowArrow(Qt::Orientation pointing, const QColor &colour)
 
 } // namespace
 
-DrawnIconStyle::DrawnIconStyle(QStyle *base) : QProxyStyle(base) {}
+DrawnIconStyle::DrawnIconStyle(QStyle *base) : QProxyStyle(base)
+{
+}
 
 QIcon DrawnIconStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
                                    const QWidget *widget) const
 {
-    const QColor colour = (option ? option->palette : standardPalette()).color(QPalette::ButtonText);
+    const QColor colour =
+        (option ? option->palette : standardPalette()).color(QPalette::ButtonText);
     if (icon == SP_ToolBarHorizontalExtensionButton)
         return overflowArrow(Qt::Horizontal, colour);
     if (icon == SP_ToolBarVerticalExtensionButton)

@@ -15,9 +15,9 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QLayout>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -184,9 +184,9 @@ void Tavola::buildStatusBar()
     // The last panel, which has no text, carries the illustration.
     panel->setAlignment(Qt::AlignCenter);
     panel->setAccessibleName(accessible::illustrationName);
-    panel->setPixmap(artwork::picture(QStringLiteral("sage"), devicePixelRatio(),
-                                      double(bar->height() - illustrationMargin) /
-                                          illustrationHeight));
+    panel->setPixmap(
+        artwork::picture(QStringLiteral("sage"), devicePixelRatio(),
+                         double(bar->height() - illustrationMargin) / illustrationHeight));
     setStatusBar(bar);
 }
 

@@ -221,9 +221,9 @@ void WorksheetBuilder::place(const ControlDesign &design, QWidget *control, doub
     case ControlKind::Button:
         for (const ButtonPictures &pictures : buttonPictures)
             if (std::strcmp(pictures.name, design.name) == 0)
-                static_cast<PictureButton *>(control)->setPictures(
-                    picture(pictures.normal), picture(pictures.pressed),
-                    picture(pictures.disabled));
+                static_cast<PictureButton *>(control)->setPictures(picture(pictures.normal),
+                                                                   picture(pictures.pressed),
+                                                                   picture(pictures.disabled));
         break;
     default:
         break;

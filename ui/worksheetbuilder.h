@@ -33,12 +33,12 @@ struct Worksheet
     DesignLabel *lblScore1 = nullptr;
     DesignLabel *lblScore2 = nullptr;
     DesignLabel *lblTime = nullptr;
-    DesignLabel *Label6 = nullptr; // "Risposte esatte", above lblScore
-    DesignLabel *Label1 = nullptr; // "Risposte errate", above lblScore1
-    DesignLabel *Label3 = nullptr; // "Risposte totali", above lblScore2
-    QLabel *Image4 = nullptr;      // the triangle
-    QLabel *Image1 = nullptr;      // the stopwatch
-    QLabel *Picture3 = nullptr;    // the illustration
+    DesignLabel *Label6 = nullptr;                          // "Risposte esatte", above lblScore
+    DesignLabel *Label1 = nullptr;                          // "Risposte errate", above lblScore1
+    DesignLabel *Label3 = nullptr;                          // "Risposte totali", above lblScore2
+    QLabel *Image4 = nullptr;                               // the triangle
+    QLabel *Image1 = nullptr;                               // the stopwatch
+    QLabel *Picture3 = nullptr;                             // the illustration
     std::array<DesignLabel *, quiz::lengthCount> lengths{}; // indexed by quiz::Length
     std::array<DesignLabel *, quiz::unitLabelCount> Label2{};
     QTimer *Timer1 = nullptr;
