@@ -164,7 +164,10 @@ void TestExercises::alarmDialogOpensFrom()
     QVERIFY(s.start());
     const auto click = [&] {
         QWidget *sheet = s.find<QWidget>("sheet");
-        const QPoint at(qRound(place.x() / 15.0), qRound(place.y() / 15.0));
+        // The sheet may be fitted to the screen: scale the place as the stopwatch is.
+        QWidget *stopwatch = s.find<QWidget>("Image1");
+        const double k = stopwatch->width() / 480.0;
+        const QPoint at = stopwatch->pos() + (place - QPoint(8760, 1080)) * k;
         QWidget *target = sheet->childAt(at) ? sheet->childAt(at) : sheet;
         QTest::mouseClick(target, button, Qt::NoModifier, target->mapFrom(sheet, at));
     };

@@ -46,6 +46,12 @@ void ExercisesMenu::bind(const Runner &run, QWidget *stopwatch)
             [this, run] { run([this] { sveglia_Click(); }); });
 }
 
+void ExercisesMenu::addCommands(const QList<QAction *> &commands)
+{
+    m_menu->addSeparator();
+    m_menu->addActions(commands);
+}
+
 void ExercisesMenu::setVerdictStanding(bool standing)
 {
     soluzione->setEnabled(standing);

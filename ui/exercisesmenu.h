@@ -5,6 +5,7 @@
 #include "displaylocale.h"
 #include "quizstate.h"
 
+#include <QList>
 #include <QObject>
 
 #include <functional>
@@ -36,6 +37,9 @@ public:
     // Connects the items, and a click on the stopwatch or under the clock,
     // to their handlers, each run through run.
     void bind(const Runner &run, QWidget *stopwatch);
+
+    // Commands of the window's own (the zoom) listed here too, after a separator.
+    void addCommands(const QList<QAction *> &commands);
 
     // The worked solution gives the answer away, so it waits for a verdict.
     void setVerdictStanding(bool standing);

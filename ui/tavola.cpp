@@ -146,6 +146,8 @@ void Tavola::buildMenus()
     m_menu.calc = named(bar->addAction(QStringLiteral("Calcolatrice")), "calc");
     m_menu.newGame = named(bar->addAction(QStringLiteral("Nuovo gioco")), "new");
     m_menu.esercizi = new ExercisesMenu(bar, m_state, m_clock, m_locale, this);
+    const auto zoom = zoomActions();
+    m_menu.esercizi->addCommands(QList<QAction *>(zoom.begin(), zoom.end()));
     setMenuBar(bar);
 }
 
