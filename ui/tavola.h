@@ -109,8 +109,8 @@ private:
     QAction *m_nextOnEnter = nullptr; // lives for the whole run
     SheetZoom *m_zoom = nullptr;      // lives for the whole run
     int m_wheelAngle = 0;             // eighths of a degree not yet zoomed
-    bool m_openingMaximised = false;
     quiz::Problem m_problem;          // the one on display
+    bool m_openingMaximised = false;  // placed at its first size, not before
 };
 
 } // namespace ui
