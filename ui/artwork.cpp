@@ -2,6 +2,7 @@
 #include "artwork.h"
 
 #include <QHash>
+#include <QIconEngine>
 #include <QImageReader>
 
 #include <algorithm>
@@ -42,6 +43,57 @@ QPixmap file(const QString &name, int scale)
     return pixmap;
 }
 
+QIcon decodedWindowIcon()
+{
+    QIcon icon;
+    for (int size : windowIconSizes)
+        icon.addPixmap(
+            QPixmap::fromImage(readPng(QStringLiteral(":/artwork/tavola-%1.png").arg(size))));
+    return icon;
+}
+
+// Decodes the window icon's files when a picture of it is first asked for:
+// a window system that shows no icon never pays for them.
+class WindowIconEngine : public QIconEngine
+{
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        decoded().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return decoded().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return decoded().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        return decoded().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int size : windowIconSizes)
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
+    QIconEngine *clone() const override { return new WindowIconEngine(*this); }
+
+private:
+    const QIcon &decoded()
+    {
+        if (m_decoded.isNull())
+            m_decoded = decodedWindowIcon();
+        return m_decoded;
+    }
+
+    QIcon m_decoded;
+};
+
 } // namespace
 
 QImage readPng(const QString &path)
@@ -73,11 +125,7 @@ QPixmap picture(const QString &name, qreal devicePixelRatio, qreal sheetScale)
 
 QIcon windowIcon()
 {
-    QIcon icon;
-    for (int size : windowIconSizes)
-        icon.addPixmap(
-            QPixmap::fromImage(readPng(QStringLiteral(":/artwork/tavola-%1.png").arg(size))));
-    return icon;
+    return QIcon(new WindowIconEngine);
 }
 
 QCursor pointer(qreal devicePixelRatio)

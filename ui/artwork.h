@@ -24,7 +24,7 @@ QImage readPng(const QString &path);
 // empty name.
 QPixmap picture(const QString &name, qreal devicePixelRatio, qreal sheetScale = 1.0);
 
-// The window icon at every size it is drawn at.
+// The window icon at every size it is drawn at, decoded when first drawn.
 QIcon windowIcon();
 
 // The custom pointer; its hotspot, the tip of the nose, is at (2, 2) of the

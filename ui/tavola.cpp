@@ -75,6 +75,7 @@ Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platfor
 
 void Tavola::start()
 {
+    m_openingMaximised = true;
     load();
     showMaximized();
     Form_Activate();
@@ -94,6 +95,9 @@ void Tavola::load()
         const QSize sheet = WorksheetBuilder::designedSize();
         const int width = std::max(twips::toPixels(designedClientTwips[0]), sheet.width());
         resize(width, sheet.height() + statusBar()->height() + menuBar()->sizeHint().height());
+        // A window opening maximised is placed once, at its first size.
+        if (!m_openingMaximised)
+            m_builder.applyScale(1.0);
     } else {
         fitWorksheet();
     }

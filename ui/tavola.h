@@ -112,6 +112,7 @@ private:
     SheetZoom *m_zoom = nullptr;      // lives for the whole run
     int m_wheelAngle = 0;             // eighths of a degree not yet zoomed
     quiz::Problem m_problem;          // the one on display
+    bool m_openingMaximised = false;  // placed at its first size, not before
 };
 
 } // namespace ui

@@ -132,7 +132,7 @@ Worksheet WorksheetBuilder::build()
     m_controls.clear();
     for (const ControlDesign &design : worksheetDesign())
         m_controls.push_back(create(design, sheet));
-    applyScale(1.0);
+    m_scale = 0;
     setTabOrder();
 
     Worksheet worksheet;

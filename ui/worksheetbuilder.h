@@ -48,14 +48,15 @@ struct Worksheet
 class WorksheetBuilder
 {
 public:
-    // A new sheet with every control, laid out as designed.
+    // A new sheet with every control, not yet placed: applyScale() places
+    // it, once the window knows how much room it has.
     Worksheet build();
     // Places, sizes and fonts of the last sheet built, at scale times the
     // design (1.0 is the design itself).
     void applyScale(double scale);
     // The smallest area that shows every control as designed, in pixels.
     static QSize designedSize();
-    // The scale last applied.
+    // The scale last applied; 0 while the sheet is not placed.
     double scale() const { return m_scale; }
 
 private:
@@ -67,7 +68,7 @@ private:
     template <typename T> T *control(const char *name) const;
 
     QPointer<QWidget> m_sheet;
-    double m_scale = 1.0;
+    double m_scale = 0;
     std::vector<QWidget *> m_controls; // in table order
 };
 
