@@ -18,8 +18,6 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include <optional>
-
 namespace ui {
 namespace {
 
@@ -339,9 +337,10 @@ void Tavola::showAlarm()
 void Tavola::runCaptionClock(QTime now)
 {
     // A caption that is no time ("Giocare con I Solvetra") counts as another
-    // minute, so the clock takes over the caption at the next new second.
-    const std::optional<QTime> shown = format::readTime(windowTitle(), m_locale);
-    if (!shown || shown->minute() != now.minute())
+    // time, so the clock takes over the caption at the next new second. The
+    // hour counts too: a clock set by hand or a change of time zone may keep
+    // the minute.
+    if (!format::showsHourAndMinute(windowTitle(), now, m_locale))
         setWindowTitle(format::mediumTime(now, m_locale));
 }
 
