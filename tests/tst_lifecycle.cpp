@@ -111,6 +111,7 @@ private slots:
     void exitAnsweredNoChangesNothing_data();
     void exitAnsweredNoChangesNothing();
     void exitAnsweredYesSaysGoodbye();
+    void farewellAtMidnightShowsOneReading();
     void calculator_data();
     void calculator();
     void findProgram_data();
@@ -386,6 +387,22 @@ void TestLifecycle::exitAnsweredYesSaysGoodbye()
     QVERIFY(!s.find<QTimer>("Timer1")->isActive());
     QTest::qWait(700); // longer than a tick
     QCOMPARE(boxes.seen.size(), 2);
+}
+
+void TestLifecycle::farewellAtMidnightShowsOneReading()
+{
+    Session s;
+    s.clock.now = QTime(23, 59, 59);
+    QVERIFY(s.startQuiet());
+    // The next reading is already the next day.
+    s.clock.later = {QDateTime(QDate(2026, 12, 9), QTime(0, 0, 0))};
+
+    ModalBoxes boxes({QMessageBox::Yes, QMessageBox::Ok});
+    s.find<QPushButton>("cmdExit")->click();
+
+    QCOMPARE(boxes.seen.size(), 2);
+    QCOMPARE(boxes.seen[1].title + u'|' + boxes.seen[1].text,
+             QStringLiteral("Data 08/12/2026|Ciao a presto. Ore 23:59:59"));
 }
 
 void TestLifecycle::calculator_data()

@@ -368,10 +368,11 @@ void Tavola::cmdExit_Click()
     if (answer != QMessageBox::Yes)
         return;
 
-    const QTime time = m_clock.timeOfDay();
-    const QDate date = m_clock.date();
-    showBox(this, QMessageBox::NoIcon, QStringLiteral("Data ") + format::dateToText(date, m_locale),
-            QStringLiteral("Ciao a presto. Ore ") + format::timeToText(time, m_locale));
+    // One reading: across midnight, two would pair the time with the next day.
+    const QDateTime now = m_clock.dateTime();
+    showBox(this, QMessageBox::NoIcon,
+            QStringLiteral("Data ") + format::dateToText(now.date(), m_locale),
+            QStringLiteral("Ciao a presto. Ore ") + format::timeToText(now.time(), m_locale));
     m_controls.Timer1->stop();
     m_platform.endProgram(0);
 }
