@@ -111,11 +111,11 @@ public:
              true);
     }
 
-    void problem(QPointF topLeftMm, int number, const quiz::ProblemSpec &spec,
+    void problem(QPointF topLeftMm, int number, const quiz::ProblemDraw &draw,
                  const format::DisplayLocale &locale)
     {
         const quiz::WorkedSolution solution =
-            quiz::solveProblem(spec.GenM, spec.Multiplier, spec.HiddenPick, locale);
+            quiz::solveProblem(draw.GenM, draw.Multiplier, draw.HiddenPick, locale);
         text(topLeftMm.x(), topLeftMm.y(), 10, 6, QStringLiteral("%1.").arg(number), 11,
              Qt::AlignLeft | Qt::AlignVCenter, true);
         figure(topLeftMm + QPointF(14, 8), solution, locale);
@@ -123,11 +123,11 @@ public:
              quiz::lengthName(solution.hidden) + QStringLiteral(" = ________ cm"), 11);
     }
 
-    void solution(QPointF topLeftMm, int number, const quiz::ProblemSpec &spec,
+    void solution(QPointF topLeftMm, int number, const quiz::ProblemDraw &draw,
                   const format::DisplayLocale &locale)
     {
         const quiz::WorkedSolution solution =
-            quiz::solveProblem(spec.GenM, spec.Multiplier, spec.HiddenPick, locale);
+            quiz::solveProblem(draw.GenM, draw.Multiplier, draw.HiddenPick, locale);
         text(topLeftMm.x(), topLeftMm.y(), 8, 5, QStringLiteral("%1.").arg(number), 10,
              Qt::AlignLeft | Qt::AlignVCenter, true);
         for (qsizetype i = 0; i < solution.lines.size(); ++i)
@@ -236,7 +236,7 @@ bool paintWorksheet(QPagedPaintDevice &device, const WorksheetRequest &request)
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(marginMm, marginMm, marginMm, marginMm),
                                      QPageLayout::Millimeter));
-    const QList<quiz::ProblemSpec> problems =
+    const QList<quiz::ProblemDraw> problems =
         quiz::drawProblemSet(request.seed, request.count, request.theorem);
     const format::DisplayLocale locale = format::DisplayLocale::italian();
 

@@ -29,7 +29,7 @@ bool fits(qint16 HiddenPick, TheoremChoice choice)
 
 } // namespace
 
-QList<ProblemSpec> drawProblemSet(quint32 seed, int count, TheoremChoice choice)
+QList<ProblemDraw> drawProblemSet(quint32 seed, int count, TheoremChoice choice)
 {
     // Each theorem has 30 triangles x 3 picks; past that many, repeats are unavoidable.
     constexpr int maxAttemptsPerProblem = 1000;
@@ -37,19 +37,19 @@ QList<ProblemSpec> drawProblemSet(quint32 seed, int count, TheoremChoice choice)
     MixingRandomSource random(seed);
     MidnightClock clock;
     QuizState state;
-    QList<ProblemSpec> problems;
+    QList<ProblemDraw> problems;
     while (problems.size() < count) {
-        ProblemSpec spec;
+        ProblemDraw draw;
         for (int attempt = 0; attempt < maxAttemptsPerProblem; ++attempt) {
             generateProblem(state, random, clock, locale);
-            spec = {state.ShapeRoll < 3 ? qint16(7) : qint16(3), state.Multiplier,
+            draw = {state.ShapeRoll < 3 ? qint16(7) : qint16(3), state.Multiplier,
                     state.HiddenPick};
-            if (fits(spec.HiddenPick, choice) && !problems.contains(spec))
+            if (fits(draw.HiddenPick, choice) && !problems.contains(draw))
                 break;
         }
-        if (!fits(spec.HiddenPick, choice))
+        if (!fits(draw.HiddenPick, choice))
             continue;
-        problems.append(spec);
+        problems.append(draw);
     }
     return problems;
 }
