@@ -113,11 +113,8 @@ void TestTimeText::captionShowsTheTime_data()
     QTest::addColumn<QTime>("now");
     QTest::addColumn<bool>("shows");
 
-    QTest::newRow("same minute, later second") << "2:05 PM" << true << QTime(14, 5, 59) << true;
-    QTest::newRow("next minute") << "2:05 PM" << true << QTime(14, 6) << false;
-    QTest::newRow("next hour, same minute") << "2:05 PM" << true << QTime(15, 5) << false;
-    QTest::newRow("other half of the day") << "2:05 AM" << true << QTime(14, 5) << false;
-    QTest::newRow("a 24-hour caption") << "14:05" << true << QTime(14, 5, 30) << true;
+    // The window's clock tests cover the designators; without them the hour
+    // read back is ambiguous, and the clock's own text must still count.
     QTest::newRow("its own text, no designators") << "2:05" << false << QTime(14, 5) << true;
     QTest::newRow("no designators, other hour") << "2:05" << false << QTime(15, 5) << false;
     QTest::newRow("no time at all") << "Giocare con I Solvetra" << true << QTime(14, 5) << false;
