@@ -299,6 +299,8 @@ void TestTavola::menusAndStatusBar()
         QVERIFY(!line->text().contains(u'@')); // no invented addresses
     }
 
+    m_tavola->show(); // the panels are laid out with the window
+    QVERIFY(QTest::qWaitForWindowExposed(m_tavola.get()));
     QStatusBar *status = control<QStatusBar>("StatusBar1");
     QCOMPARE(status->height(), 41);
     const QStringList texts{"Solvetra", "Solvetra", "Record di", ""};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appsetup.h"
 
+#include "drawniconstyle.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
@@ -39,7 +41,7 @@ void prepareApplication(QApplication &app)
     substituteFonts();
     loadItalianTranslation(app);
     // Face colours of the picture buttons show in Fusion on every desktop.
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setStyle(new DrawnIconStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
 }
 
 } // namespace ui

@@ -2,43 +2,89 @@
 #include "artwork.h"
 
 #include <QHash>
-#include <QIcon>
+#include <QImageReader>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace ui::artwork {
 namespace {
 
-QString pathOf(const char *file)
+constexpr std::array<int, 3> fileScales{1, 2, 3};
+// The window system is handed every size at once, so only those it uses; the
+// larger files are for the desktop entry.
+constexpr std::array<int, 6> windowIconSizes{16, 24, 32, 48, 64, 128};
+constexpr QPoint pointerHotSpot(2, 2);
+
+QString pathOf(const QString &name, int scale)
 {
-    return QStringLiteral(":/artwork/") + QString::fromLatin1(file);
+    const QString base = QStringLiteral(":/artwork/") + name;
+    return scale == 1 ? base + QStringLiteral(".png")
+                      : base + QStringLiteral("@%1x.png").arg(scale);
 }
 
-// Keyed by file and size; 0 stands for the size as drawn.
-QHash<std::pair<QString, int>, QPixmap> &loaded()
+// The smallest file with at least as many pixels as the ratio asks for.
+int fileScaleFor(qreal ratio)
 {
-    static QHash<std::pair<QString, int>, QPixmap> pixmaps;
-    return pixmaps;
+    return std::clamp(int(std::ceil(ratio - 0.01)), fileScales.front(), fileScales.back());
+}
+
+// A restart reuses what the first start read.
+QPixmap file(const QString &name, int scale)
+{
+    static QHash<std::pair<QString, int>, QPixmap> loaded;
+    QPixmap &pixmap = loaded[{name, scale}];
+    if (pixmap.isNull()) {
+        pixmap = QPixmap::fromImage(readPng(pathOf(name, scale)));
+        pixmap.setDevicePixelRatio(scale);
+    }
+    return pixmap;
 }
 
 } // namespace
 
-QPixmap picture(const char *file)
+QImage readPng(const QString &path)
 {
-    if (!*file)
-        return {};
-    QPixmap &pixmap = loaded()[{QString::fromLatin1(file), 0}];
-    if (pixmap.isNull())
-        pixmap = QPixmap(pathOf(file));
-    return pixmap;
+    QImageReader reader(path, "png");
+    // Without this the reader offers the file to every image plugin first.
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
-QPixmap icon(const char *file, int size)
+QPixmap picture(const QString &name, qreal devicePixelRatio, qreal sheetScale)
 {
-    if (!*file)
+    if (name.isEmpty())
         return {};
-    QPixmap &pixmap = loaded()[{QString::fromLatin1(file), size}];
-    if (pixmap.isNull())
-        pixmap = QIcon(pathOf(file)).pixmap(size, size);
-    return pixmap;
+    const qreal ratio = devicePixelRatio * sheetScale;
+    const int scale = fileScaleFor(ratio);
+    const QPixmap source = file(name, scale);
+    if (source.isNull())
+        return source;
+    // The file's pixels may be just right (a half-size sheet on a 2x screen)
+    // but they are laid out at the screen's ratio.
+    QPixmap scaled = qFuzzyCompare(ratio, qreal(scale))
+                         ? source
+                         : source.scaled((source.deviceIndependentSize() * ratio).toSize(),
+                                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(devicePixelRatio);
+    return scaled;
+}
+
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (int size : windowIconSizes)
+        icon.addPixmap(
+            QPixmap::fromImage(readPng(QStringLiteral(":/artwork/tavola-%1.png").arg(size))));
+    return icon;
+}
+
+QCursor pointer(qreal devicePixelRatio)
+{
+    // Qt takes the hotspot in the picture's designed pixels.
+    return QCursor(picture(QStringLiteral("pointer"), devicePixelRatio), pointerHotSpot.x(),
+                   pointerHotSpot.y());
 }
 
 } // namespace ui::artwork

@@ -7,7 +7,7 @@ namespace ui {
 namespace {
 
 // The widget covers the shape plus half a pen on every side.
-QRect boundsOf(const QRectF &shape, int penWidth)
+QRect boundsOf(const QRectF &shape, qreal penWidth)
 {
     const double margin = penWidth / 2.0 + 1;
     return shape.normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect();

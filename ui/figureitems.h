@@ -15,6 +15,8 @@ public:
              QWidget *parent);
 
     void setEnds(QPointF from, QPointF to);
+    // Takes effect with the next setEnds.
+    void setPenWidth(qreal width) { m_width = width; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -23,7 +25,7 @@ private:
     QPointF m_from;
     QPointF m_to;
     QColor m_colour;
-    int m_width;
+    qreal m_width;
 };
 
 // A rectangle, filled or outlined; the cover panel is one too.
@@ -36,6 +38,8 @@ public:
              int borderWidth, QWidget *parent);
 
     void setShape(const QRectF &rect);
+    // Takes effect with the next setShape.
+    void setPenWidth(qreal width) { m_borderWidth = width; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -44,7 +48,7 @@ private:
     QRectF m_rect;
     QColor m_colour;
     Fill m_fill;
-    int m_borderWidth;
+    qreal m_borderWidth;
 };
 
 } // namespace ui

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tavola.h"
 
+#include "accessibletexts.h"
+#include "accessibleworksheet.h"
 #include "answer.h"
 #include "artwork.h"
 #include "designlabel.h"
@@ -13,10 +15,14 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -29,6 +35,9 @@ constexpr int statusBarHeightTwips = 615;
 constexpr double statusFontPoints = 13.5;
 // The status bar's illustration leaves room for the panel's sunken frame.
 constexpr int illustrationMargin = 6;
+constexpr int illustrationHeight = 146;
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int wheelNotch = 120;
 
 QColor colourOf(quiz::CaptionTone tone)
 {
@@ -49,7 +58,10 @@ Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platfor
     : QMainWindow(parent), m_clock(clock), m_random(random), m_platform(platform)
 {
     setObjectName(QStringLiteral("Tavola"));
-    setWindowIcon(QIcon(QStringLiteral(":/artwork/tavola.ico")));
+    setWindowIcon(artwork::windowIcon());
+    accessible::installReaderFilter();
+    m_zoom = new SheetZoom(this);
+    connect(m_zoom, &SheetZoom::changed, this, [this] { fitWorksheet(); });
     // After a verdict, Enter anywhere in the window starts the next problem.
     // Before it, Enter reaches the answer box, which judges.
     m_nextOnEnter = new QAction(this);
@@ -70,13 +82,19 @@ void Tavola::start()
 void Tavola::load()
 {
     m_controls = m_builder.build();
+    accessible::describeSheet(m_controls);
     setCentralWidget(m_controls.sheet);
     buildMenus();
     buildStatusBar();
     setWindowTitle(designedCaption);
     if (!isVisible()) {
-        const auto [width, height] = designedClientTwips;
-        resize(twips::toPixels(width), twips::toPixels(height) + menuBar()->sizeHint().height());
+        // Room for the whole worksheet: the designed client area leaves the
+        // two buttons under the status bar.
+        const QSize sheet = WorksheetBuilder::designedSize();
+        const int width = std::max(twips::toPixels(designedClientTwips[0]), sheet.width());
+        resize(width, sheet.height() + statusBar()->height() + menuBar()->sizeHint().height());
+    } else {
+        fitWorksheet();
     }
     bindEvents();
     setNextEnabled(false);
@@ -144,23 +162,30 @@ void Tavola::buildStatusBar()
     {
         const char *text;
         int widthTwips;
+        int minimumTwips;
     };
-    const std::array<Panel, 4> panels{
-        {{"Solvetra", 4910}, {"Solvetra", 4800}, {"Record di", 1590}, {"", 1440}}};
+    const std::array<Panel, 4> panels{{{"Solvetra", 4910, 1550},
+                                       {"Solvetra", 4800, 1440},
+                                       {"Record di", 1590, 1440},
+                                       {"", 1440, 1440}}};
     QLabel *panel = nullptr;
     for (size_t i = 0; i < panels.size(); ++i) {
         panel = new QLabel(QString::fromUtf8(panels[i].text), bar);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         panel->setToolTip(panel->text());
-        panel->setFixedWidth(twips::toPixels(panels[i].widthTwips));
+        // The designed width, shrinking to the minimum on a small screen.
+        const int width = twips::toPixels(panels[i].widthTwips);
+        panel->setMinimumWidth(twips::toPixels(panels[i].minimumTwips));
+        panel->setMaximumWidth(width);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        bar->addWidget(panel);
+        bar->addWidget(panel, width);
     }
     // The last panel, which has no text, carries the illustration.
     panel->setAlignment(Qt::AlignCenter);
+    panel->setAccessibleName(accessible::illustrationName);
     panel->setPixmap(
-        artwork::picture("sage.gif")
-            .scaledToHeight(bar->height() - illustrationMargin, Qt::SmoothTransformation));
+        artwork::picture(QStringLiteral("sage"), devicePixelRatio(),
+                         double(bar->height() - illustrationMargin) / illustrationHeight));
     setStatusBar(bar);
 }
 
@@ -192,10 +217,46 @@ bool Tavola::isMinimisedOrMaximised() const
     return windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
 }
 
+std::array<QAction *, 3> Tavola::zoomActions() const
+{
+    return m_zoom->actions();
+}
+
+void Tavola::fitWorksheet()
+{
+    if (!m_controls.sheet)
+        return;
+    if (QLayout *frame = layout())
+        frame->activate();
+    const QSize room = m_controls.sheet->size();
+    const QSize designed = WorksheetBuilder::designedSize();
+    const double fit = std::min(double(room.width()) / designed.width(),
+                                double(room.height()) / designed.height());
+    const double scale = std::min(m_zoom->factor(), fit);
+    if (scale > 0 && scale != m_builder.scale())
+        m_builder.applyScale(scale);
+}
+
 void Tavola::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    fitWorksheet();
     dispatch([this] { Form_Resize(); });
+}
+
+void Tavola::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QMainWindow::wheelEvent(event);
+        return;
+    }
+    // Touchpads send small deltas; a step is taken for each whole notch.
+    m_wheelAngle += event->angleDelta().y();
+    const int steps = m_wheelAngle / wheelNotch;
+    m_wheelAngle -= steps * wheelNotch;
+    if (steps != 0)
+        m_zoom->stepBy(steps);
+    event->accept();
 }
 
 void Tavola::changeEvent(QEvent *event)
@@ -248,7 +309,6 @@ void Tavola::Form_Resize()
 void Tavola::cmdNext_Click()
 {
     Worksheet &c = m_controls;
-    c.txtAnswer->clear();
     c.lblMessage->setCaption(QString());
     for (DesignLabel *unit : c.Label2)
         unit->show();
@@ -259,6 +319,10 @@ void Tavola::cmdNext_Click()
 
     setNextEnabled(false);
     c.txtAnswer->setFocus();
+    // Emptied once it has the focus: a screen reader that hears of the
+    // emptying first takes the box as already focused and never reads the
+    // new question.
+    c.txtAnswer->clear();
 }
 
 void Tavola::applyProblem(const quiz::Problem &problem)
@@ -271,6 +335,8 @@ void Tavola::applyProblem(const quiz::Problem &problem)
         m_controls.Label2[i]->setVisible(problem.unitVisible[i]);
     m_controls.Label5->setTextColour(colourOf(problem.captionTone));
     m_controls.Label5->setCaption(problem.caption);
+    m_problem = problem;
+    accessible::describeProblem(m_controls, problem);
 }
 
 void Tavola::txtAnswer_KeyPress()
@@ -298,6 +364,7 @@ void Tavola::applyVerdict(const quiz::Verdict &verdict)
         c.lblScore->setCaption(*verdict.rightScore);
     if (verdict.totalScore)
         c.lblScore2->setCaption(*verdict.totalScore);
+    accessible::describeVerdict(c, verdict, m_problem);
     setNextEnabled(true);
     c.cmdNext->setFocus();
 }

@@ -7,11 +7,13 @@
 #include "problem.h"
 #include "quizstate.h"
 #include "randomsource.h"
+#include "sheetzoom.h"
 #include "worksheetbuilder.h"
 
 #include <QMainWindow>
 
 class QAction;
+class QWheelEvent;
 
 namespace quiz {
 struct Verdict;
@@ -36,6 +38,11 @@ public:
     void load();
 
     quiz::QuizState &state() { return m_state; }
+    // Zoom in, zoom out and designed size, for a menu; they work as window
+    // shortcuts without one.
+    std::array<QAction *, 3> zoomActions() const;
+    // The worksheet's scale now: the zoom, made smaller where the window is.
+    double sheetScale() const { return m_builder.scale(); }
     bool alarmSounded() const { return m_alarmSounded; }
 
     // Handlers, named after the control and the event.
@@ -52,6 +59,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -76,6 +84,7 @@ private:
     void wire(Sender *sender, Signal signal, void (Tavola::*handler)());
     void setNextEnabled(bool enabled);
     bool isMinimisedOrMaximised() const;
+    void fitWorksheet();
 
     void applyProblem(const quiz::Problem &problem);
     void applyVerdict(const quiz::Verdict &verdict);
@@ -98,6 +107,9 @@ private:
     Worksheet m_controls;
     MenuActions m_menu;
     QAction *m_nextOnEnter = nullptr; // lives for the whole run
+    SheetZoom *m_zoom = nullptr;      // lives for the whole run
+    int m_wheelAngle = 0;             // eighths of a degree not yet zoomed
+    quiz::Problem m_problem;          // the one on display
 };
 
 } // namespace ui

@@ -20,8 +20,6 @@ namespace {
 
 constexpr int clockTickMs = 500;
 constexpr int answerMaxLength = 6;
-constexpr int buttonPictureTwips = 480; // 32 pixels
-constexpr QPoint pointerHotSpot(2, 2);
 
 struct ButtonPictures
 {
@@ -32,8 +30,8 @@ struct ButtonPictures
 };
 
 const std::array<ButtonPictures, 2> buttonPictures{{
-    {"cmdExit", "no-entry.ico", "", ""},
-    {"cmdNext", "face-smile.ico", "face-laugh.ico", "face-neutral.ico"},
+    {"cmdExit", "no-entry", "", ""},
+    {"cmdNext", "face-smile", "face-laugh", "face-neutral"},
 }};
 
 // The value label of each length, indexed by quiz::Length.
@@ -104,12 +102,11 @@ QWidget *createTextBox(const ControlDesign &design, const QString &name, QWidget
     return box;
 }
 
-QWidget *createPicture(const ControlDesign &design, const QString &name, QWidget *sheet)
+// Its picture is set with the scale.
+QWidget *createPicture(const QString &name, QWidget *sheet)
 {
     auto *picture = new QLabel(sheet);
     picture->setObjectName(name);
-    if (design.kind == ControlKind::Picture)
-        picture->setPixmap(artwork::picture(design.caption));
     return picture;
 }
 
@@ -129,8 +126,7 @@ Worksheet WorksheetBuilder::build()
     QPalette palette = sheet->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(sheetColour));
     sheet->setPalette(palette);
-    sheet->setCursor(
-        QCursor(artwork::picture("pointer.png"), pointerHotSpot.x(), pointerHotSpot.y()));
+    sheet->setCursor(artwork::pointer(sheet->devicePixelRatio()));
     m_sheet = sheet;
 
     m_controls.clear();
@@ -158,7 +154,7 @@ QWidget *WorksheetBuilder::create(const ControlDesign &design, QWidget *sheet)
         break;
     case ControlKind::Picture:
     case ControlKind::Icon:
-        control = createPicture(design, name, sheet);
+        control = createPicture(name, sheet);
         break;
     case ControlKind::TextBox:
         control = createTextBox(design, name, sheet);
@@ -193,6 +189,7 @@ void WorksheetBuilder::applyScale(double scale)
 {
     if (!m_sheet)
         return;
+    m_scale = scale;
     m_sheet->setFont(fontOf(sheetFont, scale));
     const auto designs = worksheetDesign();
     for (size_t i = 0; i < designs.size(); ++i)
@@ -203,25 +200,30 @@ void WorksheetBuilder::place(const ControlDesign &design, QWidget *control, doub
 {
     const double k = scale / twips::perPixel;
     const auto &[x1, y1, x2, y2] = design.place;
+    const qreal ratio = m_sheet->devicePixelRatio();
+    const auto picture = [ratio, scale](const char *name) {
+        return artwork::picture(QString::fromLatin1(name), ratio, scale);
+    };
     switch (design.kind) {
     case ControlKind::Line:
+        static_cast<LineItem *>(control)->setPenWidth(design.line * scale);
         static_cast<LineItem *>(control)->setEnds(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k));
         return;
     case ControlKind::SolidRect:
     case ControlKind::OutlineRect:
+        static_cast<RectItem *>(control)->setPenWidth(design.line * scale);
         static_cast<RectItem *>(control)->setShape(shapeOf(design, scale));
         return;
+    case ControlKind::Picture:
     case ControlKind::Icon:
-        static_cast<QLabel *>(control)->setPixmap(
-            artwork::icon(design.caption, scaled(design.place[2], scale)));
+        static_cast<QLabel *>(control)->setPixmap(picture(design.caption));
         break;
     case ControlKind::Button:
         for (const ButtonPictures &pictures : buttonPictures)
             if (std::strcmp(pictures.name, design.name) == 0)
-                static_cast<PictureButton *>(control)->setPictures(
-                    artwork::icon(pictures.normal, scaled(buttonPictureTwips, scale)),
-                    artwork::icon(pictures.pressed, scaled(buttonPictureTwips, scale)),
-                    artwork::icon(pictures.disabled, scaled(buttonPictureTwips, scale)));
+                static_cast<PictureButton *>(control)->setPictures(picture(pictures.normal),
+                                                                   picture(pictures.pressed),
+                                                                   picture(pictures.disabled));
         break;
     default:
         break;
@@ -233,9 +235,29 @@ void WorksheetBuilder::place(const ControlDesign &design, QWidget *control, doub
         else
             control->setFont(fontOf(design.font, scale));
     }
-    // A label that follows its caption takes the size of its caption again.
-    if (isLabel(design.kind) && !static_cast<QLabel *>(control)->text().isEmpty())
-        static_cast<DesignLabel *>(control)->setCaption(static_cast<QLabel *>(control)->text());
+    if (isLabel(design.kind)) {
+        auto *label = static_cast<DesignLabel *>(control);
+        if (design.line > 0)
+            label->setLineWidth(std::max(1, qRound(design.line * scale)));
+        // A label that follows its caption takes the size of its caption again.
+        if (!label->text().isEmpty())
+            label->setCaption(label->text());
+    }
+}
+
+QSize WorksheetBuilder::designedSize()
+{
+    QRect extent;
+    for (const ControlDesign &design : worksheetDesign()) {
+        if (design.kind == ControlKind::Line) {
+            const auto &[x1, y1, x2, y2] = design.place;
+            extent |= QRect(QPoint(), twips::rect(0, 0, std::max(x1, x2), std::max(y1, y2)).size());
+        } else {
+            extent |= rectOf(design, 1.0);
+        }
+    }
+    // What lies above or left of the client area is clipped there.
+    return QSize(extent.right() + 1, extent.bottom() + 1);
 }
 
 template <typename T> T *WorksheetBuilder::control(const char *name) const
@@ -259,6 +281,12 @@ void WorksheetBuilder::bindControls(Worksheet &w) const
     w.lblScore1 = control<DesignLabel>("lblScore1");
     w.lblScore2 = control<DesignLabel>("lblScore2");
     w.lblTime = control<DesignLabel>("lblTime");
+    w.Label6 = control<DesignLabel>("Label6");
+    w.Label1 = control<DesignLabel>("Label1");
+    w.Label3 = control<DesignLabel>("Label3");
+    w.Image4 = control<QLabel>("Image4");
+    w.Image1 = control<QLabel>("Image1");
+    w.Picture3 = control<QLabel>("Picture3");
     for (size_t i = 0; i < lengthLabels.size(); ++i)
         w.lengths[i] = control<DesignLabel>(lengthLabels[i]);
     for (size_t i = 0; i < w.Label2.size(); ++i)

@@ -9,6 +9,7 @@
 #include <array>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 class QTimer;
 
@@ -32,6 +33,12 @@ struct Worksheet
     DesignLabel *lblScore1 = nullptr;
     DesignLabel *lblScore2 = nullptr;
     DesignLabel *lblTime = nullptr;
+    DesignLabel *Label6 = nullptr;                          // "Risposte esatte", above lblScore
+    DesignLabel *Label1 = nullptr;                          // "Risposte errate", above lblScore1
+    DesignLabel *Label3 = nullptr;                          // "Risposte totali", above lblScore2
+    QLabel *Image4 = nullptr;                               // the triangle
+    QLabel *Image1 = nullptr;                               // the stopwatch
+    QLabel *Picture3 = nullptr;                             // the illustration
     std::array<DesignLabel *, quiz::lengthCount> lengths{}; // indexed by quiz::Length
     std::array<DesignLabel *, quiz::unitLabelCount> Label2{};
     QTimer *Timer1 = nullptr;
@@ -46,6 +53,10 @@ public:
     // Places, sizes and fonts of the last sheet built, at scale times the
     // design (1.0 is the design itself).
     void applyScale(double scale);
+    // The smallest area that shows every control as designed, in pixels.
+    static QSize designedSize();
+    // The scale last applied.
+    double scale() const { return m_scale; }
 
 private:
     QWidget *create(const ControlDesign &design, QWidget *sheet);
@@ -56,6 +67,7 @@ private:
     template <typename T> T *control(const char *name) const;
 
     QPointer<QWidget> m_sheet;
+    double m_scale = 1.0;
     std::vector<QWidget *> m_controls; // in table order
 };
 

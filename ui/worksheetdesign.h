@@ -43,7 +43,7 @@ struct ControlDesign
     const char *name;
     ControlKind kind;
     std::array<int, 4> place; // left, top, width, height; a line: x1, y1, x2, y2
-    const char *caption = ""; // a picture's artwork file
+    const char *caption = ""; // a picture's artwork name
     FontDesign font = {};
     QRgb fore = noColour; // text, line or shape colour
     QRgb back = noColour; // text box base or button face

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Start-up measured from outside: a child process starts either the quiz
+// window or a bare Qt window showing one label, and writes one line to
+// standard output as soon as the first problem (or the label) is painted:
+//     painted <peak resident set in kB>
+// then quits.
+namespace ui::startupprobe {
+
+enum class Window { Quiz, Bare };
+
+int run(int argc, char *argv[], Window window);
+
+} // namespace ui::startupprobe
