@@ -69,6 +69,11 @@ double Triangle::length(Length which) const
     return 0;
 }
 
+qint16 generatorOfRoll(qint16 ShapeRoll)
+{
+    return ShapeRoll < rareShapeBelow ? rareGenerator : commonGenerator;
+}
+
 Triangle makeTriangle(qint16 GenM, qint16 n)
 {
     using namespace checked;
@@ -118,7 +123,7 @@ Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clo
     state.ReseedValue = 7;
     random.reseed(clock.secondsSinceMidnight());
     state.ShapeRoll = drawFrom1To(shapeRolls, random);
-    const qint16 GenM = state.ShapeRoll < rareShapeBelow ? rareGenerator : commonGenerator;
+    const qint16 GenM = generatorOfRoll(state.ShapeRoll);
     state.Multiplier = drawFrom1To(multipliers, random);
 
     const Triangle triangle = makeTriangle(GenM, state.Multiplier);

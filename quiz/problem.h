@@ -32,6 +32,9 @@ inline constexpr qint16 commonGenerator = 3; // (3, 4, 5)
 inline constexpr qint16 multipliers = 15;
 inline constexpr qint16 hiddenPicks = 6;
 
+// The generator (3 or 7) that a shape roll picks.
+qint16 generatorOfRoll(qint16 ShapeRoll);
+
 // A right triangle ABC, right angle at A, altitude AH on the hypotenuse BC.
 struct Triangle
 {

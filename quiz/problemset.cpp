@@ -42,8 +42,7 @@ QList<ProblemDraw> drawProblemSet(quint32 seed, int count, TheoremChoice choice)
         ProblemDraw draw;
         for (int attempt = 0; attempt < maxAttemptsPerProblem; ++attempt) {
             generateProblem(state, random, clock, locale);
-            draw = {state.ShapeRoll < 3 ? qint16(7) : qint16(3), state.Multiplier,
-                    state.HiddenPick};
+            draw = {generatorOfRoll(state.ShapeRoll), state.Multiplier, state.HiddenPick};
             if (fits(draw.HiddenPick, choice) && !problems.contains(draw))
                 break;
         }

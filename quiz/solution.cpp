@@ -178,4 +178,10 @@ WorkedSolution solveProblem(qint16 GenM, qint16 n, qint16 HiddenPick,
     return solution;
 }
 
+WorkedSolution solveCurrentProblem(const QuizState &state, const format::DisplayLocale &locale)
+{
+    return solveProblem(generatorOfRoll(state.ShapeRoll), state.Multiplier, state.HiddenPick,
+                        locale);
+}
+
 } // namespace quiz

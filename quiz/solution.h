@@ -3,6 +3,7 @@
 
 #include "displaylocale.h"
 #include "problem.h"
+#include "quizstate.h"
 
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,9 @@ qint64 exactHundredths(qint16 GenM, qint16 n, Length which);
 // triangle (GenM, n).
 WorkedSolution solveProblem(qint16 GenM, qint16 n, qint16 HiddenPick,
                             const format::DisplayLocale &locale);
+
+// The worked solution of the problem the window drew last, from its state.
+WorkedSolution solveCurrentProblem(const QuizState &state, const format::DisplayLocale &locale);
 
 // The letters that name a length: "AH", "BC".
 QString lengthName(Length which);

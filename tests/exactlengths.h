@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QTest>
 #include <QtGlobal>
 
 #include <array>
@@ -14,4 +15,16 @@ inline std::array<qint64, 6> handHundredths(int m, int n)
     if (m == 3)
         return {180 * n, 320 * n, 300 * n, 400 * n, 500 * n, 240 * n};
     return {196 * n, 2304 * n, 700 * n, 2400 * n, 2500 * n, 672 * n};
+}
+
+// One row for every triangle (m = 3 or 7, n = 1..15) and every pick 1..6.
+inline void addEveryTriangleAndPickRows()
+{
+    QTest::addColumn<int>("m");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("pick");
+    for (const int m : {3, 7})
+        for (int n = 1; n <= 15; ++n)
+            for (int pick = 1; pick <= 6; ++pick)
+                QTest::addRow("m=%d n=%d pick %d", m, n, pick) << m << n << pick;
 }

@@ -18,6 +18,8 @@ struct SeenBox
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QString accessibleName;
+    QString accessibleDescription;
 };
 
 // Answers the modal message boxes that open while it lives, in turn, with
@@ -46,6 +48,8 @@ private:
         record.title = box->windowTitle();
         record.text = box->text();
         record.icon = box->icon();
+        record.accessibleName = box->accessibleName();
+        record.accessibleDescription = box->accessibleDescription();
         record.buttons = box->standardButtons();
         if (box->defaultButton())
             record.defaultButton = box->standardButton(box->defaultButton());

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "modalboxes.h"
 #include "alarmdialog.h"
+#include "fakes.h"
+#include "modalboxes.h"
 #include "worksheetdialog.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -32,18 +34,27 @@ void TestDialogs::alarmChoice_data()
     QTest::addColumn<quiz::AlarmValue>("current");
     QTest::addColumn<QTime>("now");
     QTest::addColumn<bool>("clear");
+    QTest::addColumn<bool>("accepted");
     QTest::addColumn<quiz::AlarmValue>("chosen");
     QTest::addColumn<bool>("clearEnabled");
 
     const quiz::AlarmValue none = QString();
     QTest::newRow("no alarm: offers the next whole minute")
-        << none << QTime(10, 44, 30) << false << quiz::AlarmValue(QTime(10, 45)) << false;
-    QTest::newRow("no alarm just before midnight: wraps to 00:00")
-        << none << QTime(23, 59, 30) << false << quiz::AlarmValue(QTime(0, 0)) << false;
-    QTest::newRow("alarm set: kept as it is") << quiz::AlarmValue(QTime(7, 30)) << QTime(10, 0)
-                                              << false << quiz::AlarmValue(QTime(7, 30)) << true;
+        << none << QTime(10, 44, 30) << false << true << quiz::AlarmValue(QTime(10, 45)) << false;
+    QTest::newRow("one second ahead is still ahead")
+        << none << QTime(10, 44, 59) << false << true << quiz::AlarmValue(QTime(10, 45)) << false;
+    QTest::newRow("alarm set: kept as it is")
+        << quiz::AlarmValue(QTime(7, 30)) << QTime(7, 0) << false << true
+        << quiz::AlarmValue(QTime(7, 30)) << true;
     QTest::newRow("clearing gives the empty text, not the old time")
-        << quiz::AlarmValue(QTime(7, 30)) << QTime(10, 0) << true << none << true;
+        << quiz::AlarmValue(QTime(7, 30)) << QTime(10, 0) << true << true << none << true;
+    // Found while wiring the alarm: these rang at once, the step being "at or after".
+    QTest::newRow("a time already past is refused")
+        << quiz::AlarmValue(QTime(7, 30)) << QTime(10, 0) << false << false << none << true;
+    QTest::newRow("the minute under way is refused")
+        << quiz::AlarmValue(QTime(10, 45)) << QTime(10, 45, 0) << false << false << none << true;
+    QTest::newRow("just before midnight the offered 00:00 is refused")
+        << none << QTime(23, 59, 30) << false << false << none << false;
 }
 
 void TestDialogs::alarmChoice()
@@ -51,13 +62,23 @@ void TestDialogs::alarmChoice()
     QFETCH(quiz::AlarmValue, current);
     QFETCH(QTime, now);
     QFETCH(bool, clear);
+    QFETCH(bool, accepted);
     QFETCH(quiz::AlarmValue, chosen);
     QFETCH(bool, clearEnabled);
-    ui::AlarmDialog dialog(current, now);
+    FakeClock clock;
+    clock.now = now;
+    ui::AlarmDialog dialog(current, clock);
+    dialog.show();
     QCOMPARE(dialog.clearButton()->isEnabled(), clearEnabled);
     (clear ? dialog.clearButton() : dialog.setButton())->click();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(dialog.chosenAlarm() == chosen);
+    QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(dialog.isVisible(), !accepted);
+    // A refused time is said in the dialog, which stays open for another.
+    QCOMPARE(dialog.refusal()->isVisible(), !accepted);
+    if (accepted)
+        QVERIFY(dialog.chosenAlarm() == chosen);
+    else
+        QVERIFY(dialog.refusal()->text().contains(u"già passate"));
 }
 
 void TestDialogs::worksheetRequestFollowsControls_data()

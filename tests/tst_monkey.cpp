@@ -4,10 +4,12 @@
 // seed, with the game's invariants checked after every event. Controls are
 // found by objectName, so the test holds whatever the window is built from.
 // SOLVETRA_MONKEY_SEED=<n> replays another seed.
+#include "alarmdialog.h"
+#include "answer.h"
 #include "fakeplatform.h"
 #include "fakes.h"
-#include "answer.h"
 #include "tavola.h"
+#include "worksheetdialog.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -15,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
@@ -30,7 +33,8 @@ constexpr int eventCount = 100'000;
 constexpr quint64 defaultSeed = 20261208;
 
 const QStringList valueLabels{"Lblpro1", "Lblpro2", "lblcat1", "Lblcat2", "lblipoeu", "Lblalt"};
-const QStringList commands{"new", "calc", "software", "gim", "Tmer_2", "pop"};
+const QStringList commands{"new", "calc",      "software", "gim",    "Tmer_2",
+                           "pop", "soluzione", "scheda",   "sveglia"};
 const QList<Qt::Key> keys{
     Qt::Key_0,      Qt::Key_1,         Qt::Key_5,      Qt::Key_9,     Qt::Key_Comma,
     Qt::Key_Period, Qt::Key_Minus,     Qt::Key_A,      Qt::Key_E,     Qt::Key_V,
@@ -87,7 +91,9 @@ private:
     FakePlatform m_platform;
     QPointer<ui::Tavola> m_tavola;
     int m_boxesAnswered = 0;
-    int m_verdictsSeen = 0; // events after which a verdict stood
+    bool m_clickPending = false;
+    QMap<QString, int> m_dialogsAnswered; // by class
+    int m_verdictsSeen = 0;               // events after which a verdict stood
     int m_restarts = 0;
 };
 
@@ -199,18 +205,36 @@ QString TestMonkey::tick()
     return QStringLiteral("tick at %1").arg(m_clock.now.toString(QStringLiteral("HH:mm:ss")));
 }
 
-// Any box the window opens is answered with one of its buttons, at random.
+// Any box or dialog of the window's own is answered with one of its buttons,
+// at random; Qt's file and print dialogs are cancelled, so that the monkey
+// never writes a file or prints.
 void TestMonkey::answerOpenBox()
 {
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (!box)
+    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+    if (!dialog || m_clickPending)
         return;
-    const QList<QAbstractButton *> buttons = box->buttons();
     ++m_boxesAnswered;
-    if (buttons.isEmpty())
-        box->reject();
-    else
-        buttons.at(pick(int(buttons.size())))->click();
+    ++m_dialogsAnswered[QString::fromLatin1(dialog->metaObject()->className())];
+    QList<QAbstractButton *> buttons;
+    if (auto *box = qobject_cast<QMessageBox *>(dialog))
+        buttons = box->buttons();
+    else if (qobject_cast<ui::AlarmDialog *>(dialog) || qobject_cast<ui::WorksheetDialog *>(dialog))
+        for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+            if (button->isVisible() && button->isEnabled())
+                buttons << button;
+    if (buttons.isEmpty()) {
+        dialog->reject();
+        return;
+    }
+    // Clicked from the event loop, not from inside this timer's slot: a
+    // dialog the click opens (the print dialog, the file dialog) must find
+    // the timer free to answer it.
+    m_clickPending = true;
+    QTimer::singleShot(0, this, [this, button = QPointer(buttons.at(pick(int(buttons.size()))))] {
+        m_clickPending = false;
+        if (button)
+            button->click();
+    });
 }
 
 QString TestMonkey::sendRandomEvent()
@@ -317,6 +341,14 @@ void TestMonkey::invariantsHoldUnderRandomEvents()
     QVERIFY(m_verdictsSeen > eventCount / 100);
     QVERIFY(m_restarts > 100);
     QVERIFY(m_boxesAnswered > 100);
+    QStringList dialogs;
+    for (auto it = m_dialogsAnswered.cbegin(); it != m_dialogsAnswered.cend(); ++it)
+        dialogs << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    qInfo("monkey: dialogs answered: %s", qPrintable(dialogs.join(QStringLiteral(", "))));
+    // The exercises' dialogs, and Qt's print and file dialogs behind them.
+    for (const char *name :
+         {"ui::AlarmDialog", "ui::WorksheetDialog", "QPrintDialog", "QFileDialog"})
+        QVERIFY2(m_dialogsAnswered.value(QString::fromLatin1(name)) > 0, name);
 }
 
 QTEST_MAIN(TestMonkey)

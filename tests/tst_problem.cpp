@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "exactlengths.h"
 #include "fakes.h"
 #include "problem.h"
 #include "runtimeerror.h"
@@ -30,14 +31,6 @@ QString decimalText(int hundredths, QChar separator)
     return text;
 }
 
-// The exact lengths of triangle (m, n) in hundredths, in Length order.
-std::array<int, quiz::lengthCount> exactHundredths(int m, int n)
-{
-    if (m == 3)
-        return {180 * n, 320 * n, 300 * n, 400 * n, 500 * n, 240 * n};
-    return {196 * n, 2304 * n, 700 * n, 2400 * n, 2500 * n, 672 * n};
-}
-
 // The three lengths each theorem ties together: the first squared equals
 // the product of the other two (altitude theorem, then the leg theorem twice).
 const std::array<std::array<Length, 3>, 3> theorems{{
@@ -49,7 +42,7 @@ const std::array<std::array<Length, 3>, 3> theorems{{
 // The hidden length worked out from the two given ones by the theorem that
 // ties all three, in exact hundredths; nothing when no theorem ties them.
 std::optional<qint64> solvedByTheorem(Length hidden, const QList<Length> &given,
-                                      const std::array<int, quiz::lengthCount> &exact)
+                                      const std::array<qint64, quiz::lengthCount> &exact)
 {
     const auto at = [&](Length l) { return qint64(exact[size_t(l)]); };
     for (const auto &[squared, factor1, factor2] : theorems) {
@@ -114,13 +107,7 @@ private slots:
 
 void TestProblem::everyTriangleAndPick_data()
 {
-    QTest::addColumn<int>("m");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("pick");
-    for (const int m : {3, 7})
-        for (int n = 1; n <= 15; ++n)
-            for (int pick = 1; pick <= 6; ++pick)
-                QTest::addRow("m=%d n=%d pick %d", m, n, pick) << m << n << pick;
+    addEveryTriangleAndPickRows();
 }
 
 void TestProblem::everyTriangleAndPick()
@@ -132,7 +119,7 @@ void TestProblem::everyTriangleAndPick()
     const auto problem =
         quiz::makeProblem(quiz::makeTriangle(qint16(m), qint16(n)), qint16(pick), italian);
 
-    const auto exact = exactHundredths(m, n);
+    const auto exact = handHundredths(m, n);
     for (int i = 0; i < quiz::lengthCount; ++i)
         QCOMPARE(problem.texts[i], decimalText(exact[i], u','));
 

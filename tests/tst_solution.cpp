@@ -26,13 +26,7 @@ private slots:
 
 void TestSolution::numbersAreExact_data()
 {
-    QTest::addColumn<int>("m");
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("pick");
-    for (const int m : {3, 7})
-        for (int n = 1; n <= 15; ++n)
-            for (int pick = 1; pick <= 6; ++pick)
-                QTest::addRow("m=%d n=%d pick %d", m, n, pick) << m << n << pick;
+    addEveryTriangleAndPickRows();
 }
 
 void TestSolution::numbersAreExact()

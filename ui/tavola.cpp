@@ -144,6 +144,9 @@ void Tavola::buildMenus()
 
     m_menu.calc = named(bar->addAction(QStringLiteral("Calcolatrice")), "calc");
     m_menu.newGame = named(bar->addAction(QStringLiteral("Nuovo gioco")), "new");
+    m_menu.esercizi = new ExercisesMenu(bar, m_state, m_clock, m_locale, this);
+    const auto zoom = zoomActions();
+    m_menu.esercizi->addCommands(QList<QAction *>(zoom.begin(), zoom.end()));
     setMenuBar(bar);
 }
 
@@ -204,12 +207,15 @@ void Tavola::bindEvents()
     wire(m_controls.Timer1, &QTimer::timeout, &Tavola::Timer1_Timer);
     wire(m_menu.calc, &QAction::triggered, &Tavola::calc_Click);
     wire(m_menu.newGame, &QAction::triggered, &Tavola::new_Click);
+    m_menu.esercizi->bind([this](const std::function<void()> &command) { dispatch(command); },
+                          m_controls.Image1);
 }
 
 void Tavola::setNextEnabled(bool enabled)
 {
     m_controls.cmdNext->setEnabled(enabled);
     m_nextOnEnter->setEnabled(enabled);
+    m_menu.esercizi->setVerdictStanding(enabled);
 }
 
 bool Tavola::isMinimisedOrMaximised() const

@@ -3,6 +3,7 @@
 
 #include "clock.h"
 #include "displaylocale.h"
+#include "exercisesmenu.h"
 #include "platform.h"
 #include "problem.h"
 #include "quizstate.h"
@@ -74,6 +75,7 @@ private:
         QAction *pop = nullptr;
         QAction *calc = nullptr;
         QAction *newGame = nullptr; // "new"
+        ExercisesMenu *esercizi = nullptr;
     };
 
     void unload();
