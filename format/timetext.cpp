@@ -55,4 +55,14 @@ std::optional<QTime> readTime(const QString &text, const DisplayLocale &locale)
     return time;
 }
 
+bool showsHourAndMinute(const QString &caption, QTime now, const DisplayLocale &locale)
+{
+    // Without designators the caption's hour is ambiguous; the caption the
+    // clock itself wrote is current all the same.
+    if (caption == mediumTime(now, locale))
+        return true;
+    const std::optional<QTime> shown = readTime(caption, locale);
+    return shown && shown->hour() == now.hour() && shown->minute() == now.minute();
+}
+
 } // namespace format

@@ -26,4 +26,8 @@ QString mediumTime(QTime time, const DisplayLocale &locale);
 // is not a time under the locale's rules.
 std::optional<QTime> readTime(const QString &text, const DisplayLocale &locale);
 
+// Whether a caption read back as a time (readTime) shows the hour and minute of
+// `now`, the half of the day included. A caption that is no time never does.
+bool showsHourAndMinute(const QString &caption, QTime now, const DisplayLocale &locale);
+
 } // namespace format

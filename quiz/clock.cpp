@@ -8,13 +8,9 @@ float Clock::secondsSinceMidnight() const
     return float(timeOfDay().msecsSinceStartOfDay()) / 1000.0f;
 }
 
-QTime SystemClock::timeOfDay() const
+QDateTime SystemClock::dateTime() const
 {
-    return QTime::currentTime();
-}
-QDate SystemClock::date() const
-{
-    return QDate::currentDate();
+    return QDateTime::currentDateTime();
 }
 
 } // namespace quiz

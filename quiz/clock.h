@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDate>
+#include <QDateTime>
 #include <QTime>
 
 namespace quiz {
 
-// The local time of day and date, read afresh at every call.
+// The local date and time, read afresh at every call. A text that shows a
+// date and a time together takes both from one dateTime(): two readings can
+// fall on either side of midnight.
 class Clock
 {
 public:
     virtual ~Clock() = default;
-    virtual QTime timeOfDay() const = 0;
-    virtual QDate date() const = 0;
+    virtual QDateTime dateTime() const = 0;
 
+    QTime timeOfDay() const { return dateTime().time(); }
     // Seconds since midnight with their fraction, in single precision.
     float secondsSinceMidnight() const;
 };
@@ -21,8 +23,7 @@ public:
 class SystemClock final : public Clock
 {
 public:
-    QTime timeOfDay() const override;
-    QDate date() const override;
+    QDateTime dateTime() const override;
 };
 
 } // namespace quiz

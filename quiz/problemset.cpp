@@ -11,8 +11,7 @@ namespace {
 class MidnightClock final : public Clock
 {
 public:
-    QTime timeOfDay() const override { return QTime(0, 0); }
-    QDate date() const override { return QDate(2000, 1, 1); }
+    QDateTime dateTime() const override { return QDateTime(QDate(2000, 1, 1), QTime(0, 0)); }
 };
 
 bool fits(qint16 HiddenPick, TheoremChoice choice)

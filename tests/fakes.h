@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "randomsource.h"
 
+#include <QDateTime>
 #include <QList>
 
 #include <utility>
@@ -12,11 +13,28 @@
 class FakeClock final : public quiz::Clock
 {
 public:
-    QTime now = QTime(10, 0, 0);
-    QDate today = QDate(2026, 12, 8);
+    mutable QTime now = QTime(10, 0, 0);
+    mutable QDate today = QDate(2026, 12, 8);
+    // Where the clock moves on to after each reading, in turn; once they are
+    // used up it stands still.
+    mutable QList<QDateTime> later;
 
-    QTime timeOfDay() const override { return now; }
-    QDate date() const override { return today; }
+    QDateTime dateTime() const override
+    {
+        const QDateTime reading(today, now);
+        moveOn();
+        return reading;
+    }
+
+private:
+    void moveOn() const
+    {
+        if (later.isEmpty())
+            return;
+        now = later.first().time();
+        today = later.first().date();
+        later.removeFirst();
+    }
 };
 
 // Hands out the values the test lists, in turn (the last one repeats), and

@@ -111,6 +111,7 @@ private slots:
     void exitAnsweredNoChangesNothing_data();
     void exitAnsweredNoChangesNothing();
     void exitAnsweredYesSaysGoodbye();
+    void farewellAtMidnightShowsOneReading();
     void calculator_data();
     void calculator();
     void findProgram_data();
@@ -189,6 +190,16 @@ void TestLifecycle::clockTicks_data()
         "10:00:00", "2:05 PM");
     row("normal: new minute rewrites it", normal, "", {at(14, 5, 9), at(14, 6, 0)}, "10:00:00",
         "2:06 PM");
+    // The clock set by hand, a time-zone change or daylight saving time: the
+    // minute stays, the hour or only the half of the day changes.
+    row("normal: new hour, same minute", normal, "", {at(14, 5, 9), at(15, 5, 10)}, "10:00:00",
+        "3:05 PM");
+    row("normal: hour set back, same minute", normal, "", {at(3, 5, 9), at(2, 5, 10)}, "10:00:00",
+        "2:05 AM");
+    row("normal: twelve hours on, same minute", normal, "", {at(2, 5, 9), at(14, 5, 10)},
+        "10:00:00", "2:05 PM");
+    row("normal: a hand-set time of another hour", normal, "15:05", {at(14, 5, 30)}, "10:00:00",
+        "2:05 PM");
     row("midnight, maximised: 00:00:00", maximised, "", {at(23, 59, 59), at(0, 0, 0)}, "00:00:00",
         designedCaption);
     row("midnight, normal: 11:59 PM", normal, "", {at(23, 59, 59)}, "10:00:00", "11:59 PM");
@@ -376,6 +387,22 @@ void TestLifecycle::exitAnsweredYesSaysGoodbye()
     QVERIFY(!s.find<QTimer>("Timer1")->isActive());
     QTest::qWait(700); // longer than a tick
     QCOMPARE(boxes.seen.size(), 2);
+}
+
+void TestLifecycle::farewellAtMidnightShowsOneReading()
+{
+    Session s;
+    s.clock.now = QTime(23, 59, 59);
+    QVERIFY(s.startQuiet());
+    // The next reading is already the next day.
+    s.clock.later = {QDateTime(QDate(2026, 12, 9), QTime(0, 0, 0))};
+
+    ModalBoxes boxes({QMessageBox::Yes, QMessageBox::Ok});
+    s.find<QPushButton>("cmdExit")->click();
+
+    QCOMPARE(boxes.seen.size(), 2);
+    QCOMPARE(boxes.seen[1].title + u'|' + boxes.seen[1].text,
+             QStringLiteral("Data 08/12/2026|Ciao a presto. Ore 23:59:59"));
 }
 
 void TestLifecycle::calculator_data()

@@ -2,23 +2,18 @@
 // Live heap stays flat over restarts once Qt's caches have filled.
 #include "fakeplatform.h"
 #include "fakes.h"
+#include "liveheap.h"
 #include "tavola.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QTest>
-
-#include <malloc.h>
 
 namespace {
 
 constexpr int warmUp = 200;
 constexpr int restarts = 1200;
 constexpr long long allowedGrowth = 64 * 1024;
-
-long long liveHeapBytes()
-{
-    return static_cast<long long>(mallinfo2().uordblks);
-}
 
 // The offscreen platform warns at every maximising; a restart maximises.
 QtMessageHandler qtTestHandler = nullptr;
@@ -59,16 +54,23 @@ void TestRestartMemory::heapFlatOverRestarts()
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (i == warmUp)
-            atWarmUp = liveHeapBytes();
+            atWarmUp = liveheap::bytes();
         if (i % 200 == 0)
-            curve << QStringLiteral("%1: %2").arg(i).arg(liveHeapBytes());
+            curve << QStringLiteral("%1: %2").arg(i).arg(liveheap::bytes());
     }
-    const long long growth = liveHeapBytes() - atWarmUp;
+    const long long growth = liveheap::bytes() - atWarmUp;
     qInstallMessageHandler(qtTestHandler);
     qInfo("live heap after restarts %s; growth from %d to %d: %lld bytes",
           qPrintable(curve.join(u' ')), warmUp, restarts, growth);
     QVERIFY2(growth <= allowedGrowth, qPrintable(QStringLiteral("grew %1 bytes").arg(growth)));
 }
 
-QTEST_MAIN(TestRestartMemory)
+int main(int argc, char *argv[])
+{
+    liveheap::withoutThreadCache(argv);
+    QApplication app(argc, argv);
+    TestRestartMemory test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_restartmemory.moc"

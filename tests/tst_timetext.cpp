@@ -29,6 +29,8 @@ private slots:
     void readsBack();
     void refusesNonTimes_data();
     void refusesNonTimes();
+    void captionShowsTheTime_data();
+    void captionShowsTheTime();
 };
 
 void TestTimeText::italianTexts()
@@ -102,6 +104,30 @@ void TestTimeText::refusesNonTimes()
 {
     QFETCH(QString, text);
     QCOMPARE(format::readTime(text, DisplayLocale::italian()), std::nullopt);
+}
+
+void TestTimeText::captionShowsTheTime_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("designators");
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<bool>("shows");
+
+    // The window's clock tests cover the designators; without them the hour
+    // read back is ambiguous, and the clock's own text must still count.
+    QTest::newRow("its own text, no designators") << "2:05" << false << QTime(14, 5) << true;
+    QTest::newRow("no designators, other hour") << "2:05" << false << QTime(15, 5) << false;
+    QTest::newRow("no time at all") << "Giocare con I Solvetra" << true << QTime(14, 5) << false;
+}
+
+void TestTimeText::captionShowsTheTime()
+{
+    QFETCH(QString, caption);
+    QFETCH(bool, designators);
+    QFETCH(QTime, now);
+    QFETCH(bool, shows);
+    const DisplayLocale locale = designators ? DisplayLocale::italian() : withoutDesignators();
+    QCOMPARE(format::showsHourAndMinute(caption, now, locale), shows);
 }
 
 QTEST_APPLESS_MAIN(TestTimeText)

@@ -23,7 +23,6 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <optional>
 
 namespace ui {
 namespace {
@@ -415,9 +414,10 @@ void Tavola::showAlarm()
 void Tavola::runCaptionClock(QTime now)
 {
     // A caption that is no time ("Giocare con I Solvetra") counts as another
-    // minute, so the clock takes over the caption at the next new second.
-    const std::optional<QTime> shown = format::readTime(windowTitle(), m_locale);
-    if (!shown || shown->minute() != now.minute())
+    // time, so the clock takes over the caption at the next new second. The
+    // hour counts too: a clock set by hand or a change of time zone may keep
+    // the minute.
+    if (!format::showsHourAndMinute(windowTitle(), now, m_locale))
         setWindowTitle(format::mediumTime(now, m_locale));
 }
 
@@ -445,10 +445,11 @@ void Tavola::cmdExit_Click()
     if (answer != QMessageBox::Yes)
         return;
 
-    const QTime time = m_clock.timeOfDay();
-    const QDate date = m_clock.date();
-    showBox(this, QMessageBox::NoIcon, QStringLiteral("Data ") + format::dateToText(date, m_locale),
-            QStringLiteral("Ciao a presto. Ore ") + format::timeToText(time, m_locale));
+    // One reading: across midnight, two would pair the time with the next day.
+    const QDateTime now = m_clock.dateTime();
+    showBox(this, QMessageBox::NoIcon,
+            QStringLiteral("Data ") + format::dateToText(now.date(), m_locale),
+            QStringLiteral("Ciao a presto. Ore ") + format::timeToText(now.time(), m_locale));
     m_controls.Timer1->stop();
     m_platform.endProgram(0);
 }
