@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # dpkg-dev gives dpkg-shlibdeps, which the .deb test needs to build the package;
-# poppler-utils gives pdftotext, which reads the worksheets back. The third
+# poppler-utils gives pdftotext, which reads the worksheets back; the two
+# validators check the desktop entry and the AppStream data. The third
 # line serves the screen-reader test, which skips without them.
 packages=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation dpkg-dev
-          poppler-utils
+          poppler-utils desktop-file-utils appstream
           xvfb jwm xdotool dbus at-spi2-core orca)
 
 install_missing() {
