@@ -11,6 +11,7 @@
 #include "runtimeerror.h"
 #include "timetext.h"
 #include "twips.h"
+#include "windowbars.h"
 #include "worksheetdesign.h"
 
 #include <QAction>
@@ -31,11 +32,6 @@ const QString designedCaption = QStringLiteral("Gioca  con i Solvetra");
 const QString normalStateCaption = QStringLiteral("Giocare con I Solvetra");
 // The number an error report shows for a failure outside the quiz's arithmetic.
 constexpr int internalErrorNumber = 51;
-constexpr int statusBarHeightTwips = 615;
-constexpr double statusFontPoints = 13.5;
-// The status bar's illustration leaves room for the panel's sunken frame.
-constexpr int illustrationMargin = 6;
-constexpr int illustrationHeight = 146;
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int wheelNotch = 120;
 
@@ -86,7 +82,7 @@ void Tavola::load()
     accessible::describeSheet(m_controls);
     setCentralWidget(m_controls.sheet);
     buildMenus();
-    buildStatusBar();
+    setStatusBar(createStatusBar(devicePixelRatio()));
     setWindowTitle(designedCaption);
     if (!isVisible()) {
         // Room for the whole worksheet: the designed client area leaves the
@@ -122,78 +118,11 @@ void Tavola::unload()
 
 void Tavola::buildMenus()
 {
-    auto *bar = new QMenuBar;
-    const auto named = [](QAction *action, const char *name) {
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
-    };
-    QMenu *school = bar->addMenu(QStringLiteral("Solvetra"));
-    school->setObjectName(QStringLiteral("scuola"));
-    m_menu.scuola = named(school->menuAction(), "scuola");
-    m_menu.software =
-        named(school->addAction(QStringLiteral("Esercizi sui teoremi del triangolo rettangolo")),
-              "software");
-
-    QMenu *credits = bar->addMenu(QStringLiteral("Crediti"));
-    credits->setObjectName(QStringLiteral("Ciao_1"));
-    m_menu.Ciao_1 = named(credits->menuAction(), "Ciao_1");
-    m_menu.gim = named(
-        credits->addAction(QStringLiteral("Solvetra 1.0: primo e secondo teorema di Euclide")),
-        "gim");
-    m_menu.Tmer_2 = named(
-        credits->addAction(QStringLiteral("Per allievi e insegnanti della scuola")), "Tmer_2");
-    m_menu.pop = named(credits->addAction(QStringLiteral(
-                           "Software libero: licenza GNU GPL, versione 3 o successiva")),
-                       "pop");
-
-    m_menu.calc = named(bar->addAction(QStringLiteral("Calcolatrice")), "calc");
-    m_menu.newGame = named(bar->addAction(QStringLiteral("Nuovo gioco")), "new");
+    QMenuBar *bar = createMenuBar(m_menu.designed);
     m_menu.esercizi = new ExercisesMenu(bar, m_state, m_clock, m_locale, this);
     const auto zoom = zoomActions();
     m_menu.esercizi->addCommands(QList<QAction *>(zoom.begin(), zoom.end()));
     setMenuBar(bar);
-}
-
-void Tavola::buildStatusBar()
-{
-    auto *bar = new QStatusBar;
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    QFont font(QString::fromLatin1(sheetFont.family));
-    font.setPointSizeF(statusFontPoints);
-    font.setBold(true);
-    bar->setFont(font);
-    bar->setFixedHeight(twips::toPixels(statusBarHeightTwips));
-    bar->setSizeGripEnabled(false);
-
-    struct Panel
-    {
-        const char *text;
-        int widthTwips;
-        int minimumTwips;
-    };
-    const std::array<Panel, 4> panels{{{"Solvetra", 4910, 1550},
-                                       {"Solvetra", 4800, 1440},
-                                       {"Record di", 1590, 1440},
-                                       {"", 1440, 1440}}};
-    QLabel *panel = nullptr;
-    for (size_t i = 0; i < panels.size(); ++i) {
-        panel = new QLabel(QString::fromUtf8(panels[i].text), bar);
-        panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
-        panel->setToolTip(panel->text());
-        // The designed width, shrinking to the minimum on a small screen.
-        const int width = twips::toPixels(panels[i].widthTwips);
-        panel->setMinimumWidth(twips::toPixels(panels[i].minimumTwips));
-        panel->setMaximumWidth(width);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        bar->addWidget(panel, width);
-    }
-    // The last panel, which has no text, carries the illustration.
-    panel->setAlignment(Qt::AlignCenter);
-    panel->setAccessibleName(accessible::illustrationName);
-    panel->setPixmap(
-        artwork::picture(QStringLiteral("sage"), devicePixelRatio(),
-                         double(bar->height() - illustrationMargin) / illustrationHeight));
-    setStatusBar(bar);
 }
 
 template <typename Sender, typename Signal>
@@ -209,8 +138,8 @@ void Tavola::bindEvents()
     wire(m_controls.cmdExit, &QPushButton::clicked, &Tavola::cmdExit_Click);
     wire(m_controls.txtAnswer, &QLineEdit::returnPressed, &Tavola::txtAnswer_KeyPress);
     wire(m_controls.Timer1, &QTimer::timeout, &Tavola::Timer1_Timer);
-    wire(m_menu.calc, &QAction::triggered, &Tavola::calc_Click);
-    wire(m_menu.newGame, &QAction::triggered, &Tavola::new_Click);
+    wire(m_menu.designed.calc, &QAction::triggered, &Tavola::calc_Click);
+    wire(m_menu.designed.newGame, &QAction::triggered, &Tavola::new_Click);
     m_menu.esercizi->bind([this](const std::function<void()> &command) { dispatch(command); },
                           m_controls.Image1);
 }

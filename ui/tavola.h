@@ -9,6 +9,7 @@
 #include "quizstate.h"
 #include "randomsource.h"
 #include "sheetzoom.h"
+#include "windowbars.h"
 #include "worksheetbuilder.h"
 
 #include <QMainWindow>
@@ -67,20 +68,12 @@ private:
     // The menu bar's actions, rebuilt with it on every restart.
     struct MenuActions
     {
-        QAction *scuola = nullptr;
-        QAction *software = nullptr;
-        QAction *Ciao_1 = nullptr;
-        QAction *gim = nullptr;
-        QAction *Tmer_2 = nullptr;
-        QAction *pop = nullptr;
-        QAction *calc = nullptr;
-        QAction *newGame = nullptr; // "new"
+        DesignedMenus designed;
         ExercisesMenu *esercizi = nullptr;
     };
 
     void unload();
     void buildMenus();
-    void buildStatusBar();
     void bindEvents();
     template <typename Sender, typename Signal>
     void wire(Sender *sender, Signal signal, void (Tavola::*handler)());

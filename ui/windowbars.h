@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QtGlobal>
+
+class QAction;
+class QMenuBar;
+class QStatusBar;
+
+namespace ui {
+
+// The actions of the four designed menus, by their designed names.
+struct DesignedMenus
+{
+    QAction *scuola = nullptr;
+    QAction *software = nullptr;
+    QAction *Ciao_1 = nullptr;
+    QAction *gim = nullptr;
+    QAction *Tmer_2 = nullptr;
+    QAction *pop = nullptr;
+    QAction *calc = nullptr;
+    QAction *newGame = nullptr; // "new"
+};
+
+// A menu bar holding the four designed menus, left to right; their actions
+// go into menus.
+QMenuBar *createMenuBar(DesignedMenus &menus);
+
+// The status bar with its four designed panels, the last one carrying the
+// illustration drawn for the given screen ratio.
+QStatusBar *createStatusBar(qreal devicePixelRatio);
+
+} // namespace ui
