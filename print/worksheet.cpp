@@ -111,11 +111,9 @@ public:
              true);
     }
 
-    void problem(QPointF topLeftMm, int number, const quiz::ProblemDraw &draw,
+    void problem(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution,
                  const format::DisplayLocale &locale)
     {
-        const quiz::WorkedSolution solution =
-            quiz::solveProblem(draw.GenM, draw.Multiplier, draw.HiddenPick, locale);
         text(topLeftMm.x(), topLeftMm.y(), 10, 6, QStringLiteral("%1.").arg(number), 11,
              Qt::AlignLeft | Qt::AlignVCenter, true);
         figure(topLeftMm + QPointF(14, 8), solution, locale);
@@ -123,11 +121,8 @@ public:
              quiz::lengthName(solution.hidden) + QStringLiteral(" = ________ cm"), 11);
     }
 
-    void solution(QPointF topLeftMm, int number, const quiz::ProblemDraw &draw,
-                  const format::DisplayLocale &locale)
+    void solution(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution)
     {
-        const quiz::WorkedSolution solution =
-            quiz::solveProblem(draw.GenM, draw.Multiplier, draw.HiddenPick, locale);
         text(topLeftMm.x(), topLeftMm.y(), 8, 5, QStringLiteral("%1.").arg(number), 10,
              Qt::AlignLeft | Qt::AlignVCenter, true);
         for (qsizetype i = 0; i < solution.lines.size(); ++i)
@@ -236,9 +231,12 @@ bool paintWorksheet(QPagedPaintDevice &device, const WorksheetRequest &request)
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(marginMm, marginMm, marginMm, marginMm),
                                      QPageLayout::Millimeter));
-    const QList<quiz::ProblemDraw> problems =
-        quiz::drawProblemSet(request.seed, request.count, request.theorem);
     const format::DisplayLocale locale = format::DisplayLocale::italian();
+    // Each problem is solved once: its sheet entry and its key show the same numbers.
+    QList<quiz::WorkedSolution> problems;
+    for (const quiz::ProblemDraw &draw :
+         quiz::drawProblemSet(request.seed, request.count, request.theorem))
+        problems.append(quiz::solveProblem(draw.GenM, draw.Multiplier, draw.HiddenPick, locale));
 
     QPainter painter;
     if (!painter.begin(&device))
@@ -269,7 +267,7 @@ bool paintWorksheet(QPagedPaintDevice &device, const WorksheetRequest &request)
             // Down the left column, then down the right one.
             const QPointF at(i < rows ? 0 : problemWidthMm, top + (i % rows) * itemHeight);
             if (page.solutions)
-                sheet.solution(at, index + 1, problems[index], locale);
+                sheet.solution(at, index + 1, problems[index]);
             else
                 sheet.problem(at, index + 1, problems[index], locale);
         }

@@ -68,10 +68,7 @@ private slots:
 private:
     template <typename T = QWidget> T *control(const QString &name) const
     {
-        T *found = m_tavola->findChild<T *>(name);
-        if (!found)
-            qFatal("no control named %s", qPrintable(name));
-        return found;
+        return windowtests::controlOf<T>(m_tavola.get(), name);
     }
     QLabel *label(const QString &name) const { return control<QLabel>(name); }
     QLineEdit *answerBox() const { return control<QLineEdit>("txtAnswer"); }

@@ -3,9 +3,19 @@
 
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 // What the window tests share about the worksheet.
 namespace windowtests {
+
+// The window's control of that name; a missing one ends the test run.
+template <typename T = QWidget> T *controlOf(const QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
 
 inline const QString designedCaption = QStringLiteral("Gioca  con i Solvetra");
 
