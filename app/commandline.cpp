@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "commandline.h"
+#include "app/commandline.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "worksheetcommand.h"
+#include "app/worksheetcommand.h"
 
 #include <QString>
 #include <QStringList>

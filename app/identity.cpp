@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "identity.h"
+#include "app/identity.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "appsetup.h"
-#include "clock.h"
-#include "commandline.h"
-#include "displaycheck.h"
-#include "identity.h"
-#include "platform.h"
-#include "randomsource.h"
-#include "tavola.h"
+#include "app/commandline.h"
+#include "app/displaycheck.h"
+#include "app/identity.h"
+#include "quiz/clock.h"
+#include "quiz/randomsource.h"
+#include "ui/window/appsetup.h"
+#include "ui/window/platform.h"
+#include "ui/window/tavola.h"
 
 #include <QApplication>
 #include <QStringList>

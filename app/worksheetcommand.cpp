@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worksheetcommand.h"
+#include "app/worksheetcommand.h"
 
-#include "commandline.h"
+#include "app/commandline.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "worksheet.h"
+#include "print/worksheet.h"
 
 #include <QCommandLineOption>
 #include <QList>

@@ -4,9 +4,9 @@
 // round times the measured code and its baseline back to back (alternating
 // which goes first), and the median of the per-round ratios is printed, so
 // that the ratio survives a noisy machine.
-#include "numberpattern.h"
-#include "answer.h"
-#include "problem.h"
+#include "format/numberpattern.h"
+#include "quiz/answer.h"
+#include "quiz/problem.h"
 
 #include <QElapsedTimer>
 

@@ -3,12 +3,12 @@
 // every 100 restarts and the growth from restart 200 to restart 1,200, beside
 // the same number of idle rounds (events only, no restart) as the baseline.
 // Runs without glibc's thread cache, whose parked blocks would count as live.
-#include "appsetup.h"
-#include "clock.h"
-#include "liveheap.h"
-#include "platform.h"
-#include "randomsource.h"
-#include "tavola.h"
+#include "quiz/clock.h"
+#include "quiz/randomsource.h"
+#include "support/liveheap.h"
+#include "ui/window/appsetup.h"
+#include "ui/window/platform.h"
+#include "ui/window/tavola.h"
 
 #include <QAction>
 #include <QApplication>

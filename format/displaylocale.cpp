@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "displaylocale.h"
+#include "format/displaylocale.h"
 
 namespace format {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numberpattern.h"
+#include "format/numberpattern.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "timetext.h"
+#include "format/timetext.h"
 
 #include <QRegularExpression>
 

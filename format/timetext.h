@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "displaylocale.h"
+#include "format/displaylocale.h"
 
 #include <QDate>
 #include <QString>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worksheet.h"
+#include "print/worksheet.h"
 
-#include "displaylocale.h"
-#include "problem.h"
-#include "solution.h"
+#include "format/displaylocale.h"
+#include "quiz/problem.h"
+#include "quiz/solution.h"
 
 #include <QFileInfo>
 #include <QPagedPaintDevice>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "answer.h"
+#include "quiz/answer.h"
 
-#include "checked.h"
-#include "numberpattern.h"
+#include "format/numberpattern.h"
+#include "quiz/checked.h"
 
 #include <cmath>
 

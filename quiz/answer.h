@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "displaylocale.h"
-#include "quizstate.h"
+#include "format/displaylocale.h"
+#include "quiz/quizstate.h"
 
 #include <QString>
 

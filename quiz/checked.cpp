@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "checked.h"
+#include "quiz/checked.h"
 
-#include "runtimeerror.h"
+#include "quiz/runtimeerror.h"
 
 #include <cmath>
 #include <limits>

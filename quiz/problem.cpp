@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "problem.h"
+#include "quiz/problem.h"
 
-#include "checked.h"
-#include "numberpattern.h"
+#include "format/numberpattern.h"
+#include "quiz/checked.h"
 
 #include <cmath>
 

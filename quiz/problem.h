@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "clock.h"
-#include "displaylocale.h"
-#include "quizstate.h"
-#include "randomsource.h"
+#include "format/displaylocale.h"
+#include "quiz/clock.h"
+#include "quiz/quizstate.h"
+#include "quiz/randomsource.h"
 
 #include <QString>
 

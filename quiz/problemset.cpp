@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "problemset.h"
+#include "quiz/problemset.h"
 
-#include "problem.h"
-#include "solution.h"
+#include "quiz/problem.h"
+#include "quiz/solution.h"
 
 namespace quiz {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quizstate.h"
+#include "quiz/quizstate.h"
 
 namespace quiz {
 

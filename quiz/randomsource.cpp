@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "randomsource.h"
+#include "quiz/randomsource.h"
 
 #include <QRandomGenerator>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtimeerror.h"
+#include "quiz/runtimeerror.h"
 
 namespace quiz {
 

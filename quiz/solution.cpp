@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solution.h"
+#include "quiz/solution.h"
 
 #include <array>
 #include <cmath>

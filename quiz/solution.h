@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "displaylocale.h"
-#include "problem.h"
-#include "quizstate.h"
+#include "format/displaylocale.h"
+#include "quiz/problem.h"
+#include "quiz/quizstate.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commandline.h"
+#include "app/identity.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTest>
+
+#include <algorithm>
+
+using app::CommandLineResult;
+using Action = CommandLineResult::Action;
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outcome_data();
+    void outcome();
+    void usageErrorNamesTheOptionAndHints_data();
+    void usageErrorNamesTheOptionAndHints();
+    void helpListsOwnOptionsOnly();
+    void versionPrintsNameAndVersion();
+    void desktopFilesUseTheIdentity();
+};
+
+void TestCommandLine::outcome_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<int>("exitStatus");
+    QTest::addColumn<bool>("toStandardError");
+
+    const auto row = [](const char *name, QStringList arguments, Action action, int status,
+                        bool toStandardError) {
+        arguments.prepend(QStringLiteral("solvetra"));
+        QTest::newRow(name) << arguments << action << status << toStandardError;
+    };
+    row("no arguments opens the window", {}, Action::RunWindow, 0, false);
+    row("Qt platform option passes through", {"-platform", "offscreen"}, Action::RunWindow, 0,
+        false);
+    row("Qt style option with = passes through", {"-style=Fusion"}, Action::RunWindow, 0, false);
+    row("Qt option with two dashes passes through", {"--platform", "xcb"}, Action::RunWindow, 0,
+        false);
+    row("Qt flag option passes through", {"-reverse"}, Action::RunWindow, 0, false);
+    row("--help", {"--help"}, Action::PrintAndExit, 0, false);
+    row("-h", {"-h"}, Action::PrintAndExit, 0, false);
+    row("--version", {"--version"}, Action::PrintAndExit, 0, false);
+    row("-v", {"-v"}, Action::PrintAndExit, 0, false);
+    row("help after a Qt option", {"-platform", "offscreen", "--help"}, Action::PrintAndExit, 0,
+        false);
+    row("unknown long option", {"--bogus"}, Action::PrintAndExit, 2, true);
+    row("unknown option beside help is still refused", {"--help", "--bogus"}, Action::PrintAndExit,
+        2, true);
+    row("unknown single-dash word", {"-bogus"}, Action::PrintAndExit, 2, true);
+    row("compacted short options are not taken apart", {"-hv"}, Action::PrintAndExit, 2, true);
+    row("stray argument", {"problems.txt"}, Action::PrintAndExit, 2, true);
+    row("argument after --", {"--", "--help"}, Action::PrintAndExit, 2, true);
+    row("Qt option without its value", {"-style"}, Action::PrintAndExit, 2, true);
+    row("value given to a switch", {"--version=3"}, Action::PrintAndExit, 2, true);
+}
+
+void TestCommandLine::outcome()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Action, action);
+    QFETCH(int, exitStatus);
+    QFETCH(bool, toStandardError);
+
+    const CommandLineResult result = app::parseCommandLine(arguments, QStringLiteral("1.0"));
+    QCOMPARE(result.action, action);
+    QCOMPARE(result.exitStatus, exitStatus);
+    QCOMPARE(result.toStandardError, toStandardError);
+    QCOMPARE(result.output.isEmpty(), action == Action::RunWindow);
+}
+
+void TestCommandLine::usageErrorNamesTheOptionAndHints_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("firstLine");
+
+    QTest::newRow("two dashes") << QStringList{"solvetra", "--bogus"}
+                                << "solvetra: opzione sconosciuta: --bogus";
+    QTest::newRow("one dash, after a Qt option")
+        << QStringList{"solvetra", "-platform", "offscreen", "-bogus"}
+        << "solvetra: opzione sconosciuta: -bogus";
+    QTest::newRow("with a value") << QStringList{"solvetra", "--colore=rosso"}
+                                  << "solvetra: opzione sconosciuta: --colore";
+    QTest::newRow("stray argument")
+        << QStringList{"solvetra", "quaderno"} << "solvetra: argomento inatteso: quaderno";
+}
+
+void TestCommandLine::usageErrorNamesTheOptionAndHints()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, firstLine);
+
+    const QStringList lines =
+        app::parseCommandLine(arguments, QStringLiteral("1.0")).output.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 3); // two lines and the final newline
+    QCOMPARE(lines[0], firstLine);
+    QCOMPARE(lines[1], QStringLiteral("Per l'elenco delle opzioni: solvetra --help"));
+}
+
+void TestCommandLine::helpListsOwnOptionsOnly()
+{
+    const QString help =
+        app::parseCommandLine({"solvetra", "--help"}, QStringLiteral("1.0")).output;
+    QVERIFY(help.startsWith(QStringLiteral("Uso: solvetra [opzioni]\n")));
+    // Options and descriptions line up in two columns, whatever the widest option.
+    const QRegularExpression helpLine(
+        QStringLiteral("\n  -h, --help( +)Mostra questo aiuto ed esce.\n"));
+    const QRegularExpression versionLine(
+        QStringLiteral("\n  -v, --version( +)Mostra la versione ed esce.\n"));
+    const QRegularExpressionMatch help1 = helpLine.match(help);
+    const QRegularExpressionMatch version1 = versionLine.match(help);
+    QVERIFY(help1.hasMatch() && version1.hasMatch());
+    QCOMPARE(help1.captured(1).size(), version1.captured(1).size() + 3);
+    QVERIFY(help.contains(QStringLiteral("--worksheet <file.pdf>")));
+    // Qt's options are accepted but not advertised one by one.
+    QVERIFY(!help.contains(QStringLiteral("--platformpluginpath")));
+    QVERIFY(!help.contains(QStringLiteral("--widgetcount")));
+    QVERIFY(help.endsWith(QLatin1Char('\n')));
+}
+
+void TestCommandLine::versionPrintsNameAndVersion()
+{
+    QCOMPARE(app::parseCommandLine({"solvetra", "-v"}, QStringLiteral("2.3.1")).output,
+             QStringLiteral("solvetra 2.3.1\n"));
+}
+
+// The desktop finds the running window's entry, icon and AppStream data by one
+// id; a rename in one place only would break the menu or the software centre.
+void TestCommandLine::desktopFilesUseTheIdentity()
+{
+    app::applyIdentity();
+    QStringList domainParts = QCoreApplication::organizationDomain().split(QLatin1Char('.'));
+    std::reverse(domainParts.begin(), domainParts.end());
+    const QString reversedDomain = domainParts.join(QLatin1Char('.'));
+    QCOMPARE(app::desktopId,
+             reversedDomain + QLatin1Char('.') + QCoreApplication::applicationName());
+    QCOMPARE(QGuiApplication::desktopFileName(), app::desktopId);
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(SOLVETRA_VERSION));
+
+    const QString folder = QStringLiteral(SOLVETRA_SOURCE_DIR "/desktop/");
+    QSettings entry(folder + app::desktopId + QStringLiteral(".desktop"), QSettings::IniFormat);
+    entry.beginGroup(QStringLiteral("Desktop Entry"));
+    QCOMPARE(entry.value(QStringLiteral("Exec")).toString(), QCoreApplication::applicationName());
+    QCOMPARE(entry.value(QStringLiteral("Icon")).toString(), app::desktopId);
+    QCOMPARE(entry.value(QStringLiteral("Name")).toString(), app::displayName);
+
+    QFile metainfo(folder + app::desktopId + QStringLiteral(".metainfo.xml"));
+    QVERIFY(metainfo.open(QIODevice::ReadOnly));
+    const QByteArray xml = metainfo.readAll();
+    QVERIFY(xml.contains("<id>" + app::desktopId.toUtf8() + "</id>"));
+    QVERIFY(xml.contains("<launchable type=\"desktop-id\">" + app::desktopId.toUtf8() +
+                         ".desktop</launchable>"));
+    QVERIFY(xml.contains("<binary>" + QCoreApplication::applicationName().toUtf8() + "</binary>"));
+}
+
+QTEST_APPLESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "quiz/answer.h"
+#include "quiz/runtimeerror.h"
+
+#include <QTest>
+
+#include <limits>
+
+using format::DisplayLocale;
+
+class TestAnswer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsNumbers_data();
+    void readsNumbers();
+    void judges_data();
+    void judges();
+    void emptyBoxCountsAsZero();
+    void notANumberIsNotCounted_data();
+    void notANumberIsNotCounted();
+    void everyEnterCounts();
+    void countsBeyondSixteenBits();
+};
+
+void TestAnswer::readsNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isNumber");
+    QTest::addColumn<float>("value");
+
+    QTest::newRow("12,5") << "12,5" << true << 12.5f;
+    QTest::newRow("trailing comma") << "12," << true << 12.0f;
+    QTest::newRow("leading comma") << ",5" << true << 0.5f;
+    QTest::newRow("leading zeros") << "007" << true << 7.0f;
+    QTest::newRow("1,960") << "1,960" << true << 1.96f;
+    QTest::newRow("zero") << "0" << true << 0.0f;
+    QTest::newRow("lone comma") << "," << false << 0.0f;
+    QTest::newRow("two commas") << "1,2,3" << false << 0.0f;
+    QTest::newRow("empty") << "" << false << 0.0f;
+    QTest::newRow("letters") << "12ab" << false << 0.0f;
+    QTest::newRow("full stop is not the separator") << "1.5" << false << 0.0f;
+    QTest::newRow("minus sign") << "-3" << false << 0.0f;
+    QTest::newRow("blank") << " 3" << false << 0.0f;
+    QTest::newRow("arabic-indic digits") << QString::fromUtf8("\u0663") << false << 0.0f;
+}
+
+void TestAnswer::readsNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, isNumber);
+    QFETCH(float, value);
+    const std::optional<float> read = quiz::readNumber(text, u',');
+    QCOMPARE(read.has_value(), isNumber);
+    if (isNumber)
+        QCOMPARE(*read, value);
+}
+
+void TestAnswer::judges_data()
+{
+    QTest::addColumn<float>("expected");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("1,96 is right") << 1.96f << "1,96" << true << "Esatto. Sei in gamba!!!";
+    QTest::newRow("01,960 is right") << 1.96f << "01,960" << true << "Esatto. Sei in gamba!!!";
+    QTest::newRow("1,95 is wrong") << 1.96f << "1,95" << false << "Sbagliato!! 1,96";
+    QTest::newRow("no rounding to two decimals")
+        << 1.96f << "1,9600001" << false << "Sbagliato!! 1,96";
+    QTest::newRow("whole expected has no comma") << 25.0f << "24" << false << "Sbagliato!! 25";
+    QTest::newRow("25, is right") << 25.0f << "25," << true << "Esatto. Sei in gamba!!!";
+    QTest::newRow("345,6 expected") << 345.6f << "345" << false << "Sbagliato!! 345,6";
+    QTest::newRow("altitude 2,4") << float(2.4000000000000004) << "2,4" << true
+                                  << "Esatto. Sei in gamba!!!";
+    QTest::newRow("altitude 16,8")
+        << float(16.799999999999997) << "16,8" << true << "Esatto. Sei in gamba!!!";
+}
+
+void TestAnswer::judges()
+{
+    QFETCH(float, expected);
+    QFETCH(QString, typed);
+    QFETCH(bool, right);
+    QFETCH(QString, message);
+    quiz::QuizState state;
+    state.ExpectedValue = expected;
+    state.RightCount = 2;
+    state.WrongCount = 3;
+    const quiz::Verdict verdict = quiz::judgeAnswer(state, typed, DisplayLocale::italian());
+    QVERIFY(verdict.counted);
+    QCOMPARE(verdict.message, message);
+    QCOMPARE(verdict.boxText, typed);
+    QCOMPARE(state.RightCount, right ? 3 : 2);
+    QCOMPARE(state.WrongCount, right ? 3 : 4);
+    QCOMPARE(verdict.rightScore, std::optional<QString>(right ? "3" : "2"));
+    // A right answer leaves the wrong-answer label alone.
+    QCOMPARE(verdict.wrongScore, right ? std::nullopt : std::optional<QString>("4"));
+    QCOMPARE(verdict.totalScore, std::optional<QString>("6"));
+}
+
+void TestAnswer::emptyBoxCountsAsZero()
+{
+    quiz::QuizState state;
+    state.ExpectedValue = 29.4f;
+    const quiz::Verdict verdict = quiz::judgeAnswer(state, QString(), DisplayLocale::italian());
+    QCOMPARE(verdict.boxText, "0");
+    QCOMPARE(state.TypedValue, 0.0f);
+    QCOMPARE(verdict.message, "Sbagliato!! 29,4");
+    QCOMPARE(state.WrongCount, 1);
+}
+
+void TestAnswer::notANumberIsNotCounted_data()
+{
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("lone comma") << ",";
+    QTest::newRow("two commas") << "1,2,3";
+    QTest::newRow("pasted letters") << "12ab";
+}
+
+void TestAnswer::notANumberIsNotCounted()
+{
+    QFETCH(QString, typed);
+    quiz::QuizState state;
+    state.ExpectedValue = 5;
+    const quiz::Verdict verdict = quiz::judgeAnswer(state, typed, DisplayLocale::italian());
+    QVERIFY(!verdict.counted);
+    QCOMPARE(verdict.message, "Scrivi un numero, per esempio 12,5");
+    QCOMPARE(verdict.boxText, typed);
+    QCOMPARE(state.RightCount, 0);
+    QCOMPARE(state.WrongCount, 0);
+    QVERIFY(!verdict.rightScore && !verdict.wrongScore && !verdict.totalScore);
+}
+
+void TestAnswer::everyEnterCounts()
+{
+    quiz::QuizState state;
+    state.ExpectedValue = 12;
+    quiz::judgeAnswer(state, "12", DisplayLocale::italian());
+    const quiz::Verdict second = quiz::judgeAnswer(state, "12", DisplayLocale::italian());
+    QCOMPARE(state.RightCount, 2);
+    QCOMPARE(second.totalScore, std::optional<QString>("2"));
+}
+
+void TestAnswer::countsBeyondSixteenBits()
+{
+    // Once a fault: the counters stopped the program at 32767.
+    quiz::QuizState state;
+    state.ExpectedValue = 12;
+    state.RightCount = 32767;
+    state.WrongCount = 32767;
+    const quiz::Verdict right = quiz::judgeAnswer(state, "12", DisplayLocale::italian());
+    QCOMPARE(right.rightScore, std::optional<QString>("32768"));
+    QCOMPARE(right.totalScore, std::optional<QString>("65535"));
+    const quiz::Verdict wrong = quiz::judgeAnswer(state, "1", DisplayLocale::italian());
+    QCOMPARE(wrong.wrongScore, std::optional<QString>("32768"));
+    QCOMPARE(wrong.totalScore, std::optional<QString>("65536"));
+
+    state.RightCount = std::numeric_limits<qint32>::max();
+    QVERIFY_THROWS_EXCEPTION(quiz::RuntimeError,
+                             quiz::judgeAnswer(state, "12", DisplayLocale::italian()));
+    QCOMPARE(state.RightCount, std::numeric_limits<qint32>::max());
+}
+
+QTEST_APPLESS_MAIN(TestAnswer)
+#include "tst_answer.moc"

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Live heap stays flat over restarts once Qt's caches have filled.
+#include "support/fakeplatform.h"
+#include "support/fakes.h"
+#include "support/liveheap.h"
+#include "ui/window/tavola.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+
+namespace {
+
+constexpr int warmUp = 200;
+constexpr int restarts = 1200;
+constexpr long long allowedGrowth = 64 * 1024;
+
+// The offscreen platform warns at every maximising; a restart maximises.
+QtMessageHandler qtTestHandler = nullptr;
+void dropPlatformNoise(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.contains(QLatin1String("propagateSizeHints")))
+        qtTestHandler(type, context, message);
+}
+
+} // namespace
+
+class TestRestartMemory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void heapFlatOverRestarts();
+};
+
+void TestRestartMemory::heapFlatOverRestarts()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer's allocator does not report the live heap through mallinfo2");
+#endif
+    qtTestHandler = qInstallMessageHandler(dropPlatformNoise);
+    FakeClock clock;
+    quiz::MixingRandomSource random(1); // keeps no record of its draws
+    FakePlatform platform;
+    ui::Tavola tavola(clock, random, platform);
+    tavola.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&tavola));
+
+    long long atWarmUp = 0;
+    QStringList curve;
+    for (int i = 1; i <= restarts; ++i) {
+        tavola.menuBar()->findChild<QAction *>(QStringLiteral("new"))->trigger();
+        // Paints the new controls and lets the old ones go.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (i == warmUp)
+            atWarmUp = liveheap::bytes();
+        if (i % 200 == 0)
+            curve << QStringLiteral("%1: %2").arg(i).arg(liveheap::bytes());
+    }
+    const long long growth = liveheap::bytes() - atWarmUp;
+    qInstallMessageHandler(qtTestHandler);
+    qInfo("live heap after restarts %s; growth from %d to %d: %lld bytes",
+          qPrintable(curve.join(u' ')), warmUp, restarts, growth);
+    QVERIFY2(growth <= allowedGrowth, qPrintable(QStringLiteral("grew %1 bytes").arg(growth)));
+}
+
+int main(int argc, char *argv[])
+{
+    liveheap::withoutThreadCache(argv);
+    QApplication app(argc, argv);
+    TestRestartMemory test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_restartmemory.moc"

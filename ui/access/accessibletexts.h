@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "quiz/answer.h"
+#include "quiz/problem.h"
+
+#include <QString>
+
+// What a screen reader reads for the quiz's controls. A screen reader speaks
+// the control that takes the focus and not labels that change elsewhere, so
+// the focused controls carry the problem and the verdict.
+namespace ui::accessible {
+
+// Short names for the pictures; the figure's lengths are read from the labels.
+inline const QString figureName = QStringLiteral("Triangolo rettangolo ABC con l'altezza AH");
+inline const QString illustrationName = QStringLiteral("Il vecchio geometra");
+inline const QString stopwatchName = QStringLiteral("Cronometro");
+
+enum class Counter { Right, Wrong, Total };
+
+// The three counters as the pupil sees them, e.g. {"3", "1", "4"}.
+struct ScoreTexts
+{
+    QString right;
+    QString wrong;
+    QString total;
+};
+
+// "Cateto AB", "Ipotenusa BC", ...
+QString lengthName(quiz::Length which);
+
+// "Cateto AB 21,6 cm"; empty while the label shows nothing.
+QString lengthLabelName(quiz::Length which, const QString &valueText);
+
+// "Risposte esatte", "Risposte errate", "Risposte totali".
+QString counterHeading(Counter which);
+
+// "Risposte esatte: 3".
+QString counterName(Counter which, const QString &countText);
+
+// "Risposte esatte: 3, Risposte errate: 1, Risposte totali: 4".
+QString scoreSummary(const ScoreTexts &score);
+
+// The question, e.g. "Altezza AH, in centimetri".
+QString answerBoxName(const quiz::Problem &problem);
+
+// The two given lengths with their sides, then the box's tool tip.
+QString answerBoxDescription(const quiz::Problem &problem, const QString &toolTip);
+
+// The verdict, the right value with its name when the answer was wrong, and
+// the score with its headings.
+QString verdictDescription(const quiz::Verdict &verdict, const quiz::Problem &problem,
+                           const ScoreTexts &score);
+
+} // namespace ui::accessible

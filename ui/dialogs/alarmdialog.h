@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "quiz/clock.h"
+#include "quiz/quizstate.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTimeEdit;
+
+namespace ui {
+
+// Asks for the time of day at which the alarm rings, or clears it.
+class AlarmDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Starts from the current alarm time, or from the next minute when none is set.
+    AlarmDialog(const quiz::AlarmValue &current, const quiz::Clock &clock,
+                QWidget *parent = nullptr);
+
+    // After the dialog is accepted: the chosen time, or the empty text when
+    // the alarm was cleared.
+    quiz::AlarmValue chosenAlarm() const;
+
+    QTimeEdit *timeEdit() const { return m_timeEdit; }
+    QPushButton *setButton() const { return m_setButton; }
+    QPushButton *clearButton() const { return m_clearButton; }
+    // Says why a time was refused; hidden until then.
+    QLabel *refusal() const { return m_refusal; }
+
+private:
+    void acceptFutureTime();
+
+    const quiz::Clock &m_clock;
+    QTimeEdit *m_timeEdit;
+    QPushButton *m_setButton;
+    QPushButton *m_clearButton;
+    QLabel *m_refusal;
+    bool m_cleared = false;
+};
+
+} // namespace ui

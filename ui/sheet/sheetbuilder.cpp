@@ -1,0 +1,330 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/sheet/sheetbuilder.h"
+
+#include "ui/sheet/artwork.h"
+#include "ui/sheet/designlabel.h"
+#include "ui/sheet/figureitems.h"
+#include "ui/sheet/picturebutton.h"
+#include "ui/sheet/sheetdesign.h"
+#include "ui/sheet/twips.h"
+
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstring>
+
+namespace ui {
+namespace {
+
+constexpr int clockTickMs = 500;
+constexpr int answerMaxLength = 6;
+
+struct ButtonPictures
+{
+    const char *name;
+    const char *normal;
+    const char *pressed; // "": the normal one
+    const char *disabled;
+};
+
+const std::array<ButtonPictures, 2> buttonPictures{{
+    {"cmdExit", "no-entry", "", ""},
+    {"cmdNext", "face-smile", "face-laugh", "face-neutral"},
+}};
+
+// The value label of each length, indexed by quiz::Length.
+const std::array<const char *, quiz::lengthCount> lengthLabels{"Lblpro1", "Lblpro2",  "lblcat1",
+                                                               "Lblcat2", "lblipoeu", "Lblalt"};
+
+QFont fontOf(const FontDesign &design, double scale)
+{
+    QFont font{QString::fromLatin1(design.family)};
+    font.setPointSizeF(design.points * scale);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    return font;
+}
+
+int scaled(int twips, double scale)
+{
+    return qRound(twips * scale / twips::perPixel);
+}
+
+QRect rectOf(const ControlDesign &design, double scale)
+{
+    const auto &[left, top, width, height] = design.place;
+    return QRect(scaled(left, scale), scaled(top, scale), scaled(width, scale),
+                 scaled(height, scale));
+}
+
+// Unrounded, for the thin segments of the figure.
+QRectF shapeOf(const ControlDesign &design, double scale)
+{
+    const auto &[left, top, width, height] = design.place;
+    const double k = scale / twips::perPixel;
+    return QRectF(left * k, top * k, width * k, height * k);
+}
+
+DesignLabel::Sizing sizingOf(ControlKind kind)
+{
+    if (kind == ControlKind::SizedLabel)
+        return DesignLabel::SizeToText;
+    return kind == ControlKind::FittedLabel ? DesignLabel::FitText : DesignLabel::FixedSize;
+}
+
+bool isLabel(ControlKind kind)
+{
+    return kind == ControlKind::FixedLabel || kind == ControlKind::SizedLabel ||
+           kind == ControlKind::FittedLabel;
+}
+
+QWidget *createLabel(const ControlDesign &design, const QString &name, QWidget *sheet)
+{
+    auto *label = new DesignLabel(name, QRect(), sizingOf(design.kind), sheet);
+    if (design.fore != noColour)
+        label->setTextColour(QColor::fromRgb(design.fore));
+    if (design.line > 0)
+        label->setSingleBorder();
+    label->setText(QString::fromUtf8(design.caption));
+    return label;
+}
+
+QWidget *createTextBox(const ControlDesign &design, const QString &name, QWidget *sheet)
+{
+    auto *box = new QLineEdit(QString::fromUtf8(design.caption), sheet);
+    box->setObjectName(name);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, QColor::fromRgb(design.back));
+    palette.setColor(QPalette::Text, QColor::fromRgb(design.fore));
+    box->setPalette(palette);
+    return box;
+}
+
+// Its picture is set with the scale.
+QWidget *createPicture(const QString &name, QWidget *sheet)
+{
+    auto *picture = new QLabel(sheet);
+    picture->setObjectName(name);
+    return picture;
+}
+
+QColor foreOf(const ControlDesign &design, const QWidget *sheet)
+{
+    return design.fore == noColour ? sheet->palette().color(QPalette::WindowText)
+                                   : QColor::fromRgb(design.fore);
+}
+
+} // namespace
+
+SheetControls SheetBuilder::build()
+{
+    auto *sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("sheet"));
+    sheet->setAutoFillBackground(true);
+    QPalette palette = sheet->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(sheetColour));
+    sheet->setPalette(palette);
+    sheet->setCursor(artwork::pointer(sheet->devicePixelRatio()));
+    m_sheet = sheet;
+
+    m_controls.clear();
+    for (const ControlDesign &design : sheetDesign())
+        m_controls.push_back(create(design, sheet));
+    m_scale = 0;
+    setTabOrder();
+
+    SheetControls controls;
+    controls.sheet = sheet;
+    bindControls(controls);
+    setBehaviour(controls);
+    return controls;
+}
+
+QWidget *SheetBuilder::create(const ControlDesign &design, QWidget *sheet)
+{
+    const QString name = QString::fromLatin1(design.name);
+    QWidget *control = nullptr;
+    switch (design.kind) {
+    case ControlKind::FixedLabel:
+    case ControlKind::SizedLabel:
+    case ControlKind::FittedLabel:
+        control = createLabel(design, name, sheet);
+        break;
+    case ControlKind::Picture:
+    case ControlKind::Icon:
+        control = createPicture(name, sheet);
+        break;
+    case ControlKind::TextBox:
+        control = createTextBox(design, name, sheet);
+        break;
+    case ControlKind::Button:
+        control = new PictureButton(name, QString::fromUtf8(design.caption),
+                                    QColor::fromRgb(design.back), sheet);
+        break;
+    case ControlKind::SolidRect:
+    case ControlKind::OutlineRect:
+        control = new RectItem(name, {}, foreOf(design, sheet),
+                               design.kind == ControlKind::SolidRect ? RectItem::Solid
+                                                                     : RectItem::Outline,
+                               design.line, sheet);
+        break;
+    case ControlKind::Line:
+        control = new LineItem(name, {}, {}, foreOf(design, sheet), design.line, sheet);
+        break;
+    }
+    if (auto *label = qobject_cast<QLabel *>(control); label && design.alignment)
+        label->setAlignment(design.alignment);
+    else if (auto *box = qobject_cast<QLineEdit *>(control); box && design.alignment)
+        box->setAlignment(design.alignment);
+    if (*design.toolTip)
+        control->setToolTip(QString::fromUtf8(design.toolTip));
+    if (design.pointingHand)
+        control->setCursor(Qt::PointingHandCursor);
+    return control;
+}
+
+void SheetBuilder::applyScale(double scale)
+{
+    if (!m_sheet)
+        return;
+    m_scale = scale;
+    m_sheet->setFont(fontOf(sheetFont, scale));
+    const auto designs = sheetDesign();
+    for (size_t i = 0; i < designs.size(); ++i)
+        place(designs[i], m_controls[i], scale);
+}
+
+void SheetBuilder::place(const ControlDesign &design, QWidget *control, double scale)
+{
+    const double k = scale / twips::perPixel;
+    const auto &[x1, y1, x2, y2] = design.place;
+    const qreal ratio = m_sheet->devicePixelRatio();
+    const auto picture = [ratio, scale](const char *name) {
+        return artwork::picture(QString::fromLatin1(name), ratio, scale);
+    };
+    switch (design.kind) {
+    case ControlKind::Line:
+        static_cast<LineItem *>(control)->setPenWidth(design.line * scale);
+        static_cast<LineItem *>(control)->setEnds(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k));
+        return;
+    case ControlKind::SolidRect:
+    case ControlKind::OutlineRect:
+        static_cast<RectItem *>(control)->setPenWidth(design.line * scale);
+        static_cast<RectItem *>(control)->setShape(shapeOf(design, scale));
+        return;
+    case ControlKind::Picture:
+    case ControlKind::Icon:
+        static_cast<QLabel *>(control)->setPixmap(picture(design.caption));
+        break;
+    case ControlKind::Button:
+        for (const ButtonPictures &pictures : buttonPictures)
+            if (std::strcmp(pictures.name, design.name) == 0)
+                static_cast<PictureButton *>(control)->setPictures(picture(pictures.normal),
+                                                                   picture(pictures.pressed),
+                                                                   picture(pictures.disabled));
+        break;
+    default:
+        break;
+    }
+    control->setGeometry(rectOf(design, scale));
+    if (design.font.family) {
+        if (design.kind == ControlKind::FittedLabel)
+            static_cast<DesignLabel *>(control)->setDesignFont(fontOf(design.font, scale));
+        else
+            control->setFont(fontOf(design.font, scale));
+    }
+    if (isLabel(design.kind)) {
+        auto *label = static_cast<DesignLabel *>(control);
+        if (design.line > 0)
+            label->setLineWidth(std::max(1, qRound(design.line * scale)));
+        // A label that follows its caption takes the size of its caption again.
+        if (!label->text().isEmpty())
+            label->setCaption(label->text());
+    }
+}
+
+QSize SheetBuilder::designedSize()
+{
+    QRect extent;
+    for (const ControlDesign &design : sheetDesign()) {
+        if (design.kind == ControlKind::Line) {
+            const auto &[x1, y1, x2, y2] = design.place;
+            extent |= QRect(QPoint(), twips::rect(0, 0, std::max(x1, x2), std::max(y1, y2)).size());
+        } else {
+            extent |= rectOf(design, 1.0);
+        }
+    }
+    // What lies above or left of the client area is clipped there.
+    return QSize(extent.right() + 1, extent.bottom() + 1);
+}
+
+template <typename T> T *SheetBuilder::control(const char *name) const
+{
+    const auto designs = sheetDesign();
+    for (size_t i = 0; i < designs.size(); ++i)
+        if (std::strcmp(designs[i].name, name) == 0)
+            return static_cast<T *>(m_controls[i]);
+    qFatal("the sheet has no control named %s", name);
+}
+
+void SheetBuilder::bindControls(SheetControls &w) const
+{
+    w.txtAnswer = control<QLineEdit>("txtAnswer");
+    w.Text1 = control<QLineEdit>("Text1");
+    w.cmdNext = control<PictureButton>("cmdNext");
+    w.cmdExit = control<PictureButton>("cmdExit");
+    w.lblMessage = control<DesignLabel>("lblMessage");
+    w.Label5 = control<DesignLabel>("Label5");
+    w.lblScore = control<DesignLabel>("lblScore");
+    w.lblScore1 = control<DesignLabel>("lblScore1");
+    w.lblScore2 = control<DesignLabel>("lblScore2");
+    w.lblTime = control<DesignLabel>("lblTime");
+    w.Label6 = control<DesignLabel>("Label6");
+    w.Label1 = control<DesignLabel>("Label1");
+    w.Label3 = control<DesignLabel>("Label3");
+    w.Image4 = control<QLabel>("Image4");
+    w.Image1 = control<QLabel>("Image1");
+    w.Picture3 = control<QLabel>("Picture3");
+    for (size_t i = 0; i < lengthLabels.size(); ++i)
+        w.lengths[i] = control<DesignLabel>(lengthLabels[i]);
+    for (size_t i = 0; i < w.Label2.size(); ++i)
+        w.Label2[i] =
+            control<DesignLabel>(QStringLiteral("Label2_%1").arg(i).toLatin1().constData());
+}
+
+void SheetBuilder::setBehaviour(SheetControls &w) const
+{
+    // A click leaves the focus where it was; Tab still reaches the button.
+    w.cmdExit->setFocusPolicy(Qt::TabFocus);
+    w.cmdExit->setAutoDefault(true);
+    // The default button: Enter anywhere in the window clicks it while it is
+    // enabled, that is once a verdict is given.
+    w.cmdNext->setDefault(true);
+    w.cmdNext->setAutoDefault(true);
+    w.cmdNext->setEnabled(false);
+
+    // Typed and pasted text alike: digits and commas only.
+    w.txtAnswer->setMaxLength(answerMaxLength);
+    w.txtAnswer->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9,]*")), w.txtAnswer));
+
+    w.Timer1 = new QTimer(w.sheet);
+    w.Timer1->setObjectName(QStringLiteral("Timer1"));
+    w.Timer1->setInterval(clockTickMs);
+}
+
+void SheetBuilder::setTabOrder() const
+{
+    std::vector<std::pair<int, QWidget *>> chain;
+    const auto designs = sheetDesign();
+    for (size_t i = 0; i < designs.size(); ++i)
+        if (designs[i].tabIndex >= 0)
+            chain.emplace_back(designs[i].tabIndex, m_controls[i]);
+    std::sort(chain.begin(), chain.end());
+    for (size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
+}
+
+} // namespace ui

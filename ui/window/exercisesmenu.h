@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "format/displaylocale.h"
+#include "quiz/clock.h"
+#include "quiz/quizstate.h"
+
+#include <QList>
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace ui {
+
+// The "Esercizi" menu, after the window's four: how the current problem is
+// solved, a worksheet to print, and the alarm. It lives with the menu bar
+// and is rebuilt with it on every restart; the state it reads and writes
+// belongs to the window and outlives it.
+class ExercisesMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Runs a command the way the window runs its handlers.
+    using Runner = std::function<void(const std::function<void()> &)>;
+
+    ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Clock &clock,
+                  const format::DisplayLocale &locale, QWidget *window);
+
+    QMenu *menu() const { return m_menu; }
+
+    // Connects the items, and a click on the stopwatch or under the clock,
+    // to their handlers, each run through run.
+    void bind(const Runner &run, QWidget *stopwatch);
+
+    // Commands of the window's own (the zoom) listed here too, after a separator.
+    void addCommands(const QList<QAction *> &commands);
+
+    // The worked solution gives the answer away, so it waits for a verdict.
+    void setVerdictStanding(bool standing);
+
+    // Handlers, named after the menu items.
+    void soluzione_Click();
+    void scheda_Click();
+    void sveglia_Click();
+
+    QAction *soluzione = nullptr; // "Come si risolve"
+    QAction *scheda = nullptr;    // "Stampa una scheda..."
+    QAction *sveglia = nullptr;   // "Imposta la sveglia..."
+
+private:
+    QMenu *m_menu;
+    quiz::QuizState &m_state;
+    const quiz::Clock &m_clock;
+    const format::DisplayLocale &m_locale;
+    QWidget *m_window;
+};
+
+} // namespace ui

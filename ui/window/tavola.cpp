@@ -1,0 +1,386 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/window/tavola.h"
+
+#include "format/timetext.h"
+#include "quiz/answer.h"
+#include "quiz/runtimeerror.h"
+#include "ui/access/accessiblesheet.h"
+#include "ui/access/accessibletexts.h"
+#include "ui/sheet/artwork.h"
+#include "ui/sheet/designlabel.h"
+#include "ui/sheet/picturebutton.h"
+#include "ui/sheet/sheetdesign.h"
+#include "ui/sheet/twips.h"
+#include "ui/window/messagebox.h"
+#include "ui/window/windowbars.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace ui {
+namespace {
+
+const QString designedCaption = QStringLiteral("Gioca  con i Solvetra");
+const QString normalStateCaption = QStringLiteral("Giocare con I Solvetra");
+// The number an error report shows for a failure outside the quiz's arithmetic.
+constexpr int internalErrorNumber = 51;
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int wheelNotch = 120;
+
+QColor colourOf(quiz::CaptionTone tone)
+{
+    switch (tone) {
+    case quiz::CaptionTone::Green:
+        return QColor(0x00, 0xFF, 0x00);
+    case quiz::CaptionTone::Magenta:
+        return QColor(0xFF, 0x00, 0xFF);
+    case quiz::CaptionTone::Blue:
+        break;
+    }
+    return QColor(0x00, 0x00, 0xFF);
+}
+
+} // namespace
+
+Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_clock(clock), m_random(random), m_platform(platform)
+{
+    setObjectName(QStringLiteral("Tavola"));
+    setWindowIcon(artwork::windowIcon());
+    accessible::installReaderFilter();
+    m_zoom = new SheetZoom(this);
+    connect(m_zoom, &SheetZoom::changed, this, [this] { fitSheet(); });
+    // After a verdict, Enter anywhere in the window starts the next problem.
+    // Before it, Enter reaches the answer box, which judges.
+    m_nextOnEnter = new QAction(this);
+    m_nextOnEnter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                                 QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)});
+    m_nextOnEnter->setEnabled(false);
+    addAction(m_nextOnEnter);
+    connect(m_nextOnEnter, &QAction::triggered, this, [this] { m_controls.cmdNext->click(); });
+}
+
+void Tavola::start()
+{
+    m_openingMaximised = true;
+    load();
+    showMaximized();
+    Form_Activate();
+}
+
+void Tavola::load()
+{
+    m_controls = m_builder.build();
+    accessible::describeSheet(m_controls);
+    setCentralWidget(m_controls.sheet);
+    buildMenus();
+    setStatusBar(createStatusBar(devicePixelRatio()));
+    setWindowTitle(designedCaption);
+    if (!isVisible()) {
+        // Room for the whole sheet: the designed client area leaves the
+        // two buttons under the status bar.
+        const QSize sheet = SheetBuilder::designedSize();
+        const int width = std::max(twips::toPixels(designedClientTwips[0]), sheet.width());
+        resize(width, sheet.height() + statusBar()->height() + menuBar()->sizeHint().height());
+        // A window opening maximised is placed once, at its first size.
+        if (!m_openingMaximised)
+            m_builder.applyScale(1.0);
+    } else {
+        fitSheet();
+    }
+    bindEvents();
+    setNextEnabled(false);
+    m_controls.Timer1->start();
+    dispatch([this] { Form_Load(); });
+}
+
+void Tavola::unload()
+{
+    m_controls.Timer1->stop();
+    // Deleted later: a menu command may be running from the bar that goes.
+    const QList<QWidget *> old{takeCentralWidget(), statusBar(), menuBar()};
+    for (QWidget *widget : old) {
+        widget->hide();
+        widget->setParent(nullptr);
+        widget->deleteLater();
+    }
+    m_controls = SheetControls();
+    m_menu = MenuActions();
+}
+
+void Tavola::buildMenus()
+{
+    QMenuBar *bar = createMenuBar(m_menu.designed);
+    m_menu.esercizi = new ExercisesMenu(bar, m_state, m_clock, m_locale, this);
+    const auto zoom = zoomActions();
+    m_menu.esercizi->addCommands(QList<QAction *>(zoom.begin(), zoom.end()));
+    setMenuBar(bar);
+}
+
+template <typename Sender, typename Signal>
+void Tavola::wire(Sender *sender, Signal signal, void (Tavola::*handler)())
+{
+    connect(sender, signal, this,
+            [this, handler] { dispatch([this, handler] { (this->*handler)(); }); });
+}
+
+void Tavola::bindEvents()
+{
+    wire(m_controls.cmdNext, &QPushButton::clicked, &Tavola::cmdNext_Click);
+    wire(m_controls.cmdExit, &QPushButton::clicked, &Tavola::cmdExit_Click);
+    wire(m_controls.txtAnswer, &QLineEdit::returnPressed, &Tavola::txtAnswer_KeyPress);
+    wire(m_controls.Timer1, &QTimer::timeout, &Tavola::Timer1_Timer);
+    wire(m_menu.designed.calc, &QAction::triggered, &Tavola::calc_Click);
+    wire(m_menu.designed.newGame, &QAction::triggered, &Tavola::new_Click);
+    m_menu.esercizi->bind([this](const std::function<void()> &command) { dispatch(command); },
+                          m_controls.Image1);
+}
+
+void Tavola::setNextEnabled(bool enabled)
+{
+    m_controls.cmdNext->setEnabled(enabled);
+    m_nextOnEnter->setEnabled(enabled);
+    m_menu.esercizi->setVerdictStanding(enabled);
+}
+
+bool Tavola::isMinimisedOrMaximised() const
+{
+    return windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+}
+
+std::array<QAction *, 3> Tavola::zoomActions() const
+{
+    return m_zoom->actions();
+}
+
+void Tavola::fitSheet()
+{
+    if (!m_controls.sheet)
+        return;
+    if (QLayout *frame = layout())
+        frame->activate();
+    const QSize room = m_controls.sheet->size();
+    const QSize designed = SheetBuilder::designedSize();
+    const double fit = std::min(double(room.width()) / designed.width(),
+                                double(room.height()) / designed.height());
+    const double scale = std::min(m_zoom->factor(), fit);
+    if (scale > 0 && scale != m_builder.scale())
+        m_builder.applyScale(scale);
+}
+
+void Tavola::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    fitSheet();
+    dispatch([this] { Form_Resize(); });
+}
+
+void Tavola::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QMainWindow::wheelEvent(event);
+        return;
+    }
+    // Touchpads send small deltas; a step is taken for each whole notch.
+    m_wheelAngle += event->angleDelta().y();
+    const int steps = m_wheelAngle / wheelNotch;
+    m_wheelAngle -= steps * wheelNotch;
+    if (steps != 0)
+        m_zoom->stepBy(steps);
+    event->accept();
+}
+
+void Tavola::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        dispatch([this] { Form_Resize(); });
+}
+
+template <typename Handler> void Tavola::dispatch(Handler handler)
+{
+    try {
+        handler();
+    } catch (const quiz::RuntimeError &error) {
+        reportUncaughtError(error.number(), error.description());
+    } catch (const std::exception &error) {
+        reportUncaughtError(internalErrorNumber, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void Tavola::reportUncaughtError(int number, const QString &description)
+{
+    if (m_controls.Timer1)
+        m_controls.Timer1->stop();
+    showBox(this, QMessageBox::Critical, QStringLiteral("Solvetra"),
+            QStringLiteral("Errore di run-time '%1':\n\n%2").arg(number).arg(description));
+    m_platform.endProgram(1);
+}
+
+// ---- Handlers ----
+
+void Tavola::Form_Load()
+{
+    m_state.RightCount = 0;
+    m_state.WrongCount = 0;
+    m_state.AlarmTime = QString();
+}
+
+void Tavola::Form_Activate()
+{
+    dispatch([this] { cmdNext_Click(); });
+}
+
+void Tavola::Form_Resize()
+{
+    if (!isMinimisedOrMaximised())
+        setWindowTitle(normalStateCaption);
+}
+
+void Tavola::cmdNext_Click()
+{
+    SheetControls &c = m_controls;
+    c.lblMessage->setCaption(QString());
+    for (DesignLabel *unit : c.Label2)
+        unit->show();
+    for (DesignLabel *length : c.lengths)
+        length->hide();
+
+    applyProblem(quiz::generateProblem(m_state, m_random, m_clock, m_locale));
+
+    setNextEnabled(false);
+    c.txtAnswer->setFocus();
+    // Emptied once it has the focus: a screen reader that hears of the
+    // emptying first takes the box as already focused and never reads the
+    // new question.
+    c.txtAnswer->clear();
+}
+
+void Tavola::applyProblem(const quiz::Problem &problem)
+{
+    for (int i = 0; i < quiz::lengthCount; ++i) {
+        m_controls.lengths[i]->setCaption(problem.texts[i]);
+        m_controls.lengths[i]->setVisible(problem.visible[i]);
+    }
+    for (int i = 0; i < quiz::unitLabelCount; ++i)
+        m_controls.Label2[i]->setVisible(problem.unitVisible[i]);
+    m_controls.Label5->setTextColour(colourOf(problem.captionTone));
+    m_controls.Label5->setCaption(problem.caption);
+    m_problem = problem;
+    accessible::describeProblem(m_controls, problem);
+}
+
+void Tavola::txtAnswer_KeyPress()
+{
+    // The box's validator and length limit have already kept out anything
+    // but digits and commas. Enter after a verdict belongs to cmdNext; a
+    // Return that reaches the box anyway must not count the answer twice.
+    if (m_controls.cmdNext->isEnabled())
+        return;
+    applyVerdict(quiz::judgeAnswer(m_state, m_controls.txtAnswer->text(), m_locale));
+}
+
+void Tavola::applyVerdict(const quiz::Verdict &verdict)
+{
+    SheetControls &c = m_controls;
+    if (c.txtAnswer->text() != verdict.boxText)
+        c.txtAnswer->setText(verdict.boxText);
+    c.lblMessage->setCaption(verdict.message);
+    if (!verdict.counted)
+        return; // the pupil corrects the text in the box, which keeps the focus
+
+    if (verdict.wrongScore)
+        c.lblScore1->setCaption(*verdict.wrongScore);
+    if (verdict.rightScore)
+        c.lblScore->setCaption(*verdict.rightScore);
+    if (verdict.totalScore)
+        c.lblScore2->setCaption(*verdict.totalScore);
+    accessible::describeVerdict(c, verdict, m_problem);
+    setNextEnabled(true);
+    c.cmdNext->setFocus();
+}
+
+void Tavola::Timer1_Timer()
+{
+    // The alarm box runs its own event loop, so ticks keep coming while it is
+    // open; they are dropped, and the first tick after it closes catches up.
+    if (m_inTick)
+        return;
+    const QTime now = m_clock.timeOfDay();
+    if (format::timeToText(now, m_locale) == m_controls.lblTime->text())
+        return;
+
+    if (quiz::isAtOrAfter(now, m_state.AlarmTime) && !m_alarmSounded) {
+        m_inTick = true;
+        showAlarm();
+        m_inTick = false;
+        m_alarmSounded = true;
+    } else if (quiz::isBefore(now, m_state.AlarmTime)) {
+        m_alarmSounded = false;
+    }
+
+    if (isMinimisedOrMaximised())
+        m_controls.lblTime->setCaption(format::timeToText(m_clock.timeOfDay(), m_locale));
+    else
+        runCaptionClock(m_clock.timeOfDay());
+}
+
+void Tavola::showAlarm()
+{
+    m_platform.beep();
+    showBox(this, QMessageBox::NoIcon, QStringLiteral("Sveglia"),
+            QStringLiteral("Sveglia alle ") + format::timeToText(m_clock.timeOfDay(), m_locale));
+}
+
+void Tavola::runCaptionClock(QTime now)
+{
+    // A caption that is no time ("Giocare con I Solvetra") counts as another
+    // time, so the clock takes over the caption at the next new second. The
+    // hour counts too: a clock set by hand or a change of time zone may keep
+    // the minute.
+    if (!format::showsHourAndMinute(windowTitle(), now, m_locale))
+        setWindowTitle(format::mediumTime(now, m_locale));
+}
+
+void Tavola::calc_Click()
+{
+    if (m_platform.startCalculator())
+        return;
+    showBox(this, QMessageBox::Information, QStringLiteral("Calcolatrice"),
+            QStringLiteral("Nessuna calcolatrice trovata su questo computer."));
+}
+
+void Tavola::new_Click()
+{
+    unload();
+    load();
+    showMaximized();
+    Form_Activate();
+}
+
+void Tavola::cmdExit_Click()
+{
+    const auto answer = showBox(this, QMessageBox::Question, QStringLiteral("Uscire dal programma"),
+                                QStringLiteral("Vuoi veramente lasciarmi  ?"),
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+
+    // One reading: across midnight, two would pair the time with the next day.
+    const QDateTime now = m_clock.dateTime();
+    showBox(this, QMessageBox::NoIcon,
+            QStringLiteral("Data ") + format::dateToText(now.date(), m_locale),
+            QStringLiteral("Ciao a presto. Ore ") + format::timeToText(now.time(), m_locale));
+    m_controls.Timer1->stop();
+    m_platform.endProgram(0);
+}
+
+} // namespace ui
