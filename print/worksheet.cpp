@@ -118,7 +118,7 @@ public:
              Qt::AlignLeft | Qt::AlignVCenter, true);
         figure(topLeftMm + QPointF(14, 8), solution, locale);
         text(topLeftMm.x() + 8, topLeftMm.y() + 45, problemWidthMm - 10, 7,
-             quiz::lengthName(solution.hidden) + QStringLiteral(" = ________ cm"), 11);
+             quiz::lengthLetters(solution.hidden) + QStringLiteral(" = ________ cm"), 11);
     }
 
     void solution(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution)
@@ -236,7 +236,7 @@ bool paintWorksheet(QPagedPaintDevice &device, const WorksheetRequest &request)
     QList<quiz::WorkedSolution> problems;
     for (const quiz::ProblemDraw &draw :
          quiz::drawProblemSet(request.seed, request.count, request.theorem))
-        problems.append(quiz::solveProblem(draw.GenM, draw.Multiplier, draw.HiddenPick, locale));
+        problems.append(quiz::solveProblem(draw, locale));
 
     QPainter painter;
     if (!painter.begin(&device))

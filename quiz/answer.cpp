@@ -48,6 +48,7 @@ Verdict judgeAnswer(QuizState &state, const QString &boxText, const format::Disp
     Verdict verdict;
     verdict.boxText = boxText.isEmpty() ? QStringLiteral("0") : boxText;
     const std::optional<float> typed = readNumber(verdict.boxText, locale.decimalSeparator);
+    verdict.score = {state.RightCount, state.WrongCount, qint64(state.RightCount) + state.WrongCount};
     if (!typed) {
         verdict.message = notANumberMessage;
         return verdict;
@@ -55,18 +56,22 @@ Verdict judgeAnswer(QuizState &state, const QString &boxText, const format::Disp
 
     state.TypedValue = *typed;
     verdict.counted = true;
-    if (state.TypedValue == state.ExpectedValue) {
+    verdict.right = state.TypedValue == state.ExpectedValue;
+    verdict.expectedValue = state.ExpectedValue;
+    verdict.expectedText = expectedText(state.ExpectedValue, locale);
+    if (verdict.right) {
         state.RightCount = checked::add(state.RightCount, qint32(1));
         verdict.message = rightMessage;
     } else {
         state.WrongCount = checked::add(state.WrongCount, qint32(1));
-        verdict.message = wrongMessagePrefix + expectedText(state.ExpectedValue, locale);
+        verdict.message = wrongMessagePrefix + verdict.expectedText;
         verdict.wrongScore =
             format::formatNumber(state.WrongCount, format::pattern::wrongCount, locale);
     }
     verdict.rightScore = format::formatNumber(state.RightCount, format::pattern::count, locale);
-    const qint64 total = qint64(state.RightCount) + state.WrongCount;
-    verdict.totalScore = format::formatNumber(double(total), format::pattern::count, locale);
+    verdict.score = {state.RightCount, state.WrongCount, qint64(state.RightCount) + state.WrongCount};
+    verdict.totalScore =
+        format::formatNumber(double(verdict.score.total), format::pattern::count, locale);
     return verdict;
 }
 

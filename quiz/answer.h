@@ -18,6 +18,14 @@ inline const QString rightMessage = QStringLiteral("Esatto. Sei in gamba!!!");
 inline const QString wrongMessagePrefix = QStringLiteral("Sbagliato!! ");
 inline const QString notANumberMessage = QStringLiteral("Scrivi un numero, per esempio 12,5");
 
+// The three counters.
+struct Score
+{
+    qint32 right = 0;
+    qint32 wrong = 0;
+    qint64 total = 0;
+};
+
 // The outcome of one Enter in the answer box. Labels whose text is absent
 // are left as they are.
 struct Verdict
@@ -25,6 +33,12 @@ struct Verdict
     QString boxText; // "0" when the box was empty, else what it held
     QString message;
     bool counted = false; // false when the text is not a number
+    bool right = false;
+    float expectedValue = 0;
+    QString expectedText; // the right value as the message writes it
+    Score score; // after this answer
+
+    // The score labels' new texts.
     std::optional<QString> rightScore;
     std::optional<QString> wrongScore;
     std::optional<QString> totalScore;

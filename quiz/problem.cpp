@@ -9,31 +9,6 @@
 namespace quiz {
 namespace {
 
-constexpr CaptionTone green = CaptionTone::Green;
-constexpr CaptionTone magenta = CaptionTone::Magenta;
-constexpr CaptionTone blue = CaptionTone::Blue;
-
-// One row per hidden pick: rows 1 to 3 rest on the altitude theorem,
-// 4 to 6 on the leg theorem.
-struct HiddenRow
-{
-    Length hidden;
-    Length given1;
-    Length given2;
-    bool unitItem2Visible;
-    CaptionTone tone;
-    const char *caption;
-};
-
-constexpr std::array<HiddenRow, hiddenPicks> hiddenRows{{
-    {Length::HeightAH, Length::ProjBH, Length::ProjHC, true, green, "Altezza AH"},
-    {Length::ProjHC, Length::ProjBH, Length::HeightAH, true, magenta, "Proiezione HC"},
-    {Length::ProjBH, Length::ProjHC, Length::HeightAH, false, blue, "Proiezione BH"},
-    {Length::ProjBH, Length::LegAB, Length::HypBC, false, blue, "Proiezione BH"},
-    {Length::ProjHC, Length::LegAC, Length::HypBC, false, blue, "Proiezione HC"},
-    {Length::HypBC, Length::LegAC, Length::ProjHC, false, blue, "Ipotenusa BC"},
-}};
-
 // floor(u * count) + 1, in floating point, then to a 16-bit integer.
 qint16 drawFrom1To(qint16 count, RandomSource &random)
 {
@@ -99,23 +74,7 @@ std::array<QString, lengthCount> lengthTexts(const Triangle &triangle,
     return texts;
 }
 
-Problem makeProblem(const Triangle &triangle, qint16 HiddenPick,
-                    const format::DisplayLocale &locale)
-{
-    const HiddenRow &row = hiddenRows.at(HiddenPick - 1);
-    Problem problem;
-    problem.texts = lengthTexts(triangle, locale);
-    problem.visible[size_t(row.given1)] = true;
-    problem.visible[size_t(row.given2)] = true;
-    problem.unitVisible = {true, true, row.unitItem2Visible};
-    problem.caption = QString::fromUtf8(row.caption);
-    problem.captionTone = row.tone;
-    problem.expectedValue = float(triangle.length(row.hidden));
-    return problem;
-}
-
-Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clock,
-                        const format::DisplayLocale &locale)
+ProblemDraw drawProblem(QuizState &state, RandomSource &random, const Clock &clock)
 {
     random.reseed(clock.secondsSinceMidnight());
     random.reseed(state.ReseedValue);
@@ -132,10 +91,34 @@ Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clo
     state.HeightAH = triangle.HeightAH;
 
     random.reseed(state.HiddenPick);
-    state.HiddenPick = drawFrom1To(hiddenPicks, random);
-    Problem problem = makeProblem(triangle, state.HiddenPick, locale);
-    state.ExpectedValue = problem.expectedValue;
+    state.HiddenPick = drawFrom1To(qint16(designedKinds().size()), random);
+    const ProblemDraw draw{GenM, state.Multiplier, state.HiddenPick};
+    state.ExpectedValue = float(triangle.length(draw.kind().asked()));
+    return draw;
+}
+
+Problem problemOf(const ProblemDraw &draw, const format::DisplayLocale &locale)
+{
+    const ProblemKind &kind = draw.kind();
+    const Triangle triangle = draw.triangle();
+    Problem problem;
+    problem.draw = draw;
+    problem.texts = lengthTexts(triangle, locale);
+    for (Length given : kind.givens())
+        problem.visible[size_t(given)] = true;
+    problem.unitVisible.fill(true);
+    if (kind.hiddenUnitLabel != noUnitLabel)
+        problem.unitVisible[size_t(kind.hiddenUnitLabel)] = false;
+    problem.caption = lengthName(kind.asked());
+    problem.captionTone = kind.tone;
+    problem.expectedValue = float(triangle.length(kind.asked()));
     return problem;
+}
+
+Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clock,
+                        const format::DisplayLocale &locale)
+{
+    return problemOf(drawProblem(state, random, clock), locale);
 }
 
 } // namespace quiz

@@ -3,6 +3,8 @@
 
 #include "format/displaylocale.h"
 #include "quiz/clock.h"
+#include "quiz/kind.h"
+#include "quiz/length.h"
 #include "quiz/quizstate.h"
 #include "quiz/randomsource.h"
 
@@ -12,25 +14,14 @@
 
 namespace quiz {
 
-// The six lengths of the figure, in the order in which a new problem hides
-// their labels.
-enum class Length { ProjBH, ProjHC, LegAB, LegAC, HypBC, HeightAH };
-inline constexpr int lengthCount = 6;
-// The "cm" unit labels beside the figure.
-inline constexpr int unitLabelCount = 3;
-
-// The tone in which the caption names the hidden quantity.
-enum class CaptionTone { Green, Magenta, Blue };
-
 // How a problem is drawn: a roll of 1..shapeRolls picks the generator (the
 // rare one below rareShapeBelow), a multiplier of 1..multipliers scales it,
-// and one of the pick rows names the hidden quantity.
+// and a pick names the kind of problem.
 inline constexpr qint16 shapeRolls = 15;
 inline constexpr qint16 rareShapeBelow = 3;
 inline constexpr qint16 rareGenerator = 7;   // (7, 24, 25)
 inline constexpr qint16 commonGenerator = 3; // (3, 4, 5)
 inline constexpr qint16 multipliers = 15;
-inline constexpr qint16 hiddenPicks = 6;
 
 // The generator (3 or 7) that a shape roll picks.
 qint16 generatorOfRoll(qint16 ShapeRoll);
@@ -52,17 +43,32 @@ struct Triangle
 // arithmetic: (3n, 4n, 5n) or (7n, 24n, 25n).
 Triangle makeTriangle(qint16 GenM, qint16 n);
 
+// What was drawn: the triangle (GenM, n) and the pick that names the kind.
+struct ProblemDraw
+{
+    qint16 GenM = commonGenerator;
+    qint16 Multiplier = 1;
+    qint16 HiddenPick = 1;
+
+    Triangle triangle() const { return makeTriangle(GenM, Multiplier); }
+    const ProblemKind &kind() const { return kindOfPick(HiddenPick); }
+
+    friend bool operator==(const ProblemDraw &, const ProblemDraw &) = default;
+};
+
 // What the window shows for one problem.
 struct Problem
 {
+    ProblemDraw draw;
     std::array<QString, lengthCount> texts;  // indexed by Length
     std::array<bool, lengthCount> visible{}; // exactly the two given lengths
     std::array<bool, unitLabelCount> unitVisible{};
-    QString caption; // names the hidden quantity
+    QString caption; // names the asked length
     CaptionTone captionTone = CaptionTone::Blue;
     float expectedValue = 0;
 
     QString text(Length which) const { return texts[size_t(which)]; }
+    const ProblemKind &kind() const { return draw.kind(); }
 };
 
 // Texts of the six lengths: whole values without decimals, the others with
@@ -70,12 +76,15 @@ struct Problem
 std::array<QString, lengthCount> lengthTexts(const Triangle &triangle,
                                              const format::DisplayLocale &locale);
 
-// The problem that asks for quantity number HiddenPick (1..6) of the triangle.
-Problem makeProblem(const Triangle &triangle, qint16 HiddenPick,
-                    const format::DisplayLocale &locale);
+// Draws a new triangle and pick with the designed reseeds and stores them in
+// the state. Raises RuntimeError if the arithmetic fails.
+ProblemDraw drawProblem(QuizState &state, RandomSource &random, const Clock &clock);
 
-// Draws a new triangle and hidden quantity, stores them in the state and
-// returns what to show. Raises RuntimeError if the arithmetic fails.
+// What the window shows for a draw.
+Problem problemOf(const ProblemDraw &draw, const format::DisplayLocale &locale);
+
+// Draws a problem and stores its expected value: what the window does for a
+// new problem.
 Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clock,
                         const format::DisplayLocale &locale);
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/problemset.h"
 
-#include "quiz/problem.h"
-#include "quiz/solution.h"
 
 namespace quiz {
 namespace {
@@ -14,15 +12,15 @@ public:
     QDateTime dateTime() const override { return QDateTime(QDate(2000, 1, 1), QTime(0, 0)); }
 };
 
-bool fits(qint16 HiddenPick, TheoremChoice choice)
+bool fits(const ProblemDraw &draw, TheoremChoice choice)
 {
     switch (choice) {
     case TheoremChoice::Both:
         return true;
     case TheoremChoice::Leg:
-        return theoremOfPick(HiddenPick) == Theorem::Leg;
+        return draw.kind().step.theorem == Theorem::Leg;
     case TheoremChoice::Altitude:
-        return theoremOfPick(HiddenPick) == Theorem::Altitude;
+        return draw.kind().step.theorem == Theorem::Altitude;
     }
     return true;
 }
@@ -33,7 +31,6 @@ QList<ProblemDraw> drawProblemSet(quint32 seed, int count, TheoremChoice choice)
 {
     // Each theorem has 30 triangles x 3 picks; past that many, repeats are unavoidable.
     constexpr int maxAttemptsPerProblem = 1000;
-    const format::DisplayLocale locale = format::DisplayLocale::italian();
     MixingRandomSource random(seed);
     MidnightClock clock;
     QuizState state;
@@ -41,12 +38,11 @@ QList<ProblemDraw> drawProblemSet(quint32 seed, int count, TheoremChoice choice)
     while (problems.size() < count) {
         ProblemDraw draw;
         for (int attempt = 0; attempt < maxAttemptsPerProblem; ++attempt) {
-            generateProblem(state, random, clock, locale);
-            draw = {generatorOfRoll(state.ShapeRoll), state.Multiplier, state.HiddenPick};
-            if (fits(draw.HiddenPick, choice) && !problems.contains(draw))
+            draw = drawProblem(state, random, clock);
+            if (fits(draw, choice) && !problems.contains(draw))
                 break;
         }
-        if (!fits(draw.HiddenPick, choice))
+        if (!fits(draw, choice))
             continue;
         problems.append(draw);
     }

@@ -1,20 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
-#include <QTime>
+#include "quiz/alarm.h"
 
-#include <variant>
+#include <QtGlobal>
 
 namespace quiz {
-
-// The alarm time holds either a time of day or a text.
-using AlarmValue = std::variant<QString, QTime>;
-
-// A text alarm time is never reached: the current time counts as less than
-// any text, and the text is not read as a time.
-bool isAtOrAfter(QTime now, const AlarmValue &alarm);
-bool isBefore(QTime now, const AlarmValue &alarm);
 
 // The window-level variables of the quiz. One set lives as long as the window
 // object; reloading the window resets only the counters and the alarm time.

@@ -8,33 +8,6 @@
 namespace quiz {
 namespace {
 
-// Each pick in the form that solves for its hidden length: either
-// hidden² = first × second, or hidden = first² / second.
-struct SolutionRow
-{
-    Theorem theorem;
-    Length hidden;
-    Length first;
-    Length second;
-    bool squareOfProduct;
-};
-
-constexpr std::array<SolutionRow, 6> solutionRows{{
-    {Theorem::Altitude, Length::HeightAH, Length::ProjBH, Length::ProjHC, true},
-    {Theorem::Altitude, Length::ProjHC, Length::HeightAH, Length::ProjBH, false},
-    {Theorem::Altitude, Length::ProjBH, Length::HeightAH, Length::ProjHC, false},
-    {Theorem::Leg, Length::ProjBH, Length::LegAB, Length::HypBC, false},
-    {Theorem::Leg, Length::ProjHC, Length::LegAC, Length::HypBC, false},
-    {Theorem::Leg, Length::HypBC, Length::LegAC, Length::ProjHC, false},
-}};
-
-const SolutionRow &rowOfPick(qint16 HiddenPick)
-{
-    if (HiddenPick < 1 || HiddenPick > 6)
-        throw std::out_of_range("pick outside 1..6");
-    return solutionRows[size_t(HiddenPick - 1)];
-}
-
 qint64 powerOfTen(int exponent)
 {
     qint64 result = 1;
@@ -70,30 +43,6 @@ QString theoremTitle(Theorem theorem)
 }
 
 } // namespace
-
-Theorem theoremOfPick(qint16 HiddenPick)
-{
-    return rowOfPick(HiddenPick).theorem;
-}
-
-QString lengthName(Length which)
-{
-    switch (which) {
-    case Length::ProjBH:
-        return QStringLiteral("BH");
-    case Length::ProjHC:
-        return QStringLiteral("HC");
-    case Length::LegAB:
-        return QStringLiteral("AB");
-    case Length::LegAC:
-        return QStringLiteral("AC");
-    case Length::HypBC:
-        return QStringLiteral("BC");
-    case Length::HeightAH:
-        return QStringLiteral("AH");
-    }
-    return {};
-}
 
 qint64 exactHundredths(qint16 GenM, qint16 n, Length which)
 {
@@ -134,54 +83,50 @@ QString exactDecimalText(qint64 units, int decimals, const format::DisplayLocale
     return text;
 }
 
-WorkedSolution solveProblem(qint16 GenM, qint16 n, qint16 HiddenPick,
-                            const format::DisplayLocale &locale)
+WorkedSolution solveProblem(const ProblemDraw &draw, const format::DisplayLocale &locale)
 {
-    const SolutionRow &row = rowOfPick(HiddenPick);
+    const Step &step = draw.kind().step;
     WorkedSolution solution;
-    solution.theorem = row.theorem;
-    solution.hidden = row.hidden;
-    solution.first = row.first;
-    solution.second = row.second;
-    solution.firstValue = exactHundredths(GenM, n, row.first);
-    solution.secondValue = exactHundredths(GenM, n, row.second);
+    solution.theorem = step.theorem;
+    solution.hidden = step.result;
+    solution.first = step.first;
+    solution.second = step.second;
+    solution.firstValue = exactHundredths(draw.GenM, draw.Multiplier, step.first);
+    solution.secondValue = exactHundredths(draw.GenM, draw.Multiplier, step.second);
 
     const auto length = [&](qint64 hundredths) { return exactDecimalText(hundredths, 2, locale); };
     const auto area = [&](qint64 units) { return exactDecimalText(units, 4, locale); };
-    const QString hidden = lengthName(row.hidden);
-    const QString first = lengthName(row.first);
-    const QString second = lengthName(row.second);
+    const QString hidden = lengthLetters(step.result);
+    const QString first = lengthLetters(step.first);
+    const QString second = lengthLetters(step.second);
 
-    if (row.squareOfProduct) {
+    switch (step.formula) {
+    case Formula::RootOfProduct:
         solution.intermediate = solution.firstValue * solution.secondValue;
         solution.result = exactSquareRoot(solution.intermediate);
         solution.lines = QStringList{
-            theoremTitle(row.theorem) + QStringLiteral("%1² = %2 × %3").arg(hidden, first, second),
+            theoremTitle(step.theorem) + QStringLiteral("%1² = %2 × %3").arg(hidden, first, second),
             QStringLiteral("%1² = %2 × %3 = %4")
                 .arg(hidden, length(solution.firstValue), length(solution.secondValue),
                      area(solution.intermediate)),
             QStringLiteral("%1 = √%2 = %3 cm")
                 .arg(hidden, area(solution.intermediate), length(solution.result)),
         };
-    } else {
+        break;
+    case Formula::SquareOver:
         solution.intermediate = solution.firstValue * solution.firstValue;
         solution.result = exactQuotient(solution.intermediate, solution.secondValue);
         solution.lines = QStringList{
-            theoremTitle(row.theorem) + QStringLiteral("%1 = %2² / %3").arg(hidden, first, second),
+            theoremTitle(step.theorem) + QStringLiteral("%1 = %2² / %3").arg(hidden, first, second),
             QStringLiteral("%1² = %2² = %3")
                 .arg(first, length(solution.firstValue), area(solution.intermediate)),
             QStringLiteral("%1 = %2 / %3 = %4 cm")
                 .arg(hidden, area(solution.intermediate), length(solution.secondValue),
                      length(solution.result)),
         };
+        break;
     }
     return solution;
-}
-
-WorkedSolution solveCurrentProblem(const QuizState &state, const format::DisplayLocale &locale)
-{
-    return solveProblem(generatorOfRoll(state.ShapeRoll), state.Multiplier, state.HiddenPick,
-                        locale);
 }
 
 } // namespace quiz

@@ -3,14 +3,11 @@
 
 #include "format/displaylocale.h"
 #include "quiz/problem.h"
-#include "quiz/quizstate.h"
 
 #include <QString>
 #include <QStringList>
 
 namespace quiz {
-
-enum class Theorem { Leg, Altitude }; // primo and secondo teorema di Euclide
 
 // How one problem is worked out, step by step. Lengths are exact decimals,
 // so everything is held in integers: lengths in hundredths, squares and
@@ -30,22 +27,11 @@ struct WorkedSolution
     QString text() const { return lines.join(u'\n'); }
 };
 
-// The theorem that the problem of pick HiddenPick (1..6) rests on.
-Theorem theoremOfPick(qint16 HiddenPick);
-
 // The exact length of triangle (GenM, n) in hundredths.
 qint64 exactHundredths(qint16 GenM, qint16 n, Length which);
 
-// The worked solution of the problem that pick HiddenPick (1..6) makes of
-// triangle (GenM, n).
-WorkedSolution solveProblem(qint16 GenM, qint16 n, qint16 HiddenPick,
-                            const format::DisplayLocale &locale);
-
-// The worked solution of the problem the window drew last, from its state.
-WorkedSolution solveCurrentProblem(const QuizState &state, const format::DisplayLocale &locale);
-
-// The letters that name a length: "AH", "BC".
-QString lengthName(Length which);
+// The worked solution of a drawn problem.
+WorkedSolution solveProblem(const ProblemDraw &draw, const format::DisplayLocale &locale);
 
 // An exact decimal written with the locale's separator and no needless zeros:
 // (5184, 4) gives "0,5184", (51840, 4) "5,184", (700, 2) "7".

@@ -117,7 +117,7 @@ void TestProblem::everyTriangleAndPick()
     QFETCH(int, pick);
     const DisplayLocale italian = DisplayLocale::italian();
     const auto problem =
-        quiz::makeProblem(quiz::makeTriangle(qint16(m), qint16(n)), qint16(pick), italian);
+        quiz::problemOf({qint16(m), qint16(n), qint16(pick)}, italian);
 
     const auto exact = handHundredths(m, n);
     for (int i = 0; i < quiz::lengthCount; ++i)

@@ -35,7 +35,7 @@ void TestSolution::numbersAreExact()
     QFETCH(int, n);
     QFETCH(int, pick);
     const DisplayLocale italian = DisplayLocale::italian();
-    const auto s = quiz::solveProblem(qint16(m), qint16(n), qint16(pick), italian);
+    const auto s = quiz::solveProblem({qint16(m), qint16(n), qint16(pick)}, italian);
     const auto exact = handHundredths(m, n);
 
     QCOMPARE(s.firstValue, exact[size_t(s.first)]);
@@ -53,7 +53,7 @@ void TestSolution::numbersAreExact()
 
     // The same answer the window expects, and the same hidden quantity.
     const auto problem =
-        quiz::makeProblem(quiz::makeTriangle(qint16(m), qint16(n)), qint16(pick), italian);
+        quiz::problemOf({qint16(m), qint16(n), qint16(pick)}, italian);
     QCOMPARE(float(double(s.result) / 100), problem.expectedValue);
     QVERIFY(!problem.visible[size_t(s.hidden)]);
     QVERIFY(problem.visible[size_t(s.first)] && problem.visible[size_t(s.second)]);
@@ -100,7 +100,7 @@ void TestSolution::textsWordForWord()
     QFETCH(int, pick);
     QFETCH(QString, text);
     QCOMPARE(
-        quiz::solveProblem(qint16(m), qint16(n), qint16(pick), DisplayLocale::italian()).text(),
+        quiz::solveProblem({qint16(m), qint16(n), qint16(pick)}, DisplayLocale::italian()).text(),
         text);
 }
 

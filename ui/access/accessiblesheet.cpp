@@ -34,16 +34,11 @@ QAccessibleInterface *hiddenWidgetFactory(const QString &, QObject *object)
     return nullptr;
 }
 
-ScoreTexts scoreOf(const SheetControls &w)
+void nameCounters(const SheetControls &w, const quiz::Score &score)
 {
-    return {w.lblScore->text(), w.lblScore1->text(), w.lblScore2->text()};
-}
-
-void nameCounters(const SheetControls &w)
-{
-    w.lblScore->setAccessibleName(counterName(Counter::Right, w.lblScore->text()));
-    w.lblScore1->setAccessibleName(counterName(Counter::Wrong, w.lblScore1->text()));
-    w.lblScore2->setAccessibleName(counterName(Counter::Total, w.lblScore2->text()));
+    w.lblScore->setAccessibleName(counterName(Counter::Right, score));
+    w.lblScore1->setAccessibleName(counterName(Counter::Wrong, score));
+    w.lblScore2->setAccessibleName(counterName(Counter::Total, score));
 }
 
 } // namespace
@@ -78,7 +73,7 @@ void describeSheet(const SheetControls &w)
     w.Picture3->setAccessibleName(illustrationName);
     for (QWidget *heading : {w.Label6, w.Label1, w.Label3})
         hideFromReader(heading);
-    nameCounters(w);
+    nameCounters(w, quiz::Score()); // a new game starts from nothing
 }
 
 void describeProblem(const SheetControls &w, const quiz::Problem &problem)
@@ -96,9 +91,10 @@ void describeProblem(const SheetControls &w, const quiz::Problem &problem)
 void describeVerdict(const SheetControls &w, const quiz::Verdict &verdict,
                      const quiz::Problem &problem)
 {
-    nameCounters(w);
-    if (verdict.counted)
-        w.cmdNext->setAccessibleDescription(verdictDescription(verdict, problem, scoreOf(w)));
+    if (!verdict.counted)
+        return;
+    nameCounters(w, verdict.score);
+    w.cmdNext->setAccessibleDescription(verdictDescription(verdict, problem));
 }
 
 } // namespace ui::accessible

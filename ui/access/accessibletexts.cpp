@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace ui::accessible {
 namespace {
 
@@ -20,30 +22,11 @@ QString sentence(const QString &text)
 
 } // namespace
 
-QString lengthName(quiz::Length which)
-{
-    switch (which) {
-    case quiz::Length::ProjBH:
-        return QStringLiteral("Proiezione BH");
-    case quiz::Length::ProjHC:
-        return QStringLiteral("Proiezione HC");
-    case quiz::Length::LegAB:
-        return QStringLiteral("Cateto AB");
-    case quiz::Length::LegAC:
-        return QStringLiteral("Cateto AC");
-    case quiz::Length::HypBC:
-        return QStringLiteral("Ipotenusa BC");
-    case quiz::Length::HeightAH:
-        return QStringLiteral("Altezza AH");
-    }
-    return {};
-}
-
 QString lengthLabelName(quiz::Length which, const QString &valueText)
 {
     if (valueText.isEmpty())
         return {};
-    return lengthName(which) + u' ' + valueText + u' ' + unit;
+    return quiz::lengthName(which) + u' ' + valueText + u' ' + unit;
 }
 
 QString counterHeading(Counter which)
@@ -59,16 +42,20 @@ QString counterHeading(Counter which)
     return {};
 }
 
-QString counterName(Counter which, const QString &countText)
+QString counterName(Counter which, const quiz::Score &score)
 {
-    return counterHeading(which) + QStringLiteral(": ") + countText;
+    qint64 count = score.total;
+    if (which == Counter::Right)
+        count = score.right;
+    else if (which == Counter::Wrong)
+        count = score.wrong;
+    return counterHeading(which) + QStringLiteral(": ") + QString::number(count);
 }
 
-QString scoreSummary(const ScoreTexts &score)
+QString scoreSummary(const quiz::Score &score)
 {
-    return QStringList{counterName(Counter::Right, score.right),
-                       counterName(Counter::Wrong, score.wrong),
-                       counterName(Counter::Total, score.total)}
+    return QStringList{counterName(Counter::Right, score), counterName(Counter::Wrong, score),
+                       counterName(Counter::Total, score)}
         .join(QStringLiteral(", "));
 }
 
@@ -81,10 +68,12 @@ QString answerBoxName(const quiz::Problem &problem)
 
 QString answerBoxDescription(const quiz::Problem &problem, const QString &toolTip)
 {
+    // In the figure's order of lengths, whatever the formula's.
     QStringList given;
     for (int i = 0; i < quiz::lengthCount; ++i) {
         const auto which = quiz::Length(i);
-        if (problem.visible[size_t(i)])
+        const auto givens = problem.kind().givens();
+        if (std::find(givens.begin(), givens.end(), which) != givens.end())
             given << lengthLabelName(which, problem.text(which));
     }
     QStringList parts;
@@ -96,20 +85,18 @@ QString answerBoxDescription(const quiz::Problem &problem, const QString &toolTi
     return parts.join(u' ');
 }
 
-QString verdictDescription(const quiz::Verdict &verdict, const quiz::Problem &problem,
-                           const ScoreTexts &score)
+QString verdictDescription(const quiz::Verdict &verdict, const quiz::Problem &problem)
 {
     QStringList parts;
-    if (verdict.counted && verdict.message.startsWith(quiz::wrongMessagePrefix)) {
-        // The message ends with the right value as the pupil sees it; say
-        // which quantity it is and its unit.
-        const QString rightValue = verdict.message.mid(quiz::wrongMessagePrefix.size());
+    if (verdict.counted && !verdict.right) {
+        // The right value as the pupil sees it, with its quantity and unit.
         parts << quiz::wrongMessagePrefix.trimmed()
-              << sentence(problem.caption + u' ' + rightValue + u' ' + unit);
+              << sentence(quiz::lengthName(problem.kind().asked()) + u' ' + verdict.expectedText +
+                          u' ' + unit);
     } else {
         parts << sentence(verdict.message);
     }
-    parts << sentence(scoreSummary(score));
+    parts << sentence(scoreSummary(verdict.score));
     return parts.join(u' ');
 }
 

@@ -6,9 +6,10 @@
 
 #include <QString>
 
-// What a screen reader reads for the quiz's controls. A screen reader speaks
-// the control that takes the focus and not labels that change elsewhere, so
-// the focused controls carry the problem and the verdict.
+// What a screen reader reads for the quiz's controls, made from the problem
+// and the verdict alone. A screen reader speaks the control that takes the
+// focus and not labels that change elsewhere, so the focused controls carry
+// the problem and the verdict.
 namespace ui::accessible {
 
 // Short names for the pictures; the figure's lengths are read from the labels.
@@ -18,17 +19,6 @@ inline const QString stopwatchName = QStringLiteral("Cronometro");
 
 enum class Counter { Right, Wrong, Total };
 
-// The three counters as the pupil sees them, e.g. {"3", "1", "4"}.
-struct ScoreTexts
-{
-    QString right;
-    QString wrong;
-    QString total;
-};
-
-// "Cateto AB", "Ipotenusa BC", ...
-QString lengthName(quiz::Length which);
-
 // "Cateto AB 21,6 cm"; empty while the label shows nothing.
 QString lengthLabelName(quiz::Length which, const QString &valueText);
 
@@ -36,10 +26,10 @@ QString lengthLabelName(quiz::Length which, const QString &valueText);
 QString counterHeading(Counter which);
 
 // "Risposte esatte: 3".
-QString counterName(Counter which, const QString &countText);
+QString counterName(Counter which, const quiz::Score &score);
 
 // "Risposte esatte: 3, Risposte errate: 1, Risposte totali: 4".
-QString scoreSummary(const ScoreTexts &score);
+QString scoreSummary(const quiz::Score &score);
 
 // The question, e.g. "Altezza AH, in centimetri".
 QString answerBoxName(const quiz::Problem &problem);
@@ -49,7 +39,6 @@ QString answerBoxDescription(const quiz::Problem &problem, const QString &toolTi
 
 // The verdict, the right value with its name when the answer was wrong, and
 // the score with its headings.
-QString verdictDescription(const quiz::Verdict &verdict, const quiz::Problem &problem,
-                           const ScoreTexts &score);
+QString verdictDescription(const quiz::Verdict &verdict, const quiz::Problem &problem);
 
 } // namespace ui::accessible

@@ -13,10 +13,11 @@
 
 namespace ui {
 
-ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Clock &clock,
-                             const format::DisplayLocale &locale, QWidget *window)
+ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
+                             const quiz::Clock &clock, const format::DisplayLocale &locale,
+                             QWidget *window)
     : QObject(bar), m_menu(bar->addMenu(QStringLiteral("Esercizi"))), m_state(state),
-      m_clock(clock), m_locale(locale), m_window(window)
+      m_problem(problem), m_clock(clock), m_locale(locale), m_window(window)
 {
     m_menu->setObjectName(QStringLiteral("esercizi"));
     m_menu->menuAction()->setObjectName(QStringLiteral("esercizi"));
@@ -60,7 +61,7 @@ void ExercisesMenu::setVerdictStanding(bool standing)
 void ExercisesMenu::soluzione_Click()
 {
     const QString title = QStringLiteral("Come si risolve");
-    const QString text = quiz::solveCurrentProblem(m_state, m_locale).text();
+    const QString text = quiz::solveProblem(m_problem.draw, m_locale).text();
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, m_window);
     // A screen reader announces the box by these; the steps must all be heard.
     box.setAccessibleName(title);

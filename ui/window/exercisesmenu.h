@@ -3,6 +3,7 @@
 
 #include "format/displaylocale.h"
 #include "quiz/clock.h"
+#include "quiz/problem.h"
 #include "quiz/quizstate.h"
 
 #include <QList>
@@ -29,8 +30,9 @@ public:
     // Runs a command the way the window runs its handlers.
     using Runner = std::function<void(const std::function<void()> &)>;
 
-    ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Clock &clock,
-                  const format::DisplayLocale &locale, QWidget *window);
+    // problem is the one on display, kept by the window.
+    ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
+                  const quiz::Clock &clock, const format::DisplayLocale &locale, QWidget *window);
 
     QMenu *menu() const { return m_menu; }
 
@@ -56,6 +58,7 @@ public:
 private:
     QMenu *m_menu;
     quiz::QuizState &m_state;
+    const quiz::Problem &m_problem;
     const quiz::Clock &m_clock;
     const format::DisplayLocale &m_locale;
     QWidget *m_window;

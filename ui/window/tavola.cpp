@@ -119,7 +119,7 @@ void Tavola::unload()
 void Tavola::buildMenus()
 {
     QMenuBar *bar = createMenuBar(m_menu.designed);
-    m_menu.esercizi = new ExercisesMenu(bar, m_state, m_clock, m_locale, this);
+    m_menu.esercizi = new ExercisesMenu(bar, m_state, m_problem, m_clock, m_locale, this);
     const auto zoom = zoomActions();
     m_menu.esercizi->addCommands(QList<QAction *>(zoom.begin(), zoom.end()));
     setMenuBar(bar);
@@ -318,13 +318,10 @@ void Tavola::Timer1_Timer()
     if (format::timeToText(now, m_locale) == m_controls.lblTime->text())
         return;
 
-    if (quiz::isAtOrAfter(now, m_state.AlarmTime) && !m_alarmSounded) {
+    if (m_alarm.ringsAt(now, m_state.AlarmTime)) {
         m_inTick = true;
         showAlarm();
         m_inTick = false;
-        m_alarmSounded = true;
-    } else if (quiz::isBefore(now, m_state.AlarmTime)) {
-        m_alarmSounded = false;
     }
 
     if (isMinimisedOrMaximised())

@@ -45,7 +45,7 @@ public:
     std::array<QAction *, 3> zoomActions() const;
     // The sheet's scale now: the zoom, made smaller where the window is.
     double sheetScale() const { return m_builder.scale(); }
-    bool alarmSounded() const { return m_alarmSounded; }
+    bool alarmSounded() const { return m_alarm.hasRung(); }
 
     // Handlers, named after the control and the event.
     void Form_Load();
@@ -96,7 +96,7 @@ private:
     Platform &m_platform;
     const format::DisplayLocale m_locale = format::DisplayLocale::italian();
     quiz::QuizState m_state;
-    bool m_alarmSounded = false; // survives restarts
+    quiz::AlarmRule m_alarm; // survives restarts
     bool m_inTick = false;
     SheetBuilder m_builder;
     SheetControls m_controls;
