@@ -48,7 +48,8 @@ Verdict judgeAnswer(QuizState &state, const QString &boxText, const format::Disp
     Verdict verdict;
     verdict.boxText = boxText.isEmpty() ? QStringLiteral("0") : boxText;
     const std::optional<float> typed = readNumber(verdict.boxText, locale.decimalSeparator);
-    verdict.score = {state.RightCount, state.WrongCount, qint64(state.RightCount) + state.WrongCount};
+    verdict.score = {state.RightCount, state.WrongCount,
+                     qint64(state.RightCount) + state.WrongCount};
     if (!typed) {
         verdict.message = notANumberMessage;
         return verdict;
@@ -69,7 +70,8 @@ Verdict judgeAnswer(QuizState &state, const QString &boxText, const format::Disp
             format::formatNumber(state.WrongCount, format::pattern::wrongCount, locale);
     }
     verdict.rightScore = format::formatNumber(state.RightCount, format::pattern::count, locale);
-    verdict.score = {state.RightCount, state.WrongCount, qint64(state.RightCount) + state.WrongCount};
+    verdict.score = {state.RightCount, state.WrongCount,
+                     qint64(state.RightCount) + state.WrongCount};
     verdict.totalScore =
         format::formatNumber(double(verdict.score.total), format::pattern::count, locale);
     return verdict;

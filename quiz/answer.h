@@ -36,7 +36,7 @@ struct Verdict
     bool right = false;
     float expectedValue = 0;
     QString expectedText; // the right value as the message writes it
-    Score score; // after this answer
+    Score score;          // after this answer
 
     // The score labels' new texts.
     std::optional<QString> rightScore;

@@ -5,6 +5,7 @@
 #include "ui/dialogs/alarmdialog.h"
 #include "ui/dialogs/worksheetdialog.h"
 #include "ui/sheet/alarmzone.h"
+#include "ui/window/commands.h"
 
 #include <QAction>
 #include <QMenu>
@@ -16,35 +17,23 @@ namespace ui {
 ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
                              const quiz::Clock &clock, const format::DisplayLocale &locale,
                              QWidget *window)
-    : QObject(bar), m_menu(bar->addMenu(QStringLiteral("Esercizi"))), m_state(state),
-      m_problem(problem), m_clock(clock), m_locale(locale), m_window(window)
+    : QObject(bar), m_menu(bar->addMenu(tr("Esercizi"))), m_state(state), m_problem(problem),
+      m_clock(clock), m_locale(locale), m_window(window)
 {
     m_menu->setObjectName(QStringLiteral("esercizi"));
     m_menu->menuAction()->setObjectName(QStringLiteral("esercizi"));
-    const auto item = [this](const char *name, const QString &text, const QKeySequence &keys) {
-        QAction *action = m_menu->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(keys);
-        return action;
-    };
-    soluzione = item("soluzione", QStringLiteral("Come si risolve"), QKeySequence(Qt::Key_F1));
-    scheda =
-        item("scheda", QStringLiteral("Stampa una scheda..."), QKeySequence(Qt::CTRL | Qt::Key_P));
-    sveglia = item("sveglia", QStringLiteral("Imposta la sveglia..."), QKeySequence());
+    soluzione = addNamedAction(m_menu, "soluzione", tr("Come si risolve"), {Qt::Key_F1});
+    scheda = addNamedAction(m_menu, "scheda", tr("Stampa una scheda..."), {Qt::CTRL | Qt::Key_P});
+    sveglia = addNamedAction(m_menu, "sveglia", tr("Imposta la sveglia..."));
     soluzione->setEnabled(false);
 }
 
 void ExercisesMenu::bind(const Runner &run, QWidget *stopwatch)
 {
-    const auto handle = [this, run](QAction *action, void (ExercisesMenu::*handler)()) {
-        connect(action, &QAction::triggered, this,
-                [this, run, handler] { run([this, handler] { (this->*handler)(); }); });
-    };
-    handle(soluzione, &ExercisesMenu::soluzione_Click);
-    handle(scheda, &ExercisesMenu::scheda_Click);
-    handle(sveglia, &ExercisesMenu::sveglia_Click);
-    connect(new AlarmZone(stopwatch), &AlarmZone::clicked, this,
-            [this, run] { run([this] { sveglia_Click(); }); });
+    wire(soluzione, &QAction::triggered, this, &ExercisesMenu::soluzione_Click, run);
+    wire(scheda, &QAction::triggered, this, &ExercisesMenu::scheda_Click, run);
+    wire(sveglia, &QAction::triggered, this, &ExercisesMenu::sveglia_Click, run);
+    wire(new AlarmZone(stopwatch), &AlarmZone::clicked, this, &ExercisesMenu::sveglia_Click, run);
 }
 
 void ExercisesMenu::addCommands(const QList<QAction *> &commands)
@@ -60,7 +49,7 @@ void ExercisesMenu::setVerdictStanding(bool standing)
 
 void ExercisesMenu::soluzione_Click()
 {
-    const QString title = QStringLiteral("Come si risolve");
+    const QString title = tr("Come si risolve");
     const QString text = quiz::solveProblem(m_problem.draw, m_locale).text();
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, m_window);
     // A screen reader announces the box by these; the steps must all be heard.

@@ -5,6 +5,7 @@
 #include "quiz/clock.h"
 #include "quiz/problem.h"
 #include "quiz/quizstate.h"
+#include "ui/window/commands.h"
 
 #include <QList>
 #include <QObject>
@@ -27,9 +28,6 @@ class ExercisesMenu : public QObject
     Q_OBJECT
 
 public:
-    // Runs a command the way the window runs its handlers.
-    using Runner = std::function<void(const std::function<void()> &)>;
-
     // problem is the one on display, kept by the window.
     ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
                   const quiz::Clock &clock, const format::DisplayLocale &locale, QWidget *window);

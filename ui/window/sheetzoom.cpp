@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/sheetzoom.h"
 
+#include "ui/window/commands.h"
+
 #include <QAction>
 #include <QSettings>
 #include <QWidget>
@@ -27,28 +29,17 @@ size_t stepNearest(double factor)
     return size_t(nearest - f.begin());
 }
 
-QAction *command(QWidget *window, const QString &text, const QString &name,
-                 const QList<QKeySequence> &keys)
-{
-    auto *action = new QAction(text, window);
-    action->setObjectName(name);
-    action->setShortcuts(keys);
-    window->addAction(action);
-    return action;
-}
-
 } // namespace
 
 SheetZoom::SheetZoom(QWidget *window)
     : QObject(window), m_step(stepNearest(QSettings().value(zoomKey, 1.0).toDouble()))
 {
     // Ctrl+= too: on many keyboards "+" needs Shift.
-    m_zoomIn = command(window, QStringLiteral("Ingrandisci"), QStringLiteral("zoomIn"),
-                       {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    m_zoomOut = command(window, QStringLiteral("Riduci"), QStringLiteral("zoomOut"),
-                        {QKeySequence::ZoomOut});
-    m_zoomReset = command(window, QStringLiteral("Dimensioni originali"),
-                          QStringLiteral("zoomReset"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    m_zoomIn = addNamedAction(window, "zoomIn", tr("Ingrandisci"),
+                              {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    m_zoomOut = addNamedAction(window, "zoomOut", tr("Riduci"), {QKeySequence::ZoomOut});
+    m_zoomReset = addNamedAction(window, "zoomReset", tr("Dimensioni originali"),
+                                 {QKeySequence(Qt::CTRL | Qt::Key_0)});
     connect(m_zoomIn, &QAction::triggered, this, [this] { stepBy(1); });
     connect(m_zoomOut, &QAction::triggered, this, [this] { stepBy(-1); });
     connect(m_zoomReset, &QAction::triggered, this, [this] { setStep(designedStep); });

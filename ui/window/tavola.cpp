@@ -125,23 +125,16 @@ void Tavola::buildMenus()
     setMenuBar(bar);
 }
 
-template <typename Sender, typename Signal>
-void Tavola::wire(Sender *sender, Signal signal, void (Tavola::*handler)())
-{
-    connect(sender, signal, this,
-            [this, handler] { dispatch([this, handler] { (this->*handler)(); }); });
-}
-
 void Tavola::bindEvents()
 {
-    wire(m_controls.cmdNext, &QPushButton::clicked, &Tavola::cmdNext_Click);
-    wire(m_controls.cmdExit, &QPushButton::clicked, &Tavola::cmdExit_Click);
-    wire(m_controls.txtAnswer, &QLineEdit::returnPressed, &Tavola::txtAnswer_KeyPress);
-    wire(m_controls.Timer1, &QTimer::timeout, &Tavola::Timer1_Timer);
-    wire(m_menu.designed.calc, &QAction::triggered, &Tavola::calc_Click);
-    wire(m_menu.designed.newGame, &QAction::triggered, &Tavola::new_Click);
-    m_menu.esercizi->bind([this](const std::function<void()> &command) { dispatch(command); },
-                          m_controls.Image1);
+    const Runner run = [this](const std::function<void()> &handler) { dispatch(handler); };
+    wire(m_controls.cmdNext, &QPushButton::clicked, this, &Tavola::cmdNext_Click, run);
+    wire(m_controls.cmdExit, &QPushButton::clicked, this, &Tavola::cmdExit_Click, run);
+    wire(m_controls.txtAnswer, &QLineEdit::returnPressed, this, &Tavola::txtAnswer_KeyPress, run);
+    wire(m_controls.Timer1, &QTimer::timeout, this, &Tavola::Timer1_Timer, run);
+    wire(m_menu.designed.calc, &QAction::triggered, this, &Tavola::calc_Click, run);
+    wire(m_menu.designed.newGame, &QAction::triggered, this, &Tavola::new_Click, run);
+    m_menu.esercizi->bind(run, m_controls.Image1);
 }
 
 void Tavola::setNextEnabled(bool enabled)

@@ -75,8 +75,6 @@ private:
     void unload();
     void buildMenus();
     void bindEvents();
-    template <typename Sender, typename Signal>
-    void wire(Sender *sender, Signal signal, void (Tavola::*handler)());
     void setNextEnabled(bool enabled);
     bool isMinimisedOrMaximised() const;
     void fitSheet();

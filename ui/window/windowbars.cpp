@@ -5,9 +5,11 @@
 #include "ui/sheet/artwork.h"
 #include "ui/sheet/sheetdesign.h"
 #include "ui/sheet/twips.h"
+#include "ui/window/commands.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -22,10 +24,13 @@ constexpr double statusFontPoints = 13.5;
 constexpr int illustrationMargin = 6;
 constexpr int illustrationHeight = 146;
 
-QAction *named(QAction *action, const char *name)
+// A menu and the action that opens it carry the same name.
+QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &title)
 {
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
+    QMenu *menu = bar->addMenu(title);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(menu->objectName());
+    return menu;
 }
 
 } // namespace
@@ -33,27 +38,22 @@ QAction *named(QAction *action, const char *name)
 QMenuBar *createMenuBar(DesignedMenus &menus)
 {
     auto *bar = new QMenuBar;
-    QMenu *school = bar->addMenu(QStringLiteral("Solvetra"));
-    school->setObjectName(QStringLiteral("scuola"));
-    menus.scuola = named(school->menuAction(), "scuola");
-    menus.software =
-        named(school->addAction(QStringLiteral("Esercizi sui teoremi del triangolo rettangolo")),
-              "software");
+    QMenu *school = addNamedMenu(bar, "scuola", QObject::tr("Solvetra"));
+    menus.scuola = school->menuAction();
+    menus.software = addNamedAction(school, "software",
+                                    QObject::tr("Esercizi sui teoremi del triangolo rettangolo"));
 
-    QMenu *credits = bar->addMenu(QStringLiteral("Crediti"));
-    credits->setObjectName(QStringLiteral("Ciao_1"));
-    menus.Ciao_1 = named(credits->menuAction(), "Ciao_1");
-    menus.gim = named(
-        credits->addAction(QStringLiteral("Solvetra 1.0: primo e secondo teorema di Euclide")),
-        "gim");
-    menus.Tmer_2 = named(
-        credits->addAction(QStringLiteral("Per allievi e insegnanti della scuola")), "Tmer_2");
-    menus.pop = named(credits->addAction(QStringLiteral(
-                          "Software libero: licenza GNU GPL, versione 3 o successiva")),
-                      "pop");
+    QMenu *credits = addNamedMenu(bar, "Ciao_1", QObject::tr("Crediti"));
+    menus.Ciao_1 = credits->menuAction();
+    menus.gim = addNamedAction(credits, "gim",
+                               QObject::tr("Solvetra 1.0: primo e secondo teorema di Euclide"));
+    menus.Tmer_2 =
+        addNamedAction(credits, "Tmer_2", QObject::tr("Per allievi e insegnanti della scuola"));
+    menus.pop = addNamedAction(
+        credits, "pop", QObject::tr("Software libero: licenza GNU GPL, versione 3 o successiva"));
 
-    menus.calc = named(bar->addAction(QStringLiteral("Calcolatrice")), "calc");
-    menus.newGame = named(bar->addAction(QStringLiteral("Nuovo gioco")), "new");
+    menus.calc = addNamedAction(bar, "calc", QObject::tr("Calcolatrice"));
+    menus.newGame = addNamedAction(bar, "new", QObject::tr("Nuovo gioco"));
     return bar;
 }
 
