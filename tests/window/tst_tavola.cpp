@@ -11,10 +11,13 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineF>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 
 using windowtests::hiddenLabelOf;
@@ -22,10 +25,58 @@ using windowtests::valueLabels;
 
 namespace {
 
-QRect fromTwips(int left, int top, int width, int height)
+using quiz::Length;
+
+// The figure's vertices, read from the segments the sheet draws: BH and HC
+// along the base, AH from A down to the foot H.
+struct Figure
 {
-    return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
-                 qRound(height / 15.0));
+    QPointF a, b, c, h;
+
+    QLineF segment(Length which) const
+    {
+        switch (which) {
+        case Length::ProjBH:
+            return {b, h};
+        case Length::ProjHC:
+            return {h, c};
+        case Length::LegAB:
+            return {a, b};
+        case Length::LegAC:
+            return {a, c};
+        case Length::HypBC:
+            return {b, c};
+        case Length::HeightAH:
+            break;
+        }
+        return {a, h};
+    }
+};
+
+// Which side of the segment's line a point lies on: the sign of the cross product.
+double sideOf(const QLineF &line, QPointF p)
+{
+    const QPointF d = line.p2() - line.p1();
+    const QPointF v = p - line.p1();
+    return d.x() * v.y() - d.y() * v.x();
+}
+
+double distanceToLine(const QLineF &line, QPointF p)
+{
+    return std::abs(sideOf(line, p)) / line.length();
+}
+
+// Where p falls along the segment: 0 at its first end, 1 at its second.
+double alongSegment(const QLineF &line, QPointF p)
+{
+    const QPointF d = line.p2() - line.p1();
+    const QPointF v = p - line.p1();
+    return (d.x() * v.x() + d.y() * v.y()) / (line.length() * line.length());
+}
+
+QList<QPointF> cornersOf(const QRectF &r)
+{
+    return {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()};
 }
 
 } // namespace
@@ -39,8 +90,11 @@ private slots:
     void cleanup();
 
     void designedStateBeforeAnyHandler();
-    void designedPlaces_data();
-    void designedPlaces();
+    void valueLabelLiesBesideItsSegment_data();
+    void valueLabelLiesBesideItsSegment();
+    void topRowReadsLeftToRight();
+    void counterLiesUnderItsHeading_data();
+    void counterLiesUnderItsHeading();
     void designedTexts_data();
     void designedTexts();
     void fontsMapToLiberation_data();
@@ -75,6 +129,7 @@ private:
     void startWith(std::unique_ptr<quiz::RandomSource> random);
     void play(const QString &script);
     int visibleValueLabels() const;
+    Figure figure() const;
 
     FakeClock m_clock;
     FakePlatform m_platform;
@@ -130,45 +185,108 @@ void TestTavola::designedStateBeforeAnyHandler()
     QVERIFY(!m_tavola->windowIcon().isNull());
 }
 
-void TestTavola::designedPlaces_data()
+Figure TestTavola::figure() const
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<bool>("fixedSize");
-
-    QTest::newRow("answer box") << "txtAnswer" << fromTwips(8040, 0, 3135, 1080) << true;
-    QTest::newRow("unit box") << "Text1" << fromTwips(11160, 0, 1215, 1095) << true;
-    QTest::newRow("next button") << "cmdNext" << fromTwips(600, 8160, 1815, 1095) << true;
-    QTest::newRow("exit button") << "cmdExit" << fromTwips(7080, 8280, 1935, 975) << true;
-    QTest::newRow("illustration") << "Picture3" << fromTwips(8400, 2400, 1695, 2535) << true;
-    QTest::newRow("figure") << "Image4" << fromTwips(1680, 2040, 7230, 3885) << true;
-    QTest::newRow("message line") << "lblMessage" << fromTwips(360, 720, 6615, 615) << true;
-    QTest::newRow("equals sign above the top edge")
-        << "Label4" << fromTwips(7320, -120, 615, 975) << true;
-    QTest::newRow("projection HC keeps its size")
-        << "Lblpro2" << fromTwips(5040, 5400, 2055, 495) << true;
-    QTest::newRow("stopwatch") << "Image1" << fromTwips(8760, 1080, 480, 480) << true;
-    QTest::newRow("right answers") << "lblScore" << fromTwips(1080, 7200, 555, 885) << false;
-    QTest::newRow("wrong answers") << "lblScore1" << fromTwips(4320, 7200, 540, 885) << false;
-    QTest::newRow("all answers") << "lblScore2" << fromTwips(7800, 7080, 555, 885) << false;
-    QTest::newRow("asked quantity") << "Label5" << fromTwips(4440, 120, 120, 435) << false;
-    QTest::newRow("leg AB") << "lblcat1" << fromTwips(1800, 3360, 120, 435) << false;
-    QTest::newRow("hypotenuse") << "lblipoeu" << fromTwips(3300, 5880, 120, 435) << false;
-    QTest::newRow("unit label behind the triangle")
-        << "Label2_1" << fromTwips(4440, 4080, 615, 615) << true;
+    const QRectF bh = control("Shape8")->geometry();
+    const QRectF hc = control("Shape7")->geometry();
+    const QRectF ah = control("Shape6")->geometry();
+    const double base = (bh.center().y() + hc.center().y()) / 2;
+    return {QPointF(ah.center().x(), ah.top()), QPointF(bh.left(), base), QPointF(hc.right(), base),
+            QPointF(ah.center().x(), base)};
 }
 
-void TestTavola::designedPlaces()
+void TestTavola::valueLabelLiesBesideItsSegment_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<char>("reference"); // a vertex off the segment
+    QTest::addColumn<bool>("sameSide");  // the label on the reference's side
+
+    QTest::newRow("AB outside the triangle") << "lblcat1" << int(Length::LegAB) << 'C' << false;
+    QTest::newRow("AC outside the triangle") << "Lblcat2" << int(Length::LegAC) << 'B' << false;
+    QTest::newRow("AH towards C") << "Lblalt" << int(Length::HeightAH) << 'C' << true;
+    QTest::newRow("BH under the base") << "Lblpro1" << int(Length::ProjBH) << 'A' << false;
+    QTest::newRow("HC under the base") << "Lblpro2" << int(Length::ProjHC) << 'A' << false;
+    QTest::newRow("BC under the base") << "lblipoeu" << int(Length::HypBC) << 'A' << false;
+}
+
+void TestTavola::valueLabelLiesBesideItsSegment()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, rect);
-    QFETCH(bool, fixedSize);
-    m_tavola->load();
-    const QRect actual = control(name)->geometry();
-    if (fixedSize)
-        QCOMPARE(actual, rect);
-    else
-        QCOMPARE(actual.topLeft(), rect.topLeft()); // these follow their caption
+    QFETCH(int, length);
+    QFETCH(char, reference);
+    QFETCH(bool, sameSide);
+    startWith(std::make_unique<quiz::MixingRandomSource>(7)); // texts of a real problem
+    const Figure f = figure();
+    const QPointF vertex = reference == 'A' ? f.a : reference == 'B' ? f.b : f.c;
+    const QLineF segment = f.segment(Length(length));
+    const QRectF rect = control(name)->geometry();
+    QVERIFY(!label(name)->text().isEmpty());
+
+    // Wholly on the designed side: the segment never runs through its text.
+    const bool referenceSide = sideOf(segment, vertex) > 0;
+    double nearest = std::numeric_limits<double>::max();
+    for (const QPointF corner : cornersOf(rect)) {
+        QCOMPARE(sideOf(segment, corner) > 0, referenceSide == sameSide);
+        nearest = std::min(nearest, distanceToLine(segment, corner));
+    }
+    // Beside it: within about a line and a half of its own text (the
+    // hypotenuse's value stands under the projections' values).
+    QVERIFY2(nearest <= 1.6 * rect.height(),
+             qPrintable(QStringLiteral("%1 px from its segment").arg(nearest)));
+    const double along = alongSegment(segment, rect.center());
+    QVERIFY2(along > 0 && along < 1, // not past either end
+             qPrintable(QStringLiteral("at %1 along").arg(along)));
+}
+
+void TestTavola::topRowReadsLeftToRight()
+{
+    startWith(std::make_unique<quiz::MixingRandomSource>(7));
+    const QStringList row{"Label5", "Label4", "txtAnswer", "Text1"};
+    for (qsizetype i = 1; i < row.size(); ++i) {
+        const QRect before = control(row[i - 1])->geometry();
+        const QRect next = control(row[i])->geometry();
+        // The box and its unit touch, as designed; none reaches past the next one's middle.
+        QVERIFY2(before.left() < next.left() && before.right() < next.center().x(),
+                 qPrintable(QStringLiteral("%1 runs into %2").arg(row[i - 1], row[i])));
+        // One row: each overlaps the next in height.
+        QVERIFY(before.top() < next.bottom() && next.top() < before.bottom());
+    }
+}
+
+void TestTavola::counterLiesUnderItsHeading_data()
+{
+    QTest::addColumn<QString>("counter");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("headingText");
+    QTest::newRow("right answers") << "lblScore"
+                                   << "Label6"
+                                   << "Risposte esatte";
+    QTest::newRow("wrong answers") << "lblScore1"
+                                   << "Label1"
+                                   << "Risposte errate";
+    QTest::newRow("all answers") << "lblScore2"
+                                 << "Label3"
+                                 << "Risposte totali";
+}
+
+void TestTavola::counterLiesUnderItsHeading()
+{
+    QFETCH(QString, counter);
+    QFETCH(QString, heading);
+    QFETCH(QString, headingText);
+    startWith(std::make_unique<quiz::MixingRandomSource>(7));
+    QCOMPARE(label(heading)->text(), headingText);
+    const QRect above = control(heading)->geometry();
+    const QRect below = control(counter)->geometry();
+    QVERIFY(below.top() >= above.bottom());
+    QVERIFY(below.left() >= above.left() && below.right() <= above.right());
+    // Nearer its own heading than any other.
+    for (const QString &other :
+         {QStringLiteral("Label6"), QStringLiteral("Label1"), QStringLiteral("Label3")})
+        if (other != heading)
+            QVERIFY(std::abs(control(other)->geometry().center().x() - below.center().x()) >
+                    std::abs(above.center().x() - below.center().x()));
 }
 
 void TestTavola::designedTexts_data()
