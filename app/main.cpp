@@ -2,11 +2,7 @@
 #include "app/commandline.h"
 #include "app/displaycheck.h"
 #include "app/identity.h"
-#include "quiz/clock.h"
-#include "quiz/randomsource.h"
-#include "ui/window/appsetup.h"
-#include "ui/window/platform.h"
-#include "ui/window/tavola.h"
+#include "ui/window/program.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -55,12 +51,7 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
-    ui::prepareApplication(app);
-
-    quiz::SystemClock clock;
-    quiz::MixingRandomSource random = quiz::MixingRandomSource::fromEntropy();
-    ui::DesktopPlatform platform;
-    ui::Tavola tavola(clock, random, platform);
-    tavola.start();
+    ui::Program program(app);
+    program.window().start();
     return app.exec();
 }

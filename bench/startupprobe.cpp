@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startupprobe.h"
 
-#include "quiz/clock.h"
-#include "quiz/randomsource.h"
-#include "ui/window/appsetup.h"
-#include "ui/window/platform.h"
-#include "ui/window/tavola.h"
+#include "ui/window/program.h"
 
 #include <QApplication>
 #include <QFile>
@@ -71,17 +67,13 @@ int run(int argc, char *argv[], Window window)
     }
 
     // What the program's entry does, then wait for the question to be painted.
-    prepareApplication(app);
-    quiz::SystemClock clock;
-    auto random = quiz::MixingRandomSource::fromEntropy();
-    DesktopPlatform platform;
     FirstPaint probe([](QObject *watched) {
         const auto *label = qobject_cast<QLabel *>(watched);
         return label && label->objectName() == QLatin1String("Label5") && !label->text().isEmpty();
     });
     app.installEventFilter(&probe);
-    Tavola tavola(clock, random, platform);
-    tavola.start();
+    Program program(app);
+    program.window().start();
     return app.exec();
 }
 

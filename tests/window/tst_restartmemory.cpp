@@ -2,7 +2,7 @@
 // Live heap stays flat over restarts once Qt's caches have filled.
 #include "support/fakeplatform.h"
 #include "support/fakes.h"
-#include "support/liveheap.h"
+#include "support/restartloop.h"
 #include "ui/window/tavola.h"
 
 #include <QApplication>
@@ -10,10 +10,6 @@
 #include <QTest>
 
 namespace {
-
-constexpr int warmUp = 200;
-constexpr int restarts = 1200;
-constexpr long long allowedGrowth = 64 * 1024;
 
 // The offscreen platform warns at every maximising; a restart maximises.
 QtMessageHandler qtTestHandler = nullptr;
@@ -46,23 +42,15 @@ void TestRestartMemory::heapFlatOverRestarts()
     tavola.start();
     QVERIFY(QTest::qWaitForWindowExposed(&tavola));
 
-    long long atWarmUp = 0;
     QStringList curve;
-    for (int i = 1; i <= restarts; ++i) {
-        tavola.menuBar()->findChild<QAction *>(QStringLiteral("new"))->trigger();
-        // Paints the new controls and lets the old ones go.
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (i == warmUp)
-            atWarmUp = liveheap::bytes();
-        if (i % 200 == 0)
-            curve << QStringLiteral("%1: %2").arg(i).arg(liveheap::bytes());
-    }
-    const long long growth = liveheap::bytes() - atWarmUp;
+    const long long growth = restartloop::growthAfterWarmUp(
+        [&tavola] { restartloop::restart(&tavola); },
+        [&curve](int i, long long bytes) { curve << QStringLiteral("%1: %2").arg(i).arg(bytes); });
     qInstallMessageHandler(qtTestHandler);
     qInfo("live heap after restarts %s; growth from %d to %d: %lld bytes",
-          qPrintable(curve.join(u' ')), warmUp, restarts, growth);
-    QVERIFY2(growth <= allowedGrowth, qPrintable(QStringLiteral("grew %1 bytes").arg(growth)));
+          qPrintable(curve.join(u' ')), restartloop::warmUp, restartloop::rounds, growth);
+    QVERIFY2(growth <= restartloop::allowedGrowth,
+             qPrintable(QStringLiteral("grew %1 bytes").arg(growth)));
 }
 
 int main(int argc, char *argv[])

@@ -23,9 +23,20 @@ struct Verdict;
 
 namespace ui {
 
-// The quiz window: the triangle with its lengths, the answer box, the
-// score, the clock, the menus and the status bar. One object lives for the
-// whole run; a restart rebuilds its controls and keeps its QuizState.
+// The quiz window: the triangle with its lengths, the answer box, the score,
+// the clock, the menus and the status bar. One object lives for the whole
+// run; a restart rebuilds its controls and keeps its QuizState.
+//
+// How a problem travels:
+//   Enter in txtAnswer -> txtAnswer_KeyPress -> quiz::judgeAnswer -> quiz::Verdict
+//     -> applyVerdict: the message and score labels, and accessible::describeVerdict
+//        (the screen reader hears the verdict from the Verdict and the Problem);
+//   cmdNext_Click -> quiz::drawProblem (the designed reseeds and draws, written
+//     into QuizState) -> quiz::ProblemDraw -> quiz::problemOf (texts, visibility,
+//     caption) -> applyProblem: the value labels, and accessible::describeProblem;
+//   a ProblemDraw -> quiz::solveProblem -> the worked solution (F1) and, through
+//     quiz::drawProblemSet, the printed worksheet (print/).
+// The kinds of problem are one table (quiz/kind.h) that all of these read.
 class Tavola : public QMainWindow
 {
     Q_OBJECT
