@@ -13,30 +13,13 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstring>
+#include <type_traits>
 
 namespace ui {
 namespace {
 
 constexpr int clockTickMs = 500;
 constexpr int answerMaxLength = 6;
-
-struct ButtonPictures
-{
-    const char *name;
-    const char *normal;
-    const char *pressed; // "": the normal one
-    const char *disabled;
-};
-
-const std::array<ButtonPictures, 2> buttonPictures{{
-    {"cmdExit", "no-entry", "", ""},
-    {"cmdNext", "face-smile", "face-laugh", "face-neutral"},
-}};
-
-// The value label of each length, indexed by quiz::Length.
-const std::array<const char *, quiz::lengthCount> lengthLabels{"Lblpro1", "Lblpro2",  "lblcat1",
-                                                               "Lblcat2", "lblipoeu", "Lblalt"};
 
 QFont fontOf(const FontDesign &design, double scale)
 {
@@ -116,6 +99,23 @@ QColor foreOf(const ControlDesign &design, const QWidget *sheet)
                                    : QColor::fromRgb(design.fore);
 }
 
+// Each control is created as the kind its slot holds.
+void fillSlot(SheetControls &controls, const ControlSlot &slot, QWidget *control)
+{
+    std::visit(
+        [&controls, control](const auto &where) {
+            using Where = std::decay_t<decltype(where)>;
+            if constexpr (std::is_same_v<Where, LengthSlot>)
+                controls.lengths[size_t(where.which)] = static_cast<DesignLabel *>(control);
+            else if constexpr (std::is_same_v<Where, UnitSlot>)
+                controls.Label2[size_t(where.index)] = static_cast<DesignLabel *>(control);
+            else if constexpr (!std::is_same_v<Where, std::monostate>)
+                controls.*where =
+                    static_cast<std::remove_reference_t<decltype(controls.*where)>>(control);
+        },
+        slot);
+}
+
 } // namespace
 
 SheetControls SheetBuilder::build()
@@ -129,15 +129,16 @@ SheetControls SheetBuilder::build()
     sheet->setCursor(artwork::pointer(sheet->devicePixelRatio()));
     m_sheet = sheet;
 
-    m_controls.clear();
-    for (const ControlDesign &design : sheetDesign())
-        m_controls.push_back(create(design, sheet));
-    m_scale = 0;
-    setTabOrder();
-
     SheetControls controls;
     controls.sheet = sheet;
-    bindControls(controls);
+    m_controls.clear();
+    for (const ControlDesign &design : sheetDesign()) {
+        QWidget *control = create(design, sheet);
+        m_controls.push_back(control);
+        fillSlot(controls, design.slot, control);
+    }
+    m_scale = 0;
+    setTabOrder();
     setBehaviour(controls);
     return controls;
 }
@@ -218,13 +219,12 @@ void SheetBuilder::place(const ControlDesign &design, QWidget *control, double s
     case ControlKind::Icon:
         static_cast<QLabel *>(control)->setPixmap(picture(design.caption));
         break;
-    case ControlKind::Button:
-        for (const ButtonPictures &pictures : buttonPictures)
-            if (std::strcmp(pictures.name, design.name) == 0)
-                static_cast<PictureButton *>(control)->setPictures(picture(pictures.normal),
-                                                                   picture(pictures.pressed),
-                                                                   picture(pictures.disabled));
+    case ControlKind::Button: {
+        const auto &[normal, pressed, disabled] = design.pictures;
+        static_cast<PictureButton *>(control)->setPictures(picture(normal), picture(pressed),
+                                                           picture(disabled));
         break;
+    }
     default:
         break;
     }
@@ -258,40 +258,6 @@ QSize SheetBuilder::designedSize()
     }
     // What lies above or left of the client area is clipped there.
     return QSize(extent.right() + 1, extent.bottom() + 1);
-}
-
-template <typename T> T *SheetBuilder::control(const char *name) const
-{
-    const auto designs = sheetDesign();
-    for (size_t i = 0; i < designs.size(); ++i)
-        if (std::strcmp(designs[i].name, name) == 0)
-            return static_cast<T *>(m_controls[i]);
-    qFatal("the sheet has no control named %s", name);
-}
-
-void SheetBuilder::bindControls(SheetControls &w) const
-{
-    w.txtAnswer = control<QLineEdit>("txtAnswer");
-    w.Text1 = control<QLineEdit>("Text1");
-    w.cmdNext = control<PictureButton>("cmdNext");
-    w.cmdExit = control<PictureButton>("cmdExit");
-    w.lblMessage = control<DesignLabel>("lblMessage");
-    w.Label5 = control<DesignLabel>("Label5");
-    w.lblScore = control<DesignLabel>("lblScore");
-    w.lblScore1 = control<DesignLabel>("lblScore1");
-    w.lblScore2 = control<DesignLabel>("lblScore2");
-    w.lblTime = control<DesignLabel>("lblTime");
-    w.Label6 = control<DesignLabel>("Label6");
-    w.Label1 = control<DesignLabel>("Label1");
-    w.Label3 = control<DesignLabel>("Label3");
-    w.Image4 = control<QLabel>("Image4");
-    w.Image1 = control<QLabel>("Image1");
-    w.Picture3 = control<QLabel>("Picture3");
-    for (size_t i = 0; i < lengthLabels.size(); ++i)
-        w.lengths[i] = control<DesignLabel>(lengthLabels[i]);
-    for (size_t i = 0; i < w.Label2.size(); ++i)
-        w.Label2[i] =
-            control<DesignLabel>(QStringLiteral("Label2_%1").arg(i).toLatin1().constData());
 }
 
 void SheetBuilder::setBehaviour(SheetControls &w) const

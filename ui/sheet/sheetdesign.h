@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/sheet/sheetcontrols.h"
+
 #include <QRgb>
 #include <Qt>
 
@@ -52,6 +54,8 @@ struct ControlDesign
     const char *toolTip = "";
     int tabIndex = -1; // -1: not in the tab chain
     bool pointingHand = false;
+    std::array<const char *, 3> pictures = {}; // a button's: normal, pressed ("": normal), disabled
+    ControlSlot slot = {};                     // none: the window never works with it
 };
 
 // The sheet itself.
