@@ -94,6 +94,11 @@ void Tavola::load()
         if (!m_openingMaximised)
             m_builder.applyScale(1.0);
     } else {
+        // A restart: the new bars and sheet would be shown only later, and
+        // the layout would leave the sheet at a new widget's default size.
+        for (QWidget *part :
+             std::initializer_list<QWidget *>{menuBar(), statusBar(), m_controls.sheet})
+            part->show();
         fitSheet();
     }
     bindEvents();
