@@ -57,6 +57,7 @@ Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platfor
     setWindowIcon(artwork::windowIcon());
     accessible::installReaderFilter();
     m_zoom = new SheetZoom(this);
+    addMenuBarKey(this);
     connect(m_zoom, &SheetZoom::changed, this, [this] { fitSheet(); });
     // After a verdict, Enter anywhere in the window starts the next problem.
     // Before it, Enter reaches the answer box, which judges.

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -55,6 +56,20 @@ QMenuBar *createMenuBar(DesignedMenus &menus)
     menus.calc = named(bar->addAction(QStringLiteral("Calcolatrice")), "calc");
     menus.newGame = named(bar->addAction(QStringLiteral("Nuovo gioco")), "new");
     return bar;
+}
+
+void addMenuBarKey(QMainWindow *window)
+{
+    auto *open = new QAction(window);
+    open->setObjectName(QStringLiteral("openMenuBar"));
+    open->setShortcut(QKeySequence(Qt::Key_F10));
+    window->addAction(open);
+    // The bar is rebuilt at each restart: look it up when the key is pressed.
+    QObject::connect(open, &QAction::triggered, window, [window] {
+        QMenuBar *bar = window->menuBar();
+        if (!bar->actions().isEmpty())
+            bar->setActiveAction(bar->actions().constFirst());
+    });
 }
 
 QStatusBar *createStatusBar(qreal devicePixelRatio)
