@@ -177,6 +177,7 @@ void Tavola::fitSheet()
     const QSize designed = SheetBuilder::designedSize();
     const double fit = std::min(double(room.width()) / designed.width(),
                                 double(room.height()) / designed.height());
+    m_zoom->setRoom(fit);
     const double scale = std::min(m_zoom->factor(), fit);
     if (scale > 0 && scale != m_builder.scale())
         m_builder.applyScale(scale);
