@@ -93,6 +93,8 @@ private slots:
     void alarmDialogOpensFrom_data();
     void alarmDialogOpensFrom();
     void alarmSetInTheWindowRingsOnce();
+    void menuBarByKeyboard_data();
+    void menuBarByKeyboard();
 };
 
 void TestExercises::workedSolutionOnlyAfterAVerdict_data()
@@ -216,6 +218,37 @@ void TestExercises::alarmSetInTheWindowRingsOnce()
     s.tick(QTime(11, 0, 0));
     QCOMPARE(s.platform.beeps, 2);
     QCOMPARE(boxes.seen.size(), 2);
+}
+
+// A pupil without a mouse reaches the bar's commands: F10, then the arrows.
+void TestExercises::menuBarByKeyboard_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Nuovo gioco") << "new";
+    QTest::newRow("Calcolatrice") << "calc";
+}
+
+void TestExercises::menuBarByKeyboard()
+{
+    QFETCH(QString, command);
+    Session s;
+    QVERIFY(s.start());
+    QTest::keyClick(s.find<QLineEdit>("txtAnswer"), Qt::Key_F10);
+    QMenuBar *bar = s.tavola.menuBar();
+    QTRY_VERIFY(bar->activeAction() != nullptr);
+    QCOMPARE(bar->activeAction(), bar->actions().constFirst());
+    bool triggered = false;
+    QAction *wanted = s.command(command.toLatin1().constData());
+    QVERIFY(wanted);
+    QObject::connect(wanted, &QAction::triggered, &s.tavola, [&] { triggered = true; });
+    // Walk right until the command is highlighted, never past the bar's end.
+    for (qsizetype i = 0; i < bar->actions().size() && bar->activeAction() != wanted; ++i) {
+        QWidget *popup = QApplication::activePopupWidget();
+        QTest::keyClick(popup ? popup : static_cast<QWidget *>(bar), Qt::Key_Right);
+    }
+    QCOMPARE(bar->activeAction(), wanted);
+    QTest::keyClick(bar, Qt::Key_Return);
+    QTRY_VERIFY(triggered);
 }
 
 QTEST_MAIN(TestExercises)

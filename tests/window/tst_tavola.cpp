@@ -114,6 +114,8 @@ private slots:
     void keypadEnterJudges();
     void pasteIsFiltered_data();
     void pasteIsFiltered();
+    void decimalPointGivesARightAnswer_data();
+    void decimalPointGivesARightAnswer();
     void nextButtonShowsItsState();
     void pictureButtonFacesAreFlat_data();
     void pictureButtonFacesAreFlat();
@@ -502,8 +504,10 @@ void TestTavola::filtersTypedCharacters_data()
 
     QTest::newRow("digits and comma pass") << "12,5"
                                            << "12,5";
-    QTest::newRow("letters, full stop, minus and blank are swallowed") << "1a.- 5"
-                                                                       << "15";
+    QTest::newRow("letters, minus and blank are swallowed") << "1a- 5"
+                                                            << "15";
+    QTest::newRow("a full stop is a comma") << "1.5"
+                                            << "1,5";
     QTest::newRow("six characters at most") << "1234567"
                                             << "123456";
     QTest::newRow("backspace deletes") << "12\b3"
@@ -647,8 +651,10 @@ void TestTavola::pasteIsFiltered_data()
                                         << "73,5";
     QTest::newRow("letters are refused whole") << "12ab"
                                                << "7";
-    QTest::newRow("a full stop is refused") << "1.5"
-                                            << "7";
+    QTest::newRow("a full stop becomes a comma") << "5.4"
+                                                 << "75,4";
+    QTest::newRow("a full stop among letters is refused") << "1.5a"
+                                                          << "7";
     QTest::newRow("a negative number is refused") << "-2"
                                                   << "7";
 }
@@ -662,6 +668,43 @@ void TestTavola::pasteIsFiltered()
     QApplication::clipboard()->setText(clipboard);
     answerBox()->paste();
     QCOMPARE(answerBox()->text(), shown);
+}
+
+// Found in use: "1.96" became "196" and a right value was judged wrong.
+void TestTavola::decimalPointGivesARightAnswer_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("typed full stop") << "typed";
+    QTest::newRow("keypad's decimal key") << "keypad";
+    QTest::newRow("pasted full stop") << "pasted";
+}
+
+void TestTavola::decimalPointGivesARightAnswer()
+{
+    QFETCH(QString, way);
+    // A problem whose answer has decimals.
+    QString hiddenText;
+    for (quint32 seed = 1; !hiddenText.contains(u','); ++seed) {
+        QVERIFY2(seed < 200, "no problem with a decimal answer");
+        startWith(std::make_unique<quiz::MixingRandomSource>(seed));
+        hiddenText = label(hiddenLabelOf(m_tavola->state().HiddenPick))->text();
+    }
+    const QString withStop = QString(hiddenText).replace(u',', u'.');
+    if (way == "typed") {
+        QTest::keyClicks(answerBox(), withStop);
+    } else if (way == "keypad") {
+        for (const QChar c : withStop) {
+            const Qt::Key key = c == u'.' ? Qt::Key_Period : Qt::Key(Qt::Key_0 + c.digitValue());
+            QTest::sendKeyEvent(QTest::Click, answerBox(), key, QString(c), Qt::KeypadModifier);
+        }
+    } else {
+        QApplication::clipboard()->setText(withStop);
+        answerBox()->paste();
+    }
+    QCOMPARE(answerBox()->text(), hiddenText);
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    QCOMPARE(m_tavola->state().RightCount, 1);
+    QCOMPARE(m_tavola->state().WrongCount, 0);
 }
 
 void TestTavola::nextButtonShowsItsState()

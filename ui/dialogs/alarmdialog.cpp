@@ -70,8 +70,7 @@ void AlarmDialog::acceptFutureTime()
 {
     const QTime chosen = m_timeEdit->time();
     if (chosen <= m_clock.timeOfDay()) {
-        m_refusal->setText(QStringLiteral("Le %1 sono già passate: scegli un'ora più avanti "
-                                          "di oggi.")
+        m_refusal->setText(tr("Le %1 sono già passate: scegli un'ora più tarda, entro oggi.")
                                .arg(chosen.toString(QStringLiteral("HH:mm"))));
         m_refusal->setAccessibleName(m_refusal->text());
         m_refusal->show();

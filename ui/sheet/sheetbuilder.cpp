@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/sheet/sheetbuilder.h"
 
+#include "ui/sheet/answervalidator.h"
 #include "ui/sheet/artwork.h"
 #include "ui/sheet/designlabel.h"
 #include "ui/sheet/figureitems.h"
@@ -9,7 +10,6 @@
 #include "ui/sheet/twips.h"
 
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QTimer>
 
 #include <algorithm>
@@ -273,8 +273,7 @@ void SheetBuilder::setBehaviour(SheetControls &w) const
 
     // Typed and pasted text alike: digits and commas only.
     w.txtAnswer->setMaxLength(answerMaxLength);
-    w.txtAnswer->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9,]*")), w.txtAnswer));
+    w.txtAnswer->setValidator(new AnswerValidator(w.txtAnswer));
 
     w.Timer1 = new QTimer(w.sheet);
     w.Timer1->setObjectName(QStringLiteral("Timer1"));

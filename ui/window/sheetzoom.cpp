@@ -43,12 +43,20 @@ SheetZoom::SheetZoom(QWidget *window)
     connect(m_zoomIn, &QAction::triggered, this, [this] { stepBy(1); });
     connect(m_zoomOut, &QAction::triggered, this, [this] { stepBy(-1); });
     connect(m_zoomReset, &QAction::triggered, this, [this] { setStep(designedStep); });
+    updateEnds();
 }
 
 void SheetZoom::stepBy(int steps)
 {
+    if (steps > 0 && !m_zoomIn->isEnabled())
+        return;
     const int last = int(factors.size()) - 1;
-    setStep(size_t(std::clamp(int(m_step) + steps, 0, last)));
+    // A zoom larger than the room shows as the room: shrinking starts there.
+    size_t from = m_step;
+    if (steps < 0)
+        while (m_room > 0 && from > 0 && factors[from - 1] >= m_room)
+            --from;
+    setStep(size_t(std::clamp(int(from) + steps, 0, last)));
 }
 
 void SheetZoom::setStep(size_t step)
@@ -57,7 +65,21 @@ void SheetZoom::setStep(size_t step)
         return;
     m_step = step;
     QSettings().setValue(zoomKey, factor());
+    updateEnds();
     emit changed(factor());
+}
+
+void SheetZoom::setRoom(double fit)
+{
+    m_room = fit;
+    updateEnds();
+}
+
+void SheetZoom::updateEnds()
+{
+    const bool roomToGrow = m_room <= 0 || factor() < m_room;
+    m_zoomIn->setEnabled(m_step + 1 < factors.size() && roomToGrow);
+    m_zoomOut->setEnabled(m_step > 0);
 }
 
 } // namespace ui

@@ -29,14 +29,19 @@ public:
     std::array<QAction *, 3> actions() const { return {m_zoomIn, m_zoomOut, m_zoomReset}; }
     // Positive steps enlarge; the ends of the range hold.
     void stepBy(int steps);
+    // The largest scale the window has room for: past it "Ingrandisci"
+    // would change nothing, so it is disabled there.
+    void setRoom(double fit);
 
 signals:
     void changed(double factor);
 
 private:
     void setStep(size_t step);
+    void updateEnds();
 
     size_t m_step;
+    double m_room = 0; // unknown until the window is laid out
     QAction *m_zoomIn;
     QAction *m_zoomOut;
     QAction *m_zoomReset;

@@ -57,6 +57,7 @@ Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platfor
     setWindowIcon(artwork::windowIcon());
     accessible::installReaderFilter();
     m_zoom = new SheetZoom(this);
+    addMenuBarKey(this);
     connect(m_zoom, &SheetZoom::changed, this, [this] { fitSheet(); });
     // After a verdict, Enter anywhere in the window starts the next problem.
     // Before it, Enter reaches the answer box, which judges.
@@ -94,6 +95,11 @@ void Tavola::load()
         if (!m_openingMaximised)
             m_builder.applyScale(1.0);
     } else {
+        // A restart: the new bars and sheet would be shown only later, and
+        // the layout would leave the sheet at a new widget's default size.
+        for (QWidget *part :
+             std::initializer_list<QWidget *>{menuBar(), statusBar(), m_controls.sheet})
+            part->show();
         fitSheet();
     }
     bindEvents();
@@ -164,6 +170,7 @@ void Tavola::fitSheet()
     const QSize designed = SheetBuilder::designedSize();
     const double fit = std::min(double(room.width()) / designed.width(),
                                 double(room.height()) / designed.height());
+    m_zoom->setRoom(fit);
     const double scale = std::min(m_zoom->factor(), fit);
     if (scale > 0 && scale != m_builder.scale())
         m_builder.applyScale(scale);

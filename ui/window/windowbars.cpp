@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -55,6 +56,17 @@ QMenuBar *createMenuBar(DesignedMenus &menus)
     menus.calc = addNamedAction(bar, "calc", QObject::tr("Calcolatrice"));
     menus.newGame = addNamedAction(bar, "new", QObject::tr("Nuovo gioco"));
     return bar;
+}
+
+void addMenuBarKey(QMainWindow *window)
+{
+    QAction *open = addNamedAction(window, "openMenuBar", QString(), {Qt::Key_F10});
+    // The bar is rebuilt at each restart: look it up when the key is pressed.
+    QObject::connect(open, &QAction::triggered, window, [window] {
+        QMenuBar *bar = window->menuBar();
+        if (!bar->actions().isEmpty())
+            bar->setActiveAction(bar->actions().constFirst());
+    });
 }
 
 QStatusBar *createStatusBar(qreal devicePixelRatio)

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 class QAction;
+class QMainWindow;
 class QMenuBar;
 class QStatusBar;
 
@@ -25,6 +26,10 @@ struct DesignedMenus
 // A menu bar holding the four designed menus, left to right; their actions
 // go into menus.
 QMenuBar *createMenuBar(DesignedMenus &menus);
+
+// F10 opens the window's menu bar at its first menu, as on the desktop's
+// other programs; the arrows then walk it and Return chooses.
+void addMenuBarKey(QMainWindow *window);
 
 // The status bar with its four designed panels, the last one carrying the
 // illustration drawn for the given screen ratio.
