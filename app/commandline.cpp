@@ -3,6 +3,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
@@ -152,6 +153,10 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         result.worksheet = std::get<WorksheetCommand>(std::move(command));
         return result;
     }
+    if (const auto option = worksheetOnlyOptionGiven(parser))
+        return usageError(
+            QCoreApplication::translate("commandline", "--%1 vale solo con --worksheet.")
+                .arg(*option));
     CommandLineResult window;
     window.platform = parser.value(QStringLiteral("platform"));
     return window;

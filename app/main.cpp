@@ -7,8 +7,10 @@
 #include <QApplication>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -22,18 +24,50 @@ QStringList argumentsOf(int argc, char *argv[])
     return arguments;
 }
 
+// A file name in bytes the system's encoding cannot read would be written
+// under another name; refuse it instead.
+bool allArgumentsDecode(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]).toLocal8Bit() != QByteArrayView(argv[i]))
+            return false;
+    }
+    return true;
+}
+
+// A full disk or a closed pipe must not pass for success.
+int written(const QString &text, FILE *stream, int status)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    if (std::fflush(stream) == 0 && !std::ferror(stream))
+        return status;
+    if (stream != stderr) {
+        const QString line = QCoreApplication::translate(
+            "main", "solvetra: impossibile scrivere sullo standard output: %1\n");
+        std::fputs(line.arg(QString::fromLocal8Bit(std::strerror(errno))).toLocal8Bit().constData(),
+                   stderr);
+    }
+    return EXIT_FAILURE;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     app::applyIdentity();
+    if (!allArgumentsDecode(argc, argv)) {
+        std::fputs(qPrintable(QCoreApplication::translate(
+                       "main", "solvetra: un argomento non è testo valido nella codifica del "
+                               "sistema: scegli un nome di file senza quei caratteri.\n")),
+                   stderr);
+        return 2;
+    }
     // Read before any display is needed, so --help and --version work anywhere.
     const app::CommandLineResult command =
         app::parseCommandLine(argumentsOf(argc, argv), QCoreApplication::applicationVersion());
     if (command.action == app::CommandLineResult::Action::PrintAndExit) {
-        std::fputs(command.output.toLocal8Bit().constData(),
-                   command.toStandardError ? stderr : stdout);
-        return command.exitStatus;
+        return written(command.output, command.toStandardError ? stderr : stdout,
+                       command.exitStatus);
     }
     if (command.action == app::CommandLineResult::Action::WriteWorksheet)
         return app::runWorksheetCommand(argc, argv, command.worksheet);

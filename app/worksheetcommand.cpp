@@ -62,6 +62,15 @@ bool worksheetRequested(const QCommandLineParser &parser)
     return parser.isSet(worksheetOption);
 }
 
+std::optional<QString> worksheetOnlyOptionGiven(const QCommandLineParser &parser)
+{
+    for (const QString &name : {countOption, theoremOption, seedOption}) {
+        if (parser.isSet(name))
+            return name;
+    }
+    return std::nullopt;
+}
+
 std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineParser &parser)
 {
     WorksheetCommand command;

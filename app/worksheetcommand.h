@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <variant>
 
 class QCommandLineParser;
@@ -18,6 +19,8 @@ QList<QCommandLineOption> worksheetOptions();
 
 // True when the parsed arguments ask for a worksheet instead of the window.
 bool worksheetRequested(const QCommandLineParser &parser);
+// The first option given that only means something with --worksheet.
+std::optional<QString> worksheetOnlyOptionGiven(const QCommandLineParser &parser);
 
 // The file and the sheet that the options ask for, or the Italian reason
 // they are wrong.

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/worksheet.h"
 
+#include "files/safewrite.h"
 #include "format/displaylocale.h"
 #include "quiz/problem.h"
 #include "quiz/solution.h"
 
-#include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -278,11 +278,11 @@ bool paintWorksheet(QPagedPaintDevice &device, const WorksheetRequest &request)
 
 std::optional<QString> writeWorksheetPdf(const QString &path, const WorksheetRequest &request)
 {
-    const QString cannotWrite =
-        QStringLiteral("impossibile scrivere il file «%1»").arg(QFileInfo(path).absoluteFilePath());
+    if (auto refusal = files::refusalToWrite(path))
+        return refusal;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return cannotWrite;
+        return files::cannotWrite(path, file.errorString());
     {
         QPdfWriter writer(&file);
         writer.setResolution(300);
@@ -290,11 +290,11 @@ std::optional<QString> writeWorksheetPdf(const QString &path, const WorksheetReq
         writer.setCreator(QStringLiteral("Solvetra"));
         if (!paintWorksheet(writer, request)) {
             file.cancelWriting();
-            return cannotWrite;
+            return files::cannotWrite(path, file.errorString());
         }
     }
     if (!file.commit())
-        return cannotWrite;
+        return files::cannotWrite(path, file.errorString());
     return std::nullopt;
 }
 

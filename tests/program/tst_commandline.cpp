@@ -62,6 +62,9 @@ void TestCommandLine::outcome_data()
     row("argument after --", {"--", "--help"}, Action::PrintAndExit, 2, true);
     row("Qt option without its value", {"-style"}, Action::PrintAndExit, 2, true);
     row("value given to a switch", {"--version=3"}, Action::PrintAndExit, 2, true);
+    row("--count without --worksheet", {"--count", "5"}, Action::PrintAndExit, 2, true);
+    row("--seed without --worksheet", {"--seed", "7"}, Action::PrintAndExit, 2, true);
+    row("--theorem without --worksheet", {"--theorem", "leg"}, Action::PrintAndExit, 2, true);
 }
 
 void TestCommandLine::outcome()
