@@ -1,117 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real program headless and reads its PDF back with pdftotext.
-#include "support/exactlengths.h"
+#include "support/solvetrarun.h"
+#include "support/worksheetkey.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QString standardError;
-};
-
-Run runSolvetra(const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // No display of any kind: the command must not need one.
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(SOLVETRA_BINARY), arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QString pdfText(const QString &pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// "51,84" at 4 decimals gives 518400.
-qint64 units(const QString &text, int decimals)
-{
-    const QStringList parts = text.split(u',');
-    QString fraction = parts.size() > 1 ? parts[1] : QString();
-    return (parts[0] + fraction.leftJustified(decimals, u'0')).toLongLong();
-}
-
-int lengthIndex(const QString &name)
-{
-    static const QStringList names = {"BH", "HC", "AB", "AC", "BC", "AH"};
-    return int(names.indexOf(name));
-}
-
-// The answer a triangle among the thirty gives for these two lengths, or -1.
-qint64 answerFor(int first, qint64 firstValue, int second, qint64 secondValue, int hidden)
-{
-    for (const int m : {3, 7})
-        for (int n = 1; n <= 15; ++n) {
-            const auto exact = handHundredths(m, n);
-            if (exact[first] == firstValue && exact[second] == secondValue)
-                return exact[hidden];
-        }
-    return -1;
-}
-
-struct KeyEntry
-{
-    int number;
-    QString hidden;
-    QString theorem;
-    QString firstValue;
-    QString secondValue;
-};
-
-// Checks each worked solution's arithmetic on its own and against the triangle.
-void readKey(const QString &text, QList<KeyEntry> &key)
-{
-    static const QRegularExpression entry(
-        uR"((\d+)\. (Primo|Secondo) teorema di Euclide: (\w\w)(²?) = (\w\w)(²?) ([×/]) (\w\w)\n)"
-        uR"((\w\w)² = ([\d,]+)(²?)(?: × ([\d,]+))? = ([\d,]+)\n)"
-        uR"((\w\w) = (√?)([\d,]+)(?: / ([\d,]+))? = ([\d,]+) cm)"_qs);
-    for (const auto &match : entry.globalMatch(text)) {
-        const bool product = match.captured(7) == u"×";
-        const QString hidden = match.captured(3);
-        const QString first = match.captured(5);
-        const QString second = match.captured(8);
-        const qint64 intermediate = units(match.captured(13), 4);
-        const qint64 result = units(match.captured(18), 2);
-        const qint64 a = units(match.captured(10), 2);
-        const qint64 b = product ? units(match.captured(12), 2) : units(match.captured(17), 2);
-        if (product) {
-            QCOMPARE_EQ(a * b, intermediate);
-            QCOMPARE_EQ(result * result, intermediate);
-            QCOMPARE(match.captured(2), u"Secondo");
-        } else {
-            QCOMPARE_EQ(a * a, intermediate);
-            QCOMPARE_EQ(result * b, intermediate);
-            QCOMPARE(match.captured(2), first == u"AH" ? u"Secondo" : u"Primo");
-        }
-        QCOMPARE(match.captured(14), hidden);
-        QCOMPARE(match.captured(9), product ? hidden : first);
-        QCOMPARE(match.captured(16), match.captured(13));
-        QCOMPARE_EQ(answerFor(lengthIndex(first), a, lengthIndex(second), b, lengthIndex(hidden)),
-                    result);
-        key.append({match.captured(1).toInt(), hidden, match.captured(2), match.captured(10),
-                    product ? match.captured(12) : match.captured(17)});
-    }
-}
-
-} // namespace
 
 class TestWorksheet : public QObject
 {
