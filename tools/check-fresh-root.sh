@@ -12,8 +12,8 @@
 # one unless told. Runs as root (debootstrap, mount, chroot).
 set -euo pipefail
 
-base=/var/tmp/solvetra-fresh-root-base.tar
-root=/var/tmp/solvetra-fresh-root
+base=/work/fresh-root-base.tar
+root=/work/fresh-root
 while getopts b:d: option; do
     case $option in
         b) base=$OPTARG ;;
