@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts the quiz.
+# Installs what building and playing need, builds and starts the quiz.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/common.sh
 
-install_missing
+install_missing "${run_packages[@]}"
 build
 # The program itself checks that the display can be reached: without one it
 # prints a one-line message and exits with status 1.

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source tools/common.sh
 
-install_missing
+install_missing "${run_packages[@]}" "${test_packages[@]}"
 build build-sanitize -DSOLVETRA_SANITIZE=ON
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

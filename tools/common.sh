@@ -1,17 +1,40 @@
-# Shared by run.sh and test.sh: install what is missing, then build.
+# Shared by run.sh and the test scripts: install what is missing, then build.
 # SPDX-License-Identifier: GPL-3.0-or-later
+# Each list takes one Debian package a line; a new need is one more line.
 
-# dpkg-dev gives dpkg-shlibdeps, which the .deb test needs to build the package;
-# poppler-utils gives pdftotext, which reads the worksheets back; the two
-# validators check the desktop entry and the AppStream data. The third
-# line serves the screen-reader test, which skips without them.
-packages=(g++ make cmake qt6-base-dev qt6-translations-l10n fonts-liberation dpkg-dev
-          poppler-utils desktop-file-utils appstream
-          xvfb jwm xdotool dbus at-spi2-core orca)
+# What building and playing need. The X11 platform plugin comes with
+# libqt6gui6, fontconfig with the fonts.
+run_packages=(
+    g++
+    make
+    cmake
+    qt6-base-dev
+    qt6-translations-l10n # Qt's own texts (buttons of the message boxes) in Italian
+    fonts-liberation      # the faces the design names
+)
 
+# What the test suite calls, on top of the above. Tests whose tools are
+# missing are skipped and say which.
+test_packages=(
+    dpkg-dev           # dpkg-shlibdeps: deb_package builds the package
+    file               # CPack's DEB generator runs it on every file
+    poppler-utils      # pdftotext reads the worksheets back
+    desktop-file-utils # desktop-file-validate
+    appstream          # appstreamcli validate
+    xvfb               # orca_play: a display,
+    xauth
+    jwm                # a window manager,
+    xdotool            # the keys a pupil types,
+    dbus               # a session bus,
+    at-spi2-core       # the accessibility bus,
+    orca               # and the screen reader
+)
+
+# install_missing PACKAGE...: through sudo when not root; no recommended
+# packages, so that only what is listed (and what it depends on) comes in.
 install_missing() {
-    local missing=()
-    for package in "${packages[@]}"; do
+    local missing=() package
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
             || missing+=("$package")
     done
@@ -21,7 +44,7 @@ install_missing() {
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # build [folder [cmake options...]]: configures and builds, in build/ unless told.

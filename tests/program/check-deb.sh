@@ -8,12 +8,18 @@ set -euo pipefail
 build=$1 version=$2
 id=example.solvetra.solvetra
 
-for tool in cpack dpkg-deb dpkg-shlibdeps; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is missing (Debian packages cmake, dpkg, dpkg-dev); the .deb is not checked"
-        exit 77
-    fi
+# Every tool that this script and CPack's DEB generator call and that a Debian
+# system may lack, with the package that brings it.
+missing=()
+for pair in cpack:cmake dpkg:dpkg dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev file:file \
+    readelf:binutils strip:binutils; do
+    command -v "${pair%%:*}" >/dev/null || missing+=("${pair%%:*} (package ${pair#*:})")
 done
+if [ ${#missing[@]} -gt 0 ]; then
+    printf -v list '%s, ' "${missing[@]}"
+    echo "SKIP: the .deb is not checked, missing: ${list%, }"
+    exit 77
+fi
 
 tmp=$(mktemp -d)
 pid=
