@@ -4,6 +4,8 @@
 #include "format/numberpattern.h"
 #include "quiz/checked.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace quiz {
@@ -17,6 +19,21 @@ QString expectedText(float expected, const format::DisplayLocale &locale)
 }
 
 } // namespace
+
+QString rightMessage()
+{
+    return QCoreApplication::translate("quiz", "Esatto. Sei in gamba!!!");
+}
+
+QString wrongMessagePrefix()
+{
+    return QCoreApplication::translate("quiz", "Sbagliato!! ");
+}
+
+QString notANumberMessage()
+{
+    return QCoreApplication::translate("quiz", "Scrivi un numero, per esempio 12,5");
+}
 
 std::optional<float> readNumber(const QString &text, QChar decimalSeparator)
 {
@@ -51,7 +68,7 @@ Verdict judgeAnswer(QuizState &state, const QString &boxText, const format::Disp
     verdict.score = {state.RightCount, state.WrongCount,
                      qint64(state.RightCount) + state.WrongCount};
     if (!typed) {
-        verdict.message = notANumberMessage;
+        verdict.message = notANumberMessage();
         return verdict;
     }
 
@@ -62,10 +79,10 @@ Verdict judgeAnswer(QuizState &state, const QString &boxText, const format::Disp
     verdict.expectedText = expectedText(state.ExpectedValue, locale);
     if (verdict.right) {
         state.RightCount = checked::add(state.RightCount, qint32(1));
-        verdict.message = rightMessage;
+        verdict.message = rightMessage();
     } else {
         state.WrongCount = checked::add(state.WrongCount, qint32(1));
-        verdict.message = wrongMessagePrefix + verdict.expectedText;
+        verdict.message = wrongMessagePrefix() + verdict.expectedText;
         verdict.wrongScore =
             format::formatNumber(state.WrongCount, format::pattern::wrongCount, locale);
     }

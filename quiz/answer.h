@@ -14,9 +14,10 @@ namespace quiz {
 // separator ("12,5", "12,", ",5", "007"); nothing for any other text.
 std::optional<float> readNumber(const QString &text, QChar decimalSeparator);
 
-inline const QString rightMessage = QStringLiteral("Esatto. Sei in gamba!!!");
-inline const QString wrongMessagePrefix = QStringLiteral("Sbagliato!! ");
-inline const QString notANumberMessage = QStringLiteral("Scrivi un numero, per esempio 12,5");
+// The verdict's messages; a wrong answer's message is the prefix and the value.
+QString rightMessage();       // "Esatto. Sei in gamba!!!"
+QString wrongMessagePrefix(); // "Sbagliato!! "
+QString notANumberMessage();  // "Scrivi un numero, per esempio 12,5"
 
 // The three counters.
 struct Score

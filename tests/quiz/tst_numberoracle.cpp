@@ -227,13 +227,13 @@ void TestNumberOracle::lengthTextsReadBackRight()
                 quiz::QuizState state;
                 state.ExpectedValue = float(triangle.length(quiz::Length(which)));
                 const QString label = texts[size_t(which)];
-                QCOMPARE(quiz::judgeAnswer(state, label, m_locale).message, quiz::rightMessage);
+                QCOMPARE(quiz::judgeAnswer(state, label, m_locale).message, quiz::rightMessage());
 
                 const QString verdict =
                     quiz::judgeAnswer(state, QStringLiteral("99999"), m_locale).message;
-                QVERIFY(verdict.startsWith(quiz::wrongMessagePrefix));
-                const QString shown = verdict.mid(quiz::wrongMessagePrefix.size());
-                QCOMPARE(quiz::judgeAnswer(state, shown, m_locale).message, quiz::rightMessage);
+                QVERIFY(verdict.startsWith(quiz::wrongMessagePrefix()));
+                const QString shown = verdict.mid(quiz::wrongMessagePrefix().size());
+                QCOMPARE(quiz::judgeAnswer(state, shown, m_locale).message, quiz::rightMessage());
                 judged += 2;
             }
         }

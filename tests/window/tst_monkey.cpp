@@ -288,8 +288,8 @@ QString TestMonkey::brokenInvariant() const
     auto *message = find<QLabel>(QStringLiteral("lblMessage"));
     if (!next || !message)
         return QStringLiteral("cmdNext or lblMessage is gone");
-    const bool verdictStands = message->text() == quiz::rightMessage ||
-                               message->text().startsWith(quiz::wrongMessagePrefix);
+    const bool verdictStands = message->text() == quiz::rightMessage() ||
+                               message->text().startsWith(quiz::wrongMessagePrefix());
     if (next->isEnabled() != verdictStands)
         return QStringLiteral("cmdNext %1 while the message reads \"%2\"")
             .arg(next->isEnabled() ? "enabled" : "disabled", message->text());

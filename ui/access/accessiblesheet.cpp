@@ -68,9 +68,9 @@ bool isHiddenFromReader(const QWidget *widget)
 
 void describeSheet(const SheetControls &w)
 {
-    w.Image4->setAccessibleName(figureName);
-    w.Image1->setAccessibleName(stopwatchName);
-    w.Picture3->setAccessibleName(illustrationName);
+    w.Image4->setAccessibleName(figureName());
+    w.Image1->setAccessibleName(stopwatchName());
+    w.Picture3->setAccessibleName(illustrationName());
     for (QWidget *heading : {w.Label6, w.Label1, w.Label3})
         hideFromReader(heading);
     nameCounters(w, quiz::Score()); // a new game starts from nothing

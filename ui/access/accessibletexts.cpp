@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/access/accessibletexts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -22,6 +23,21 @@ QString sentence(const QString &text)
 
 } // namespace
 
+QString figureName()
+{
+    return QCoreApplication::translate("Accessible", "Triangolo rettangolo ABC con l'altezza AH");
+}
+
+QString illustrationName()
+{
+    return QCoreApplication::translate("Accessible", "Il vecchio geometra");
+}
+
+QString stopwatchName()
+{
+    return QCoreApplication::translate("Accessible", "Cronometro");
+}
+
 QString lengthLabelName(quiz::Length which, const QString &valueText)
 {
     if (valueText.isEmpty())
@@ -33,11 +49,11 @@ QString counterHeading(Counter which)
 {
     switch (which) {
     case Counter::Right:
-        return QStringLiteral("Risposte esatte");
+        return QCoreApplication::translate("Accessible", "Risposte esatte");
     case Counter::Wrong:
-        return QStringLiteral("Risposte errate");
+        return QCoreApplication::translate("Accessible", "Risposte errate");
     case Counter::Total:
-        return QStringLiteral("Risposte totali");
+        return QCoreApplication::translate("Accessible", "Risposte totali");
     }
     return {};
 }
@@ -63,7 +79,7 @@ QString answerBoxName(const quiz::Problem &problem)
 {
     if (problem.caption.isEmpty())
         return {};
-    return problem.caption + QStringLiteral(", in centimetri");
+    return QCoreApplication::translate("Accessible", "%1, in centimetri").arg(problem.caption);
 }
 
 QString answerBoxDescription(const quiz::Problem &problem, const QString &toolTip)
@@ -78,7 +94,7 @@ QString answerBoxDescription(const quiz::Problem &problem, const QString &toolTi
     }
     QStringList parts;
     if (!given.isEmpty())
-        parts << sentence(QStringLiteral("Dati: ") + given.join(QStringLiteral(", ")));
+        parts << sentence(QCoreApplication::translate("Accessible", "Dati: %1").arg(given.join(QStringLiteral(", "))));
     // The tool tip's double blanks are for the eye; a reader needs single ones.
     if (!toolTip.simplified().isEmpty())
         parts << sentence(toolTip.simplified());
@@ -90,7 +106,7 @@ QString verdictDescription(const quiz::Verdict &verdict, const quiz::Problem &pr
     QStringList parts;
     if (verdict.counted && !verdict.right) {
         // The right value as the pupil sees it, with its quantity and unit.
-        parts << quiz::wrongMessagePrefix.trimmed()
+        parts << quiz::wrongMessagePrefix().trimmed()
               << sentence(quiz::lengthName(problem.kind().asked()) + u' ' + verdict.expectedText +
                           u' ' + unit);
     } else {

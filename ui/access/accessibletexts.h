@@ -13,9 +13,9 @@
 namespace ui::accessible {
 
 // Short names for the pictures; the figure's lengths are read from the labels.
-inline const QString figureName = QStringLiteral("Triangolo rettangolo ABC con l'altezza AH");
-inline const QString illustrationName = QStringLiteral("Il vecchio geometra");
-inline const QString stopwatchName = QStringLiteral("Cronometro");
+QString figureName();       // "Triangolo rettangolo ABC con l'altezza AH"
+QString illustrationName(); // "Il vecchio geometra"
+QString stopwatchName();    // "Cronometro"
 
 enum class Counter { Right, Wrong, Total };
 

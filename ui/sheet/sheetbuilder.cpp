@@ -9,6 +9,7 @@
 #include "ui/sheet/sheetdesign.h"
 #include "ui/sheet/twips.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -20,6 +21,12 @@ namespace {
 
 constexpr int clockTickMs = 500;
 constexpr int answerMaxLength = 6;
+
+// The design's texts are marked for translation in the window's context.
+QString designText(const char *text)
+{
+    return QCoreApplication::translate("Tavola", text);
+}
 
 QFont fontOf(const FontDesign &design, double scale)
 {
@@ -70,13 +77,13 @@ QWidget *createLabel(const ControlDesign &design, const QString &name, QWidget *
         label->setTextColour(QColor::fromRgb(design.fore));
     if (design.line > 0)
         label->setSingleBorder();
-    label->setText(QString::fromUtf8(design.caption));
+    label->setText(designText(design.caption));
     return label;
 }
 
 QWidget *createTextBox(const ControlDesign &design, const QString &name, QWidget *sheet)
 {
-    auto *box = new QLineEdit(QString::fromUtf8(design.caption), sheet);
+    auto *box = new QLineEdit(designText(design.caption), sheet);
     box->setObjectName(name);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QColor::fromRgb(design.back));
@@ -161,7 +168,7 @@ QWidget *SheetBuilder::create(const ControlDesign &design, QWidget *sheet)
         control = createTextBox(design, name, sheet);
         break;
     case ControlKind::Button:
-        control = new PictureButton(name, QString::fromUtf8(design.caption),
+        control = new PictureButton(name, designText(design.caption),
                                     QColor::fromRgb(design.back), sheet);
         break;
     case ControlKind::SolidRect:
@@ -180,7 +187,7 @@ QWidget *SheetBuilder::create(const ControlDesign &design, QWidget *sheet)
     else if (auto *box = qobject_cast<QLineEdit *>(control); box && design.alignment)
         box->setAlignment(design.alignment);
     if (*design.toolTip)
-        control->setToolTip(QString::fromUtf8(design.toolTip));
+        control->setToolTip(designText(design.toolTip));
     if (design.pointingHand)
         control->setCursor(Qt::PointingHandCursor);
     return control;

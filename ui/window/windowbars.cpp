@@ -104,7 +104,7 @@ QStatusBar *createStatusBar(qreal devicePixelRatio)
     }
     // The last panel, which has no text, carries the illustration.
     panel->setAlignment(Qt::AlignCenter);
-    panel->setAccessibleName(accessible::illustrationName);
+    panel->setAccessibleName(accessible::illustrationName());
     panel->setPixmap(
         artwork::picture(QStringLiteral("sage"), devicePixelRatio,
                          double(bar->height() - illustrationMargin) / illustrationHeight));
