@@ -11,6 +11,7 @@ run_packages=(
     qt6-base-dev
     qt6-translations-l10n # Qt's own texts (buttons of the message boxes) in Italian
     fonts-liberation      # the faces the design names
+    fonts-dejavu-core     # the desktop's sans-serif for menus and dialogs (else a monospaced face)
 )
 
 # What the test suite calls, on top of the above. Tests whose tools are

@@ -39,6 +39,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# wait_for PATTERN SECONDS: until Orca's debug log has a line matching PATTERN.
+wait_for() {
+    local tenths=$(( $2 * 10 ))
+    for _ in $(seq "$tenths"); do
+        grep -q -- "$1" "$work/orca.out" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # A free display number, chosen by Xvfb itself.
 exec 3<> "$work/displayfd"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
@@ -65,10 +75,17 @@ sleep 1
 orca --replace -d speech -u "$work/orca-prefs" --debug-file "$work/orca.out" \
     >"$work/orca.log" 2>&1 &
 pids+=($!)
-sleep 4
+# On a first run Orca takes long to start (its Python caches are cold), so
+# wait for it to say so rather than for a fixed time.
+if ! wait_for 'ORCA: Startup complete' 120; then
+    echo "FAIL: Orca did not start"; cat "$work/orca.log"; exit 1
+fi
 "$program" >"$work/program.log" 2>&1 &
 pids+=($!)
-sleep 4
+# Then until it has spoken the question, which the answer box says on focus.
+if ! wait_for 'SPEECH OUTPUT: .*in centimetri' 60; then
+    echo "FAIL: Orca did not speak the first question"; cat "$work/program.log"; exit 1
+fi
 
 window=$(xdotool search --sync --limit 1 --name Solvetra 2>/dev/null | head -n1)
 if [ -z "$window" ]; then
