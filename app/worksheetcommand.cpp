@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -16,6 +17,7 @@ const QString worksheetOption = QStringLiteral("worksheet");
 const QString countOption = QStringLiteral("count");
 const QString theoremOption = QStringLiteral("theorem");
 const QString seedOption = QStringLiteral("seed");
+const QString keyOption = QStringLiteral("key");
 
 std::optional<quiz::TheoremChoice> theoremFromName(const QString &name)
 {
@@ -25,6 +27,17 @@ std::optional<quiz::TheoremChoice> theoremFromName(const QString &name)
         return quiz::TheoremChoice::Leg;
     if (name == u"altitude")
         return quiz::TheoremChoice::Altitude;
+    return std::nullopt;
+}
+
+std::optional<print::KeyPlacement> keyFromName(const QString &name)
+{
+    if (name == u"end")
+        return print::KeyPlacement::End;
+    if (name == u"separate")
+        return print::KeyPlacement::Separate;
+    if (name == u"none")
+        return print::KeyPlacement::None;
     return std::nullopt;
 }
 
@@ -54,7 +67,12 @@ QList<QCommandLineOption> worksheetOptions()
                             "altitude (secondo)."),
              QStringLiteral("both|leg|altitude")},
             {seedOption, QStringLiteral("Il seme: lo stesso seme dà la stessa scheda."),
-             QStringLiteral("S")}};
+             QStringLiteral("S")},
+            {keyOption,
+             QCoreApplication::translate("commandline",
+                                         "Le soluzioni: end (in fondo, di solito), separate "
+                                         "(in NOME-soluzioni.pdf), none (nessuna)."),
+             QStringLiteral("end|separate|none")}};
 }
 
 bool worksheetRequested(const QCommandLineParser &parser)
@@ -64,7 +82,7 @@ bool worksheetRequested(const QCommandLineParser &parser)
 
 std::optional<QString> worksheetOnlyOptionGiven(const QCommandLineParser &parser)
 {
-    for (const QString &name : {countOption, theoremOption, seedOption}) {
+    for (const QString &name : {countOption, theoremOption, seedOption, keyOption}) {
         if (parser.isSet(name))
             return name;
     }
@@ -94,6 +112,14 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
             return QStringLiteral("--theorem vuole both, leg o altitude, non «%1».")
                 .arg(parser.value(theoremOption));
         request.theorem = *choice;
+    }
+    if (parser.isSet(keyOption)) {
+        const auto key = keyFromName(parser.value(keyOption));
+        if (!key)
+            return QCoreApplication::translate("commandline",
+                                               "--key vuole end, separate o none, non «%1».")
+                .arg(parser.value(keyOption));
+        request.key = *key;
     }
     if (parser.isSet(seedOption)) {
         bool ok = false;
