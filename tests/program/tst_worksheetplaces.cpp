@@ -6,6 +6,7 @@
 #include "support/solvetrarun.h"
 #include "support/worksheetkey.h"
 
+#include <QDir>
 #include <QLineF>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -17,8 +18,9 @@
 
 namespace {
 
-// The sheet's design: problems per pupil page.
-constexpr int problemsPerPage = 8;
+// Ten problems a page, as a teacher asked: fewer wastes paper, more shrinks
+// the drawings.
+constexpr int problemsPerPage = 10;
 
 const QStringList vertexLetters = {"A", "B", "C", "H"};
 
@@ -135,7 +137,7 @@ QList<PdfWord> wordsNamed(const ProblemCell &cell, const QString &text)
 
 // The six segments of one drawing, indexed as lengthLetters(), from the
 // centres of its vertex letters. The letters stand off their vertices, so H
-// is taken as the foot of its letter on BC, where the altitude meets it.
+// is taken where it must be: the foot of the perpendicular from A to BC.
 std::optional<std::array<QLineF, 6>> segmentsOf(const ProblemCell &cell)
 {
     QList<QPointF> at;
@@ -147,7 +149,7 @@ std::optional<std::array<QLineF, 6>> segmentsOf(const ProblemCell &cell)
     }
     const QPointF a = at[0], b = at[1], c = at[2];
     const QPointF base = c - b;
-    const double along = QPointF::dotProduct(at[3] - b, base) / QPointF::dotProduct(base, base);
+    const double along = QPointF::dotProduct(a - b, base) / QPointF::dotProduct(base, base);
     const QPointF h = b + along * base;
     return std::array<QLineF, 6>{QLineF(b, h), QLineF(h, c), QLineF(a, b),
                                  QLineF(a, c), QLineF(b, c), QLineF(a, h)};
@@ -189,12 +191,12 @@ int segmentBeside(const QRectF &box, const std::array<QLineF, 6> &segments)
     return chosen;
 }
 
-// The one phrase of the cell that holds this word, if exactly one does.
-std::optional<PdfPhrase> phraseWith(const ProblemCell &cell, const QString &word)
+// The one phrase of the cell that reads this text, if exactly one does.
+std::optional<PdfPhrase> phraseReading(const ProblemCell &cell, const QString &text)
 {
     std::optional<PdfPhrase> found;
     for (const PdfPhrase &phrase : phrases(cell.words))
-        if (phrase.words.contains(word)) {
+        if (phrase.text() == text) {
             if (found)
                 return std::nullopt;
             found = phrase;
@@ -214,6 +216,8 @@ private slots:
     void lengthsBesideTheirSegments();
     void problemsWholeOnTheirPages_data();
     void problemsWholeOnTheirPages();
+    void answerKeyPlaced_data();
+    void answerKeyPlaced();
 
 private:
     void makeSheet(const QStringList &options, Sheet &sheet);
@@ -265,14 +269,18 @@ void TestWorksheetPlaces::lengthsBesideTheirSegments()
         QVERIFY2(
             segments,
             qPrintable(QStringLiteral("problem %1: not one each of A, B, C, H").arg(cell.number)));
-        const QList<std::pair<QString, QString>> shown = {{key[i].firstValue, key[i].firstName},
-                                                          {key[i].secondValue, key[i].secondName},
-                                                          {QStringLiteral("?"), key[i].hidden}};
-        for (const auto &[word, length] : shown) {
-            const auto phrase = phraseWith(cell, word);
+        // Each length written as its name and value, the asked one as "?".
+        const QList<std::pair<QString, QString>> shown = {
+            {QStringLiteral("%1 = %2 cm").arg(key[i].firstName, key[i].firstValue),
+             key[i].firstName},
+            {QStringLiteral("%1 = %2 cm").arg(key[i].secondName, key[i].secondValue),
+             key[i].secondName},
+            {QStringLiteral("%1 = ?").arg(key[i].hidden), key[i].hidden}};
+        for (const auto &[caption, length] : shown) {
+            const auto phrase = phraseReading(cell, caption);
             QVERIFY2(phrase, qPrintable(QStringLiteral("problem %1: «%2» not printed once")
                                             .arg(cell.number)
-                                            .arg(word)));
+                                            .arg(caption)));
             const int beside = segmentBeside(phrase->box, *segments);
             QVERIFY2(beside == lengthIndex(length),
                      qPrintable(QStringLiteral("problem %1: «%2» (%3) stands beside %4")
@@ -309,6 +317,30 @@ void TestWorksheetPlaces::problemsWholeOnTheirPages()
         QCOMPARE(perPage[p],
                  p + 1 < pageCount ? problemsPerPage : count - problemsPerPage * (pageCount - 1));
 
+    // Pages get separated in class: the name line tops every one, above its
+    // problems; the score box is on the first alone, out of all the problems.
+    for (qsizetype p = 0; p < sheet.pupilPages.size(); ++p) {
+        double firstProblem = footerTop(sheet.pupilPages[p]);
+        for (const ProblemCell &cell : sheet.problems)
+            if (cell.page == p)
+                firstProblem = std::min(firstProblem, cell.area.top());
+        const QList<PdfPhrase> lines = phrases(sheet.pupilPages[p].words);
+        for (const QString &field : {u"Nome"_qs, u"Classe"_qs, u"Data"_qs}) {
+            const auto found = std::ranges::count_if(lines, [&](const PdfPhrase &line) {
+                return line.words.contains(field) && line.box.bottom() < firstProblem;
+            });
+            QVERIFY2(found == 1, qPrintable(QStringLiteral("page %1: «%2» above the problems %3 "
+                                                           "times")
+                                                .arg(p + 1)
+                                                .arg(field)
+                                                .arg(found)));
+        }
+        const auto scores = std::ranges::count_if(lines, [&](const PdfPhrase &line) {
+            return line.text() == QStringLiteral("Punteggio ____ / %1").arg(count);
+        });
+        QCOMPARE(scores, p == 0 ? 1 : 0);
+    }
+
     // Each problem once, in order, whole: its drawing, its question mark and
     // its answer line inside its own part of its page.
     static const QRegularExpression answerLine(uR"(^(\w\w) = ________ cm$)"_qs);
@@ -327,6 +359,89 @@ void TestWorksheetPlaces::problemsWholeOnTheirPages()
         for (const PdfWord &word : cell.words)
             QVERIFY(page.contains(word.box));
     }
+}
+
+namespace {
+
+// The "pagina N di M" of each page of a PDF, in order, and whether each page
+// says it belongs to the answer key.
+struct PageNumber
+{
+    int page;
+    int of;
+    bool key;
+};
+
+QList<PageNumber> pageNumbers(const QString &pdf)
+{
+    static const QRegularExpression footer(uR"(Seme \d+ · (soluzioni · )?pagina (\d+) di (\d+))"_qs);
+    QList<PageNumber> numbers;
+    for (const QString &page : pdfText(pdf).split(u'\f', Qt::SkipEmptyParts)) {
+        const auto match = footer.match(page);
+        numbers.append(match.hasMatch() ? PageNumber{match.captured(2).toInt(),
+                                                     match.captured(3).toInt(),
+                                                     match.hasCaptured(1)}
+                                        : PageNumber{0, 0, false});
+    }
+    return numbers;
+}
+
+// Pages numbered 1 to their count, all of one kind.
+void checkNumbered(const QList<PageNumber> &numbers, bool key)
+{
+    QVERIFY(!numbers.isEmpty());
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        QCOMPARE(numbers[i].page, i + 1);
+        QCOMPARE(numbers[i].of, numbers.size());
+        QCOMPARE(numbers[i].key, key);
+    }
+}
+
+} // namespace
+
+void TestWorksheetPlaces::answerKeyPlaced_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("count");
+    QTest::newRow("at the end by default") << QString() << 33;
+    QTest::newRow("at the end") << "end" << 5;
+    QTest::newRow("in a file apart") << "separate" << 47;
+    QTest::newRow("left out") << "none" << 21;
+}
+
+void TestWorksheetPlaces::answerKeyPlaced()
+{
+    QFETCH(QString, key);
+    QFETCH(int, count);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("classe 3B.pdf"));
+    QStringList options{"--worksheet", pdf, "--seed", "11", "--count", QString::number(count)};
+    if (!key.isEmpty())
+        options << "--key" << key;
+    QCOMPARE(runSolvetra(options).exitCode, 0);
+
+    const QString apart = dir.filePath(QStringLiteral("classe 3B-soluzioni.pdf"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), key == u"separate" ? 2 : 1);
+    const QList<PageNumber> numbers = pageNumbers(pdf);
+    const qsizetype pupilPages = std::ranges::count(numbers, false, &PageNumber::key);
+    QCOMPARE(pupilPages, (count + problemsPerPage - 1) / problemsPerPage);
+    // The pupils' pages first, each run numbered among its own pages.
+    checkNumbered(numbers.first(pupilPages), false);
+    QList<KeyEntry> entries;
+    if (key == u"separate") {
+        QCOMPARE(numbers.size(), pupilPages);
+        checkNumbered(pageNumbers(apart), true);
+        readKey(pdfText(apart), entries);
+    } else if (key == u"none") {
+        QCOMPARE(numbers.size(), pupilPages);
+        QVERIFY(!pdfText(pdf).contains(u"Soluzioni"));
+    } else {
+        checkNumbered(numbers.mid(pupilPages), true);
+        readKey(pdfText(pdf), entries);
+    }
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(entries.size(), key == u"none" ? 0 : count);
 }
 
 QTEST_GUILESS_MAIN(TestWorksheetPlaces)
