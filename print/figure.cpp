@@ -82,7 +82,7 @@ public:
             break;
         }
         case Length::HeightAH:
-            put(caption, a.x() + gapMm, b.y() - 6, width, asked);
+            put(caption, a.x() + gapMm, b.y() - 5.5, width, asked);
             break;
         case Length::ProjBH:
             put(caption, (b.x() + h.x() - width) / 2, b.y() + 4.2, width, asked);
