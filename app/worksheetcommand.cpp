@@ -54,19 +54,19 @@ void keepOnlySevereMessages(QtMsgType type, const QMessageLogContext &, const QS
 QList<QCommandLineOption> worksheetOptions()
 {
     return {{worksheetOption,
-             QStringLiteral("Scrive una scheda di esercizi in PDF, senza finestra."),
+             QCoreApplication::translate("commandline", "Scrive una scheda di esercizi in PDF, senza finestra."),
              QStringLiteral("file.pdf")},
             {countOption,
-             QStringLiteral("Quanti problemi (da %1 a %2, di solito %3).")
+             QCoreApplication::translate("commandline", "Quanti problemi (da %1 a %2, di solito %3).")
                  .arg(print::minProblemCount)
                  .arg(print::maxProblemCount)
                  .arg(print::defaultProblemCount),
              QStringLiteral("N")},
             {theoremOption,
-             QStringLiteral("Quale teorema: both (entrambi), leg (primo), "
-                            "altitude (secondo)."),
+             QCoreApplication::translate("commandline", "Quale teorema: both (entrambi), leg (primo), "
+                                         "altitude (secondo)."),
              QStringLiteral("both|leg|altitude")},
-            {seedOption, QStringLiteral("Il seme: lo stesso seme dà la stessa scheda."),
+            {seedOption, QCoreApplication::translate("commandline", "Il seme: lo stesso seme dà la stessa scheda."),
              QStringLiteral("S")},
             {keyOption,
              QCoreApplication::translate("commandline",
@@ -94,14 +94,14 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
     WorksheetCommand command;
     command.path = parser.value(worksheetOption);
     if (command.path.isEmpty())
-        return QStringLiteral("--worksheet vuole il nome del file PDF da scrivere.");
+        return QCoreApplication::translate("commandline", "--worksheet vuole il nome del file PDF da scrivere.");
 
     print::WorksheetRequest &request = command.request;
     if (parser.isSet(countOption)) {
         bool ok = false;
         request.count = parser.value(countOption).toInt(&ok);
         if (!ok || request.count < print::minProblemCount || request.count > print::maxProblemCount)
-            return QStringLiteral("--count vuole un numero intero da %1 a %2, non «%3».")
+            return QCoreApplication::translate("commandline", "--count vuole un numero intero da %1 a %2, non «%3».")
                 .arg(print::minProblemCount)
                 .arg(print::maxProblemCount)
                 .arg(parser.value(countOption));
@@ -109,7 +109,7 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
     if (parser.isSet(theoremOption)) {
         const auto choice = theoremFromName(parser.value(theoremOption));
         if (!choice)
-            return QStringLiteral("--theorem vuole both, leg o altitude, non «%1».")
+            return QCoreApplication::translate("commandline", "--theorem vuole both, leg o altitude, non «%1».")
                 .arg(parser.value(theoremOption));
         request.theorem = *choice;
     }
@@ -125,7 +125,7 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
         bool ok = false;
         request.seed = parser.value(seedOption).toUInt(&ok);
         if (!ok)
-            return QStringLiteral("--seed vuole un numero intero da 0 a 4294967295, non «%1».")
+            return QCoreApplication::translate("commandline", "--seed vuole un numero intero da 0 a 4294967295, non «%1».")
                 .arg(parser.value(seedOption));
     } else {
         request.seed = print::randomSeed();

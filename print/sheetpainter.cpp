@@ -152,7 +152,7 @@ void SheetPainter::problem(QPointF topLeftMm, int number, const quiz::WorkedSolu
     text({x, y, 10, 6}, QStringLiteral("%1.").arg(number), 11, Qt::AlignLeft | Qt::AlignVCenter,
          true);
     text({x + 44, y, columnWidthMm - 46, 6},
-         quiz::lengthLetters(solution.hidden) + QStringLiteral(" = ________ cm"), 11,
+         tr("%1 = ________ cm").arg(quiz::lengthLetters(solution.hidden)), 11,
          Qt::AlignRight | Qt::AlignVCenter);
     paintFigure(*this, topLeftMm + QPointF(figureLeftMm, figureTopMm), solution, locale);
     // Room for the working, beside the drawing.

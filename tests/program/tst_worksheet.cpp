@@ -20,6 +20,7 @@ private slots:
     void sheetMatchesItsKey();
     void wrongRequestsLeaveNoFile_data();
     void wrongRequestsLeaveNoFile();
+    void unwritableKeyLeavesNeitherFile();
 
 private:
     QTemporaryDir m_dir;
@@ -127,6 +128,8 @@ void TestWorksheet::wrongRequestsLeaveNoFile_data()
     QTest::newRow("--theorem other") << QStringList{"--theorem", "other"} << pdf
                                      << "--theorem vuole both, leg o altitude, non «other»";
     QTest::newRow("--seed negative") << QStringList{"--seed", "-3"} << pdf << "--seed vuole";
+    QTest::newRow("--key other") << QStringList{"--key", "other"} << pdf
+                                 << "--key vuole end, separate o none, non «other»";
     QTest::newRow("unknown option")
         << QStringList{"--colour"} << pdf << "opzione sconosciuta: --colour";
     QTest::newRow("folder that does not exist") << QStringList{} << "no/such/folder/scheda.pdf"
@@ -152,6 +155,19 @@ void TestWorksheet::wrongRequestsLeaveNoFile()
     // Nothing written: the temporary folder holds no file at all.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
     QVERIFY(QFileInfo(target).isDir() || !QFileInfo::exists(target));
+}
+
+// The sheet without its key is no use to the teacher: when the key's file
+// cannot be written, the sheet is not written either.
+void TestWorksheet::unwritableKeyLeavesNeitherFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("scheda-soluzioni.pdf")));
+    const Run run = runSolvetra(
+        {"--worksheet", dir.filePath(QStringLiteral("scheda.pdf")), "--key", "separate"});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.standardError.contains(u"scheda-soluzioni.pdf"), qPrintable(run.standardError));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestWorksheet)

@@ -3,10 +3,10 @@
 // every length's text beside its own segment of its own drawing, the
 // problems per page, no problem cut across a page.
 #include "support/pdfwords.h"
+#include "support/sheetdesign.h"
 #include "support/solvetrarun.h"
 #include "support/worksheetkey.h"
 
-#include <QDir>
 #include <QLineF>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -18,9 +18,6 @@
 
 namespace {
 
-// Ten problems a page, as a teacher asked: fewer wastes paper, more shrinks
-// the drawings.
-constexpr int problemsPerPage = 10;
 
 const QStringList vertexLetters = {"A", "B", "C", "H"};
 
@@ -216,8 +213,6 @@ private slots:
     void lengthsBesideTheirSegments();
     void problemsWholeOnTheirPages_data();
     void problemsWholeOnTheirPages();
-    void answerKeyPlaced_data();
-    void answerKeyPlaced();
 
 private:
     void makeSheet(const QStringList &options, Sheet &sheet);
@@ -359,89 +354,6 @@ void TestWorksheetPlaces::problemsWholeOnTheirPages()
         for (const PdfWord &word : cell.words)
             QVERIFY(page.contains(word.box));
     }
-}
-
-namespace {
-
-// The "pagina N di M" of each page of a PDF, in order, and whether each page
-// says it belongs to the answer key.
-struct PageNumber
-{
-    int page;
-    int of;
-    bool key;
-};
-
-QList<PageNumber> pageNumbers(const QString &pdf)
-{
-    static const QRegularExpression footer(uR"(Seme \d+ · (soluzioni · )?pagina (\d+) di (\d+))"_qs);
-    QList<PageNumber> numbers;
-    for (const QString &page : pdfText(pdf).split(u'\f', Qt::SkipEmptyParts)) {
-        const auto match = footer.match(page);
-        numbers.append(match.hasMatch() ? PageNumber{match.captured(2).toInt(),
-                                                     match.captured(3).toInt(),
-                                                     match.hasCaptured(1)}
-                                        : PageNumber{0, 0, false});
-    }
-    return numbers;
-}
-
-// Pages numbered 1 to their count, all of one kind.
-void checkNumbered(const QList<PageNumber> &numbers, bool key)
-{
-    QVERIFY(!numbers.isEmpty());
-    for (qsizetype i = 0; i < numbers.size(); ++i) {
-        QCOMPARE(numbers[i].page, i + 1);
-        QCOMPARE(numbers[i].of, numbers.size());
-        QCOMPARE(numbers[i].key, key);
-    }
-}
-
-} // namespace
-
-void TestWorksheetPlaces::answerKeyPlaced_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("count");
-    QTest::newRow("at the end by default") << QString() << 33;
-    QTest::newRow("at the end") << "end" << 5;
-    QTest::newRow("in a file apart") << "separate" << 47;
-    QTest::newRow("left out") << "none" << 21;
-}
-
-void TestWorksheetPlaces::answerKeyPlaced()
-{
-    QFETCH(QString, key);
-    QFETCH(int, count);
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("classe 3B.pdf"));
-    QStringList options{"--worksheet", pdf, "--seed", "11", "--count", QString::number(count)};
-    if (!key.isEmpty())
-        options << "--key" << key;
-    QCOMPARE(runSolvetra(options).exitCode, 0);
-
-    const QString apart = dir.filePath(QStringLiteral("classe 3B-soluzioni.pdf"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), key == u"separate" ? 2 : 1);
-    const QList<PageNumber> numbers = pageNumbers(pdf);
-    const qsizetype pupilPages = std::ranges::count(numbers, false, &PageNumber::key);
-    QCOMPARE(pupilPages, (count + problemsPerPage - 1) / problemsPerPage);
-    // The pupils' pages first, each run numbered among its own pages.
-    checkNumbered(numbers.first(pupilPages), false);
-    QList<KeyEntry> entries;
-    if (key == u"separate") {
-        QCOMPARE(numbers.size(), pupilPages);
-        checkNumbered(pageNumbers(apart), true);
-        readKey(pdfText(apart), entries);
-    } else if (key == u"none") {
-        QCOMPARE(numbers.size(), pupilPages);
-        QVERIFY(!pdfText(pdf).contains(u"Soluzioni"));
-    } else {
-        checkNumbered(numbers.mid(pupilPages), true);
-        readKey(pdfText(pdf), entries);
-    }
-    if (QTest::currentTestFailed())
-        return;
-    QCOMPARE(entries.size(), key == u"none" ? 0 : count);
 }
 
 QTEST_GUILESS_MAIN(TestWorksheetPlaces)
