@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -16,6 +17,7 @@ const QString worksheetOption = QStringLiteral("worksheet");
 const QString countOption = QStringLiteral("count");
 const QString theoremOption = QStringLiteral("theorem");
 const QString seedOption = QStringLiteral("seed");
+const QString keyOption = QStringLiteral("key");
 
 std::optional<quiz::TheoremChoice> theoremFromName(const QString &name)
 {
@@ -25,6 +27,17 @@ std::optional<quiz::TheoremChoice> theoremFromName(const QString &name)
         return quiz::TheoremChoice::Leg;
     if (name == u"altitude")
         return quiz::TheoremChoice::Altitude;
+    return std::nullopt;
+}
+
+std::optional<print::KeyPlacement> keyFromName(const QString &name)
+{
+    if (name == u"end")
+        return print::KeyPlacement::End;
+    if (name == u"separate")
+        return print::KeyPlacement::Separate;
+    if (name == u"none")
+        return print::KeyPlacement::None;
     return std::nullopt;
 }
 
@@ -41,20 +54,25 @@ void keepOnlySevereMessages(QtMsgType type, const QMessageLogContext &, const QS
 QList<QCommandLineOption> worksheetOptions()
 {
     return {{worksheetOption,
-             QStringLiteral("Scrive una scheda di esercizi in PDF, senza finestra."),
+             QCoreApplication::translate("commandline", "Scrive una scheda di esercizi in PDF, senza finestra."),
              QStringLiteral("file.pdf")},
             {countOption,
-             QStringLiteral("Quanti problemi (da %1 a %2, di solito %3).")
+             QCoreApplication::translate("commandline", "Quanti problemi (da %1 a %2, di solito %3).")
                  .arg(print::minProblemCount)
                  .arg(print::maxProblemCount)
                  .arg(print::defaultProblemCount),
              QStringLiteral("N")},
             {theoremOption,
-             QStringLiteral("Quale teorema: both (entrambi), leg (primo), "
-                            "altitude (secondo)."),
+             QCoreApplication::translate("commandline", "Quale teorema: both (entrambi), leg (primo), "
+                                         "altitude (secondo)."),
              QStringLiteral("both|leg|altitude")},
-            {seedOption, QStringLiteral("Il seme: lo stesso seme dà la stessa scheda."),
-             QStringLiteral("S")}};
+            {seedOption, QCoreApplication::translate("commandline", "Il seme: lo stesso seme dà la stessa scheda."),
+             QStringLiteral("S")},
+            {keyOption,
+             QCoreApplication::translate("commandline",
+                                         "Le soluzioni: end (in fondo, di solito), separate "
+                                         "(in NOME-soluzioni.pdf), none (nessuna)."),
+             QStringLiteral("end|separate|none")}};
 }
 
 bool worksheetRequested(const QCommandLineParser &parser)
@@ -64,7 +82,7 @@ bool worksheetRequested(const QCommandLineParser &parser)
 
 std::optional<QString> worksheetOnlyOptionGiven(const QCommandLineParser &parser)
 {
-    for (const QString &name : {countOption, theoremOption, seedOption}) {
+    for (const QString &name : {countOption, theoremOption, seedOption, keyOption}) {
         if (parser.isSet(name))
             return name;
     }
@@ -76,14 +94,14 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
     WorksheetCommand command;
     command.path = parser.value(worksheetOption);
     if (command.path.isEmpty())
-        return QStringLiteral("--worksheet vuole il nome del file PDF da scrivere.");
+        return QCoreApplication::translate("commandline", "--worksheet vuole il nome del file PDF da scrivere.");
 
     print::WorksheetRequest &request = command.request;
     if (parser.isSet(countOption)) {
         bool ok = false;
         request.count = parser.value(countOption).toInt(&ok);
         if (!ok || request.count < print::minProblemCount || request.count > print::maxProblemCount)
-            return QStringLiteral("--count vuole un numero intero da %1 a %2, non «%3».")
+            return QCoreApplication::translate("commandline", "--count vuole un numero intero da %1 a %2, non «%3».")
                 .arg(print::minProblemCount)
                 .arg(print::maxProblemCount)
                 .arg(parser.value(countOption));
@@ -91,15 +109,23 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
     if (parser.isSet(theoremOption)) {
         const auto choice = theoremFromName(parser.value(theoremOption));
         if (!choice)
-            return QStringLiteral("--theorem vuole both, leg o altitude, non «%1».")
+            return QCoreApplication::translate("commandline", "--theorem vuole both, leg o altitude, non «%1».")
                 .arg(parser.value(theoremOption));
         request.theorem = *choice;
+    }
+    if (parser.isSet(keyOption)) {
+        const auto key = keyFromName(parser.value(keyOption));
+        if (!key)
+            return QCoreApplication::translate("commandline",
+                                               "--key vuole end, separate o none, non «%1».")
+                .arg(parser.value(keyOption));
+        request.key = *key;
     }
     if (parser.isSet(seedOption)) {
         bool ok = false;
         request.seed = parser.value(seedOption).toUInt(&ok);
         if (!ok)
-            return QStringLiteral("--seed vuole un numero intero da 0 a 4294967295, non «%1».")
+            return QCoreApplication::translate("commandline", "--seed vuole un numero intero da 0 a 4294967295, non «%1».")
                 .arg(parser.value(seedOption));
     } else {
         request.seed = print::randomSeed();

@@ -15,24 +15,37 @@ inline constexpr int minProblemCount = 5;
 inline constexpr int maxProblemCount = 60;
 inline constexpr int defaultProblemCount = 20;
 
+// Where the worked solutions go: after the problems, in a file of their own
+// (so that the pupils' copies can be printed without them), or nowhere.
+enum class KeyPlacement { End, Separate, None };
+
 // What a teacher asks for; the seed makes the sheet reproducible.
 struct WorksheetRequest
 {
     int count = defaultProblemCount;
     quiz::TheoremChoice theorem = quiz::TheoremChoice::Both;
     quint32 seed = 0;
+    KeyPlacement key = KeyPlacement::End;
 };
 
 // A seed short enough to copy from the sheet by hand.
 quint32 randomSeed();
 
-// Paints the whole worksheet, problems then "Soluzioni", on A4 portrait pages
-// of any paged device (a PDF writer or a printer). False when the device
-// cannot be painted on.
+// Paints the pupils' pages on A4 portrait pages of any paged device (a PDF
+// writer or a printer), followed by the answer key unless the request keeps
+// it apart or leaves it out. False when the device cannot be painted on.
 bool paintWorksheet(QPagedPaintDevice &device, const WorksheetRequest &request);
 
-// Writes the worksheet as a PDF file. The pages go to a temporary file that
-// replaces path only once complete, so a failure leaves no partial file.
+// Paints the answer key alone, with its own page numbers.
+bool paintAnswerKey(QPagedPaintDevice &device, const WorksheetRequest &request);
+
+// The file that a separate answer key goes to: "scheda.pdf" gives
+// "scheda-soluzioni.pdf".
+QString answerKeyPath(const QString &worksheetPath);
+
+// Writes the worksheet as a PDF file, and the answer key beside it when the
+// request keeps it apart. The pages go to temporary files that replace the
+// targets only once both are complete, so a failure leaves no partial file.
 // Returns the Italian reason on failure, nothing on success.
 std::optional<QString> writeWorksheetPdf(const QString &path, const WorksheetRequest &request);
 

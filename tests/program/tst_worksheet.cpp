@@ -20,6 +20,7 @@ private slots:
     void sheetMatchesItsKey();
     void wrongRequestsLeaveNoFile_data();
     void wrongRequestsLeaveNoFile();
+    void unwritableKeyLeavesNeitherFile();
 
 private:
     QTemporaryDir m_dir;
@@ -73,20 +74,30 @@ void TestWorksheet::sheetMatchesItsKey()
         return;
     QCOMPARE(key.size(), count);
 
-    // One question per problem, in the key's order, with its two given lengths beside the figure.
-    static const QRegularExpression question(uR"((\w\w) = ________ cm\n)"_qs);
+    // One question per problem, in the key's order: its number before it,
+    // its two given lengths, each with its name, in the drawing after it.
+    const QString flat = problems.simplified();
+    static const QRegularExpression flatQuestion(uR"((\w\w) = ________ cm)"_qs);
     QStringList questions;
-    qsizetype sectionStart = 0;
-    for (const auto &match : question.globalMatch(problems)) {
-        const qsizetype index = questions.size();
-        QVERIFY(index < key.size());
-        const QStringList tokens = problems.mid(sectionStart, match.capturedStart() - sectionStart)
-                                       .split(QRegularExpression(uR"(\s+)"_qs), Qt::SkipEmptyParts);
-        QVERIFY2(tokens.contains(key[index].firstValue) && tokens.contains(key[index].secondValue),
-                 qPrintable(tokens.join(u' ')));
-        QVERIFY(tokens.contains(QStringLiteral("%1.").arg(index + 1)));
+    QList<qsizetype> starts, ends;
+    for (const auto &match : flatQuestion.globalMatch(flat)) {
         questions.append(match.captured(1));
-        sectionStart = match.capturedEnd();
+        starts.append(match.capturedStart());
+        ends.append(match.capturedEnd());
+    }
+    QCOMPARE(questions.size(), count);
+    for (qsizetype index = 0; index < questions.size(); ++index) {
+        const qsizetype before = index > 0 ? ends[index - 1] : 0;
+        const QString number = flat.mid(before, starts[index] - before);
+        QVERIFY2(number.endsWith(QStringLiteral(" %1. ").arg(index + 1)), qPrintable(number));
+        const qsizetype next = index + 1 < starts.size() ? starts[index + 1] : flat.size();
+        const QString drawing = flat.mid(ends[index], next - ends[index]);
+        for (const auto &[name, value] : {std::pair{key[index].firstName, key[index].firstValue},
+                                          std::pair{key[index].secondName, key[index].secondValue}})
+            QVERIFY2(drawing.contains(QStringLiteral("%1 = %2 cm").arg(name, value)),
+                     qPrintable(drawing));
+        QVERIFY2(drawing.contains(QStringLiteral("%1 = ?").arg(questions[index])),
+                 qPrintable(drawing));
     }
     QCOMPARE(questions.size(), count);
     for (qsizetype i = 0; i < key.size(); ++i) {
@@ -96,10 +107,11 @@ void TestWorksheet::sheetMatchesItsKey()
             QCOMPARE(key[i].theorem, onlyTheorem);
     }
 
-    // The seed is on every page.
+    // The seed is on every page, the key's included.
+    const QRegularExpression footer(QStringLiteral("Seme %1 · (soluzioni · )?pagina").arg(seed));
     const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
     for (const QString &page : pages)
-        QVERIFY(page.contains(QStringLiteral("Seme %1 · pagina").arg(seed)));
+        QVERIFY(footer.match(page).hasMatch());
 }
 
 void TestWorksheet::wrongRequestsLeaveNoFile_data()
@@ -116,6 +128,8 @@ void TestWorksheet::wrongRequestsLeaveNoFile_data()
     QTest::newRow("--theorem other") << QStringList{"--theorem", "other"} << pdf
                                      << "--theorem vuole both, leg o altitude, non «other»";
     QTest::newRow("--seed negative") << QStringList{"--seed", "-3"} << pdf << "--seed vuole";
+    QTest::newRow("--key other") << QStringList{"--key", "other"} << pdf
+                                 << "--key vuole end, separate o none, non «other»";
     QTest::newRow("unknown option")
         << QStringList{"--colour"} << pdf << "opzione sconosciuta: --colour";
     QTest::newRow("folder that does not exist") << QStringList{} << "no/such/folder/scheda.pdf"
@@ -141,6 +155,19 @@ void TestWorksheet::wrongRequestsLeaveNoFile()
     // Nothing written: the temporary folder holds no file at all.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
     QVERIFY(QFileInfo(target).isDir() || !QFileInfo::exists(target));
+}
+
+// The sheet without its key is no use to the teacher: when the key's file
+// cannot be written, the sheet is not written either.
+void TestWorksheet::unwritableKeyLeavesNeitherFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("scheda-soluzioni.pdf")));
+    const Run run = runSolvetra(
+        {"--worksheet", dir.filePath(QStringLiteral("scheda.pdf")), "--key", "separate"});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.standardError.contains(u"scheda-soluzioni.pdf"), qPrintable(run.standardError));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestWorksheet)

@@ -3,6 +3,7 @@
 // every length's text beside its own segment of its own drawing, the
 // problems per page, no problem cut across a page.
 #include "support/pdfwords.h"
+#include "support/sheetdesign.h"
 #include "support/solvetrarun.h"
 #include "support/worksheetkey.h"
 
@@ -17,8 +18,6 @@
 
 namespace {
 
-// The sheet's design: problems per pupil page.
-constexpr int problemsPerPage = 8;
 
 const QStringList vertexLetters = {"A", "B", "C", "H"};
 
@@ -135,7 +134,7 @@ QList<PdfWord> wordsNamed(const ProblemCell &cell, const QString &text)
 
 // The six segments of one drawing, indexed as lengthLetters(), from the
 // centres of its vertex letters. The letters stand off their vertices, so H
-// is taken as the foot of its letter on BC, where the altitude meets it.
+// is taken where it must be: the foot of the perpendicular from A to BC.
 std::optional<std::array<QLineF, 6>> segmentsOf(const ProblemCell &cell)
 {
     QList<QPointF> at;
@@ -147,7 +146,7 @@ std::optional<std::array<QLineF, 6>> segmentsOf(const ProblemCell &cell)
     }
     const QPointF a = at[0], b = at[1], c = at[2];
     const QPointF base = c - b;
-    const double along = QPointF::dotProduct(at[3] - b, base) / QPointF::dotProduct(base, base);
+    const double along = QPointF::dotProduct(a - b, base) / QPointF::dotProduct(base, base);
     const QPointF h = b + along * base;
     return std::array<QLineF, 6>{QLineF(b, h), QLineF(h, c), QLineF(a, b),
                                  QLineF(a, c), QLineF(b, c), QLineF(a, h)};
@@ -189,12 +188,12 @@ int segmentBeside(const QRectF &box, const std::array<QLineF, 6> &segments)
     return chosen;
 }
 
-// The one phrase of the cell that holds this word, if exactly one does.
-std::optional<PdfPhrase> phraseWith(const ProblemCell &cell, const QString &word)
+// The one phrase of the cell that reads this text, if exactly one does.
+std::optional<PdfPhrase> phraseReading(const ProblemCell &cell, const QString &text)
 {
     std::optional<PdfPhrase> found;
     for (const PdfPhrase &phrase : phrases(cell.words))
-        if (phrase.words.contains(word)) {
+        if (phrase.text() == text) {
             if (found)
                 return std::nullopt;
             found = phrase;
@@ -265,14 +264,18 @@ void TestWorksheetPlaces::lengthsBesideTheirSegments()
         QVERIFY2(
             segments,
             qPrintable(QStringLiteral("problem %1: not one each of A, B, C, H").arg(cell.number)));
-        const QList<std::pair<QString, QString>> shown = {{key[i].firstValue, key[i].firstName},
-                                                          {key[i].secondValue, key[i].secondName},
-                                                          {QStringLiteral("?"), key[i].hidden}};
-        for (const auto &[word, length] : shown) {
-            const auto phrase = phraseWith(cell, word);
+        // Each length written as its name and value, the asked one as "?".
+        const QList<std::pair<QString, QString>> shown = {
+            {QStringLiteral("%1 = %2 cm").arg(key[i].firstName, key[i].firstValue),
+             key[i].firstName},
+            {QStringLiteral("%1 = %2 cm").arg(key[i].secondName, key[i].secondValue),
+             key[i].secondName},
+            {QStringLiteral("%1 = ?").arg(key[i].hidden), key[i].hidden}};
+        for (const auto &[caption, length] : shown) {
+            const auto phrase = phraseReading(cell, caption);
             QVERIFY2(phrase, qPrintable(QStringLiteral("problem %1: «%2» not printed once")
                                             .arg(cell.number)
-                                            .arg(word)));
+                                            .arg(caption)));
             const int beside = segmentBeside(phrase->box, *segments);
             QVERIFY2(beside == lengthIndex(length),
                      qPrintable(QStringLiteral("problem %1: «%2» (%3) stands beside %4")
@@ -308,6 +311,30 @@ void TestWorksheetPlaces::problemsWholeOnTheirPages()
     for (int p = 0; p < pageCount; ++p)
         QCOMPARE(perPage[p],
                  p + 1 < pageCount ? problemsPerPage : count - problemsPerPage * (pageCount - 1));
+
+    // Pages get separated in class: the name line tops every one, above its
+    // problems; the score box is on the first alone, out of all the problems.
+    for (qsizetype p = 0; p < sheet.pupilPages.size(); ++p) {
+        double firstProblem = footerTop(sheet.pupilPages[p]);
+        for (const ProblemCell &cell : sheet.problems)
+            if (cell.page == p)
+                firstProblem = std::min(firstProblem, cell.area.top());
+        const QList<PdfPhrase> lines = phrases(sheet.pupilPages[p].words);
+        for (const QString &field : {u"Nome"_qs, u"Classe"_qs, u"Data"_qs}) {
+            const auto found = std::ranges::count_if(lines, [&](const PdfPhrase &line) {
+                return line.words.contains(field) && line.box.bottom() < firstProblem;
+            });
+            QVERIFY2(found == 1, qPrintable(QStringLiteral("page %1: «%2» above the problems %3 "
+                                                           "times")
+                                                .arg(p + 1)
+                                                .arg(field)
+                                                .arg(found)));
+        }
+        const auto scores = std::ranges::count_if(lines, [&](const PdfPhrase &line) {
+            return line.text() == QStringLiteral("Punteggio ____ / %1").arg(count);
+        });
+        QCOMPARE(scores, p == 0 ? 1 : 0);
+    }
 
     // Each problem once, in order, whole: its drawing, its question mark and
     // its answer line inside its own part of its page.

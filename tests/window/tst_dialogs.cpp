@@ -2,7 +2,6 @@
 #include "support/fakes.h"
 #include "support/modalboxes.h"
 #include "ui/dialogs/alarmdialog.h"
-#include "ui/dialogs/worksheetdialog.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,7 +14,6 @@
 #include <QTimeEdit>
 
 Q_DECLARE_METATYPE(quiz::AlarmValue)
-Q_DECLARE_METATYPE(quiz::TheoremChoice)
 
 class TestDialogs : public QObject
 {
@@ -24,9 +22,6 @@ class TestDialogs : public QObject
 private slots:
     void alarmChoice_data();
     void alarmChoice();
-    void worksheetRequestFollowsControls_data();
-    void worksheetRequestFollowsControls();
-    void unwritableWorksheetIsReported();
 };
 
 void TestDialogs::alarmChoice_data()
@@ -79,56 +74,6 @@ void TestDialogs::alarmChoice()
         QVERIFY(dialog.chosenAlarm() == chosen);
     else
         QVERIFY(dialog.refusal()->text().contains(u"già passate"));
-}
-
-void TestDialogs::worksheetRequestFollowsControls_data()
-{
-    QTest::addColumn<int>("typedCount");
-    QTest::addColumn<int>("theoremIndex");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<quiz::TheoremChoice>("theorem");
-    QTest::newRow("default") << -1 << 0 << 20 << quiz::TheoremChoice::Both;
-    QTest::newRow("leg theorem, 5 problems") << 5 << 1 << 5 << quiz::TheoremChoice::Leg;
-    QTest::newRow("altitude theorem, too many clamps to 60")
-        << 1000 << 2 << 60 << quiz::TheoremChoice::Altitude;
-    QTest::newRow("too few clamps to 5") << 0 << 0 << 5 << quiz::TheoremChoice::Both;
-}
-
-void TestDialogs::worksheetRequestFollowsControls()
-{
-    QFETCH(int, typedCount);
-    QFETCH(int, theoremIndex);
-    QFETCH(int, count);
-    QFETCH(quiz::TheoremChoice, theorem);
-    ui::WorksheetDialog dialog;
-    if (typedCount >= 0)
-        dialog.countBox()->setValue(typedCount);
-    dialog.theoremBox()->setCurrentIndex(theoremIndex);
-    dialog.seedBox()->setValue(4321);
-    const print::WorksheetRequest request = dialog.request();
-    QCOMPARE(request.count, count);
-    QCOMPARE(request.theorem, theorem);
-    QCOMPARE(request.seed, 4321u);
-}
-
-void TestDialogs::unwritableWorksheetIsReported()
-{
-    QTemporaryDir dir;
-    ui::WorksheetDialog dialog;
-    {
-        ModalBoxes boxes({QMessageBox::Ok});
-        QVERIFY(!dialog.saveTo(dir.filePath(QStringLiteral("missing/scheda.pdf"))));
-        QCOMPARE(boxes.seen.size(), 1);
-        QCOMPARE(boxes.seen[0].title, QStringLiteral("Scheda non salvata"));
-        QVERIFY(boxes.seen[0].text.startsWith(u"Non è stato possibile salvare la scheda"));
-    }
-    QVERIFY(QDir(dir.path()).isEmpty());
-
-    const QString path = dir.filePath(QStringLiteral("scheda.pdf"));
-    QVERIFY(dialog.saveTo(path));
-    QFile written(path);
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QVERIFY(written.read(5) == "%PDF-");
 }
 
 QTEST_MAIN(TestDialogs)

@@ -6,43 +6,73 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace ui {
+namespace {
+
+// Digits only, so that a number out of range reaches the check and is
+// refused in words instead of being bent silently into the range.
+QLineEdit *numberBox(int digits, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\d{0,%1}").arg(digits)), box));
+    return box;
+}
+
+QWidget *withNote(QWidget *field, const QString &note, QWidget *parent)
+{
+    auto *row = new QWidget(parent);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(field);
+    layout->addWidget(new QLabel(note, row));
+    return row;
+}
+
+} // namespace
 
 WorksheetDialog::WorksheetDialog(QWidget *parent)
-    : QDialog(parent), m_count(new QSpinBox(this)), m_theorem(new QComboBox(this)),
-      m_seed(new QSpinBox(this))
+    : QDialog(parent), m_count(numberBox(3, this)), m_theorem(new QComboBox(this)),
+      m_seed(numberBox(10, this)), m_key(new QComboBox(this)), m_refusal(new QLabel(this))
 {
-    setWindowTitle(QStringLiteral("Stampa una scheda"));
-    m_count->setRange(print::minProblemCount, print::maxProblemCount);
-    m_count->setValue(print::defaultProblemCount);
-    m_theorem->addItem(QStringLiteral("Entrambi i teoremi"),
-                       QVariant::fromValue(int(quiz::TheoremChoice::Both)));
-    m_theorem->addItem(QStringLiteral("Solo il primo teorema di Euclide"),
-                       QVariant::fromValue(int(quiz::TheoremChoice::Leg)));
-    m_theorem->addItem(QStringLiteral("Solo il secondo teorema di Euclide"),
-                       QVariant::fromValue(int(quiz::TheoremChoice::Altitude)));
-    // The seed printed on a sheet, typed back here, gives the same sheet again.
-    m_seed->setRange(0, 999999999);
-    m_seed->setValue(int(print::randomSeed()));
+    setWindowTitle(tr("Stampa una scheda"));
+    m_count->setText(QString::number(print::defaultProblemCount));
+    m_theorem->addItem(tr("Entrambi i teoremi"), int(quiz::TheoremChoice::Both));
+    m_theorem->addItem(tr("Solo il primo teorema di Euclide"), int(quiz::TheoremChoice::Leg));
+    m_theorem->addItem(tr("Solo il secondo teorema di Euclide"),
+                       int(quiz::TheoremChoice::Altitude));
+    m_seed->setText(QString::number(print::randomSeed()));
+    m_key->addItem(tr("In fondo alla scheda"), int(print::KeyPlacement::End));
+    m_key->addItem(tr("In un file a parte"), int(print::KeyPlacement::Separate));
+    m_key->addItem(tr("Nessuna"), int(print::KeyPlacement::None));
+    m_refusal->setWordWrap(true);
+    m_refusal->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_refusal->hide();
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Problemi:"), m_count);
-    form->addRow(QStringLiteral("&Teorema:"), m_theorem);
-    form->addRow(QStringLiteral("S&eme:"), m_seed);
+    form->addRow(tr("&Problemi:"),
+                 withNote(m_count,
+                          tr("da %1 a %2").arg(print::minProblemCount).arg(print::maxProblemCount),
+                          this));
+    form->addRow(tr("&Teorema:"), m_theorem);
+    form->addRow(tr("S&eme:"), m_seed);
+    form->addRow(QString(), new QLabel(tr("Lo stesso seme dà la stessa scheda."), this));
+    form->addRow(tr("S&oluzioni:"), m_key);
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *printButton =
-        buttons->addButton(QStringLiteral("Stam&pa..."), QDialogButtonBox::AcceptRole);
-    QPushButton *saveButton =
-        buttons->addButton(QStringLiteral("&Salva PDF..."), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+    QPushButton *printButton = buttons->addButton(tr("Stam&pa..."), QDialogButtonBox::AcceptRole);
+    QPushButton *saveButton = buttons->addButton(tr("&Salva PDF..."), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
     printButton->setDefault(true);
     connect(printButton, &QPushButton::clicked, this, &WorksheetDialog::printSheet);
     connect(saveButton, &QPushButton::clicked, this, &WorksheetDialog::saveSheet);
@@ -50,38 +80,80 @@ WorksheetDialog::WorksheetDialog(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(m_refusal);
     layout->addWidget(buttons);
 }
 
-print::WorksheetRequest WorksheetDialog::request() const
+void WorksheetDialog::refuse(const QString &line)
+{
+    m_refusal->setText(line);
+    m_refusal->show();
+}
+
+std::optional<print::WorksheetRequest> WorksheetDialog::request()
 {
     print::WorksheetRequest request;
-    request.count = m_count->value();
+    bool ok = false;
+    request.count = m_count->text().toInt(&ok);
+    if (!ok || request.count < print::minProblemCount || request.count > print::maxProblemCount) {
+        refuse(tr("I problemi vanno da %1 a %2, non «%3».")
+                   .arg(print::minProblemCount)
+                   .arg(print::maxProblemCount)
+                   .arg(m_count->text()));
+        return std::nullopt;
+    }
+    // The whole range the command line takes, so that any seed printed on a
+    // sheet gives the same sheet here.
+    request.seed = m_seed->text().toUInt(&ok);
+    if (!ok) {
+        refuse(tr("Il seme è un numero intero da 0 a 4294967295, non «%1».").arg(m_seed->text()));
+        return std::nullopt;
+    }
     request.theorem = quiz::TheoremChoice(m_theorem->currentData().toInt());
-    request.seed = quint32(m_seed->value());
+    request.key = print::KeyPlacement(m_key->currentData().toInt());
+    m_refusal->hide();
     return request;
+}
+
+QString WorksheetDialog::suggestedFileName() const
+{
+    return QStringLiteral("scheda-%1.pdf").arg(m_seed->text());
 }
 
 bool WorksheetDialog::saveTo(const QString &path)
 {
-    if (const auto error = print::writeWorksheetPdf(path, request())) {
-        QMessageBox::warning(
-            this, QStringLiteral("Scheda non salvata"),
-            QStringLiteral("Non è stato possibile salvare la scheda: %1.").arg(*error));
+    const auto asked = request();
+    if (!asked)
+        return false;
+    if (const auto error = print::writeWorksheetPdf(path, *asked)) {
+        QMessageBox::warning(this, tr("Scheda non salvata"),
+                             tr("Non è stato possibile salvare la scheda: %1.").arg(*error));
         return false;
     }
+    QString where = tr("La scheda è stata salvata in «%1».").arg(QDir::toNativeSeparators(path));
+    if (asked->key == print::KeyPlacement::Separate)
+        where += QLatin1Char('\n') + tr("Le soluzioni sono in «%1».")
+                                         .arg(QDir::toNativeSeparators(print::answerKeyPath(path)));
+    QMessageBox::information(this, tr("Scheda salvata"), where);
     return true;
 }
 
 void WorksheetDialog::printSheet()
 {
+    const auto asked = request();
+    if (!asked)
+        return;
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!print::paintWorksheet(printer, request())) {
-        QMessageBox::warning(this, QStringLiteral("Scheda non stampata"),
-                             QStringLiteral("La stampante non ha accettato la scheda."));
+    // On paper a separate key is its own print job, after the pupils' pages.
+    const bool printed = print::paintWorksheet(printer, *asked) &&
+                         (asked->key != print::KeyPlacement::Separate ||
+                          print::paintAnswerKey(printer, *asked));
+    if (!printed) {
+        QMessageBox::warning(this, tr("Scheda non stampata"),
+                             tr("La stampante non ha accettato la scheda."));
         return;
     }
     accept();
@@ -89,11 +161,11 @@ void WorksheetDialog::printSheet()
 
 void WorksheetDialog::saveSheet()
 {
-    const QString suggested =
-        QDir::home().filePath(QStringLiteral("scheda-%1.pdf").arg(m_seed->value()));
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Salva la scheda"), suggested,
-                                     QStringLiteral("Documenti PDF (*.pdf)"));
+    if (!request())
+        return;
+    const QString suggested = QDir::home().filePath(suggestedFileName());
+    const QString path = QFileDialog::getSaveFileName(this, tr("Salva la scheda"), suggested,
+                                                      tr("Documenti PDF (*.pdf)"));
     if (!path.isEmpty() && saveTo(path))
         accept();
 }

@@ -5,14 +5,16 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QComboBox;
-class QPushButton;
-class QSpinBox;
+class QLabel;
+class QLineEdit;
 
 namespace ui {
 
-// Asks how many problems and which theorem, then prints the worksheet or
-// saves it as a PDF.
+// Asks how many problems, which theorem, which seed and where the answer key
+// goes, then prints the worksheet or saves it as a PDF.
 class WorksheetDialog : public QDialog
 {
     Q_OBJECT
@@ -20,23 +22,33 @@ class WorksheetDialog : public QDialog
 public:
     explicit WorksheetDialog(QWidget *parent = nullptr);
 
-    // What the controls ask for now.
-    print::WorksheetRequest request() const;
+    // What the controls ask for now, or nothing (and the refusal line shown)
+    // when a number is out of its range.
+    std::optional<print::WorksheetRequest> request();
 
-    // Writes the PDF; on failure tells the user and returns false.
+    // Writes the PDF and says where it went; on failure tells the user and
+    // returns false.
     bool saveTo(const QString &path);
 
-    QSpinBox *countBox() const { return m_count; }
+    // The file name the save dialog proposes.
+    QString suggestedFileName() const;
+
+    QLineEdit *countBox() const { return m_count; }
     QComboBox *theoremBox() const { return m_theorem; }
-    QSpinBox *seedBox() const { return m_seed; }
+    QLineEdit *seedBox() const { return m_seed; }
+    QComboBox *keyBox() const { return m_key; }
+    QLabel *refusal() const { return m_refusal; }
 
 private:
     void printSheet();
     void saveSheet();
+    void refuse(const QString &line);
 
-    QSpinBox *m_count;
+    QLineEdit *m_count;
     QComboBox *m_theorem;
-    QSpinBox *m_seed;
+    QLineEdit *m_seed;
+    QComboBox *m_key;
+    QLabel *m_refusal;
 };
 
 } // namespace ui

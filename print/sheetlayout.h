@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+
+#include <algorithm>
+
+namespace print {
+
+// Millimetres on the area inside the margins of an A4 page (190 x 277).
+inline constexpr double marginMm = 10;
+inline constexpr double pageWidthMm = 190;
+inline constexpr double pageHeightMm = 277;
+inline constexpr double footerMm = 7;
+inline constexpr double firstHeaderMm = 26; // title, name line, instructions, score
+inline constexpr double nameHeaderMm = 10;  // the name line alone
+inline constexpr double keyTitleMm = 10;
+inline constexpr double columnWidthMm = pageWidthMm / 2;
+inline constexpr double problemHeightMm = 48.5;
+inline constexpr double solutionHeightMm = 23;
+// Five rows of problems fit under either header, so every full page of
+// problems holds ten and only the last page may hold fewer.
+inline constexpr int problemRows = 5;
+inline constexpr int problemsPerPage = 2 * problemRows;
+static_assert(firstHeaderMm + problemRows * problemHeightMm + footerMm <= pageHeightMm);
+inline constexpr int solutionsPerPage =
+    2 * int((pageHeightMm - footerMm - keyTitleMm) / solutionHeightMm);
+
+// The items (problems or solutions) of one page.
+struct PageItems
+{
+    int first = 0;
+    int count = 0;
+};
+
+inline QList<PageItems> paginate(int itemCount, int perPage)
+{
+    QList<PageItems> pages;
+    for (int first = 0; first < itemCount; first += perPage)
+        pages.append({first, std::min(perPage, itemCount - first)});
+    return pages;
+}
+
+} // namespace print

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/sheetpainter.h"
+
+#include "print/figure.h"
+#include "print/sheetlayout.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace print {
+namespace {
+
+const QString fontFamily = QStringLiteral("Liberation Sans");
+
+QFont sheetFont(double points, bool bold)
+{
+    QFont font(fontFamily);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Worksheet", text);
+}
+
+QString instructions(quiz::TheoremChoice choice)
+{
+    switch (choice) {
+    case quiz::TheoremChoice::Leg:
+        return tr("Trova la lunghezza richiesta con il primo teorema di Euclide.");
+    case quiz::TheoremChoice::Altitude:
+        return tr("Trova la lunghezza richiesta con il secondo teorema di Euclide.");
+    case quiz::TheoremChoice::Both:
+        break;
+    }
+    return tr("Trova la lunghezza richiesta con il primo o il secondo teorema di Euclide.");
+}
+
+} // namespace
+
+SheetPainter::SheetPainter(QPainter &painter, const QPagedPaintDevice &device)
+    : m_painter(painter), m_dotsPerMm(device.logicalDpiY() / 25.4)
+{
+}
+
+QRectF SheetPainter::rect(const QRectF &mm) const
+{
+    return {point(mm.topLeft()), point(mm.bottomRight())};
+}
+
+void SheetPainter::setPen(double widthMm, Qt::PenStyle style, const QColor &colour)
+{
+    QPen pen(colour, widthMm * m_dotsPerMm, style);
+    pen.setJoinStyle(Qt::RoundJoin);
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void SheetPainter::text(const QRectF &mm, const QString &text, double points, int flags, bool bold)
+{
+    m_painter.setPen(Qt::black);
+    m_painter.setFont(sheetFont(points, bold));
+    m_painter.drawText(rect(mm), flags, text);
+}
+
+void SheetPainter::label(QPointF centreMm, const QString &caption, double points, bool bold)
+{
+    text(QRectF(centreMm - QPointF(20, 3), QSizeF(40, 6)), caption, points, Qt::AlignCenter, bold);
+}
+
+double SheetPainter::textWidthMm(const QString &text, double points, bool bold) const
+{
+    // Measured on the device, whose resolution sets the font's pixel size.
+    QFontMetricsF metrics(sheetFont(points, bold), m_painter.device());
+    return metrics.horizontalAdvance(text) / m_dotsPerMm;
+}
+
+void SheetPainter::line(QPointF fromMm, QPointF toMm, double widthMm, Qt::PenStyle style)
+{
+    setPen(widthMm, style);
+    m_painter.drawLine(point(fromMm), point(toMm));
+}
+
+void SheetPainter::polyline(const QPolygonF &mm, double widthMm)
+{
+    setPen(widthMm, Qt::SolidLine);
+    QPolygonF dots;
+    for (const QPointF &p : mm)
+        dots << point(p);
+    m_painter.drawPolyline(dots);
+}
+
+void SheetPainter::polygon(const QPolygonF &mm, double widthMm)
+{
+    setPen(widthMm, Qt::SolidLine);
+    QPolygonF dots;
+    for (const QPointF &p : mm)
+        dots << point(p);
+    m_painter.drawPolygon(dots);
+}
+
+void SheetPainter::frame(const QRectF &mm, double widthMm, const QColor &colour)
+{
+    setPen(widthMm, Qt::SolidLine, colour);
+    m_painter.drawRect(rect(mm));
+}
+
+void SheetPainter::firstHeader(const WorksheetRequest &request)
+{
+    text({0, 0, pageWidthMm, 9}, tr("Scheda di esercizi: i teoremi di Euclide"), 16,
+         Qt::AlignLeft | Qt::AlignVCenter, true);
+    nameLine(9);
+    text({0, 17, pageWidthMm - 50, 7}, instructions(request.theorem), 10);
+    // The score box: the teacher writes the points out of the problems.
+    const QRectF score(pageWidthMm - 48, 16.5, 48, 8);
+    frame(score, 0.3, Qt::black);
+    text(score.adjusted(2, 0, -2, 0),
+         tr("Punteggio ____ / %1").arg(request.count), 11, Qt::AlignCenter);
+    line({0, firstHeaderMm - 1}, {pageWidthMm, firstHeaderMm - 1}, 0.2);
+}
+
+void SheetPainter::nameLine(double topMm)
+{
+    text({0, topMm, pageWidthMm, 7},
+         tr("Nome ______________________   Classe ________   Data ____________"), 11);
+    if (topMm == 0)
+        line({0, nameHeaderMm - 1.5}, {pageWidthMm, nameHeaderMm - 1.5}, 0.2);
+}
+
+void SheetPainter::keyTitle()
+{
+    text({0, 0, pageWidthMm, 8}, tr("Soluzioni"), 14, Qt::AlignLeft | Qt::AlignVCenter, true);
+}
+
+void SheetPainter::footer(quint32 seed, bool key, int page, int pageCount)
+{
+    const QString text = key ? tr("Seme %1 · soluzioni · pagina %2 di %3")
+                             : tr("Seme %1 · pagina %2 di %3");
+    this->text({0, pageHeightMm - footerMm + 2, pageWidthMm, footerMm - 2},
+               text.arg(seed).arg(page).arg(pageCount), 8, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void SheetPainter::problem(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution,
+                           const format::DisplayLocale &locale)
+{
+    const double x = topLeftMm.x();
+    const double y = topLeftMm.y();
+    text({x, y, 10, 6}, QStringLiteral("%1.").arg(number), 11, Qt::AlignLeft | Qt::AlignVCenter,
+         true);
+    text({x + 44, y, columnWidthMm - 46, 6},
+         tr("%1 = ________ cm").arg(quiz::lengthLetters(solution.hidden)), 11,
+         Qt::AlignRight | Qt::AlignVCenter);
+    paintFigure(*this, topLeftMm + QPointF(figureLeftMm, figureTopMm), solution, locale);
+    // Room for the working, beside the drawing.
+    frame({x + workingLeftMm, y + figureTopMm, columnWidthMm - workingLeftMm - 2,
+           problemHeightMm - figureTopMm - 3},
+          0.15, Qt::gray);
+}
+
+void SheetPainter::solution(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution)
+{
+    const double x = topLeftMm.x();
+    const double y = topLeftMm.y();
+    text({x, y, 8, 5}, QStringLiteral("%1.").arg(number), 10, Qt::AlignLeft | Qt::AlignVCenter,
+         true);
+    for (qsizetype i = 0; i < solution.lines.size(); ++i)
+        text({x + 8, y + 5.5 * double(i), columnWidthMm - 10, 5}, solution.lines[i], 9.5);
+}
+
+} // namespace print

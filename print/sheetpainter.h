@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "print/worksheet.h"
+#include "quiz/solution.h"
+
+#include <QColor>
+#include <QPointF>
+#include <QPolygonF>
+#include <QString>
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace print {
+
+// Paints the parts of a worksheet's pages, in millimetres from the top-left
+// corner of the area inside the margins.
+class SheetPainter
+{
+public:
+    SheetPainter(QPainter &painter, const QPagedPaintDevice &device);
+
+    void text(const QRectF &mm, const QString &text, double points,
+              int flags = Qt::AlignLeft | Qt::AlignVCenter, bool bold = false);
+    // A text centred on a point.
+    void label(QPointF centreMm, const QString &caption, double points, bool bold = false);
+    // The width a text takes.
+    double textWidthMm(const QString &text, double points, bool bold = false) const;
+    void line(QPointF fromMm, QPointF toMm, double widthMm, Qt::PenStyle style = Qt::SolidLine);
+    void polyline(const QPolygonF &mm, double widthMm);
+    void polygon(const QPolygonF &mm, double widthMm);
+    void frame(const QRectF &mm, double widthMm, const QColor &colour);
+
+    void firstHeader(const WorksheetRequest &request);
+    void nameLine(double topMm);
+    void keyTitle();
+    void footer(quint32 seed, bool key, int page, int pageCount);
+
+    void problem(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution,
+                 const format::DisplayLocale &locale);
+    void solution(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution);
+
+private:
+    QPointF point(QPointF mm) const { return mm * m_dotsPerMm; }
+    QRectF rect(const QRectF &mm) const;
+    void setPen(double widthMm, Qt::PenStyle style, const QColor &colour = Qt::black);
+
+    QPainter &m_painter;
+    double m_dotsPerMm;
+};
+
+} // namespace print
