@@ -94,7 +94,7 @@ void TestCommandLine::usageErrorNamesTheOptionAndHints_data()
     QTest::newRow("with a value") << QStringList{"solvetra", "--colore=rosso"}
                                   << "solvetra: opzione sconosciuta: --colore";
     QTest::newRow("stray argument")
-        << QStringList{"solvetra", "quaderno"} << "solvetra: argomento inatteso: quaderno";
+        << QStringList{"solvetra", "quaderno"} << "solvetra: argomento inatteso: «quaderno»";
 }
 
 void TestCommandLine::usageErrorNamesTheOptionAndHints()
