@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -45,7 +46,10 @@ std::optional<QString> worksheetPath(const QString &given)
 {
     if (given.isEmpty() || given.startsWith(u'-'))
         return std::nullopt;
-    if (given.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+    // A folder keeps its name, so that it is refused as a folder rather
+    // than a sheet written beside it.
+    if (given.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) || given.endsWith(u'/') ||
+        QFileInfo(given).isDir())
         return given;
     return given + QStringLiteral(".pdf");
 }

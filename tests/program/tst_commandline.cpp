@@ -148,6 +148,8 @@ void TestCommandLine::worksheetNameGetsPdf_data()
     QTest::newRow("SCHEDA.PDF") << "SCHEDA.PDF" << false;
     QTest::newRow("scheda.txt") << "scheda.txt" << true;
     QTest::newRow("./-name") << "./-name" << true;
+    QTest::newRow("a folder is left to be refused") << "." << false;
+    QTest::newRow("a name ending in / is left to be refused") << "nuova/" << false;
 }
 
 void TestCommandLine::worksheetNameGetsPdf()
@@ -157,7 +159,8 @@ void TestCommandLine::worksheetNameGetsPdf()
     const auto result = app::parseCommandLine({"solvetra", "--worksheet", given}, "1.0");
     QCOMPARE(result.action, Action::WriteWorksheet);
     QVERIFY(result.worksheet.path.startsWith(given));
-    QVERIFY(result.worksheet.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
+    QCOMPARE(result.worksheet.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive),
+             added || given.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
     QCOMPARE(result.worksheet.path.size() > given.size(), added);
 }
 
