@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
+#include "app/displaycheck.h"
+
+#include "format/echo.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -7,6 +10,8 @@
 #include <QList>
 
 #include <algorithm>
+#include <optional>
+#include <variant>
 
 namespace app {
 namespace {
@@ -80,8 +85,14 @@ QString helpText(const QList<QCommandLineOption> &options)
     for (const QCommandLineOption &option : options)
         text += QStringLiteral("  %1  %2\n")
                     .arg(namesColumn(option).leftJustified(width), option.description());
-    text += QStringLiteral("\nValgono anche le opzioni proprie di Qt, per esempio "
-                           "-platform <nome> e -style <nome>.\n");
+    text +=
+        QCoreApplication::translate(
+            "commandline", "\nValgono anche le opzioni proprie di Qt per la finestra, per esempio "
+                           "-platform <nome>, -display <schermo> e -style <nome>; con --worksheet "
+                           "non contano.\n"
+                           "QT_SCALE_FACTOR vale da %1 a %2; un altro valore è ignorato.\n")
+            .arg(minScaleFactor)
+            .arg(maxScaleFactor);
     return text;
 }
 
@@ -114,6 +125,42 @@ CommandLineResult usageError(const QString &line)
         true, usageErrorStatus);
 }
 
+// The option an argument names, without its dashes and any "=value".
+QString bareName(const QString &argument)
+{
+    const QString name = argument.section(u'=', 0, 0);
+    return name.mid(name.startsWith(QStringLiteral("--")) ? 2 : 1);
+}
+
+bool takesValue(const QString &name, const QList<QCommandLineOption> &ownOptions)
+{
+    for (const QCommandLineOption &option : ownOptions)
+        if (option.names().contains(name))
+            return !option.valueName().isEmpty();
+    return std::ranges::any_of(qtOptionsWithValue,
+                               [&name](const char *qt) { return name == QLatin1String(qt); });
+}
+
+// The parser fails on an unknown option, on a value given to a switch, or on
+// an option whose value is missing, which can only be the last argument.
+CommandLineResult parseError(const QCommandLineParser &parser, const QStringList &arguments,
+                             const QList<QCommandLineOption> &ownOptions)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty())
+        return usageError(QCoreApplication::translate("commandline", "opzione sconosciuta: %1")
+                              .arg(format::cut(typedForm(arguments, unknown.first()))));
+    const QString last = arguments.value(arguments.size() - 1);
+    if (last.startsWith(u'-') && !last.contains(u'=') && takesValue(bareName(last), ownOptions)) {
+        if (isWorksheetOption(bareName(last)))
+            return usageError(missingFileName());
+        return usageError(QCoreApplication::translate("commandline", "manca il valore dopo %1.")
+                              .arg(format::echoed(last)));
+    }
+    return usageError(QCoreApplication::translate("commandline", "riga di comando non valida: %1")
+                          .arg(format::echoed(arguments.mid(1).join(u' '))));
+}
+
 } // namespace
 
 CommandLineResult parseCommandLine(const QStringList &arguments, const QString &version)
@@ -129,28 +176,27 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     parser.addOptions(ownOptions);
     addQtOptions(parser);
 
-    if (!parser.parse(arguments.isEmpty() ? QStringList{programName} : arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (!unknown.isEmpty())
-            return usageError(QStringLiteral("opzione sconosciuta: %1")
-                                  .arg(typedForm(arguments, unknown.first())));
-        return usageError(QStringLiteral("riga di comando non valida: %1")
-                              .arg(arguments.mid(1).join(QLatin1Char(' '))));
+    if (!parser.parse(arguments.isEmpty() ? QStringList{programName} : arguments))
+        return parseError(parser, arguments, ownOptions);
+    // Before the stray arguments: in "--worksheet --count 20" the 20 is
+    // stray only because the file name is missing.
+    std::optional<std::variant<WorksheetCommand, QString>> worksheet;
+    if (worksheetRequested(parser)) {
+        worksheet = readWorksheetCommand(parser);
+        if (const QString *error = std::get_if<QString>(&*worksheet))
+            return usageError(*error);
     }
     if (!parser.positionalArguments().isEmpty())
-        return usageError(
-            QStringLiteral("argomento inatteso: %1").arg(parser.positionalArguments().first()));
+        return usageError(QCoreApplication::translate("commandline", "argomento inatteso: %1")
+                              .arg(format::echoed(parser.positionalArguments().first())));
     if (parser.isSet(helpOption))
         return printAndExit(helpText(ownOptions), false, 0);
     if (parser.isSet(versionOption))
         return printAndExit(QStringLiteral("%1 %2\n").arg(programName, version), false, 0);
-    if (worksheetRequested(parser)) {
-        auto command = readWorksheetCommand(parser);
-        if (const QString *error = std::get_if<QString>(&command))
-            return usageError(*error);
+    if (worksheet) {
         CommandLineResult result;
         result.action = CommandLineResult::Action::WriteWorksheet;
-        result.worksheet = std::get<WorksheetCommand>(std::move(command));
+        result.worksheet = std::get<WorksheetCommand>(std::move(*worksheet));
         return result;
     }
     if (const auto option = worksheetOnlyOptionGiven(parser))
@@ -159,6 +205,7 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
                 .arg(*option));
     CommandLineResult window;
     window.platform = parser.value(QStringLiteral("platform"));
+    window.display = parser.value(QStringLiteral("display"));
     return window;
 }
 

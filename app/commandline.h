@@ -20,6 +20,7 @@ struct CommandLineResult
     int exitStatus = 0;
     WorksheetCommand worksheet; // when the action is WriteWorksheet
     QString platform;           // Qt's -platform, when given
+    QString display;            // Qt's -display, when given
 };
 
 inline constexpr int usageErrorStatus = 2;

@@ -1,6 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/displaycheck.h"
 
+#include "format/echo.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+#include <string_view>
+#include <vector>
+
 #include <cerrno>
 #include <cstddef>
 #include <cstdlib>
@@ -150,6 +162,105 @@ bool displayUsable(const Environment &environment)
         return true;
     return (wantsX11 && x11ServerAnswers(environment("DISPLAY"))) ||
            (wantsWayland && waylandCompositorAnswers(environment));
+}
+
+} // namespace app
+
+namespace app {
+namespace {
+
+// Qt takes the first platform of an "a;b" list that starts; a platform's
+// options follow a colon.
+std::vector<std::string> platformNames(const std::string &list)
+{
+    std::vector<std::string> names;
+    std::stringstream stream(list);
+    for (std::string entry; std::getline(stream, entry, ';');)
+        if (!entry.empty())
+            names.push_back(entry.substr(0, entry.find(':')));
+    return names;
+}
+
+// A plugin "xcb" is libqxcb.so; "wayland" is served by libqwayland-*.so.
+bool pluginInstalled(const std::string &name, const Environment &environment)
+{
+    std::vector<std::string> folders{QLibraryInfo::path(QLibraryInfo::PluginsPath).toStdString() +
+                                     "/platforms"};
+    if (const std::string extra = environment("QT_QPA_PLATFORM_PLUGIN_PATH"); !extra.empty())
+        folders.push_back(extra);
+    for (const std::string &folder : folders) {
+        std::error_code error;
+        for (const auto &entry : std::filesystem::directory_iterator(folder, error)) {
+            const std::string file = entry.path().filename().string();
+            if (file == "libq" + name + ".so" || file.starts_with("libq" + name + '-'))
+                return true;
+        }
+    }
+    return false;
+}
+
+std::string line(const char *text)
+{
+    return QCoreApplication::translate("displaycheck", text).toLocal8Bit().toStdString();
+}
+
+} // namespace
+
+std::string displayRefusal(const WindowOptions &options, const Environment &environment)
+{
+    const std::string list =
+        options.platform.empty() ? environment("QT_QPA_PLATFORM") : options.platform;
+    const auto lookup = [&](const char *name) {
+        if (std::string_view(name) == "QT_QPA_PLATFORM")
+            return list;
+        if (std::string_view(name) == "DISPLAY" && !options.display.empty())
+            return options.display;
+        return environment(name);
+    };
+    std::vector<std::string> names = platformNames(list);
+    if (names.empty())
+        return displayUsable(lookup) ? std::string() : noDisplayMessage;
+    const bool wayland =
+        std::ranges::any_of(names, [](const std::string &n) { return n.starts_with("wayland"); });
+    for (const std::string &name : names) {
+        if (!pluginInstalled(name, environment))
+            continue;
+        const auto one = [&](const char *variable) {
+            return std::string_view(variable) == "QT_QPA_PLATFORM" ? name : lookup(variable);
+        };
+        if (displayUsable(one))
+            return {};
+    }
+    if (wayland)
+        return line("solvetra: nessun compositore Wayland raggiungibile (WAYLAND_DISPLAY assente "
+                    "o non raggiungibile); avvia il programma da una sessione Wayland.\n");
+    if (std::ranges::none_of(names,
+                             [&](const std::string &n) { return pluginInstalled(n, environment); }))
+        return line("solvetra: la piattaforma grafica richiesta (-platform o QT_QPA_PLATFORM) "
+                    "non è installata; toglila per usare quella del sistema.\n");
+    return noDisplayMessage;
+}
+
+std::string dropUnusableScaleFactor()
+{
+    const char *set = std::getenv("QT_SCALE_FACTOR");
+    if (!set || !*set)
+        return {};
+    const std::string value = set;
+    char *end = nullptr;
+    const double factor = std::strtod(value.c_str(), &end);
+    if (*end == '\0' && std::isfinite(factor) && factor >= minScaleFactor &&
+        factor <= maxScaleFactor)
+        return {};
+    ::unsetenv("QT_SCALE_FACTOR");
+    return QCoreApplication::translate("displaycheck",
+                                       "solvetra: QT_SCALE_FACTOR=%1 ignorato: vale da %2 a %3; "
+                                       "uso 1.\n")
+        .arg(format::echoed(QString::fromLocal8Bit(value.c_str())))
+        .arg(minScaleFactor)
+        .arg(maxScaleFactor)
+        .toLocal8Bit()
+        .toStdString();
 }
 
 } // namespace app

@@ -18,6 +18,27 @@ std::string processEnvironment(const char *name);
 // display it picks cannot be reached, so the program asks first.
 bool displayUsable(const Environment &environment = processEnvironment);
 
+// The window's own options that decide where it shows: Qt's -platform and
+// -display, empty when not given.
+struct WindowOptions
+{
+    std::string platform;
+    std::string display;
+};
+
+// The line that says why the window cannot start, or an empty text when it
+// can: checked before Qt starts, since Qt aborts with its own English text.
+std::string displayRefusal(const WindowOptions &options,
+                           const Environment &environment = processEnvironment);
+
+// QT_SCALE_FACTOR outside this range leaves a window too small to read or
+// too large to fit; it is ignored.
+inline constexpr double minScaleFactor = 0.5;
+inline constexpr double maxScaleFactor = 4;
+// Removes an unusable QT_SCALE_FACTOR from the process's environment; returns
+// the line that says so, or an empty text.
+std::string dropUnusableScaleFactor();
+
 // What the program and run.sh print, on one line, when there is no usable display.
 inline constexpr const char *noDisplayMessage =
     "solvetra: nessuno schermo grafico utilizzabile (DISPLAY assente, vuoto o non raggiungibile); "

@@ -11,8 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <string_view>
 
 namespace {
 
@@ -72,18 +70,13 @@ int main(int argc, char *argv[])
     if (command.action == app::CommandLineResult::Action::WriteWorksheet)
         return app::runWorksheetCommand(argc, argv, command.worksheet);
 
-    // Qt would abort with a toolkit message; say it plainly. A -platform on
-    // the command line outranks QT_QPA_PLATFORM, as it does for Qt.
-    const std::string platformName = command.platform.toStdString();
-    const auto environment = [&platformName](const char *name) {
-        if (!platformName.empty() && std::string_view(name) == "QT_QPA_PLATFORM")
-            return platformName;
-        return app::processEnvironment(name);
-    };
-    if (!app::displayUsable(environment)) {
-        std::fputs(app::noDisplayMessage, stderr);
+    const std::string refusal =
+        app::displayRefusal({command.platform.toStdString(), command.display.toStdString()});
+    if (!refusal.empty()) {
+        std::fputs(refusal.c_str(), stderr);
         return EXIT_FAILURE;
     }
+    std::fputs(app::dropUnusableScaleFactor().c_str(), stderr);
     QApplication app(argc, argv);
     ui::Program program(app);
     program.window().start();

@@ -2,11 +2,14 @@
 #include "app/worksheetcommand.h"
 
 #include "app/commandline.h"
+#include "format/echo.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -49,30 +52,60 @@ void keepOnlySevereMessages(QtMsgType type, const QMessageLogContext &, const QS
         std::fputs(qPrintable(message + u'\n'), stderr);
 }
 
+// A name that begins with "-" is most likely an option typed where the name
+// was missing; written "./-name" it is plainly a file.
+std::optional<QString> worksheetPath(const QString &given)
+{
+    if (given.isEmpty() || given.startsWith(u'-'))
+        return std::nullopt;
+    // A folder keeps its name, so that it is refused as a folder rather
+    // than a sheet written beside it.
+    if (given.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) || given.endsWith(u'/') ||
+        QFileInfo(given).isDir())
+        return given;
+    return given + QStringLiteral(".pdf");
+}
+
 } // namespace
+
+bool isWorksheetOption(const QString &name)
+{
+    return name == worksheetOption;
+}
+
+QString missingFileName()
+{
+    return QCoreApplication::translate(
+        "worksheet", "manca il nome del file dopo --worksheet (un nome che comincia con «-» "
+                     "va scritto ./-nome).");
+}
 
 QList<QCommandLineOption> worksheetOptions()
 {
-    return {{worksheetOption,
-             QCoreApplication::translate("commandline", "Scrive una scheda di esercizi in PDF, senza finestra."),
-             QStringLiteral("file.pdf")},
-            {countOption,
-             QCoreApplication::translate("commandline", "Quanti problemi (da %1 a %2, di solito %3).")
-                 .arg(print::minProblemCount)
-                 .arg(print::maxProblemCount)
-                 .arg(print::defaultProblemCount),
-             QStringLiteral("N")},
-            {theoremOption,
-             QCoreApplication::translate("commandline", "Quale teorema: both (entrambi), leg (primo), "
-                                         "altitude (secondo)."),
-             QStringLiteral("both|leg|altitude")},
-            {seedOption, QCoreApplication::translate("commandline", "Il seme: lo stesso seme dà la stessa scheda."),
-             QStringLiteral("S")},
-            {keyOption,
-             QCoreApplication::translate("commandline",
-                                         "Le soluzioni: end (in fondo, di solito), separate "
-                                         "(in NOME-soluzioni.pdf), none (nessuna)."),
-             QStringLiteral("end|separate|none")}};
+    return {
+        {worksheetOption,
+         QCoreApplication::translate(
+             "worksheet", "Scrive una scheda di esercizi in PDF, senza finestra; aggiunge "
+                          ".pdf a un nome che non l'ha. Qui -platform non conta."),
+         QStringLiteral("file.pdf")},
+        {countOption,
+         QCoreApplication::translate("worksheet", "Quanti problemi (da %1 a %2, di solito %3).")
+             .arg(print::minProblemCount)
+             .arg(print::maxProblemCount)
+             .arg(print::defaultProblemCount),
+         QStringLiteral("N")},
+        {theoremOption,
+         QCoreApplication::translate("worksheet", "Quale teorema: both (entrambi), leg (primo), "
+                                                  "altitude (secondo)."),
+         QStringLiteral("both|leg|altitude")},
+        {seedOption,
+         QCoreApplication::translate("worksheet", "Il seme: lo stesso seme dà la stessa scheda."),
+         QStringLiteral("S")},
+        {keyOption,
+         QCoreApplication::translate("worksheet",
+                                     "Le soluzioni: end (in fondo, di solito), separate "
+                                     "(in NOME-soluzioni.pdf), none (nessuna)."),
+         QStringLiteral("end|separate|none")}};
 }
 
 bool worksheetRequested(const QCommandLineParser &parser)
@@ -92,41 +125,45 @@ std::optional<QString> worksheetOnlyOptionGiven(const QCommandLineParser &parser
 std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineParser &parser)
 {
     WorksheetCommand command;
-    command.path = parser.value(worksheetOption);
-    if (command.path.isEmpty())
-        return QCoreApplication::translate("commandline", "--worksheet vuole il nome del file PDF da scrivere.");
+    const auto path = worksheetPath(parser.value(worksheetOption));
+    if (!path)
+        return missingFileName();
+    command.path = *path;
 
     print::WorksheetRequest &request = command.request;
     if (parser.isSet(countOption)) {
         bool ok = false;
         request.count = parser.value(countOption).toInt(&ok);
         if (!ok || request.count < print::minProblemCount || request.count > print::maxProblemCount)
-            return QCoreApplication::translate("commandline", "--count vuole un numero intero da %1 a %2, non «%3».")
+            return QCoreApplication::translate("worksheet",
+                                               "--count vuole un numero intero da %1 a %2, non %3.")
                 .arg(print::minProblemCount)
                 .arg(print::maxProblemCount)
-                .arg(parser.value(countOption));
+                .arg(format::echoed(parser.value(countOption)));
     }
     if (parser.isSet(theoremOption)) {
         const auto choice = theoremFromName(parser.value(theoremOption));
         if (!choice)
-            return QCoreApplication::translate("commandline", "--theorem vuole both, leg o altitude, non «%1».")
-                .arg(parser.value(theoremOption));
+            return QCoreApplication::translate("worksheet",
+                                               "--theorem vuole both, leg o altitude, non %1.")
+                .arg(format::echoed(parser.value(theoremOption)));
         request.theorem = *choice;
     }
     if (parser.isSet(keyOption)) {
         const auto key = keyFromName(parser.value(keyOption));
         if (!key)
-            return QCoreApplication::translate("commandline",
-                                               "--key vuole end, separate o none, non «%1».")
-                .arg(parser.value(keyOption));
+            return QCoreApplication::translate("worksheet",
+                                               "--key vuole end, separate o none, non %1.")
+                .arg(format::echoed(parser.value(keyOption)));
         request.key = *key;
     }
     if (parser.isSet(seedOption)) {
         bool ok = false;
         request.seed = parser.value(seedOption).toUInt(&ok);
         if (!ok)
-            return QCoreApplication::translate("commandline", "--seed vuole un numero intero da 0 a 4294967295, non «%1».")
-                .arg(parser.value(seedOption));
+            return QCoreApplication::translate(
+                       "worksheet", "--seed vuole un numero intero da 0 a 4294967295, non %1.")
+                .arg(format::echoed(parser.value(seedOption)));
     } else {
         request.seed = print::randomSeed();
     }
@@ -138,7 +175,10 @@ int runWorksheetCommand(int argc, char *argv[], const WorksheetCommand &command)
     qInstallMessageHandler(keepOnlySevereMessages);
     // Painting text needs a GUI application, but never a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    // Qt's own options (-platform xcb, -display ...) are left out: they
+    // would ask for a screen again.
+    int bareCount = std::min(argc, 1);
+    QGuiApplication application(bareCount, argv);
     if (const auto error = print::writeWorksheetPdf(command.path, command.request)) {
         std::fputs(qPrintable(QStringLiteral("solvetra: ") + *error + QStringLiteral(".\n")),
                    stderr);

@@ -22,6 +22,11 @@ bool worksheetRequested(const QCommandLineParser &parser);
 // The first option given that only means something with --worksheet.
 std::optional<QString> worksheetOnlyOptionGiven(const QCommandLineParser &parser);
 
+// Whether name (without dashes) is --worksheet itself.
+bool isWorksheetOption(const QString &name);
+// The line that says --worksheet was given no file name.
+QString missingFileName();
+
 // The file and the sheet that the options ask for, or the Italian reason
 // they are wrong.
 struct WorksheetCommand

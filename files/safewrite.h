@@ -7,9 +7,12 @@
 
 namespace files {
 
-// Why the program will not write to path, or nothing when it may. A target
-// that exists and is not a regular file (a device, a pipe, a socket, a
-// folder), after following symbolic links, is never replaced.
+// Whether path exists and, after following symbolic links, is not a regular
+// file: a device, a pipe, a socket or a folder, which the program never
+// replaces and never reads as its own.
+bool isSpecialFile(const QString &path);
+
+// Why the program will not write to path, or nothing when it may.
 std::optional<QString> refusalToWrite(const QString &path);
 
 // The one line that says a file could not be written, and why.

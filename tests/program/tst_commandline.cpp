@@ -23,6 +23,12 @@ private slots:
     void outcome();
     void usageErrorNamesTheOptionAndHints_data();
     void usageErrorNamesTheOptionAndHints();
+    void missingFileNameIsNamed_data();
+    void missingFileNameIsNamed();
+    void worksheetNameGetsPdf_data();
+    void worksheetNameGetsPdf();
+    void echoedValueIsQuotedAndCut_data();
+    void echoedValueIsQuotedAndCut();
     void helpListsOwnOptionsOnly();
     void versionPrintsNameAndVersion();
     void desktopFilesUseTheIdentity();
@@ -94,7 +100,7 @@ void TestCommandLine::usageErrorNamesTheOptionAndHints_data()
     QTest::newRow("with a value") << QStringList{"solvetra", "--colore=rosso"}
                                   << "solvetra: opzione sconosciuta: --colore";
     QTest::newRow("stray argument")
-        << QStringList{"solvetra", "quaderno"} << "solvetra: argomento inatteso: quaderno";
+        << QStringList{"solvetra", "quaderno"} << "solvetra: argomento inatteso: «quaderno»";
 }
 
 void TestCommandLine::usageErrorNamesTheOptionAndHints()
@@ -107,6 +113,81 @@ void TestCommandLine::usageErrorNamesTheOptionAndHints()
     QCOMPARE(lines.size(), 3); // two lines and the final newline
     QCOMPARE(lines[0], firstLine);
     QCOMPARE(lines[1], QStringLiteral("Per l'elenco delle opzioni: solvetra --help"));
+}
+
+void TestCommandLine::missingFileNameIsNamed_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("--worksheet --count 20") << QStringList{"--worksheet", "--count", "20"};
+    QTest::newRow("--worksheet --help") << QStringList{"--worksheet", "--help"};
+    QTest::newRow("--worksheet=--help") << QStringList{"--worksheet=--help"};
+    QTest::newRow("--worksheet -name.pdf") << QStringList{"--worksheet", "-name.pdf"};
+    QTest::newRow("--worksheet \"\"") << QStringList{"--worksheet", ""};
+    QTest::newRow("--count 5 --worksheet") << QStringList{"--count", "5", "--worksheet"};
+}
+
+// All say the one thing that is wrong, as --worksheet alone at the end does,
+// and never write a file named like an option.
+void TestCommandLine::missingFileNameIsNamed()
+{
+    QFETCH(QStringList, arguments);
+    const auto result = app::parseCommandLine(QStringList{"solvetra"} + arguments, "1.0");
+    const auto alone = app::parseCommandLine({"solvetra", "--worksheet"}, "1.0");
+    QCOMPARE(result.action, Action::PrintAndExit);
+    QCOMPARE(result.exitStatus, app::usageErrorStatus);
+    QCOMPARE(result.output, alone.output);
+    QVERIFY(!result.output.contains(QStringLiteral("inatteso")));
+}
+
+void TestCommandLine::worksheetNameGetsPdf_data()
+{
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<bool>("added");
+    QTest::newRow("scheda") << "scheda" << true;
+    QTest::newRow("scheda.pdf") << "scheda.pdf" << false;
+    QTest::newRow("SCHEDA.PDF") << "SCHEDA.PDF" << false;
+    QTest::newRow("scheda.txt") << "scheda.txt" << true;
+    QTest::newRow("./-name") << "./-name" << true;
+    QTest::newRow("a folder is left to be refused") << "." << false;
+    QTest::newRow("a name ending in / is left to be refused") << "nuova/" << false;
+}
+
+void TestCommandLine::worksheetNameGetsPdf()
+{
+    QFETCH(QString, given);
+    QFETCH(bool, added);
+    const auto result = app::parseCommandLine({"solvetra", "--worksheet", given}, "1.0");
+    QCOMPARE(result.action, Action::WriteWorksheet);
+    QVERIFY(result.worksheet.path.startsWith(given));
+    QCOMPARE(result.worksheet.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive),
+             added || given.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
+    QCOMPARE(result.worksheet.path.size() > given.size(), added);
+}
+
+void TestCommandLine::echoedValueIsQuotedAndCut_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("value");
+    const QString huge(100000, u'7');
+    QTest::newRow("empty argument") << QStringList{""} << QString();
+    QTest::newRow("100,000-character argument") << QStringList{huge} << huge;
+    QTest::newRow("100,000-character --count")
+        << QStringList{"--worksheet", "x.pdf", "--count", huge} << huge;
+    QTest::newRow("long option") << QStringList{"--" + QString(500, u'x')} << QString(500, u'x');
+}
+
+// The line stays short whatever the value, and an empty one is still seen.
+void TestCommandLine::echoedValueIsQuotedAndCut()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, value);
+    const auto result = app::parseCommandLine(QStringList{"solvetra"} + arguments, "1.0");
+    const QString first = result.output.section(u'\n', 0, 0);
+    QVERIFY2(first.size() < 200, qPrintable(first.left(300)));
+    if (value.isEmpty())
+        QVERIFY2(first.endsWith(QStringLiteral("«»")), qPrintable(first));
+    else
+        QVERIFY2(first.contains(value.left(40)) && first.contains(u'…'), qPrintable(first));
 }
 
 void TestCommandLine::helpListsOwnOptionsOnly()
@@ -128,6 +209,9 @@ void TestCommandLine::helpListsOwnOptionsOnly()
     QVERIFY(!help.contains(QStringLiteral("--platformpluginpath")));
     QVERIFY(!help.contains(QStringLiteral("--widgetcount")));
     QVERIFY(help.endsWith(QLatin1Char('\n')));
+    // -platform means nothing to a sheet written without a window.
+    QVERIFY(help.contains(QStringLiteral("-platform")) &&
+            help.contains(QStringLiteral("--worksheet")));
 }
 
 void TestCommandLine::versionPrintsNameAndVersion()

@@ -19,6 +19,20 @@ inline long long bytes()
     return static_cast<long long>(mallinfo2().uordblks);
 }
 
+// Whether the allocator reports live blocks at all: AddressSanitizer's, for
+// one, answers 0 whatever is held. A block of known size must show.
+inline bool measurable()
+{
+    // Below the size glibc serves from mmap, which mallinfo2 counts apart.
+    constexpr size_t probe = 32 * 1024;
+    const long long before = bytes();
+    void *volatile block = std::malloc(probe); // volatile: kept, not optimised away
+    std::memset(block, 1, probe);
+    const long long held = bytes() - before;
+    std::free(block);
+    return held >= static_cast<long long>(probe);
+}
+
 // Starts the program again without the thread cache, unless it already runs
 // so; returns only in a process whose figures count live blocks alone (or,
 // when the restart fails, after saying so).

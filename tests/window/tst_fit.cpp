@@ -2,6 +2,7 @@
 // The sheet on a 1280 x 800 screen at the scale factor CTest sets
 // (QT_SCALE_FACTOR 1, 1.5 or 2): every control the pupil needs shows inside
 // the client area, and the zoom keys scale the whole sheet.
+#include "files/settings.h"
 #include "support/fakeplatform.h"
 #include "support/fakes.h"
 #include "ui/window/appsetup.h"
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
@@ -92,13 +92,13 @@ void TestFit::initTestCase()
 
 void TestFit::init()
 {
-    QSettings().clear();
+    files::Settings::user().clear();
 }
 
 void TestFit::cleanup()
 {
     m_tavola.reset();
-    QSettings().clear();
+    files::Settings::user().clear();
 }
 
 void TestFit::start()

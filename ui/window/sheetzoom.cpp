@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/sheetzoom.h"
 
+#include "files/settings.h"
 #include "ui/window/commands.h"
 
 #include <QAction>
-#include <QSettings>
 #include <QWidget>
 
 #include <algorithm>
@@ -32,7 +32,7 @@ size_t stepNearest(double factor)
 } // namespace
 
 SheetZoom::SheetZoom(QWidget *window)
-    : QObject(window), m_step(stepNearest(QSettings().value(zoomKey, 1.0).toDouble()))
+    : QObject(window), m_step(stepNearest(files::Settings::user().value(zoomKey, 1.0).toDouble()))
 {
     // Ctrl+= too: on many keyboards "+" needs Shift.
     m_zoomIn = addNamedAction(window, "zoomIn", tr("Ingrandisci"),
@@ -64,7 +64,7 @@ void SheetZoom::setStep(size_t step)
     if (step == m_step)
         return;
     m_step = step;
-    QSettings().setValue(zoomKey, factor());
+    files::Settings::user().setValue(zoomKey, factor());
     updateEnds();
     emit changed(factor());
 }
