@@ -45,6 +45,12 @@ QString setAsideLine(const QString &aside)
 }
 
 
+// Qt binds a null text as NULL; who and what was typed may be empty, never unknown.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 } // namespace
 
 RecordWriter::RecordWriter(const QString &path, const quiz::Clock &clock, QObject *parent)
@@ -214,8 +220,8 @@ qint64 RecordWriter::insertAnswer(const AnswerRow &row)
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(m_session.id != 0 ? QVariant(m_session.id) : QVariant());
     query.addBindValue(stamp(row.when));
-    query.addBindValue(row.pupil);
-    query.addBindValue(row.className);
+    query.addBindValue(notNull(row.pupil));
+    query.addBindValue(notNull(row.className));
     query.addBindValue(row.level);
     query.addBindValue(row.kind);
     query.addBindValue(row.m);
@@ -224,7 +230,7 @@ qint64 RecordWriter::insertAnswer(const AnswerRow &row)
     query.addBindValue(row.given2);
     query.addBindValue(row.asked);
     query.addBindValue(row.expected);
-    query.addBindValue(row.typed);
+    query.addBindValue(notNull(row.typed));
     query.addBindValue(row.right ? 1 : 0);
     query.addBindValue(row.seconds);
     query.addBindValue(row.solutionOpened ? 1 : 0);
