@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 struct Pupil
@@ -199,8 +201,12 @@ private slots:
             record::AnswerRow row = numberedAnswer(i);
             row.right = verdicts[i] == u'R';
             row.when = QDateTime(QDate(2026, 12, 8), QTime(9, 0).addSecs(i));
-            rows.prepend(row); // the summary must go by time, not by list order
+            rows.append(row);
         }
+        // Odd answers first, then even: the summary must go by time, not by
+        // list order (a reversed list would keep every run).
+        std::stable_partition(rows.begin(), rows.end(),
+                              [](const record::AnswerRow &row) { return row.typed.toInt() % 2 == 1; });
         QCOMPARE(record::RecordSummary(rows).longestRightRun(), longest);
     }
 

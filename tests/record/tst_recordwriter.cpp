@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <utility>
 #include <sys/resource.h>
 
 namespace {
@@ -79,8 +80,15 @@ public:
         }
     }
 
+    ~Blocker() { release(); }
+    Blocker(const Blocker &) = delete;
+    Blocker &operator=(const Blocker &) = delete;
+
+    // A failed check must not leave the limit or the lock on for the next test.
     void release()
     {
+        if (std::exchange(m_released, true))
+            return;
         switch (m_obstacle) {
         case Obstacle::LockedByAnotherCopy:
             QSqlDatabase::removeDatabase(m_connection);
@@ -102,6 +110,7 @@ private:
     QString m_path;
     QString m_connection = QStringLiteral("blocker");
     rlimit m_limit{};
+    bool m_released = false;
 };
 
 } // namespace
@@ -158,6 +167,7 @@ private slots:
     {
         QTest::addColumn<QString>("damage");
         QTest::newRow("truncated record") << "truncated";
+        QTest::newRow("a page overwritten") << "overwritten";
         QTest::newRow("random bytes") << "random";
         QTest::newRow("text file") << "text";
         QTest::newRow("another program's database") << "foreign";
@@ -171,6 +181,11 @@ private slots:
             writeAnswers(path, 0, 400);
             const QByteArray whole = contentsOf(path);
             writeBytes(path, whole.left(whole.size() / 2));
+        } else if (damage == QLatin1String("overwritten")) {
+            writeAnswers(path, 0, 400);
+            QByteArray whole = contentsOf(path);
+            whole.replace(3 * 4096 + 8, 64, QByteArray(64, '\x7f'));
+            writeBytes(path, whole);
         } else if (damage == QLatin1String("random")) {
             QByteArray bytes;
             for (int i = 0; i < 8192; ++i)
@@ -201,14 +216,18 @@ private slots:
     void unwritableFileKeepsAnswersWaiting_data()
     {
         QTest::addColumn<Obstacle>("obstacle");
-        QTest::newRow("locked by another copy") << Obstacle::LockedByAnotherCopy;
-        QTest::newRow("a folder where the file goes") << Obstacle::FolderIsAFile;
-        QTest::newRow("disk full") << Obstacle::DiskFull;
-        QTest::newRow("read-only file") << Obstacle::ReadOnlyFile;
+        QTest::addColumn<bool>("whileOpen"); // the writer has the file open already
+        QTest::newRow("locked by another copy") << Obstacle::LockedByAnotherCopy << false;
+        QTest::newRow("locked while open") << Obstacle::LockedByAnotherCopy << true;
+        QTest::newRow("a folder where the file goes") << Obstacle::FolderIsAFile << false;
+        QTest::newRow("disk full") << Obstacle::DiskFull << false;
+        QTest::newRow("disk full while open") << Obstacle::DiskFull << true;
+        QTest::newRow("read-only file") << Obstacle::ReadOnlyFile << false;
     }
     void unwritableFileKeepsAnswersWaiting()
     {
         QFETCH(Obstacle, obstacle);
+        QFETCH(bool, whileOpen);
         if (obstacle == Obstacle::ReadOnlyFile && geteuid() == 0)
             QSKIP("root writes to read-only files");
         QTemporaryDir dir;
@@ -218,6 +237,8 @@ private slots:
         FakeClock clock;
         record::RecordWriter writer(path, clock);
         QSignalSpy trouble(&writer, &record::RecordWriter::trouble);
+        if (whileOpen)
+            QVERIFY(writer.addAnswer(numberedAnswer(10)));
         Blocker blocker(obstacle, path);
         QVERIFY(!writer.addAnswer(numberedAnswer(1)));
         QVERIFY(!writer.addAnswer(numberedAnswer(2)));
@@ -229,7 +250,8 @@ private slots:
         QVERIFY(writer.addAnswer(numberedAnswer(3)));
         QCOMPARE(writer.waiting(), 0);
         QCOMPARE(trouble.size(), 1);
-        const int kept = obstacle == Obstacle::FolderIsAFile ? 3 : 4; // the folder took the old file
+        // The folder took the place of the old file.
+        const int kept = (obstacle == Obstacle::FolderIsAFile ? 0 : 1) + (whileOpen ? 1 : 0) + 3;
         QCOMPARE(answerCount(path), kept);
     }
 
