@@ -45,8 +45,10 @@ bool createPrivateFile(const QString &path)
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QFile file(path);
+    // Another copy of the program may have made it in the meantime.
     return file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                     QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+           QFileInfo::exists(path);
 }
 
 bool hasForeignTables(QSqlDatabase &db)
@@ -129,8 +131,8 @@ FileState RecordFile::check(Mode mode)
 
 QString setAside(const QString &path, const QDateTime &when)
 {
-    const QString stem = path + QStringLiteral(".damaged-") +
-                         when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stem =
+        path + QStringLiteral(".damaged-") + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = stem;
     for (int copy = 2; QFileInfo::exists(target); ++copy)
         target = stem + QStringLiteral("-%1").arg(copy);

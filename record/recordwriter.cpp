@@ -44,7 +44,6 @@ QString setAsideLine(const QString &aside)
         .arg(QDir::toNativeSeparators(aside));
 }
 
-
 // Qt binds a null text as NULL; who and what was typed may be empty, never unknown.
 QString notNull(const QString &text)
 {
@@ -193,7 +192,8 @@ bool RecordWriter::writeSession()
         return true;
     QSqlQuery query(m_file->database());
     if (m_session.id == 0) {
-        query.prepare(QStringLiteral("INSERT INTO session (started, ended, level) VALUES (?, ?, ?)"));
+        query.prepare(
+            QStringLiteral("INSERT INTO session (started, ended, level) VALUES (?, ?, ?)"));
         query.addBindValue(stamp(m_session.row.started));
         query.addBindValue(m_session.row.ended.isValid() ? stamp(m_session.row.ended) : QVariant());
         query.addBindValue(m_session.row.level);

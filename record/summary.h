@@ -24,9 +24,9 @@ struct PupilSummary
     QString pupil;
     QString className;
     Tally tally;
-    double seconds = 0;   // time spent: the sum of the seconds to each answer
-    QList<int> levels;    // played, in increasing order
-    int longestRun = 0;   // right answers in a row
+    double seconds = 0; // time spent: the sum of the seconds to each answer
+    QList<int> levels;  // played, in increasing order
+    int longestRun = 0; // right answers in a row
 };
 
 struct KindSummary

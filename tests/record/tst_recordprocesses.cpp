@@ -59,18 +59,18 @@ private slots:
         QFETCH(int, killAfter);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("record.sqlite"));
-        auto child = startChild({path, QStringLiteral("100000"), QStringLiteral("Ada"),
-                                 QStringLiteral("--hang")});
+        auto child = startChild(
+            {path, QStringLiteral("100000"), QStringLiteral("Ada"), QStringLiteral("--hang")});
         const int acknowledged = lastAcknowledged(*child, killAfter);
         ::kill(pid_t(child->processId()), SIGKILL);
         child->waitForFinished();
         QVERIFY(acknowledged >= killAfter);
 
         // Every answer up to the last acknowledged one is there, each once.
-        const QString sql = QStringLiteral("SELECT count(DISTINCT typed), count(*) FROM answer WHERE CAST(typed AS INTEGER) <= %1")
+        const QString sql = QStringLiteral("SELECT count(DISTINCT typed), count(*) FROM answer "
+                                           "WHERE CAST(typed AS INTEGER) <= %1")
                                 .arg(acknowledged);
-        QCOMPARE(sqliteCli(path, sql),
-                 QStringLiteral("%1|%1").arg(acknowledged + 1));
+        QCOMPARE(sqliteCli(path, sql), QStringLiteral("%1|%1").arg(acknowledged + 1));
     }
 
     void twoCopiesWritingAtOnceLoseNothing()
@@ -87,7 +87,8 @@ private slots:
         QCOMPARE(sqliteCli(path, QStringLiteral("SELECT pupil, count(DISTINCT typed) FROM answer"
                                                 " GROUP BY pupil ORDER BY pupil")),
                  QStringLiteral("Ada|%1\nBruno|%1").arg(each));
-        QCOMPARE(sqliteCli(path, QStringLiteral("SELECT count(*) FROM session")), QStringLiteral("2"));
+        QCOMPARE(sqliteCli(path, QStringLiteral("SELECT count(*) FROM session")),
+                 QStringLiteral("2"));
     }
 };
 

@@ -40,7 +40,8 @@ void writePupil(const QString &path, const Pupil &pupil, int offset)
     clock.today = QDate(2026, 12, 1);
     // One reading for the session's start, one for each answer.
     for (int k = 0; k <= pupil.answers; ++k)
-        clock.later << QDateTime(QDate(2026, 12, 1 + (k + offset) % 5), QTime(9, 0).addSecs(60 * k));
+        clock.later << QDateTime(QDate(2026, 12, 1 + (k + offset) % 5),
+                                 QTime(9, 0).addSecs(60 * k));
     record::RecordWriter writer(path, clock);
     writer.setPupil(pupil.name, pupil.className);
     writer.startSession(1);
@@ -62,7 +63,8 @@ QString fromCli(const QTemporaryDir &dir, const QString &sql)
     // ATTACH names the files relative to the folder sqlite3 runs in.
     QProcess process;
     process.setWorkingDirectory(dir.path());
-    process.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), QStringLiteral("ada.sqlite"), sql});
+    process.start(QStringLiteral("sqlite3"),
+                  {QStringLiteral("-batch"), QStringLiteral("ada.sqlite"), sql});
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
@@ -71,7 +73,10 @@ QString tallies(const QList<record::KindSummary> &kinds)
 {
     QStringList lines;
     for (const record::KindSummary &kind : kinds)
-        lines << QStringLiteral("%1|%2|%3").arg(kind.kind).arg(kind.tally.answers).arg(kind.tally.right);
+        lines << QStringLiteral("%1|%2|%3")
+                     .arg(kind.kind)
+                     .arg(kind.tally.answers)
+                     .arg(kind.tally.right);
     return lines.join(u'\n');
 }
 
@@ -117,8 +122,10 @@ private slots:
         QTest::newRow("one class") << QDate() << QDate() << QStringLiteral("3C");
         QTest::newRow("from the third day") << QDate(2026, 12, 3) << QDate() << QString();
         QTest::newRow("up to the second day") << QDate() << QDate(2026, 12, 2) << QString();
-        QTest::newRow("one day of one class") << QDate(2026, 12, 4) << QDate(2026, 12, 4) << QStringLiteral("3B");
-        QTest::newRow("a range with nothing in it") << QDate(2027, 1, 1) << QDate(2027, 2, 1) << QString();
+        QTest::newRow("one day of one class")
+            << QDate(2026, 12, 4) << QDate(2026, 12, 4) << QStringLiteral("3B");
+        QTest::newRow("a range with nothing in it")
+            << QDate(2027, 1, 1) << QDate(2027, 2, 1) << QString();
     }
     void filtersPickTheirAnswers()
     {
@@ -126,10 +133,11 @@ private slots:
         QFETCH(QDate, to);
         QFETCH(QString, className);
         const auto contents = record::RecordReader({from, to, className}).read({m_class.path()});
-        const QString where = QStringLiteral(" WHERE date(at) BETWEEN '%1' AND '%2' AND (class = '%3' OR '%3' = '')")
-                                  .arg(from.isValid() ? from.toString(Qt::ISODate) : QStringLiteral("0000-01-01"),
-                                       to.isValid() ? to.toString(Qt::ISODate) : QStringLiteral("9999-12-31"),
-                                       className);
+        const QString where =
+            QStringLiteral(" WHERE date(at) BETWEEN '%1' AND '%2' AND (class = '%3' OR '%3' = '')")
+                .arg(from.isValid() ? from.toString(Qt::ISODate) : QStringLiteral("0000-01-01"),
+                     to.isValid() ? to.toString(Qt::ISODate) : QStringLiteral("9999-12-31"),
+                     className);
         QCOMPARE(QString::number(contents.answers.size()),
                  fromCli(m_class, allAnswers(QStringLiteral("SELECT count(*) FROM a") + where)));
         for (const record::AnswerRow &row : contents.answers)
@@ -152,19 +160,22 @@ private slots:
                          .arg(levels.join(u','));
         }
         QCOMPARE(lines.join(u'\n'),
-                 fromCli(m_class, allAnswers(QStringLiteral(
-                                      "SELECT class, pupil, count(*), sum(right), sum(seconds),"
-                                      " (SELECT group_concat(level) FROM (SELECT DISTINCT level FROM a AS l"
-                                      "  WHERE l.pupil = a.pupil ORDER BY level))"
-                                      " FROM a GROUP BY class, pupil ORDER BY class, pupil"))));
+                 fromCli(m_class,
+                         allAnswers(QStringLiteral(
+                             "SELECT class, pupil, count(*), sum(right), sum(seconds),"
+                             " (SELECT group_concat(level) FROM (SELECT DISTINCT level FROM a AS l"
+                             "  WHERE l.pupil = a.pupil ORDER BY level))"
+                             " FROM a GROUP BY class, pupil ORDER BY class, pupil"))));
     }
 
     void kindsAndDaysAreSummed()
     {
         const record::RecordSummary summary(record::RecordReader().read({m_class.path()}).answers);
-        QCOMPARE(tallies(summary.kinds()),
-                 fromCli(m_class, allAnswers(QStringLiteral(
-                                      "SELECT kind, count(*), sum(right) FROM a GROUP BY kind ORDER BY kind"))));
+        QCOMPARE(
+            tallies(summary.kinds()),
+            fromCli(m_class,
+                    allAnswers(QStringLiteral(
+                        "SELECT kind, count(*), sum(right) FROM a GROUP BY kind ORDER BY kind"))));
         QCOMPARE(tallies(summary.mostOftenWrong(3)),
                  fromCli(m_class, allAnswers(QStringLiteral(
                                       "SELECT kind, count(*), sum(right) FROM a GROUP BY kind"
@@ -172,14 +183,21 @@ private slots:
                                       " ORDER BY count(*) - sum(right) DESC, kind LIMIT 3"))));
         QStringList days;
         for (const record::DaySummary &day : summary.days())
-            days << QStringLiteral("%1|%2|%3").arg(day.day.toString(Qt::ISODate)).arg(day.tally.answers).arg(day.tally.right);
-        QCOMPARE(days.join(u'\n'),
-                 fromCli(m_class, allAnswers(QStringLiteral(
-                                      "SELECT date(at), count(*), sum(right) FROM a GROUP BY date(at) ORDER BY 1"))));
+            days << QStringLiteral("%1|%2|%3")
+                        .arg(day.day.toString(Qt::ISODate))
+                        .arg(day.tally.answers)
+                        .arg(day.tally.right);
+        QCOMPARE(
+            days.join(u'\n'),
+            fromCli(
+                m_class,
+                allAnswers(QStringLiteral(
+                    "SELECT date(at), count(*), sum(right) FROM a GROUP BY date(at) ORDER BY 1"))));
         const record::Tally third = summary.onDay(QDate(2026, 12, 3));
         QCOMPARE(QStringLiteral("%1|%2").arg(third.answers).arg(third.right),
-                 fromCli(m_class, allAnswers(QStringLiteral(
-                                      "SELECT count(*), sum(right) FROM a WHERE date(at) = '2026-12-03'"))));
+                 fromCli(m_class,
+                         allAnswers(QStringLiteral(
+                             "SELECT count(*), sum(right) FROM a WHERE date(at) = '2026-12-03'"))));
     }
 
     void longestRunOfRightAnswers_data()
@@ -205,8 +223,9 @@ private slots:
         }
         // Odd answers first, then even: the summary must go by time, not by
         // list order (a reversed list would keep every run).
-        std::stable_partition(rows.begin(), rows.end(),
-                              [](const record::AnswerRow &row) { return row.typed.toInt() % 2 == 1; });
+        std::stable_partition(rows.begin(), rows.end(), [](const record::AnswerRow &row) {
+            return row.typed.toInt() % 2 == 1;
+        });
         QCOMPARE(record::RecordSummary(rows).longestRightRun(), longest);
     }
 
@@ -216,12 +235,13 @@ private slots:
         const QString csv = m_class.filePath(QStringLiteral("report.csv"));
         QCOMPARE(record::writeAnswersCsv(csv, contents.answers), std::nullopt);
         QProcess python;
-        python.start(QStringLiteral("/usr/bin/python3"),
-                     {QStringLiteral("-c"),
-                      QStringLiteral("import csv, json, sys\n"
-                                     "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
-                                     "    print(json.dumps(list(csv.reader(f))))\n"),
-                      csv});
+        python.start(
+            QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral("-c"),
+             QStringLiteral("import csv, json, sys\n"
+                            "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
+                            "    print(json.dumps(list(csv.reader(f))))\n"),
+             csv});
         QVERIFY(python.waitForFinished(30000));
         const QJsonArray table = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
         QCOMPARE(table.size(), contents.answers.size() + 1);
@@ -230,7 +250,8 @@ private slots:
             QCOMPARE(line.toArray().size(), 15);
             byPupil[line.toArray().at(1).toString()]++;
             for (const QJsonValue &cell : line.toArray())
-                QVERIFY2(!QStringLiteral("=+-@").contains(cell.toString().left(1)) || cell.toString().isEmpty(),
+                QVERIFY2(!QStringLiteral("=+-@").contains(cell.toString().left(1)) ||
+                             cell.toString().isEmpty(),
                          qPrintable(cell.toString()));
         }
         QCOMPARE(byPupil.value(QStringLiteral("'=1+2")), pupils[1].answers);

@@ -16,8 +16,8 @@
 #include <QTest>
 
 #include <csignal>
-#include <utility>
 #include <sys/resource.h>
+#include <utility>
 
 namespace {
 
@@ -143,14 +143,16 @@ private slots:
         writeAnswers(path, 0, first);
         writeAnswers(path, first, second);
         QCOMPARE(answerCount(path), first + second);
-        const QString typed = sqliteCli(path, QStringLiteral("SELECT group_concat(typed, ' ') "
-                                                             "FROM (SELECT typed FROM answer ORDER BY id)"));
+        const QString typed =
+            sqliteCli(path, QStringLiteral("SELECT group_concat(typed, ' ') "
+                                           "FROM (SELECT typed FROM answer ORDER BY id)"));
         QStringList expected;
         for (int i = 0; i < first + second; ++i)
             expected << QString::number(i);
         QCOMPARE(typed, expected.join(u' '));
         QCOMPARE(sqliteCli(path, QStringLiteral("PRAGMA journal_mode")), QStringLiteral("wal"));
-        QCOMPARE(sqliteCli(path, QStringLiteral("PRAGMA user_version")).toInt(), record::schemaVersion);
+        QCOMPARE(sqliteCli(path, QStringLiteral("PRAGMA user_version")).toInt(),
+                 record::schemaVersion);
         QCOMPARE(QFile::permissions(path) & 0x7777,
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                      QFileDevice::WriteUser);
@@ -194,7 +196,8 @@ private slots:
         } else if (damage == QLatin1String("text")) {
             writeBytes(path, "Appunti di geometria: il cateto al quadrato...\n");
         } else {
-            sqliteCli(path, QStringLiteral("CREATE TABLE voti (nome TEXT); INSERT INTO voti VALUES ('x')"));
+            sqliteCli(path, QStringLiteral(
+                                "CREATE TABLE voti (nome TEXT); INSERT INTO voti VALUES ('x')"));
         }
         const QByteArray before = contentsOf(path);
 
@@ -205,10 +208,11 @@ private slots:
         QVERIFY(writer.addAnswer(numberedAnswer(1)));
 
         QCOMPARE(trouble.size(), 1);
-        const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("record.sqlite.damaged-*")},
-                                                             QDir::Files);
+        const QStringList aside =
+            QDir(dir.path()).entryList({QStringLiteral("record.sqlite.damaged-*")}, QDir::Files);
         QCOMPARE(aside.size(), 1);
-        QVERIFY2(trouble.at(0).at(0).toString().contains(aside.at(0)), qPrintable(trouble.at(0).at(0).toString()));
+        QVERIFY2(trouble.at(0).at(0).toString().contains(aside.at(0)),
+                 qPrintable(trouble.at(0).at(0).toString()));
         QCOMPARE(contentsOf(dir.filePath(aside.at(0))), before);
         QCOMPARE(answerCount(path), 2);
     }
@@ -293,25 +297,33 @@ private slots:
             "CREATE TABLE answer (id INTEGER PRIMARY KEY, session INTEGER REFERENCES session(id),"
             " at TEXT NOT NULL, pupil TEXT NOT NULL, class TEXT NOT NULL, level INTEGER NOT NULL,"
             " kind TEXT NOT NULL, m INTEGER NOT NULL, n INTEGER NOT NULL, given1 REAL NOT NULL,"
-            " given2 REAL NOT NULL, asked TEXT NOT NULL, expected REAL NOT NULL, typed TEXT NOT NULL,"
-            " right INTEGER NOT NULL, seconds REAL NOT NULL, solution_opened INTEGER NOT NULL DEFAULT 0);"
+            " given2 REAL NOT NULL, asked TEXT NOT NULL, expected REAL NOT NULL, typed TEXT NOT "
+            "NULL,"
+            " right INTEGER NOT NULL, seconds REAL NOT NULL, solution_opened INTEGER NOT NULL "
+            "DEFAULT 0);"
             "PRAGMA user_version = 1;");
         for (int i = 0; i < rows; ++i)
             sql += QStringLiteral("INSERT INTO answer (at, pupil, class, level, kind, m, n, given1,"
                                   " given2, asked, expected, typed, right, seconds) VALUES"
                                   " ('2026-11-0%1T09:00:00.000', 'Ada', '3B', 1, 'AH:BH,HC', 3, 1,"
                                   " 1.8, 3.2, 'AH', 2.4, 'old%2', %3, 4.5);")
-                       .arg(1 + i % 9).arg(i).arg(i % 2);
+                       .arg(1 + i % 9)
+                       .arg(i)
+                       .arg(i % 2);
         sqliteCli(path, sql);
         const QString oldRows = sqliteCli(path, QStringLiteral("SELECT * FROM answer ORDER BY id"));
 
         writeAnswers(path, 0, 1);
-        QCOMPARE(sqliteCli(path, QStringLiteral("PRAGMA user_version")).toInt(), record::schemaVersion);
+        QCOMPARE(sqliteCli(path, QStringLiteral("PRAGMA user_version")).toInt(),
+                 record::schemaVersion);
         QCOMPARE(answerCount(path), rows + 1);
-        QCOMPARE(sqliteCli(path, QStringLiteral("SELECT * FROM answer WHERE id <= %1 ORDER BY id").arg(rows)),
-                 oldRows);
-        QCOMPARE(sqliteCli(path, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'")),
-                 QStringLiteral("answer_at"));
+        QCOMPARE(
+            sqliteCli(path,
+                      QStringLiteral("SELECT * FROM answer WHERE id <= %1 ORDER BY id").arg(rows)),
+            oldRows);
+        QCOMPARE(
+            sqliteCli(path, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'")),
+            QStringLiteral("answer_at"));
     }
 
     void solutionOpenedMarksTheLastAnswer()
@@ -323,8 +335,9 @@ private slots:
         for (int i = 0; i < 3; ++i)
             writer.addAnswer(numberedAnswer(i));
         QVERIFY(writer.markSolutionOpened());
-        QCOMPARE(sqliteCli(path, QStringLiteral("SELECT typed FROM answer WHERE solution_opened = 1")),
-                 QStringLiteral("2"));
+        QCOMPARE(
+            sqliteCli(path, QStringLiteral("SELECT typed FROM answer WHERE solution_opened = 1")),
+            QStringLiteral("2"));
     }
 
     void sessionsAndWhoAreStamped()
@@ -332,7 +345,8 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("record.sqlite"));
         FakeClock clock;
-        clock.later = {QDateTime(QDate(2026, 12, 8), QTime(10, 5)), QDateTime(QDate(2026, 12, 8), QTime(10, 9))};
+        clock.later = {QDateTime(QDate(2026, 12, 8), QTime(10, 5)),
+                       QDateTime(QDate(2026, 12, 8), QTime(10, 9))};
         {
             record::RecordWriter writer(path, clock);
             writer.setPupil(QStringLiteral("Zoë D'Amico"), QStringLiteral("3B"));
