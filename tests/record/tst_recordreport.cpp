@@ -11,6 +11,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -256,6 +258,27 @@ private slots:
         }
         QCOMPARE(byPupil.value(QStringLiteral("'=1+2")), pupils[1].answers);
         QCOMPARE(byPupil.value(pupils[2].name), pupils[2].answers);
+    }
+
+    void kindIdsNameTheAskedLengthAndItsGivens()
+    {
+        QSet<QString> ids;
+        for (const quiz::ProblemKind &kind : quiz::designedKinds()) {
+            const QString id = record::kindId(kind);
+            const QStringList parts = id.split(QRegularExpression(QStringLiteral("[:,]")));
+            QVERIFY2(QRegularExpression(QStringLiteral("^[A-Z]{2}:[A-Z]{2},[A-Z]{2}$"))
+                         .match(id)
+                         .hasMatch(),
+                     qPrintable(id));
+            QCOMPARE(parts.size(), 3);
+            QCOMPARE(parts[0], quiz::lengthLetters(kind.asked()));
+            QVERIFY(!parts.mid(1).contains(parts[0]));
+            QCOMPARE(QSet<QString>(parts.begin() + 1, parts.end()),
+                     QSet<QString>({quiz::lengthLetters(kind.givens()[0]),
+                                    quiz::lengthLetters(kind.givens()[1])}));
+            ids.insert(id);
+        }
+        QCOMPARE(ids.size(), quiz::designedKinds().size());
     }
 
     void csvRefusesWhatItCannotWrite_data()
