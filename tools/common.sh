@@ -12,6 +12,7 @@ run_packages=(
     qt6-translations-l10n # Qt's own texts (buttons of the message boxes) in Italian
     fonts-liberation      # the faces the design names
     fonts-dejavu-core     # the desktop's sans-serif for menus and dialogs (else a monospaced face)
+    libqt6sql6-sqlite     # Qt's SQLite driver, which keeps the pupils' answers
 )
 
 # What the test suite calls, on top of the above. Tests whose tools are

@@ -38,7 +38,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = solvetra ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
 for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n \
-    fonts-liberation; do
+    fonts-liberation libqt6sql6-sqlite; do
     field Depends | grep -Eq "(^|, )$dependency( |,|$)" || fail "Depends lacks $dependency"
 done
 field Maintainer | grep -q '^Solvetra maintainers <' || fail "Maintainer is '$(field Maintainer)'"

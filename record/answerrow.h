@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "quiz/kind.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace quiz {
+struct Problem;
+}
+
+namespace record {
+
+// One judged answer, as the record keeps it.
+struct AnswerRow
+{
+    QDateTime when;
+    QString pupil; // either may be empty: the record is kept all the same
+    QString className;
+    int level = 1;
+    QString kind; // a stable id of the kind of problem, see kindId()
+    int m = 0;    // the triangle: generator and multiplier
+    int n = 0;
+    double given1 = 0; // the givens, in the order the kind names them
+    double given2 = 0;
+    QString asked; // the letters of the asked length
+    double expected = 0;
+    QString typed;
+    bool right = false;
+    double seconds = 0; // from the problem shown to Enter
+    bool solutionOpened = false;
+};
+
+struct SessionRow
+{
+    QDateTime started;
+    QDateTime ended; // null while it lasts, or when the program was killed
+    int level = 1;
+};
+
+// "AH:BH,HC": the asked length, then the givens. Stored in every row, so it
+// must never change for an existing kind.
+QString kindId(const quiz::ProblemKind &kind);
+
+// The row of an answer to problem; when and who are filled in by the writer.
+AnswerRow answerRowOf(const quiz::Problem &problem, const QString &typed, bool right,
+                      double seconds, int level);
+
+} // namespace record

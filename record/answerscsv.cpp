@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "record/answerscsv.h"
+
+#include "files/safewrite.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace record {
+
+namespace {
+
+// A spreadsheet runs a cell that begins like a formula: a pupil's name
+// "=HYPERLINK(...)" must stay a name in the teacher's sheet.
+QString neutralised(const QString &cell)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@");
+    if (!cell.isEmpty() && formulaStarts.contains(cell.front()))
+        return u'\'' + cell;
+    return cell;
+}
+
+QString quoted(const QString &cell)
+{
+    const QString safe = neutralised(cell);
+    if (!safe.contains(u',') && !safe.contains(u'"') && !safe.contains(u'\n') &&
+        !safe.contains(u'\r'))
+        return safe;
+    return u'"' + QString(safe).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+QString decimal(double value)
+{
+    // Seven digits: the expected value comes from single precision.
+    return QString::number(value, 'g', 7).replace(u'.', u',');
+}
+
+QString yesNo(bool value)
+{
+    return value ? QCoreApplication::translate("record", "sì")
+                 : QCoreApplication::translate("record", "no");
+}
+
+QStringList header()
+{
+    return {
+        QCoreApplication::translate("record", "Data e ora"),
+        QCoreApplication::translate("record", "Alunno"),
+        QCoreApplication::translate("record", "Classe"),
+        QCoreApplication::translate("record", "Livello"),
+        QCoreApplication::translate("record", "Tipo di problema"),
+        QCoreApplication::translate("record", "m"),
+        QCoreApplication::translate("record", "n"),
+        QCoreApplication::translate("record", "Primo dato"),
+        QCoreApplication::translate("record", "Secondo dato"),
+        QCoreApplication::translate("record", "Lunghezza chiesta"),
+        QCoreApplication::translate("record", "Valore atteso"),
+        QCoreApplication::translate("record", "Risposta scritta"),
+        QCoreApplication::translate("record", "Esatta"),
+        QCoreApplication::translate("record", "Secondi"),
+        QCoreApplication::translate("record", "Soluzione aperta"),
+    };
+}
+
+QStringList cellsOf(const AnswerRow &row)
+{
+    return {row.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            row.pupil,
+            row.className,
+            QString::number(row.level),
+            row.kind,
+            QString::number(row.m),
+            QString::number(row.n),
+            decimal(row.given1),
+            decimal(row.given2),
+            row.asked,
+            decimal(row.expected),
+            row.typed,
+            yesNo(row.right),
+            decimal(row.seconds),
+            yesNo(row.solutionOpened)};
+}
+
+void appendLine(QString &text, const QStringList &cells)
+{
+    QStringList line;
+    for (const QString &cell : cells)
+        line << quoted(cell);
+    text += line.join(u',') + QStringLiteral("\r\n");
+}
+
+} // namespace
+
+QByteArray answersCsv(const QList<AnswerRow> &answers)
+{
+    QString text;
+    appendLine(text, header());
+    for (const AnswerRow &row : answers)
+        appendLine(text, cellsOf(row));
+    // The byte-order mark tells a spreadsheet the file is UTF-8, not Latin-1.
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+std::optional<QString> writeAnswersCsv(const QString &path, const QList<AnswerRow> &answers)
+{
+    if (const auto refusal = files::refusalToWrite(path))
+        return refusal;
+    QSaveFile file(path);
+    const QByteArray bytes = answersCsv(answers);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return files::cannotWrite(path, file.errorString());
+    return std::nullopt;
+}
+
+} // namespace record

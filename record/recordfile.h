@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+
+namespace record {
+
+// Where the pupil's record lives unless told otherwise.
+QString defaultRecordPath();
+
+enum class FileState {
+    Ready,      // open, at the current version
+    Damaged,    // not an SQLite database, or a broken one
+    NotRecord,  // a database, but not one of ours
+    Newer,      // written by a later version of the program: never rewritten
+    Unwritable, // cannot be opened, created or changed just now
+};
+
+// One connection to one record file, registered with Qt SQL under a name of
+// its own and removed with it.
+class RecordFile
+{
+public:
+    enum class Mode { Write, Read };
+
+    RecordFile(const QString &path, Mode mode);
+    ~RecordFile();
+    RecordFile(const RecordFile &) = delete;
+    RecordFile &operator=(const RecordFile &) = delete;
+
+    FileState state() const { return m_state; }
+    QString reason() const { return m_reason; } // the driver's words when not Ready
+    QSqlDatabase &database() { return m_db; }
+
+private:
+    FileState open(Mode mode);
+    FileState check(Mode mode);
+
+    QString m_path;
+    QString m_connection;
+    QSqlDatabase m_db;
+    FileState m_state = FileState::Unwritable;
+    QString m_reason;
+};
+
+// Renames path (and its WAL and shared-memory files, which belong to it)
+// out of the way, to a name stamped with when; returns the new name, or an
+// empty text when it could not be moved.
+QString setAside(const QString &path, const QDateTime &when);
+
+// Deletes the record file and the files SQLite keeps beside it.
+bool removeRecord(const QString &path);
+
+} // namespace record

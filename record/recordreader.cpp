@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "record/recordreader.h"
+
+#include "record/recordfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariantList>
+
+namespace record {
+
+namespace {
+
+QString reasonFor(FileState state, const QString &path)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    switch (state) {
+    case FileState::Damaged:
+        return QCoreApplication::translate("record", "«%1» è danneggiato e non si può leggere.")
+            .arg(name);
+    case FileState::NotRecord:
+        return QCoreApplication::translate("record", "«%1» non è un file di risultati di Solvetra.")
+            .arg(name);
+    case FileState::Newer:
+        return QCoreApplication::translate(
+                   "record", "«%1» è di una versione più recente di Solvetra e non si può leggere.")
+            .arg(name);
+    case FileState::Ready:
+    case FileState::Unwritable:
+        break;
+    }
+    return QCoreApplication::translate("record", "Non riesco ad aprire «%1».").arg(name);
+}
+
+bool isSideFile(const QString &name)
+{
+    return name.endsWith(QLatin1String("-wal")) || name.endsWith(QLatin1String("-shm")) ||
+           name.endsWith(QLatin1String("-journal"));
+}
+
+// The WHERE clause of the filter on the column that holds the time, and its
+// values in order.
+QString whereOf(const RecordFilter &filter, const QString &timeColumn, bool byClass,
+                QVariantList &values)
+{
+    QStringList conditions;
+    if (filter.from.isValid()) {
+        conditions << timeColumn + QStringLiteral(" >= ?");
+        values << filter.from.toString(Qt::ISODate);
+    }
+    if (filter.to.isValid()) {
+        // Times are stored as ISO text, so the day after sorts after every
+        // time of the last day.
+        conditions << timeColumn + QStringLiteral(" < ?");
+        values << filter.to.addDays(1).toString(Qt::ISODate);
+    }
+    if (byClass && !filter.className.isEmpty()) {
+        conditions << QStringLiteral("class = ?");
+        values << filter.className;
+    }
+    return conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(u" AND ");
+}
+
+bool run(QSqlQuery &query, const QString &statement, const QVariantList &values)
+{
+    if (!query.prepare(statement))
+        return false;
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    return query.exec();
+}
+
+AnswerRow answerOf(const QSqlQuery &query)
+{
+    AnswerRow row;
+    row.when = QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs);
+    row.pupil = query.value(1).toString();
+    row.className = query.value(2).toString();
+    row.level = query.value(3).toInt();
+    row.kind = query.value(4).toString();
+    row.m = query.value(5).toInt();
+    row.n = query.value(6).toInt();
+    row.given1 = query.value(7).toDouble();
+    row.given2 = query.value(8).toDouble();
+    row.asked = query.value(9).toString();
+    row.expected = query.value(10).toDouble();
+    row.typed = query.value(11).toString();
+    row.right = query.value(12).toInt() != 0;
+    row.seconds = query.value(13).toDouble();
+    row.solutionOpened = query.value(14).toInt() != 0;
+    return row;
+}
+
+} // namespace
+
+QStringList RecordReader::filesOf(const QString &path)
+{
+    if (!QFileInfo(path).isDir())
+        return {path};
+    QStringList files;
+    const QDir folder(path);
+    for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
+        if (!isSideFile(name))
+            files << folder.filePath(name);
+    }
+    return files;
+}
+
+RecordContents RecordReader::read(const QStringList &paths) const
+{
+    RecordContents contents;
+    for (const QString &path : paths) {
+        for (const QString &file : filesOf(path))
+            readFile(file, contents);
+    }
+    return contents;
+}
+
+// A file is taken whole or not at all, so a report never counts half of it.
+void RecordReader::readFile(const QString &path, RecordContents &contents) const
+{
+    RecordFile file(path, RecordFile::Mode::Read);
+    if (file.state() != FileState::Ready) {
+        contents.skipped.append({path, reasonFor(file.state(), path)});
+        return;
+    }
+    QList<AnswerRow> answers;
+    QList<SessionRow> sessions;
+    QSqlQuery query(file.database());
+    QVariantList values;
+    const QString answerWhere = whereOf(m_filter, QStringLiteral("at"), true, values);
+    bool read = run(query,
+                    QStringLiteral("SELECT at, pupil, class, level, kind, m, n, given1, given2,"
+                                   " asked, expected, typed, right, seconds, solution_opened"
+                                   " FROM answer") +
+                        answerWhere + QStringLiteral(" ORDER BY at, id"),
+                    values);
+    while (read && query.next())
+        answers.append(answerOf(query));
+    read = read && !query.lastError().isValid();
+    values.clear();
+    const QString sessionWhere = whereOf(m_filter, QStringLiteral("started"), false, values);
+    read = read && run(query,
+                       QStringLiteral("SELECT started, ended, level FROM session") + sessionWhere +
+                           QStringLiteral(" ORDER BY started, id"),
+                       values);
+    while (read && query.next()) {
+        sessions.append({QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs),
+                         QDateTime::fromString(query.value(1).toString(), Qt::ISODateWithMs),
+                         query.value(2).toInt()});
+    }
+    read = read && !query.lastError().isValid();
+    if (!read) {
+        contents.skipped.append({path, reasonFor(FileState::Damaged, path)});
+        return;
+    }
+    contents.answers.append(answers);
+    contents.sessions.append(sessions);
+    contents.files.append(path);
+}
+
+} // namespace record

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "record/answerrow.h"
+
+#include <QDate>
+#include <QList>
+#include <QStringList>
+
+namespace record {
+
+// Which answers a report takes; a null date or an empty class takes all.
+struct RecordFilter
+{
+    QDate from; // inclusive
+    QDate to;   // inclusive
+    QString className;
+};
+
+// A file that was named for reading and skipped, with the Italian line
+// that says why.
+struct SkippedFile
+{
+    QString path;
+    QString reason;
+};
+
+struct RecordContents
+{
+    QList<AnswerRow> answers; // in the order they were given, file by file
+    QList<SessionRow> sessions;
+    QStringList files; // the record files read
+    QList<SkippedFile> skipped;
+};
+
+// Reads record files without changing them: the pupil's own, or the copies
+// a teacher gathered, one file or a folder of them each.
+class RecordReader
+{
+public:
+    explicit RecordReader(RecordFilter filter = {}) : m_filter(std::move(filter)) {}
+
+    RecordContents read(const QStringList &paths) const;
+
+    // The files a path names: itself, or the files in the folder it is.
+    static QStringList filesOf(const QString &path);
+
+private:
+    void readFile(const QString &path, RecordContents &contents) const;
+
+    RecordFilter m_filter;
+};
+
+} // namespace record

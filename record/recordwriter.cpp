@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "record/recordwriter.h"
+
+#include "record/recordfile.h"
+
+#include "quiz/clock.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSqlQuery>
+
+namespace record {
+
+namespace {
+
+QString stamp(const QDateTime &when)
+{
+    return when.isValid() ? when.toString(Qt::ISODateWithMs) : QString();
+}
+
+QString unwritableLine(const QString &path)
+{
+    return QCoreApplication::translate(
+               "record", "Non riesco a salvare i risultati nel file «%1». Il gioco continua: le "
+                         "risposte restano in memoria e saranno salvate appena il file sarà di "
+                         "nuovo scrivibile.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString newerLine(const QString &path)
+{
+    return QCoreApplication::translate(
+               "record", "Il file dei risultati «%1» è di una versione più recente di Solvetra: "
+                         "non lo modifico. Il gioco continua, ma le risposte restano solo in "
+                         "memoria.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString setAsideLine(const QString &aside)
+{
+    return QCoreApplication::translate(
+               "record", "Il file dei risultati era danneggiato: l'ho messo da parte come «%1» "
+                         "e ne ho cominciato uno nuovo.")
+        .arg(QDir::toNativeSeparators(aside));
+}
+
+// Qt binds a null text as NULL; who and what was typed may be empty, never unknown.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+} // namespace
+
+RecordWriter::RecordWriter(const QString &path, const quiz::Clock &clock, QObject *parent)
+    : QObject(parent), m_path(path), m_clock(clock)
+{
+}
+
+RecordWriter::~RecordWriter()
+{
+    endSession();
+    closeFile();
+}
+
+void RecordWriter::setPupil(const QString &name, const QString &className)
+{
+    m_pupil = name;
+    m_className = className;
+}
+
+void RecordWriter::startSession(int level)
+{
+    endSession();
+    m_session = Session{SessionRow{m_clock.dateTime(), QDateTime(), level}, 0, true, false};
+    flush();
+}
+
+void RecordWriter::endSession()
+{
+    if (!m_session.active)
+        return;
+    m_session.active = false;
+    m_session.row.ended = m_clock.dateTime();
+    flush();
+}
+
+bool RecordWriter::addAnswer(AnswerRow row)
+{
+    row.when = m_clock.dateTime();
+    row.pupil = m_pupil;
+    row.className = m_className;
+    m_waiting.append(row);
+    m_openedWaits = false;
+    return flush();
+}
+
+bool RecordWriter::markSolutionOpened()
+{
+    if (!m_waiting.isEmpty())
+        m_waiting.last().solutionOpened = true;
+    else if (m_lastAnswerId != 0)
+        m_openedWaits = true;
+    return flush();
+}
+
+bool RecordWriter::flush()
+{
+    if (!ensureOpen())
+        return false;
+    if (!writeWaiting()) {
+        failed(unwritableLine(m_path));
+        return false;
+    }
+    m_troubleSaid = false;
+    return true;
+}
+
+bool RecordWriter::deleteRecord()
+{
+    closeFile();
+    m_waiting.clear();
+    m_openedWaits = false;
+    m_lastAnswerId = 0;
+    m_session.id = 0;
+    m_session.endWritten = false;
+    m_troubleSaid = false;
+    return removeRecord(m_path);
+}
+
+bool RecordWriter::ensureOpen()
+{
+    if (m_file)
+        return true;
+    m_file = std::make_unique<RecordFile>(m_path, RecordFile::Mode::Write);
+    FileState state = m_file->state();
+    if (state == FileState::Damaged || state == FileState::NotRecord) {
+        m_file.reset();
+        const QString aside = setAside(m_path, m_clock.dateTime());
+        if (aside.isEmpty()) {
+            failed(unwritableLine(m_path));
+            return false;
+        }
+        emit trouble(setAsideLine(aside));
+        // What was in the old file stays there; the new one starts afresh.
+        m_session.id = 0;
+        m_session.endWritten = false;
+        m_lastAnswerId = 0;
+        m_openedWaits = false;
+        m_file = std::make_unique<RecordFile>(m_path, RecordFile::Mode::Write);
+        state = m_file->state();
+    }
+    if (state == FileState::Ready)
+        return true;
+    failed(state == FileState::Newer ? newerLine(m_path) : unwritableLine(m_path));
+    return false;
+}
+
+// One transaction for all that waits, so that a failure leaves the file and
+// the waiting list as they were.
+bool RecordWriter::writeWaiting()
+{
+    const Session before = m_session;
+    QSqlQuery query(m_file->database());
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    bool written = writeSession();
+    qint64 lastId = m_lastAnswerId;
+    for (qsizetype i = 0; written && i < m_waiting.size(); ++i) {
+        lastId = insertAnswer(m_waiting.at(i));
+        written = lastId != 0;
+    }
+    if (written && m_openedWaits) {
+        query.prepare(QStringLiteral("UPDATE answer SET solution_opened = 1 WHERE id = ?"));
+        query.addBindValue(m_lastAnswerId);
+        written = query.exec();
+    }
+    if (!written || !query.exec(QStringLiteral("COMMIT"))) {
+        query.exec(QStringLiteral("ROLLBACK"));
+        m_session = before;
+        return false;
+    }
+    m_waiting.clear();
+    m_openedWaits = false;
+    m_lastAnswerId = lastId;
+    return true;
+}
+
+bool RecordWriter::writeSession()
+{
+    if (m_session.row.started.isNull())
+        return true;
+    QSqlQuery query(m_file->database());
+    if (m_session.id == 0) {
+        query.prepare(
+            QStringLiteral("INSERT INTO session (started, ended, level) VALUES (?, ?, ?)"));
+        query.addBindValue(stamp(m_session.row.started));
+        query.addBindValue(m_session.row.ended.isValid() ? stamp(m_session.row.ended) : QVariant());
+        query.addBindValue(m_session.row.level);
+        if (!query.exec())
+            return false;
+        m_session.id = query.lastInsertId().toLongLong();
+    } else if (m_session.row.ended.isValid() && !m_session.endWritten) {
+        query.prepare(QStringLiteral("UPDATE session SET ended = ? WHERE id = ?"));
+        query.addBindValue(stamp(m_session.row.ended));
+        query.addBindValue(m_session.id);
+        if (!query.exec())
+            return false;
+    }
+    m_session.endWritten = m_session.row.ended.isValid();
+    return true;
+}
+
+qint64 RecordWriter::insertAnswer(const AnswerRow &row)
+{
+    QSqlQuery query(m_file->database());
+    query.prepare(QStringLiteral(
+        "INSERT INTO answer (session, at, pupil, class, level, kind, m, n, given1, given2, asked,"
+        " expected, typed, right, seconds, solution_opened)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(m_session.id != 0 ? QVariant(m_session.id) : QVariant());
+    query.addBindValue(stamp(row.when));
+    query.addBindValue(notNull(row.pupil));
+    query.addBindValue(notNull(row.className));
+    query.addBindValue(row.level);
+    query.addBindValue(row.kind);
+    query.addBindValue(row.m);
+    query.addBindValue(row.n);
+    query.addBindValue(row.given1);
+    query.addBindValue(row.given2);
+    query.addBindValue(row.asked);
+    query.addBindValue(row.expected);
+    query.addBindValue(notNull(row.typed));
+    query.addBindValue(row.right ? 1 : 0);
+    query.addBindValue(row.seconds);
+    query.addBindValue(row.solutionOpened ? 1 : 0);
+    return query.exec() ? query.lastInsertId().toLongLong() : 0;
+}
+
+void RecordWriter::failed(const QString &line)
+{
+    closeFile();
+    if (m_troubleSaid)
+        return;
+    m_troubleSaid = true;
+    emit trouble(line);
+}
+
+void RecordWriter::closeFile()
+{
+    m_file.reset();
+}
+
+} // namespace record

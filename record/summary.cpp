@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "record/summary.h"
+
+#include <QMap>
+
+#include <algorithm>
+#include <utility>
+
+namespace record {
+
+namespace {
+
+int longestRun(const QList<AnswerRow> &answers)
+{
+    int longest = 0;
+    int run = 0;
+    for (const AnswerRow &row : answers) {
+        run = row.right ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+} // namespace
+
+void Tally::add(bool isRight)
+{
+    ++answers;
+    if (isRight)
+        ++right;
+}
+
+RecordSummary::RecordSummary(QList<AnswerRow> answers) : m_answers(std::move(answers))
+{
+    std::stable_sort(m_answers.begin(), m_answers.end(),
+                     [](const AnswerRow &a, const AnswerRow &b) { return a.when < b.when; });
+}
+
+Tally RecordSummary::total() const
+{
+    Tally tally;
+    for (const AnswerRow &row : m_answers)
+        tally.add(row.right);
+    return tally;
+}
+
+Tally RecordSummary::onDay(QDate day) const
+{
+    Tally tally;
+    for (const AnswerRow &row : m_answers) {
+        if (row.when.date() == day)
+            tally.add(row.right);
+    }
+    return tally;
+}
+
+QList<PupilSummary> RecordSummary::pupils() const
+{
+    QMap<std::pair<QString, QString>, QList<AnswerRow>> byPupil;
+    for (const AnswerRow &row : m_answers)
+        byPupil[{row.className, row.pupil}].append(row);
+    QList<PupilSummary> pupils;
+    for (auto it = byPupil.cbegin(); it != byPupil.cend(); ++it) {
+        PupilSummary pupil{it.key().second, it.key().first, {}, 0, {}, longestRun(it.value())};
+        for (const AnswerRow &row : it.value()) {
+            pupil.tally.add(row.right);
+            pupil.seconds += row.seconds;
+            if (!pupil.levels.contains(row.level))
+                pupil.levels.append(row.level);
+        }
+        std::sort(pupil.levels.begin(), pupil.levels.end());
+        pupils.append(pupil);
+    }
+    return pupils;
+}
+
+QList<KindSummary> RecordSummary::kinds() const
+{
+    QMap<QString, Tally> byKind;
+    for (const AnswerRow &row : m_answers)
+        byKind[row.kind].add(row.right);
+    QList<KindSummary> kinds;
+    for (auto it = byKind.cbegin(); it != byKind.cend(); ++it)
+        kinds.append({it.key(), it.value()});
+    return kinds;
+}
+
+QList<KindSummary> RecordSummary::mostOftenWrong(int count) const
+{
+    QList<KindSummary> wrong = kinds();
+    wrong.removeIf([](const KindSummary &kind) { return kind.tally.wrong() == 0; });
+    // kinds() is by id, so a stable sort keeps ties by id.
+    std::stable_sort(wrong.begin(), wrong.end(), [](const KindSummary &a, const KindSummary &b) {
+        return a.tally.wrong() > b.tally.wrong();
+    });
+    if (wrong.size() > count)
+        wrong.resize(std::max(count, 0));
+    return wrong;
+}
+
+QList<DaySummary> RecordSummary::days() const
+{
+    QMap<QDate, Tally> byDay;
+    for (const AnswerRow &row : m_answers)
+        byDay[row.when.date()].add(row.right);
+    QList<DaySummary> days;
+    for (auto it = byDay.cbegin(); it != byDay.cend(); ++it)
+        days.append({it.key(), it.value()});
+    return days;
+}
+
+int RecordSummary::longestRightRun() const
+{
+    return longestRun(m_answers);
+}
+
+} // namespace record
