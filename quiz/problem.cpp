@@ -44,6 +44,15 @@ double Triangle::length(Length which) const
     return 0;
 }
 
+const ProblemKind &ProblemDraw::kind() const
+{
+    if (TwoStepPick != 0)
+        return kindOfTwoStepPick(TwoStepPick);
+    if (SecondPick != 0)
+        return kindOfSecondPick(SecondPick);
+    return kindOfPick(HiddenPick);
+}
+
 qint16 generatorOfRoll(qint16 ShapeRoll)
 {
     return ShapeRoll < rareShapeBelow ? rareGenerator : commonGenerator;
@@ -97,6 +106,35 @@ ProblemDraw drawProblem(QuizState &state, RandomSource &random, const Clock &clo
     return draw;
 }
 
+ProblemDraw drawProblemAt(Level level, QuizState &state, RandomSource &random,
+                          const Clock &clock)
+{
+    ProblemDraw draw = drawProblem(state, random, clock);
+    switch (level) {
+    case Level::OneStep:
+        return draw;
+    case Level::AllSides: {
+        // A pick of 1..9 that lands past the six designed ones names a second
+        // selector's kind: each of the nine has probability 1/9.
+        random.reseed(state.SecondPick);
+        const qint16 roll = drawFrom1To(qint16(kindsOfLevel(level).size()), random);
+        const auto designed = qint16(designedKinds().size());
+        state.SecondPick = roll > designed ? qint16(roll - designed) : qint16(0);
+        draw.SecondPick = state.SecondPick;
+        break;
+    }
+    case Level::TwoSteps:
+        random.reseed(state.TwoStepPick);
+        state.TwoStepPick = drawFrom1To(qint16(kindsOfLevel(level).size()), random);
+        draw.TwoStepPick = state.TwoStepPick;
+        break;
+    }
+    if (draw.SecondPick != 0 || draw.TwoStepPick != 0)
+        draw.HiddenPick = 0;
+    state.ExpectedValue = float(draw.triangle().length(draw.kind().asked()));
+    return draw;
+}
+
 Problem problemOf(const ProblemDraw &draw, const format::DisplayLocale &locale)
 {
     const ProblemKind &kind = draw.kind();
@@ -119,6 +157,12 @@ Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clo
                         const format::DisplayLocale &locale)
 {
     return problemOf(drawProblem(state, random, clock), locale);
+}
+
+Problem generateProblemAt(Level level, QuizState &state, RandomSource &random,
+                          const Clock &clock, const format::DisplayLocale &locale)
+{
+    return problemOf(drawProblemAt(level, state, random, clock), locale);
 }
 
 } // namespace quiz

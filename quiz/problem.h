@@ -44,14 +44,19 @@ struct Triangle
 Triangle makeTriangle(qint16 GenM, qint16 n);
 
 // What was drawn: the triangle (GenM, n) and the pick that names the kind.
+// At most one pick is set: the designed HiddenPick, the second selector's
+// SecondPick (level 2) or a TwoStepPick (level 3), so that equal problems
+// compare equal.
 struct ProblemDraw
 {
     qint16 GenM = commonGenerator;
     qint16 Multiplier = 1;
     qint16 HiddenPick = 1;
+    qint16 SecondPick = 0;
+    qint16 TwoStepPick = 0;
 
     Triangle triangle() const { return makeTriangle(GenM, Multiplier); }
-    const ProblemKind &kind() const { return kindOfPick(HiddenPick); }
+    const ProblemKind &kind() const;
 
     friend bool operator==(const ProblemDraw &, const ProblemDraw &) = default;
 };
@@ -80,6 +85,13 @@ std::array<QString, lengthCount> lengthTexts(const Triangle &triangle,
 // the state. Raises RuntimeError if the arithmetic fails.
 ProblemDraw drawProblem(QuizState &state, RandomSource &random, const Clock &clock);
 
+// Draws a problem of a level. Level 1 is drawProblem. Levels 2 and 3 draw
+// as it does, then reseed from the previous SecondPick or TwoStepPick and
+// draw that pick, so that every kind of the level is equally likely; the
+// state keeps every pick and the expected value of the kind drawn.
+ProblemDraw drawProblemAt(Level level, QuizState &state, RandomSource &random,
+                          const Clock &clock);
+
 // What the window shows for a draw.
 Problem problemOf(const ProblemDraw &draw, const format::DisplayLocale &locale);
 
@@ -87,5 +99,9 @@ Problem problemOf(const ProblemDraw &draw, const format::DisplayLocale &locale);
 // new problem.
 Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clock,
                         const format::DisplayLocale &locale);
+
+// The same at a level.
+Problem generateProblemAt(Level level, QuizState &state, RandomSource &random,
+                          const Clock &clock, const format::DisplayLocale &locale);
 
 } // namespace quiz

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/problemset.h"
 
+#include <algorithm>
+
 namespace quiz {
 namespace {
 
@@ -11,24 +13,40 @@ public:
     QDateTime dateTime() const override { return QDateTime(QDate(2000, 1, 1), QTime(0, 0)); }
 };
 
-bool fits(const ProblemDraw &draw, TheoremChoice choice)
+} // namespace
+
+bool fits(const ProblemKind &kind, TheoremChoice choice)
 {
     switch (choice) {
     case TheoremChoice::Both:
         return true;
     case TheoremChoice::Leg:
-        return draw.kind().step.theorem == Theorem::Leg;
+        return kind.uses(Theorem::Leg);
     case TheoremChoice::Altitude:
-        return draw.kind().step.theorem == Theorem::Altitude;
+        return kind.uses(Theorem::Altitude);
     }
     return true;
 }
 
-} // namespace
+int problemsOffered(Level level, TheoremChoice choice)
+{
+    const auto kinds = kindsOfLevel(level);
+    const auto fitting = std::count_if(kinds.begin(), kinds.end(),
+                                       [&](const ProblemKind &kind) { return fits(kind, choice); });
+    constexpr int triangles = 2 * multipliers;
+    return int(fitting) * triangles;
+}
 
 QList<ProblemDraw> drawProblemSet(quint32 seed, int count, TheoremChoice choice)
 {
-    // Each theorem has 30 triangles x 3 picks; past that many, repeats are unavoidable.
+    return drawProblemSet(seed, count, choice, Level::OneStep);
+}
+
+QList<ProblemDraw> drawProblemSet(quint32 seed, int count, TheoremChoice choice, Level level)
+{
+    if (problemsOffered(level, choice) == 0)
+        return {};
+    // Past as many problems as the level offers, repeats are unavoidable.
     constexpr int maxAttemptsPerProblem = 1000;
     MixingRandomSource random(seed);
     MidnightClock clock;
@@ -37,11 +55,11 @@ QList<ProblemDraw> drawProblemSet(quint32 seed, int count, TheoremChoice choice)
     while (problems.size() < count) {
         ProblemDraw draw;
         for (int attempt = 0; attempt < maxAttemptsPerProblem; ++attempt) {
-            draw = drawProblem(state, random, clock);
-            if (fits(draw, choice) && !problems.contains(draw))
+            draw = drawProblemAt(level, state, random, clock);
+            if (fits(draw.kind(), choice) && !problems.contains(draw))
                 break;
         }
-        if (!fits(draw, choice))
+        if (!fits(draw.kind(), choice))
             continue;
         problems.append(draw);
     }

@@ -18,6 +18,8 @@ struct QuizState
 
     qint16 ReseedValue = 0;
     qint16 HiddenPick = 0;
+    qint16 SecondPick = 0;  // level 2: 1..3 asks a side instead of HiddenPick's kind
+    qint16 TwoStepPick = 0; // level 3: the two-step kind
     qint16 Multiplier = 0;
     qint16 ShapeRoll = 0;
     double ProjBH = 0;

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/solution.h"
 
+#include <QList>
+
 #include <array>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
+
+using namespace Qt::StringLiterals;
 
 namespace quiz {
 namespace {
@@ -38,9 +43,122 @@ qint64 exactQuotient(qint64 dividend, qint64 divisor)
 
 QString theoremTitle(Theorem theorem)
 {
-    return theorem == Theorem::Leg ? QStringLiteral("Primo teorema di Euclide: ")
-                                   : QStringLiteral("Secondo teorema di Euclide: ");
+    return theoremName(theorem) + QStringLiteral(": ");
 }
+
+using Known = std::array<std::optional<qint64>, lengthCount>;
+
+qint64 valueOf(const Known &known, Length which)
+{
+    if (!known[size_t(which)])
+        throw std::logic_error("a step works on a length not yet known");
+    return *known[size_t(which)];
+}
+
+SolvedStep solveStep(const Step &step, const Known &known)
+{
+    SolvedStep s;
+    s.step = step;
+    s.firstValue = valueOf(known, step.first);
+    s.secondValue = valueOf(known, step.second);
+    const qint64 a = s.firstValue;
+    const qint64 b = s.secondValue;
+    switch (step.formula) {
+    case Formula::RootOfProduct:
+        s.intermediate = a * b;
+        s.result = exactSquareRoot(s.intermediate);
+        break;
+    case Formula::SquareOver:
+        s.intermediate = a * a;
+        s.result = exactQuotient(s.intermediate, b);
+        break;
+    case Formula::RootOfSumOfSquares:
+        s.intermediate = a * a + b * b;
+        s.result = exactSquareRoot(s.intermediate);
+        break;
+    case Formula::RootOfSquaresApart:
+        s.intermediate = a * a - b * b;
+        s.result = exactSquareRoot(s.intermediate);
+        break;
+    case Formula::Sum:
+        s.intermediate = s.result = a + b;
+        break;
+    case Formula::Difference:
+        s.intermediate = s.result = a - b;
+        break;
+    }
+    return s;
+}
+
+// Writes the lines of each step; a square already written by an earlier step
+// is not worked out again.
+class LineWriter
+{
+public:
+    explicit LineWriter(const format::DisplayLocale &locale) : m_locale(locale) {}
+
+    QStringList lines(const SolvedStep &s)
+    {
+        const Step &step = s.step;
+        const QString x = lengthLetters(step.result);
+        const QString p = lengthLetters(step.first);
+        const QString q = lengthLetters(step.second);
+        const QString title = theoremTitle(step.theorem);
+        const QString a = length(s.firstValue);
+        const QString b = length(s.secondValue);
+        const QString result = QStringLiteral("%1 = √%2 = %3 cm").arg(x, area(s.intermediate),
+                                                                     length(s.result));
+        switch (step.formula) {
+        case Formula::RootOfProduct:
+            squared(step.result);
+            return {title + QStringLiteral("%1² = %2 × %3").arg(x, p, q),
+                    QStringLiteral("%1² = %2 × %3 = %4").arg(x, a, b, area(s.intermediate)),
+                    result};
+        case Formula::SquareOver: {
+            QStringList lines{title + QStringLiteral("%1 = %2² / %3").arg(x, p, q)};
+            if (!squared(step.first))
+                lines << QStringLiteral("%1² = %2² = %3").arg(p, a, area(s.firstValue * s.firstValue));
+            lines << QStringLiteral("%1 = %2 / %3 = %4 cm")
+                         .arg(x, area(s.intermediate), b, length(s.result));
+            return lines;
+        }
+        case Formula::RootOfSumOfSquares:
+        case Formula::RootOfSquaresApart: {
+            const QString sign = step.formula == Formula::RootOfSumOfSquares ? u"+"_s : u"−"_s;
+            squared(step.first);
+            squared(step.second);
+            squared(step.result);
+            return {title + QStringLiteral("%1² = %2² %3 %4²").arg(x, p, sign, q),
+                    QStringLiteral("%1² = %2² %3 %4² = %5 %3 %6 = %7")
+                        .arg(x, a, sign, b, area(s.firstValue * s.firstValue),
+                             area(s.secondValue * s.secondValue), area(s.intermediate)),
+                    result};
+        }
+        case Formula::Sum:
+        case Formula::Difference: {
+            const QString sign = step.formula == Formula::Sum ? u"+"_s : u"−"_s;
+            return {title + QStringLiteral("%1 = %2 %3 %4").arg(x, p, sign, q),
+                    QStringLiteral("%1 = %2 %3 %4 = %5 cm").arg(x, a, sign, b, length(s.result))};
+        }
+        }
+        return {};
+    }
+
+private:
+    QString length(qint64 hundredths) const { return exactDecimalText(hundredths, 2, m_locale); }
+    QString area(qint64 units) const { return exactDecimalText(units, 4, m_locale); }
+
+    // Marks the square of a length as written; says whether it already was.
+    bool squared(Length which)
+    {
+        const bool before = m_squared[size_t(which)];
+        m_squared[size_t(which)] = true;
+        return before;
+    }
+
+    const format::DisplayLocale &m_locale;
+    std::array<bool, lengthCount> m_squared{};
+};
 
 } // namespace
 
@@ -85,47 +203,29 @@ QString exactDecimalText(qint64 units, int decimals, const format::DisplayLocale
 
 WorkedSolution solveProblem(const ProblemDraw &draw, const format::DisplayLocale &locale)
 {
-    const Step &step = draw.kind().step;
+    const ProblemKind &kind = draw.kind();
+    Known known;
+    for (Length given : kind.givens())
+        known[size_t(given)] = exactHundredths(draw.GenM, draw.Multiplier, given);
+
     WorkedSolution solution;
-    solution.theorem = step.theorem;
-    solution.hidden = step.result;
-    solution.first = step.first;
-    solution.second = step.second;
-    solution.firstValue = exactHundredths(draw.GenM, draw.Multiplier, step.first);
-    solution.secondValue = exactHundredths(draw.GenM, draw.Multiplier, step.second);
-
-    const auto length = [&](qint64 hundredths) { return exactDecimalText(hundredths, 2, locale); };
-    const auto area = [&](qint64 units) { return exactDecimalText(units, 4, locale); };
-    const QString hidden = lengthLetters(step.result);
-    const QString first = lengthLetters(step.first);
-    const QString second = lengthLetters(step.second);
-
-    switch (step.formula) {
-    case Formula::RootOfProduct:
-        solution.intermediate = solution.firstValue * solution.secondValue;
-        solution.result = exactSquareRoot(solution.intermediate);
-        solution.lines = QStringList{
-            theoremTitle(step.theorem) + QStringLiteral("%1² = %2 × %3").arg(hidden, first, second),
-            QStringLiteral("%1² = %2 × %3 = %4")
-                .arg(hidden, length(solution.firstValue), length(solution.secondValue),
-                     area(solution.intermediate)),
-            QStringLiteral("%1 = √%2 = %3 cm")
-                .arg(hidden, area(solution.intermediate), length(solution.result)),
-        };
-        break;
-    case Formula::SquareOver:
-        solution.intermediate = solution.firstValue * solution.firstValue;
-        solution.result = exactQuotient(solution.intermediate, solution.secondValue);
-        solution.lines = QStringList{
-            theoremTitle(step.theorem) + QStringLiteral("%1 = %2² / %3").arg(hidden, first, second),
-            QStringLiteral("%1² = %2² = %3")
-                .arg(first, length(solution.firstValue), area(solution.intermediate)),
-            QStringLiteral("%1 = %2 / %3 = %4 cm")
-                .arg(hidden, area(solution.intermediate), length(solution.secondValue),
-                     length(solution.result)),
-        };
-        break;
+    LineWriter writer(locale);
+    for (const Step &step : kind.route()) {
+        const SolvedStep solved = solveStep(step, known);
+        known[size_t(step.result)] = solved.result;
+        solution.lines += writer.lines(solved);
+        solution.steps.append(solved);
     }
+    const SolvedStep &first = solution.steps.constFirst();
+    const SolvedStep &last = solution.steps.constLast();
+    solution.theorem = last.step.theorem;
+    solution.hidden = kind.asked();
+    solution.first = first.step.first;
+    solution.second = first.step.second;
+    solution.firstValue = first.firstValue;
+    solution.secondValue = first.secondValue;
+    solution.intermediate = last.intermediate;
+    solution.result = last.result;
     return solution;
 }
 

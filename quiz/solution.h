@@ -9,9 +9,22 @@
 
 namespace quiz {
 
-// How one problem is worked out, step by step. Lengths are exact decimals,
-// so everything is held in integers: lengths in hundredths, squares and
+// One step worked out, in integers: lengths in hundredths, squares and
 // products in ten-thousandths.
+struct SolvedStep
+{
+    Step step{};
+    qint64 firstValue = 0;   // hundredths
+    qint64 secondValue = 0;  // hundredths
+    qint64 intermediate = 0; // ten-thousandths: the product, the square or the sum or
+                             // difference of squares; for segments, the result in hundredths
+    qint64 result = 0;       // hundredths
+};
+
+// How one problem is worked out, step by step. Lengths are exact decimals,
+// so everything is held in integers. The fields name the problem as a whole
+// (its givens, the asked length, the last step's theorem and intermediate);
+// steps holds each step, the later ones working on what the earlier found.
 struct WorkedSolution
 {
     Theorem theorem = Theorem::Altitude;
@@ -22,7 +35,8 @@ struct WorkedSolution
     qint64 secondValue = 0;  // hundredths
     qint64 intermediate = 0; // ten-thousandths: the product or the square
     qint64 result = 0;       // hundredths
-    QStringList lines;       // theorem and formula, intermediate step, result with unit
+    QStringList lines;       // per step: theorem and formula, intermediate step, result with unit
+    QList<SolvedStep> steps;
 
     QString text() const { return lines.join(u'\n'); }
 };
