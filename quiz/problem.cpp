@@ -162,7 +162,9 @@ Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clo
 Problem generateProblemAt(Level level, QuizState &state, RandomSource &random,
                           const Clock &clock, const format::DisplayLocale &locale)
 {
-    return problemOf(drawProblemAt(level, state, random, clock), locale);
+    Problem problem = problemOf(drawProblemAt(level, state, random, clock), locale);
+    problem.level = level;
+    return problem;
 }
 
 } // namespace quiz

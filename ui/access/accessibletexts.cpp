@@ -93,6 +93,12 @@ QString answerBoxDescription(const quiz::Problem &problem, const QString &toolTi
             given << lengthLabelName(which, problem.text(which));
     }
     QStringList parts;
+    // The designed game is level 1; a pupil who chose another hears it with
+    // every question.
+    if (problem.level != quiz::defaultLevel)
+        parts << sentence(QCoreApplication::translate("Accessible", "Livello %1: %2")
+                              .arg(int(problem.level))
+                              .arg(quiz::levelName(problem.level)));
     if (!given.isEmpty())
         parts << sentence(QCoreApplication::translate("Accessible", "Dati: %1").arg(given.join(QStringLiteral(", "))));
     // The tool tip's double blanks are for the eye; a reader needs single ones.

@@ -34,7 +34,7 @@ QString scoreSummary(const quiz::Score &score);
 // The question, e.g. "Altezza AH, in centimetri".
 QString answerBoxName(const quiz::Problem &problem);
 
-// The two given lengths with their sides, then the box's tool tip.
+// The level (unless the first), the two given lengths with their sides, then the box's tool tip.
 QString answerBoxDescription(const quiz::Problem &problem, const QString &toolTip);
 
 // The verdict, the right value with its name when the answer was wrong, and

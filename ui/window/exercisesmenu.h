@@ -3,12 +3,15 @@
 
 #include "format/displaylocale.h"
 #include "quiz/clock.h"
+#include "quiz/level.h"
 #include "quiz/problem.h"
 #include "quiz/quizstate.h"
 #include "ui/window/commands.h"
 
 #include <QList>
 #include <QObject>
+
+#include <array>
 
 #include <functional>
 
@@ -20,7 +23,7 @@ class QWidget;
 namespace ui {
 
 // The "Esercizi" menu, after the window's four: how the current problem is
-// solved, a worksheet to print, and the alarm. It lives with the menu bar
+// solved, the level, a worksheet to print, and the alarm. It lives with the menu bar
 // and is rebuilt with it on every restart; the state it reads and writes
 // belongs to the window and outlives it.
 class ExercisesMenu : public QObject
@@ -28,9 +31,14 @@ class ExercisesMenu : public QObject
     Q_OBJECT
 
 public:
-    // problem is the one on display, kept by the window.
+    // problem is the one on display and level the one played, both kept by
+    // the window.
     ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
-                  const quiz::Clock &clock, const format::DisplayLocale &locale, QWidget *window);
+                  quiz::Level &level, const quiz::Clock &clock,
+                  const format::DisplayLocale &locale, QWidget *window);
+
+    // The level chosen in an earlier run, or the first one.
+    static quiz::Level rememberedLevel();
 
     QMenu *menu() const { return m_menu; }
 
@@ -48,15 +56,24 @@ public:
     void soluzione_Click();
     void scheda_Click();
     void sveglia_Click();
+    void livello_Click(quiz::Level chosen);
 
     QAction *soluzione = nullptr; // "Come si risolve"
     QAction *scheda = nullptr;    // "Stampa una scheda..."
     QAction *sveglia = nullptr;   // "Imposta la sveglia..."
+    std::array<QAction *, quiz::allLevels.size()> livello{}; // "Livello": one radio item a level
+
+signals:
+    // A new level was chosen; the problem on display is of the old one.
+    void levelChanged();
 
 private:
+    void addLevelItems();
+
     QMenu *m_menu;
     quiz::QuizState &m_state;
     const quiz::Problem &m_problem;
+    quiz::Level &m_level;
     const quiz::Clock &m_clock;
     const format::DisplayLocale &m_locale;
     QWidget *m_window;

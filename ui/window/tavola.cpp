@@ -125,7 +125,7 @@ void Tavola::unload()
 void Tavola::buildMenus()
 {
     QMenuBar *bar = createMenuBar(m_menu.designed);
-    m_menu.esercizi = new ExercisesMenu(bar, m_state, m_problem, m_clock, m_locale, this);
+    m_menu.esercizi = new ExercisesMenu(bar, m_state, m_problem, m_level, m_clock, m_locale, this);
     const auto zoom = zoomActions();
     m_menu.esercizi->addCommands(QList<QAction *>(zoom.begin(), zoom.end()));
     setMenuBar(bar);
@@ -141,6 +141,7 @@ void Tavola::bindEvents()
     wire(m_menu.designed.calc, &QAction::triggered, this, &Tavola::calc_Click, run);
     wire(m_menu.designed.newGame, &QAction::triggered, this, &Tavola::new_Click, run);
     m_menu.esercizi->bind(run, m_controls.Image1);
+    wire(m_menu.esercizi, &ExercisesMenu::levelChanged, this, &Tavola::level_Changed, run);
 }
 
 void Tavola::setNextEnabled(bool enabled)
@@ -254,7 +255,7 @@ void Tavola::cmdNext_Click()
     for (DesignLabel *length : c.lengths)
         length->hide();
 
-    applyProblem(quiz::generateProblem(m_state, m_random, m_clock, m_locale));
+    applyProblem(quiz::generateProblemAt(m_level, m_state, m_random, m_clock, m_locale));
 
     setNextEnabled(false);
     c.txtAnswer->setFocus();
@@ -361,6 +362,14 @@ void Tavola::new_Click()
     load();
     showMaximized();
     Form_Activate();
+}
+
+// An open question gives way to one of the new level; after a verdict the
+// next problem is of the new level anyway.
+void Tavola::level_Changed()
+{
+    if (!m_controls.cmdNext->isEnabled())
+        cmdNext_Click();
 }
 
 void Tavola::cmdExit_Click()

@@ -31,8 +31,9 @@ namespace ui {
 //   Enter in txtAnswer -> txtAnswer_KeyPress -> quiz::judgeAnswer -> quiz::Verdict
 //     -> applyVerdict: the message and score labels, and accessible::describeVerdict
 //        (the screen reader hears the verdict from the Verdict and the Problem);
-//   cmdNext_Click -> quiz::drawProblem (the designed reseeds and draws, written
-//     into QuizState) -> quiz::ProblemDraw -> quiz::problemOf (texts, visibility,
+//   cmdNext_Click -> quiz::drawProblemAt the level (at level 1 the designed
+//     reseeds and draws, written into QuizState) -> quiz::ProblemDraw
+//     -> quiz::problemOf (texts, visibility,
 //     caption) -> applyProblem: the value labels, and accessible::describeProblem;
 //   a ProblemDraw -> quiz::solveProblem -> the worked solution (F1) and, through
 //     quiz::drawProblemSet, the printed worksheet (print/).
@@ -68,6 +69,7 @@ public:
     void Timer1_Timer();
     void calc_Click();
     void new_Click();
+    void level_Changed();
     void cmdExit_Click();
 
 protected:
@@ -106,6 +108,7 @@ private:
     const format::DisplayLocale m_locale = format::DisplayLocale::italian();
     quiz::QuizState m_state;
     quiz::AlarmRule m_alarm; // survives restarts
+    quiz::Level m_level = ExercisesMenu::rememberedLevel(); // "Nuovo gioco" keeps it
     bool m_inTick = false;
     SheetBuilder m_builder;
     SheetControls m_controls;
