@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -129,9 +130,14 @@ private slots:
         if (!server.waitForStarted(5000))
             QSKIP("Xvfb is not installed");
         QVERIFY(server.waitForReadyRead(10000));
-        const QString display = u':' + QString::fromLatin1(server.readLine().trimmed());
-        const Started run = start({"-display", display}, {}, {}, 5000);
-        server.kill();
+        const QString number = QString::fromLatin1(server.readLine().trimmed());
+        // The server names its display once it listens; its socket shows it.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + number),
+                                 10000);
+        const Started run = start({"-display", u':' + number}, {}, {}, 5000);
+        // Terminated, not killed: the server then removes its lock and socket,
+        // which the next server started here would otherwise trip over.
+        server.terminate();
         server.waitForFinished(5000);
         QVERIFY2(run.stillRunning, qPrintable(run.standardError));
     }
