@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/displaycheck.h"
 #include "app/identity.h"
+#include "record/recordfile.h"
 #include "ui/window/program.h"
 
 #include <QApplication>
@@ -79,6 +80,7 @@ int main(int argc, char *argv[])
     std::fputs(app::dropUnusableScaleFactor().c_str(), stderr);
     QApplication app(argc, argv);
     ui::Program program(app);
+    program.window().keepRecord(record::defaultRecordPath());
     program.window().start();
     return app.exec();
 }

@@ -90,6 +90,7 @@ void ExercisesMenu::soluzione_Click()
     // A screen reader announces the box by these; the steps must all be heard.
     box.setAccessibleName(title);
     box.setAccessibleDescription(text);
+    emit solutionShown();
     box.exec();
 }
 

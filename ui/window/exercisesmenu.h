@@ -66,6 +66,8 @@ public:
 signals:
     // A new level was chosen; the problem on display is of the old one.
     void levelChanged();
+    // The worked solution of the answered problem was shown.
+    void solutionShown();
 
 private:
     void addLevelItems();

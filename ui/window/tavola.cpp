@@ -142,6 +142,10 @@ void Tavola::bindEvents()
     wire(m_menu.designed.newGame, &QAction::triggered, this, &Tavola::new_Click, run);
     m_menu.esercizi->bind(run, m_controls.Image1);
     wire(m_menu.esercizi, &ExercisesMenu::levelChanged, this, &Tavola::level_Changed, run);
+    connect(m_menu.esercizi, &ExercisesMenu::solutionShown, this, [this] {
+        if (m_log)
+            m_log->solutionOpened();
+    });
 }
 
 void Tavola::setNextEnabled(bool enabled)
@@ -277,6 +281,8 @@ void Tavola::applyProblem(const quiz::Problem &problem)
     m_controls.Label5->setCaption(problem.caption);
     m_problem = problem;
     accessible::describeProblem(m_controls, problem);
+    if (m_log)
+        m_log->problemShown();
 }
 
 void Tavola::txtAnswer_KeyPress()
@@ -307,6 +313,11 @@ void Tavola::applyVerdict(const quiz::Verdict &verdict)
     accessible::describeVerdict(c, verdict, m_problem);
     setNextEnabled(true);
     c.cmdNext->setFocus();
+    // Written once the verdict is on screen, so that the file never delays it.
+    if (m_log)
+        QTimer::singleShot(0, m_log, [log = m_log, problem = m_problem, verdict] {
+            log->answered(problem, verdict);
+        });
 }
 
 void Tavola::Timer1_Timer()
@@ -368,8 +379,16 @@ void Tavola::new_Click()
 // next problem is of the new level anyway.
 void Tavola::level_Changed()
 {
+    if (m_log)
+        m_log->levelChosen(m_level);
     if (!m_controls.cmdNext->isEnabled())
         cmdNext_Click();
+}
+
+void Tavola::keepRecord(const QString &path)
+{
+    delete m_log;
+    m_log = new AnswerLog(path, m_clock, this);
 }
 
 void Tavola::cmdExit_Click()

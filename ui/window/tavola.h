@@ -7,6 +7,7 @@
 #include "quiz/quizstate.h"
 #include "quiz/randomsource.h"
 #include "ui/sheet/sheetbuilder.h"
+#include "ui/window/answerlog.h"
 #include "ui/window/exercisesmenu.h"
 #include "ui/window/platform.h"
 #include "ui/window/sheetzoom.h"
@@ -52,6 +53,9 @@ public:
     void load();
 
     quiz::QuizState &state() { return m_state; }
+    // Keeps every judged answer in the record file at path, from the next
+    // answer on. Without it the window keeps nothing, as designed.
+    void keepRecord(const QString &path);
     // Zoom in, zoom out and designed size, for a menu; they work as window
     // shortcuts without one.
     std::array<QAction *, 3> zoomActions() const;
@@ -117,6 +121,7 @@ private:
     SheetZoom *m_zoom = nullptr;      // lives for the whole run
     int m_wheelAngle = 0;             // eighths of a degree not yet zoomed
     quiz::Problem m_problem;          // the one on display
+    AnswerLog *m_log = nullptr;       // the record, when kept
     bool m_openingMaximised = false;  // placed at its first size, not before
 };
 

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/modalboxes.h"
+#include "support/tavolafixture.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+// The window keeps every judged answer in the pupil's record: read back
+// here with SQL of the test's own, not with the program's reader.
+class TestAnswerLog : public QObject, private TavolaFixture
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init();
+    void cleanup();
+
+    void everyJudgedAnswerIsKept_data();
+    void everyJudgedAnswerIsKept();
+    void openedSolutionIsMarkedOnItsAnswer();
+    void noRecordUnlessAsked();
+
+private:
+    struct Given
+    {
+        QString typed;
+        bool right;
+        QString asked;
+    };
+    Given answer(bool right);
+    QList<QVariantList> rows(const QString &columns);
+
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+void TestAnswerLog::init()
+{
+    QVERIFY(m_dir.isValid());
+    m_path = m_dir.filePath(QStringLiteral("%1-%2.sqlite")
+                                .arg(QTest::currentTestFunction(), QTest::currentDataTag()));
+    startWith(std::make_unique<quiz::MixingRandomSource>(11));
+    m_tavola->keepRecord(m_path);
+}
+
+void TestAnswerLog::cleanup()
+{
+    dropWindow();
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+}
+
+// Types the right value, or one that is surely wrong, and presses Enter.
+TestAnswerLog::Given TestAnswerLog::answer(bool right)
+{
+    const QString asked = label("Label5")->text();
+    const float expected = m_tavola->state().ExpectedValue;
+    const QString typed = right ? QString::number(expected, 'g', 6).replace(u'.', u',')
+                                : QString::number(int(expected) + 7);
+    QTest::keyClicks(answerBox(), typed);
+    QTest::keyClick(answerBox(), Qt::Key_Return);
+    QCoreApplication::processEvents(); // the record is written after the verdict
+    return {typed, right, asked};
+}
+
+QList<QVariantList> TestAnswerLog::rows(const QString &columns)
+{
+    QList<QVariantList> result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        db.setDatabaseName(m_path);
+        if (!db.open())
+            return result;
+        QSqlQuery query(QStringLiteral("SELECT %1 FROM answer ORDER BY id").arg(columns), db);
+        while (query.next()) {
+            QVariantList row;
+            for (int i = 0; i < query.record().count(); ++i)
+                row << query.value(i);
+            result << row;
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    return result;
+}
+
+void TestAnswerLog::everyJudgedAnswerIsKept_data()
+{
+    QTest::addColumn<QList<bool>>("pattern");
+    QTest::newRow("one right") << QList<bool>{true};
+    QTest::newRow("one wrong") << QList<bool>{false};
+    QTest::newRow("mixed") << QList<bool>{true, false, false, true, true, false, true};
+}
+
+void TestAnswerLog::everyJudgedAnswerIsKept()
+{
+    QFETCH(QList<bool>, pattern);
+    QList<Given> given;
+    for (const bool right : pattern) {
+        given << answer(right);
+        QTest::keyClick(m_tavola.get(), Qt::Key_Return); // the next problem
+    }
+    const auto kept = rows(QStringLiteral("typed, right, asked, level"));
+    QCOMPARE(kept.size(), given.size());
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        QCOMPARE(kept[i][0].toString(), given[i].typed);
+        QCOMPARE(kept[i][1].toBool(), given[i].right);
+        QVERIFY2(given[i].asked.endsWith(kept[i][2].toString()), qPrintable(given[i].asked));
+        QCOMPARE(kept[i][3].toInt(), 1);
+    }
+    // The counters the pupil saw and the record agree.
+    const auto right = std::count(pattern.begin(), pattern.end(), true);
+    QCOMPARE(label("lblScore")->text().toLongLong(), right);
+    // Pupils are minors: the file is theirs alone.
+    struct stat info{};
+    QCOMPARE(::stat(QFile::encodeName(m_path).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, 0600u);
+}
+
+void TestAnswerLog::openedSolutionIsMarkedOnItsAnswer()
+{
+    answer(false);
+    {
+        ModalBoxes boxes({QMessageBox::Ok});
+        m_tavola->menuBar()->findChild<QAction *>(QStringLiteral("soluzione"))->trigger();
+        QCOMPARE(boxes.seen.size(), 1);
+    }
+    m_tavola->cmdNext_Click();
+    answer(true);
+    const auto kept = rows(QStringLiteral("solution_opened"));
+    QCOMPARE(kept.size(), 2);
+    QCOMPARE(kept[0][0].toBool(), true);
+    QCOMPARE(kept[1][0].toBool(), false);
+}
+
+void TestAnswerLog::noRecordUnlessAsked()
+{
+    // A window like the tests' and the benchmarks', which never asked for one.
+    startWith(std::make_unique<quiz::MixingRandomSource>(12));
+    answer(true);
+    QVERIFY(!QFileInfo::exists(m_path));
+}
+
+QTEST_MAIN(TestAnswerLog)
+#include "tst_answerlog.moc"
