@@ -25,7 +25,9 @@ AnswerRow answerRowOf(const quiz::Problem &problem, const QString &typed, bool r
     row.given1 = triangle.length(kind.givens()[0]);
     row.given2 = triangle.length(kind.givens()[1]);
     row.asked = quiz::lengthLetters(kind.asked());
-    row.expected = problem.expectedValue;
+    // The triangle's own length, not the single-precision value the answer
+    // is judged against: the record and the report show it as the pupil saw it.
+    row.expected = triangle.length(kind.asked());
     row.typed = typed;
     row.right = right;
     row.seconds = seconds;
