@@ -22,6 +22,10 @@ class TestDialogs : public QObject
 private slots:
     void alarmChoice_data();
     void alarmChoice();
+    void lastMinuteOffersNothing_data();
+    void lastMinuteOffersNothing();
+    void refusalIsShownWhole_data();
+    void refusalIsShownWhole();
 };
 
 void TestDialogs::alarmChoice_data()
@@ -48,8 +52,6 @@ void TestDialogs::alarmChoice_data()
         << quiz::AlarmValue(QTime(7, 30)) << QTime(10, 0) << false << false << none << true;
     QTest::newRow("the minute under way is refused")
         << quiz::AlarmValue(QTime(10, 45)) << QTime(10, 45, 0) << false << false << none << true;
-    QTest::newRow("just before midnight the offered 00:00 is refused")
-        << none << QTime(23, 59, 30) << false << false << none << false;
 }
 
 void TestDialogs::alarmChoice()
@@ -74,6 +76,65 @@ void TestDialogs::alarmChoice()
         QVERIFY(dialog.chosenAlarm() == chosen);
     else
         QVERIFY(dialog.refusal()->text().contains(u"già passate"));
+}
+
+void TestDialogs::lastMinuteOffersNothing_data()
+{
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<bool>("timeLeft");
+    QTest::newRow("23:58:59, one minute left") << QTime(23, 58, 59) << true;
+    QTest::newRow("23:59:00") << QTime(23, 59, 0) << false;
+    QTest::newRow("23:59:59") << QTime(23, 59, 59) << false;
+}
+
+// Whatever the dialog offers it must accept; where nothing is left today
+// it says so and offers nothing.
+void TestDialogs::lastMinuteOffersNothing()
+{
+    QFETCH(QTime, now);
+    QFETCH(bool, timeLeft);
+    FakeClock clock;
+    clock.now = now;
+    ui::AlarmDialog dialog(quiz::AlarmValue(QString()), clock);
+    dialog.show();
+    QCOMPARE(dialog.setButton()->isEnabled(), timeLeft);
+    QCOMPARE(dialog.refusal()->isVisible(), !timeLeft);
+    if (timeLeft) {
+        dialog.setButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const QTime chosen = std::get<QTime>(dialog.chosenAlarm());
+        QVERIFY(chosen > now);
+    }
+}
+
+void TestDialogs::refusalIsShownWhole_data()
+{
+    QTest::addColumn<QString>("font");
+    QTest::newRow("the desktop's font") << QString();
+    QTest::newRow("a large font") << QStringLiteral("DejaVu Sans,20");
+}
+
+// A refused time's line, wrapped, must fit inside the dialog.
+void TestDialogs::refusalIsShownWhole()
+{
+    QFETCH(QString, font);
+    FakeClock clock;
+    clock.now = QTime(10, 0);
+    ui::AlarmDialog dialog(quiz::AlarmValue(QTime(7, 30)), clock);
+    if (!font.isEmpty()) {
+        QFont large;
+        large.fromString(font);
+        dialog.setFont(large);
+    }
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.setButton()->click();
+    QCoreApplication::processEvents();
+    QLabel *line = dialog.refusal();
+    QVERIFY(line->isVisible());
+    QVERIFY2(line->height() >= line->heightForWidth(line->width()),
+             qPrintable(QStringLiteral("%1 < %2").arg(line->height()).arg(line->heightForWidth(line->width()))));
+    QVERIFY(dialog.rect().contains(line->geometry()));
 }
 
 QTEST_MAIN(TestDialogs)

@@ -11,10 +11,18 @@
 namespace ui {
 namespace {
 
+// In the day's last minute no whole minute is left to offer.
+bool timeLeftToday(QTime now)
+{
+    return now < QTime(23, 59);
+}
+
 QTime startingTime(const quiz::AlarmValue &current, QTime now)
 {
     if (const QTime *time = std::get_if<QTime>(&current); time && time->isValid())
         return *time;
+    if (!timeLeftToday(now))
+        return QTime(23, 59);
     const QTime nextMinute = now.addSecs(60);
     return QTime(nextMinute.hour(), nextMinute.minute());
 }
@@ -24,20 +32,20 @@ QTime startingTime(const quiz::AlarmValue &current, QTime now)
 AlarmDialog::AlarmDialog(const quiz::AlarmValue &current, const quiz::Clock &clock, QWidget *parent)
     : QDialog(parent), m_clock(clock),
       m_timeEdit(new QTimeEdit(startingTime(current, clock.timeOfDay()), this)),
-      m_setButton(new QPushButton(QStringLiteral("Imposta"), this)),
-      m_clearButton(new QPushButton(QStringLiteral("Togli la sveglia"), this)),
+      m_setButton(new QPushButton(tr("Imposta"), this)),
+      m_clearButton(new QPushButton(tr("Togli la sveglia"), this)),
       m_refusal(new QLabel(this))
 {
     // Not "Sveglia": that is the title of the box that rings.
-    setWindowTitle(QStringLiteral("Imposta la sveglia"));
+    setWindowTitle(tr("Imposta la sveglia"));
     m_timeEdit->setDisplayFormat(QStringLiteral("HH:mm"));
-    m_timeEdit->setAccessibleName(QStringLiteral("Ora della sveglia"));
+    m_timeEdit->setAccessibleName(tr("Ora della sveglia"));
 
     auto *explanation =
-        new QLabel(QStringLiteral("A quest'ora il programma suona e mostra un avviso."), this);
+        new QLabel(tr("A quest'ora il programma suona e mostra un avviso."), this);
     explanation->setWordWrap(true);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Suona alle:"), m_timeEdit);
+    form->addRow(tr("&Suona alle:"), m_timeEdit);
     m_refusal->setWordWrap(true);
     m_refusal->setStyleSheet(QStringLiteral("color: #C00000"));
     m_refusal->hide();
@@ -46,7 +54,7 @@ AlarmDialog::AlarmDialog(const quiz::AlarmValue &current, const quiz::Clock &clo
     buttons->addButton(m_setButton, QDialogButtonBox::AcceptRole);
     buttons->addButton(m_clearButton, QDialogButtonBox::DestructiveRole);
     QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
-    cancel->setText(QStringLiteral("Annulla"));
+    cancel->setText(tr("Annulla"));
     m_setButton->setDefault(true);
     m_clearButton->setEnabled(std::holds_alternative<QTime>(current));
 
@@ -62,6 +70,23 @@ AlarmDialog::AlarmDialog(const quiz::AlarmValue &current, const quiz::Clock &clo
     layout->addLayout(form);
     layout->addWidget(m_refusal);
     layout->addWidget(buttons);
+    // The dialog grows with the refusal's lines instead of cutting them.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+
+    if (!timeLeftToday(clock.timeOfDay())) {
+        // Anything offered now would be refused: say so at once.
+        say(tr("Per oggi non resta nessun minuto: la sveglia si può impostare dopo la mezzanotte."));
+        m_setButton->setEnabled(false);
+        m_setButton->setDefault(false);
+    }
+}
+
+void AlarmDialog::say(const QString &line)
+{
+    m_refusal->setText(line);
+    m_refusal->setAccessibleName(line);
+    m_refusal->show();
+    adjustSize();
 }
 
 // The alarm compares times of day only: a time already past today would ring
@@ -70,10 +95,8 @@ void AlarmDialog::acceptFutureTime()
 {
     const QTime chosen = m_timeEdit->time();
     if (chosen <= m_clock.timeOfDay()) {
-        m_refusal->setText(tr("Le %1 sono già passate: scegli un'ora più tarda, entro oggi.")
-                               .arg(chosen.toString(QStringLiteral("HH:mm"))));
-        m_refusal->setAccessibleName(m_refusal->text());
-        m_refusal->show();
+        say(tr("Le %1 sono già passate: scegli un'ora più tarda, entro oggi.")
+                .arg(chosen.toString(QStringLiteral("HH:mm"))));
         m_timeEdit->setFocus();
         return;
     }

@@ -34,6 +34,7 @@ public:
 
 private:
     void acceptFutureTime();
+    void say(const QString &line); // in the refusal line, the dialog grown to show it
 
     const quiz::Clock &m_clock;
     QTimeEdit *m_timeEdit;
