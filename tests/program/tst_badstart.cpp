@@ -125,6 +125,9 @@ private slots:
     // -display names a live server though DISPLAY is unset.
     void displayOptionReachesALiveServer()
     {
+#ifdef SOLVETRA_SANITIZED_BUILD
+        QSKIP("under AddressSanitizer libxkbcommon-x11 overflows a buffer of its own on connecting");
+#endif
         QProcess server;
         server.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp"});
         if (!server.waitForStarted(5000))
