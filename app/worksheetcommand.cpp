@@ -21,6 +21,7 @@ const QString countOption = QStringLiteral("count");
 const QString theoremOption = QStringLiteral("theorem");
 const QString seedOption = QStringLiteral("seed");
 const QString keyOption = QStringLiteral("key");
+const QString levelOption = QStringLiteral("level");
 
 std::optional<quiz::TheoremChoice> theoremFromName(const QString &name)
 {
@@ -105,7 +106,13 @@ QList<QCommandLineOption> worksheetOptions()
          QCoreApplication::translate("worksheet",
                                      "Le soluzioni: end (in fondo, di solito), separate "
                                      "(in NOME-soluzioni.pdf), none (nessuna)."),
-         QStringLiteral("end|separate|none")}};
+         QStringLiteral("end|separate|none")},
+        {levelOption,
+         QCoreApplication::translate(
+             "worksheet", "Il livello: 1 (un passo, di solito), 2 (tutti i lati), 3 (due passi). "
+                          "Con --theorem, ai livelli 2 e 3 i problemi in cui un passo usa quel "
+                          "teorema."),
+         QStringLiteral("1|2|3")}};
 }
 
 bool worksheetRequested(const QCommandLineParser &parser)
@@ -115,7 +122,7 @@ bool worksheetRequested(const QCommandLineParser &parser)
 
 std::optional<QString> worksheetOnlyOptionGiven(const QCommandLineParser &parser)
 {
-    for (const QString &name : {countOption, theoremOption, seedOption, keyOption}) {
+    for (const QString &name : {countOption, theoremOption, seedOption, keyOption, levelOption}) {
         if (parser.isSet(name))
             return name;
     }
@@ -157,6 +164,19 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
                 .arg(format::echoed(parser.value(keyOption)));
         request.key = *key;
     }
+    if (parser.isSet(levelOption)) {
+        bool ok = false;
+        const auto level = quiz::levelOfNumber(parser.value(levelOption).toInt(&ok));
+        if (!ok || !level)
+            return QCoreApplication::translate("worksheet", "--level vuole 1, 2 o 3, non %1.")
+                .arg(format::echoed(parser.value(levelOption)));
+        request.level = *level;
+    }
+    if (quiz::problemsOffered(request.level, request.theorem) == 0)
+        return QCoreApplication::translate("worksheet",
+                                           "il livello %1 non offre problemi con --theorem %2.")
+            .arg(int(request.level))
+            .arg(format::echoed(parser.value(theoremOption)));
     if (parser.isSet(seedOption)) {
         bool ok = false;
         request.seed = parser.value(seedOption).toUInt(&ok);

@@ -14,7 +14,7 @@ class QCommandLineParser;
 
 namespace app {
 
-// --worksheet, --count, --theorem and --seed.
+// --worksheet and the options that shape its sheet.
 QList<QCommandLineOption> worksheetOptions();
 
 // True when the parsed arguments ask for a worksheet instead of the window.

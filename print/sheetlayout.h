@@ -17,14 +17,23 @@ inline constexpr double nameHeaderMm = 10;  // the name line alone
 inline constexpr double keyTitleMm = 10;
 inline constexpr double columnWidthMm = pageWidthMm / 2;
 inline constexpr double problemHeightMm = 48.5;
-inline constexpr double solutionHeightMm = 23;
+inline constexpr double solutionLineMm = 5.5;
 // Five rows of problems fit under either header, so every full page of
 // problems holds ten and only the last page may hold fewer.
 inline constexpr int problemRows = 5;
 inline constexpr int problemsPerPage = 2 * problemRows;
 static_assert(firstHeaderMm + problemRows * problemHeightMm + footerMm <= pageHeightMm);
-inline constexpr int solutionsPerPage =
-    2 * int((pageHeightMm - footerMm - keyTitleMm) / solutionHeightMm);
+// A worked solution's part of a key page: its lines and a gap. Every key of
+// a sheet gets the room of the longest, so the columns stay aligned; three
+// lines (one step) give 23 mm.
+inline constexpr double solutionHeightMm(int lineCount)
+{
+    return lineCount * solutionLineMm + 6.5;
+}
+inline constexpr int solutionsPerPage(int lineCount)
+{
+    return 2 * int((pageHeightMm - footerMm - keyTitleMm) / solutionHeightMm(lineCount));
+}
 
 // The items (problems or solutions) of one page.
 struct PageItems

@@ -9,10 +9,13 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace print {
 namespace {
 
 const QString fontFamily = QStringLiteral("Liberation Sans");
+constexpr double keyPoints = 9.5;
 
 QFont sheetFont(double points, bool bold)
 {
@@ -27,7 +30,7 @@ QString tr(const char *text)
     return QCoreApplication::translate("Worksheet", text);
 }
 
-QString instructions(quiz::TheoremChoice choice)
+QString oneStepInstructions(quiz::TheoremChoice choice)
 {
     switch (choice) {
     case quiz::TheoremChoice::Leg:
@@ -38,6 +41,36 @@ QString instructions(quiz::TheoremChoice choice)
         break;
     }
     return tr("Trova la lunghezza richiesta con il primo o il secondo teorema di Euclide.");
+}
+
+// Two steps may also rest on Pythagoras or on BC = BH + HC.
+QString twoStepInstructions(quiz::TheoremChoice choice)
+{
+    switch (choice) {
+    case quiz::TheoremChoice::Leg:
+        return tr("Trova la lunghezza richiesta in due passi, uno con il primo teorema di "
+                  "Euclide.");
+    case quiz::TheoremChoice::Altitude:
+        return tr("Trova la lunghezza richiesta in due passi, uno con il secondo teorema di "
+                  "Euclide.");
+    case quiz::TheoremChoice::Both:
+        break;
+    }
+    return tr("Trova la lunghezza richiesta in due passi.");
+}
+
+QString instructions(const WorksheetRequest &request)
+{
+    return request.level == quiz::Level::TwoSteps ? twoStepInstructions(request.theorem)
+                                                  : oneStepInstructions(request.theorem);
+}
+
+// Level 1 is the sheet as it always was; the others say their level.
+QString levelPart(quiz::Level level)
+{
+    if (level == quiz::Level::OneStep)
+        return {};
+    return tr("Livello %1: %2 · ").arg(int(level)).arg(quiz::levelName(level));
 }
 
 } // namespace
@@ -114,7 +147,7 @@ void SheetPainter::firstHeader(const WorksheetRequest &request)
     text({0, 0, pageWidthMm, 9}, tr("Scheda di esercizi: i teoremi di Euclide"), 16,
          Qt::AlignLeft | Qt::AlignVCenter, true);
     nameLine(9);
-    text({0, 17, pageWidthMm - 50, 7}, instructions(request.theorem), 10);
+    text({0, 17, pageWidthMm - 50, 7}, instructions(request), 10);
     // The score box: the teacher writes the points out of the problems.
     const QRectF score(pageWidthMm - 48, 16.5, 48, 8);
     frame(score, 0.3, Qt::black);
@@ -136,12 +169,13 @@ void SheetPainter::keyTitle()
     text({0, 0, pageWidthMm, 8}, tr("Soluzioni"), 14, Qt::AlignLeft | Qt::AlignVCenter, true);
 }
 
-void SheetPainter::footer(quint32 seed, bool key, int page, int pageCount)
+void SheetPainter::footer(const WorksheetRequest &request, bool key, int page, int pageCount)
 {
-    const QString text = key ? tr("Seme %1 · soluzioni · pagina %2 di %3")
-                             : tr("Seme %1 · pagina %2 di %3");
+    const QString text = key ? tr("Seme %1 · %2soluzioni · pagina %3 di %4")
+                             : tr("Seme %1 · %2pagina %3 di %4");
     this->text({0, pageHeightMm - footerMm + 2, pageWidthMm, footerMm - 2},
-               text.arg(seed).arg(page).arg(pageCount), 8, Qt::AlignRight | Qt::AlignVCenter);
+               text.arg(request.seed).arg(levelPart(request.level)).arg(page).arg(pageCount), 8,
+               Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void SheetPainter::problem(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution,
@@ -167,8 +201,13 @@ void SheetPainter::solution(QPointF topLeftMm, int number, const quiz::WorkedSol
     const double y = topLeftMm.y();
     text({x, y, 8, 5}, QStringLiteral("%1.").arg(number), 10, Qt::AlignLeft | Qt::AlignVCenter,
          true);
-    for (qsizetype i = 0; i < solution.lines.size(); ++i)
-        text({x + 8, y + 5.5 * double(i), columnWidthMm - 10, 5}, solution.lines[i], 9.5);
+    const double width = columnWidthMm - 10;
+    for (qsizetype i = 0; i < solution.lines.size(); ++i) {
+        // A long line of big numbers shrinks rather than run into the next column.
+        const QString &line = solution.lines[i];
+        const double points = std::min(keyPoints, keyPoints * width / textWidthMm(line, keyPoints));
+        text({x + 8, y + solutionLineMm * double(i), width, 5}, line, points);
+    }
 }
 
 } // namespace print

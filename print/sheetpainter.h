@@ -35,7 +35,7 @@ public:
     void firstHeader(const WorksheetRequest &request);
     void nameLine(double topMm);
     void keyTitle();
-    void footer(quint32 seed, bool key, int page, int pageCount);
+    void footer(const WorksheetRequest &request, bool key, int page, int pageCount);
 
     void problem(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution,
                  const format::DisplayLocale &locale);

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 namespace print {
 namespace {
 
@@ -19,7 +21,7 @@ QList<quiz::WorkedSolution> solvedProblems(const WorksheetRequest &request,
 {
     QList<quiz::WorkedSolution> problems;
     for (const quiz::ProblemDraw &draw :
-         quiz::drawProblemSet(request.seed, request.count, request.theorem))
+         quiz::drawProblemSet(request.seed, request.count, request.theorem, request.level))
         problems.append(quiz::solveProblem(draw, locale));
     return problems;
 }
@@ -66,7 +68,7 @@ bool paintProblemPages(QPagedPaintDevice &device, SheetPainter &sheet,
             sheet.problem(itemPlace(i, pages[p].count, top, problemHeightMm), index + 1,
                           problems[index], locale);
         }
-        sheet.footer(request.seed, false, int(p + 1), int(pages.size()));
+        sheet.footer(request, false, int(p + 1), int(pages.size()));
     }
     return true;
 }
@@ -74,7 +76,11 @@ bool paintProblemPages(QPagedPaintDevice &device, SheetPainter &sheet,
 bool paintKeyPages(QPagedPaintDevice &device, SheetPainter &sheet, const WorksheetRequest &request,
                    const QList<quiz::WorkedSolution> &problems, bool &firstOnDevice)
 {
-    const QList<PageItems> pages = paginate(int(problems.size()), solutionsPerPage);
+    int lineCount = 0;
+    for (const quiz::WorkedSolution &solution : problems)
+        lineCount = std::max(lineCount, int(solution.lines.size()));
+    const double height = solutionHeightMm(lineCount);
+    const QList<PageItems> pages = paginate(int(problems.size()), solutionsPerPage(lineCount));
     for (qsizetype p = 0; p < pages.size(); ++p) {
         if (!nextPage(device, firstOnDevice))
             return false;
@@ -82,10 +88,10 @@ bool paintKeyPages(QPagedPaintDevice &device, SheetPainter &sheet, const Workshe
             sheet.keyTitle();
         for (int i = 0; i < pages[p].count; ++i) {
             const int index = pages[p].first + i;
-            sheet.solution(itemPlace(i, pages[p].count, keyTitleMm, solutionHeightMm), index + 1,
+            sheet.solution(itemPlace(i, pages[p].count, keyTitleMm, height), index + 1,
                            problems[index]);
         }
-        sheet.footer(request.seed, true, int(p + 1), int(pages.size()));
+        sheet.footer(request, true, int(p + 1), int(pages.size()));
     }
     return true;
 }

@@ -26,6 +26,7 @@ struct WorksheetRequest
     quiz::TheoremChoice theorem = quiz::TheoremChoice::Both;
     quint32 seed = 0;
     KeyPlacement key = KeyPlacement::End;
+    quiz::Level level = quiz::defaultLevel;
 };
 
 // A seed short enough to copy from the sheet by hand.

@@ -71,6 +71,7 @@ void TestCommandLine::outcome_data()
     row("--count without --worksheet", {"--count", "5"}, Action::PrintAndExit, 2, true);
     row("--seed without --worksheet", {"--seed", "7"}, Action::PrintAndExit, 2, true);
     row("--theorem without --worksheet", {"--theorem", "leg"}, Action::PrintAndExit, 2, true);
+    row("--level without --worksheet", {"--level", "2"}, Action::PrintAndExit, 2, true);
 }
 
 void TestCommandLine::outcome()

@@ -39,17 +39,34 @@ void TestWorksheet::sheetMatchesItsKey_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("onlyTheorem");
     QTest::addColumn<QString>("seed");
-    QTest::newRow("default count, seed 7") << QStringList{"--seed", "7"} << 20 << ""
-                                           << "7";
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QString>("level"); // as the footer names it
+    // Only from level 2 on is a leg ever asked.
+    QTest::addColumn<bool>("legsAsked");
+    const QString euclid1 = QStringLiteral("Primo teorema di Euclide");
+    const QString euclid2 = QStringLiteral("Secondo teorema di Euclide");
+    QTest::newRow("default count, seed 7") << QStringList{"--seed", "7"} << 20 << "" << "7" << 1
+                                           << "" << false;
     QTest::newRow("fewest problems") << QStringList{"--seed", "1", "--count", "5"} << 5 << ""
-                                     << "1";
+                                     << "1" << 1 << "" << false;
     QTest::newRow("most problems, leg theorem")
-        << QStringList{"--seed=99", "--count=60", "--theorem=leg"} << 60 << "Primo"
-        << "99";
+        << QStringList{"--seed=99", "--count=60", "--theorem=leg"} << 60 << euclid1 << "99" << 1
+        << "" << false;
     QTest::newRow("altitude theorem, largest seed")
         << QStringList{"--seed", "4294967295", "--count", "13", "--theorem", "altitude"} << 13
-        << "Secondo"
-        << "4294967295";
+        << euclid2 << "4294967295" << 1 << "" << false;
+    QTest::newRow("level 1 named") << QStringList{"--seed", "7", "--level", "1"} << 20 << ""
+                                   << "7" << 1 << "" << false;
+    QTest::newRow("level 2") << QStringList{"--seed", "7", "--level", "2", "--count", "60"} << 60
+                             << "" << "7" << 1 << "Livello 2: Tutti i lati" << true;
+    QTest::newRow("level 2, leg theorem")
+        << QStringList{"--seed", "3", "--level=2", "--theorem", "leg", "--count", "30"} << 30
+        << euclid1 << "3" << 1 << "Livello 2: Tutti i lati" << true;
+    QTest::newRow("level 3") << QStringList{"--seed", "7", "--level", "3", "--count", "60"} << 60
+                             << "" << "7" << 2 << "Livello 3: Due passi" << true;
+    QTest::newRow("level 3, altitude theorem")
+        << QStringList{"--seed", "21", "--level", "3", "--theorem", "altitude", "--count", "25"}
+        << 25 << euclid2 << "21" << 2 << "Livello 3: Due passi" << true;
 }
 
 void TestWorksheet::sheetMatchesItsKey()
@@ -58,6 +75,9 @@ void TestWorksheet::sheetMatchesItsKey()
     QFETCH(int, count);
     QFETCH(QString, onlyTheorem);
     QFETCH(QString, seed);
+    QFETCH(int, steps);
+    QFETCH(QString, level);
+    QFETCH(bool, legsAsked);
     const QString pdf = m_dir.filePath(QStringLiteral("scheda.pdf"));
     const QString again = m_dir.filePath(QStringLiteral("again.pdf"));
     QCOMPARE(runSolvetra(QStringList{"--worksheet", pdf} + options).exitCode, 0);
@@ -99,16 +119,21 @@ void TestWorksheet::sheetMatchesItsKey()
         QVERIFY2(drawing.contains(QStringLiteral("%1 = ?").arg(questions[index])),
                  qPrintable(drawing));
     }
-    QCOMPARE(questions.size(), count);
+    QCOMPARE(questions.contains(u"AB"_qs) || questions.contains(u"AC"_qs), legsAsked);
     for (qsizetype i = 0; i < key.size(); ++i) {
         QCOMPARE(key[i].number, i + 1);
         QCOMPARE(key[i].hidden, questions[i]);
+        QCOMPARE(key[i].theorems.size(), steps);
         if (!onlyTheorem.isEmpty())
-            QCOMPARE(key[i].theorem, onlyTheorem);
+            QVERIFY2(key[i].theorems.contains(onlyTheorem), qPrintable(key[i].theorems.join(u", ")));
     }
 
-    // The seed is on every page, the key's included.
-    const QRegularExpression footer(QStringLiteral("Seme %1 · (soluzioni · )?pagina").arg(seed));
+    // The seed is on every page, the key's included, and so is the level but
+    // the first.
+    const QString levelPart = level.isEmpty() ? QString() : level + QStringLiteral(" · ");
+    const QRegularExpression footer(
+        QStringLiteral("Seme %1 · %2(soluzioni · )?pagina")
+            .arg(seed, QRegularExpression::escape(levelPart)));
     const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
     for (const QString &page : pages)
         QVERIFY(footer.match(page).hasMatch());
@@ -130,6 +155,14 @@ void TestWorksheet::wrongRequestsLeaveNoFile_data()
     QTest::newRow("--seed negative") << QStringList{"--seed", "-3"} << pdf << "--seed vuole";
     QTest::newRow("--key other") << QStringList{"--key", "other"} << pdf
                                  << "--key vuole end, separate o none, non «other»";
+    QTest::newRow("--level 0") << QStringList{"--level", "0"} << pdf
+                               << "--level vuole 1, 2 o 3, non «0»";
+    QTest::newRow("--level 4") << QStringList{"--level", "4"} << pdf
+                               << "--level vuole 1, 2 o 3, non «4»";
+    QTest::newRow("--level in words") << QStringList{"--level=due"} << pdf
+                                      << "--level vuole 1, 2 o 3, non «due»";
+    QTest::newRow("--level empty") << QStringList{"--level", ""} << pdf
+                                   << "--level vuole 1, 2 o 3, non";
     QTest::newRow("unknown option")
         << QStringList{"--colour"} << pdf << "opzione sconosciuta: --colour";
     QTest::newRow("folder that does not exist") << QStringList{} << "no/such/folder/scheda.pdf"

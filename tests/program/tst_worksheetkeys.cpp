@@ -2,6 +2,7 @@
 // Where the answer key goes, read back from the real program's PDFs: after
 // the problems, in a file of its own, or nowhere; each run of pages numbered
 // among its own pages.
+#include "support/pdfwords.h"
 #include "support/sheetdesign.h"
 #include "support/solvetrarun.h"
 #include "support/worksheetkey.h"
@@ -20,6 +21,8 @@ private slots:
     void initTestCase();
     void answerKeyPlaced_data();
     void answerKeyPlaced();
+    void keyLinesApart_data();
+    void keyLinesApart();
 };
 
 void TestWorksheetKeys::initTestCase()
@@ -109,6 +112,55 @@ void TestWorksheetKeys::answerKeyPlaced()
     if (QTest::currentTestFailed())
         return;
     QCOMPARE(entries.size(), key == u"none" ? 0 : count);
+}
+
+void TestWorksheetKeys::keyLinesApart_data()
+{
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<int>("longestEntry"); // lines of the longest worked solution
+    QTest::newRow("level 1: one step") << "1" << 3;
+    QTest::newRow("level 2: one step") << "2" << 3;
+    QTest::newRow("level 3: two steps") << "3" << 6;
+}
+
+// However many lines the worked solutions take, no line of the key runs into
+// another, into the other column or off the page.
+void TestWorksheetKeys::keyLinesApart()
+{
+    QFETCH(QString, level);
+    QFETCH(int, longestEntry);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("scheda.pdf"));
+    QCOMPARE(runSolvetra({"--worksheet", pdf, "--seed", "8", "--count", "60", "--key", "separate",
+                          "--level", level})
+                 .exitCode,
+             0);
+    const QString keyPdf = dir.filePath(QStringLiteral("scheda-soluzioni.pdf"));
+    QList<KeyEntry> entries;
+    readKey(pdfText(keyPdf), entries);
+    QCOMPARE(entries.size(), 60);
+    const QString text = pdfText(keyPdf);
+    int longest = 0;
+    for (const QString &entry : text.split(QRegularExpression(uR"(\n\d+\. )"_qs)))
+        longest = std::max(longest, int(entry.split(u'\n').size()));
+    QVERIFY2(longest >= longestEntry, "the sheet lacks the longest kind of solution");
+
+    constexpr double marginMm = 10;
+    const double middle = (marginMm + 95) * pointsPerMm;
+    const double touching = 0.5; // points
+    for (const PdfPage &page : pdfPages(keyPdf)) {
+        for (qsizetype i = 0; i < page.words.size(); ++i) {
+            const QRectF box = page.words[i].box;
+            QVERIFY2(!(box.left() < middle - pointsPerMm && box.right() > middle) &&
+                         box.right() <= page.size.width() - marginMm * pointsPerMm + touching,
+                     qPrintable(page.words[i].text));
+            for (qsizetype j = i + 1; j < page.words.size(); ++j) {
+                const QRectF both = box.intersected(page.words[j].box);
+                QVERIFY2(both.width() < touching || both.height() < touching,
+                         qPrintable(page.words[i].text + QStringLiteral(" / ") + page.words[j].text));
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestWorksheetKeys)

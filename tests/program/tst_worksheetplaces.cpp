@@ -242,6 +242,11 @@ void TestWorksheetPlaces::lengthsBesideTheirSegments_data()
         << QStringList{"--seed", "12", "--count", "60", "--theorem", "leg"};
     QTest::newRow("altitude theorem, largest seed")
         << QStringList{"--seed", "4294967295", "--count", "30", "--theorem", "altitude"};
+    QTest::newRow("level 1") << QStringList{"--seed", "8", "--count", "60", "--level", "1"};
+    QTest::newRow("level 2, every kind of it drawn")
+        << QStringList{"--seed", "8", "--count", "60", "--level", "2"};
+    QTest::newRow("level 3, every kind of it drawn")
+        << QStringList{"--seed", "9", "--count", "60", "--level", "3"};
 }
 
 void TestWorksheetPlaces::lengthsBesideTheirSegments()

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/exactequation.h"
 #include "support/exactlengths.h"
+#include "support/relations.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -10,15 +12,7 @@
 #include <QTest>
 
 // Reads a printed answer key back and checks each worked solution on its own
-// and against the thirty triangles.
-
-// "51,84" at 4 decimals gives 518400.
-inline qint64 units(const QString &text, int decimals)
-{
-    const QStringList parts = text.split(u',');
-    QString fraction = parts.size() > 1 ? parts[1] : QString();
-    return (parts[0] + fraction.leftJustified(decimals, u'0')).toLongLong();
-}
+// and against the thirty triangles, whatever its number of steps and lines.
 
 // The letters in the order of handHundredths.
 inline const QStringList &lengthLetters()
@@ -32,59 +26,173 @@ inline int lengthIndex(const QString &name)
     return int(lengthLetters().indexOf(name));
 }
 
-// The answer a triangle among the thirty gives for these two lengths, or -1.
-inline qint64 answerFor(int first, qint64 firstValue, int second, qint64 secondValue, int hidden)
+// "12,6" for 1260 hundredths.
+inline QString decimalText(qint64 hundredths)
 {
-    for (const int m : {3, 7})
-        for (int n = 1; n <= 15; ++n) {
-            const auto exact = handHundredths(m, n);
-            if (exact[first] == firstValue && exact[second] == secondValue)
-                return exact[hidden];
-        }
-    return -1;
+    QString text = QString::number(hundredths / 100);
+    if (hundredths % 100 != 0) {
+        QString fraction = QString::number(hundredths % 100).rightJustified(2, u'0');
+        if (fraction.endsWith(u'0'))
+            fraction.chop(1);
+        text += u',' + fraction;
+    }
+    return text;
 }
 
 struct KeyEntry
 {
     int number;
     QString hidden;
-    QString theorem;
+    QStringList theorems; // each step's, in order
     QString firstValue;
     QString secondValue;
     QString firstName;
     QString secondName;
 };
 
+// The two-letter lengths a text names, in order.
+inline QStringList namedLengths(const QString &text)
+{
+    static const QRegularExpression name(uR"((?<![A-Z])(BH|HC|AB|AC|BC|AH)(?![A-Z]))"_qs);
+    QStringList names;
+    for (const auto &match : name.globalMatch(text))
+        names.append(match.captured(1));
+    return names;
+}
+
+// The name a step's statement must carry, from the relation its three
+// lengths tie: a product with AH is the altitude theorem, another product the
+// leg theorem.
+inline QString theoremTying(const QStringList &names)
+{
+    if (names.size() != 3)
+        return {};
+    const relations::Relation *r =
+        relations::tying(lengthIndex(names[0]), lengthIndex(names[1]), lengthIndex(names[2]));
+    if (!r)
+        return {};
+    switch (r->shape) {
+    case relations::Shape::Product:
+        return r->lengths[0] == relations::AH ? u"Secondo teorema di Euclide"_qs
+                                              : u"Primo teorema di Euclide"_qs;
+    case relations::Shape::Pythagoras:
+        return u"Teorema di Pitagora"_qs;
+    case relations::Shape::SegmentSum:
+        return u"Somma delle proiezioni"_qs;
+    }
+    return {};
+}
+
+// The numbers a text prints, as printed.
+inline QStringList printedNumbers(const QString &text)
+{
+    static const QRegularExpression number(uR"((?<![\d,])\d+(?:,\d+)?(?![\d,]))"_qs);
+    QStringList numbers;
+    for (const auto &match : number.globalMatch(text))
+        numbers.append(match.captured());
+    return numbers;
+}
+
+// Whether the solution is worked on triangle (m, n): every length it names
+// is printed with that triangle's value, and every member of every line's
+// chain "a = b = c" has the same exact value there.
+inline bool workedOn(const QStringList &lines, int m, int n)
+{
+    const auto exact = handHundredths(m, n);
+    const QStringList numbers = printedNumbers(lines.join(u'\n'));
+    for (const QString &name : namedLengths(lines.join(u'\n')))
+        if (!numbers.contains(decimalText(exact[size_t(lengthIndex(name))])))
+            return false;
+    for (QString line : lines) {
+        line = line.mid(line.indexOf(u": ") + 1);
+        if (line.endsWith(u" cm"))
+            line.chop(3);
+        const QStringList members = line.split(QStringLiteral(" = "));
+        if (members.size() < 2)
+            return false;
+        std::optional<Exact> first;
+        for (const QString &member : members) {
+            const auto value = Evaluator(member, exact).run();
+            if (!value || (first && !(*value == *first)))
+                return false;
+            first = value;
+        }
+    }
+    return true;
+}
+
+// Checks one worked solution: each step opens with the theorem its lengths
+// tie, uses only lengths given or found, and every equation holds exactly on
+// one of the thirty triangles, whose asked length the last line gives.
+inline void checkEntry(int number, const QStringList &lines, QList<KeyEntry> &key)
+{
+    const QString where = QStringLiteral("key %1: %2").arg(number).arg(lines.join(u" | "));
+    KeyEntry entry{number, {}, {}, {}, {}, {}, {}};
+    int known = 0;
+    for (const QString &line : lines) {
+        const qsizetype colon = line.indexOf(u": ");
+        QStringList names = namedLengths(colon < 0 ? line : line.mid(colon));
+        QVERIFY2(!names.isEmpty(), qPrintable(where));
+        if (colon >= 0) {
+            const QStringList tied = names.mid(0, 3);
+            entry.theorems.append(line.left(colon));
+            QCOMPARE(entry.theorems.last(), theoremTying(tied));
+            if (entry.theorems.size() == 1) {
+                entry.firstName = tied[1];
+                entry.secondName = tied[2];
+                known |= 1 << lengthIndex(tied[1]) | 1 << lengthIndex(tied[2]);
+            }
+            known |= 1 << lengthIndex(tied[0]);
+        }
+        for (const QString &name : names)
+            QVERIFY2(known >> lengthIndex(name) & 1, qPrintable(where));
+        entry.hidden = names[0];
+    }
+    QVERIFY2(!entry.theorems.isEmpty() && lines.last().endsWith(u" cm"), qPrintable(where));
+    for (const int m : {3, 7})
+        for (int n = 1; n <= 15; ++n)
+            if (workedOn(lines, m, n)) {
+                const auto exact = handHundredths(m, n);
+                entry.firstValue = decimalText(exact[size_t(lengthIndex(entry.firstName))]);
+                entry.secondValue = decimalText(exact[size_t(lengthIndex(entry.secondName))]);
+                QVERIFY2(lines.last().endsWith(
+                             QStringLiteral(" %1 cm").arg(
+                                 decimalText(exact[size_t(lengthIndex(entry.hidden))]))),
+                         qPrintable(where));
+                key.append(entry);
+                return;
+            }
+    QFAIL(qPrintable(QStringLiteral("%1: no triangle makes every equation hold").arg(where)));
+}
+
+// Splits a printed key into its entries ("N. " opens each, after the title
+// "Soluzioni") and checks each; the page footers are left out.
 inline void readKey(const QString &text, QList<KeyEntry> &key)
 {
-    static const QRegularExpression entry(
-        uR"((\d+)\. (Primo|Secondo) teorema di Euclide: (\w\w)(²?) = (\w\w)(²?) ([×/]) (\w\w)\n)"
-        uR"((\w\w)² = ([\d,]+)(²?)(?: × ([\d,]+))? = ([\d,]+)\n)"
-        uR"((\w\w) = (√?)([\d,]+)(?: / ([\d,]+))? = ([\d,]+) cm)"_qs);
-    for (const auto &match : entry.globalMatch(text)) {
-        const bool product = match.captured(7) == u"×";
-        const QString hidden = match.captured(3);
-        const QString first = match.captured(5);
-        const QString second = match.captured(8);
-        const qint64 intermediate = units(match.captured(13), 4);
-        const qint64 result = units(match.captured(18), 2);
-        const qint64 a = units(match.captured(10), 2);
-        const qint64 b = product ? units(match.captured(12), 2) : units(match.captured(17), 2);
-        if (product) {
-            QCOMPARE_EQ(a * b, intermediate);
-            QCOMPARE_EQ(result * result, intermediate);
-            QCOMPARE(match.captured(2), u"Secondo");
-        } else {
-            QCOMPARE_EQ(a * a, intermediate);
-            QCOMPARE_EQ(result * b, intermediate);
-            QCOMPARE(match.captured(2), first == u"AH" ? u"Secondo" : u"Primo");
+    static const QRegularExpression opening(uR"(^(\d+)\. (.*)$)"_qs);
+    int number = 0;
+    bool inKey = false;
+    QStringList lines;
+    const auto flush = [&] {
+        if (number > 0)
+            checkEntry(number, lines, key);
+        lines.clear();
+    };
+    for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        const QString trimmed = line.trimmed().remove(u'\f');
+        inKey = inKey || trimmed == u"Soluzioni";
+        if (!inKey || trimmed.isEmpty() || trimmed == u"Soluzioni" || trimmed.startsWith(u"Seme "))
+            continue;
+        const auto match = opening.match(trimmed);
+        if (match.hasMatch()) {
+            flush();
+            if (QTest::currentTestFailed())
+                return;
+            number = match.captured(1).toInt();
+            lines.append(match.captured(2));
+        } else if (number > 0) {
+            lines.append(trimmed);
         }
-        QCOMPARE(match.captured(14), hidden);
-        QCOMPARE(match.captured(9), product ? hidden : first);
-        QCOMPARE(match.captured(16), match.captured(13));
-        QCOMPARE_EQ(answerFor(lengthIndex(first), a, lengthIndex(second), b, lengthIndex(hidden)),
-                    result);
-        key.append({match.captured(1).toInt(), hidden, match.captured(2), match.captured(10),
-                    product ? match.captured(12) : match.captured(17), first, second});
     }
+    flush();
 }

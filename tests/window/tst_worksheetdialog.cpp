@@ -68,10 +68,21 @@ void TestWorksheetDialog::sameSheetAsCommandLine_data()
     QTest::addColumn<QString>("seed");
     QTest::addColumn<int>("theoremIndex");
     QTest::addColumn<QString>("theorem");
-    QTest::newRow("small seed, both theorems") << "7" << 0 << "both";
-    QTest::newRow("largest seed a sheet can print, leg theorem") << "4294967295" << 1 << "leg";
+    // The level picked by its name in the box (none: the box left as it
+    // opens) and the same level on the command line (none: left out).
+    QTest::addColumn<QString>("levelName");
+    QTest::addColumn<QString>("level");
+    QTest::newRow("small seed, both theorems") << "7" << 0 << "both" << "" << "";
+    QTest::newRow("largest seed a sheet can print, leg theorem")
+        << "4294967295" << 1 << "leg" << "" << "";
     // Found in use: the box stopped at 999,999,999.
-    QTest::newRow("a seed past a billion, altitude theorem") << "3000000001" << 2 << "altitude";
+    QTest::newRow("a seed past a billion, altitude theorem")
+        << "3000000001" << 2 << "altitude" << "" << "";
+    QTest::newRow("level 1 by its name") << "7" << 0 << "both" << "Livello 1: Un passo" << "1";
+    QTest::newRow("level 2, leg theorem") << "8" << 1 << "leg" << "Livello 2: Tutti i lati"
+                                          << "2";
+    QTest::newRow("level 3, both theorems") << "9" << 0 << "both" << "Livello 3: Due passi"
+                                            << "3";
 }
 
 void TestWorksheetDialog::sameSheetAsCommandLine()
@@ -79,6 +90,8 @@ void TestWorksheetDialog::sameSheetAsCommandLine()
     QFETCH(QString, seed);
     QFETCH(int, theoremIndex);
     QFETCH(QString, theorem);
+    QFETCH(QString, levelName);
+    QFETCH(QString, level);
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed: cannot compare the sheets");
     QTemporaryDir dir;
@@ -87,16 +100,22 @@ void TestWorksheetDialog::sameSheetAsCommandLine()
     QTest::keyClicks(dialog.seedBox(), seed);
     dialog.countBox()->setText(QStringLiteral("13"));
     dialog.theoremBox()->setCurrentIndex(theoremIndex);
+    if (!levelName.isEmpty()) {
+        const int index = dialog.levelBox()->findText(levelName);
+        QVERIFY2(index >= 0, qPrintable(levelName));
+        dialog.levelBox()->setCurrentIndex(index);
+    }
     const QString fromDialog = dir.filePath(QStringLiteral("dialog.pdf"));
     {
         ModalBoxes boxes({QMessageBox::Ok});
         QVERIFY(dialog.saveTo(fromDialog));
     }
     const QString fromCommand = dir.filePath(QStringLiteral("command.pdf"));
-    QCOMPARE(runSolvetra({"--worksheet", fromCommand, "--seed", seed, "--count", "13",
-                          "--theorem", theorem})
-                 .exitCode,
-             0);
+    QStringList options{"--worksheet", fromCommand, "--seed", seed, "--count", "13", "--theorem",
+                        theorem};
+    if (!level.isEmpty())
+        options << "--level" << level;
+    QCOMPARE(runSolvetra(options).exitCode, 0);
     const QString text = pdfText(fromDialog);
     QVERIFY(text.contains(QStringLiteral("Seme %1 ").arg(seed)));
     QCOMPARE(text, pdfText(fromCommand));

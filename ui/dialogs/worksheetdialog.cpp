@@ -43,7 +43,7 @@ QWidget *withNote(QWidget *field, const QString &note, QWidget *parent)
 
 WorksheetDialog::WorksheetDialog(QWidget *parent)
     : QDialog(parent), m_count(numberBox(3, this)), m_theorem(new QComboBox(this)),
-      m_seed(numberBox(10, this)), m_key(new QComboBox(this)), m_refusal(new QLabel(this))
+      m_seed(numberBox(10, this)), m_key(new QComboBox(this)), m_level(new QComboBox(this)), m_refusal(new QLabel(this))
 {
     setWindowTitle(tr("Stampa una scheda"));
     m_count->setText(QString::number(print::defaultProblemCount));
@@ -51,6 +51,10 @@ WorksheetDialog::WorksheetDialog(QWidget *parent)
     m_theorem->addItem(tr("Solo il primo teorema di Euclide"), int(quiz::TheoremChoice::Leg));
     m_theorem->addItem(tr("Solo il secondo teorema di Euclide"),
                        int(quiz::TheoremChoice::Altitude));
+    for (const quiz::Level level : quiz::allLevels)
+        m_level->addItem(tr("Livello %1: %2").arg(int(level)).arg(quiz::levelName(level)),
+                         int(level));
+    m_level->setCurrentIndex(m_level->findData(int(quiz::defaultLevel)));
     m_seed->setText(QString::number(print::randomSeed()));
     m_key->addItem(tr("In fondo alla scheda"), int(print::KeyPlacement::End));
     m_key->addItem(tr("In un file a parte"), int(print::KeyPlacement::Separate));
@@ -64,6 +68,7 @@ WorksheetDialog::WorksheetDialog(QWidget *parent)
                  withNote(m_count,
                           tr("da %1 a %2").arg(print::minProblemCount).arg(print::maxProblemCount),
                           this));
+    form->addRow(tr("&Livello:"), m_level);
     form->addRow(tr("&Teorema:"), m_theorem);
     form->addRow(tr("S&eme:"), m_seed);
     form->addRow(QString(), new QLabel(tr("Lo stesso seme dà la stessa scheda."), this));
@@ -111,6 +116,11 @@ std::optional<print::WorksheetRequest> WorksheetDialog::request()
     }
     request.theorem = quiz::TheoremChoice(m_theorem->currentData().toInt());
     request.key = print::KeyPlacement(m_key->currentData().toInt());
+    request.level = quiz::Level(m_level->currentData().toInt());
+    if (quiz::problemsOffered(request.level, request.theorem) == 0) {
+        refuse(tr("Il livello %1 non offre problemi con questo teorema.").arg(int(request.level)));
+        return std::nullopt;
+    }
     m_refusal->hide();
     return request;
 }

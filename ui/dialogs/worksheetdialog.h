@@ -13,7 +13,7 @@ class QLineEdit;
 
 namespace ui {
 
-// Asks how many problems, which theorem, which seed and where the answer key
+// Asks how many problems, which level and theorem, which seed and where the answer key
 // goes, then prints the worksheet or saves it as a PDF.
 class WorksheetDialog : public QDialog
 {
@@ -37,6 +37,7 @@ public:
     QComboBox *theoremBox() const { return m_theorem; }
     QLineEdit *seedBox() const { return m_seed; }
     QComboBox *keyBox() const { return m_key; }
+    QComboBox *levelBox() const { return m_level; }
     QLabel *refusal() const { return m_refusal; }
 
 private:
@@ -48,6 +49,7 @@ private:
     QComboBox *m_theorem;
     QLineEdit *m_seed;
     QComboBox *m_key;
+    QComboBox *m_level;
     QLabel *m_refusal;
 };
 
