@@ -43,7 +43,9 @@ QString percent(const record::Tally &tally)
 QString duration(double seconds)
 {
     const int whole = qRound(seconds);
-    return tr("%1 h %2 min %3 s").arg(whole / 3600).arg(whole / 60 % 60).arg(whole % 60);
+    if (whole < 3600)
+        return tr("%1 min %2 s").arg(whole / 60).arg(whole % 60);
+    return tr("%1 h %2 min").arg(whole / 3600).arg(whole / 60 % 60);
 }
 
 QString levels(const QList<int> &played)
