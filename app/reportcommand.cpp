@@ -72,16 +72,15 @@ std::optional<QString> nothingToReport(const record::RecordContents &contents)
 
 QList<QCommandLineOption> reportOptions()
 {
-    return {{reportOption,
-             tr("Scrive il resoconto della classe in PDF o in CSV, senza finestra."),
-             QStringLiteral("file.pdf|file.csv")},
-            {recordsOption, tr("Un file di risultati o una cartella di file; si può ripetere."),
-             QStringLiteral("percorso")},
-            {fromOption, tr("Solo le risposte da questo giorno (AAAA-MM-GG)."),
-             QStringLiteral("data")},
-            {toOption, tr("Solo le risposte fino a questo giorno (AAAA-MM-GG)."),
-             QStringLiteral("data")},
-            {classOption, tr("Solo le risposte di questa classe."), QStringLiteral("classe")}};
+    return {
+        {reportOption, tr("Scrive il resoconto della classe in PDF o in CSV, senza finestra."),
+         QStringLiteral("file.pdf|file.csv")},
+        {recordsOption, tr("Un file di risultati o una cartella di file; si può ripetere."),
+         QStringLiteral("percorso")},
+        {fromOption, tr("Solo le risposte da questo giorno (AAAA-MM-GG)."), QStringLiteral("data")},
+        {toOption, tr("Solo le risposte fino a questo giorno (AAAA-MM-GG)."),
+         QStringLiteral("data")},
+        {classOption, tr("Solo le risposte di questa classe."), QStringLiteral("classe")}};
 }
 
 bool reportRequested(const QCommandLineParser &parser)
@@ -126,7 +125,8 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
     int bareCount = std::min(argc, 1);
     QGuiApplication application(bareCount, argv);
 
-    const record::RecordContents contents = record::RecordReader(command.filter).read(command.records);
+    const record::RecordContents contents =
+        record::RecordReader(command.filter).read(command.records);
     if (const auto nothing = nothingToReport(contents)) {
         printLine(*nothing);
         return usageErrorStatus;

@@ -24,7 +24,7 @@ std::optional<QString> reportOnlyOptionGiven(const QCommandLineParser &parser);
 
 struct ReportCommand
 {
-    QString path;       // ends in .pdf or .csv
+    QString path;        // ends in .pdf or .csv
     QStringList records; // record files or folders of them
     record::RecordFilter filter;
 };

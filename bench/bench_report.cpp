@@ -80,11 +80,12 @@ int main(int argc, char *argv[])
         std::printf("run %d\n", run);
         double first = 0;
         for (int pupils : {10, 20, 30}) {
-        const double seconds = reportSeconds(files.mid(0, pupils), dir.filePath(QStringLiteral("class.pdf")));
-        if (pupils == 10)
-            first = seconds;
-        std::printf("%2d pupils (%6d answers): %.3f s, %.2fx the 10-pupil time\n", pupils,
-                    pupils * answersPerPupil, seconds, seconds / first);
+            const double seconds =
+                reportSeconds(files.mid(0, pupils), dir.filePath(QStringLiteral("class.pdf")));
+            if (pupils == 10)
+                first = seconds;
+            std::printf("%2d pupils (%6d answers): %.3f s, %.2fx the 10-pupil time\n", pupils,
+                        pupils * answersPerPupil, seconds, seconds / first);
         }
     }
     return 0;

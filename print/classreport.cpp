@@ -63,7 +63,8 @@ QString period(const record::RecordSummary &summary, const record::RecordFilter 
     const QDate to = filter.to.isValid() ? filter.to : days.value(days.size() - 1).day;
     const QLocale italian(QLocale::Italian);
     return tr("dal %1 al %2")
-        .arg(italian.toString(from, QLocale::ShortFormat), italian.toString(to, QLocale::ShortFormat));
+        .arg(italian.toString(from, QLocale::ShortFormat),
+             italian.toString(to, QLocale::ShortFormat));
 }
 
 QString pupilName(const record::PupilSummary &pupil)
@@ -73,7 +74,8 @@ QString pupilName(const record::PupilSummary &pupil)
 
 QList<Line> kindLines(const QList<record::KindSummary> &kinds)
 {
-    QList<Line> lines{{Style::Header, {tr("Tipo di problema"), tr("Risposte"), tr("Esatte"), tr("Sbagliate")}}};
+    QList<Line> lines{
+        {Style::Header, {tr("Tipo di problema"), tr("Risposte"), tr("Esatte"), tr("Sbagliate")}}};
     for (const record::KindSummary &kind : kinds)
         lines.append({Style::Row,
                       {readableKind(kind.kind), QString::number(kind.tally.answers),
@@ -87,13 +89,15 @@ QList<Line> summaryLines(const record::RecordContents &contents, const record::R
     const QList<record::PupilSummary> pupils = summary.pupils();
     QList<Line> lines{
         {Style::Title, {tr("Resoconto della classe")}},
-        {Style::Text, {tr("Classe: %1").arg(filter.className.isEmpty() ? tr("tutte") : filter.className)}},
+        {Style::Text,
+         {tr("Classe: %1").arg(filter.className.isEmpty() ? tr("tutte") : filter.className)}},
         {Style::Text, {tr("Periodo: %1").arg(period(summary, filter))}},
         {Style::Text, {tr("Alunni: %1").arg(pupils.size())}},
         {Style::Text, {tr("Risposte: %1").arg(summary.total().answers)}},
         {Style::Text, {tr("Esatte: %1").arg(percent(summary.total()))}},
         {Style::Heading, {tr("Alunni")}},
-        {Style::Header, {tr("Alunno"), tr("Classe"), tr("Risposte"), tr("Esatte"), tr("Tempo"), tr("Livelli")}}};
+        {Style::Header,
+         {tr("Alunno"), tr("Classe"), tr("Risposte"), tr("Esatte"), tr("Tempo"), tr("Livelli")}}};
     for (const record::PupilSummary &pupil : pupils)
         lines.append({Style::Row,
                       {pupilName(pupil), pupil.className, QString::number(pupil.tally.answers),
@@ -120,9 +124,12 @@ QList<Line> pupilLines(const record::PupilSummary &pupil, const QList<record::An
     QList<Line> lines{
         {Style::Title, {pupilName(pupil)}, true},
         {Style::Text, {tr("Classe: %1").arg(pupil.className)}},
-        {Style::Text, {tr("Risposte: %1, esatte %2, sbagliate %3 (%4)")
-                           .arg(pupil.tally.answers).arg(pupil.tally.right).arg(pupil.tally.wrong())
-                           .arg(percent(pupil.tally))}},
+        {Style::Text,
+         {tr("Risposte: %1, esatte %2, sbagliate %3 (%4)")
+              .arg(pupil.tally.answers)
+              .arg(pupil.tally.right)
+              .arg(pupil.tally.wrong())
+              .arg(percent(pupil.tally))}},
         {Style::Text, {tr("Tempo: %1").arg(duration(pupil.seconds))}},
         {Style::Text, {tr("Livelli giocati: %1").arg(levels(pupil.levels))}},
         {Style::Text, {tr("Record di risposte esatte di fila: %1").arg(pupil.longestRun)}},
@@ -200,8 +207,8 @@ bool paintPages(QPdfWriter &writer, const QList<Page> &pages)
             top += heightOf(line.style);
         }
         painter.setFont(fontFor(Style::Text));
-        painter.drawText(QRectF(margin, paper.height() - margin, width, lineHeight), Qt::AlignCenter,
-                         tr("Pagina %1 di %2").arg(p + 1).arg(pages.size()));
+        painter.drawText(QRectF(margin, paper.height() - margin, width, lineHeight),
+                         Qt::AlignCenter, tr("Pagina %1 di %2").arg(p + 1).arg(pages.size()));
     }
     return painter.end();
 }

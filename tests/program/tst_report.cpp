@@ -30,7 +30,8 @@ int rowsBySqlite(const QStringList &files, const QString &where = QStringLiteral
 {
     int rows = 0;
     for (const QString &file : files)
-        rows += sqliteCli(file, QStringLiteral("SELECT count(*) FROM answer WHERE %1;").arg(where)).toInt();
+        rows += sqliteCli(file, QStringLiteral("SELECT count(*) FROM answer WHERE %1;").arg(where))
+                    .toInt();
     return rows;
 }
 
@@ -39,9 +40,11 @@ int csvRows(const QString &csv, QString *firstPupilCell)
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"),
                  {QStringLiteral("-c"),
-                  QStringLiteral("import csv,sys\nrows=list(csv.reader(open(sys.argv[1],encoding='utf-8')))\n"
-                                 "names=[r[rows[0].index(c)] for r in rows[1:] for c in rows[0] if 'alunn' in c.lower()]\n"
-                                 "print(len(rows)-1); print(sorted(names)[0] if names else '')"),
+                  QStringLiteral(
+                      "import csv,sys\nrows=list(csv.reader(open(sys.argv[1],encoding='utf-8')))\n"
+                      "names=[r[rows[0].index(c)] for r in rows[1:] for c in rows[0] if 'alunn' in "
+                      "c.lower()]\n"
+                      "print(len(rows)-1); print(sorted(names)[0] if names else '')"),
                   csv});
     python.waitForFinished(30000);
     const QStringList out = QString::fromUtf8(python.readAllStandardOutput()).split(u'\n');
@@ -51,7 +54,9 @@ int csvRows(const QString &csv, QString *firstPupilCell)
 
 int severeLines(const QString &standardError)
 {
-    return int(standardError.split(u'\n').filter(QRegularExpression(QStringLiteral("^solvetra: "))).size());
+    return int(standardError.split(u'\n')
+                   .filter(QRegularExpression(QStringLiteral("^solvetra: ")))
+                   .size());
 }
 
 } // namespace
@@ -110,8 +115,9 @@ void TestReport::totalsEqualRows()
     QFETCH(QString, where);
     QFETCH(int, pupils);
     const QString pdf = m_dir.filePath(QStringLiteral("class.pdf"));
-    const Run run = runSolvetra(QStringList{QStringLiteral("--report"), pdf,
-                                            QStringLiteral("--records"), m_records} + filter);
+    const Run run = runSolvetra(
+        QStringList{QStringLiteral("--report"), pdf, QStringLiteral("--records"), m_records} +
+        filter);
     QCOMPARE(run.exitCode, 0);
     const QString text = pdfText(pdf);
     const int rows = rowsBySqlite(m_files, where);
@@ -164,20 +170,43 @@ void TestReport::badInput_data()
     QTest::newRow("no record") << QStringList{report, pdf, records, text.fileName()} << pdf;
     QTest::newRow("damaged") << QStringList{report, pdf, records, damaged.fileName()} << pdf;
     QTest::newRow("newer schema") << QStringList{report, pdf, records, newer} << pdf;
-    QTest::newRow("empty folder") << QStringList{report, pdf, records, dir + QStringLiteral("/empty")} << pdf;
-    QTest::newRow("nothing in range")
-        << QStringList{report, pdf, records, m_records, QStringLiteral("--from"), QStringLiteral("2020-01-01"),
-                       QStringLiteral("--to"), QStringLiteral("2020-01-31")} << pdf;
-    QTest::newRow("no such class") << QStringList{report, pdf, records, m_records, QStringLiteral("--class"), QStringLiteral("5Z")} << pdf;
+    QTest::newRow("empty folder") << QStringList{report, pdf, records,
+                                                 dir + QStringLiteral("/empty")}
+                                  << pdf;
+    QTest::newRow("nothing in range") << QStringList{report,
+                                                     pdf,
+                                                     records,
+                                                     m_records,
+                                                     QStringLiteral("--from"),
+                                                     QStringLiteral("2020-01-01"),
+                                                     QStringLiteral("--to"),
+                                                     QStringLiteral("2020-01-31")}
+                                      << pdf;
+    QTest::newRow("no such class") << QStringList{report,
+                                                  pdf,
+                                                  records,
+                                                  m_records,
+                                                  QStringLiteral("--class"),
+                                                  QStringLiteral("5Z")}
+                                   << pdf;
     const QString unwritable = dir + QStringLiteral("/missing/class.pdf");
-    QTest::newRow("unwritable pdf") << QStringList{report, unwritable, records, m_records} << unwritable;
+    QTest::newRow("unwritable pdf")
+        << QStringList{report, unwritable, records, m_records} << unwritable;
     const QString unwritableCsv = dir + QStringLiteral("/missing/class.csv");
-    QTest::newRow("unwritable csv") << QStringList{report, unwritableCsv, records, m_records} << unwritableCsv;
-    QTest::newRow("bad date") << QStringList{report, pdf, records, m_records, QStringLiteral("--from"), QStringLiteral("2026-13-01")} << pdf;
+    QTest::newRow("unwritable csv")
+        << QStringList{report, unwritableCsv, records, m_records} << unwritableCsv;
+    QTest::newRow("bad date") << QStringList{report,
+                                             pdf,
+                                             records,
+                                             m_records,
+                                             QStringLiteral("--from"),
+                                             QStringLiteral("2026-13-01")}
+                              << pdf;
     const QString odt = dir + QStringLiteral("/class.odt");
     QTest::newRow("other extension") << QStringList{report, odt, records, m_records} << odt;
     QTest::newRow("records alone") << QStringList{records, m_records} << pdf;
-    QTest::newRow("class alone") << QStringList{QStringLiteral("--class"), QStringLiteral("3A")} << pdf;
+    QTest::newRow("class alone") << QStringList{QStringLiteral("--class"), QStringLiteral("3A")}
+                                 << pdf;
     QTest::newRow("report alone") << QStringList{report, pdf} << pdf;
 }
 
@@ -203,9 +232,11 @@ void TestReport::badFileAmongGood()
     bad.write("appunti della maestra\n");
     bad.close();
     const QString pdf = m_dir.filePath(QStringLiteral("mixed.pdf"));
-    const Run run = runSolvetra({QStringLiteral("--report"), pdf, QStringLiteral("--records"), mixed});
+    const Run run =
+        runSolvetra({QStringLiteral("--report"), pdf, QStringLiteral("--records"), mixed});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.standardError.contains(QStringLiteral("zz-appunti.sqlite")), qPrintable(run.standardError));
+    QVERIFY2(run.standardError.contains(QStringLiteral("zz-appunti.sqlite")),
+             qPrintable(run.standardError));
     const QString text = pdfText(pdf);
     QVERIFY(text.contains(QStringLiteral("zz-appunti.sqlite")));
     QVERIFY(text.contains(QStringLiteral("Risposte: %1\n").arg(rowsBySqlite(m_files))));
