@@ -173,6 +173,7 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
                                            QStringLiteral("Mostra la versione ed esce."));
     QList<QCommandLineOption> ownOptions{helpOption, versionOption};
     ownOptions += worksheetOptions();
+    ownOptions += reportOptions();
     parser.addOptions(ownOptions);
     addQtOptions(parser);
 
@@ -184,6 +185,12 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     if (worksheetRequested(parser)) {
         worksheet = readWorksheetCommand(parser);
         if (const QString *error = std::get_if<QString>(&*worksheet))
+            return usageError(*error);
+    }
+    std::optional<std::variant<ReportCommand, QString>> report;
+    if (reportRequested(parser)) {
+        report = readReportCommand(parser);
+        if (const QString *error = std::get_if<QString>(&*report))
             return usageError(*error);
     }
     if (!parser.positionalArguments().isEmpty())
@@ -199,6 +206,16 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         result.worksheet = std::get<WorksheetCommand>(std::move(*worksheet));
         return result;
     }
+    if (report) {
+        CommandLineResult result;
+        result.action = CommandLineResult::Action::WriteReport;
+        result.report = std::get<ReportCommand>(std::move(*report));
+        return result;
+    }
+    if (const auto option = reportOnlyOptionGiven(parser))
+        return usageError(
+            QCoreApplication::translate("commandline", "--%1 vale solo con --report.")
+                .arg(*option));
     if (const auto option = worksheetOnlyOptionGiven(parser))
         return usageError(
             QCoreApplication::translate("commandline", "--%1 vale solo con --worksheet.")

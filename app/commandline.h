@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/reportcommand.h"
 #include "app/worksheetcommand.h"
 
 #include <QString>
@@ -12,13 +13,14 @@ namespace app {
 // print a text and end with a status; only the window needs a display.
 struct CommandLineResult
 {
-    enum class Action { RunWindow, PrintAndExit, WriteWorksheet };
+    enum class Action { RunWindow, PrintAndExit, WriteWorksheet, WriteReport };
 
     Action action = Action::RunWindow;
     QString output; // printed when the action is PrintAndExit
     bool toStandardError = false;
     int exitStatus = 0;
     WorksheetCommand worksheet; // when the action is WriteWorksheet
+    ReportCommand report;       // when the action is WriteReport
     QString platform;           // Qt's -platform, when given
     QString display;            // Qt's -display, when given
 };

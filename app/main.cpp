@@ -70,6 +70,8 @@ int main(int argc, char *argv[])
     }
     if (command.action == app::CommandLineResult::Action::WriteWorksheet)
         return app::runWorksheetCommand(argc, argv, command.worksheet);
+    if (command.action == app::CommandLineResult::Action::WriteReport)
+        return app::runReportCommand(argc, argv, command.report);
 
     const std::string refusal =
         app::displayRefusal({command.platform.toStdString(), command.display.toStdString()});

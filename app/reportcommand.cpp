@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/reportcommand.h"
+
+#include "app/commandline.h"
+#include "format/echo.h"
+#include "print/classreport.h"
+#include "record/answerscsv.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace app {
+namespace {
+
+const QString reportOption = QStringLiteral("report");
+const QString recordsOption = QStringLiteral("records");
+const QString fromOption = QStringLiteral("from");
+const QString toOption = QStringLiteral("to");
+const QString classOption = QStringLiteral("class");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("report", text);
+}
+
+void printLine(const QString &line)
+{
+    std::fputs(qPrintable(QStringLiteral("solvetra: ") + line + u'\n'), stderr);
+}
+
+// Only our own lines should reach the teacher's terminal.
+void keepOnlySevereMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fputs(qPrintable(message + u'\n'), stderr);
+}
+
+bool isCsv(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+}
+
+std::optional<QString> readDate(const QCommandLineParser &parser, const QString &option,
+                                QDate &date)
+{
+    if (!parser.isSet(option))
+        return std::nullopt;
+    date = QDate::fromString(parser.value(option), Qt::ISODate);
+    if (!date.isValid())
+        return tr("--%1 vuole una data come 2026-12-09, non %2.")
+            .arg(option, format::echoed(parser.value(option)));
+    return std::nullopt;
+}
+
+// Why there is nothing to report, or nothing when there is.
+std::optional<QString> nothingToReport(const record::RecordContents &contents)
+{
+    if (contents.files.isEmpty() && contents.skipped.isEmpty())
+        return tr("non ho trovato nessun file di risultati.");
+    if (contents.files.isEmpty())
+        return contents.skipped.first().reason;
+    if (contents.answers.isEmpty())
+        return tr("nessuna risposta nei file per il periodo e la classe chiesti.");
+    return std::nullopt;
+}
+
+} // namespace
+
+QList<QCommandLineOption> reportOptions()
+{
+    return {
+        {reportOption, tr("Scrive il resoconto della classe in PDF o in CSV, senza finestra."),
+         QStringLiteral("file.pdf|file.csv")},
+        {recordsOption, tr("Un file di risultati o una cartella di file; si può ripetere."),
+         QStringLiteral("percorso")},
+        {fromOption, tr("Solo le risposte da questo giorno (AAAA-MM-GG)."), QStringLiteral("data")},
+        {toOption, tr("Solo le risposte fino a questo giorno (AAAA-MM-GG)."),
+         QStringLiteral("data")},
+        {classOption, tr("Solo le risposte di questa classe."), QStringLiteral("classe")}};
+}
+
+bool reportRequested(const QCommandLineParser &parser)
+{
+    return parser.isSet(reportOption);
+}
+
+std::optional<QString> reportOnlyOptionGiven(const QCommandLineParser &parser)
+{
+    for (const QString &name : {recordsOption, fromOption, toOption, classOption}) {
+        if (parser.isSet(name))
+            return name;
+    }
+    return std::nullopt;
+}
+
+std::variant<ReportCommand, QString> readReportCommand(const QCommandLineParser &parser)
+{
+    ReportCommand command;
+    command.path = parser.value(reportOption);
+    if (!command.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) && !isCsv(command.path))
+        return tr("--report vuole un file .pdf o .csv, non %1.").arg(format::echoed(command.path));
+    command.records = parser.values(recordsOption);
+    if (command.records.isEmpty())
+        return tr("--report vuole almeno un --records con i file di risultati.");
+    if (auto error = readDate(parser, fromOption, command.filter.from))
+        return *error;
+    if (auto error = readDate(parser, toOption, command.filter.to))
+        return *error;
+    if (command.filter.from.isValid() && command.filter.to.isValid() &&
+        command.filter.from > command.filter.to)
+        return tr("--from viene dopo --to.");
+    command.filter.className = parser.value(classOption);
+    return command;
+}
+
+int runReportCommand(int argc, char *argv[], const ReportCommand &command)
+{
+    qInstallMessageHandler(keepOnlySevereMessages);
+    // Painting text needs a GUI application, but never a screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int bareCount = std::min(argc, 1);
+    QGuiApplication application(bareCount, argv);
+
+    const record::RecordContents contents =
+        record::RecordReader(command.filter).read(command.records);
+    if (const auto nothing = nothingToReport(contents)) {
+        printLine(*nothing);
+        return usageErrorStatus;
+    }
+    for (const record::SkippedFile &skipped : contents.skipped)
+        printLine(skipped.reason);
+    const auto error = isCsv(command.path)
+                           ? record::writeAnswersCsv(command.path, contents.answers)
+                           : print::writeClassReportPdf(command.path, contents, command.filter);
+    if (error) {
+        printLine(*error);
+        return usageErrorStatus;
+    }
+    return 0;
+}
+
+} // namespace app

@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "print/classreport.h"
+
+#include "files/safewrite.h"
+#include "record/summary.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace print {
+namespace {
+
+// Points: the writer's resolution is 72 dots per inch.
+constexpr int pageDpi = 72;
+constexpr qreal margin = 50;
+constexpr qreal lineHeight = 15;
+
+enum class Style { Title, Heading, Header, Row, Text };
+
+struct Line
+{
+    Style style = Style::Row;
+    QStringList cells;
+    bool newPage = false; // starts a page of its own
+};
+using Page = QList<Line>;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ClassReport", text);
+}
+
+QString percent(const record::Tally &tally)
+{
+    return QLocale(QLocale::Italian).toString(tally.percentRight(), 'f', 1) + QStringLiteral(" %");
+}
+
+QString duration(double seconds)
+{
+    const int whole = qRound(seconds);
+    if (whole < 3600)
+        return tr("%1 min %2 s").arg(whole / 60).arg(whole % 60);
+    return tr("%1 h %2 min").arg(whole / 3600).arg(whole / 60 % 60);
+}
+
+QString levels(const QList<int> &played)
+{
+    QStringList names;
+    for (int level : played)
+        names << QString::number(level);
+    return names.join(QStringLiteral(", "));
+}
+
+QString period(const record::RecordSummary &summary, const record::RecordFilter &filter)
+{
+    const QList<record::DaySummary> days = summary.days();
+    const QDate from = filter.from.isValid() ? filter.from : days.value(0).day;
+    const QDate to = filter.to.isValid() ? filter.to : days.value(days.size() - 1).day;
+    const QLocale italian(QLocale::Italian);
+    return tr("dal %1 al %2")
+        .arg(italian.toString(from, QLocale::ShortFormat),
+             italian.toString(to, QLocale::ShortFormat));
+}
+
+QString pupilName(const record::PupilSummary &pupil)
+{
+    return pupil.pupil.isEmpty() ? tr("(senza nome)") : pupil.pupil;
+}
+
+QList<Line> kindLines(const QList<record::KindSummary> &kinds)
+{
+    QList<Line> lines{
+        {Style::Header, {tr("Tipo di problema"), tr("Risposte"), tr("Esatte"), tr("Sbagliate")}}};
+    for (const record::KindSummary &kind : kinds)
+        lines.append({Style::Row,
+                      {readableKind(kind.kind), QString::number(kind.tally.answers),
+                       percent(kind.tally), QString::number(kind.tally.wrong())}});
+    return lines;
+}
+
+QList<Line> summaryLines(const record::RecordContents &contents, const record::RecordFilter &filter)
+{
+    const record::RecordSummary summary(contents.answers);
+    const QList<record::PupilSummary> pupils = summary.pupils();
+    QList<Line> lines{
+        {Style::Title, {tr("Resoconto della classe")}},
+        {Style::Text,
+         {tr("Classe: %1").arg(filter.className.isEmpty() ? tr("tutte") : filter.className)}},
+        {Style::Text, {tr("Periodo: %1").arg(period(summary, filter))}},
+        {Style::Text, {tr("Alunni: %1").arg(pupils.size())}},
+        {Style::Text, {tr("Risposte: %1").arg(summary.total().answers)}},
+        {Style::Text, {tr("Esatte: %1").arg(percent(summary.total()))}},
+        {Style::Heading, {tr("Alunni")}},
+        {Style::Header,
+         {tr("Alunno"), tr("Classe"), tr("Risposte"), tr("Esatte"), tr("Tempo"), tr("Livelli")}}};
+    for (const record::PupilSummary &pupil : pupils)
+        lines.append({Style::Row,
+                      {pupilName(pupil), pupil.className, QString::number(pupil.tally.answers),
+                       percent(pupil.tally), duration(pupil.seconds), levels(pupil.levels)}});
+    lines.append({Style::Heading, {tr("Per tipo di problema")}});
+    lines += kindLines(summary.kinds());
+    lines.append({Style::Heading, {tr("I cinque tipi più spesso sbagliati")}});
+    lines += kindLines(summary.mostOftenWrong(5));
+    if (!contents.skipped.isEmpty()) {
+        lines.append({Style::Heading, {tr("File saltati")}});
+        for (const record::SkippedFile &skipped : contents.skipped)
+            lines.append({Style::Text, {skipped.reason}});
+    }
+    return lines;
+}
+
+QList<Line> pupilLines(const record::PupilSummary &pupil, const QList<record::AnswerRow> &all)
+{
+    QList<record::AnswerRow> own;
+    for (const record::AnswerRow &row : all)
+        if (row.pupil == pupil.pupil && row.className == pupil.className)
+            own.append(row);
+    const record::RecordSummary summary(own);
+    QList<Line> lines{
+        {Style::Title, {pupilName(pupil)}, true},
+        {Style::Text, {tr("Classe: %1").arg(pupil.className)}},
+        {Style::Text,
+         {tr("Risposte: %1, esatte %2, sbagliate %3 (%4)")
+              .arg(pupil.tally.answers)
+              .arg(pupil.tally.right)
+              .arg(pupil.tally.wrong())
+              .arg(percent(pupil.tally))}},
+        {Style::Text, {tr("Tempo: %1").arg(duration(pupil.seconds))}},
+        {Style::Text, {tr("Livelli giocati: %1").arg(levels(pupil.levels))}},
+        {Style::Text, {tr("Record di risposte esatte di fila: %1").arg(pupil.longestRun)}},
+        {Style::Heading, {tr("I tipi più spesso sbagliati")}}};
+    lines += kindLines(summary.mostOftenWrong(5));
+    return lines;
+}
+
+qreal heightOf(Style style)
+{
+    switch (style) {
+    case Style::Title:
+        return 2.2 * lineHeight;
+    case Style::Heading:
+        return 2 * lineHeight;
+    default:
+        return lineHeight;
+    }
+}
+
+QList<Page> paginate(const QList<Line> &lines, qreal pageHeight)
+{
+    QList<Page> pages(1);
+    qreal used = 0;
+    for (const Line &line : lines) {
+        if ((line.newPage && !pages.last().isEmpty()) || used + heightOf(line.style) > pageHeight) {
+            pages.append(Page());
+            used = 0;
+        }
+        pages.last().append(line);
+        used += heightOf(line.style);
+    }
+    return pages;
+}
+
+QFont fontFor(Style style)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(style == Style::Title ? 16 : style == Style::Heading ? 12 : 9);
+    font.setBold(style == Style::Title || style == Style::Heading || style == Style::Header);
+    return font;
+}
+
+// The first cell takes the room a kind's or a pupil's name needs.
+void paintLine(QPainter &painter, const Line &line, qreal top, qreal width)
+{
+    painter.setFont(fontFor(line.style));
+    const qreal first = line.cells.size() > 1 ? width * 0.3 : width;
+    const qreal rest = line.cells.size() > 1 ? (width - first) / (line.cells.size() - 1) : 0;
+    const qreal bottom = top + heightOf(line.style);
+    qreal left = margin;
+    for (qsizetype i = 0; i < line.cells.size(); ++i) {
+        const qreal cell = i == 0 ? first : rest;
+        painter.drawText(QRectF(left, bottom - lineHeight, cell - 4, lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, line.cells[i]);
+        left += cell;
+    }
+    if (line.style == Style::Header)
+        painter.drawLine(QPointF(margin, bottom), QPointF(margin + width, bottom));
+}
+
+bool paintPages(QPdfWriter &writer, const QList<Page> &pages)
+{
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    const QRect paper = writer.pageLayout().fullRectPixels(pageDpi);
+    const qreal width = paper.width() - 2 * margin;
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (p > 0 && !writer.newPage())
+            return false;
+        qreal top = margin;
+        for (const Line &line : pages[p]) {
+            paintLine(painter, line, top, width);
+            top += heightOf(line.style);
+        }
+        painter.setFont(fontFor(Style::Text));
+        painter.drawText(QRectF(margin, paper.height() - margin, width, lineHeight),
+                         Qt::AlignCenter, tr("Pagina %1 di %2").arg(p + 1).arg(pages.size()));
+    }
+    return painter.end();
+}
+
+} // namespace
+
+QString readableKind(const QString &kindId)
+{
+    const QString asked = kindId.section(u':', 0, 0);
+    const QStringList givens = kindId.section(u':', 1).split(u',');
+    if (givens.size() != 2)
+        return kindId;
+    return tr("%1 da %2 e %3").arg(asked, givens[0], givens[1]);
+}
+
+std::optional<QString> writeClassReportPdf(const QString &path,
+                                           const record::RecordContents &contents,
+                                           const record::RecordFilter &filter)
+{
+    if (auto refusal = files::refusalToWrite(path))
+        return refusal;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return files::cannotWrite(path, file.errorString());
+    QPdfWriter writer(&file);
+    writer.setResolution(pageDpi);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setTitle(tr("Resoconto della classe"));
+    writer.setCreator(QStringLiteral("Solvetra"));
+
+    QList<Line> lines = summaryLines(contents, filter);
+    for (const record::PupilSummary &pupil : record::RecordSummary(contents.answers).pupils())
+        lines += pupilLines(pupil, contents.answers);
+    const qreal pageHeight = writer.pageLayout().fullRectPixels(pageDpi).height() - 3 * margin;
+    if (!paintPages(writer, paginate(lines, pageHeight)) || !file.commit()) {
+        file.cancelWriting();
+        return files::cannotWrite(path, file.errorString());
+    }
+    return std::nullopt;
+}
+
+} // namespace print

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "record/recordreader.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace print {
+
+// "AH:BH,HC" as a teacher reads it: "AH da BH e HC".
+QString readableKind(const QString &kindId);
+
+// Writes the class report (A4, vector) whole or not at all; returns the
+// Italian line that says why it could not, or nothing.
+std::optional<QString> writeClassReportPdf(const QString &path,
+                                           const record::RecordContents &contents,
+                                           const record::RecordFilter &filter);
+
+} // namespace print
