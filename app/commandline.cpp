@@ -121,7 +121,7 @@ CommandLineResult printAndExit(const QString &text, bool toStandardError, int ex
 CommandLineResult usageError(const QString &line)
 {
     return printAndExit(
-        QStringLiteral("%1: %2\nPer l'elenco delle opzioni: %1 --help\n").arg(programName, line),
+        QCoreApplication::translate("commandline", "%1: %2\nPer l'elenco delle opzioni: %1 --help\n").arg(programName, line),
         true, usageErrorStatus);
 }
 
@@ -168,9 +168,9 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Mostra questo aiuto ed esce."));
+                                        QCoreApplication::translate("commandline", "Mostra questo aiuto ed esce."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Mostra la versione ed esce."));
+                                           QCoreApplication::translate("commandline", "Mostra la versione ed esce."));
     QList<QCommandLineOption> ownOptions{helpOption, versionOption};
     ownOptions += worksheetOptions();
     ownOptions += reportOptions();

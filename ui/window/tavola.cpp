@@ -8,6 +8,7 @@
 #include "ui/access/accessibletexts.h"
 #include "ui/sheet/artwork.h"
 #include "ui/sheet/designlabel.h"
+#include "ui/window/captioncolour.h"
 #include "ui/sheet/picturebutton.h"
 #include "ui/sheet/sheetdesign.h"
 #include "ui/sheet/twips.h"
@@ -28,25 +29,10 @@
 namespace ui {
 namespace {
 
-const QString designedCaption = QStringLiteral("Gioca  con i Solvetra");
-const QString normalStateCaption = QStringLiteral("Giocare con I Solvetra");
 // The number an error report shows for a failure outside the quiz's arithmetic.
 constexpr int internalErrorNumber = 51;
 // One notch of a mouse wheel, in eighths of a degree.
 constexpr int wheelNotch = 120;
-
-QColor colourOf(quiz::CaptionTone tone)
-{
-    switch (tone) {
-    case quiz::CaptionTone::Green:
-        return QColor(0x00, 0xFF, 0x00);
-    case quiz::CaptionTone::Magenta:
-        return QColor(0xFF, 0x00, 0xFF);
-    case quiz::CaptionTone::Blue:
-        break;
-    }
-    return QColor(0x00, 0x00, 0xFF);
-}
 
 } // namespace
 
@@ -84,7 +70,7 @@ void Tavola::load()
     setCentralWidget(m_controls.sheet);
     buildMenus();
     setStatusBar(createStatusBar(devicePixelRatio()));
-    setWindowTitle(designedCaption);
+    setWindowTitle(tr("Gioca  con i Solvetra"));
     if (!isVisible()) {
         // Room for the whole sheet: the designed client area leaves the
         // two buttons under the status bar.
@@ -225,8 +211,8 @@ void Tavola::reportUncaughtError(int number, const QString &description)
 {
     if (m_controls.Timer1)
         m_controls.Timer1->stop();
-    showBox(this, QMessageBox::Critical, QStringLiteral("Solvetra"),
-            QStringLiteral("Errore di run-time '%1':\n\n%2").arg(number).arg(description));
+    showBox(this, QMessageBox::Critical, tr("Solvetra"),
+            tr("Errore di run-time '%1':\n\n%2").arg(number).arg(description));
     m_platform.endProgram(1);
 }
 
@@ -247,7 +233,7 @@ void Tavola::Form_Activate()
 void Tavola::Form_Resize()
 {
     if (!isMinimisedOrMaximised())
-        setWindowTitle(normalStateCaption);
+        setWindowTitle(tr("Giocare con I Solvetra"));
 }
 
 void Tavola::cmdNext_Click()
@@ -345,8 +331,8 @@ void Tavola::Timer1_Timer()
 void Tavola::showAlarm()
 {
     m_platform.beep();
-    showBox(this, QMessageBox::NoIcon, QStringLiteral("Sveglia"),
-            QStringLiteral("Sveglia alle ") + format::timeToText(m_clock.timeOfDay(), m_locale));
+    showBox(this, QMessageBox::NoIcon, tr("Sveglia"),
+            tr("Sveglia alle ") + format::timeToText(m_clock.timeOfDay(), m_locale));
 }
 
 void Tavola::runCaptionClock(QTime now)
@@ -363,8 +349,8 @@ void Tavola::calc_Click()
 {
     if (m_platform.startCalculator())
         return;
-    showBox(this, QMessageBox::Information, QStringLiteral("Calcolatrice"),
-            QStringLiteral("Nessuna calcolatrice trovata su questo computer."));
+    showBox(this, QMessageBox::Information, tr("Calcolatrice"),
+            tr("Nessuna calcolatrice trovata su questo computer."));
 }
 
 void Tavola::new_Click()
@@ -393,8 +379,8 @@ void Tavola::keepRecord(const QString &path)
 
 void Tavola::cmdExit_Click()
 {
-    const auto answer = showBox(this, QMessageBox::Question, QStringLiteral("Uscire dal programma"),
-                                QStringLiteral("Vuoi veramente lasciarmi  ?"),
+    const auto answer = showBox(this, QMessageBox::Question, tr("Uscire dal programma"),
+                                tr("Vuoi veramente lasciarmi  ?"),
                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
