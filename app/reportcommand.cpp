@@ -2,15 +2,14 @@
 #include "app/reportcommand.h"
 
 #include "app/commandline.h"
+#include "app/headless.h"
 #include "format/echo.h"
 #include "print/classreport.h"
 #include "record/answerscsv.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QGuiApplication>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace app {
@@ -33,12 +32,6 @@ void printLine(const QString &line)
 }
 
 // Only our own lines should reach the teacher's terminal.
-void keepOnlySevereMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fputs(qPrintable(message + u'\n'), stderr);
-}
-
 bool isCsv(const QString &path)
 {
     return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
@@ -119,11 +112,7 @@ std::variant<ReportCommand, QString> readReportCommand(const QCommandLineParser 
 
 int runReportCommand(int argc, char *argv[], const ReportCommand &command)
 {
-    qInstallMessageHandler(keepOnlySevereMessages);
-    // Painting text needs a GUI application, but never a screen.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int bareCount = std::min(argc, 1);
-    QGuiApplication application(bareCount, argv);
+    const HeadlessApplication application(argc, argv);
 
     const record::RecordContents contents =
         record::RecordReader(command.filter).read(command.records);

@@ -2,14 +2,13 @@
 #include "app/worksheetcommand.h"
 
 #include "app/commandline.h"
+#include "app/headless.h"
 #include "format/echo.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -47,12 +46,6 @@ std::optional<print::KeyPlacement> keyFromName(const QString &name)
 
 // Qt's own notes about the session (a missing runtime folder and the like)
 // mean nothing to a teacher at a terminal; only our one line should show.
-void keepOnlySevereMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fputs(qPrintable(message + u'\n'), stderr);
-}
-
 // A name that begins with "-" is most likely an option typed where the name
 // was missing; written "./-name" it is plainly a file.
 std::optional<QString> worksheetPath(const QString &given)
@@ -192,13 +185,7 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
 
 int runWorksheetCommand(int argc, char *argv[], const WorksheetCommand &command)
 {
-    qInstallMessageHandler(keepOnlySevereMessages);
-    // Painting text needs a GUI application, but never a screen.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt's own options (-platform xcb, -display ...) are left out: they
-    // would ask for a screen again.
-    int bareCount = std::min(argc, 1);
-    QGuiApplication application(bareCount, argv);
+    const HeadlessApplication application(argc, argv);
     if (const auto error = print::writeWorksheetPdf(command.path, command.request)) {
         std::fputs(qPrintable(QStringLiteral("solvetra: ") + *error + QStringLiteral(".\n")),
                    stderr);
