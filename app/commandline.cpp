@@ -17,6 +17,16 @@ namespace app {
 namespace {
 
 const QString programName = QStringLiteral("solvetra");
+const QString languageName = QStringLiteral("language");
+
+QCommandLineOption languageOption()
+{
+    return {languageName,
+            QCoreApplication::translate("commandline",
+                                        "La lingua: it (italiano), de (tedesco), es (spagnolo), "
+                                        "en (inglese). Per la finestra resta scelta anche dopo."),
+            QStringLiteral("it|de|es|en")};
+}
 
 // Options that QGuiApplication and QApplication take out of argv themselves.
 // The parser must know them so that "-platform offscreen" or "-style Fusion"
@@ -77,10 +87,12 @@ QString helpText(const QList<QCommandLineOption> &options)
     for (const QCommandLineOption &option : options)
         width = std::max(width, namesColumn(option).size());
 
-    QString text = QStringLiteral("Uso: %1 [opzioni]\n"
-                                  "Quiz sui teoremi di Euclide del triangolo rettangolo.\n"
-                                  "Senza opzioni apre la finestra del quiz.\n\n"
-                                  "Opzioni:\n")
+    QString text = QCoreApplication::translate("commandline",
+                                               "Uso: %1 [opzioni]\n"
+                                               "Quiz sui teoremi di Euclide del triangolo "
+                                               "rettangolo.\n"
+                                               "Senza opzioni apre la finestra del quiz.\n\n"
+                                               "Opzioni:\n")
                        .arg(programName);
     for (const QCommandLineOption &option : options)
         text += QStringLiteral("  %1  %2\n")
@@ -171,7 +183,7 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
                                         QCoreApplication::translate("commandline", "Mostra questo aiuto ed esce."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
                                            QCoreApplication::translate("commandline", "Mostra la versione ed esce."));
-    QList<QCommandLineOption> ownOptions{helpOption, versionOption};
+    QList<QCommandLineOption> ownOptions{helpOption, versionOption, languageOption()};
     ownOptions += worksheetOptions();
     ownOptions += reportOptions();
     parser.addOptions(ownOptions);
@@ -193,6 +205,14 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         if (const QString *error = std::get_if<QString>(&*report))
             return usageError(*error);
     }
+    std::optional<format::Language> language;
+    if (parser.isSet(languageName)) {
+        language = format::languageOfCode(parser.value(languageName));
+        if (!language)
+            return usageError(QCoreApplication::translate(
+                                  "commandline", "--language vuole it, de, es o en, non %1.")
+                                  .arg(format::echoed(parser.value(languageName))));
+    }
     if (!parser.positionalArguments().isEmpty())
         return usageError(QCoreApplication::translate("commandline", "argomento inatteso: %1")
                               .arg(format::echoed(parser.positionalArguments().first())));
@@ -204,12 +224,14 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         CommandLineResult result;
         result.action = CommandLineResult::Action::WriteWorksheet;
         result.worksheet = std::get<WorksheetCommand>(std::move(*worksheet));
+        result.language = language;
         return result;
     }
     if (report) {
         CommandLineResult result;
         result.action = CommandLineResult::Action::WriteReport;
         result.report = std::get<ReportCommand>(std::move(*report));
+        result.language = language;
         return result;
     }
     if (const auto option = reportOnlyOptionGiven(parser))
@@ -223,7 +245,21 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     CommandLineResult window;
     window.platform = parser.value(QStringLiteral("platform"));
     window.display = parser.value(QStringLiteral("display"));
+    window.language = language;
     return window;
+}
+
+std::optional<format::Language> askedLanguage(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (!argument.startsWith(u'-') || bareName(argument) != languageName)
+            continue;
+        if (argument.contains(u'='))
+            return format::languageOfCode(argument.section(u'=', 1));
+        return format::languageOfCode(arguments.value(i + 1));
+    }
+    return std::nullopt;
 }
 
 } // namespace app

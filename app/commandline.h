@@ -3,6 +3,7 @@
 
 #include "app/reportcommand.h"
 #include "app/worksheetcommand.h"
+#include "format/language.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,7 @@ struct CommandLineResult
     ReportCommand report;       // when the action is WriteReport
     QString platform;           // Qt's -platform, when given
     QString display;            // Qt's -display, when given
+    std::optional<format::Language> language; // --language, when given
 };
 
 inline constexpr int usageErrorStatus = 2;
@@ -30,5 +32,9 @@ inline constexpr int usageErrorStatus = 2;
 // Reads the arguments as main receives them (program name first). Qt's own
 // options (-platform, -style, ...) are accepted and left for QApplication.
 CommandLineResult parseCommandLine(const QStringList &arguments, const QString &version);
+
+// The language a well-formed --language asks for, read before the parse so
+// that the parse's own texts (--help, its errors) are in that language.
+std::optional<format::Language> askedLanguage(const QStringList &arguments);
 
 } // namespace app

@@ -219,7 +219,7 @@ std::string displayRefusal(const WindowOptions &options, const Environment &envi
     };
     std::vector<std::string> names = platformNames(list);
     if (names.empty())
-        return displayUsable(lookup) ? std::string() : noDisplayMessage;
+        return displayUsable(lookup) ? std::string() : line(noDisplayMessage);
     const bool wayland =
         std::ranges::any_of(names, [](const std::string &n) { return n.starts_with("wayland"); });
     for (const std::string &name : names) {
@@ -232,13 +232,17 @@ std::string displayRefusal(const WindowOptions &options, const Environment &envi
             return {};
     }
     if (wayland)
-        return line("solvetra: nessun compositore Wayland raggiungibile (WAYLAND_DISPLAY assente "
-                    "o non raggiungibile); avvia il programma da una sessione Wayland.\n");
+        return line(QT_TRANSLATE_NOOP(
+            "displaycheck", "solvetra: nessun compositore Wayland raggiungibile (WAYLAND_DISPLAY "
+                            "assente o non raggiungibile); avvia il programma da una sessione "
+                            "Wayland.\n"));
     if (std::ranges::none_of(names,
                              [&](const std::string &n) { return pluginInstalled(n, environment); }))
-        return line("solvetra: la piattaforma grafica richiesta (-platform o QT_QPA_PLATFORM) "
-                    "non è installata; toglila per usare quella del sistema.\n");
-    return noDisplayMessage;
+        return line(QT_TRANSLATE_NOOP(
+            "displaycheck", "solvetra: la piattaforma grafica richiesta (-platform o "
+                            "QT_QPA_PLATFORM) non è installata; toglila per usare quella del "
+                            "sistema.\n"));
+    return line(noDisplayMessage);
 }
 
 std::string dropUnusableScaleFactor()

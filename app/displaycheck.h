@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QtGlobal>
+
 #include <functional>
 #include <string>
 
@@ -40,8 +42,8 @@ inline constexpr double maxScaleFactor = 4;
 std::string dropUnusableScaleFactor();
 
 // What the program and run.sh print, on one line, when there is no usable display.
-inline constexpr const char *noDisplayMessage =
-    "solvetra: nessuno schermo grafico utilizzabile (DISPLAY assente, vuoto o non raggiungibile); "
-    "avvia il programma da una sessione grafica.\n";
+inline constexpr const char *noDisplayMessage = QT_TRANSLATE_NOOP(
+    "displaycheck", "solvetra: nessuno schermo grafico utilizzabile (DISPLAY assente, vuoto o non raggiungibile); "
+    "avvia il programma da una sessione grafica.\n");
 
 } // namespace app

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/headless.h"
 
+#include "format/language.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -26,6 +28,8 @@ int prepared(int argc)
 HeadlessApplication::HeadlessApplication(int argc, char *argv[])
     : m_argc(prepared(argc)), m_application(m_argc, argv)
 {
+    // The language was chosen before; this application needs its translators.
+    format::useLanguage(format::currentLanguage());
 }
 
 } // namespace app

@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/displaycheck.h"
 #include "app/identity.h"
+#include "files/languagechoice.h"
 #include "record/recordfile.h"
 #include "ui/window/program.h"
 
@@ -61,25 +62,40 @@ int main(int argc, char *argv[])
                    stderr);
         return 2;
     }
-    // Read before any display is needed, so --help and --version work anywhere.
-    const app::CommandLineResult command =
-        app::parseCommandLine(argumentsOf(argc, argv), QCoreApplication::applicationVersion());
-    if (command.action == app::CommandLineResult::Action::PrintAndExit) {
-        return written(command.output, command.toStandardError ? stderr : stdout,
-                       command.exitStatus);
+    const QStringList arguments = argumentsOf(argc, argv);
+    format::useLanguage(files::startLanguage(app::askedLanguage(arguments)));
+    // Read before any display is needed, so --help and --version work
+    // anywhere; a core application, gone before the real one, carries the
+    // translators of the command line's texts.
+    app::CommandLineResult command;
+    std::string refusal;
+    std::string scaleFactorLine;
+    {
+        int coreArgc = 1;
+        const QCoreApplication core(coreArgc, argv);
+        format::useLanguage(format::currentLanguage());
+        command = app::parseCommandLine(arguments, QCoreApplication::applicationVersion());
+        if (command.action == app::CommandLineResult::Action::PrintAndExit)
+            return written(command.output, command.toStandardError ? stderr : stdout,
+                           command.exitStatus);
+        if (command.action == app::CommandLineResult::Action::RunWindow) {
+            refusal = app::displayRefusal(
+                {command.platform.toStdString(), command.display.toStdString()});
+            scaleFactorLine = refusal.empty() ? app::dropUnusableScaleFactor() : std::string();
+        }
     }
     if (command.action == app::CommandLineResult::Action::WriteWorksheet)
         return app::runWorksheetCommand(argc, argv, command.worksheet);
     if (command.action == app::CommandLineResult::Action::WriteReport)
         return app::runReportCommand(argc, argv, command.report);
 
-    const std::string refusal =
-        app::displayRefusal({command.platform.toStdString(), command.display.toStdString()});
     if (!refusal.empty()) {
         std::fputs(refusal.c_str(), stderr);
         return EXIT_FAILURE;
     }
-    std::fputs(app::dropUnusableScaleFactor().c_str(), stderr);
+    std::fputs(scaleFactorLine.c_str(), stderr);
+    if (command.language)
+        files::rememberLanguage(*command.language);
     QApplication app(argc, argv);
     ui::Program program(app);
     program.window().keepRecord(record::defaultRecordPath());

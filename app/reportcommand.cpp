@@ -21,9 +21,10 @@ const QString fromOption = QStringLiteral("from");
 const QString toOption = QStringLiteral("to");
 const QString classOption = QStringLiteral("class");
 
+// lupdate files a free tr() call under the enclosing namespace.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("report", text);
+    return QCoreApplication::translate("app", text);
 }
 
 void printLine(const QString &line)
@@ -69,11 +70,11 @@ QList<QCommandLineOption> reportOptions()
         {reportOption, tr("Scrive il resoconto della classe in PDF o in CSV, senza finestra."),
          QStringLiteral("file.pdf|file.csv")},
         {recordsOption, tr("Un file di risultati o una cartella di file; si può ripetere."),
-         QStringLiteral("percorso")},
-        {fromOption, tr("Solo le risposte da questo giorno (AAAA-MM-GG)."), QStringLiteral("data")},
+         tr("percorso")},
+        {fromOption, tr("Solo le risposte da questo giorno (AAAA-MM-GG)."), tr("data")},
         {toOption, tr("Solo le risposte fino a questo giorno (AAAA-MM-GG)."),
-         QStringLiteral("data")},
-        {classOption, tr("Solo le risposte di questa classe."), QStringLiteral("classe")}};
+         tr("data")},
+        {classOption, tr("Solo le risposte di questa classe."), tr("classe")}};
 }
 
 bool reportRequested(const QCommandLineParser &parser)

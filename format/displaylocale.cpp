@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "format/displaylocale.h"
 
+#include "format/language.h"
+
 namespace format {
 namespace {
 
@@ -58,6 +60,11 @@ DisplayLocale DisplayLocale::from(const QLocale &locale)
 DisplayLocale DisplayLocale::italian()
 {
     return from(QLocale(QLocale::Italian, QLocale::Italy));
+}
+
+DisplayLocale DisplayLocale::current()
+{
+    return from(localeOf(currentLanguage()));
 }
 
 } // namespace format

@@ -22,6 +22,9 @@ struct DisplayLocale
     static DisplayLocale from(const QLocale &locale);
     // The program's own locale, whatever the machine's: Italian (Italy).
     static DisplayLocale italian();
+    // The locale of the language in use (format/language.h): Italian unless
+    // another language was chosen.
+    static DisplayLocale current();
 };
 
 } // namespace format

@@ -2,6 +2,7 @@
 #include "print/classreport.h"
 
 #include "files/safewrite.h"
+#include "format/displaylocale.h"
 #include "record/summary.h"
 
 #include <QCoreApplication>
@@ -30,14 +31,16 @@ struct Line
 };
 using Page = QList<Line>;
 
+// lupdate files a free tr() call under the enclosing namespace.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ClassReport", text);
+    return QCoreApplication::translate("print", text);
 }
 
 QString percent(const record::Tally &tally)
 {
-    return QLocale(QLocale::Italian).toString(tally.percentRight(), 'f', 1) + QStringLiteral(" %");
+    return format::DisplayLocale::current().qtLocale.toString(tally.percentRight(), 'f', 1) +
+           QStringLiteral(" %");
 }
 
 QString duration(double seconds)
@@ -61,10 +64,9 @@ QString period(const record::RecordSummary &summary, const record::RecordFilter 
     const QList<record::DaySummary> days = summary.days();
     const QDate from = filter.from.isValid() ? filter.from : days.value(0).day;
     const QDate to = filter.to.isValid() ? filter.to : days.value(days.size() - 1).day;
-    const QLocale italian(QLocale::Italian);
+    const QLocale locale = format::DisplayLocale::current().qtLocale;
     return tr("dal %1 al %2")
-        .arg(italian.toString(from, QLocale::ShortFormat),
-             italian.toString(to, QLocale::ShortFormat));
+        .arg(locale.toString(from, QLocale::ShortFormat), locale.toString(to, QLocale::ShortFormat));
 }
 
 QString pupilName(const record::PupilSummary &pupil)

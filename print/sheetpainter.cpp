@@ -25,9 +25,10 @@ QFont sheetFont(double points, bool bold)
     return font;
 }
 
+// lupdate files a free tr() call under the enclosing namespace.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("Worksheet", text);
+    return QCoreApplication::translate("print", text);
 }
 
 QString oneStepInstructions(quiz::TheoremChoice choice)

@@ -5,6 +5,7 @@
 #include "quiz/solution.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QPointF>
 #include <QPolygonF>
 #include <QString>
@@ -18,6 +19,8 @@ namespace print {
 // corner of the area inside the margins.
 class SheetPainter
 {
+    Q_DECLARE_TR_FUNCTIONS(print::SheetPainter)
+
 public:
     SheetPainter(QPainter &painter, const QPagedPaintDevice &device);
 

@@ -101,7 +101,7 @@ enum class Pages { Problems, ProblemsAndKey, Key };
 bool paint(QPagedPaintDevice &device, const WorksheetRequest &request, Pages which)
 {
     setA4(device);
-    const format::DisplayLocale locale = format::DisplayLocale::italian();
+    const format::DisplayLocale locale = format::DisplayLocale::current();
     const QList<quiz::WorkedSolution> problems = solvedProblems(request, locale);
     QPainter painter;
     if (!painter.begin(&device))

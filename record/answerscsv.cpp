@@ -2,6 +2,7 @@
 #include "record/answerscsv.h"
 
 #include "files/safewrite.h"
+#include "format/displaylocale.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -33,7 +34,7 @@ QString quoted(const QString &cell)
 QString decimal(double value)
 {
     // Seven digits: the expected value comes from single precision.
-    return QString::number(value, 'g', 7).replace(u'.', u',');
+    return QString::number(value, 'g', 7).replace(u'.', format::DisplayLocale::current().decimalSeparator);
 }
 
 QString yesNo(bool value)

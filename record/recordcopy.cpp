@@ -16,9 +16,10 @@ namespace record {
 
 namespace {
 
+// lupdate files a free tr() call under the enclosing namespace.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("record::copyRecord", text);
+    return QCoreApplication::translate("record", text);
 }
 
 // SQLite writes into an empty file it is given, keeping the file's mode.

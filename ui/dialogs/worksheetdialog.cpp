@@ -127,7 +127,7 @@ std::optional<print::WorksheetRequest> WorksheetDialog::request()
 
 QString WorksheetDialog::suggestedFileName() const
 {
-    return QStringLiteral("scheda-%1.pdf").arg(m_seed->text());
+    return tr("scheda-%1.pdf").arg(m_seed->text());
 }
 
 bool WorksheetDialog::saveTo(const QString &path)

@@ -5,10 +5,11 @@ namespace ui {
 
 QValidator::State AnswerValidator::validate(QString &input, int & /*pos*/) const
 {
-    // The box takes the changed text, so the comma is what it shows.
-    input.replace(u'.', u',');
-    for (const QChar c : input) {
-        if (c != u',' && (c < u'0' || c > u'9'))
+    // The box takes the changed text, so the separator is what it shows.
+    for (QChar &c : input) {
+        if (c == u'.' || c == u',')
+            c = m_separator;
+        else if (c < u'0' || c > u'9')
             return Invalid;
     }
     return Acceptable;

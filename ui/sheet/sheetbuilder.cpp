@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/sheet/sheetbuilder.h"
 
+#include "format/displaylocale.h"
+
 #include "ui/sheet/answervalidator.h"
 #include "ui/sheet/artwork.h"
 #include "ui/sheet/designlabel.h"
@@ -278,9 +280,10 @@ void SheetBuilder::setBehaviour(SheetControls &w) const
     w.cmdNext->setAutoDefault(true);
     w.cmdNext->setEnabled(false);
 
-    // Typed and pasted text alike: digits and commas only.
+    // Typed and pasted text alike: digits and the language's decimal separator only.
     w.txtAnswer->setMaxLength(answerMaxLength);
-    w.txtAnswer->setValidator(new AnswerValidator(w.txtAnswer));
+    w.txtAnswer->setValidator(
+        new AnswerValidator(format::DisplayLocale::current().decimalSeparator, w.txtAnswer));
 
     w.Timer1 = new QTimer(w.sheet);
     w.Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -3,12 +3,11 @@
 
 #include "ui/sheet/drawniconstyle.h"
 
+#include "format/language.h"
+
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStyleFactory>
-#include <QTranslator>
 
 namespace ui {
 namespace {
@@ -24,22 +23,14 @@ void substituteFonts()
                               QStringLiteral("Liberation Serif"));
 }
 
-// The standard buttons of message boxes then read Sì, No and OK.
-void loadItalianTranslation(QApplication &app)
-{
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(translator);
-}
-
 } // namespace
 
 void prepareApplication(QApplication &app)
 {
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     substituteFonts();
-    loadItalianTranslation(app);
+    // The language chosen before the application existed gets its
+    // translators now; in Italian the message boxes' buttons read Sì, No, OK.
+    format::useLanguage(format::currentLanguage());
     // Face colours of the picture buttons show in Fusion on every desktop.
     app.setStyle(new DrawnIconStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
 }

@@ -5,7 +5,7 @@ class QApplication;
 
 namespace ui {
 
-// Fonts, Qt's Italian translation and the style the sheet is drawn for.
+// Fonts, the translations of the language in use and the style the sheet is drawn for.
 void prepareApplication(QApplication &app);
 
 } // namespace ui

@@ -6,13 +6,16 @@
 #include "ui/dialogs/worksheetdialog.h"
 #include "ui/sheet/alarmzone.h"
 #include "ui/window/commands.h"
+#include "files/languagechoice.h"
 #include "files/settings.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 
 namespace ui {
 namespace {
@@ -22,10 +25,11 @@ const QString levelKey = QStringLiteral("quiz/level");
 } // namespace
 
 ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
-                             quiz::Level &level, const quiz::Clock &clock,
-                             const format::DisplayLocale &locale, QWidget *window)
+                             quiz::Level &level, format::Language &language,
+                             const quiz::Clock &clock, const format::DisplayLocale &locale,
+                             QWidget *window)
     : QObject(bar), m_menu(bar->addMenu(tr("Esercizi"))), m_state(state), m_problem(problem),
-      m_level(level), m_clock(clock), m_locale(locale), m_window(window)
+      m_level(level), m_language(language), m_clock(clock), m_locale(locale), m_window(window)
 {
     m_menu->setObjectName(QStringLiteral("esercizi"));
     m_menu->menuAction()->setObjectName(QStringLiteral("esercizi"));
@@ -33,6 +37,7 @@ ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::
     addLevelItems();
     scheda = addNamedAction(m_menu, "scheda", tr("Stampa una scheda..."), {Qt::CTRL | Qt::Key_P});
     sveglia = addNamedAction(m_menu, "sveglia", tr("Imposta la sveglia..."));
+    addLanguageItems();
     soluzione->setEnabled(false);
 }
 
@@ -58,12 +63,32 @@ void ExercisesMenu::addLevelItems()
     }
 }
 
+void ExercisesMenu::addLanguageItems()
+{
+    QMenu *languages = m_menu->addMenu(tr("Lingua"));
+    languages->setObjectName(QStringLiteral("lingua"));
+    auto *group = new QActionGroup(languages);
+    for (size_t i = 0; i < format::allLanguages.size(); ++i) {
+        const format::Language language = format::allLanguages[i];
+        const QByteArray name = "lingua_" + format::languageCode(language).toLatin1();
+        lingua[i] = addNamedAction(languages, name.constData(), format::ownName(language));
+        lingua[i]->setCheckable(true);
+        lingua[i]->setChecked(language == m_language);
+        group->addAction(lingua[i]);
+    }
+}
+
 void ExercisesMenu::bind(const Runner &run, QWidget *stopwatch)
 {
     for (size_t i = 0; i < livello.size(); ++i) {
         const quiz::Level level = quiz::allLevels[i];
         connect(livello[i], &QAction::triggered, this,
                 [this, level, run] { run([this, level] { livello_Click(level); }); });
+    }
+    for (size_t i = 0; i < lingua.size(); ++i) {
+        const format::Language language = format::allLanguages[i];
+        connect(lingua[i], &QAction::triggered, this,
+                [this, language, run] { run([this, language] { lingua_Click(language); }); });
     }
     wire(soluzione, &QAction::triggered, this, &ExercisesMenu::soluzione_Click, run);
     wire(scheda, &QAction::triggered, this, &ExercisesMenu::scheda_Click, run);
@@ -107,6 +132,19 @@ void ExercisesMenu::livello_Click(quiz::Level chosen)
     m_level = chosen;
     files::Settings::user().setValue(levelKey, int(chosen));
     emit levelChanged();
+}
+
+// The window is built in its language at each restart; rebuilt now, it would
+// lose the score and the problem on display.
+void ExercisesMenu::lingua_Click(format::Language chosen)
+{
+    if (chosen == m_language)
+        return;
+    m_language = chosen;
+    files::rememberLanguage(chosen);
+    if (auto *window = qobject_cast<QMainWindow *>(m_window))
+        window->statusBar()->showMessage(
+            tr("Lingua: %1, dal prossimo «Nuovo gioco».").arg(format::ownName(chosen)));
 }
 
 void ExercisesMenu::sveglia_Click()

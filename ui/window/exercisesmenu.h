@@ -2,6 +2,7 @@
 #pragma once
 
 #include "format/displaylocale.h"
+#include "format/language.h"
 #include "quiz/clock.h"
 #include "quiz/level.h"
 #include "quiz/problem.h"
@@ -23,7 +24,7 @@ class QWidget;
 namespace ui {
 
 // The "Esercizi" menu, after the window's four: how the current problem is
-// solved, the level, a worksheet to print, and the alarm. It lives with the menu bar
+// solved, the level, a worksheet to print, the alarm and the language. It lives with the menu bar
 // and is rebuilt with it on every restart; the state it reads and writes
 // belongs to the window and outlives it.
 class ExercisesMenu : public QObject
@@ -31,10 +32,10 @@ class ExercisesMenu : public QObject
     Q_OBJECT
 
 public:
-    // problem is the one on display and level the one played, both kept by
-    // the window.
+    // problem is the one on display, level the one played and language the
+    // one the next restart speaks, all kept by the window.
     ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
-                  quiz::Level &level, const quiz::Clock &clock,
+                  quiz::Level &level, format::Language &language, const quiz::Clock &clock,
                   const format::DisplayLocale &locale, QWidget *window);
 
     // The level chosen in an earlier run, or the first one.
@@ -57,11 +58,14 @@ public:
     void scheda_Click();
     void sveglia_Click();
     void livello_Click(quiz::Level chosen);
+    void lingua_Click(format::Language chosen);
 
     QAction *soluzione = nullptr; // "Come si risolve"
     QAction *scheda = nullptr;    // "Stampa una scheda..."
     QAction *sveglia = nullptr;   // "Imposta la sveglia..."
     std::array<QAction *, quiz::allLevels.size()> livello{}; // "Livello": one radio item a level
+    // "Lingua": one radio item a language, in format::allLanguages' order.
+    std::array<QAction *, format::allLanguages.size()> lingua{};
 
 signals:
     // A new level was chosen; the problem on display is of the old one.
@@ -71,11 +75,13 @@ signals:
 
 private:
     void addLevelItems();
+    void addLanguageItems();
 
     QMenu *m_menu;
     quiz::QuizState &m_state;
     const quiz::Problem &m_problem;
     quiz::Level &m_level;
+    format::Language &m_language;
     const quiz::Clock &m_clock;
     const format::DisplayLocale &m_locale;
     QWidget *m_window;

@@ -111,7 +111,8 @@ void Tavola::unload()
 void Tavola::buildMenus()
 {
     QMenuBar *bar = createMenuBar(m_menu.designed);
-    m_menu.esercizi = new ExercisesMenu(bar, m_state, m_problem, m_level, m_clock, m_locale, this);
+    m_menu.esercizi =
+        new ExercisesMenu(bar, m_state, m_problem, m_level, m_language, m_clock, m_locale, this);
     const auto zoom = zoomActions();
     m_menu.esercizi->addCommands(QList<QAction *>(zoom.begin(), zoom.end()));
     setMenuBar(bar);
@@ -356,6 +357,8 @@ void Tavola::calc_Click()
 void Tavola::new_Click()
 {
     unload();
+    format::useLanguage(m_language);
+    m_locale = format::DisplayLocale::current();
     load();
     showMaximized();
     Form_Activate();
@@ -388,8 +391,8 @@ void Tavola::cmdExit_Click()
     // One reading: across midnight, two would pair the time with the next day.
     const QDateTime now = m_clock.dateTime();
     showBox(this, QMessageBox::NoIcon,
-            QStringLiteral("Data ") + format::dateToText(now.date(), m_locale),
-            QStringLiteral("Ciao a presto. Ore ") + format::timeToText(now.time(), m_locale));
+            tr("Data ") + format::dateToText(now.date(), m_locale),
+            tr("Ciao a presto. Ore ") + format::timeToText(now.time(), m_locale));
     m_controls.Timer1->stop();
     m_platform.endProgram(0);
 }

@@ -109,7 +109,8 @@ private:
     quiz::Clock &m_clock;
     quiz::RandomSource &m_random;
     Platform &m_platform;
-    const format::DisplayLocale m_locale = format::DisplayLocale::italian();
+    format::Language m_language = format::currentLanguage(); // in use from the next restart
+    format::DisplayLocale m_locale = format::DisplayLocale::current();
     quiz::QuizState m_state;
     quiz::AlarmRule m_alarm; // survives restarts
     quiz::Level m_level = ExercisesMenu::rememberedLevel(); // "Nuovo gioco" keeps it

@@ -88,11 +88,11 @@ QStatusBar *createStatusBar(qreal devicePixelRatio)
     };
     const std::array<Panel, 4> panels{{{"Solvetra", 4910, 1550},
                                        {"Solvetra", 4800, 1440},
-                                       {"Record di", 1590, 1440},
+                                       {QT_TRANSLATE_NOOP("QObject", "Record di"), 1590, 1440},
                                        {"", 1440, 1440}}};
     QLabel *panel = nullptr;
     for (size_t i = 0; i < panels.size(); ++i) {
-        panel = new QLabel(QString::fromUtf8(panels[i].text), bar);
+        panel = new QLabel(QObject::tr(panels[i].text), bar);
         panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         panel->setToolTip(panel->text());
         // The designed width, shrinking to the minimum on a small screen.
