@@ -9,7 +9,9 @@ run_packages=(
     make
     cmake
     qt6-base-dev
-    qt6-translations-l10n # Qt's own texts (buttons of the message boxes) in Italian
+    qt6-translations-l10n # Qt's own texts (buttons of the message boxes) in each language
+    qt6-tools-dev         # Qt6LinguistTools for CMake: the translations built into the program
+    qt6-l10n-tools        # lrelease and lupdate
     fonts-liberation      # the faces the design names
     fonts-dejavu-core     # the desktop's sans-serif for menus and dialogs (else a monospaced face)
     libqt6sql6-sqlite     # Qt's SQLite driver, which keeps the pupils' answers
