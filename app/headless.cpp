@@ -29,7 +29,7 @@ HeadlessApplication::HeadlessApplication(int argc, char *argv[])
     : m_argc(prepared(argc)), m_application(m_argc, argv)
 {
     // The language was chosen before; this application needs its translators.
-    format::useLanguage(format::currentLanguage());
+    format::useLanguage(format::currentLanguage(), format::QtTexts::AsGiven);
 }
 
 } // namespace app

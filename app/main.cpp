@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
     {
         int coreArgc = 1;
         const QCoreApplication core(coreArgc, argv);
-        format::useLanguage(format::currentLanguage());
+        format::useLanguage(format::currentLanguage(), format::QtTexts::AsGiven);
         command = app::parseCommandLine(arguments, QCoreApplication::applicationVersion());
         if (command.action == app::CommandLineResult::Action::PrintAndExit)
             return written(command.output, command.toStandardError ? stderr : stdout,

@@ -89,7 +89,7 @@ Language currentLanguage()
     return inUse;
 }
 
-void useLanguage(Language language)
+void useLanguage(Language language, QtTexts qtTexts)
 {
     inUse = language;
     QLocale::setDefault(localeOf(language));
@@ -101,8 +101,11 @@ void useLanguage(Language language)
         delete programTranslator.data();
     else
         install(programTranslator, QStringLiteral("solvetra_") + code, QStringLiteral(":/i18n"));
-    install(qtTranslator, QStringLiteral("qtbase_") + code,
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (qtTexts == QtTexts::AsGiven)
+        delete qtTranslator.data();
+    else
+        install(qtTranslator, QStringLiteral("qtbase_") + code,
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 } // namespace format

@@ -34,8 +34,11 @@ Language desktopLanguage(const QStringList &uiLanguages);
 // The language in use: Italian until useLanguage() says otherwise.
 Language currentLanguage();
 // Makes language the one in use: QLocale's default and, when an application
-// exists, the translators of the program and of Qt's own texts (standard
-// buttons). A new application calls it again to get its translators.
-void useLanguage(Language language);
+// exists, the translators of the program and, with qtTexts, of Qt's own
+// texts (standard buttons). A new application calls it again to get its
+// translators. Without a window Qt's texts are only its error strings, which
+// stay as the system gives them.
+enum class QtTexts { Translated, AsGiven };
+void useLanguage(Language language, QtTexts qtTexts = QtTexts::Translated);
 
 } // namespace format
