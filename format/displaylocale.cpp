@@ -6,8 +6,8 @@
 namespace format {
 namespace {
 
-// Qt's long time formats end with the time zone ("HH:mm:ss t"); a clock
-// on a worksheet shows only the time.
+// Qt's long time formats end with the time zone ("HH:mm:ss t", Spanish
+// "H:mm:ss (t)"); a clock on a worksheet shows only the time.
 QString withoutTimeZone(const QString &timeFormat)
 {
     QString result;
@@ -18,7 +18,7 @@ QString withoutTimeZone(const QString &timeFormat)
         if (quoted || c != u't')
             result += c;
     }
-    return result.trimmed();
+    return result.remove(QStringLiteral("()")).trimmed();
 }
 
 // The short date of the Windows Italian locale carries the whole year.
