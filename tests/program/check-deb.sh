@@ -53,6 +53,8 @@ expected=(
     usr/share/icons/hicolor/scalable/apps/$id.svg
     usr/share/man/man1/solvetra.1.gz
     usr/share/man/it/man1/solvetra.1.gz
+    usr/share/man/de/man1/solvetra.1.gz
+    usr/share/man/es/man1/solvetra.1.gz
     usr/share/doc/solvetra/copyright
     usr/share/doc/solvetra/changelog.gz
 )
