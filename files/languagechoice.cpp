@@ -28,7 +28,11 @@ format::Language startLanguage(std::optional<format::Language> asked)
         return *asked;
     if (const auto remembered = rememberedLanguage())
         return *remembered;
-    return format::desktopLanguage(QLocale::system().uiLanguages());
+    // As gettext does, LANGUAGE counts only when the locale is not C.
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::C)
+        return format::Language::Italian;
+    return format::desktopLanguage(system.uiLanguages());
 }
 
 } // namespace files

@@ -13,7 +13,7 @@ void rememberLanguage(format::Language language);
 
 // The language to start in: the one asked on the command line, else the one
 // remembered, else the desktop's (Italian where the program has no
-// translation for it).
+// translation for it, and in the C locale).
 format::Language startLanguage(std::optional<format::Language> asked);
 
 } // namespace files

@@ -54,14 +54,17 @@ QString collapsed(QString text)
     return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed();
 }
 
-// The program with a desktop in lang and no language chosen before.
+// The program with a desktop in lang (LANG, or LANG:LANGUAGE) and no
+// language chosen before.
 QString run(const QString &lang, const QStringList &arguments, const QString &config)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL",
                              "LC_MESSAGES"})
         environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("LANG"), lang);
+    environment.insert(QStringLiteral("LANG"), lang.section(u':', 0, 0));
+    if (lang.contains(u':'))
+        environment.insert(QStringLiteral("LANGUAGE"), lang.section(u':', 1, -1));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -162,6 +165,8 @@ void TestProgramLanguages::startLanguage_data()
     QTest::newRow("Italian desktop") << "it_IT.UTF-8" << QStringList() << "it";
     QTest::newRow("French desktop") << "fr_FR.UTF-8" << QStringList() << "it";
     QTest::newRow("C") << "C" << QStringList() << "it";
+    QTest::newRow("C, LANGUAGE=de") << "C:de" << QStringList() << "it";
+    QTest::newRow("French, LANGUAGE=fr:es") << "fr_FR.UTF-8:fr:es" << QStringList() << "es";
     QTest::newRow("--language en") << "C" << QStringList{"--language", "en"} << "en";
     QTest::newRow("--language=es over German") << "de_DE.UTF-8" << QStringList{"--language=es"}
                                                << "es";
