@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QMessageBox>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
@@ -115,6 +117,8 @@ private slots:
     void workedSolutionInTheLanguage_data();
     void workedSolutionInTheLanguage();
     void menuChoiceTakesEffectAtNewGame();
+    void standardButtonsInTheLanguage_data();
+    void standardButtonsInTheLanguage();
 
 private:
     void startIn(Language language, quint64 seed);
@@ -267,6 +271,31 @@ void TestLanguages::menuChoiceTakesEffectAtNewGame()
     QVERIFY(label("Label6")->text() != heading);
     QVERIFY(m_tavola->menuBar()->findChild<QAction *>(QStringLiteral("lingua_de"))->isChecked());
     files::rememberLanguage(Language::Italian);
+}
+
+void TestLanguages::standardButtonsInTheLanguage_data()
+{
+    addLanguageRows();
+}
+
+// Qt's own texts come from its translations, where the system has them.
+void TestLanguages::standardButtonsInTheLanguage()
+{
+    QFETCH(Language, language);
+    QFETCH(QLocale, locale);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(folder + QStringLiteral("/qtbase_") + locale.name().left(2) +
+                       QStringLiteral(".qm")))
+        QSKIP("Qt's translations (qt6-translations-l10n) are missing for this language");
+    const auto yes = [] {
+        QMessageBox box(QMessageBox::Question, "t", "x", QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text();
+    };
+    const QString italian = yes();
+    format::useLanguage(language);
+    QVERIFY2(yes() != italian, qPrintable(yes()));
+    format::useLanguage(Language::Italian);
+    QCOMPARE(yes(), italian);
 }
 
 int main(int argc, char *argv[])
