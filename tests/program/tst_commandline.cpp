@@ -29,6 +29,8 @@ private slots:
     void worksheetNameGetsPdf();
     void echoedValueIsQuotedAndCut_data();
     void echoedValueIsQuotedAndCut();
+    void askedLanguageIsTheParsedOne_data();
+    void askedLanguageIsTheParsedOne();
     void helpListsOwnOptionsOnly();
     void versionPrintsNameAndVersion();
     void desktopFilesUseTheIdentity();
@@ -72,6 +74,11 @@ void TestCommandLine::outcome_data()
     row("--seed without --worksheet", {"--seed", "7"}, Action::PrintAndExit, 2, true);
     row("--theorem without --worksheet", {"--theorem", "leg"}, Action::PrintAndExit, 2, true);
     row("--level without --worksheet", {"--level", "2"}, Action::PrintAndExit, 2, true);
+    row("--language for the window", {"--language", "de"}, Action::RunWindow, 0, false);
+    row("--language beside --help", {"--help", "--language", "es"}, Action::PrintAndExit, 0, false);
+    row("--language without a value", {"--language"}, Action::PrintAndExit, 2, true);
+    row("--language of no translation", {"--language", "fr"}, Action::PrintAndExit, 2, true);
+    row("--language in capitals", {"--language", "DE"}, Action::PrintAndExit, 2, true);
 }
 
 void TestCommandLine::outcome()
@@ -189,6 +196,29 @@ void TestCommandLine::echoedValueIsQuotedAndCut()
         QVERIFY2(first.endsWith(QStringLiteral("«»")), qPrintable(first));
     else
         QVERIFY2(first.contains(value.left(40)) && first.contains(u'…'), qPrintable(first));
+}
+
+// The language asked before the parse is the one the parse then reads.
+void TestCommandLine::askedLanguageIsTheParsedOne_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("none") << QStringList{"solvetra"};
+    QTest::newRow("two words") << QStringList{"solvetra", "--language", "es"};
+    QTest::newRow("with =") << QStringList{"solvetra", "--language=en"};
+    QTest::newRow("one dash") << QStringList{"solvetra", "-language", "de"};
+    QTest::newRow("Italian after a Qt option")
+        << QStringList{"solvetra", "-platform", "offscreen", "--language", "it"};
+    QTest::newRow("for a worksheet")
+        << QStringList{"solvetra", "--worksheet", "a.pdf", "--language", "de"};
+}
+
+void TestCommandLine::askedLanguageIsTheParsedOne()
+{
+    QFETCH(QStringList, arguments);
+    const app::CommandLineResult result = app::parseCommandLine(arguments, QStringLiteral("1.0"));
+    QCOMPARE(result.exitStatus, 0);
+    QCOMPARE(app::askedLanguage(arguments), result.language);
+    QCOMPARE(result.language.has_value(), arguments.join(u' ').contains(QLatin1String("language")));
 }
 
 void TestCommandLine::helpListsOwnOptionsOnly()
