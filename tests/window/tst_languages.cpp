@@ -51,8 +51,9 @@ void addMenuTexts(QMap<QString, QString> &texts, const QString &path, const QLis
     }
 }
 
-// Every text a pupil sees or hears pointed at: captions, button texts, tool
-// tips, menu items, the window's title; keyed by where it is.
+// Every text a pupil sees, or hears from a screen reader: captions, button
+// texts, tool tips, accessible names and descriptions, menu items, the
+// window's title; keyed by where it is.
 QMap<QString, QString> windowTexts(const QMainWindow &window)
 {
     QMap<QString, QString> texts;
@@ -63,6 +64,11 @@ QMap<QString, QString> windowTexts(const QMainWindow &window)
         const QString name = widget->objectName() + u'#' + QString::number(seen[widget->objectName()]++);
         if (!widget->toolTip().isEmpty())
             texts.insert(QStringLiteral("tip:") + name, widget->toolTip());
+        if (!widget->accessibleName().isEmpty())
+            texts.insert(QStringLiteral("reader name:") + name, widget->accessibleName());
+        if (!widget->accessibleDescription().isEmpty())
+            texts.insert(QStringLiteral("reader description:") + name,
+                         widget->accessibleDescription());
         if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty())
             texts.insert(QStringLiteral("label:") + name, label->text());
         if (auto *button = qobject_cast<QAbstractButton *>(widget); button && !button->text().isEmpty())
@@ -173,6 +179,9 @@ void TestLanguages::everyTextTranslated()
     for (auto it = italian.cbegin(); it != italian.cend(); ++it) {
         QVERIFY2(translated.contains(it.key()), qPrintable(it.key()));
         if (sameInEveryLanguage(it.value()))
+            continue;
+        // A leg is "cateto" in Spanish too.
+        if (language == Language::Spanish && it.value().startsWith(QLatin1String("Cateto ")))
             continue;
         ++compared;
         QVERIFY2(translated[it.key()] != it.value(),
