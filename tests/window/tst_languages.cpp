@@ -274,6 +274,11 @@ void TestLanguages::menuChoiceTakesEffectAtNewGame()
     QVERIFY(!m_tavola->statusBar()->currentMessage().isEmpty());
     QCOMPARE(label("Label6")->text(), heading);
     QCOMPARE(format::currentLanguage(), Language::Italian);
+    // Back to Italian and to German again before the restart.
+    m_tavola->menuBar()->findChild<QAction *>(QStringLiteral("lingua_it"))->trigger();
+    QVERIFY(m_tavola->statusBar()->currentMessage().isEmpty());
+    QCOMPARE(files::rememberedLanguage(), std::optional(Language::Italian));
+    german->trigger();
 
     m_tavola->menuBar()->findChild<QAction *>(QStringLiteral("new"))->trigger();
     QCOMPARE(format::currentLanguage(), Language::German);

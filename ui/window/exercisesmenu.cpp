@@ -142,7 +142,13 @@ void ExercisesMenu::lingua_Click(format::Language chosen)
         return;
     m_language = chosen;
     files::rememberLanguage(chosen);
-    if (auto *window = qobject_cast<QMainWindow *>(m_window))
+    auto *window = qobject_cast<QMainWindow *>(m_window);
+    if (!window)
+        return;
+    // Back to the language in use before a restart: nothing is pending.
+    if (chosen == format::currentLanguage())
+        window->statusBar()->clearMessage();
+    else
         window->statusBar()->showMessage(
             tr("Lingua: %1, dal prossimo «Nuovo gioco».").arg(format::ownName(chosen)));
 }
