@@ -4,47 +4,47 @@
 <context>
     <name>Accessible</name>
     <message>
-        <location filename="../ui/access/accessibletexts.cpp" line="+28" />
-        <source>Triangolo rettangolo ABC con l'altezza AH</source>
+        <location filename="../ui/access/accessibletexts.cpp" line="+28"/>
+        <source>Triangolo rettangolo ABC con l&apos;altezza AH</source>
         <translation>Rechtwinkliges Dreieck ABC mit der Höhe AH</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Il vecchio geometra</source>
         <translation>Der alte Geometer</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Cronometro</source>
         <translation>Stoppuhr</translation>
     </message>
     <message>
-        <location line="+14" />
+        <location line="+14"/>
         <source>Risposte esatte</source>
         <translation>Richtige Antworten</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Risposte errate</source>
         <translation>Falsche Antworten</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Risposte totali</source>
         <translation>Antworten insgesamt</translation>
     </message>
     <message>
-        <location line="+26" />
+        <location line="+26"/>
         <source>%1, in centimetri</source>
         <translation>%1, in Zentimetern</translation>
     </message>
     <message>
-        <location line="+17" />
+        <location line="+17"/>
         <source>Livello %1: %2</source>
         <translation>Stufe %1: %2</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Dati: %1</source>
         <translation>Gegeben: %1</translation>
     </message>
@@ -52,47 +52,47 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+42" />
+        <location filename="../ui/window/windowbars.cpp" line="+42"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Esercizi sui teoremi del triangolo rettangolo</source>
         <translation>Übungen zu den Sätzen am rechtwinkligen Dreieck</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Crediti</source>
         <translation>Mitwirkende</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Solvetra 1.0: primo e secondo teorema di Euclide</source>
         <translation>Solvetra 1.0: Kathetensatz und Höhensatz</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Per allievi e insegnanti della scuola</source>
         <translation>Für Schülerinnen, Schüler und Lehrkräfte</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Software libero: licenza GNU GPL, versione 3 o successiva</source>
         <translation>Freie Software: Lizenz GNU GPL, Version 3 oder neuer</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Calcolatrice</source>
         <translation>Rechner</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Nuovo gioco</source>
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location line="+34" />
+        <location line="+34"/>
         <source>Record di</source>
         <translation>Rekord</translation>
     </message>
@@ -100,65 +100,65 @@
 <context>
     <name>Tavola</name>
     <message>
-        <location filename="../ui/sheet/sheetdesign.cpp" line="+30" />
+        <location filename="../ui/sheet/sheetdesign.cpp" line="+30"/>
         <source>Risposte esatte</source>
         <translation>Richtige</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>Questo è il tuo punteggio. Forza con il  record</source>
         <translation>Das ist dein Punktestand. Auf zum Rekord!</translation>
     </message>
     <message>
-        <location line="+23" />
+        <location line="+23"/>
         <source>Risposte errate</source>
         <translation>Falsche</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Risposte totali</source>
         <translation>Insgesamt</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Clicca sotto di me per impostare il Timer</source>
         <translation>Klick unter mich, um den Wecker zu stellen</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Clicca sotto di me per attivare il Timer</source>
         <translation>Klick unter mich, um den Wecker einzuschalten</translation>
     </message>
     <message>
-        <location line="+24" />
-        <location line="+5" />
-        <location line="+10" />
-        <location line="+114" />
+        <location line="+24"/>
+        <location line="+5"/>
+        <location line="+10"/>
+        <location line="+114"/>
         <source>cm</source>
         <translation>cm</translation>
     </message>
     <message>
-        <location line="-38" />
+        <location line="-38"/>
         <source>E&amp;xit</source>
         <translation>&amp;Ende</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
         <translation>Bitte bleib noch, vielleicht schaffst du es ja, mich rauszuwerfen </translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>&amp;Nuovo calcolo</source>
         <translation>&amp;Neue Aufgabe</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Go</source>
         <translation>Weiter</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
         <translation>Gib das Ergebnis ein und drück die Eingabetaste</translation>
     </message>
@@ -166,17 +166,17 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <location filename="../print/figure.cpp" line="+138" />
+        <location filename="../print/figure.cpp" line="+138"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location filename="../print/worksheetpdf.cpp" line="+51" />
+        <location filename="../print/worksheetpdf.cpp" line="+51"/>
         <source>Scheda di esercizi (seme %1)</source>
         <translation>Arbeitsblatt (Startwert %1)</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Soluzioni (seme %1)</source>
         <translation>Lösungen (Startwert %1)</translation>
     </message>
@@ -184,73 +184,73 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+48" />
+        <location filename="../app/reportcommand.cpp" line="+48"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 braucht ein Datum wie 2026-12-09, nicht %2.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>non ho trovato nessun file di risultati.</source>
         <translation>keine Ergebnisdatei gefunden.</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>nessuna risposta nei file per il periodo e la classe chiesti.</source>
         <translation>die Dateien enthalten keine Antworten für diesen Zeitraum und diese Klasse.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Schreibt den Klassenbericht als PDF oder CSV, ohne Fenster.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Un file di risultati o una cartella di file; si può ripetere.</source>
         <translation>Eine Ergebnisdatei oder ein Ordner mit solchen Dateien; darf mehrfach stehen.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>percorso</source>
         <translation>pfad</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Solo le risposte da questo giorno (AAAA-MM-GG).</source>
         <translation>Nur die Antworten ab diesem Tag (JJJJ-MM-TT).</translation>
     </message>
     <message>
-        <location line="+0" />
-        <location line="+2" />
+        <location line="+0"/>
+        <location line="+2"/>
         <source>data</source>
         <translation>datum</translation>
     </message>
     <message>
-        <location line="-1" />
+        <location line="-1"/>
         <source>Solo le risposte fino a questo giorno (AAAA-MM-GG).</source>
         <translation>Nur die Antworten bis zu diesem Tag (JJJJ-MM-TT).</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Solo le risposte di questa classe.</source>
         <translation>Nur die Antworten dieser Klasse.</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>classe</source>
         <translation>klasse</translation>
     </message>
     <message>
-        <location line="+22" />
+        <location line="+22"/>
         <source>--report vuole un file .pdf o .csv, non %1.</source>
         <translation>--report braucht eine .pdf- oder .csv-Datei, nicht %1.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>--report vuole almeno un --records con i file di risultati.</source>
         <translation>--report braucht mindestens ein --records mit den Ergebnisdateien.</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>--from viene dopo --to.</source>
         <translation>--from liegt nach --to.</translation>
     </message>
@@ -258,12 +258,12 @@
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+25" />
+        <location filename="../app/commandline.cpp" line="+25"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>Die Sprache: it (Italienisch), de (Deutsch), es (Spanisch), en (Englisch). Für das Fenster bleibt sie auch später gewählt.</translation>
     </message>
     <message>
-        <location line="+65" />
+        <location line="+65"/>
         <source>Uso: %1 [opzioni]
 Quiz sui teoremi di Euclide del triangolo rettangolo.
 Senza opzioni apre la finestra del quiz.
@@ -278,7 +278,7 @@ Optionen:
 </translation>
     </message>
     <message>
-        <location line="+11" />
+        <location line="+11"/>
         <source>
 Valgono anche le opzioni proprie di Qt per la finestra, per esempio -platform &lt;nome&gt;, -display &lt;schermo&gt; e -style &lt;nome&gt;; con --worksheet non contano.
 QT_SCALE_FACTOR vale da %1 a %2; un altro valore è ignorato.
@@ -289,56 +289,56 @@ QT_SCALE_FACTOR gilt von %1 bis %2; ein anderer Wert wird übergangen.
 </translation>
     </message>
     <message>
-        <location line="+35" />
+        <location line="+35"/>
         <source>%1: %2
-Per l'elenco delle opzioni: %1 --help
+Per l&apos;elenco delle opzioni: %1 --help
 </source>
         <translation>%1: %2
 Die Liste der Optionen: %1 --help
 </translation>
     </message>
     <message>
-        <location line="+27" />
+        <location line="+27"/>
         <source>opzione sconosciuta: %1</source>
         <translation>unbekannte Option: %1</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>manca il valore dopo %1.</source>
         <translation>nach %1 fehlt der Wert.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>riga di comando non valida: %1</source>
         <translation>ungültige Befehlszeile: %1</translation>
     </message>
     <message>
-        <location line="+11" />
+        <location line="+11"/>
         <source>Mostra questo aiuto ed esce.</source>
         <translation>Zeigt diese Hilfe und endet.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Mostra la versione ed esce.</source>
         <translation>Zeigt die Version und endet.</translation>
     </message>
     <message>
-        <location line="+27" />
+        <location line="+27"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language braucht it, de, es oder en, nicht %1.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>argomento inatteso: %1</source>
         <translation>unerwartetes Argument: %1</translation>
     </message>
     <message>
-        <location line="+22" />
+        <location line="+22"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 gilt nur mit --report.</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 gilt nur mit --worksheet.</translation>
     </message>
@@ -346,28 +346,28 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>displaycheck</name>
     <message>
-        <location filename="../app/displaycheck.cpp" line="+235" />
+        <location filename="../app/displaycheck.cpp" line="+235"/>
         <source>solvetra: nessun compositore Wayland raggiungibile (WAYLAND_DISPLAY assente o non raggiungibile); avvia il programma da una sessione Wayland.
 </source>
         <translation>solvetra: kein Wayland-Compositor erreichbar (WAYLAND_DISPLAY fehlt oder ist nicht erreichbar); starte das Programm aus einer Wayland-Sitzung.
 </translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>solvetra: la piattaforma grafica richiesta (-platform o QT_QPA_PLATFORM) non è installata; toglila per usare quella del sistema.
 </source>
         <translation>solvetra: die verlangte Grafikplattform (-platform oder QT_QPA_PLATFORM) ist nicht installiert; lass sie weg, um die des Systems zu nutzen.
 </translation>
     </message>
     <message>
-        <location line="+19" />
+        <location line="+19"/>
         <source>solvetra: QT_SCALE_FACTOR=%1 ignorato: vale da %2 a %3; uso 1.
 </source>
         <translation>solvetra: QT_SCALE_FACTOR=%1 übergangen: er gilt von %2 bis %3; ich nehme 1.
 </translation>
     </message>
     <message>
-        <location filename="../app/displaycheck.h" line="+45" />
+        <location filename="../app/displaycheck.h" line="+45"/>
         <source>solvetra: nessuno schermo grafico utilizzabile (DISPLAY assente, vuoto o non raggiungibile); avvia il programma da una sessione grafica.
 </source>
         <translation>solvetra: kein nutzbarer grafischer Bildschirm (DISPLAY fehlt, ist leer oder nicht erreichbar); starte das Programm aus einer grafischen Sitzung.
@@ -377,18 +377,18 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+47" />
-        <source>esiste già e non è un file normale, lo lascio com'è</source>
+        <location filename="../files/safewrite.cpp" line="+47"/>
+        <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>gibt es schon und ist keine normale Datei, ich lasse sie, wie sie ist</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>impossibile scrivere il file %1: %2</source>
         <translation>die Datei %1 lässt sich nicht schreiben: %2</translation>
     </message>
     <message>
-        <location filename="../files/settings.cpp" line="+40" />
-        <source>solvetra: il file delle impostazioni %1 non è un file normale: lo ignoro, lo lascio com'è e parto con le impostazioni iniziali.
+        <location filename="../files/settings.cpp" line="+40"/>
+        <source>solvetra: il file delle impostazioni %1 non è un file normale: lo ignoro, lo lascio com&apos;è e parto con le impostazioni iniziali.
 </source>
         <translation>solvetra: die Einstellungsdatei %1 ist keine normale Datei: ich übergehe sie, lasse sie, wie sie ist, und starte mit den anfänglichen Einstellungen.
 </translation>
@@ -397,14 +397,14 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+45" />
+        <location filename="../app/main.cpp" line="+45"/>
         <source>solvetra: impossibile scrivere sullo standard output: %1
 </source>
         <translation>solvetra: die Standardausgabe lässt sich nicht schreiben: %1
 </translation>
     </message>
     <message>
-        <location line="+14" />
+        <location line="+14"/>
         <source>solvetra: un argomento non è testo valido nella codifica del sistema: scegli un nome di file senza quei caratteri.
 </source>
         <translation>solvetra: ein Argument ist kein gültiger Text in der Kodierung des Systems: wähle einen Dateinamen ohne diese Zeichen.
@@ -414,191 +414,191 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+50" />
+        <location filename="../print/classreport.cpp" line="+50"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location line="+17" />
+        <location line="+17"/>
         <source>dal %1 al %2</source>
         <translation>vom %1 bis %2</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>(senza nome)</source>
         <translation>(ohne Namen)</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Tipo di problema</source>
         <translation>Aufgabenart</translation>
     </message>
     <message>
-        <location line="+0" />
-        <location line="+22" />
+        <location line="+0"/>
+        <location line="+22"/>
         <source>Risposte</source>
         <translation>Antworten</translation>
     </message>
     <message>
-        <location line="-22" />
-        <location line="+22" />
+        <location line="-22"/>
+        <location line="+22"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location line="-22" />
+        <location line="-22"/>
         <source>Sbagliate</source>
         <translation>Falsch</translation>
     </message>
     <message>
-        <location line="+13" />
-        <location line="+148" />
+        <location line="+13"/>
+        <location line="+148"/>
         <source>Resoconto della classe</source>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <location line="-146" />
-        <location line="+33" />
+        <location line="-146"/>
+        <location line="+33"/>
         <source>Classe: %1</source>
         <translation>Klasse: %1</translation>
     </message>
     <message>
-        <location line="-33" />
+        <location line="-33"/>
         <source>tutte</source>
         <translation>alle</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Periodo: %1</source>
         <translation>Zeitraum: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Alunni: %1</source>
         <translation>Schüler: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Risposte: %1</source>
         <translation>Antworten: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Esatte: %1</source>
         <translation>Richtig: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Alunni</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Alunno</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Classe</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Tempo</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Livelli</source>
         <translation>Stufen</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Per tipo di problema</source>
         <translation>Nach Aufgabenart</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>I cinque tipi più spesso sbagliati</source>
         <translation>Die fünf am häufigsten falschen Arten</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>File saltati</source>
         <translation>Übersprungene Dateien</translation>
     </message>
     <message>
-        <location line="+18" />
+        <location line="+18"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Antworten: %1, richtig %2, falsch %3 (%4)</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Tempo: %1</source>
         <translation>Zeit: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Livelli giocati: %1</source>
         <translation>Gespielte Stufen: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Record di risposte esatte di fila: %1</source>
         <translation>Rekord richtiger Antworten in Folge: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>I tipi più spesso sbagliati</source>
         <translation>Die am häufigsten falschen Arten</translation>
     </message>
     <message>
-        <location line="+75" />
+        <location line="+75"/>
         <source>Pagina %1 di %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>%1 da %2 e %3</source>
         <translation>%1 aus %2 und %3</translation>
     </message>
     <message>
-        <location filename="../print/sheetpainter.cpp" line="+38" />
+        <location filename="../print/sheetpainter.cpp" line="+38"/>
         <source>Trova la lunghezza richiesta con il primo teorema di Euclide.</source>
         <translation>Berechne die gesuchte Länge mit dem Kathetensatz.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Trova la lunghezza richiesta con il secondo teorema di Euclide.</source>
         <translation>Berechne die gesuchte Länge mit dem Höhensatz.</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Trova la lunghezza richiesta con il primo o il secondo teorema di Euclide.</source>
         <translation>Berechne die gesuchte Länge mit dem Kathetensatz oder dem Höhensatz.</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Trova la lunghezza richiesta in due passi, uno con il primo teorema di Euclide.</source>
         <translation>Berechne die gesuchte Länge in zwei Schritten, einer davon mit dem Kathetensatz.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Trova la lunghezza richiesta in due passi, uno con il secondo teorema di Euclide.</source>
         <translation>Berechne die gesuchte Länge in zwei Schritten, einer davon mit dem Höhensatz.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Trova la lunghezza richiesta in due passi.</source>
         <translation>Berechne die gesuchte Länge in zwei Schritten.</translation>
     </message>
     <message>
-        <location line="+14" />
+        <location line="+14"/>
         <source>Livello %1: %2 · </source>
         <translation>Stufe %1: %2 · </translation>
     </message>
@@ -606,37 +606,37 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print::SheetPainter</name>
     <message>
-        <location line="+74" />
+        <location line="+74"/>
         <source>Scheda di esercizi: i teoremi di Euclide</source>
         <translation>Arbeitsblatt: Kathetensatz und Höhensatz</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Punteggio ____ / %1</source>
         <translation>Punkte ____ / %1</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Nome ______________________   Classe ________   Data ____________</source>
         <translation>Name ______________________   Klasse ________   Datum ____________</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Soluzioni</source>
         <translation>Lösungen</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
         <translation>Startwert %1 · %2Lösungen · Seite %3 von %4</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Seme %1 · %2pagina %3 di %4</source>
         <translation>Startwert %1 · %2Seite %3 von %4</translation>
     </message>
     <message>
-        <location line="+14" />
+        <location line="+14"/>
         <source>%1 = ________ cm</source>
         <translation>%1 = ________ cm</translation>
     </message>
@@ -644,92 +644,92 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>quiz</name>
     <message>
-        <location filename="../quiz/answer.cpp" line="+25" />
+        <location filename="../quiz/answer.cpp" line="+25"/>
         <source>Esatto. Sei in gamba!!!</source>
         <translation>Richtig. Super gemacht!!!</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Sbagliato!! </source>
         <translation>Falsch!! </translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Scrivi un numero, per esempio 12,5</source>
         <translation>Schreib eine Zahl, zum Beispiel 12,5</translation>
     </message>
     <message>
-        <location filename="../quiz/kind.cpp" line="+57" />
+        <location filename="../quiz/kind.cpp" line="+57"/>
         <source>Primo teorema di Euclide</source>
         <translation>Kathetensatz</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Secondo teorema di Euclide</source>
         <translation>Höhensatz</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Teorema di Pitagora</source>
         <translation>Satz des Pythagoras</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Somma delle proiezioni</source>
         <translation>Summe der Hypotenusenabschnitte</translation>
     </message>
     <message>
-        <location filename="../quiz/length.cpp" line="+19" />
+        <location filename="../quiz/length.cpp" line="+19"/>
         <source>Proiezione BH</source>
         <translation>Abschnitt BH</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Proiezione HC</source>
         <translation>Abschnitt HC</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Cateto AB</source>
         <translation>Kathete AB</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Cateto AC</source>
         <translation>Kathete AC</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Ipotenusa BC</source>
         <translation>Hypotenuse BC</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Altezza AH</source>
         <translation>Höhe AH</translation>
     </message>
     <message>
-        <location filename="../quiz/level.cpp" line="+12" />
+        <location filename="../quiz/level.cpp" line="+12"/>
         <source>Un passo</source>
         <translation>Ein Schritt</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Tutti i lati</source>
         <translation>Alle Seiten</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Due passi</source>
         <translation>Zwei Schritte</translation>
     </message>
     <message>
-        <location filename="../quiz/runtimeerror.cpp" line="+16" />
+        <location filename="../quiz/runtimeerror.cpp" line="+16"/>
         <source>Overflow</source>
         <translation>Überlauf</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Errore di calcolo in virgola mobile</source>
         <translation>Gleitkomma-Rechenfehler</translation>
     </message>
@@ -737,203 +737,203 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>record</name>
     <message>
-        <location filename="../record/answerscsv.cpp" line="+42" />
+        <location filename="../record/answerscsv.cpp" line="+42"/>
         <source>sì</source>
         <translation>ja</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>no</source>
         <translation>nein</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Data e ora</source>
         <translation>Datum und Uhrzeit</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Alunno</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Classe</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Livello</source>
         <translation>Stufe</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Tipo di problema</source>
         <translation>Aufgabenart</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>m</source>
         <translation>m</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>n</source>
         <translation>n</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Primo dato</source>
         <translation>Erste Angabe</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Secondo dato</source>
         <translation>Zweite Angabe</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Lunghezza chiesta</source>
         <translation>Gesuchte Länge</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Valore atteso</source>
         <translation>Erwarteter Wert</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Risposta scritta</source>
         <translation>Geschriebene Antwort</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Esatta</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Secondi</source>
         <translation>Sekunden</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Soluzione aperta</source>
         <translation>Lösung geöffnet</translation>
     </message>
     <message>
-        <location filename="../record/recordcopy.cpp" line="+49" />
+        <location filename="../record/recordcopy.cpp" line="+49"/>
         <source>il registro %1 non si può leggere</source>
         <translation>das Ergebnisprotokoll %1 lässt sich nicht lesen</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>%1 non è un registro di risposte valido</source>
         <translation>%1 ist kein gültiges Antwortprotokoll</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>non si può scrivere in %1</source>
         <translation>in %1 lässt sich nicht schreiben</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>die Kopie nach %1 ist misslungen: %2</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>non si può scrivere %1</source>
         <translation>%1 lässt sich nicht schreiben</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+22" />
+        <location filename="../record/recordreader.cpp" line="+22"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>„%1“ ist beschädigt und lässt sich nicht lesen.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>«%1» non è un file di risultati di Solvetra.</source>
         <translation>„%1“ ist keine Ergebnisdatei von Solvetra.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>«%1» è di una versione più recente di Solvetra e non si può leggere.</source>
         <translation>„%1“ stammt von einer neueren Version von Solvetra und lässt sich nicht lesen.</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Non riesco ad aprire «%1».</source>
         <translation>„%1“ lässt sich nicht öffnen.</translation>
     </message>
     <message>
-        <location filename="../record/recordwriter.cpp" line="+23" />
+        <location filename="../record/recordwriter.cpp" line="+23"/>
         <source>Non riesco a salvare i risultati nel file «%1». Il gioco continua: le risposte restano in memoria e saranno salvate appena il file sarà di nuovo scrivibile.</source>
         <translation>Die Ergebnisse lassen sich nicht in der Datei „%1“ speichern. Das Spiel geht weiter: Die Antworten bleiben im Speicher und werden gespeichert, sobald die Datei wieder beschreibbar ist.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Il file dei risultati «%1» è di una versione più recente di Solvetra: non lo modifico. Il gioco continua, ma le risposte restano solo in memoria.</source>
         <translation>Die Ergebnisdatei „%1“ stammt von einer neueren Version von Solvetra: Sie bleibt unverändert. Das Spiel geht weiter, aber die Antworten bleiben nur im Speicher.</translation>
     </message>
     <message>
-        <location line="+9" />
-        <source>Il file dei risultati era danneggiato: l'ho messo da parte come «%1» e ne ho cominciato uno nuovo.</source>
+        <location line="+9"/>
+        <source>Il file dei risultati era danneggiato: l&apos;ho messo da parte come «%1» e ne ho cominciato uno nuovo.</source>
         <translation>Die Ergebnisdatei war beschädigt: Sie wurde als „%1“ beiseitegelegt und eine neue begonnen.</translation>
     </message>
 </context>
 <context>
     <name>ui::AlarmDialog</name>
     <message>
-        <location filename="../ui/dialogs/alarmdialog.cpp" line="+35" />
+        <location filename="../ui/dialogs/alarmdialog.cpp" line="+35"/>
         <source>Imposta</source>
         <translation>Stellen</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Togli la sveglia</source>
         <translation>Wecker ausschalten</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Imposta la sveglia</source>
         <translation>Wecker stellen</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Ora della sveglia</source>
         <translation>Weckzeit</translation>
     </message>
     <message>
-        <location line="+3" />
-        <source>A quest'ora il programma suona e mostra un avviso.</source>
+        <location line="+3"/>
+        <source>A quest&apos;ora il programma suona e mostra un avviso.</source>
         <translation>Zu dieser Uhrzeit klingelt das Programm und zeigt einen Hinweis.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>&amp;Suona alle:</source>
         <translation>&amp;Klingeln um:</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Annulla</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+21" />
+        <location line="+21"/>
         <source>Per oggi non resta nessun minuto: la sveglia si può impostare dopo la mezzanotte.</source>
         <translation>Für heute bleibt keine Minute mehr: Nach Mitternacht lässt sich der Wecker wieder stellen.</translation>
     </message>
     <message>
-        <location line="+20" />
-        <source>Le %1 sono già passate: scegli un'ora più tarda, entro oggi.</source>
+        <location line="+20"/>
+        <source>Le %1 sono già passate: scegli un&apos;ora più tarda, entro oggi.</source>
         <translation>%1 Uhr ist schon vorbei: Wähle eine spätere Uhrzeit, noch heute.</translation>
     </message>
 </context>
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+69" />
+        <location filename="../ui/window/answerlog.cpp" line="+69"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>
@@ -941,43 +941,43 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+31" />
+        <location filename="../ui/window/exercisesmenu.cpp" line="+31"/>
         <source>Esercizi</source>
         <translation>Übungen</translation>
     </message>
     <message>
-        <location line="+5" />
-        <location line="+76" />
+        <location line="+5"/>
+        <location line="+76"/>
         <source>Come si risolve</source>
-        <translation>So wird's gelöst</translation>
+        <translation>So wird&apos;s gelöst</translation>
     </message>
     <message>
-        <location line="-74" />
+        <location line="-74"/>
         <source>Stampa una scheda...</source>
         <translation>Arbeitsblatt drucken...</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Imposta la sveglia...</source>
         <translation>Wecker stellen...</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>Livello</source>
         <translation>Stufe</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Lingua</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location line="+79" />
+        <location line="+85"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Sprache: %1, ab dem nächsten „Neues Spiel“.</translation>
     </message>
@@ -985,17 +985,17 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::SheetZoom</name>
     <message>
-        <location filename="../ui/window/sheetzoom.cpp" line="+38" />
+        <location filename="../ui/window/sheetzoom.cpp" line="+38"/>
         <source>Ingrandisci</source>
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Riduci</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Dimensioni originali</source>
         <translation>Originalgröße</translation>
     </message>
@@ -1003,66 +1003,66 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+73" />
+        <location filename="../ui/window/tavola.cpp" line="+73"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Spiel mit Solvetra</translation>
     </message>
     <message>
-        <location line="+142" />
+        <location line="+142"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
     <message>
-        <location line="+1" />
-        <source>Errore di run-time '%1':
+        <location line="+1"/>
+        <source>Errore di run-time &apos;%1&apos;:
 
 %2</source>
-        <translation>Laufzeitfehler '%1':
+        <translation>Laufzeitfehler &apos;%1&apos;:
 
 %2</translation>
     </message>
     <message>
-        <location line="+21" />
+        <location line="+21"/>
         <source>Giocare con I Solvetra</source>
         <translation>Mit Solvetra spielen</translation>
     </message>
     <message>
-        <location line="+98" />
+        <location line="+98"/>
         <source>Sveglia</source>
         <translation>Wecker</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Sveglia alle </source>
         <translation>Wecker um </translation>
     </message>
     <message>
-        <location line="+17" />
+        <location line="+17"/>
         <source>Calcolatrice</source>
         <translation>Rechner</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Nessuna calcolatrice trovata su questo computer.</source>
         <translation>Auf diesem Computer wurde kein Rechner gefunden.</translation>
     </message>
     <message>
-        <location line="+31" />
+        <location line="+31"/>
         <source>Uscire dal programma</source>
         <translation>Programm beenden</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Vuoi veramente lasciarmi  ?</source>
         <translation>Willst du mich wirklich verlassen?</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Data </source>
         <translation>Datum </translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Ciao a presto. Ore </source>
         <translation>Tschüss, bis bald! Es ist </translation>
     </message>
@@ -1070,157 +1070,157 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::WorksheetDialog</name>
     <message>
-        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+48" />
+        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+48"/>
         <source>Stampa una scheda</source>
         <translation>Arbeitsblatt drucken</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Entrambi i teoremi</source>
         <translation>Beide Sätze</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Solo il primo teorema di Euclide</source>
         <translation>Nur der Kathetensatz</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Solo il secondo teorema di Euclide</source>
         <translation>Nur der Höhensatz</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Livello %1: %2</source>
         <translation>Stufe %1: %2</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>In fondo alla scheda</source>
         <translation>Am Ende des Blatts</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>In un file a parte</source>
         <translation>In einer eigenen Datei</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Nessuna</source>
         <translation>Keine</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>&amp;Problemi:</source>
         <translation>&amp;Aufgaben:</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>da %1 a %2</source>
         <translation>von %1 bis %2</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>&amp;Livello:</source>
         <translation>Stu&amp;fe:</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>&amp;Teorema:</source>
         <translation>S&amp;atz:</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>S&amp;eme:</source>
         <translation>S&amp;tartwert:</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Lo stesso seme dà la stessa scheda.</source>
         <translation>Derselbe Startwert ergibt dasselbe Blatt.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>S&amp;oluzioni:</source>
         <translation>&amp;Lösungen:</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Stam&amp;pa...</source>
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>&amp;Salva PDF...</source>
         <translation>Als PDF &amp;speichern...</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Annulla</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+24" />
+        <location line="+24"/>
         <source>I problemi vanno da %1 a %2, non «%3».</source>
         <translation>Es sind %1 bis %2 Aufgaben möglich, nicht „%3“.</translation>
     </message>
     <message>
-        <location line="+10" />
+        <location line="+10"/>
         <source>Il seme è un numero intero da 0 a 4294967295, non «%1».</source>
         <translation>Der Startwert ist eine ganze Zahl von 0 bis 4294967295, nicht „%1“.</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Il livello %1 non offre problemi con questo teorema.</source>
         <translation>Stufe %1 hat keine Aufgaben mit diesem Satz.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>scheda-%1.pdf</source>
         <translation>arbeitsblatt-%1.pdf</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Scheda non salvata</source>
         <translation>Arbeitsblatt nicht gespeichert</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Non è stato possibile salvare la scheda: %1.</source>
         <translation>Das Arbeitsblatt konnte nicht gespeichert werden: %1.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>La scheda è stata salvata in «%1».</source>
         <translation>Das Arbeitsblatt wurde in „%1“ gespeichert.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Le soluzioni sono in «%1».</source>
         <translation>Die Lösungen stehen in „%1“.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Scheda salvata</source>
         <translation>Arbeitsblatt gespeichert</translation>
     </message>
     <message>
-        <location line="+18" />
+        <location line="+18"/>
         <source>Scheda non stampata</source>
         <translation>Arbeitsblatt nicht gedruckt</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>La stampante non ha accettato la scheda.</source>
         <translation>Der Drucker hat das Arbeitsblatt nicht angenommen.</translation>
     </message>
     <message>
-        <location line="+11" />
+        <location line="+11"/>
         <source>Salva la scheda</source>
         <translation>Arbeitsblatt speichern</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Documenti PDF (*.pdf)</source>
         <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
@@ -1228,67 +1228,67 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+72" />
+        <location filename="../app/worksheetcommand.cpp" line="+72"/>
         <source>manca il nome del file dopo --worksheet (un nome che comincia con «-» va scritto ./-nome).</source>
         <translation>nach --worksheet fehlt der Dateiname (ein Name, der mit „-“ beginnt, wird ./-name geschrieben).</translation>
     </message>
     <message>
-        <location line="+9" />
-        <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l'ha. Qui -platform non conta.</source>
+        <location line="+9"/>
+        <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l&apos;ha. Qui -platform non conta.</source>
         <translation>Schreibt ein Arbeitsblatt als PDF, ohne Fenster; hängt .pdf an einen Namen ohne an. Hier zählt -platform nicht.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Quanti problemi (da %1 a %2, di solito %3).</source>
         <translation>Wie viele Aufgaben (von %1 bis %2, sonst %3).</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Quale teorema: both (entrambi), leg (primo), altitude (secondo).</source>
         <translation>Welcher Satz: both (beide), leg (Kathetensatz), altitude (Höhensatz).</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Il seme: lo stesso seme dà la stessa scheda.</source>
         <translation>Der Startwert: derselbe Startwert ergibt dasselbe Blatt.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Le soluzioni: end (in fondo, di solito), separate (in NOME-soluzioni.pdf), none (nessuna).</source>
         <translation>Die Lösungen: end (am Ende, sonst üblich), separate (in NAME-soluzioni.pdf), none (keine).</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Il livello: 1 (un passo, di solito), 2 (tutti i lati), 3 (due passi). Con --theorem, ai livelli 2 e 3 i problemi in cui un passo usa quel teorema.</source>
         <translation>Die Stufe: 1 (ein Schritt, sonst üblich), 2 (alle Seiten), 3 (zwei Schritte). Mit --theorem auf den Stufen 2 und 3 die Aufgaben, bei denen ein Schritt diesen Satz nutzt.</translation>
     </message>
     <message>
-        <location line="+34" />
+        <location line="+34"/>
         <source>--count vuole un numero intero da %1 a %2, non %3.</source>
         <translation>--count braucht eine ganze Zahl von %1 bis %2, nicht %3.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>--theorem vuole both, leg o altitude, non %1.</source>
         <translation>--theorem braucht both, leg oder altitude, nicht %1.</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key braucht end, separate oder none, nicht %1.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level braucht 1, 2 oder 3, nicht %1.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>il livello %1 non offre problemi con --theorem %2.</source>
         <translation>Stufe %1 hat keine Aufgaben mit --theorem %2.</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>--seed vuole un numero intero da 0 a 4294967295, non %1.</source>
         <translation>--seed braucht eine ganze Zahl von 0 bis 4294967295, nicht %1.</translation>
     </message>

@@ -4,47 +4,47 @@
 <context>
     <name>Accessible</name>
     <message>
-        <location filename="../ui/access/accessibletexts.cpp" line="+28" />
-        <source>Triangolo rettangolo ABC con l'altezza AH</source>
+        <location filename="../ui/access/accessibletexts.cpp" line="+28"/>
+        <source>Triangolo rettangolo ABC con l&apos;altezza AH</source>
         <translation>Right triangle ABC with the altitude AH</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Il vecchio geometra</source>
         <translation>The old geometer</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Cronometro</source>
         <translation>Stopwatch</translation>
     </message>
     <message>
-        <location line="+14" />
+        <location line="+14"/>
         <source>Risposte esatte</source>
         <translation>Right answers</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Risposte errate</source>
         <translation>Wrong answers</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Risposte totali</source>
         <translation>All answers</translation>
     </message>
     <message>
-        <location line="+26" />
+        <location line="+26"/>
         <source>%1, in centimetri</source>
         <translation>%1, in centimetres</translation>
     </message>
     <message>
-        <location line="+17" />
+        <location line="+17"/>
         <source>Livello %1: %2</source>
         <translation>Level %1: %2</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Dati: %1</source>
         <translation>Given: %1</translation>
     </message>
@@ -52,47 +52,47 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+42" />
+        <location filename="../ui/window/windowbars.cpp" line="+42"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Esercizi sui teoremi del triangolo rettangolo</source>
         <translation>Exercises on the right triangle theorems</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Crediti</source>
         <translation>Credits</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Solvetra 1.0: primo e secondo teorema di Euclide</source>
         <translation>Solvetra 1.0: the leg rule and the altitude theorem</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Per allievi e insegnanti della scuola</source>
         <translation>For pupils and teachers</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Software libero: licenza GNU GPL, versione 3 o successiva</source>
         <translation>Free software: GNU GPL licence, version 3 or later</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Calcolatrice</source>
         <translation>Calculator</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Nuovo gioco</source>
         <translation>New game</translation>
     </message>
     <message>
-        <location line="+34" />
+        <location line="+34"/>
         <source>Record di</source>
         <translation>Record of</translation>
     </message>
@@ -100,65 +100,65 @@
 <context>
     <name>Tavola</name>
     <message>
-        <location filename="../ui/sheet/sheetdesign.cpp" line="+30" />
+        <location filename="../ui/sheet/sheetdesign.cpp" line="+30"/>
         <source>Risposte esatte</source>
         <translation>Right answers</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>Questo è il tuo punteggio. Forza con il  record</source>
         <translation>This is your score. Go for the record!</translation>
     </message>
     <message>
-        <location line="+23" />
+        <location line="+23"/>
         <source>Risposte errate</source>
         <translation>Wrong answers</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Risposte totali</source>
         <translation>All answers</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Clicca sotto di me per impostare il Timer</source>
         <translation>Click below me to set the alarm</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Clicca sotto di me per attivare il Timer</source>
         <translation>Click below me to switch the alarm on</translation>
     </message>
     <message>
-        <location line="+24" />
-        <location line="+5" />
-        <location line="+10" />
-        <location line="+114" />
+        <location line="+24"/>
+        <location line="+5"/>
+        <location line="+10"/>
+        <location line="+114"/>
         <source>cm</source>
         <translation>cm</translation>
     </message>
     <message>
-        <location line="-38" />
+        <location line="-38"/>
         <source>E&amp;xit</source>
         <translation>&amp;Quit</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
         <translation>Please stay a little longer, maybe you will manage to throw me out </translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>&amp;Nuovo calcolo</source>
         <translation>&amp;New problem</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Go</source>
         <translation>Next</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
         <translation>Type the result and press the Enter key</translation>
     </message>
@@ -166,17 +166,17 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <location filename="../print/figure.cpp" line="+138" />
+        <location filename="../print/figure.cpp" line="+138"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location filename="../print/worksheetpdf.cpp" line="+51" />
+        <location filename="../print/worksheetpdf.cpp" line="+51"/>
         <source>Scheda di esercizi (seme %1)</source>
         <translation>Worksheet (seed %1)</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Soluzioni (seme %1)</source>
         <translation>Answer key (seed %1)</translation>
     </message>
@@ -184,73 +184,73 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+48" />
+        <location filename="../app/reportcommand.cpp" line="+48"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 needs a date such as 2026-12-09, not %2.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>non ho trovato nessun file di risultati.</source>
         <translation>no results file was found.</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>nessuna risposta nei file per il periodo e la classe chiesti.</source>
         <translation>the files hold no answers for the period and class asked for.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Writes the class report as PDF or CSV, without a window.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Un file di risultati o una cartella di file; si può ripetere.</source>
         <translation>A results file or a folder of them; may be given more than once.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>percorso</source>
         <translation>path</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Solo le risposte da questo giorno (AAAA-MM-GG).</source>
         <translation>Only the answers from this day on (YYYY-MM-DD).</translation>
     </message>
     <message>
-        <location line="+0" />
-        <location line="+2" />
+        <location line="+0"/>
+        <location line="+2"/>
         <source>data</source>
         <translation>date</translation>
     </message>
     <message>
-        <location line="-1" />
+        <location line="-1"/>
         <source>Solo le risposte fino a questo giorno (AAAA-MM-GG).</source>
         <translation>Only the answers up to this day (YYYY-MM-DD).</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Solo le risposte di questa classe.</source>
         <translation>Only the answers of this class.</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>classe</source>
         <translation>class</translation>
     </message>
     <message>
-        <location line="+22" />
+        <location line="+22"/>
         <source>--report vuole un file .pdf o .csv, non %1.</source>
         <translation>--report needs a .pdf or .csv file, not %1.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>--report vuole almeno un --records con i file di risultati.</source>
         <translation>--report needs at least one --records with the results files.</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>--from viene dopo --to.</source>
         <translation>--from comes after --to.</translation>
     </message>
@@ -258,12 +258,12 @@
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+25" />
+        <location filename="../app/commandline.cpp" line="+25"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>The language: it (Italian), de (German), es (Spanish), en (English). For the window it stays chosen afterwards too.</translation>
     </message>
     <message>
-        <location line="+65" />
+        <location line="+65"/>
         <source>Uso: %1 [opzioni]
 Quiz sui teoremi di Euclide del triangolo rettangolo.
 Senza opzioni apre la finestra del quiz.
@@ -278,67 +278,67 @@ Options:
 </translation>
     </message>
     <message>
-        <location line="+11" />
+        <location line="+11"/>
         <source>
 Valgono anche le opzioni proprie di Qt per la finestra, per esempio -platform &lt;nome&gt;, -display &lt;schermo&gt; e -style &lt;nome&gt;; con --worksheet non contano.
 QT_SCALE_FACTOR vale da %1 a %2; un altro valore è ignorato.
 </source>
         <translation>
-Qt's own options for the window work too, for example -platform &lt;name&gt;, -display &lt;screen&gt; and -style &lt;name&gt;; with --worksheet they do not count.
+Qt&apos;s own options for the window work too, for example -platform &lt;name&gt;, -display &lt;screen&gt; and -style &lt;name&gt;; with --worksheet they do not count.
 QT_SCALE_FACTOR goes from %1 to %2; any other value is ignored.
 </translation>
     </message>
     <message>
-        <location line="+35" />
+        <location line="+35"/>
         <source>%1: %2
-Per l'elenco delle opzioni: %1 --help
+Per l&apos;elenco delle opzioni: %1 --help
 </source>
         <translation>%1: %2
 For the list of options: %1 --help
 </translation>
     </message>
     <message>
-        <location line="+27" />
+        <location line="+27"/>
         <source>opzione sconosciuta: %1</source>
         <translation>unknown option: %1</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>manca il valore dopo %1.</source>
         <translation>the value after %1 is missing.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>riga di comando non valida: %1</source>
         <translation>invalid command line: %1</translation>
     </message>
     <message>
-        <location line="+11" />
+        <location line="+11"/>
         <source>Mostra questo aiuto ed esce.</source>
         <translation>Shows this help and exits.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Mostra la versione ed esce.</source>
         <translation>Shows the version and exits.</translation>
     </message>
     <message>
-        <location line="+27" />
+        <location line="+27"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language needs it, de, es or en, not %1.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>argomento inatteso: %1</source>
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
-        <location line="+22" />
+        <location line="+22"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 only works with --report.</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 only works with --worksheet.</translation>
     </message>
@@ -346,28 +346,28 @@ For the list of options: %1 --help
 <context>
     <name>displaycheck</name>
     <message>
-        <location filename="../app/displaycheck.cpp" line="+235" />
+        <location filename="../app/displaycheck.cpp" line="+235"/>
         <source>solvetra: nessun compositore Wayland raggiungibile (WAYLAND_DISPLAY assente o non raggiungibile); avvia il programma da una sessione Wayland.
 </source>
         <translation>solvetra: no Wayland compositor can be reached (WAYLAND_DISPLAY missing or unreachable); start the program from a Wayland session.
 </translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>solvetra: la piattaforma grafica richiesta (-platform o QT_QPA_PLATFORM) non è installata; toglila per usare quella del sistema.
 </source>
-        <translation>solvetra: the graphics platform asked for (-platform or QT_QPA_PLATFORM) is not installed; leave it out to use the system's.
+        <translation>solvetra: the graphics platform asked for (-platform or QT_QPA_PLATFORM) is not installed; leave it out to use the system&apos;s.
 </translation>
     </message>
     <message>
-        <location line="+19" />
+        <location line="+19"/>
         <source>solvetra: QT_SCALE_FACTOR=%1 ignorato: vale da %2 a %3; uso 1.
 </source>
         <translation>solvetra: QT_SCALE_FACTOR=%1 ignored: it goes from %2 to %3; using 1.
 </translation>
     </message>
     <message>
-        <location filename="../app/displaycheck.h" line="+45" />
+        <location filename="../app/displaycheck.h" line="+45"/>
         <source>solvetra: nessuno schermo grafico utilizzabile (DISPLAY assente, vuoto o non raggiungibile); avvia il programma da una sessione grafica.
 </source>
         <translation>solvetra: no usable graphical display (DISPLAY missing, empty or unreachable); start the program from a graphical session.
@@ -377,18 +377,18 @@ For the list of options: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+47" />
-        <source>esiste già e non è un file normale, lo lascio com'è</source>
+        <location filename="../files/safewrite.cpp" line="+47"/>
+        <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>already exists and is not a regular file, left as it is</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>impossibile scrivere il file %1: %2</source>
         <translation>cannot write the file %1: %2</translation>
     </message>
     <message>
-        <location filename="../files/settings.cpp" line="+40" />
-        <source>solvetra: il file delle impostazioni %1 non è un file normale: lo ignoro, lo lascio com'è e parto con le impostazioni iniziali.
+        <location filename="../files/settings.cpp" line="+40"/>
+        <source>solvetra: il file delle impostazioni %1 non è un file normale: lo ignoro, lo lascio com&apos;è e parto con le impostazioni iniziali.
 </source>
         <translation>solvetra: the settings file %1 is not a regular file: it is ignored and left as it is, and the program starts with the initial settings.
 </translation>
@@ -397,208 +397,208 @@ For the list of options: %1 --help
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+45" />
+        <location filename="../app/main.cpp" line="+45"/>
         <source>solvetra: impossibile scrivere sullo standard output: %1
 </source>
         <translation>solvetra: cannot write to standard output: %1
 </translation>
     </message>
     <message>
-        <location line="+14" />
+        <location line="+14"/>
         <source>solvetra: un argomento non è testo valido nella codifica del sistema: scegli un nome di file senza quei caratteri.
 </source>
-        <translation>solvetra: an argument is not valid text in the system's encoding: choose a file name without those characters.
+        <translation>solvetra: an argument is not valid text in the system&apos;s encoding: choose a file name without those characters.
 </translation>
     </message>
 </context>
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+50" />
+        <location filename="../print/classreport.cpp" line="+50"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location line="+17" />
+        <location line="+17"/>
         <source>dal %1 al %2</source>
         <translation>from %1 to %2</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>(senza nome)</source>
         <translation>(no name)</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Tipo di problema</source>
         <translation>Kind of problem</translation>
     </message>
     <message>
-        <location line="+0" />
-        <location line="+22" />
+        <location line="+0"/>
+        <location line="+22"/>
         <source>Risposte</source>
         <translation>Answers</translation>
     </message>
     <message>
-        <location line="-22" />
-        <location line="+22" />
+        <location line="-22"/>
+        <location line="+22"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
     <message>
-        <location line="-22" />
+        <location line="-22"/>
         <source>Sbagliate</source>
         <translation>Wrong</translation>
     </message>
     <message>
-        <location line="+13" />
-        <location line="+148" />
+        <location line="+13"/>
+        <location line="+148"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-146" />
-        <location line="+33" />
+        <location line="-146"/>
+        <location line="+33"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
     </message>
     <message>
-        <location line="-33" />
+        <location line="-33"/>
         <source>tutte</source>
         <translation>all</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Periodo: %1</source>
         <translation>Period: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Alunni: %1</source>
         <translation>Pupils: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Risposte: %1</source>
         <translation>Answers: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Esatte: %1</source>
         <translation>Right: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Alunni</source>
         <translation>Pupils</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Tempo</source>
         <translation>Time</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Livelli</source>
         <translation>Levels</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Per tipo di problema</source>
         <translation>By kind of problem</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>I cinque tipi più spesso sbagliati</source>
         <translation>The five kinds most often wrong</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>File saltati</source>
         <translation>Files skipped</translation>
     </message>
     <message>
-        <location line="+18" />
+        <location line="+18"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Answers: %1, right %2, wrong %3 (%4)</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Tempo: %1</source>
         <translation>Time: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Livelli giocati: %1</source>
         <translation>Levels played: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Record di risposte esatte di fila: %1</source>
         <translation>Most right answers in a row: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>I tipi più spesso sbagliati</source>
         <translation>The kinds most often wrong</translation>
     </message>
     <message>
-        <location line="+75" />
+        <location line="+75"/>
         <source>Pagina %1 di %2</source>
         <translation>Page %1 of %2</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>%1 da %2 e %3</source>
         <translation>%1 from %2 and %3</translation>
     </message>
     <message>
-        <location filename="../print/sheetpainter.cpp" line="+38" />
+        <location filename="../print/sheetpainter.cpp" line="+38"/>
         <source>Trova la lunghezza richiesta con il primo teorema di Euclide.</source>
         <translation>Find the length asked for with the leg rule.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Trova la lunghezza richiesta con il secondo teorema di Euclide.</source>
         <translation>Find the length asked for with the altitude theorem.</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Trova la lunghezza richiesta con il primo o il secondo teorema di Euclide.</source>
         <translation>Find the length asked for with the leg rule or the altitude theorem.</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Trova la lunghezza richiesta in due passi, uno con il primo teorema di Euclide.</source>
         <translation>Find the length asked for in two steps, one with the leg rule.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Trova la lunghezza richiesta in due passi, uno con il secondo teorema di Euclide.</source>
         <translation>Find the length asked for in two steps, one with the altitude theorem.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Trova la lunghezza richiesta in due passi.</source>
         <translation>Find the length asked for in two steps.</translation>
     </message>
     <message>
-        <location line="+14" />
+        <location line="+14"/>
         <source>Livello %1: %2 · </source>
         <translation>Level %1: %2 · </translation>
     </message>
@@ -606,37 +606,37 @@ For the list of options: %1 --help
 <context>
     <name>print::SheetPainter</name>
     <message>
-        <location line="+74" />
+        <location line="+74"/>
         <source>Scheda di esercizi: i teoremi di Euclide</source>
         <translation>Worksheet: the leg rule and the altitude theorem</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Punteggio ____ / %1</source>
         <translation>Score ____ / %1</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Nome ______________________   Classe ________   Data ____________</source>
         <translation>Name ______________________   Class ________   Date ____________</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Soluzioni</source>
         <translation>Answer key</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
         <translation>Seed %1 · %2answer key · page %3 of %4</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Seme %1 · %2pagina %3 di %4</source>
         <translation>Seed %1 · %2page %3 of %4</translation>
     </message>
     <message>
-        <location line="+14" />
+        <location line="+14"/>
         <source>%1 = ________ cm</source>
         <translation>%1 = ________ cm</translation>
     </message>
@@ -644,92 +644,92 @@ For the list of options: %1 --help
 <context>
     <name>quiz</name>
     <message>
-        <location filename="../quiz/answer.cpp" line="+25" />
+        <location filename="../quiz/answer.cpp" line="+25"/>
         <source>Esatto. Sei in gamba!!!</source>
-        <translation>Right! You're a star!!!</translation>
+        <translation>Right! You&apos;re a star!!!</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Sbagliato!! </source>
         <translation>Wrong!! </translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Scrivi un numero, per esempio 12,5</source>
         <translation>Type a number, for example 12.5</translation>
     </message>
     <message>
-        <location filename="../quiz/kind.cpp" line="+57" />
+        <location filename="../quiz/kind.cpp" line="+57"/>
         <source>Primo teorema di Euclide</source>
         <translation>Leg rule</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Secondo teorema di Euclide</source>
         <translation>Altitude theorem</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Teorema di Pitagora</source>
-        <translation>Pythagoras' theorem</translation>
+        <translation>Pythagoras&apos; theorem</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Somma delle proiezioni</source>
         <translation>Sum of the projections</translation>
     </message>
     <message>
-        <location filename="../quiz/length.cpp" line="+19" />
+        <location filename="../quiz/length.cpp" line="+19"/>
         <source>Proiezione BH</source>
         <translation>Projection BH</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Proiezione HC</source>
         <translation>Projection HC</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Cateto AB</source>
         <translation>Leg AB</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Cateto AC</source>
         <translation>Leg AC</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Ipotenusa BC</source>
         <translation>Hypotenuse BC</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Altezza AH</source>
         <translation>Altitude AH</translation>
     </message>
     <message>
-        <location filename="../quiz/level.cpp" line="+12" />
+        <location filename="../quiz/level.cpp" line="+12"/>
         <source>Un passo</source>
         <translation>One step</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Tutti i lati</source>
         <translation>All sides</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Due passi</source>
         <translation>Two steps</translation>
     </message>
     <message>
-        <location filename="../quiz/runtimeerror.cpp" line="+16" />
+        <location filename="../quiz/runtimeerror.cpp" line="+16"/>
         <source>Overflow</source>
         <translation>Overflow</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Errore di calcolo in virgola mobile</source>
         <translation>Floating-point error</translation>
     </message>
@@ -737,203 +737,203 @@ For the list of options: %1 --help
 <context>
     <name>record</name>
     <message>
-        <location filename="../record/answerscsv.cpp" line="+42" />
+        <location filename="../record/answerscsv.cpp" line="+42"/>
         <source>sì</source>
         <translation>yes</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>no</source>
         <translation>no</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Data e ora</source>
         <translation>Date and time</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Livello</source>
         <translation>Level</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Tipo di problema</source>
         <translation>Kind of problem</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>m</source>
         <translation>m</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>n</source>
         <translation>n</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Primo dato</source>
         <translation>First given</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Secondo dato</source>
         <translation>Second given</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Lunghezza chiesta</source>
         <translation>Length asked</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Valore atteso</source>
         <translation>Expected value</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Risposta scritta</source>
         <translation>Answer typed</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Esatta</source>
         <translation>Right</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Secondi</source>
         <translation>Seconds</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Soluzione aperta</source>
         <translation>Solution opened</translation>
     </message>
     <message>
-        <location filename="../record/recordcopy.cpp" line="+49" />
+        <location filename="../record/recordcopy.cpp" line="+49"/>
         <source>il registro %1 non si può leggere</source>
         <translation>the record %1 cannot be read</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>%1 non è un registro di risposte valido</source>
         <translation>%1 is not a valid record of answers</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>non si può scrivere in %1</source>
         <translation>cannot write in %1</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>the copy to %1 failed: %2</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>non si può scrivere %1</source>
         <translation>cannot write %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+22" />
+        <location filename="../record/recordreader.cpp" line="+22"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>“%1” is damaged and cannot be read.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>«%1» non è un file di risultati di Solvetra.</source>
         <translation>“%1” is not a Solvetra results file.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>«%1» è di una versione più recente di Solvetra e non si può leggere.</source>
         <translation>“%1” comes from a newer version of Solvetra and cannot be read.</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Non riesco ad aprire «%1».</source>
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location filename="../record/recordwriter.cpp" line="+23" />
+        <location filename="../record/recordwriter.cpp" line="+23"/>
         <source>Non riesco a salvare i risultati nel file «%1». Il gioco continua: le risposte restano in memoria e saranno salvate appena il file sarà di nuovo scrivibile.</source>
         <translation>The results cannot be saved in the file “%1”. The game goes on: the answers stay in memory and will be saved as soon as the file can be written again.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Il file dei risultati «%1» è di una versione più recente di Solvetra: non lo modifico. Il gioco continua, ma le risposte restano solo in memoria.</source>
         <translation>The results file “%1” comes from a newer version of Solvetra: it is left unchanged. The game goes on, but the answers stay in memory only.</translation>
     </message>
     <message>
-        <location line="+9" />
-        <source>Il file dei risultati era danneggiato: l'ho messo da parte come «%1» e ne ho cominciato uno nuovo.</source>
+        <location line="+9"/>
+        <source>Il file dei risultati era danneggiato: l&apos;ho messo da parte come «%1» e ne ho cominciato uno nuovo.</source>
         <translation>The results file was damaged: it was put aside as “%1” and a new one was started.</translation>
     </message>
 </context>
 <context>
     <name>ui::AlarmDialog</name>
     <message>
-        <location filename="../ui/dialogs/alarmdialog.cpp" line="+35" />
+        <location filename="../ui/dialogs/alarmdialog.cpp" line="+35"/>
         <source>Imposta</source>
         <translation>Set</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Togli la sveglia</source>
         <translation>Clear the alarm</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Imposta la sveglia</source>
         <translation>Set the alarm</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Ora della sveglia</source>
         <translation>Alarm time</translation>
     </message>
     <message>
-        <location line="+3" />
-        <source>A quest'ora il programma suona e mostra un avviso.</source>
+        <location line="+3"/>
+        <source>A quest&apos;ora il programma suona e mostra un avviso.</source>
         <translation>At this time the program rings and shows a notice.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>&amp;Suona alle:</source>
         <translation>&amp;Ring at:</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Annulla</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+21" />
+        <location line="+21"/>
         <source>Per oggi non resta nessun minuto: la sveglia si può impostare dopo la mezzanotte.</source>
         <translation>There is no minute left today: the alarm can be set after midnight.</translation>
     </message>
     <message>
-        <location line="+20" />
-        <source>Le %1 sono già passate: scegli un'ora più tarda, entro oggi.</source>
+        <location line="+20"/>
+        <source>Le %1 sono già passate: scegli un&apos;ora più tarda, entro oggi.</source>
         <translation>%1 has already passed: choose a later time, today.</translation>
     </message>
 </context>
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+69" />
+        <location filename="../ui/window/answerlog.cpp" line="+69"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -941,43 +941,43 @@ For the list of options: %1 --help
 <context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+31" />
+        <location filename="../ui/window/exercisesmenu.cpp" line="+31"/>
         <source>Esercizi</source>
         <translation>Exercises</translation>
     </message>
     <message>
-        <location line="+5" />
-        <location line="+76" />
+        <location line="+5"/>
+        <location line="+76"/>
         <source>Come si risolve</source>
         <translation>How to solve it</translation>
     </message>
     <message>
-        <location line="-74" />
+        <location line="-74"/>
         <source>Stampa una scheda...</source>
         <translation>Print a worksheet...</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Imposta la sveglia...</source>
         <translation>Set the alarm...</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>Livello</source>
         <translation>Level</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Lingua</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+79" />
+        <location line="+85"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Language: %1, from the next “New game”.</translation>
     </message>
@@ -985,17 +985,17 @@ For the list of options: %1 --help
 <context>
     <name>ui::SheetZoom</name>
     <message>
-        <location filename="../ui/window/sheetzoom.cpp" line="+38" />
+        <location filename="../ui/window/sheetzoom.cpp" line="+38"/>
         <source>Ingrandisci</source>
         <translation>Zoom in</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Riduci</source>
         <translation>Zoom out</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Dimensioni originali</source>
         <translation>Original size</translation>
     </message>
@@ -1003,66 +1003,66 @@ For the list of options: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+73" />
+        <location filename="../ui/window/tavola.cpp" line="+73"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Play with Solvetra</translation>
     </message>
     <message>
-        <location line="+142" />
+        <location line="+142"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
     <message>
-        <location line="+1" />
-        <source>Errore di run-time '%1':
+        <location line="+1"/>
+        <source>Errore di run-time &apos;%1&apos;:
 
 %2</source>
-        <translation>Run-time error '%1':
+        <translation>Run-time error &apos;%1&apos;:
 
 %2</translation>
     </message>
     <message>
-        <location line="+21" />
+        <location line="+21"/>
         <source>Giocare con I Solvetra</source>
         <translation>Playing with Solvetra</translation>
     </message>
     <message>
-        <location line="+98" />
+        <location line="+98"/>
         <source>Sveglia</source>
         <translation>Alarm</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Sveglia alle </source>
         <translation>Alarm at </translation>
     </message>
     <message>
-        <location line="+17" />
+        <location line="+17"/>
         <source>Calcolatrice</source>
         <translation>Calculator</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Nessuna calcolatrice trovata su questo computer.</source>
         <translation>No calculator was found on this computer.</translation>
     </message>
     <message>
-        <location line="+31" />
+        <location line="+31"/>
         <source>Uscire dal programma</source>
         <translation>Quit the program</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Vuoi veramente lasciarmi  ?</source>
         <translation>Do you really want to leave me?</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Data </source>
         <translation>Date </translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Ciao a presto. Ore </source>
         <translation>Bye, see you soon! It is </translation>
     </message>
@@ -1070,157 +1070,157 @@ For the list of options: %1 --help
 <context>
     <name>ui::WorksheetDialog</name>
     <message>
-        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+48" />
+        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+48"/>
         <source>Stampa una scheda</source>
         <translation>Print a worksheet</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Entrambi i teoremi</source>
         <translation>Both theorems</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Solo il primo teorema di Euclide</source>
         <translation>Only the leg rule</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Solo il secondo teorema di Euclide</source>
         <translation>Only the altitude theorem</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Livello %1: %2</source>
         <translation>Level %1: %2</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>In fondo alla scheda</source>
         <translation>At the end of the sheet</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>In un file a parte</source>
         <translation>In a separate file</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Nessuna</source>
         <translation>None</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>&amp;Problemi:</source>
         <translation>&amp;Problems:</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>da %1 a %2</source>
         <translation>from %1 to %2</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>&amp;Livello:</source>
         <translation>&amp;Level:</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>&amp;Teorema:</source>
         <translation>&amp;Theorem:</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>S&amp;eme:</source>
         <translation>S&amp;eed:</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Lo stesso seme dà la stessa scheda.</source>
         <translation>The same seed gives the same sheet.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>S&amp;oluzioni:</source>
         <translation>Ans&amp;wer key:</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Stam&amp;pa...</source>
         <translation>P&amp;rint...</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>&amp;Salva PDF...</source>
         <translation>&amp;Save PDF...</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Annulla</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+24" />
+        <location line="+24"/>
         <source>I problemi vanno da %1 a %2, non «%3».</source>
         <translation>The problems go from %1 to %2, not “%3”.</translation>
     </message>
     <message>
-        <location line="+10" />
+        <location line="+10"/>
         <source>Il seme è un numero intero da 0 a 4294967295, non «%1».</source>
         <translation>The seed is a whole number from 0 to 4294967295, not “%1”.</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Il livello %1 non offre problemi con questo teorema.</source>
         <translation>Level %1 has no problems with this theorem.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>scheda-%1.pdf</source>
         <translation>worksheet-%1.pdf</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Scheda non salvata</source>
         <translation>Worksheet not saved</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Non è stato possibile salvare la scheda: %1.</source>
         <translation>The worksheet could not be saved: %1.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>La scheda è stata salvata in «%1».</source>
         <translation>The worksheet was saved in “%1”.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Le soluzioni sono in «%1».</source>
         <translation>The answer key is in “%1”.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Scheda salvata</source>
         <translation>Worksheet saved</translation>
     </message>
     <message>
-        <location line="+18" />
+        <location line="+18"/>
         <source>Scheda non stampata</source>
         <translation>Worksheet not printed</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>La stampante non ha accettato la scheda.</source>
         <translation>The printer did not accept the worksheet.</translation>
     </message>
     <message>
-        <location line="+11" />
+        <location line="+11"/>
         <source>Salva la scheda</source>
         <translation>Save the worksheet</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Documenti PDF (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
     </message>
@@ -1228,67 +1228,67 @@ For the list of options: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+72" />
+        <location filename="../app/worksheetcommand.cpp" line="+72"/>
         <source>manca il nome del file dopo --worksheet (un nome che comincia con «-» va scritto ./-nome).</source>
         <translation>the file name after --worksheet is missing (a name that starts with “-” is written ./-name).</translation>
     </message>
     <message>
-        <location line="+9" />
-        <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l'ha. Qui -platform non conta.</source>
+        <location line="+9"/>
+        <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l&apos;ha. Qui -platform non conta.</source>
         <translation>Writes a worksheet as PDF, without a window; adds .pdf to a name without it. Here -platform does not count.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Quanti problemi (da %1 a %2, di solito %3).</source>
         <translation>How many problems (from %1 to %2, %3 unless told).</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Quale teorema: both (entrambi), leg (primo), altitude (secondo).</source>
         <translation>Which theorem: both, leg (the leg rule), altitude (the altitude theorem).</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Il seme: lo stesso seme dà la stessa scheda.</source>
         <translation>The seed: the same seed gives the same sheet.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Le soluzioni: end (in fondo, di solito), separate (in NOME-soluzioni.pdf), none (nessuna).</source>
         <translation>The answer key: end (at the end, unless told), separate (in NAME-soluzioni.pdf), none.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Il livello: 1 (un passo, di solito), 2 (tutti i lati), 3 (due passi). Con --theorem, ai livelli 2 e 3 i problemi in cui un passo usa quel teorema.</source>
         <translation>The level: 1 (one step, unless told), 2 (all sides), 3 (two steps). With --theorem, at levels 2 and 3 the problems where one step uses that theorem.</translation>
     </message>
     <message>
-        <location line="+34" />
+        <location line="+34"/>
         <source>--count vuole un numero intero da %1 a %2, non %3.</source>
         <translation>--count needs a whole number from %1 to %2, not %3.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>--theorem vuole both, leg o altitude, non %1.</source>
         <translation>--theorem needs both, leg or altitude, not %1.</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key needs end, separate or none, not %1.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level needs 1, 2 or 3, not %1.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>il livello %1 non offre problemi con --theorem %2.</source>
         <translation>level %1 has no problems with --theorem %2.</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>--seed vuole un numero intero da 0 a 4294967295, non %1.</source>
         <translation>--seed needs a whole number from 0 to 4294967295, not %1.</translation>
     </message>

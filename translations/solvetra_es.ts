@@ -4,47 +4,47 @@
 <context>
     <name>Accessible</name>
     <message>
-        <location filename="../ui/access/accessibletexts.cpp" line="+28" />
-        <source>Triangolo rettangolo ABC con l'altezza AH</source>
+        <location filename="../ui/access/accessibletexts.cpp" line="+28"/>
+        <source>Triangolo rettangolo ABC con l&apos;altezza AH</source>
         <translation>Triángulo rectángulo ABC con la altura AH</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Il vecchio geometra</source>
         <translation>El viejo geómetra</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Cronometro</source>
         <translation>Cronómetro</translation>
     </message>
     <message>
-        <location line="+14" />
+        <location line="+14"/>
         <source>Risposte esatte</source>
         <translation>Respuestas correctas</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Risposte errate</source>
         <translation>Respuestas erróneas</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Risposte totali</source>
         <translation>Respuestas en total</translation>
     </message>
     <message>
-        <location line="+26" />
+        <location line="+26"/>
         <source>%1, in centimetri</source>
         <translation>%1, en centímetros</translation>
     </message>
     <message>
-        <location line="+17" />
+        <location line="+17"/>
         <source>Livello %1: %2</source>
         <translation>Nivel %1: %2</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Dati: %1</source>
         <translation>Datos: %1</translation>
     </message>
@@ -52,47 +52,47 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+42" />
+        <location filename="../ui/window/windowbars.cpp" line="+42"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Esercizi sui teoremi del triangolo rettangolo</source>
         <translation>Ejercicios sobre los teoremas del triángulo rectángulo</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Crediti</source>
         <translation>Créditos</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Solvetra 1.0: primo e secondo teorema di Euclide</source>
         <translation>Solvetra 1.0: teorema del cateto y teorema de la altura</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Per allievi e insegnanti della scuola</source>
         <translation>Para alumnos y profesores</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Software libero: licenza GNU GPL, versione 3 o successiva</source>
         <translation>Software libre: licencia GNU GPL, versión 3 o posterior</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Calcolatrice</source>
         <translation>Calculadora</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Nuovo gioco</source>
         <translation>Juego nuevo</translation>
     </message>
     <message>
-        <location line="+34" />
+        <location line="+34"/>
         <source>Record di</source>
         <translation>Récord de</translation>
     </message>
@@ -100,65 +100,65 @@
 <context>
     <name>Tavola</name>
     <message>
-        <location filename="../ui/sheet/sheetdesign.cpp" line="+30" />
+        <location filename="../ui/sheet/sheetdesign.cpp" line="+30"/>
         <source>Risposte esatte</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>Questo è il tuo punteggio. Forza con il  record</source>
         <translation>Esta es tu puntuación. ¡A por el récord!</translation>
     </message>
     <message>
-        <location line="+23" />
+        <location line="+23"/>
         <source>Risposte errate</source>
         <translation>Erróneas</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Risposte totali</source>
         <translation>En total</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Clicca sotto di me per impostare il Timer</source>
         <translation>Haz clic debajo de mí para poner la alarma</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Clicca sotto di me per attivare il Timer</source>
         <translation>Haz clic debajo de mí para activar la alarma</translation>
     </message>
     <message>
-        <location line="+24" />
-        <location line="+5" />
-        <location line="+10" />
-        <location line="+114" />
+        <location line="+24"/>
+        <location line="+5"/>
+        <location line="+10"/>
+        <location line="+114"/>
         <source>cm</source>
         <translation>cm</translation>
     </message>
     <message>
-        <location line="-38" />
+        <location line="-38"/>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Ti prego resta ancora, forse riuscirai a farmi uscire </source>
         <translation>Por favor, quédate un poco más, a lo mejor consigues echarme </translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>&amp;Nuovo calcolo</source>
         <translation>&amp;Nuevo cálculo</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Go</source>
         <translation>Adelante</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
         <translation>Escribe el resultado y pulsa la tecla Intro</translation>
     </message>
@@ -166,17 +166,17 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <location filename="../print/figure.cpp" line="+138" />
+        <location filename="../print/figure.cpp" line="+138"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location filename="../print/worksheetpdf.cpp" line="+51" />
+        <location filename="../print/worksheetpdf.cpp" line="+51"/>
         <source>Scheda di esercizi (seme %1)</source>
         <translation>Hoja de ejercicios (semilla %1)</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Soluzioni (seme %1)</source>
         <translation>Soluciones (semilla %1)</translation>
     </message>
@@ -184,73 +184,73 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+48" />
+        <location filename="../app/reportcommand.cpp" line="+48"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 necesita una fecha como 2026-12-09, no %2.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>non ho trovato nessun file di risultati.</source>
         <translation>no se ha encontrado ningún archivo de resultados.</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>nessuna risposta nei file per il periodo e la classe chiesti.</source>
         <translation>los archivos no tienen respuestas del periodo y la clase pedidos.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Escribe el informe de la clase en PDF o en CSV, sin ventana.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Un file di risultati o una cartella di file; si può ripetere.</source>
         <translation>Un archivo de resultados o una carpeta de archivos; se puede repetir.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>percorso</source>
         <translation>ruta</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Solo le risposte da questo giorno (AAAA-MM-GG).</source>
         <translation>Solo las respuestas desde este día (AAAA-MM-DD).</translation>
     </message>
     <message>
-        <location line="+0" />
-        <location line="+2" />
+        <location line="+0"/>
+        <location line="+2"/>
         <source>data</source>
         <translation>fecha</translation>
     </message>
     <message>
-        <location line="-1" />
+        <location line="-1"/>
         <source>Solo le risposte fino a questo giorno (AAAA-MM-GG).</source>
         <translation>Solo las respuestas hasta este día (AAAA-MM-DD).</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Solo le risposte di questa classe.</source>
         <translation>Solo las respuestas de esta clase.</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>classe</source>
         <translation>clase</translation>
     </message>
     <message>
-        <location line="+22" />
+        <location line="+22"/>
         <source>--report vuole un file .pdf o .csv, non %1.</source>
         <translation>--report necesita un archivo .pdf o .csv, no %1.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>--report vuole almeno un --records con i file di risultati.</source>
         <translation>--report necesita al menos un --records con los archivos de resultados.</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>--from viene dopo --to.</source>
         <translation>--from es posterior a --to.</translation>
     </message>
@@ -258,12 +258,12 @@
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+25" />
+        <location filename="../app/commandline.cpp" line="+25"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>El idioma: it (italiano), de (alemán), es (español), en (inglés). Para la ventana queda elegido también después.</translation>
     </message>
     <message>
-        <location line="+65" />
+        <location line="+65"/>
         <source>Uso: %1 [opzioni]
 Quiz sui teoremi di Euclide del triangolo rettangolo.
 Senza opzioni apre la finestra del quiz.
@@ -278,7 +278,7 @@ Opciones:
 </translation>
     </message>
     <message>
-        <location line="+11" />
+        <location line="+11"/>
         <source>
 Valgono anche le opzioni proprie di Qt per la finestra, per esempio -platform &lt;nome&gt;, -display &lt;schermo&gt; e -style &lt;nome&gt;; con --worksheet non contano.
 QT_SCALE_FACTOR vale da %1 a %2; un altro valore è ignorato.
@@ -289,56 +289,56 @@ QT_SCALE_FACTOR vale de %1 a %2; otro valor se ignora.
 </translation>
     </message>
     <message>
-        <location line="+35" />
+        <location line="+35"/>
         <source>%1: %2
-Per l'elenco delle opzioni: %1 --help
+Per l&apos;elenco delle opzioni: %1 --help
 </source>
         <translation>%1: %2
 Para la lista de opciones: %1 --help
 </translation>
     </message>
     <message>
-        <location line="+27" />
+        <location line="+27"/>
         <source>opzione sconosciuta: %1</source>
         <translation>opción desconocida: %1</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>manca il valore dopo %1.</source>
         <translation>falta el valor después de %1.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>riga di comando non valida: %1</source>
         <translation>línea de órdenes no válida: %1</translation>
     </message>
     <message>
-        <location line="+11" />
+        <location line="+11"/>
         <source>Mostra questo aiuto ed esce.</source>
         <translation>Muestra esta ayuda y termina.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Mostra la versione ed esce.</source>
         <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
-        <location line="+27" />
+        <location line="+27"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language necesita it, de, es o en, no %1.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>argomento inatteso: %1</source>
         <translation>argumento inesperado: %1</translation>
     </message>
     <message>
-        <location line="+22" />
+        <location line="+22"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 solo vale con --report.</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 solo vale con --worksheet.</translation>
     </message>
@@ -346,28 +346,28 @@ Para la lista de opciones: %1 --help
 <context>
     <name>displaycheck</name>
     <message>
-        <location filename="../app/displaycheck.cpp" line="+235" />
+        <location filename="../app/displaycheck.cpp" line="+235"/>
         <source>solvetra: nessun compositore Wayland raggiungibile (WAYLAND_DISPLAY assente o non raggiungibile); avvia il programma da una sessione Wayland.
 </source>
         <translation>solvetra: ningún compositor Wayland accesible (WAYLAND_DISPLAY ausente o no accesible); inicia el programa desde una sesión Wayland.
 </translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>solvetra: la piattaforma grafica richiesta (-platform o QT_QPA_PLATFORM) non è installata; toglila per usare quella del sistema.
 </source>
         <translation>solvetra: la plataforma gráfica pedida (-platform o QT_QPA_PLATFORM) no está instalada; quítala para usar la del sistema.
 </translation>
     </message>
     <message>
-        <location line="+19" />
+        <location line="+19"/>
         <source>solvetra: QT_SCALE_FACTOR=%1 ignorato: vale da %2 a %3; uso 1.
 </source>
         <translation>solvetra: QT_SCALE_FACTOR=%1 ignorado: vale de %2 a %3; uso 1.
 </translation>
     </message>
     <message>
-        <location filename="../app/displaycheck.h" line="+45" />
+        <location filename="../app/displaycheck.h" line="+45"/>
         <source>solvetra: nessuno schermo grafico utilizzabile (DISPLAY assente, vuoto o non raggiungibile); avvia il programma da una sessione grafica.
 </source>
         <translation>solvetra: ninguna pantalla gráfica utilizable (DISPLAY ausente, vacío o no accesible); inicia el programa desde una sesión gráfica.
@@ -377,18 +377,18 @@ Para la lista de opciones: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+47" />
-        <source>esiste già e non è un file normale, lo lascio com'è</source>
+        <location filename="../files/safewrite.cpp" line="+47"/>
+        <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>ya existe y no es un archivo normal, lo dejo como está</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>impossibile scrivere il file %1: %2</source>
         <translation>no se puede escribir el archivo %1: %2</translation>
     </message>
     <message>
-        <location filename="../files/settings.cpp" line="+40" />
-        <source>solvetra: il file delle impostazioni %1 non è un file normale: lo ignoro, lo lascio com'è e parto con le impostazioni iniziali.
+        <location filename="../files/settings.cpp" line="+40"/>
+        <source>solvetra: il file delle impostazioni %1 non è un file normale: lo ignoro, lo lascio com&apos;è e parto con le impostazioni iniziali.
 </source>
         <translation>solvetra: el archivo de ajustes %1 no es un archivo normal: lo ignoro, lo dejo como está y empiezo con los ajustes iniciales.
 </translation>
@@ -397,14 +397,14 @@ Para la lista de opciones: %1 --help
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+45" />
+        <location filename="../app/main.cpp" line="+45"/>
         <source>solvetra: impossibile scrivere sullo standard output: %1
 </source>
         <translation>solvetra: no se puede escribir en la salida estándar: %1
 </translation>
     </message>
     <message>
-        <location line="+14" />
+        <location line="+14"/>
         <source>solvetra: un argomento non è testo valido nella codifica del sistema: scegli un nome di file senza quei caratteri.
 </source>
         <translation>solvetra: un argumento no es texto válido en la codificación del sistema: elige un nombre de archivo sin esos caracteres.
@@ -414,191 +414,191 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+50" />
+        <location filename="../print/classreport.cpp" line="+50"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location line="+17" />
+        <location line="+17"/>
         <source>dal %1 al %2</source>
         <translation>del %1 al %2</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>(senza nome)</source>
         <translation>(sin nombre)</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Tipo di problema</source>
         <translation>Tipo de problema</translation>
     </message>
     <message>
-        <location line="+0" />
-        <location line="+22" />
+        <location line="+0"/>
+        <location line="+22"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
     </message>
     <message>
-        <location line="-22" />
-        <location line="+22" />
+        <location line="-22"/>
+        <location line="+22"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location line="-22" />
+        <location line="-22"/>
         <source>Sbagliate</source>
         <translation>Erróneas</translation>
     </message>
     <message>
-        <location line="+13" />
-        <location line="+148" />
+        <location line="+13"/>
+        <location line="+148"/>
         <source>Resoconto della classe</source>
         <translation>Informe de la clase</translation>
     </message>
     <message>
-        <location line="-146" />
-        <location line="+33" />
+        <location line="-146"/>
+        <location line="+33"/>
         <source>Classe: %1</source>
         <translation>Clase: %1</translation>
     </message>
     <message>
-        <location line="-33" />
+        <location line="-33"/>
         <source>tutte</source>
         <translation>todas</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Periodo: %1</source>
         <translation>Periodo: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Alunni: %1</source>
         <translation>Alumnos: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Risposte: %1</source>
         <translation>Respuestas: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Esatte: %1</source>
         <translation>Correctas: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Alunni</source>
         <translation>Alumnos</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Alunno</source>
         <translation>Alumno</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Classe</source>
         <translation>Clase</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Tempo</source>
         <translation>Tiempo</translation>
     </message>
     <message>
-        <location line="+0" />
+        <location line="+0"/>
         <source>Livelli</source>
         <translation>Niveles</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Per tipo di problema</source>
         <translation>Por tipo de problema</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>I cinque tipi più spesso sbagliati</source>
         <translation>Los cinco tipos más a menudo fallados</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>File saltati</source>
         <translation>Archivos omitidos</translation>
     </message>
     <message>
-        <location line="+18" />
+        <location line="+18"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Respuestas: %1, correctas %2, erróneas %3 (%4)</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Tempo: %1</source>
         <translation>Tiempo: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Livelli giocati: %1</source>
         <translation>Niveles jugados: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Record di risposte esatte di fila: %1</source>
         <translation>Récord de respuestas correctas seguidas: %1</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>I tipi più spesso sbagliati</source>
         <translation>Los tipos más a menudo fallados</translation>
     </message>
     <message>
-        <location line="+75" />
+        <location line="+75"/>
         <source>Pagina %1 di %2</source>
         <translation>Página %1 de %2</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>%1 da %2 e %3</source>
         <translation>%1 a partir de %2 y %3</translation>
     </message>
     <message>
-        <location filename="../print/sheetpainter.cpp" line="+38" />
+        <location filename="../print/sheetpainter.cpp" line="+38"/>
         <source>Trova la lunghezza richiesta con il primo teorema di Euclide.</source>
         <translation>Halla la longitud pedida con el teorema del cateto.</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Trova la lunghezza richiesta con il secondo teorema di Euclide.</source>
         <translation>Halla la longitud pedida con el teorema de la altura.</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Trova la lunghezza richiesta con il primo o il secondo teorema di Euclide.</source>
         <translation>Halla la longitud pedida con el teorema del cateto o el de la altura.</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Trova la lunghezza richiesta in due passi, uno con il primo teorema di Euclide.</source>
         <translation>Halla la longitud pedida en dos pasos, uno con el teorema del cateto.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Trova la lunghezza richiesta in due passi, uno con il secondo teorema di Euclide.</source>
         <translation>Halla la longitud pedida en dos pasos, uno con el teorema de la altura.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Trova la lunghezza richiesta in due passi.</source>
         <translation>Halla la longitud pedida en dos pasos.</translation>
     </message>
     <message>
-        <location line="+14" />
+        <location line="+14"/>
         <source>Livello %1: %2 · </source>
         <translation>Nivel %1: %2 · </translation>
     </message>
@@ -606,37 +606,37 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print::SheetPainter</name>
     <message>
-        <location line="+74" />
+        <location line="+74"/>
         <source>Scheda di esercizi: i teoremi di Euclide</source>
         <translation>Hoja de ejercicios: teorema del cateto y de la altura</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Punteggio ____ / %1</source>
         <translation>Puntuación ____ / %1</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Nome ______________________   Classe ________   Data ____________</source>
         <translation>Nombre ______________________   Clase ________   Fecha ____________</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Soluzioni</source>
         <translation>Soluciones</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
         <translation>Semilla %1 · %2soluciones · página %3 de %4</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Seme %1 · %2pagina %3 di %4</source>
         <translation>Semilla %1 · %2página %3 de %4</translation>
     </message>
     <message>
-        <location line="+14" />
+        <location line="+14"/>
         <source>%1 = ________ cm</source>
         <translation>%1 = ________ cm</translation>
     </message>
@@ -644,92 +644,92 @@ Para la lista de opciones: %1 --help
 <context>
     <name>quiz</name>
     <message>
-        <location filename="../quiz/answer.cpp" line="+25" />
+        <location filename="../quiz/answer.cpp" line="+25"/>
         <source>Esatto. Sei in gamba!!!</source>
         <translation>¡Correcto! ¡Eres un crack!</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Sbagliato!! </source>
         <translation>¡¡Mal!! </translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Scrivi un numero, per esempio 12,5</source>
         <translation>Escribe un número, por ejemplo 12,5</translation>
     </message>
     <message>
-        <location filename="../quiz/kind.cpp" line="+57" />
+        <location filename="../quiz/kind.cpp" line="+57"/>
         <source>Primo teorema di Euclide</source>
         <translation>Teorema del cateto</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Secondo teorema di Euclide</source>
         <translation>Teorema de la altura</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Teorema di Pitagora</source>
         <translation>Teorema de Pitágoras</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Somma delle proiezioni</source>
         <translation>Suma de las proyecciones</translation>
     </message>
     <message>
-        <location filename="../quiz/length.cpp" line="+19" />
+        <location filename="../quiz/length.cpp" line="+19"/>
         <source>Proiezione BH</source>
         <translation>Proyección BH</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Proiezione HC</source>
         <translation>Proyección HC</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Cateto AB</source>
         <translation>Cateto AB</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Cateto AC</source>
         <translation>Cateto AC</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Ipotenusa BC</source>
         <translation>Hipotenusa BC</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Altezza AH</source>
         <translation>Altura AH</translation>
     </message>
     <message>
-        <location filename="../quiz/level.cpp" line="+12" />
+        <location filename="../quiz/level.cpp" line="+12"/>
         <source>Un passo</source>
         <translation>Un paso</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Tutti i lati</source>
         <translation>Todos los lados</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Due passi</source>
         <translation>Dos pasos</translation>
     </message>
     <message>
-        <location filename="../quiz/runtimeerror.cpp" line="+16" />
+        <location filename="../quiz/runtimeerror.cpp" line="+16"/>
         <source>Overflow</source>
         <translation>Desbordamiento</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Errore di calcolo in virgola mobile</source>
         <translation>Error de cálculo en coma flotante</translation>
     </message>
@@ -737,203 +737,203 @@ Para la lista de opciones: %1 --help
 <context>
     <name>record</name>
     <message>
-        <location filename="../record/answerscsv.cpp" line="+42" />
+        <location filename="../record/answerscsv.cpp" line="+42"/>
         <source>sì</source>
         <translation>sí</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>no</source>
         <translation>no</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Data e ora</source>
         <translation>Fecha y hora</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Alunno</source>
         <translation>Alumno</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Classe</source>
         <translation>Clase</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Livello</source>
         <translation>Nivel</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Tipo di problema</source>
         <translation>Tipo de problema</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>m</source>
         <translation>m</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>n</source>
         <translation>n</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Primo dato</source>
         <translation>Primer dato</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Secondo dato</source>
         <translation>Segundo dato</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Lunghezza chiesta</source>
         <translation>Longitud pedida</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Valore atteso</source>
         <translation>Valor esperado</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Risposta scritta</source>
         <translation>Respuesta escrita</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Esatta</source>
         <translation>Correcta</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Secondi</source>
         <translation>Segundos</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Soluzione aperta</source>
         <translation>Solución abierta</translation>
     </message>
     <message>
-        <location filename="../record/recordcopy.cpp" line="+49" />
+        <location filename="../record/recordcopy.cpp" line="+49"/>
         <source>il registro %1 non si può leggere</source>
         <translation>el registro %1 no se puede leer</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>%1 non è un registro di risposte valido</source>
         <translation>%1 no es un registro de respuestas válido</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>non si può scrivere in %1</source>
         <translation>no se puede escribir en %1</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>la copia en %1 ha fallado: %2</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>non si può scrivere %1</source>
         <translation>no se puede escribir %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+22" />
+        <location filename="../record/recordreader.cpp" line="+22"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>«%1» está dañado y no se puede leer.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>«%1» non è un file di risultati di Solvetra.</source>
         <translation>«%1» no es un archivo de resultados de Solvetra.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>«%1» è di una versione più recente di Solvetra e non si può leggere.</source>
         <translation>«%1» es de una versión más reciente de Solvetra y no se puede leer.</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Non riesco ad aprire «%1».</source>
         <translation>No consigo abrir «%1».</translation>
     </message>
     <message>
-        <location filename="../record/recordwriter.cpp" line="+23" />
+        <location filename="../record/recordwriter.cpp" line="+23"/>
         <source>Non riesco a salvare i risultati nel file «%1». Il gioco continua: le risposte restano in memoria e saranno salvate appena il file sarà di nuovo scrivibile.</source>
         <translation>No consigo guardar los resultados en el archivo «%1». El juego sigue: las respuestas quedan en memoria y se guardarán en cuanto el archivo se pueda escribir de nuevo.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Il file dei risultati «%1» è di una versione più recente di Solvetra: non lo modifico. Il gioco continua, ma le risposte restano solo in memoria.</source>
         <translation>El archivo de resultados «%1» es de una versión más reciente de Solvetra: no lo modifico. El juego sigue, pero las respuestas quedan solo en memoria.</translation>
     </message>
     <message>
-        <location line="+9" />
-        <source>Il file dei risultati era danneggiato: l'ho messo da parte come «%1» e ne ho cominciato uno nuovo.</source>
+        <location line="+9"/>
+        <source>Il file dei risultati era danneggiato: l&apos;ho messo da parte come «%1» e ne ho cominciato uno nuovo.</source>
         <translation>El archivo de resultados estaba dañado: lo he apartado como «%1» y he empezado uno nuevo.</translation>
     </message>
 </context>
 <context>
     <name>ui::AlarmDialog</name>
     <message>
-        <location filename="../ui/dialogs/alarmdialog.cpp" line="+35" />
+        <location filename="../ui/dialogs/alarmdialog.cpp" line="+35"/>
         <source>Imposta</source>
         <translation>Poner</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Togli la sveglia</source>
         <translation>Quitar la alarma</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Imposta la sveglia</source>
         <translation>Poner la alarma</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Ora della sveglia</source>
         <translation>Hora de la alarma</translation>
     </message>
     <message>
-        <location line="+3" />
-        <source>A quest'ora il programma suona e mostra un avviso.</source>
+        <location line="+3"/>
+        <source>A quest&apos;ora il programma suona e mostra un avviso.</source>
         <translation>A esta hora el programa suena y muestra un aviso.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>&amp;Suona alle:</source>
         <translation>&amp;Sonar a las:</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Annulla</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+21" />
+        <location line="+21"/>
         <source>Per oggi non resta nessun minuto: la sveglia si può impostare dopo la mezzanotte.</source>
         <translation>Hoy ya no queda ningún minuto: la alarma se puede poner después de medianoche.</translation>
     </message>
     <message>
-        <location line="+20" />
-        <source>Le %1 sono già passate: scegli un'ora più tarda, entro oggi.</source>
+        <location line="+20"/>
+        <source>Le %1 sono già passate: scegli un&apos;ora più tarda, entro oggi.</source>
         <translation>Las %1 ya han pasado: elige una hora más tarde, dentro de hoy.</translation>
     </message>
 </context>
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+69" />
+        <location filename="../ui/window/answerlog.cpp" line="+69"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
@@ -941,43 +941,43 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+31" />
+        <location filename="../ui/window/exercisesmenu.cpp" line="+31"/>
         <source>Esercizi</source>
         <translation>Ejercicios</translation>
     </message>
     <message>
-        <location line="+5" />
-        <location line="+76" />
+        <location line="+5"/>
+        <location line="+76"/>
         <source>Come si risolve</source>
         <translation>Cómo se resuelve</translation>
     </message>
     <message>
-        <location line="-74" />
+        <location line="-74"/>
         <source>Stampa una scheda...</source>
         <translation>Imprimir una hoja...</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Imposta la sveglia...</source>
         <translation>Poner la alarma...</translation>
     </message>
     <message>
-        <location line="+13" />
+        <location line="+13"/>
         <source>Livello</source>
         <translation>Nivel</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Lingua</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+79" />
+        <location line="+85"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Idioma: %1, a partir del próximo «Juego nuevo».</translation>
     </message>
@@ -985,17 +985,17 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::SheetZoom</name>
     <message>
-        <location filename="../ui/window/sheetzoom.cpp" line="+38" />
+        <location filename="../ui/window/sheetzoom.cpp" line="+38"/>
         <source>Ingrandisci</source>
         <translation>Ampliar</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Riduci</source>
         <translation>Reducir</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Dimensioni originali</source>
         <translation>Tamaño original</translation>
     </message>
@@ -1003,66 +1003,66 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+73" />
+        <location filename="../ui/window/tavola.cpp" line="+73"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Juega con Solvetra</translation>
     </message>
     <message>
-        <location line="+142" />
+        <location line="+142"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
     <message>
-        <location line="+1" />
-        <source>Errore di run-time '%1':
+        <location line="+1"/>
+        <source>Errore di run-time &apos;%1&apos;:
 
 %2</source>
-        <translation>Error en tiempo de ejecución '%1':
+        <translation>Error en tiempo de ejecución &apos;%1&apos;:
 
 %2</translation>
     </message>
     <message>
-        <location line="+21" />
+        <location line="+21"/>
         <source>Giocare con I Solvetra</source>
         <translation>Jugar con Solvetra</translation>
     </message>
     <message>
-        <location line="+98" />
+        <location line="+98"/>
         <source>Sveglia</source>
         <translation>Alarma</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Sveglia alle </source>
         <translation>Alarma a las </translation>
     </message>
     <message>
-        <location line="+17" />
+        <location line="+17"/>
         <source>Calcolatrice</source>
         <translation>Calculadora</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Nessuna calcolatrice trovata su questo computer.</source>
         <translation>No se ha encontrado ninguna calculadora en este ordenador.</translation>
     </message>
     <message>
-        <location line="+31" />
+        <location line="+31"/>
         <source>Uscire dal programma</source>
         <translation>Salir del programa</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Vuoi veramente lasciarmi  ?</source>
         <translation>¿De verdad quieres dejarme?</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>Data </source>
         <translation>Fecha </translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Ciao a presto. Ore </source>
         <translation>¡Adiós, hasta pronto! Son las </translation>
     </message>
@@ -1070,157 +1070,157 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::WorksheetDialog</name>
     <message>
-        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+48" />
+        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+48"/>
         <source>Stampa una scheda</source>
         <translation>Imprimir una hoja</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Entrambi i teoremi</source>
         <translation>Los dos teoremas</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Solo il primo teorema di Euclide</source>
         <translation>Solo el teorema del cateto</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Solo il secondo teorema di Euclide</source>
         <translation>Solo el teorema de la altura</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Livello %1: %2</source>
         <translation>Nivel %1: %2</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>In fondo alla scheda</source>
         <translation>Al final de la hoja</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>In un file a parte</source>
         <translation>En un archivo aparte</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Nessuna</source>
         <translation>Ninguna</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>&amp;Problemi:</source>
         <translation>&amp;Problemas:</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>da %1 a %2</source>
         <translation>de %1 a %2</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>&amp;Livello:</source>
         <translation>&amp;Nivel:</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>&amp;Teorema:</source>
         <translation>&amp;Teorema:</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>S&amp;eme:</source>
         <translation>S&amp;emilla:</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Lo stesso seme dà la stessa scheda.</source>
         <translation>La misma semilla da la misma hoja.</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>S&amp;oluzioni:</source>
         <translation>S&amp;oluciones:</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Stam&amp;pa...</source>
         <translation>Imp&amp;rimir...</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>&amp;Salva PDF...</source>
         <translation>&amp;Guardar PDF...</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Annulla</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+24" />
+        <location line="+24"/>
         <source>I problemi vanno da %1 a %2, non «%3».</source>
         <translation>Los problemas van de %1 a %2, no «%3».</translation>
     </message>
     <message>
-        <location line="+10" />
+        <location line="+10"/>
         <source>Il seme è un numero intero da 0 a 4294967295, non «%1».</source>
         <translation>La semilla es un número entero de 0 a 4294967295, no «%1».</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>Il livello %1 non offre problemi con questo teorema.</source>
         <translation>El nivel %1 no tiene problemas con este teorema.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>scheda-%1.pdf</source>
         <translation>hoja-%1.pdf</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>Scheda non salvata</source>
         <translation>Hoja no guardada</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Non è stato possibile salvare la scheda: %1.</source>
         <translation>No se ha podido guardar la hoja: %1.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>La scheda è stata salvata in «%1».</source>
         <translation>La hoja se ha guardado en «%1».</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Le soluzioni sono in «%1».</source>
         <translation>Las soluciones están en «%1».</translation>
     </message>
     <message>
-        <location line="+2" />
+        <location line="+2"/>
         <source>Scheda salvata</source>
         <translation>Hoja guardada</translation>
     </message>
     <message>
-        <location line="+18" />
+        <location line="+18"/>
         <source>Scheda non stampata</source>
         <translation>Hoja no impresa</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>La stampante non ha accettato la scheda.</source>
         <translation>La impresora no ha aceptado la hoja.</translation>
     </message>
     <message>
-        <location line="+11" />
+        <location line="+11"/>
         <source>Salva la scheda</source>
         <translation>Guardar la hoja</translation>
     </message>
     <message>
-        <location line="+1" />
+        <location line="+1"/>
         <source>Documenti PDF (*.pdf)</source>
         <translation>Documentos PDF (*.pdf)</translation>
     </message>
@@ -1228,67 +1228,67 @@ Para la lista de opciones: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+72" />
+        <location filename="../app/worksheetcommand.cpp" line="+72"/>
         <source>manca il nome del file dopo --worksheet (un nome che comincia con «-» va scritto ./-nome).</source>
         <translation>falta el nombre del archivo después de --worksheet (un nombre que empieza por «-» se escribe ./-nombre).</translation>
     </message>
     <message>
-        <location line="+9" />
-        <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l'ha. Qui -platform non conta.</source>
+        <location line="+9"/>
+        <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l&apos;ha. Qui -platform non conta.</source>
         <translation>Escribe una hoja de ejercicios en PDF, sin ventana; añade .pdf a un nombre que no lo tiene. Aquí -platform no cuenta.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Quanti problemi (da %1 a %2, di solito %3).</source>
         <translation>Cuántos problemas (de %1 a %2, normalmente %3).</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Quale teorema: both (entrambi), leg (primo), altitude (secondo).</source>
         <translation>Qué teorema: both (los dos), leg (del cateto), altitude (de la altura).</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Il seme: lo stesso seme dà la stessa scheda.</source>
         <translation>La semilla: la misma semilla da la misma hoja.</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>Le soluzioni: end (in fondo, di solito), separate (in NOME-soluzioni.pdf), none (nessuna).</source>
         <translation>Las soluciones: end (al final, lo normal), separate (en NOMBRE-soluzioni.pdf), none (ninguna).</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>Il livello: 1 (un passo, di solito), 2 (tutti i lati), 3 (due passi). Con --theorem, ai livelli 2 e 3 i problemi in cui un passo usa quel teorema.</source>
         <translation>El nivel: 1 (un paso, lo normal), 2 (todos los lados), 3 (dos pasos). Con --theorem, en los niveles 2 y 3 los problemas en los que un paso usa ese teorema.</translation>
     </message>
     <message>
-        <location line="+34" />
+        <location line="+34"/>
         <source>--count vuole un numero intero da %1 a %2, non %3.</source>
         <translation>--count necesita un número entero de %1 a %2, no %3.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>--theorem vuole both, leg o altitude, non %1.</source>
         <translation>--theorem necesita both, leg o altitude, no %1.</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key necesita end, separate o none, no %1.</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level necesita 1, 2 o 3, no %1.</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>il livello %1 non offre problemi con --theorem %2.</source>
         <translation>el nivel %1 no tiene problemas con --theorem %2.</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>--seed vuole un numero intero da 0 a 4294967295, non %1.</source>
         <translation>--seed necesita un número entero de 0 a 4294967295, no %1.</translation>
     </message>
