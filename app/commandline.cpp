@@ -87,13 +87,13 @@ QString helpText(const QList<QCommandLineOption> &options)
     for (const QCommandLineOption &option : options)
         width = std::max(width, namesColumn(option).size());
 
-    QString text = QCoreApplication::translate("commandline",
-                                               "Uso: %1 [opzioni]\n"
-                                               "Quiz sui teoremi di Euclide del triangolo "
-                                               "rettangolo.\n"
-                                               "Senza opzioni apre la finestra del quiz.\n\n"
-                                               "Opzioni:\n")
-                       .arg(programName);
+    QString text =
+        QCoreApplication::translate("commandline", "Uso: %1 [opzioni]\n"
+                                                   "Quiz sui teoremi di Euclide del triangolo "
+                                                   "rettangolo.\n"
+                                                   "Senza opzioni apre la finestra del quiz.\n\n"
+                                                   "Opzioni:\n")
+            .arg(programName);
     for (const QCommandLineOption &option : options)
         text += QStringLiteral("  %1  %2\n")
                     .arg(namesColumn(option).leftJustified(width), option.description());
@@ -132,9 +132,10 @@ CommandLineResult printAndExit(const QString &text, bool toStandardError, int ex
 
 CommandLineResult usageError(const QString &line)
 {
-    return printAndExit(
-        QCoreApplication::translate("commandline", "%1: %2\nPer l'elenco delle opzioni: %1 --help\n").arg(programName, line),
-        true, usageErrorStatus);
+    return printAndExit(QCoreApplication::translate(
+                            "commandline", "%1: %2\nPer l'elenco delle opzioni: %1 --help\n")
+                            .arg(programName, line),
+                        true, usageErrorStatus);
 }
 
 // The option an argument names, without its dashes and any "=value".
@@ -179,10 +180,12 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QCoreApplication::translate("commandline", "Mostra questo aiuto ed esce."));
-    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           QCoreApplication::translate("commandline", "Mostra la versione ed esce."));
+    const QCommandLineOption helpOption(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("commandline", "Mostra questo aiuto ed esce."));
+    const QCommandLineOption versionOption(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("commandline", "Mostra la versione ed esce."));
     QList<QCommandLineOption> ownOptions{helpOption, versionOption, languageOption()};
     ownOptions += worksheetOptions();
     ownOptions += reportOptions();
@@ -235,9 +238,8 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         return result;
     }
     if (const auto option = reportOnlyOptionGiven(parser))
-        return usageError(
-            QCoreApplication::translate("commandline", "--%1 vale solo con --report.")
-                .arg(*option));
+        return usageError(QCoreApplication::translate("commandline", "--%1 vale solo con --report.")
+                              .arg(*option));
     if (const auto option = worksheetOnlyOptionGiven(parser))
         return usageError(
             QCoreApplication::translate("commandline", "--%1 vale solo con --worksheet.")

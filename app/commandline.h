@@ -20,10 +20,10 @@ struct CommandLineResult
     QString output; // printed when the action is PrintAndExit
     bool toStandardError = false;
     int exitStatus = 0;
-    WorksheetCommand worksheet; // when the action is WriteWorksheet
-    ReportCommand report;       // when the action is WriteReport
-    QString platform;           // Qt's -platform, when given
-    QString display;            // Qt's -display, when given
+    WorksheetCommand worksheet;               // when the action is WriteWorksheet
+    ReportCommand report;                     // when the action is WriteReport
+    QString platform;                         // Qt's -platform, when given
+    QString display;                          // Qt's -display, when given
     std::optional<format::Language> language; // --language, when given
 };
 

@@ -43,7 +43,8 @@ std::string dropUnusableScaleFactor();
 
 // What the program and run.sh print, on one line, when there is no usable display.
 inline constexpr const char *noDisplayMessage = QT_TRANSLATE_NOOP(
-    "displaycheck", "solvetra: nessuno schermo grafico utilizzabile (DISPLAY assente, vuoto o non raggiungibile); "
+    "displaycheck",
+    "solvetra: nessuno schermo grafico utilizzabile (DISPLAY assente, vuoto o non raggiungibile); "
     "avvia il programma da una sessione grafica.\n");
 
 } // namespace app

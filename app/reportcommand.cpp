@@ -66,15 +66,13 @@ std::optional<QString> nothingToReport(const record::RecordContents &contents)
 
 QList<QCommandLineOption> reportOptions()
 {
-    return {
-        {reportOption, tr("Scrive il resoconto della classe in PDF o in CSV, senza finestra."),
-         QStringLiteral("file.pdf|file.csv")},
-        {recordsOption, tr("Un file di risultati o una cartella di file; si può ripetere."),
-         tr("percorso")},
-        {fromOption, tr("Solo le risposte da questo giorno (AAAA-MM-GG)."), tr("data")},
-        {toOption, tr("Solo le risposte fino a questo giorno (AAAA-MM-GG)."),
-         tr("data")},
-        {classOption, tr("Solo le risposte di questa classe."), tr("classe")}};
+    return {{reportOption, tr("Scrive il resoconto della classe in PDF o in CSV, senza finestra."),
+             QStringLiteral("file.pdf|file.csv")},
+            {recordsOption, tr("Un file di risultati o una cartella di file; si può ripetere."),
+             tr("percorso")},
+            {fromOption, tr("Solo le risposte da questo giorno (AAAA-MM-GG)."), tr("data")},
+            {toOption, tr("Solo le risposte fino a questo giorno (AAAA-MM-GG)."), tr("data")},
+            {classOption, tr("Solo le risposte di questa classe."), tr("classe")}};
 }
 
 bool reportRequested(const QCommandLineParser &parser)

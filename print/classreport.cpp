@@ -66,7 +66,8 @@ QString period(const record::RecordSummary &summary, const record::RecordFilter 
     const QDate to = filter.to.isValid() ? filter.to : days.value(days.size() - 1).day;
     const QLocale locale = format::DisplayLocale::current().qtLocale;
     return tr("dal %1 al %2")
-        .arg(locale.toString(from, QLocale::ShortFormat), locale.toString(to, QLocale::ShortFormat));
+        .arg(locale.toString(from, QLocale::ShortFormat),
+             locale.toString(to, QLocale::ShortFormat));
 }
 
 QString pupilName(const record::PupilSummary &pupil)

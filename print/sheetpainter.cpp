@@ -152,8 +152,8 @@ void SheetPainter::firstHeader(const WorksheetRequest &request)
     // The score box: the teacher writes the points out of the problems.
     const QRectF score(pageWidthMm - 48, 16.5, 48, 8);
     frame(score, 0.3, Qt::black);
-    text(score.adjusted(2, 0, -2, 0),
-         tr("Punteggio ____ / %1").arg(request.count), 11, Qt::AlignCenter);
+    text(score.adjusted(2, 0, -2, 0), tr("Punteggio ____ / %1").arg(request.count), 11,
+         Qt::AlignCenter);
     line({0, firstHeaderMm - 1}, {pageWidthMm, firstHeaderMm - 1}, 0.2);
 }
 
@@ -172,8 +172,8 @@ void SheetPainter::keyTitle()
 
 void SheetPainter::footer(const WorksheetRequest &request, bool key, int page, int pageCount)
 {
-    const QString text = key ? tr("Seme %1 · %2soluzioni · pagina %3 di %4")
-                             : tr("Seme %1 · %2pagina %3 di %4");
+    const QString text =
+        key ? tr("Seme %1 · %2soluzioni · pagina %3 di %4") : tr("Seme %1 · %2pagina %3 di %4");
     this->text({0, pageHeightMm - footerMm + 2, pageWidthMm, footerMm - 2},
                text.arg(request.seed).arg(levelPart(request.level)).arg(page).arg(pageCount), 8,
                Qt::AlignRight | Qt::AlignVCenter);

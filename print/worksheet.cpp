@@ -49,8 +49,7 @@ bool nextPage(QPagedPaintDevice &device, bool &first)
 }
 
 bool paintProblemPages(QPagedPaintDevice &device, SheetPainter &sheet,
-                       const WorksheetRequest &request,
-                       const QList<quiz::WorkedSolution> &problems,
+                       const WorksheetRequest &request, const QList<quiz::WorkedSolution> &problems,
                        const format::DisplayLocale &locale, bool &firstOnDevice)
 {
     const QList<PageItems> pages = paginate(int(problems.size()), problemsPerPage);
@@ -109,8 +108,7 @@ bool paint(QPagedPaintDevice &device, const WorksheetRequest &request, Pages whi
     painter.setRenderHint(QPainter::Antialiasing);
     SheetPainter sheet(painter, device);
     bool first = true;
-    if (which != Pages::Key &&
-        !paintProblemPages(device, sheet, request, problems, locale, first))
+    if (which != Pages::Key && !paintProblemPages(device, sheet, request, problems, locale, first))
         return false;
     if (which != Pages::Problems && !paintKeyPages(device, sheet, request, problems, first))
         return false;

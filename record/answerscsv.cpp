@@ -34,7 +34,8 @@ QString quoted(const QString &cell)
 QString decimal(double value)
 {
     // Seven digits: the expected value comes from single precision.
-    return QString::number(value, 'g', 7).replace(u'.', format::DisplayLocale::current().decimalSeparator);
+    return QString::number(value, 'g', 7)
+        .replace(u'.', format::DisplayLocale::current().decimalSeparator);
 }
 
 QString yesNo(bool value)

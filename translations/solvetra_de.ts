@@ -199,7 +199,7 @@
         <translation>die Dateien enthalten keine Antworten für diesen Zeitraum und diese Klasse.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Schreibt den Klassenbericht als PDF oder CSV, ohne Fenster.</translation>
     </message>
@@ -220,17 +220,17 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>data</source>
         <translation>datum</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="+0"/>
         <source>Solo le risposte fino a questo giorno (AAAA-MM-GG).</source>
         <translation>Nur die Antworten bis zu diesem Tag (JJJJ-MM-TT).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Solo le risposte di questa classe.</source>
         <translation>Nur die Antworten dieser Klasse.</translation>
     </message>
@@ -263,7 +263,7 @@
         <translation>Die Sprache: it (Italienisch), de (Deutsch), es (Spanisch), en (Englisch). Für das Fenster bleibt sie auch später gewählt.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+66"/>
         <source>Uso: %1 [opzioni]
 Quiz sui teoremi di Euclide del triangolo rettangolo.
 Senza opzioni apre la finestra del quiz.
@@ -278,7 +278,7 @@ Optionen:
 </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>
 Valgono anche le opzioni proprie di Qt per la finestra, per esempio -platform &lt;nome&gt;, -display &lt;schermo&gt; e -style &lt;nome&gt;; con --worksheet non contano.
 QT_SCALE_FACTOR vale da %1 a %2; un altro valore è ignorato.
@@ -289,7 +289,7 @@ QT_SCALE_FACTOR gilt von %1 bis %2; ein anderer Wert wird übergangen.
 </translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+34"/>
         <source>%1: %2
 Per l&apos;elenco delle opzioni: %1 --help
 </source>
@@ -298,7 +298,7 @@ Die Liste der Optionen: %1 --help
 </translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>opzione sconosciuta: %1</source>
         <translation>unbekannte Option: %1</translation>
     </message>
@@ -313,12 +313,12 @@ Die Liste der Optionen: %1 --help
         <translation>ungültige Befehlszeile: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Mostra questo aiuto ed esce.</source>
         <translation>Zeigt diese Hilfe und endet.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Mostra la versione ed esce.</source>
         <translation>Zeigt die Version und endet.</translation>
     </message>
@@ -333,7 +333,7 @@ Die Liste der Optionen: %1 --help
         <translation>unerwartetes Argument: %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 gilt nur mit --report.</translation>
     </message>
@@ -429,7 +429,7 @@ Die Liste der Optionen: %1 --help
         <translation>vom %1 bis %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>(senza nome)</source>
         <translation>(ohne Namen)</translation>
     </message>
@@ -611,12 +611,12 @@ Die Liste der Optionen: %1 --help
         <translation>Arbeitsblatt: Kathetensatz und Höhensatz</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Punteggio ____ / %1</source>
         <translation>Punkte ____ / %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Nome ______________________   Classe ________   Data ____________</source>
         <translation>Name ______________________   Klasse ________   Datum ____________</translation>
     </message>
@@ -626,12 +626,12 @@ Die Liste der Optionen: %1 --help
         <translation>Lösungen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
         <translation>Startwert %1 · %2Lösungen · Seite %3 von %4</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Seme %1 · %2pagina %3 di %4</source>
         <translation>Startwert %1 · %2Seite %3 von %4</translation>
     </message>
@@ -737,7 +737,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>record</name>
     <message>
-        <location filename="../record/answerscsv.cpp" line="+42"/>
+        <location filename="../record/answerscsv.cpp" line="+43"/>
         <source>sì</source>
         <translation>ja</translation>
     </message>
@@ -1057,7 +1057,7 @@ Die Liste der Optionen: %1 --help
         <translation>Willst du mich wirklich verlassen?</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Data </source>
         <translation>Datum </translation>
     </message>
@@ -1070,7 +1070,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::WorksheetDialog</name>
     <message>
-        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+48"/>
+        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+49"/>
         <source>Stampa una scheda</source>
         <translation>Arbeitsblatt drucken</translation>
     </message>

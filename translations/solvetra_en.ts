@@ -199,7 +199,7 @@
         <translation>the files hold no answers for the period and class asked for.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Writes the class report as PDF or CSV, without a window.</translation>
     </message>
@@ -220,17 +220,17 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>data</source>
         <translation>date</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="+0"/>
         <source>Solo le risposte fino a questo giorno (AAAA-MM-GG).</source>
         <translation>Only the answers up to this day (YYYY-MM-DD).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Solo le risposte di questa classe.</source>
         <translation>Only the answers of this class.</translation>
     </message>
@@ -263,7 +263,7 @@
         <translation>The language: it (Italian), de (German), es (Spanish), en (English). For the window it stays chosen afterwards too.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+66"/>
         <source>Uso: %1 [opzioni]
 Quiz sui teoremi di Euclide del triangolo rettangolo.
 Senza opzioni apre la finestra del quiz.
@@ -278,7 +278,7 @@ Options:
 </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>
 Valgono anche le opzioni proprie di Qt per la finestra, per esempio -platform &lt;nome&gt;, -display &lt;schermo&gt; e -style &lt;nome&gt;; con --worksheet non contano.
 QT_SCALE_FACTOR vale da %1 a %2; un altro valore è ignorato.
@@ -289,7 +289,7 @@ QT_SCALE_FACTOR goes from %1 to %2; any other value is ignored.
 </translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+34"/>
         <source>%1: %2
 Per l&apos;elenco delle opzioni: %1 --help
 </source>
@@ -298,7 +298,7 @@ For the list of options: %1 --help
 </translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>opzione sconosciuta: %1</source>
         <translation>unknown option: %1</translation>
     </message>
@@ -313,12 +313,12 @@ For the list of options: %1 --help
         <translation>invalid command line: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Mostra questo aiuto ed esce.</source>
         <translation>Shows this help and exits.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Mostra la versione ed esce.</source>
         <translation>Shows the version and exits.</translation>
     </message>
@@ -333,7 +333,7 @@ For the list of options: %1 --help
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 only works with --report.</translation>
     </message>
@@ -429,7 +429,7 @@ For the list of options: %1 --help
         <translation>from %1 to %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>(senza nome)</source>
         <translation>(no name)</translation>
     </message>
@@ -611,12 +611,12 @@ For the list of options: %1 --help
         <translation>Worksheet: the leg rule and the altitude theorem</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Punteggio ____ / %1</source>
         <translation>Score ____ / %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Nome ______________________   Classe ________   Data ____________</source>
         <translation>Name ______________________   Class ________   Date ____________</translation>
     </message>
@@ -626,12 +626,12 @@ For the list of options: %1 --help
         <translation>Answer key</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
         <translation>Seed %1 · %2answer key · page %3 of %4</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Seme %1 · %2pagina %3 di %4</source>
         <translation>Seed %1 · %2page %3 of %4</translation>
     </message>
@@ -737,7 +737,7 @@ For the list of options: %1 --help
 <context>
     <name>record</name>
     <message>
-        <location filename="../record/answerscsv.cpp" line="+42"/>
+        <location filename="../record/answerscsv.cpp" line="+43"/>
         <source>sì</source>
         <translation>yes</translation>
     </message>
@@ -1057,7 +1057,7 @@ For the list of options: %1 --help
         <translation>Do you really want to leave me?</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Data </source>
         <translation>Date </translation>
     </message>
@@ -1070,7 +1070,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::WorksheetDialog</name>
     <message>
-        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+48"/>
+        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+49"/>
         <source>Stampa una scheda</source>
         <translation>Print a worksheet</translation>
     </message>

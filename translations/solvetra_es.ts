@@ -199,7 +199,7 @@
         <translation>los archivos no tienen respuestas del periodo y la clase pedidos.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Escribe el informe de la clase en PDF o en CSV, sin ventana.</translation>
     </message>
@@ -220,17 +220,17 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>data</source>
         <translation>fecha</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="+0"/>
         <source>Solo le risposte fino a questo giorno (AAAA-MM-GG).</source>
         <translation>Solo las respuestas hasta este día (AAAA-MM-DD).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Solo le risposte di questa classe.</source>
         <translation>Solo las respuestas de esta clase.</translation>
     </message>
@@ -263,7 +263,7 @@
         <translation>El idioma: it (italiano), de (alemán), es (español), en (inglés). Para la ventana queda elegido también después.</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+66"/>
         <source>Uso: %1 [opzioni]
 Quiz sui teoremi di Euclide del triangolo rettangolo.
 Senza opzioni apre la finestra del quiz.
@@ -278,7 +278,7 @@ Opciones:
 </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>
 Valgono anche le opzioni proprie di Qt per la finestra, per esempio -platform &lt;nome&gt;, -display &lt;schermo&gt; e -style &lt;nome&gt;; con --worksheet non contano.
 QT_SCALE_FACTOR vale da %1 a %2; un altro valore è ignorato.
@@ -289,7 +289,7 @@ QT_SCALE_FACTOR vale de %1 a %2; otro valor se ignora.
 </translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+34"/>
         <source>%1: %2
 Per l&apos;elenco delle opzioni: %1 --help
 </source>
@@ -298,7 +298,7 @@ Para la lista de opciones: %1 --help
 </translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>opzione sconosciuta: %1</source>
         <translation>opción desconocida: %1</translation>
     </message>
@@ -313,12 +313,12 @@ Para la lista de opciones: %1 --help
         <translation>línea de órdenes no válida: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Mostra questo aiuto ed esce.</source>
         <translation>Muestra esta ayuda y termina.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Mostra la versione ed esce.</source>
         <translation>Muestra la versión y termina.</translation>
     </message>
@@ -333,7 +333,7 @@ Para la lista de opciones: %1 --help
         <translation>argumento inesperado: %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 solo vale con --report.</translation>
     </message>
@@ -429,7 +429,7 @@ Para la lista de opciones: %1 --help
         <translation>del %1 al %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>(senza nome)</source>
         <translation>(sin nombre)</translation>
     </message>
@@ -611,12 +611,12 @@ Para la lista de opciones: %1 --help
         <translation>Hoja de ejercicios: teorema del cateto y de la altura</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Punteggio ____ / %1</source>
         <translation>Puntuación ____ / %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Nome ______________________   Classe ________   Data ____________</source>
         <translation>Nombre ______________________   Clase ________   Fecha ____________</translation>
     </message>
@@ -626,12 +626,12 @@ Para la lista de opciones: %1 --help
         <translation>Soluciones</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
         <translation>Semilla %1 · %2soluciones · página %3 de %4</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Seme %1 · %2pagina %3 di %4</source>
         <translation>Semilla %1 · %2página %3 de %4</translation>
     </message>
@@ -737,7 +737,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>record</name>
     <message>
-        <location filename="../record/answerscsv.cpp" line="+42"/>
+        <location filename="../record/answerscsv.cpp" line="+43"/>
         <source>sì</source>
         <translation>sí</translation>
     </message>
@@ -1057,7 +1057,7 @@ Para la lista de opciones: %1 --help
         <translation>¿De verdad quieres dejarme?</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Data </source>
         <translation>Fecha </translation>
     </message>
@@ -1070,7 +1070,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::WorksheetDialog</name>
     <message>
-        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+48"/>
+        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+49"/>
         <source>Stampa una scheda</source>
         <translation>Imprimir una hoja</translation>
     </message>

@@ -59,8 +59,8 @@ QString collapsed(QString text)
 QString run(const QString &lang, const QStringList &arguments, const QString &config)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL",
-                             "LC_MESSAGES"})
+    for (const char *name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
         environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("LANG"), lang.section(u':', 0, 0));
     if (lang.contains(u':'))
@@ -168,10 +168,10 @@ void TestProgramLanguages::startLanguage_data()
     QTest::newRow("C, LANGUAGE=de") << "C:de" << QStringList() << "it";
     QTest::newRow("French, LANGUAGE=fr:es") << "fr_FR.UTF-8:fr:es" << QStringList() << "es";
     QTest::newRow("--language en") << "C" << QStringList{"--language", "en"} << "en";
-    QTest::newRow("--language=es over German") << "de_DE.UTF-8" << QStringList{"--language=es"}
-                                               << "es";
-    QTest::newRow("--language it over German") << "de_DE.UTF-8" << QStringList{"--language", "it"}
-                                               << "it";
+    QTest::newRow("--language=es over German")
+        << "de_DE.UTF-8" << QStringList{"--language=es"} << "es";
+    QTest::newRow("--language it over German")
+        << "de_DE.UTF-8" << QStringList{"--language", "it"} << "it";
 }
 
 void TestProgramLanguages::startLanguage()
@@ -241,8 +241,7 @@ void TestProgramLanguages::report()
     const QString italianPdf = m_folder.filePath(QStringLiteral("it-report.pdf"));
     const QString pdf = m_folder.filePath(code + QStringLiteral("-report.pdf"));
     run(QStringLiteral("C"), {"--report", italianPdf, "--records", records}, m_config);
-    run(QStringLiteral("C"), {"--language", code, "--report", pdf, "--records", records},
-        m_config);
+    run(QStringLiteral("C"), {"--language", code, "--report", pdf, "--records", records}, m_config);
     const QString italian = pdfText(italianPdf);
     const QString translated = pdfText(pdf);
     QVERIFY(!translated.isEmpty());

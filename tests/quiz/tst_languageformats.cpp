@@ -32,10 +32,10 @@ private slots:
         QTest::newRow("American") << QStringList{"en-US", "en"} << Language::English;
         QTest::newRow("Italian") << QStringList{"it-IT", "it"} << Language::Italian;
         QTest::newRow("French only") << QStringList{"fr-FR", "fr"} << Language::Italian;
-        QTest::newRow("French, then German") << QStringList{"fr", "fr-FR", "de", "de-DE"}
-                                             << Language::German;
-        QTest::newRow("Swiss Italian before English") << QStringList{"it-CH", "en-GB"}
-                                                      << Language::Italian;
+        QTest::newRow("French, then German")
+            << QStringList{"fr", "fr-FR", "de", "de-DE"} << Language::German;
+        QTest::newRow("Swiss Italian before English")
+            << QStringList{"it-CH", "en-GB"} << Language::Italian;
     }
     void desktopLanguage()
     {
@@ -73,7 +73,8 @@ private slots:
         // The clock: the time and nothing else, read back as the same time.
         const QTime time(13, 5, 9);
         const QString clock = format::timeToText(time, locale);
-        QVERIFY2(!clock.contains(QRegularExpression(QStringLiteral("[^0-9:.]"))), qPrintable(clock));
+        QVERIFY2(!clock.contains(QRegularExpression(QStringLiteral("[^0-9:.]"))),
+                 qPrintable(clock));
         QCOMPARE(QTime::fromString(clock, locale.longTimeFormat), time);
         QCOMPARE(format::readTime(clock, locale), std::optional(time));
     }

@@ -10,10 +10,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QMessageBox>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -61,7 +61,8 @@ QMap<QString, QString> windowTexts(const QMainWindow &window)
     for (QWidget *widget : window.findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(&window))
             continue;
-        const QString name = widget->objectName() + u'#' + QString::number(seen[widget->objectName()]++);
+        const QString name =
+            widget->objectName() + u'#' + QString::number(seen[widget->objectName()]++);
         if (!widget->toolTip().isEmpty())
             texts.insert(QStringLiteral("tip:") + name, widget->toolTip());
         if (!widget->accessibleName().isEmpty())
@@ -71,7 +72,8 @@ QMap<QString, QString> windowTexts(const QMainWindow &window)
                          widget->accessibleDescription());
         if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty())
             texts.insert(QStringLiteral("label:") + name, label->text());
-        if (auto *button = qobject_cast<QAbstractButton *>(widget); button && !button->text().isEmpty())
+        if (auto *button = qobject_cast<QAbstractButton *>(widget);
+            button && !button->text().isEmpty())
             texts.insert(QStringLiteral("button:") + name, button->text());
     }
     addMenuTexts(texts, QString(), window.menuBar()->actions());
@@ -249,14 +251,16 @@ void TestLanguages::workedSolutionInTheLanguage()
     QCOMPARE(boxes.seen.size(), 1);
     const QString text = boxes.seen[0].text;
     const QString last = text.section(u'\n', -1);
-    QVERIFY2(last.endsWith(written(m_tavola->state().ExpectedValue, locale) + QStringLiteral(" cm")),
-             qPrintable(text));
+    QVERIFY2(
+        last.endsWith(written(m_tavola->state().ExpectedValue, locale) + QStringLiteral(" cm")),
+        qPrintable(text));
     // Italian theorem names and decimal separators of another language are gone.
     for (const char *italian : {"Euclide", "Pitagora", "Somma", "teorema"})
         QVERIFY2(!text.contains(QLatin1String(italian)), qPrintable(text));
     const QChar other = locale.decimalPoint() == QLatin1String(",") ? u'.' : u',';
-    QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("\\d\\") + other + QStringLiteral("\\d"))),
-             qPrintable(text));
+    QVERIFY2(
+        !text.contains(QRegularExpression(QStringLiteral("\\d\\") + other + QStringLiteral("\\d"))),
+        qPrintable(text));
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\d\\") + locale.decimalPoint() +
                                              QStringLiteral("\\d"))));
 }

@@ -43,7 +43,8 @@ QWidget *withNote(QWidget *field, const QString &note, QWidget *parent)
 
 WorksheetDialog::WorksheetDialog(QWidget *parent)
     : QDialog(parent), m_count(numberBox(3, this)), m_theorem(new QComboBox(this)),
-      m_seed(numberBox(10, this)), m_key(new QComboBox(this)), m_level(new QComboBox(this)), m_refusal(new QLabel(this))
+      m_seed(numberBox(10, this)), m_key(new QComboBox(this)), m_level(new QComboBox(this)),
+      m_refusal(new QLabel(this))
 {
     setWindowTitle(tr("Stampa una scheda"));
     m_count->setText(QString::number(print::defaultProblemCount));
@@ -158,9 +159,9 @@ void WorksheetDialog::printSheet()
     if (dialog.exec() != QDialog::Accepted)
         return;
     // On paper a separate key is its own print job, after the pupils' pages.
-    const bool printed = print::paintWorksheet(printer, *asked) &&
-                         (asked->key != print::KeyPlacement::Separate ||
-                          print::paintAnswerKey(printer, *asked));
+    const bool printed =
+        print::paintWorksheet(printer, *asked) &&
+        (asked->key != print::KeyPlacement::Separate || print::paintAnswerKey(printer, *asked));
     if (!printed) {
         QMessageBox::warning(this, tr("Scheda non stampata"),
                              tr("La stampante non ha accettato la scheda."));

@@ -170,8 +170,8 @@ QWidget *SheetBuilder::create(const ControlDesign &design, QWidget *sheet)
         control = createTextBox(design, name, sheet);
         break;
     case ControlKind::Button:
-        control = new PictureButton(name, designText(design.caption),
-                                    QColor::fromRgb(design.back), sheet);
+        control = new PictureButton(name, designText(design.caption), QColor::fromRgb(design.back),
+                                    sheet);
         break;
     case ControlKind::SolidRect:
     case ControlKind::OutlineRect:

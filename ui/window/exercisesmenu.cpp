@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/exercisesmenu.h"
 
+#include "files/languagechoice.h"
+#include "files/settings.h"
 #include "quiz/solution.h"
 #include "ui/dialogs/alarmdialog.h"
 #include "ui/dialogs/worksheetdialog.h"
 #include "ui/sheet/alarmzone.h"
 #include "ui/window/commands.h"
-#include "files/languagechoice.h"
-#include "files/settings.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QMenu>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>

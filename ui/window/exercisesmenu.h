@@ -60,9 +60,9 @@ public:
     void livello_Click(quiz::Level chosen);
     void lingua_Click(format::Language chosen);
 
-    QAction *soluzione = nullptr; // "Come si risolve"
-    QAction *scheda = nullptr;    // "Stampa una scheda..."
-    QAction *sveglia = nullptr;   // "Imposta la sveglia..."
+    QAction *soluzione = nullptr;                            // "Come si risolve"
+    QAction *scheda = nullptr;                               // "Stampa una scheda..."
+    QAction *sveglia = nullptr;                              // "Imposta la sveglia..."
     std::array<QAction *, quiz::allLevels.size()> livello{}; // "Livello": one radio item a level
     // "Lingua": one radio item a language, in format::allLanguages' order.
     std::array<QAction *, format::allLanguages.size()> lingua{};

@@ -8,10 +8,10 @@
 #include "ui/access/accessibletexts.h"
 #include "ui/sheet/artwork.h"
 #include "ui/sheet/designlabel.h"
-#include "ui/window/captioncolour.h"
 #include "ui/sheet/picturebutton.h"
 #include "ui/sheet/sheetdesign.h"
 #include "ui/sheet/twips.h"
+#include "ui/window/captioncolour.h"
 #include "ui/window/messagebox.h"
 #include "ui/window/windowbars.h"
 
@@ -390,8 +390,7 @@ void Tavola::cmdExit_Click()
 
     // One reading: across midnight, two would pair the time with the next day.
     const QDateTime now = m_clock.dateTime();
-    showBox(this, QMessageBox::NoIcon,
-            tr("Data ") + format::dateToText(now.date(), m_locale),
+    showBox(this, QMessageBox::NoIcon, tr("Data ") + format::dateToText(now.date(), m_locale),
             tr("Ciao a presto. Ore ") + format::timeToText(now.time(), m_locale));
     m_controls.Timer1->stop();
     m_platform.endProgram(0);

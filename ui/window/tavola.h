@@ -112,7 +112,7 @@ private:
     format::Language m_language = format::currentLanguage(); // in use from the next restart
     format::DisplayLocale m_locale = format::DisplayLocale::current();
     quiz::QuizState m_state;
-    quiz::AlarmRule m_alarm; // survives restarts
+    quiz::AlarmRule m_alarm;                                // survives restarts
     quiz::Level m_level = ExercisesMenu::rememberedLevel(); // "Nuovo gioco" keeps it
     bool m_inTick = false;
     SheetBuilder m_builder;
