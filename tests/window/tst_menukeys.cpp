@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu bar by keyboard alone, with every key delivered as a real one is:
+// The window by keyboard alone: the menu bar walked by keys, with every key delivered as a real one is:
 // to the window, which hands it to the open menu or to the focused control.
 #include "support/fakeplatform.h"
 #include "support/fakes.h"
+#include "ui/sheet/picturebutton.h"
 #include "ui/window/tavola.h"
 
 #include <QDialog>
@@ -13,6 +14,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 class TestMenuKeys : public QObject
 {
     Q_OBJECT
@@ -22,6 +25,7 @@ private slots:
     void barWalkedByKeys();
     void escapeGivesTheKeysBack_data();
     void escapeGivesTheKeysBack();
+    void focusedButtonShowsAFrame();
 };
 
 namespace {
@@ -143,6 +147,46 @@ void TestMenuKeys::escapeGivesTheKeysBack()
     s.press(Qt::Key_Escape);
     QTRY_COMPARE(QApplication::focusWidget(), before);
     QCOMPARE(s.tavola.menuBar()->activeAction(), nullptr);
+}
+
+// After a verdict the window gives "Nuovo calcolo" the focus itself: the
+// pupil must see where Enter and Space go, and the face stays as designed
+// everywhere but on a thin frame inside the border.
+void TestMenuKeys::focusedButtonShowsAFrame()
+{
+    Session s;
+    s.tavola.start();
+    s.tavola.findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
+    QVERIFY(QTest::qWaitForWindowActive(&s.tavola));
+    auto *next = s.tavola.findChild<ui::PictureButton *>(QStringLiteral("cmdNext"));
+    QVERIFY(next);
+    QTest::keyClick(s.tavola.windowHandle(), '1');
+    s.press(Qt::Key_Return);
+    QTRY_VERIFY(next->hasFocus());
+    const QImage focused = next->grab().toImage();
+    s.tavola.findChild<QLineEdit *>(QStringLiteral("txtAnswer"))->setFocus();
+    QTRY_VERIFY(!next->hasFocus());
+    const QImage plain = next->grab().toImage();
+    QCOMPARE(focused.size(), plain.size());
+
+    const QRect border = plain.rect().adjusted(3, 3, -3, -3);
+    const QRect inside = plain.rect().adjusted(8, 8, -8, -8);
+    int top = 0, bottom = 0, left = 0, right = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            if (focused.pixel(x, y) == plain.pixel(x, y))
+                continue;
+            QVERIFY2(border.contains(x, y) && !inside.contains(x, y),
+                     qPrintable(QStringLiteral("changed at %1,%2").arg(x).arg(y)));
+            top += y < inside.top();
+            bottom += y > inside.bottom();
+            left += x < inside.left();
+            right += x > inside.right();
+        }
+    }
+    // A frame all round, not a mark in one place: each side is a quarter drawn at least.
+    QVERIFY2(std::min(top, bottom) >= plain.width() / 4, qPrintable(QString::number(top)));
+    QVERIFY2(std::min(left, right) >= plain.height() / 4, qPrintable(QString::number(left)));
 }
 
 QTEST_MAIN(TestMenuKeys)
