@@ -111,7 +111,8 @@ void ExercisesMenu::livello_Click(quiz::Level chosen)
 
 void ExercisesMenu::sveglia_Click()
 {
-    AlarmDialog dialog(m_state.AlarmTime, m_clock, m_window);
+    AlarmDialog dialog(quiz::pendingAlarm(m_clock.timeOfDay(), m_state.AlarmTime), m_clock,
+                       m_window);
     if (dialog.exec() == QDialog::Accepted)
         m_state.AlarmTime = dialog.chosenAlarm();
 }
