@@ -3,6 +3,14 @@
 
 namespace quiz {
 
+std::optional<QTime> pendingAlarm(QTime now, const AlarmValue &alarm)
+{
+    const QTime *alarmTime = std::get_if<QTime>(&alarm);
+    if (alarmTime && alarmTime->isValid() && now < *alarmTime)
+        return *alarmTime;
+    return std::nullopt;
+}
+
 bool AlarmRule::ringsAt(QTime now, const AlarmValue &alarm)
 {
     const QTime *alarmTime = std::get_if<QTime>(&alarm);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTime>
 
+#include <optional>
 #include <variant>
 
 namespace quiz {
@@ -15,6 +16,10 @@ using AlarmValue = std::variant<QString, QTime>;
 // When the alarm rings: once, at the first look at or after its time; it is
 // armed again as soon as the time of day is before the alarm time (the next
 // day, or a later alarm time chosen).
+// The time the alarm will ring at, while it is still to come today: none
+// when no time is set or the time has come (it has rung, or rings now).
+std::optional<QTime> pendingAlarm(QTime now, const AlarmValue &alarm);
+
 class AlarmRule
 {
 public:

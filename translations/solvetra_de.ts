@@ -52,7 +52,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+42"/>
+        <location filename="../ui/window/windowbars.cpp" line="+65"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -92,7 +92,7 @@
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+42"/>
         <source>Record di</source>
         <translation>Rekord</translation>
     </message>
@@ -161,6 +161,11 @@
         <location line="+13"/>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
         <translation>Gib das Ergebnis ein und drück die Eingabetaste</translation>
+    </message>
+    <message>
+        <location filename="../ui/access/accessiblesheet.cpp" line="+88"/>
+        <source>%1 (sveglia alle %2)</source>
+        <translation>%1 (Wecker um %2)</translation>
     </message>
 </context>
 <context>
@@ -895,6 +900,16 @@ Die Liste der Optionen: %1 --help
         <translation>Wecker ausschalten</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>La sveglia suona alle %1.</source>
+        <translation>Der Wecker klingelt um %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nessuna sveglia impostata.</source>
+        <translation>Kein Wecker gestellt.</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Imposta la sveglia</source>
         <translation>Wecker stellen</translation>
@@ -920,7 +935,7 @@ Die Liste der Optionen: %1 --help
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+24"/>
         <source>Per oggi non resta nessun minuto: la sveglia si può impostare dopo la mezzanotte.</source>
         <translation>Für heute bleibt keine Minute mehr: Nach Mitternacht lässt sich der Wecker wieder stellen.</translation>
     </message>
@@ -1027,7 +1042,7 @@ Die Liste der Optionen: %1 --help
         <translation>Mit Solvetra spielen</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+99"/>
         <source>Sveglia</source>
         <translation>Wecker</translation>
     </message>

@@ -52,7 +52,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+42"/>
+        <location filename="../ui/window/windowbars.cpp" line="+65"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -92,7 +92,7 @@
         <translation>New game</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+42"/>
         <source>Record di</source>
         <translation>Record of</translation>
     </message>
@@ -161,6 +161,11 @@
         <location line="+13"/>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
         <translation>Type the result and press the Enter key</translation>
+    </message>
+    <message>
+        <location filename="../ui/access/accessiblesheet.cpp" line="+88"/>
+        <source>%1 (sveglia alle %2)</source>
+        <translation>%1 (alarm at %2)</translation>
     </message>
 </context>
 <context>
@@ -895,6 +900,16 @@ For the list of options: %1 --help
         <translation>Clear the alarm</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>La sveglia suona alle %1.</source>
+        <translation>The alarm rings at %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nessuna sveglia impostata.</source>
+        <translation>No alarm set.</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Imposta la sveglia</source>
         <translation>Set the alarm</translation>
@@ -920,7 +935,7 @@ For the list of options: %1 --help
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+24"/>
         <source>Per oggi non resta nessun minuto: la sveglia si può impostare dopo la mezzanotte.</source>
         <translation>There is no minute left today: the alarm can be set after midnight.</translation>
     </message>
@@ -1027,7 +1042,7 @@ For the list of options: %1 --help
         <translation>Playing with Solvetra</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+99"/>
         <source>Sveglia</source>
         <translation>Alarm</translation>
     </message>

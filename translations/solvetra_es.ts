@@ -52,7 +52,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+42"/>
+        <location filename="../ui/window/windowbars.cpp" line="+65"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -92,7 +92,7 @@
         <translation>Juego nuevo</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+42"/>
         <source>Record di</source>
         <translation>Récord de</translation>
     </message>
@@ -161,6 +161,11 @@
         <location line="+13"/>
         <source>Inserisci il risultato e  premi il tasto  Invio</source>
         <translation>Escribe el resultado y pulsa la tecla Intro</translation>
+    </message>
+    <message>
+        <location filename="../ui/access/accessiblesheet.cpp" line="+88"/>
+        <source>%1 (sveglia alle %2)</source>
+        <translation>%1 (alarma a las %2)</translation>
     </message>
 </context>
 <context>
@@ -895,6 +900,16 @@ Para la lista de opciones: %1 --help
         <translation>Quitar la alarma</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>La sveglia suona alle %1.</source>
+        <translation>La alarma suena a las %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nessuna sveglia impostata.</source>
+        <translation>No hay ninguna alarma puesta.</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Imposta la sveglia</source>
         <translation>Poner la alarma</translation>
@@ -920,7 +935,7 @@ Para la lista de opciones: %1 --help
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+24"/>
         <source>Per oggi non resta nessun minuto: la sveglia si può impostare dopo la mezzanotte.</source>
         <translation>Hoy ya no queda ningún minuto: la alarma se puede poner después de medianoche.</translation>
     </message>
@@ -1027,7 +1042,7 @@ Para la lista de opciones: %1 --help
         <translation>Jugar con Solvetra</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+99"/>
         <source>Sveglia</source>
         <translation>Alarma</translation>
     </message>

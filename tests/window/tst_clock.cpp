@@ -5,6 +5,7 @@
 #include "ui/window/platform.h"
 #include "ui/window/tavola.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,8 @@ private slots:
     void textAlarmNeverRings();
     void alarmRingsOnceAndRearms();
     void farewellAtMidnightShowsOneReading();
+    void clockTellsTheAlarmToCome_data();
+    void clockTellsTheAlarmToCome();
 };
 
 void TestClock::clockTicks_data()
@@ -165,6 +168,46 @@ void TestClock::alarmRingsOnceAndRearms()
     s.tick(QTime(10, 0, 5));
     QCOMPARE(s.platform.beeps, 2);
     QCOMPARE(boxes.seen.size(), 2);
+}
+
+void TestClock::clockTellsTheAlarmToCome_data()
+{
+    QTest::addColumn<quiz::AlarmValue>("alarm");
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("no alarm") << quiz::AlarmValue(QString()) << QTime(10, 0) << false;
+    QTest::newRow("alarm to come") << quiz::AlarmValue(QTime(10, 30)) << QTime(10, 0) << true;
+    QTest::newRow("its last second before") << quiz::AlarmValue(QTime(10, 30)) << QTime(10, 29, 59) << true;
+    QTest::newRow("rung") << quiz::AlarmValue(QTime(10, 30)) << QTime(10, 31) << false;
+}
+
+// While an alarm is to come, both parts of the clock tell its time after
+// their designed tool tips, and a screen reader reads it as their description.
+void TestClock::clockTellsTheAlarmToCome()
+{
+    QFETCH(quiz::AlarmValue, alarm);
+    QFETCH(QTime, now);
+    QFETCH(bool, told);
+    Session s;
+    QVERIFY(s.startQuiet());
+    ModalBoxes boxes({QMessageBox::Ok});
+    const QList<QWidget *> clock = {windowtests::controlOf<QWidget>(&s.tavola, "Image1"),
+                                    windowtests::controlOf<QWidget>(&s.tavola, "lblTime")};
+    QStringList designed;
+    for (QWidget *part : clock)
+        designed << part->toolTip();
+    s.tick(QTime(9, 0));
+    s.tavola.state().AlarmTime = alarm;
+    s.tick(now.addSecs(-1));
+    s.tick(now);
+    for (qsizetype i = 0; i < clock.size(); ++i) {
+        const QString tip = clock[i]->toolTip();
+        QVERIFY2(tip.startsWith(designed[i]), qPrintable(tip));
+        QCOMPARE(tip.contains(QStringLiteral("10:30")), told);
+        QAccessibleInterface *read = QAccessible::queryAccessibleInterface(clock[i]);
+        QVERIFY(read);
+        QCOMPARE(read->text(QAccessible::Description).contains(QStringLiteral("10:30")), told);
+    }
 }
 
 void TestClock::farewellAtMidnightShowsOneReading()

@@ -32,41 +32,57 @@ void TestDialogs::alarmChoice_data()
 {
     QTest::addColumn<quiz::AlarmValue>("current");
     QTest::addColumn<QTime>("now");
+    QTest::addColumn<QTime>("typed"); // null: the time the dialog offers
     QTest::addColumn<bool>("clear");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<quiz::AlarmValue>("chosen");
     QTest::addColumn<bool>("clearEnabled");
 
     const quiz::AlarmValue none = QString();
+    const QTime offered;
     QTest::newRow("no alarm: offers the next whole minute")
-        << none << QTime(10, 44, 30) << false << true << quiz::AlarmValue(QTime(10, 45)) << false;
+        << none << QTime(10, 44, 30) << offered << false << true << quiz::AlarmValue(QTime(10, 45))
+        << false;
     QTest::newRow("one second ahead is still ahead")
-        << none << QTime(10, 44, 59) << false << true << quiz::AlarmValue(QTime(10, 45)) << false;
+        << none << QTime(10, 44, 59) << offered << false << true << quiz::AlarmValue(QTime(10, 45))
+        << false;
     QTest::newRow("alarm set: kept as it is")
-        << quiz::AlarmValue(QTime(7, 30)) << QTime(7, 0) << false << true
+        << quiz::AlarmValue(QTime(7, 30)) << QTime(7, 0) << offered << false << true
         << quiz::AlarmValue(QTime(7, 30)) << true;
     QTest::newRow("clearing gives the empty text, not the old time")
-        << quiz::AlarmValue(QTime(7, 30)) << QTime(10, 0) << true << true << none << true;
+        << quiz::AlarmValue(QTime(7, 30)) << QTime(7, 0) << offered << true << true << none << true;
+    // Found by playing: after ringing, the dialog offered the rung time and its clearing.
+    QTest::newRow("a rung alarm is no alarm: the next minute is offered")
+        << quiz::AlarmValue(QTime(7, 30)) << QTime(10, 0) << offered << false << true
+        << quiz::AlarmValue(QTime(10, 1)) << false;
     // Found while wiring the alarm: these rang at once, the step being "at or after".
     QTest::newRow("a time already past is refused")
-        << quiz::AlarmValue(QTime(7, 30)) << QTime(10, 0) << false << false << none << true;
+        << none << QTime(10, 0) << QTime(7, 30) << false << false << none << false;
     QTest::newRow("the minute under way is refused")
-        << quiz::AlarmValue(QTime(10, 45)) << QTime(10, 45, 0) << false << false << none << true;
+        << none << QTime(10, 45, 0) << QTime(10, 45) << false << false << none << false;
 }
 
 void TestDialogs::alarmChoice()
 {
     QFETCH(quiz::AlarmValue, current);
     QFETCH(QTime, now);
+    QFETCH(QTime, typed);
     QFETCH(bool, clear);
     QFETCH(bool, accepted);
     QFETCH(quiz::AlarmValue, chosen);
     QFETCH(bool, clearEnabled);
     FakeClock clock;
     clock.now = now;
-    ui::AlarmDialog dialog(current, clock);
+    const std::optional<QTime> pending = quiz::pendingAlarm(now, current);
+    ui::AlarmDialog dialog(pending, clock);
     dialog.show();
     QCOMPARE(dialog.clearButton()->isEnabled(), clearEnabled);
+    // The dialog says which alarm is set, if any, before anything is chosen.
+    const QTime *set = std::get_if<QTime>(&current);
+    const bool saysTime = set && dialog.currentLine()->text().contains(set->toString("HH:mm"));
+    QCOMPARE(saysTime, clearEnabled);
+    if (typed.isValid())
+        dialog.timeEdit()->setTime(typed);
     (clear ? dialog.clearButton() : dialog.setButton())->click();
     QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
     QCOMPARE(dialog.isVisible(), !accepted);
@@ -95,7 +111,7 @@ void TestDialogs::lastMinuteOffersNothing()
     QFETCH(bool, timeLeft);
     FakeClock clock;
     clock.now = now;
-    ui::AlarmDialog dialog(quiz::AlarmValue(QString()), clock);
+    ui::AlarmDialog dialog(std::nullopt, clock);
     dialog.show();
     QCOMPARE(dialog.setButton()->isEnabled(), timeLeft);
     QCOMPARE(dialog.refusal()->isVisible(), !timeLeft);
@@ -120,7 +136,8 @@ void TestDialogs::refusalIsShownWhole()
     QFETCH(QString, font);
     FakeClock clock;
     clock.now = QTime(10, 0);
-    ui::AlarmDialog dialog(quiz::AlarmValue(QTime(7, 30)), clock);
+    ui::AlarmDialog dialog(std::nullopt, clock);
+    dialog.timeEdit()->setTime(QTime(7, 30));
     if (!font.isEmpty()) {
         QFont large;
         large.fromString(font);

@@ -6,6 +6,7 @@
 #include "ui/sheet/picturebutton.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace ui::accessible {
@@ -74,6 +75,22 @@ void describeSheet(const SheetControls &w)
     for (QWidget *heading : {w.Label6, w.Label1, w.Label3})
         hideFromReader(heading);
     nameCounters(w, quiz::Score()); // a new game starts from nothing
+}
+
+void describeAlarm(const SheetControls &w, std::optional<QTime> pending)
+{
+    static constexpr char designedToolTip[] = "designedToolTip";
+    for (QWidget *clock : {static_cast<QWidget *>(w.Image1), static_cast<QWidget *>(w.lblTime)}) {
+        if (!clock->property(designedToolTip).isValid())
+            clock->setProperty(designedToolTip, clock->toolTip());
+        const QString designed = clock->property(designedToolTip).toString();
+        const QString shown =
+            pending ? QCoreApplication::translate("Tavola", "%1 (sveglia alle %2)")
+                          .arg(designed, pending->toString(QStringLiteral("HH:mm")))
+                    : designed;
+        if (clock->toolTip() != shown)
+            clock->setToolTip(shown);
+    }
 }
 
 void describeProblem(const SheetControls &w, const quiz::Problem &problem)

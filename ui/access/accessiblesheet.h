@@ -5,6 +5,10 @@
 #include "quiz/problem.h"
 #include "ui/sheet/sheetbuilder.h"
 
+#include <QTime>
+
+#include <optional>
+
 // Hands the screen reader what the sheet shows. A reader speaks the
 // control that takes the focus, so the answer box carries the problem and
 // cmdNext the verdict; labels carry their quantity with their value.
@@ -25,5 +29,9 @@ void describeProblem(const SheetControls &controls, const quiz::Problem &problem
 // A judged answer: the counters, and the verdict on cmdNext.
 void describeVerdict(const SheetControls &controls, const quiz::Verdict &verdict,
                      const quiz::Problem &problem);
+
+// The alarm still to come, after the clock's designed tool tips; a reader
+// reads them as the clock's description.
+void describeAlarm(const SheetControls &controls, std::optional<QTime> pending);
 
 } // namespace ui::accessible

@@ -17,10 +17,10 @@ bool timeLeftToday(QTime now)
     return now < QTime(23, 59);
 }
 
-QTime startingTime(const quiz::AlarmValue &current, QTime now)
+QTime startingTime(std::optional<QTime> pending, QTime now)
 {
-    if (const QTime *time = std::get_if<QTime>(&current); time && time->isValid())
-        return *time;
+    if (pending)
+        return *pending;
     if (!timeLeftToday(now))
         return QTime(23, 59);
     const QTime nextMinute = now.addSecs(60);
@@ -29,12 +29,16 @@ QTime startingTime(const quiz::AlarmValue &current, QTime now)
 
 } // namespace
 
-AlarmDialog::AlarmDialog(const quiz::AlarmValue &current, const quiz::Clock &clock, QWidget *parent)
+AlarmDialog::AlarmDialog(std::optional<QTime> pending, const quiz::Clock &clock, QWidget *parent)
     : QDialog(parent), m_clock(clock),
-      m_timeEdit(new QTimeEdit(startingTime(current, clock.timeOfDay()), this)),
+      m_timeEdit(new QTimeEdit(startingTime(pending, clock.timeOfDay()), this)),
       m_setButton(new QPushButton(tr("Imposta"), this)),
       m_clearButton(new QPushButton(tr("Togli la sveglia"), this)),
-      m_refusal(new QLabel(this))
+      m_refusal(new QLabel(this)),
+      m_current(new QLabel(pending ? tr("La sveglia suona alle %1.")
+                                         .arg(pending->toString(QStringLiteral("HH:mm")))
+                                   : tr("Nessuna sveglia impostata."),
+                           this))
 {
     // Not "Sveglia": that is the title of the box that rings.
     setWindowTitle(tr("Imposta la sveglia"));
@@ -56,7 +60,9 @@ AlarmDialog::AlarmDialog(const quiz::AlarmValue &current, const quiz::Clock &clo
     QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setText(tr("Annulla"));
     m_setButton->setDefault(true);
-    m_clearButton->setEnabled(std::holds_alternative<QTime>(current));
+    // A time that has rung is no alarm any more: nothing to take away.
+    m_clearButton->setEnabled(pending.has_value());
+    m_current->setWordWrap(true);
 
     connect(m_setButton, &QPushButton::clicked, this, &AlarmDialog::acceptFutureTime);
     connect(m_clearButton, &QPushButton::clicked, this, [this] {
@@ -67,6 +73,7 @@ AlarmDialog::AlarmDialog(const quiz::AlarmValue &current, const quiz::Clock &clo
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(explanation);
+    layout->addWidget(m_current);
     layout->addLayout(form);
     layout->addWidget(m_refusal);
     layout->addWidget(buttons);

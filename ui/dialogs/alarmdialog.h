@@ -18,9 +18,8 @@ class AlarmDialog : public QDialog
     Q_OBJECT
 
 public:
-    // Starts from the current alarm time, or from the next minute when none is set.
-    AlarmDialog(const quiz::AlarmValue &current, const quiz::Clock &clock,
-                QWidget *parent = nullptr);
+    // Starts from the alarm still to come, or from the next minute when none is.
+    AlarmDialog(std::optional<QTime> pending, const quiz::Clock &clock, QWidget *parent = nullptr);
 
     // After the dialog is accepted: the chosen time, or the empty text when
     // the alarm was cleared.
@@ -31,6 +30,8 @@ public:
     QPushButton *clearButton() const { return m_clearButton; }
     // Says why a time was refused; hidden until then.
     QLabel *refusal() const { return m_refusal; }
+    // Says whether an alarm is set, and for when.
+    QLabel *currentLine() const { return m_current; }
 
 private:
     void acceptFutureTime();
@@ -41,6 +42,7 @@ private:
     QPushButton *m_setButton;
     QPushButton *m_clearButton;
     QLabel *m_refusal;
+    QLabel *m_current;
     bool m_cleared = false;
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/sheet/picturebutton.h"
 
-#include <QStyleOptionFocusRect>
+#include <QPen>
 #include <QStylePainter>
 #include <qdrawutil.h>
 
@@ -48,10 +48,11 @@ void PictureButton::paintEvent(QPaintEvent *)
     const QBrush face(palette().color(QPalette::Button));
     qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(focusInset, focusInset, -focusInset, -focusInset);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        // A dotted frame in the caption's colour, drawn here: the style's
+        // frame tints the whole face, and shows only after a Tab, while the
+        // window hands this button the focus itself after a verdict.
+        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(focusInset, focusInset, -focusInset - 1, -focusInset - 1));
     }
 
     const QPixmap picture = currentPicture();

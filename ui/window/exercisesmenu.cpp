@@ -155,7 +155,8 @@ void ExercisesMenu::lingua_Click(format::Language chosen)
 
 void ExercisesMenu::sveglia_Click()
 {
-    AlarmDialog dialog(m_state.AlarmTime, m_clock, m_window);
+    AlarmDialog dialog(quiz::pendingAlarm(m_clock.timeOfDay(), m_state.AlarmTime), m_clock,
+                       m_window);
     if (dialog.exec() == QDialog::Accepted)
         m_state.AlarmTime = dialog.chosenAlarm();
 }

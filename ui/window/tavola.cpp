@@ -322,6 +322,7 @@ void Tavola::Timer1_Timer()
         showAlarm();
         m_inTick = false;
     }
+    accessible::describeAlarm(m_controls, quiz::pendingAlarm(now, m_state.AlarmTime));
 
     if (isMinimisedOrMaximised())
         m_controls.lblTime->setCaption(format::timeToText(m_clock.timeOfDay(), m_locale));

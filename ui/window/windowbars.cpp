@@ -8,6 +8,8 @@
 #include "ui/window/commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -34,11 +36,32 @@ QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &title)
     return menu;
 }
 
+// While the bar holds the keyboard, Enter chooses its entry: it is not the
+// window's "next problem" key then.
+class BarKeepsEnter : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *bar = static_cast<QMenuBar *>(watched);
+        if (event->type() != QEvent::ShortcutOverride || !bar->hasFocus() || !bar->activeAction())
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        event->accept();
+        return true;
+    }
+};
+
 } // namespace
 
 QMenuBar *createMenuBar(DesignedMenus &menus)
 {
     auto *bar = new QMenuBar;
+    bar->installEventFilter(new BarKeepsEnter(bar));
     QMenu *school = addNamedMenu(bar, "scuola", QObject::tr("Solvetra"));
     menus.scuola = school->menuAction();
     menus.software = addNamedAction(school, "software",
@@ -61,11 +84,19 @@ QMenuBar *createMenuBar(DesignedMenus &menus)
 void addMenuBarKey(QMainWindow *window)
 {
     QAction *open = addNamedAction(window, "openMenuBar", QString(), {Qt::Key_F10});
-    // The bar is rebuilt at each restart: look it up when the key is pressed.
     QObject::connect(open, &QAction::triggered, window, [window] {
-        QMenuBar *bar = window->menuBar();
-        if (!bar->actions().isEmpty())
-            bar->setActiveAction(bar->actions().constFirst());
+        // Only a press and release of Alt puts the bar in its keyboard mode,
+        // where it holds the focus until a command or Esc gives it back; a
+        // highlighted entry alone leaves the arrows to the answer box. The
+        // bar watches its window for that key: hand it one, as the keyboard
+        // would send it.
+        QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+        override.ignore();
+        QCoreApplication::sendEvent(window, &override);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QCoreApplication::sendEvent(window, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &release);
     });
 }
 
