@@ -2,14 +2,21 @@
 #include "ui/window/answerlog.h"
 
 #include "record/answerrow.h"
+#include "record/recordcopy.h"
+#include "record/recordfile.h"
+#include "record/recordreader.h"
 #include "record/recordwriter.h"
+#include "ui/dialogs/pupildialog.h"
+#include "ui/window/pupilsettings.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace ui {
 
 AnswerLog::AnswerLog(const QString &path, const quiz::Clock &clock, QWidget *window)
-    : QObject(window), m_path(path), m_clock(clock), m_window(window)
+    : QObject(window), m_path(path), m_clock(clock), m_window(window),
+      m_pupil(pupilsettings::remembered()), m_reviewing(pupilsettings::reviewing())
 {
 }
 
@@ -24,6 +31,7 @@ record::RecordWriter &AnswerLog::writer()
     if (!m_writer) {
         m_writer = std::make_unique<record::RecordWriter>(m_path, m_clock);
         connect(m_writer.get(), &record::RecordWriter::trouble, this, &AnswerLog::tell);
+        m_writer->setPupil(m_pupil.name, m_pupil.className);
         m_writer->startSession(int(m_sessionLevel));
     }
     return *m_writer;
@@ -40,8 +48,11 @@ void AnswerLog::answered(const quiz::Problem &problem, const quiz::Verdict &verd
         levelChosen(problem.level);
     }
     const double seconds = m_shownAt.isValid() ? m_shownAt.msecsTo(m_clock.dateTime()) / 1000.0 : 0;
-    writer().addAnswer(record::answerRowOf(problem, verdict.boxText, verdict.right, seconds,
-                                           int(problem.level)));
+    const record::AnswerRow row =
+        record::answerRowOf(problem, verdict.boxText, verdict.right, seconds, int(problem.level));
+    writer().addAnswer(row);
+    if (m_review)
+        m_review->add(row.kind, row.right);
 }
 
 void AnswerLog::solutionOpened()
@@ -58,6 +69,80 @@ void AnswerLog::levelChosen(quiz::Level level)
         return;
     m_writer->endSession();
     m_writer->startSession(int(level));
+}
+
+void AnswerLog::setPupil(const record::Pupil &pupil)
+{
+    m_pupil = pupil;
+    m_review.reset();
+    if (m_writer)
+        m_writer->setPupil(pupil.name, pupil.className);
+}
+
+void AnswerLog::choosePupil(bool atStart)
+{
+    PupilDialog dialog(record::pupilsIn(allAnswers()), atStart ? record::Pupil() : m_pupil,
+                       pupilsettings::asksAtStart(), m_window);
+    if (dialog.exec() != QDialog::Accepted) {
+        if (atStart)
+            setPupil({});
+        return;
+    }
+    setPupil(dialog.chosenPupil());
+    pupilsettings::remember(m_pupil);
+    if (dialog.asksAtStart() != pupilsettings::asksAtStart())
+        pupilsettings::setAsksAtStart(dialog.asksAtStart());
+}
+
+QList<record::AnswerRow> AnswerLog::allAnswers() const
+{
+    // A file not made yet holds no answers; the reader would call it unreadable.
+    if (!QFileInfo::exists(m_path))
+        return {};
+    return record::RecordReader().read({m_path}).answers;
+}
+
+QList<record::AnswerRow> AnswerLog::pupilAnswers() const
+{
+    if (m_writer)
+        m_writer->flush();
+    return record::answersOf(allAnswers(), m_pupil);
+}
+
+bool AnswerLog::deleteRecord()
+{
+    m_review.reset();
+    if (m_writer)
+        return m_writer->deleteRecord();
+    return record::removeRecord(m_path);
+}
+
+QString AnswerLog::exportTo(const QString &target)
+{
+    if (m_writer)
+        m_writer->flush();
+    return record::copyRecord(m_path, target);
+}
+
+void AnswerLog::setReviewing(bool on)
+{
+    m_reviewing = on;
+    pupilsettings::setReviewing(on);
+}
+
+QList<int> AnswerLog::reviewWeights(quiz::Level level)
+{
+    if (!m_reviewing)
+        return {};
+    if (!m_review) {
+        record::RecordFilter recent;
+        recent.from = m_clock.dateTime().date().addDays(-record::ReviewBoxes::recentDays);
+        m_review.emplace();
+        if (QFileInfo::exists(m_path))
+            m_review->addAll(
+                record::answersOf(record::RecordReader(recent).read({m_path}).answers, m_pupil));
+    }
+    return m_review->weights(quiz::kindsOfLevel(level));
 }
 
 void AnswerLog::tell(const QString &line)

@@ -5,6 +5,9 @@
 #include "quiz/clock.h"
 #include "quiz/level.h"
 #include "quiz/problem.h"
+#include "record/answerrow.h"
+#include "record/pupil.h"
+#include "record/reviewboxes.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -12,6 +15,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QMessageBox;
 class QWidget;
@@ -26,7 +30,8 @@ namespace ui {
 // with the seconds it took and whether its worked solution was opened. The
 // file is opened at the first answer, after the first problem is on screen,
 // and a file that will not take the answers is said once, in a box that
-// does not stop the quiz.
+// does not stop the quiz. It knows who plays, and which kinds of problem
+// that pupil is to review.
 class AnswerLog : public QObject
 {
     Q_OBJECT
@@ -40,6 +45,29 @@ public:
     void solutionOpened();
     void levelChosen(quiz::Level level);
 
+    QString path() const { return m_path; }
+    record::Pupil pupil() const { return m_pupil; }
+    void setPupil(const record::Pupil &pupil);
+    // "Chi gioca?": at start the fields are empty, as another pupil may have
+    // played last, and a cancel plays without a name; from the menu they
+    // hold the current pupil and a cancel changes nothing.
+    void choosePupil(bool atStart);
+
+    // Every answer in the file, and those of the pupil who plays.
+    QList<record::AnswerRow> allAnswers() const;
+    QList<record::AnswerRow> pupilAnswers() const;
+
+    // Deletes the file; true when it is gone.
+    bool deleteRecord();
+    // A copy of the file at target: an empty text when done, else why not.
+    QString exportTo(const QString &target);
+
+    bool reviewing() const { return m_reviewing; }
+    void setReviewing(bool on);
+    // The weights of the level's kinds for the next draw: none when not
+    // reviewing, so that the draw is the uniform one.
+    QList<int> reviewWeights(quiz::Level level);
+
 private:
     record::RecordWriter &writer();
     void tell(const QString &line);
@@ -51,6 +79,9 @@ private:
     quiz::Level m_sessionLevel = quiz::defaultLevel;
     QDateTime m_shownAt;
     QPointer<QMessageBox> m_box;
+    record::Pupil m_pupil;
+    bool m_reviewing = false;
+    std::optional<record::ReviewBoxes> m_review; // read from the file when first needed
 };
 
 } // namespace ui

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/exercisesmenu.h"
 
+#include "files/settings.h"
 #include "quiz/solution.h"
 #include "ui/dialogs/alarmdialog.h"
 #include "ui/dialogs/worksheetdialog.h"
+#include "ui/results/resultswindow.h"
 #include "ui/sheet/alarmzone.h"
+#include "ui/window/answerlog.h"
 #include "ui/window/commands.h"
-#include "files/settings.h"
+#include "ui/window/messagebox.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -33,7 +38,9 @@ ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::
     addLevelItems();
     scheda = addNamedAction(m_menu, "scheda", tr("Stampa una scheda..."), {Qt::CTRL | Qt::Key_P});
     sveglia = addNamedAction(m_menu, "sveglia", tr("Imposta la sveglia..."));
+    addRecordItems();
     soluzione->setEnabled(false);
+    setLog(nullptr);
 }
 
 quiz::Level ExercisesMenu::rememberedLevel()
@@ -56,6 +63,25 @@ void ExercisesMenu::addLevelItems()
         livello[i]->setChecked(level == m_level);
         group->addAction(livello[i]);
     }
+    ripasso = addNamedAction(m_menu, "ripasso", tr("Ripasso"));
+    ripasso->setCheckable(true);
+}
+
+void ExercisesMenu::addRecordItems()
+{
+    m_menu->addSeparator();
+    chiGioca = addNamedAction(m_menu, "chiGioca", tr("Chi gioca..."));
+    risultati = addNamedAction(m_menu, "risultati", tr("I miei risultati"));
+    esporta = addNamedAction(m_menu, "esporta", tr("Esporta i miei risultati..."));
+    cancella = addNamedAction(m_menu, "cancella", tr("Cancella i miei risultati..."));
+}
+
+void ExercisesMenu::setLog(AnswerLog *log)
+{
+    m_log = log;
+    for (QAction *item : {ripasso, chiGioca, risultati, esporta, cancella})
+        item->setEnabled(log != nullptr);
+    ripasso->setChecked(log && log->reviewing());
 }
 
 void ExercisesMenu::bind(const Runner &run, QWidget *stopwatch)
@@ -68,6 +94,11 @@ void ExercisesMenu::bind(const Runner &run, QWidget *stopwatch)
     wire(soluzione, &QAction::triggered, this, &ExercisesMenu::soluzione_Click, run);
     wire(scheda, &QAction::triggered, this, &ExercisesMenu::scheda_Click, run);
     wire(sveglia, &QAction::triggered, this, &ExercisesMenu::sveglia_Click, run);
+    wire(ripasso, &QAction::triggered, this, &ExercisesMenu::ripasso_Click, run);
+    wire(chiGioca, &QAction::triggered, this, &ExercisesMenu::chiGioca_Click, run);
+    wire(risultati, &QAction::triggered, this, &ExercisesMenu::risultati_Click, run);
+    wire(esporta, &QAction::triggered, this, &ExercisesMenu::esporta_Click, run);
+    wire(cancella, &QAction::triggered, this, &ExercisesMenu::cancella_Click, run);
     wire(new AlarmZone(stopwatch), &AlarmZone::clicked, this, &ExercisesMenu::sveglia_Click, run);
 }
 
@@ -114,6 +145,73 @@ void ExercisesMenu::sveglia_Click()
     AlarmDialog dialog(m_state.AlarmTime, m_clock, m_window);
     if (dialog.exec() == QDialog::Accepted)
         m_state.AlarmTime = dialog.chosenAlarm();
+}
+
+} // namespace ui
+
+namespace ui {
+
+void ExercisesMenu::ripasso_Click()
+{
+    if (m_log)
+        m_log->setReviewing(ripasso->isChecked());
+}
+
+void ExercisesMenu::chiGioca_Click()
+{
+    if (m_log)
+        m_log->choosePupil(false);
+}
+
+void ExercisesMenu::risultati_Click()
+{
+    if (!m_log)
+        return;
+    // Its own window, so the pupil can keep it beside the quiz.
+    auto *results = new ResultsWindow(m_log->pupilAnswers(), m_log->pupil(),
+                                      m_clock.dateTime().date(), m_locale, m_window);
+    results->setAttribute(Qt::WA_DeleteOnClose);
+    results->show();
+}
+
+void ExercisesMenu::esporta_Click()
+{
+    if (!m_log)
+        return;
+    const QString suggested = QDir::home().filePath(tr("risultati.sqlite"));
+    const QString target =
+        QFileDialog::getSaveFileName(m_window, tr("Esporta i miei risultati"), suggested,
+                                     tr("Risultati di Solvetra (*.sqlite)"));
+    if (target.isEmpty())
+        return;
+    const QString refusal = m_log->exportTo(target);
+    if (refusal.isEmpty())
+        showBox(
+            m_window, QMessageBox::Information, tr("Esporta i miei risultati"),
+            tr("I risultati sono stati copiati in «%1».").arg(QDir::toNativeSeparators(target)));
+    else
+        showBox(m_window, QMessageBox::Warning, tr("Esporta i miei risultati"),
+                tr("Non ho potuto copiare i risultati: %1").arg(refusal));
+}
+
+void ExercisesMenu::cancella_Click()
+{
+    if (!m_log)
+        return;
+    const auto answer = showBox(
+        m_window, QMessageBox::Question, tr("Cancella i miei risultati"),
+        tr("Vuoi davvero cancellare tutti i risultati salvati su questo computer? Non si potranno "
+           "più recuperare."),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    if (m_log->deleteRecord())
+        showBox(m_window, QMessageBox::Information, tr("Cancella i miei risultati"),
+                tr("I risultati sono stati cancellati."));
+    else
+        showBox(m_window, QMessageBox::Warning, tr("Cancella i miei risultati"),
+                tr("Non ho potuto cancellare il file dei risultati «%1».")
+                    .arg(QDir::toNativeSeparators(m_log->path())));
 }
 
 } // namespace ui
