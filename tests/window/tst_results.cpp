@@ -173,6 +173,23 @@ void TestResults::tablesAgreeWithTheFile()
         answers += row[3].toInt();
     }
     QCOMPARE(answers, int(yesterday.size() + today.size()));
+    // The kinds most often wrong, each with its count, as sqlite3 ranks them.
+    const QString mostWrong = results->findChild<QLabel *>(QStringLiteral("sbagliati"))->text();
+    const QStringList ranked =
+        sqliteCli(m_path, QStringLiteral("SELECT kind, count(*) FROM answer WHERE pupil = 'Eva' "
+                                         "AND right = 0 GROUP BY kind ORDER BY 2 DESC, 1 LIMIT 5"))
+            .split(u'\n', Qt::SkipEmptyParts);
+    qsizetype from = 0;
+    for (const QString &line : ranked) {
+        const QStringList cells = line.split(u'|');
+        const QString kind = QString(cells[0])
+                                 .replace(u':', QStringLiteral(" da "))
+                                 .replace(u',', QStringLiteral(" e "));
+        const QString entry = QStringLiteral("%1 (%2 volt").arg(kind, cells[1]);
+        const qsizetype at = mostWrong.indexOf(entry, from);
+        QVERIFY2(at >= from, qPrintable(entry + QStringLiteral(" in ") + mostWrong));
+        from = at + entry.size();
+    }
     const QList<QStringList> levels = readCells(results->levelTable());
     QCOMPARE(levels.size(), 1);
     QVERIFY(levels[0][0].startsWith(u'1'));

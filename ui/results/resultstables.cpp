@@ -90,13 +90,17 @@ QTableWidget *tallyTable(const QString &name, const QString &firstHead, const QL
         table->setItem(row, 4, cell(percentText(tally, locale), number));
     }
     table->resizeColumnsToContents();
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->resizeRowsToContents();
+    // As large as its cells: the window scrolls, not the table.
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int width = 2 * table->frameWidth();
+    for (int column = 0; column < table->columnCount(); ++column)
+        width += table->columnWidth(column);
     int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
     for (int row = 0; row < lines.size(); ++row)
         height += table->rowHeight(row);
-    table->setFixedHeight(height);
+    table->setFixedSize(width, height);
     return table;
 }
 

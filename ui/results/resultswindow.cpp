@@ -8,8 +8,10 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTableWidget>
 
@@ -26,10 +28,12 @@ QWidget *tableWithChart(QTableWidget *table, const QList<results::Line> &lines, 
     auto *pair = new QWidget(parent);
     auto *row = new QHBoxLayout(pair);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(table, 3);
+    row->addWidget(table, 0, Qt::AlignTop);
     auto *chart = new TallyChart(TallyChart::Direction::Across, lines, pair);
     chart->setAccessibleName(table->accessibleName());
-    row->addWidget(chart, 2, Qt::AlignTop);
+    chart->alignWithRows(table->frameWidth() + table->horizontalHeader()->sizeHint().height(),
+                         table->rowCount() > 0 ? table->rowHeight(0) : 0);
+    row->addWidget(chart, 1, Qt::AlignTop);
     return pair;
 }
 
@@ -68,6 +72,12 @@ ResultsWindow::ResultsWindow(const QList<record::AnswerRow> &answers, const reco
         m_kinds->setObjectName(QStringLiteral("perTipo"));
         layout->addWidget(tableWithChart(m_kinds, kinds, page));
 
+        // What the colours mean; the numbers themselves are in the tables.
+        addText(layout,
+                tr("Nei grafici: <span style=\"color:%1\">■</span> esatte, "
+                   "<span style=\"color:%2\">■</span> sbagliate.")
+                    .arg(rightColour().name(), wrongColour().name()),
+                "legenda");
         addHeading(layout, tr("Giorno per giorno"));
         auto *days = new TallyChart(TallyChart::Direction::Upright,
                                     results::byDay(summary, shownDays), page);
@@ -80,9 +90,11 @@ ResultsWindow::ResultsWindow(const QList<record::AnswerRow> &answers, const reco
                 "serie");
         QStringList wrong;
         for (const record::KindSummary &kind : summary.mostOftenWrong(shownWrongKinds))
-            wrong << (kind.tally.wrong() == 1 ? tr("%1 (1 volta)")
-                                              : tr("%1 (%2 volte)").arg(kind.tally.wrong()))
-                         .arg(print::readableKind(kind.kind));
+            wrong << (kind.tally.wrong() == 1
+                          ? tr("%1 (1 volta)").arg(print::readableKind(kind.kind))
+                          : tr("%1 (%2 volte)")
+                                .arg(print::readableKind(kind.kind),
+                                     locale.qtLocale.toString(kind.tally.wrong())));
         addText(layout,
                 wrong.isEmpty() ? tr("Nessun tipo di problema sbagliato: bravo!")
                                 : tr("I tipi di problema sbagliati più spesso: %1.")
@@ -101,8 +113,8 @@ ResultsWindow::ResultsWindow(const QList<record::AnswerRow> &answers, const reco
     auto *outer = new QVBoxLayout(this);
     outer->addWidget(scroll);
     outer->addWidget(buttons);
-    // Wide enough for the tables; a small screen scrolls.
-    resize(760, 600);
+    // Room for the tables and charts; a smaller screen scrolls.
+    resize(QSize(800, 720).boundedTo(screen()->availableSize() * 0.95));
 }
 
 void ResultsWindow::addHeading(QVBoxLayout *layout, const QString &text)

@@ -27,16 +27,24 @@ QColor wrongColour()
 }
 
 TallyChart::TallyChart(Direction direction, QList<Bar> bars, QWidget *parent)
-    : QWidget(parent), m_direction(direction), m_bars(std::move(bars))
+    : QWidget(parent), m_direction(direction), m_bars(std::move(bars)), m_top(gap),
+      m_pitch(barThickness + gap)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void TallyChart::alignWithRows(int top, int pitch)
+{
+    m_top = top;
+    m_pitch = std::max(pitch, barThickness / 2);
+    updateGeometry();
 }
 
 QSize TallyChart::sizeHint() const
 {
     const int count = int(m_bars.size());
     if (m_direction == Direction::Across)
-        return {labelWidth + 240, gap + count * (barThickness + gap)};
+        return {labelWidth + 240, m_top + count * m_pitch};
     return {gap + count * (columnWidth + gap), uprightHeight + 2 * fontMetrics().height()};
 }
 
@@ -70,16 +78,17 @@ void TallyChart::paintAcross(QPainter &painter) const
 {
     const int room = std::max(1, width() - labelWidth - gap);
     const double perAnswer = double(room) / mostAnswers();
-    int top = gap;
+    const int thickness = std::min(barThickness, m_pitch - gap);
+    int top = m_top + (m_pitch - thickness) / 2;
     for (const Bar &bar : m_bars) {
-        const QRect label(0, top, labelWidth - gap, barThickness);
+        const QRect label(0, top, labelWidth - gap, thickness);
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter,
                          fontMetrics().elidedText(bar.label, Qt::ElideRight, label.width()));
         const int right = int(bar.tally.right * perAnswer);
         const int wrong = int(bar.tally.wrong() * perAnswer);
-        painter.fillRect(labelWidth, top, right, barThickness, rightColour());
-        painter.fillRect(labelWidth + right, top, wrong, barThickness, wrongColour());
-        top += barThickness + gap;
+        painter.fillRect(labelWidth, top, right, thickness, rightColour());
+        painter.fillRect(labelWidth + right, top, wrong, thickness, wrongColour());
+        top += m_pitch;
     }
 }
 

@@ -25,6 +25,10 @@ public:
 
     TallyChart(Direction direction, QList<Bar> bars, QWidget *parent = nullptr);
 
+    // Across: the first bar's top and the distance between bars, so that
+    // each bar stands beside its row of the table.
+    void alignWithRows(int top, int pitch);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -38,6 +42,8 @@ private:
 
     Direction m_direction;
     QList<Bar> m_bars;
+    int m_top;
+    int m_pitch;
 };
 
 // The colours of the bars, shared with the legend.
