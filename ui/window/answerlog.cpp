@@ -9,10 +9,17 @@
 #include "ui/dialogs/pupildialog.h"
 #include "ui/window/pupilsettings.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMessageBox>
 
 namespace ui {
+namespace {
+
+const QEvent::Type writeAnswers = QEvent::Type(QEvent::registerEventType());
+
+} // namespace
 
 AnswerLog::AnswerLog(const QString &path, const quiz::Clock &clock, QWidget *window)
     : QObject(window), m_path(path), m_clock(clock), m_window(window),
@@ -22,6 +29,7 @@ AnswerLog::AnswerLog(const QString &path, const quiz::Clock &clock, QWidget *win
 
 AnswerLog::~AnswerLog()
 {
+    writeAfterPaint();
     if (m_writer)
         m_writer->endSession();
 }
@@ -55,8 +63,34 @@ void AnswerLog::answered(const quiz::Problem &problem, const quiz::Verdict &verd
         m_review->add(row.kind, row.right);
 }
 
+// A repaint is a posted event of low priority (QEvent::UpdateRequest); one
+// of lower priority still is delivered after it, so the commit, which waits
+// for the disk, comes after the verdict is on screen.
+void AnswerLog::answeredAfterPaint(const quiz::Problem &problem, const quiz::Verdict &verdict)
+{
+    if (m_afterPaint.isEmpty())
+        QCoreApplication::postEvent(this, new QEvent(writeAnswers), Qt::LowEventPriority - 1);
+    m_afterPaint.append({problem, verdict});
+}
+
+bool AnswerLog::event(QEvent *event)
+{
+    if (event->type() != writeAnswers)
+        return QObject::event(event);
+    writeAfterPaint();
+    return true;
+}
+
+void AnswerLog::writeAfterPaint()
+{
+    const auto answers = std::exchange(m_afterPaint, {});
+    for (const auto &[problem, verdict] : answers)
+        answered(problem, verdict);
+}
+
 void AnswerLog::solutionOpened()
 {
+    writeAfterPaint(); // the mark goes on the answer, which must be in first
     if (m_writer)
         m_writer->markSolutionOpened();
 }

@@ -10,6 +10,7 @@
 #include "record/reviewboxes.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -42,6 +43,8 @@ public:
 
     void problemShown();
     void answered(const quiz::Problem &problem, const quiz::Verdict &verdict);
+    // The same, once the window has painted what is on screen now.
+    void answeredAfterPaint(const quiz::Problem &problem, const quiz::Verdict &verdict);
     void solutionOpened();
     void levelChosen(quiz::Level level);
 
@@ -68,8 +71,12 @@ public:
     // reviewing, so that the draw is the uniform one.
     QList<int> reviewWeights(quiz::Level level);
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     record::RecordWriter &writer();
+    void writeAfterPaint();
     void tell(const QString &line);
 
     QString m_path;
@@ -79,6 +86,7 @@ private:
     quiz::Level m_sessionLevel = quiz::defaultLevel;
     QDateTime m_shownAt;
     QPointer<QMessageBox> m_box;
+    QList<std::pair<quiz::Problem, quiz::Verdict>> m_afterPaint;
     record::Pupil m_pupil;
     bool m_reviewing = false;
     std::optional<record::ReviewBoxes> m_review; // read from the file when first needed

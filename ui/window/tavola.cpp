@@ -301,9 +301,7 @@ void Tavola::applyVerdict(const quiz::Verdict &verdict)
     c.cmdNext->setFocus();
     // Written once the verdict is on screen, so that the file never delays it.
     if (m_log)
-        QTimer::singleShot(0, m_log, [log = m_log, problem = m_problem, verdict] {
-            log->answered(problem, verdict);
-        });
+        m_log->answeredAfterPaint(m_problem, verdict);
 }
 
 void Tavola::Timer1_Timer()
