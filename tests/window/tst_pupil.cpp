@@ -37,6 +37,7 @@ private slots:
     void exportCopiesTheFile_data();
     void exportCopiesTheFile();
     void recordItemsGreyWithoutRecord();
+    void reviewBringsBackWrongKind();
 
 private:
     QAction *item(const char *name) const
@@ -253,6 +254,31 @@ void TestPupil::recordItemsGreyWithoutRecord()
     m_tavola->keepRecord(m_path);
     for (const char *name : {"chiGioca", "risultati", "esporta", "cancella", "ripasso"})
         QVERIFY2(item(name)->isEnabled(), name);
+}
+
+// With "Ripasso" on, a kind always answered wrong comes back far more often
+// than one in six, and keeps doing so in the next run, read from the file.
+void TestPupil::reviewBringsBackWrongKind()
+{
+    startKeeping();
+    QVERIFY(!item("ripasso")->isChecked()); // off unless chosen
+    item("ripasso")->trigger();
+    QVERIFY(item("ripasso")->isChecked());
+    constexpr qint16 wrongPick = 2;
+    constexpr int problems = 90;
+    for (int run = 0; run < 2; ++run) {
+        if (run == 1) {
+            startKeeping();
+            QVERIFY(item("ripasso")->isChecked()); // remembered
+        }
+        int seen = 0;
+        for (int i = 0; i < problems; ++i) {
+            const bool isWrongKind = m_tavola->state().HiddenPick == wrongPick;
+            seen += isWrongKind;
+            playing::answer(*m_tavola, !isWrongKind);
+        }
+        QVERIFY2(seen > 2 * problems / 6, qPrintable(QString::number(seen)));
+    }
 }
 
 QTEST_MAIN(TestPupil)
