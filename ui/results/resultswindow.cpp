@@ -6,6 +6,7 @@
 #include "ui/results/resultstables.h"
 #include "ui/results/tallychart.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -30,7 +31,10 @@ QWidget *tableWithChart(QTableWidget *table, const QList<results::Line> &lines, 
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(table, 0, Qt::AlignTop);
     auto *chart = new TallyChart(TallyChart::Direction::Across, lines, pair);
-    chart->setAccessibleName(table->accessibleName());
+    chart->setAccessibleName(
+        QCoreApplication::translate("ResultsWindow", "Grafico: %1").arg(table->accessibleName()));
+    chart->setAccessibleDescription(QCoreApplication::translate(
+        "ResultsWindow", "Le stesse risposte della tabella, in barre."));
     chart->alignWithRows(table->frameWidth() + table->horizontalHeader()->sizeHint().height(),
                          table->rowCount() > 0 ? table->rowHeight(0) : 0);
     row->addWidget(chart, 1, Qt::AlignTop);

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace ui {
 namespace {
@@ -178,7 +179,11 @@ void ExercisesMenu::esporta_Click()
 {
     if (!m_log)
         return;
-    const QString suggested = QDir::home().filePath(tr("risultati.sqlite"));
+    // Named for the pupil, so the teacher's folder of copies tells them apart.
+    QString name = m_log->pupil().name;
+    name.replace(QRegularExpression(QStringLiteral("[^\\w]+")), QStringLiteral("-"));
+    const QString suggested = QDir::home().filePath(
+        name.isEmpty() ? tr("risultati.sqlite") : tr("risultati-%1.sqlite").arg(name));
     const QString target =
         QFileDialog::getSaveFileName(m_window, tr("Esporta i miei risultati"), suggested,
                                      tr("Risultati di Solvetra (*.sqlite)"));
