@@ -107,6 +107,7 @@ void AnswerLog::levelChosen(quiz::Level level)
 
 void AnswerLog::setPupil(const record::Pupil &pupil)
 {
+    writeAfterPaint(); // an answer given goes in under who gave it
     m_pupil = pupil;
     m_review.reset();
     if (m_writer)
@@ -136,8 +137,9 @@ QList<record::AnswerRow> AnswerLog::allAnswers() const
     return record::RecordReader().read({m_path}).answers;
 }
 
-QList<record::AnswerRow> AnswerLog::pupilAnswers() const
+QList<record::AnswerRow> AnswerLog::pupilAnswers()
 {
+    writeAfterPaint();
     if (m_writer)
         m_writer->flush();
     return record::answersOf(allAnswers(), m_pupil);
@@ -145,6 +147,7 @@ QList<record::AnswerRow> AnswerLog::pupilAnswers() const
 
 bool AnswerLog::deleteRecord()
 {
+    writeAfterPaint(); // so that none comes in after the deletion
     m_review.reset();
     if (m_writer)
         return m_writer->deleteRecord();
@@ -153,6 +156,7 @@ bool AnswerLog::deleteRecord()
 
 QString AnswerLog::exportTo(const QString &target)
 {
+    writeAfterPaint();
     if (m_writer)
         m_writer->flush();
     return record::copyRecord(m_path, target);

@@ -56,9 +56,10 @@ public:
     // hold the current pupil and a cancel changes nothing.
     void choosePupil(bool atStart);
 
-    // Every answer in the file, and those of the pupil who plays.
+    // Every answer in the file, and those of the pupil who plays (with any
+    // still to be written).
     QList<record::AnswerRow> allAnswers() const;
-    QList<record::AnswerRow> pupilAnswers() const;
+    QList<record::AnswerRow> pupilAnswers();
 
     // Deletes the file; true when it is gone.
     bool deleteRecord();

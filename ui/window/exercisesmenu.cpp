@@ -168,11 +168,15 @@ void ExercisesMenu::risultati_Click()
 {
     if (!m_log)
         return;
-    // Its own window, so the pupil can keep it beside the quiz.
+    // Its own window, so the pupil can keep it beside the quiz; one at a
+    // time, with today's figures.
+    if (m_results)
+        m_results->close();
     auto *results = new ResultsWindow(m_log->pupilAnswers(), m_log->pupil(),
                                       m_clock.dateTime().date(), m_locale, m_window);
     results->setAttribute(Qt::WA_DeleteOnClose);
     results->show();
+    m_results = results;
 }
 
 void ExercisesMenu::esporta_Click()
@@ -205,8 +209,8 @@ void ExercisesMenu::cancella_Click()
         return;
     const auto answer = showBox(
         m_window, QMessageBox::Question, tr("Cancella i miei risultati"),
-        tr("Vuoi davvero cancellare tutti i risultati salvati su questo computer? Non si potranno "
-           "più recuperare."),
+        tr("Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer "
+           "(anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare."),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;

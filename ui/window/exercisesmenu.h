@@ -8,8 +8,10 @@
 #include "quiz/quizstate.h"
 #include "ui/window/commands.h"
 
+#include <QDialog>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 #include <array>
 
@@ -98,6 +100,7 @@ private:
     const format::DisplayLocale &m_locale;
     QWidget *m_window;
     AnswerLog *m_log = nullptr;
+    QPointer<QDialog> m_results; // "I miei risultati", while open
 };
 
 } // namespace ui
