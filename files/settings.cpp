@@ -58,6 +58,33 @@ QString Settings::userPath()
            QStringLiteral(".conf");
 }
 
+const Settings &Settings::machine()
+{
+    static const Settings settings(machinePath());
+    return settings;
+}
+
+QString Settings::machinePath()
+{
+    const QString name = u'/' + QCoreApplication::organizationName() + u'/' +
+                         QCoreApplication::applicationName() + QStringLiteral(".conf");
+    // The first location is the user's own folder; the others are the system's.
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    folders.removeAll(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    for (const QString &folder : folders) {
+        if (QFileInfo::exists(folder + name))
+            return folder + name;
+    }
+    return (folders.isEmpty() ? QStringLiteral("/etc/xdg") : folders.constFirst()) + name;
+}
+
+QVariant Settings::userOrMachine(const QString &key, const QVariant &fallback)
+{
+    if (user().contains(key))
+        return user().value(key);
+    return machine().value(key, fallback);
+}
+
 Settings::Settings(const QString &path) : m_path(path)
 {
     if (isSpecialFile(path)) {
@@ -75,6 +102,11 @@ QVariant Settings::value(const QString &key, const QVariant &fallback) const
     if (!m_file)
         return m_memory.value(key, fallback);
     return m_file->value(key, fallback);
+}
+
+bool Settings::contains(const QString &key) const
+{
+    return m_file ? m_file->contains(key) : m_memory.contains(key);
 }
 
 void Settings::setValue(const QString &key, const QVariant &value)

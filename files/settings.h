@@ -23,6 +23,14 @@ public:
     // Where the user's settings live: the configuration folder that Qt's
     // own QSettings would use, so that earlier choices are still found.
     static QString userPath();
+    // The machine's settings, which a technician writes once for every
+    // account: <dir>/Solvetra/solvetra.conf in the first folder of
+    // XDG_CONFIG_DIRS (/etc/xdg when unset) that holds one, as Qt's system
+    // scope names it. Read only.
+    static const Settings &machine();
+    static QString machinePath();
+    // The user's value for key, else the machine's, else fallback.
+    static QVariant userOrMachine(const QString &key, const QVariant &fallback = {});
 
     explicit Settings(const QString &path);
     ~Settings();
@@ -30,6 +38,7 @@ public:
     Settings &operator=(const Settings &) = delete;
 
     QVariant value(const QString &key, const QVariant &fallback = {}) const;
+    bool contains(const QString &key) const;
     void setValue(const QString &key, const QVariant &value);
     void clear();
     // False when the file was ignored and nothing will be written.

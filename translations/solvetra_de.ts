@@ -50,6 +50,14 @@
     </message>
 </context>
 <context>
+    <name>PupilDialog</name>
+    <message>
+        <location filename="../ui/dialogs/pupildialog.cpp" line="+25"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../ui/window/windowbars.cpp" line="+65"/>
@@ -95,6 +103,19 @@
         <location line="+42"/>
         <source>Record di</source>
         <translation>Rekord</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <location filename="../ui/results/resultswindow.cpp" line="+35"/>
+        <source>Grafico: %1</source>
+        <translation>Diagramm: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Le stesse risposte della tabella, in barre.</source>
+        <translation>Dieselben Antworten wie in der Tabelle, als Balken.</translation>
     </message>
 </context>
 <context>
@@ -948,7 +969,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+69"/>
+        <location filename="../ui/window/answerlog.cpp" line="+192"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>
@@ -956,18 +977,18 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+31"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
         <source>Esercizi</source>
         <translation>Übungen</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+76"/>
+        <location line="+102"/>
         <source>Come si risolve</source>
         <translation>So wird&apos;s gelöst</translation>
     </message>
     <message>
-        <location line="-74"/>
+        <location line="-100"/>
         <source>Stampa una scheda...</source>
         <translation>Arbeitsblatt drucken...</translation>
     </message>
@@ -977,7 +998,7 @@ Die Liste der Optionen: %1 --help
         <translation>Wecker stellen...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>Livello</source>
         <translation>Stufe</translation>
     </message>
@@ -987,14 +1008,239 @@ Die Liste der Optionen: %1 --help
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>Ripasso</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Chi gioca...</source>
+        <translation>Wer spielt...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I miei risultati</source>
+        <translation>Meine Ergebnisse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Esporta i miei risultati...</source>
+        <translation>Meine Ergebnisse exportieren...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancella i miei risultati...</source>
+        <translation>Meine Ergebnisse löschen...</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Lingua</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+90"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Sprache: %1, ab dem nächsten „Neues Spiel“.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>risultati.sqlite</source>
+        <translation>ergebnisse.sqlite</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>risultati-%1.sqlite</source>
+        <translation>ergebnisse-%1.sqlite</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+7"/>
+        <location line="+3"/>
+        <source>Esporta i miei risultati</source>
+        <translation>Meine Ergebnisse exportieren</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Risultati di Solvetra (*.sqlite)</source>
+        <translation>Solvetra-Ergebnisse (*.sqlite)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>I risultati sono stati copiati in «%1».</source>
+        <translation>Die Ergebnisse wurden nach „%1“ kopiert.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Non ho potuto copiare i risultati: %1</source>
+        <translation>Die Ergebnisse ließen sich nicht kopieren: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+7"/>
+        <location line="+3"/>
+        <source>Cancella i miei risultati</source>
+        <translation>Meine Ergebnisse löschen</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
+        <translation>Willst du wirklich alle Ergebnisse löschen, die unter diesem Benutzer des Computers gespeichert sind (auch die von anderen, die hier gespielt haben)? Sie lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>I risultati sono stati cancellati.</source>
+        <translation>Die Ergebnisse wurden gelöscht.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Non ho potuto cancellare il file dei risultati «%1».</source>
+        <translation>Die Ergebnisdatei „%1“ ließ sich nicht löschen.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PupilDialog</name>
+    <message>
+        <location filename="../ui/dialogs/pupildialog.cpp" line="+9"/>
+        <source>Chiedi chi gioca a ogni avvio</source>
+        <translation>Bei jedem Start fragen, wer spielt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Chi gioca?</source>
+        <translation>Wer spielt?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Hanno già giocato:</source>
+        <translation>&amp;Haben schon gespielt:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hanno già giocato</source>
+        <translation>Haben schon gespielt</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Classe:</source>
+        <translation>&amp;Klasse:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Gioca</source>
+        <translation>Spielen</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ResultsWindow</name>
+    <message>
+        <location filename="../ui/results/resultswindow.cpp" line="+15"/>
+        <source>I miei risultati</source>
+        <translation>Meine Ergebnisse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I risultati di %1</source>
+        <translation>Die Ergebnisse von %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Oggi e in tutto</source>
+        <translation>Heute und insgesamt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Risposte di oggi e in tutto</source>
+        <translation>Antworten von heute und insgesamt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Quando</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Non ci sono ancora risposte: gioca e torna qui!</source>
+        <translation>Noch keine Antworten: Spiel und komm wieder her!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Per livello</source>
+        <translation>Nach Stufe</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Risposte per livello</source>
+        <translation>Antworten nach Stufe</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Livello</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Per tipo di problema</source>
+        <translation>Nach Aufgabenart</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Risposte per tipo di problema</source>
+        <translation>Antworten nach Aufgabenart</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tipo di problema</source>
+        <translation>Aufgabenart</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
+        <translation>In den Diagrammen: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; richtig, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; falsch.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Giorno per giorno</source>
+        <translation>Tag für Tag</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Risposte giorno per giorno, in verde le esatte</source>
+        <translation>Antworten Tag für Tag, die richtigen grün</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>La serie più lunga di risposte esatte di fila: %1.</source>
+        <translation>Die längste Reihe richtiger Antworten nacheinander: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (1 volta)</source>
+        <translation>%1 (1-mal)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2 volte)</source>
+        <translation>%1 (%2-mal)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nessun tipo di problema sbagliato: bravo!</source>
+        <translation>Keine Aufgabenart falsch: super!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I tipi di problema sbagliati più spesso: %1.</source>
+        <translation>Die am häufigsten falschen Aufgabenarten: %1.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Chiudi</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1018,12 +1264,12 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+73"/>
+        <location filename="../ui/window/tavola.cpp" line="+75"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Spiel mit Solvetra</translation>
     </message>
     <message>
-        <location line="+142"/>
+        <location line="+138"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1062,7 +1308,7 @@ Die Liste der Optionen: %1 --help
         <translation>Auf diesem Computer wurde kein Rechner gefunden.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Uscire dal programma</source>
         <translation>Programm beenden</translation>
     </message>
@@ -1238,6 +1484,49 @@ Die Liste der Optionen: %1 --help
         <location line="+1"/>
         <source>Documenti PDF (*.pdf)</source>
         <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::results</name>
+    <message>
+        <location filename="../ui/results/resultstables.cpp" line="+33"/>
+        <source>Oggi</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>In tutto</source>
+        <translation>Insgesamt</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Livello %1</source>
+        <translation>Stufe %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Esatte</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sbagliate</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Risposte</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>% esatte</source>
+        <translation>% richtig</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,14 @@
     </message>
 </context>
 <context>
+    <name>PupilDialog</name>
+    <message>
+        <location filename="../ui/dialogs/pupildialog.cpp" line="+25"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../ui/window/windowbars.cpp" line="+65"/>
@@ -95,6 +103,19 @@
         <location line="+42"/>
         <source>Record di</source>
         <translation>Record of</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <location filename="../ui/results/resultswindow.cpp" line="+35"/>
+        <source>Grafico: %1</source>
+        <translation>Chart: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Le stesse risposte della tabella, in barre.</source>
+        <translation>The same answers as the table, as bars.</translation>
     </message>
 </context>
 <context>
@@ -948,7 +969,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+69"/>
+        <location filename="../ui/window/answerlog.cpp" line="+192"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -956,18 +977,18 @@ For the list of options: %1 --help
 <context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+31"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
         <source>Esercizi</source>
         <translation>Exercises</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+76"/>
+        <location line="+102"/>
         <source>Come si risolve</source>
         <translation>How to solve it</translation>
     </message>
     <message>
-        <location line="-74"/>
+        <location line="-100"/>
         <source>Stampa una scheda...</source>
         <translation>Print a worksheet...</translation>
     </message>
@@ -977,7 +998,7 @@ For the list of options: %1 --help
         <translation>Set the alarm...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>Livello</source>
         <translation>Level</translation>
     </message>
@@ -987,14 +1008,239 @@ For the list of options: %1 --help
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>Ripasso</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Chi gioca...</source>
+        <translation>Who is playing...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I miei risultati</source>
+        <translation>My results</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Esporta i miei risultati...</source>
+        <translation>Export my results...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancella i miei risultati...</source>
+        <translation>Delete my results...</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Lingua</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+90"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Language: %1, from the next “New game”.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>risultati.sqlite</source>
+        <translation>results.sqlite</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>risultati-%1.sqlite</source>
+        <translation>results-%1.sqlite</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+7"/>
+        <location line="+3"/>
+        <source>Esporta i miei risultati</source>
+        <translation>Export my results</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Risultati di Solvetra (*.sqlite)</source>
+        <translation>Solvetra results (*.sqlite)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>I risultati sono stati copiati in «%1».</source>
+        <translation>The results were copied to “%1”.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Non ho potuto copiare i risultati: %1</source>
+        <translation>The results could not be copied: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+7"/>
+        <location line="+3"/>
+        <source>Cancella i miei risultati</source>
+        <translation>Delete my results</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
+        <translation>Do you really want to delete all the results kept under this computer account (those of anyone else who played on it too)? They cannot be brought back.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>I risultati sono stati cancellati.</source>
+        <translation>The results were deleted.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Non ho potuto cancellare il file dei risultati «%1».</source>
+        <translation>The results file “%1” could not be deleted.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PupilDialog</name>
+    <message>
+        <location filename="../ui/dialogs/pupildialog.cpp" line="+9"/>
+        <source>Chiedi chi gioca a ogni avvio</source>
+        <translation>Ask who is playing at every start</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Chi gioca?</source>
+        <translation>Who is playing?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Hanno già giocato:</source>
+        <translation>&amp;Played before:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hanno già giocato</source>
+        <translation>Played before</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Classe:</source>
+        <translation>&amp;Class:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Gioca</source>
+        <translation>Play</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ResultsWindow</name>
+    <message>
+        <location filename="../ui/results/resultswindow.cpp" line="+15"/>
+        <source>I miei risultati</source>
+        <translation>My results</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I risultati di %1</source>
+        <translation>%1&apos;s results</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Oggi e in tutto</source>
+        <translation>Today and in all</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Risposte di oggi e in tutto</source>
+        <translation>Answers today and in all</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Quando</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Non ci sono ancora risposte: gioca e torna qui!</source>
+        <translation>No answers yet: play and come back here!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Per livello</source>
+        <translation>By level</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Risposte per livello</source>
+        <translation>Answers by level</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Livello</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Per tipo di problema</source>
+        <translation>By kind of problem</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Risposte per tipo di problema</source>
+        <translation>Answers by kind of problem</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tipo di problema</source>
+        <translation>Kind of problem</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
+        <translation>In the charts: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; right, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; wrong.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Giorno per giorno</source>
+        <translation>Day by day</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Risposte giorno per giorno, in verde le esatte</source>
+        <translation>Answers day by day, the right ones in green</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>La serie più lunga di risposte esatte di fila: %1.</source>
+        <translation>The longest run of right answers in a row: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (1 volta)</source>
+        <translation>%1 (once)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2 volte)</source>
+        <translation>%1 (%2 times)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nessun tipo di problema sbagliato: bravo!</source>
+        <translation>No kind of problem got wrong: well done!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I tipi di problema sbagliati più spesso: %1.</source>
+        <translation>The kinds of problem most often wrong: %1.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Chiudi</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -1018,12 +1264,12 @@ For the list of options: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+73"/>
+        <location filename="../ui/window/tavola.cpp" line="+75"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Play with Solvetra</translation>
     </message>
     <message>
-        <location line="+142"/>
+        <location line="+138"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1062,7 +1308,7 @@ For the list of options: %1 --help
         <translation>No calculator was found on this computer.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Uscire dal programma</source>
         <translation>Quit the program</translation>
     </message>
@@ -1238,6 +1484,49 @@ For the list of options: %1 --help
         <location line="+1"/>
         <source>Documenti PDF (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::results</name>
+    <message>
+        <location filename="../ui/results/resultstables.cpp" line="+33"/>
+        <source>Oggi</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>In tutto</source>
+        <translation>In all</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Livello %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Esatte</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sbagliate</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Risposte</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>% esatte</source>
+        <translation>% right</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,14 @@
     </message>
 </context>
 <context>
+    <name>PupilDialog</name>
+    <message>
+        <location filename="../ui/dialogs/pupildialog.cpp" line="+25"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../ui/window/windowbars.cpp" line="+65"/>
@@ -95,6 +103,19 @@
         <location line="+42"/>
         <source>Record di</source>
         <translation>Récord de</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <location filename="../ui/results/resultswindow.cpp" line="+35"/>
+        <source>Grafico: %1</source>
+        <translation>Gráfico: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Le stesse risposte della tabella, in barre.</source>
+        <translation>Las mismas respuestas de la tabla, en barras.</translation>
     </message>
 </context>
 <context>
@@ -948,7 +969,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+69"/>
+        <location filename="../ui/window/answerlog.cpp" line="+192"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
@@ -956,18 +977,18 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+31"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
         <source>Esercizi</source>
         <translation>Ejercicios</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+76"/>
+        <location line="+102"/>
         <source>Come si risolve</source>
         <translation>Cómo se resuelve</translation>
     </message>
     <message>
-        <location line="-74"/>
+        <location line="-100"/>
         <source>Stampa una scheda...</source>
         <translation>Imprimir una hoja...</translation>
     </message>
@@ -977,7 +998,7 @@ Para la lista de opciones: %1 --help
         <translation>Poner la alarma...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>Livello</source>
         <translation>Nivel</translation>
     </message>
@@ -987,14 +1008,239 @@ Para la lista de opciones: %1 --help
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>Ripasso</source>
+        <translation>Repaso</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Chi gioca...</source>
+        <translation>Quién juega...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I miei risultati</source>
+        <translation>Mis resultados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Esporta i miei risultati...</source>
+        <translation>Exportar mis resultados...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancella i miei risultati...</source>
+        <translation>Borrar mis resultados...</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Lingua</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+90"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Idioma: %1, a partir del próximo «Juego nuevo».</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>risultati.sqlite</source>
+        <translation>resultados.sqlite</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>risultati-%1.sqlite</source>
+        <translation>resultados-%1.sqlite</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+7"/>
+        <location line="+3"/>
+        <source>Esporta i miei risultati</source>
+        <translation>Exportar mis resultados</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Risultati di Solvetra (*.sqlite)</source>
+        <translation>Resultados de Solvetra (*.sqlite)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>I risultati sono stati copiati in «%1».</source>
+        <translation>Los resultados se han copiado en «%1».</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Non ho potuto copiare i risultati: %1</source>
+        <translation>No he podido copiar los resultados: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+7"/>
+        <location line="+3"/>
+        <source>Cancella i miei risultati</source>
+        <translation>Borrar mis resultados</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
+        <translation>¿De verdad quieres borrar todos los resultados guardados con este usuario del ordenador (también los de otros que hayan jugado con él)? No se podrán recuperar.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>I risultati sono stati cancellati.</source>
+        <translation>Los resultados se han borrado.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Non ho potuto cancellare il file dei risultati «%1».</source>
+        <translation>No he podido borrar el archivo de resultados «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PupilDialog</name>
+    <message>
+        <location filename="../ui/dialogs/pupildialog.cpp" line="+9"/>
+        <source>Chiedi chi gioca a ogni avvio</source>
+        <translation>Preguntar quién juega cada vez que se abre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Chi gioca?</source>
+        <translation>¿Quién juega?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Hanno già giocato:</source>
+        <translation>&amp;Ya han jugado:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hanno già giocato</source>
+        <translation>Ya han jugado</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Classe:</source>
+        <translation>&amp;Clase:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Gioca</source>
+        <translation>Jugar</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ResultsWindow</name>
+    <message>
+        <location filename="../ui/results/resultswindow.cpp" line="+15"/>
+        <source>I miei risultati</source>
+        <translation>Mis resultados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I risultati di %1</source>
+        <translation>Los resultados de %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Oggi e in tutto</source>
+        <translation>Hoy y en total</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Risposte di oggi e in tutto</source>
+        <translation>Respuestas de hoy y en total</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Quando</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Non ci sono ancora risposte: gioca e torna qui!</source>
+        <translation>Todavía no hay respuestas: ¡juega y vuelve aquí!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Per livello</source>
+        <translation>Por nivel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Risposte per livello</source>
+        <translation>Respuestas por nivel</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Livello</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Per tipo di problema</source>
+        <translation>Por tipo de problema</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Risposte per tipo di problema</source>
+        <translation>Respuestas por tipo de problema</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tipo di problema</source>
+        <translation>Tipo de problema</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
+        <translation>En los gráficos: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; correctas, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; erróneas.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Giorno per giorno</source>
+        <translation>Día a día</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Risposte giorno per giorno, in verde le esatte</source>
+        <translation>Respuestas día a día, en verde las correctas</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>La serie più lunga di risposte esatte di fila: %1.</source>
+        <translation>La serie más larga de respuestas correctas seguidas: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (1 volta)</source>
+        <translation>%1 (1 vez)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2 volte)</source>
+        <translation>%1 (%2 veces)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nessun tipo di problema sbagliato: bravo!</source>
+        <translation>Ningún tipo de problema fallado: ¡muy bien!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I tipi di problema sbagliati più spesso: %1.</source>
+        <translation>Los tipos de problema fallados más a menudo: %1.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Chiudi</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -1018,12 +1264,12 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+73"/>
+        <location filename="../ui/window/tavola.cpp" line="+75"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Juega con Solvetra</translation>
     </message>
     <message>
-        <location line="+142"/>
+        <location line="+138"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1062,7 +1308,7 @@ Para la lista de opciones: %1 --help
         <translation>No se ha encontrado ninguna calculadora en este ordenador.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Uscire dal programma</source>
         <translation>Salir del programa</translation>
     </message>
@@ -1238,6 +1484,49 @@ Para la lista de opciones: %1 --help
         <location line="+1"/>
         <source>Documenti PDF (*.pdf)</source>
         <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::results</name>
+    <message>
+        <location filename="../ui/results/resultstables.cpp" line="+33"/>
+        <source>Oggi</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>In tutto</source>
+        <translation>En total</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Livello %1</source>
+        <translation>Nivel %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Esatte</source>
+        <translation>Correctas</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sbagliate</source>
+        <translation>Erróneas</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Risposte</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>% esatte</source>
+        <translation>% correctas</translation>
     </message>
 </context>
 <context>

@@ -2,19 +2,34 @@
 #include "ui/window/answerlog.h"
 
 #include "record/answerrow.h"
+#include "record/recordcopy.h"
+#include "record/recordfile.h"
+#include "record/recordreader.h"
 #include "record/recordwriter.h"
+#include "ui/dialogs/pupildialog.h"
+#include "ui/window/pupilsettings.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace ui {
+namespace {
+
+const QEvent::Type writeAnswers = QEvent::Type(QEvent::registerEventType());
+
+} // namespace
 
 AnswerLog::AnswerLog(const QString &path, const quiz::Clock &clock, QWidget *window)
-    : QObject(window), m_path(path), m_clock(clock), m_window(window)
+    : QObject(window), m_path(path), m_clock(clock), m_window(window),
+      m_pupil(pupilsettings::remembered()), m_reviewing(pupilsettings::reviewing())
 {
 }
 
 AnswerLog::~AnswerLog()
 {
+    writeAfterPaint();
     if (m_writer)
         m_writer->endSession();
 }
@@ -24,6 +39,7 @@ record::RecordWriter &AnswerLog::writer()
     if (!m_writer) {
         m_writer = std::make_unique<record::RecordWriter>(m_path, m_clock);
         connect(m_writer.get(), &record::RecordWriter::trouble, this, &AnswerLog::tell);
+        m_writer->setPupil(m_pupil.name, m_pupil.className);
         m_writer->startSession(int(m_sessionLevel));
     }
     return *m_writer;
@@ -40,12 +56,41 @@ void AnswerLog::answered(const quiz::Problem &problem, const quiz::Verdict &verd
         levelChosen(problem.level);
     }
     const double seconds = m_shownAt.isValid() ? m_shownAt.msecsTo(m_clock.dateTime()) / 1000.0 : 0;
-    writer().addAnswer(record::answerRowOf(problem, verdict.boxText, verdict.right, seconds,
-                                           int(problem.level)));
+    const record::AnswerRow row =
+        record::answerRowOf(problem, verdict.boxText, verdict.right, seconds, int(problem.level));
+    writer().addAnswer(row);
+    if (m_review)
+        m_review->add(row.kind, row.right);
+}
+
+// A repaint is a posted event of low priority (QEvent::UpdateRequest); one
+// of lower priority still is delivered after it, so the commit, which waits
+// for the disk, comes after the verdict is on screen.
+void AnswerLog::answeredAfterPaint(const quiz::Problem &problem, const quiz::Verdict &verdict)
+{
+    if (m_afterPaint.isEmpty())
+        QCoreApplication::postEvent(this, new QEvent(writeAnswers), Qt::LowEventPriority - 1);
+    m_afterPaint.append({problem, verdict});
+}
+
+bool AnswerLog::event(QEvent *event)
+{
+    if (event->type() != writeAnswers)
+        return QObject::event(event);
+    writeAfterPaint();
+    return true;
+}
+
+void AnswerLog::writeAfterPaint()
+{
+    const auto answers = std::exchange(m_afterPaint, {});
+    for (const auto &[problem, verdict] : answers)
+        answered(problem, verdict);
 }
 
 void AnswerLog::solutionOpened()
 {
+    writeAfterPaint(); // the mark goes on the answer, which must be in first
     if (m_writer)
         m_writer->markSolutionOpened();
 }
@@ -58,6 +103,84 @@ void AnswerLog::levelChosen(quiz::Level level)
         return;
     m_writer->endSession();
     m_writer->startSession(int(level));
+}
+
+void AnswerLog::setPupil(const record::Pupil &pupil)
+{
+    writeAfterPaint(); // an answer given goes in under who gave it
+    m_pupil = pupil;
+    m_review.reset();
+    if (m_writer)
+        m_writer->setPupil(pupil.name, pupil.className);
+}
+
+void AnswerLog::choosePupil(bool atStart)
+{
+    PupilDialog dialog(record::pupilsIn(allAnswers()), atStart ? record::Pupil() : m_pupil,
+                       pupilsettings::asksAtStart(), m_window);
+    if (dialog.exec() != QDialog::Accepted) {
+        if (atStart)
+            setPupil({});
+        return;
+    }
+    setPupil(dialog.chosenPupil());
+    pupilsettings::remember(m_pupil);
+    if (dialog.asksAtStart() != pupilsettings::asksAtStart())
+        pupilsettings::setAsksAtStart(dialog.asksAtStart());
+}
+
+QList<record::AnswerRow> AnswerLog::allAnswers() const
+{
+    // A file not made yet holds no answers; the reader would call it unreadable.
+    if (!QFileInfo::exists(m_path))
+        return {};
+    return record::RecordReader().read({m_path}).answers;
+}
+
+QList<record::AnswerRow> AnswerLog::pupilAnswers()
+{
+    writeAfterPaint();
+    if (m_writer)
+        m_writer->flush();
+    return record::answersOf(allAnswers(), m_pupil);
+}
+
+bool AnswerLog::deleteRecord()
+{
+    writeAfterPaint(); // so that none comes in after the deletion
+    m_review.reset();
+    if (m_writer)
+        return m_writer->deleteRecord();
+    return record::removeRecord(m_path);
+}
+
+QString AnswerLog::exportTo(const QString &target)
+{
+    writeAfterPaint();
+    if (m_writer)
+        m_writer->flush();
+    return record::copyRecord(m_path, target);
+}
+
+void AnswerLog::setReviewing(bool on)
+{
+    m_reviewing = on;
+    pupilsettings::setReviewing(on);
+}
+
+QList<int> AnswerLog::reviewWeights(quiz::Level level)
+{
+    if (!m_reviewing)
+        return {};
+    if (!m_review) {
+        record::RecordFilter recent;
+        recent.from = m_clock.dateTime().date().addDays(-record::ReviewBoxes::recentDays);
+        m_review.emplace();
+        if (QFileInfo::exists(m_path))
+            m_review->addAll(
+                record::answersOf(record::RecordReader(recent).read({m_path}).answers, m_pupil));
+    }
+    return m_review->weights(quiz::kindsOfLevel(level));
 }
 
 void AnswerLog::tell(const QString &line)

@@ -5,13 +5,18 @@
 #include "quiz/clock.h"
 #include "quiz/level.h"
 #include "quiz/problem.h"
+#include "record/answerrow.h"
+#include "record/pupil.h"
+#include "record/reviewboxes.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QMessageBox;
 class QWidget;
@@ -26,7 +31,8 @@ namespace ui {
 // with the seconds it took and whether its worked solution was opened. The
 // file is opened at the first answer, after the first problem is on screen,
 // and a file that will not take the answers is said once, in a box that
-// does not stop the quiz.
+// does not stop the quiz. It knows who plays, and which kinds of problem
+// that pupil is to review.
 class AnswerLog : public QObject
 {
     Q_OBJECT
@@ -37,11 +43,41 @@ public:
 
     void problemShown();
     void answered(const quiz::Problem &problem, const quiz::Verdict &verdict);
+    // The same, once the window has painted what is on screen now.
+    void answeredAfterPaint(const quiz::Problem &problem, const quiz::Verdict &verdict);
     void solutionOpened();
     void levelChosen(quiz::Level level);
 
+    QString path() const { return m_path; }
+    record::Pupil pupil() const { return m_pupil; }
+    void setPupil(const record::Pupil &pupil);
+    // "Chi gioca?": at start the fields are empty, as another pupil may have
+    // played last, and a cancel plays without a name; from the menu they
+    // hold the current pupil and a cancel changes nothing.
+    void choosePupil(bool atStart);
+
+    // Every answer in the file, and those of the pupil who plays (with any
+    // still to be written).
+    QList<record::AnswerRow> allAnswers() const;
+    QList<record::AnswerRow> pupilAnswers();
+
+    // Deletes the file; true when it is gone.
+    bool deleteRecord();
+    // A copy of the file at target: an empty text when done, else why not.
+    QString exportTo(const QString &target);
+
+    bool reviewing() const { return m_reviewing; }
+    void setReviewing(bool on);
+    // The weights of the level's kinds for the next draw: none when not
+    // reviewing, so that the draw is the uniform one.
+    QList<int> reviewWeights(quiz::Level level);
+
+protected:
+    bool event(QEvent *event) override;
+
 private:
     record::RecordWriter &writer();
+    void writeAfterPaint();
     void tell(const QString &line);
 
     QString m_path;
@@ -51,6 +87,10 @@ private:
     quiz::Level m_sessionLevel = quiz::defaultLevel;
     QDateTime m_shownAt;
     QPointer<QMessageBox> m_box;
+    QList<std::pair<quiz::Problem, quiz::Verdict>> m_afterPaint;
+    record::Pupil m_pupil;
+    bool m_reviewing = false;
+    std::optional<record::ReviewBoxes> m_review; // read from the file when first needed
 };
 
 } // namespace ui

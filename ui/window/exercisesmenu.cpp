@@ -6,15 +6,21 @@
 #include "quiz/solution.h"
 #include "ui/dialogs/alarmdialog.h"
 #include "ui/dialogs/worksheetdialog.h"
+#include "ui/results/resultswindow.h"
 #include "ui/sheet/alarmzone.h"
+#include "ui/window/answerlog.h"
 #include "ui/window/commands.h"
+#include "ui/window/messagebox.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
+#include <QFileDialog>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStatusBar>
 
 namespace ui {
@@ -38,7 +44,9 @@ ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::
     scheda = addNamedAction(m_menu, "scheda", tr("Stampa una scheda..."), {Qt::CTRL | Qt::Key_P});
     sveglia = addNamedAction(m_menu, "sveglia", tr("Imposta la sveglia..."));
     addLanguageItems();
+    addRecordItems();
     soluzione->setEnabled(false);
+    setLog(nullptr);
 }
 
 quiz::Level ExercisesMenu::rememberedLevel()
@@ -61,6 +69,25 @@ void ExercisesMenu::addLevelItems()
         livello[i]->setChecked(level == m_level);
         group->addAction(livello[i]);
     }
+    ripasso = addNamedAction(m_menu, "ripasso", tr("Ripasso"));
+    ripasso->setCheckable(true);
+}
+
+void ExercisesMenu::addRecordItems()
+{
+    m_menu->addSeparator();
+    chiGioca = addNamedAction(m_menu, "chiGioca", tr("Chi gioca..."));
+    risultati = addNamedAction(m_menu, "risultati", tr("I miei risultati"));
+    esporta = addNamedAction(m_menu, "esporta", tr("Esporta i miei risultati..."));
+    cancella = addNamedAction(m_menu, "cancella", tr("Cancella i miei risultati..."));
+}
+
+void ExercisesMenu::setLog(AnswerLog *log)
+{
+    m_log = log;
+    for (QAction *item : {ripasso, chiGioca, risultati, esporta, cancella})
+        item->setEnabled(log != nullptr);
+    ripasso->setChecked(log && log->reviewing());
 }
 
 void ExercisesMenu::addLanguageItems()
@@ -93,6 +120,11 @@ void ExercisesMenu::bind(const Runner &run, QWidget *stopwatch)
     wire(soluzione, &QAction::triggered, this, &ExercisesMenu::soluzione_Click, run);
     wire(scheda, &QAction::triggered, this, &ExercisesMenu::scheda_Click, run);
     wire(sveglia, &QAction::triggered, this, &ExercisesMenu::sveglia_Click, run);
+    wire(ripasso, &QAction::triggered, this, &ExercisesMenu::ripasso_Click, run);
+    wire(chiGioca, &QAction::triggered, this, &ExercisesMenu::chiGioca_Click, run);
+    wire(risultati, &QAction::triggered, this, &ExercisesMenu::risultati_Click, run);
+    wire(esporta, &QAction::triggered, this, &ExercisesMenu::esporta_Click, run);
+    wire(cancella, &QAction::triggered, this, &ExercisesMenu::cancella_Click, run);
     wire(new AlarmZone(stopwatch), &AlarmZone::clicked, this, &ExercisesMenu::sveglia_Click, run);
 }
 
@@ -159,6 +191,81 @@ void ExercisesMenu::sveglia_Click()
                        m_window);
     if (dialog.exec() == QDialog::Accepted)
         m_state.AlarmTime = dialog.chosenAlarm();
+}
+
+} // namespace ui
+
+namespace ui {
+
+void ExercisesMenu::ripasso_Click()
+{
+    if (m_log)
+        m_log->setReviewing(ripasso->isChecked());
+}
+
+void ExercisesMenu::chiGioca_Click()
+{
+    if (m_log)
+        m_log->choosePupil(false);
+}
+
+void ExercisesMenu::risultati_Click()
+{
+    if (!m_log)
+        return;
+    // Its own window, so the pupil can keep it beside the quiz; one at a
+    // time, with today's figures.
+    if (m_results)
+        m_results->close();
+    auto *results = new ResultsWindow(m_log->pupilAnswers(), m_log->pupil(),
+                                      m_clock.dateTime().date(), m_locale, m_window);
+    results->setAttribute(Qt::WA_DeleteOnClose);
+    results->show();
+    m_results = results;
+}
+
+void ExercisesMenu::esporta_Click()
+{
+    if (!m_log)
+        return;
+    // Named for the pupil, so the teacher's folder of copies tells them apart.
+    QString name = m_log->pupil().name;
+    name.replace(QRegularExpression(QStringLiteral("[^\\w]+")), QStringLiteral("-"));
+    const QString suggested = QDir::home().filePath(
+        name.isEmpty() ? tr("risultati.sqlite") : tr("risultati-%1.sqlite").arg(name));
+    const QString target =
+        QFileDialog::getSaveFileName(m_window, tr("Esporta i miei risultati"), suggested,
+                                     tr("Risultati di Solvetra (*.sqlite)"));
+    if (target.isEmpty())
+        return;
+    const QString refusal = m_log->exportTo(target);
+    if (refusal.isEmpty())
+        showBox(
+            m_window, QMessageBox::Information, tr("Esporta i miei risultati"),
+            tr("I risultati sono stati copiati in «%1».").arg(QDir::toNativeSeparators(target)));
+    else
+        showBox(m_window, QMessageBox::Warning, tr("Esporta i miei risultati"),
+                tr("Non ho potuto copiare i risultati: %1").arg(refusal));
+}
+
+void ExercisesMenu::cancella_Click()
+{
+    if (!m_log)
+        return;
+    const auto answer = showBox(
+        m_window, QMessageBox::Question, tr("Cancella i miei risultati"),
+        tr("Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer "
+           "(anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare."),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    if (m_log->deleteRecord())
+        showBox(m_window, QMessageBox::Information, tr("Cancella i miei risultati"),
+                tr("I risultati sono stati cancellati."));
+    else
+        showBox(m_window, QMessageBox::Warning, tr("Cancella i miei risultati"),
+                tr("Non ho potuto cancellare il file dei risultati «%1».")
+                    .arg(QDir::toNativeSeparators(m_log->path())));
 }
 
 } // namespace ui

@@ -9,8 +9,10 @@
 #include "quiz/quizstate.h"
 #include "ui/window/commands.h"
 
+#include <QDialog>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 #include <array>
 
@@ -23,8 +25,12 @@ class QWidget;
 
 namespace ui {
 
+class AnswerLog;
+
 // The "Esercizi" menu, after the window's four: how the current problem is
-// solved, the level, a worksheet to print, the alarm and the language. It lives with the menu bar
+// solved, the level and the review, a worksheet to print, the alarm, the
+// language, and the pupil's record (who plays, the results, their copy and
+// their deletion), which is greyed out while the window keeps none. It lives with the menu bar
 // and is rebuilt with it on every restart; the state it reads and writes
 // belongs to the window and outlives it.
 class ExercisesMenu : public QObject
@@ -50,6 +56,9 @@ public:
     // Commands of the window's own (the zoom) listed here too, after a separator.
     void addCommands(const QList<QAction *> &commands);
 
+    // The record the window keeps, or none.
+    void setLog(AnswerLog *log);
+
     // The worked solution gives the answer away, so it waits for a verdict.
     void setVerdictStanding(bool standing);
 
@@ -59,6 +68,11 @@ public:
     void sveglia_Click();
     void livello_Click(quiz::Level chosen);
     void lingua_Click(format::Language chosen);
+    void ripasso_Click();
+    void chiGioca_Click();
+    void risultati_Click();
+    void esporta_Click();
+    void cancella_Click();
 
     QAction *soluzione = nullptr;                            // "Come si risolve"
     QAction *scheda = nullptr;                               // "Stampa una scheda..."
@@ -66,6 +80,11 @@ public:
     std::array<QAction *, quiz::allLevels.size()> livello{}; // "Livello": one radio item a level
     // "Lingua": one radio item a language, in format::allLanguages' order.
     std::array<QAction *, format::allLanguages.size()> lingua{};
+    QAction *ripasso = nullptr;   // "Ripasso", checkable
+    QAction *chiGioca = nullptr;  // "Chi gioca..."
+    QAction *risultati = nullptr; // "I miei risultati"
+    QAction *esporta = nullptr;   // "Esporta i miei risultati..."
+    QAction *cancella = nullptr;  // "Cancella i miei risultati..."
 
 signals:
     // A new level was chosen; the problem on display is of the old one.
@@ -76,6 +95,7 @@ signals:
 private:
     void addLevelItems();
     void addLanguageItems();
+    void addRecordItems();
 
     QMenu *m_menu;
     quiz::QuizState &m_state;
@@ -85,6 +105,8 @@ private:
     const quiz::Clock &m_clock;
     const format::DisplayLocale &m_locale;
     QWidget *m_window;
+    AnswerLog *m_log = nullptr;
+    QPointer<QDialog> m_results; // "I miei risultati", while open
 };
 
 } // namespace ui

@@ -46,6 +46,16 @@ SheetZoom::SheetZoom(QWidget *window)
     updateEnds();
 }
 
+void SheetZoom::turnWheel(int angle)
+{
+    constexpr int notch = 120;
+    m_wheelAngle += angle;
+    const int steps = m_wheelAngle / notch;
+    m_wheelAngle -= steps * notch;
+    if (steps != 0)
+        stepBy(steps);
+}
+
 void SheetZoom::stepBy(int steps)
 {
     if (steps > 0 && !m_zoomIn->isEnabled())

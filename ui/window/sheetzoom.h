@@ -29,6 +29,9 @@ public:
     std::array<QAction *, 3> actions() const { return {m_zoomIn, m_zoomOut, m_zoomReset}; }
     // Positive steps enlarge; the ends of the range hold.
     void stepBy(int steps);
+    // A turn of the wheel, in eighths of a degree: touchpads send small
+    // turns, and a step is taken for each whole notch.
+    void turnWheel(int angle);
     // The largest scale the window has room for: past it "Ingrandisci"
     // would change nothing, so it is disabled there.
     void setRoom(double fit);
@@ -41,7 +44,8 @@ private:
     void updateEnds();
 
     size_t m_step;
-    double m_room = 0; // unknown until the window is laid out
+    double m_room = 0;    // unknown until the window is laid out
+    int m_wheelAngle = 0; // eighths of a degree not yet zoomed
     QAction *m_zoomIn;
     QAction *m_zoomOut;
     QAction *m_zoomReset;

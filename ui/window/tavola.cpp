@@ -3,6 +3,7 @@
 
 #include "format/timetext.h"
 #include "quiz/answer.h"
+#include "quiz/review.h"
 #include "quiz/runtimeerror.h"
 #include "ui/access/accessiblesheet.h"
 #include "ui/access/accessibletexts.h"
@@ -13,7 +14,7 @@
 #include "ui/sheet/twips.h"
 #include "ui/window/captioncolour.h"
 #include "ui/window/messagebox.h"
-#include "ui/window/windowbars.h"
+#include "ui/window/pupilsettings.h"
 
 #include <QAction>
 #include <QEvent>
@@ -31,8 +32,6 @@ namespace {
 
 // The number an error report shows for a failure outside the quiz's arithmetic.
 constexpr int internalErrorNumber = 51;
-// One notch of a mouse wheel, in eighths of a degree.
-constexpr int wheelNotch = 120;
 
 } // namespace
 
@@ -60,6 +59,9 @@ void Tavola::start()
     m_openingMaximised = true;
     load();
     showMaximized();
+    // Before the first problem, which is drawn for the pupil who plays.
+    if (m_log && pupilsettings::asksAtStart())
+        m_log->choosePupil(true);
     Form_Activate();
 }
 
@@ -115,6 +117,7 @@ void Tavola::buildMenus()
         new ExercisesMenu(bar, m_state, m_problem, m_level, m_language, m_clock, m_locale, this);
     const auto zoom = zoomActions();
     m_menu.esercizi->addCommands(QList<QAction *>(zoom.begin(), zoom.end()));
+    m_menu.esercizi->setLog(m_log);
     setMenuBar(bar);
 }
 
@@ -181,12 +184,7 @@ void Tavola::wheelEvent(QWheelEvent *event)
         QMainWindow::wheelEvent(event);
         return;
     }
-    // Touchpads send small deltas; a step is taken for each whole notch.
-    m_wheelAngle += event->angleDelta().y();
-    const int steps = m_wheelAngle / wheelNotch;
-    m_wheelAngle -= steps * wheelNotch;
-    if (steps != 0)
-        m_zoom->stepBy(steps);
+    m_zoom->turnWheel(event->angleDelta().y());
     event->accept();
 }
 
@@ -246,7 +244,9 @@ void Tavola::cmdNext_Click()
     for (DesignLabel *length : c.lengths)
         length->hide();
 
-    applyProblem(quiz::generateProblemAt(m_level, m_state, m_random, m_clock, m_locale));
+    const QList<int> review = m_log ? m_log->reviewWeights(m_level) : QList<int>();
+    applyProblem(
+        quiz::generateProblemReviewed(m_level, m_state, m_random, m_clock, m_locale, review));
 
     setNextEnabled(false);
     c.txtAnswer->setFocus();
@@ -302,9 +302,7 @@ void Tavola::applyVerdict(const quiz::Verdict &verdict)
     c.cmdNext->setFocus();
     // Written once the verdict is on screen, so that the file never delays it.
     if (m_log)
-        QTimer::singleShot(0, m_log, [log = m_log, problem = m_problem, verdict] {
-            log->answered(problem, verdict);
-        });
+        m_log->answeredAfterPaint(m_problem, verdict);
 }
 
 void Tavola::Timer1_Timer()
@@ -379,6 +377,8 @@ void Tavola::keepRecord(const QString &path)
 {
     delete m_log;
     m_log = new AnswerLog(path, m_clock, this);
+    if (m_menu.esercizi)
+        m_menu.esercizi->setLog(m_log);
 }
 
 void Tavola::cmdExit_Click()

@@ -32,10 +32,12 @@ namespace ui {
 //   Enter in txtAnswer -> txtAnswer_KeyPress -> quiz::judgeAnswer -> quiz::Verdict
 //     -> applyVerdict: the message and score labels, and accessible::describeVerdict
 //        (the screen reader hears the verdict from the Verdict and the Problem);
-//   cmdNext_Click -> quiz::drawProblemAt the level (at level 1 the designed
-//     reseeds and draws, written into QuizState) -> quiz::ProblemDraw
-//     -> quiz::problemOf (texts, visibility,
-//     caption) -> applyProblem: the value labels, and accessible::describeProblem;
+//   cmdNext_Click -> quiz::drawProblemReviewed at the level (drawProblemAt: at
+//     level 1 the designed reseeds and draws, written into QuizState; with
+//     "Ripasso" on, the kind drawn again by the AnswerLog's review weights)
+//     -> quiz::ProblemDraw
+//     -> quiz::problemOf (texts, visibility, caption) -> applyProblem: the value
+//     labels, and accessible::describeProblem;
 //   a ProblemDraw -> quiz::solveProblem -> the worked solution (F1) and, through
 //     quiz::drawProblemSet, the printed worksheet (print/).
 // The kinds of problem are one table (quiz/kind.h) that all of these read.
@@ -120,7 +122,6 @@ private:
     MenuActions m_menu;
     QAction *m_nextOnEnter = nullptr; // lives for the whole run
     SheetZoom *m_zoom = nullptr;      // lives for the whole run
-    int m_wheelAngle = 0;             // eighths of a degree not yet zoomed
     quiz::Problem m_problem;          // the one on display
     AnswerLog *m_log = nullptr;       // the record, when kept
     bool m_openingMaximised = false;  // placed at its first size, not before
