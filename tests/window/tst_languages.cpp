@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/languagechoice.h"
 #include "format/language.h"
+#include "record/recordrows.h"
 #include "support/modalboxes.h"
 #include "support/tavolafixture.h"
+#include "ui/results/resultswindow.h"
 #include "ui/window/appsetup.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMap>
@@ -16,6 +19,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -81,6 +85,29 @@ QMap<QString, QString> windowTexts(const QMainWindow &window)
     return texts;
 }
 
+// The pupil's results: captions, buttons and the tables' headings.
+QMap<QString, QString> resultsTexts(Language language)
+{
+    format::useLanguage(language);
+    QList<record::AnswerRow> answers;
+    for (int i = 0; i < 9; ++i)
+        answers << numberedAnswer(i);
+    const ui::ResultsWindow window(answers, {QStringLiteral("Ada"), QStringLiteral("3B")},
+                                   QDate(2026, 12, 9), format::DisplayLocale::current());
+    QMap<QString, QString> texts;
+    int n = 0;
+    for (QLabel *label : window.findChildren<QLabel *>())
+        texts.insert(QStringLiteral("label %1").arg(n++), label->text());
+    for (QAbstractButton *button : window.findChildren<QAbstractButton *>())
+        texts.insert(QStringLiteral("button %1").arg(n++), button->text());
+    for (QTableWidget *table : window.findChildren<QTableWidget *>())
+        for (int column = 0; column < table->columnCount(); ++column)
+            if (QTableWidgetItem *heading = table->horizontalHeaderItem(column))
+                texts.insert(QStringLiteral("heading %1").arg(n++), heading->text());
+    texts.insert(QStringLiteral("title"), window.windowTitle());
+    return texts;
+}
+
 // The labels whose text is wider than the room they have.
 QStringList cutLabels(const QMainWindow &window)
 {
@@ -125,6 +152,8 @@ private slots:
     void workedSolutionInTheLanguage_data();
     void workedSolutionInTheLanguage();
     void menuChoiceTakesEffectAtNewGame();
+    void resultsWindowTranslated_data();
+    void resultsWindowTranslated();
     void standardButtonsInTheLanguage_data();
     void standardButtonsInTheLanguage();
 
@@ -289,6 +318,28 @@ void TestLanguages::menuChoiceTakesEffectAtNewGame()
     QVERIFY(label("Label6")->text() != heading);
     QVERIFY(m_tavola->menuBar()->findChild<QAction *>(QStringLiteral("lingua_de"))->isChecked());
     files::rememberLanguage(Language::Italian);
+}
+
+void TestLanguages::resultsWindowTranslated_data()
+{
+    addLanguageRows();
+}
+
+void TestLanguages::resultsWindowTranslated()
+{
+    QFETCH(Language, language);
+    const QMap<QString, QString> italian = resultsTexts(Language::Italian);
+    const QMap<QString, QString> translated = resultsTexts(language);
+    QCOMPARE(translated.keys(), italian.keys());
+    int compared = 0;
+    for (auto it = italian.cbegin(); it != italian.cend(); ++it) {
+        if (sameInEveryLanguage(it.value()) || it.value().contains(QLatin1String("Ada")))
+            continue;
+        ++compared;
+        QVERIFY2(translated[it.key()] != it.value(),
+                 qPrintable(it.key() + QStringLiteral(" still reads ") + it.value()));
+    }
+    QVERIFY(compared > 10);
 }
 
 void TestLanguages::standardButtonsInTheLanguage_data()
