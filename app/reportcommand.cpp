@@ -3,6 +3,7 @@
 
 #include "app/commandline.h"
 #include "app/headless.h"
+#include "app/passwordprompt.h"
 #include "format/echo.h"
 #include "print/classreport.h"
 #include "record/answerscsv.h"
@@ -68,7 +69,8 @@ QList<QCommandLineOption> reportOptions()
     return {
         {reportOption, tr("Scrive il resoconto della classe in PDF o in CSV, senza finestra."),
          QStringLiteral("file.pdf|file.csv")},
-        {recordsOption, tr("Un file di risultati o una cartella di file; si può ripetere."),
+        {recordsOption, tr("Un file di risultati, una cartella di file o un server "
+                            "postgresql://utente@host/banca-dati; si può ripetere."),
          QStringLiteral("percorso")},
         {fromOption, tr("Solo le risposte da questo giorno (AAAA-MM-GG)."), QStringLiteral("data")},
         {toOption, tr("Solo le risposte fino a questo giorno (AAAA-MM-GG)."),
@@ -114,8 +116,9 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
 {
     const HeadlessApplication application(argc, argv);
 
-    const record::RecordContents contents =
-        record::RecordReader(command.filter).read(command.records);
+    record::RecordReader reader(command.filter);
+    reader.setServerPassword(askServerPassword(command.records));
+    const record::RecordContents contents = reader.read(command.records);
     if (const auto nothing = nothingToReport(contents)) {
         printLine(*nothing);
         return usageErrorStatus;

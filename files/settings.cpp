@@ -58,6 +58,21 @@ QString Settings::userPath()
            QStringLiteral(".conf");
 }
 
+const Settings &Settings::system()
+{
+    static const Settings settings(systemPath());
+    return settings;
+}
+
+QString Settings::systemPath()
+{
+    QString folders = qEnvironmentVariable("XDG_CONFIG_DIRS");
+    if (folders.isEmpty())
+        folders = QStringLiteral("/etc/xdg");
+    return folders.section(u':', 0, 0) + u'/' + QCoreApplication::organizationName() + u'/' +
+           QCoreApplication::applicationName() + QStringLiteral(".conf");
+}
+
 Settings::Settings(const QString &path) : m_path(path)
 {
     if (isSpecialFile(path)) {

@@ -23,6 +23,11 @@ public:
     // Where the user's settings live: the configuration folder that Qt's
     // own QSettings would use, so that earlier choices are still found.
     static QString userPath();
+    // The settings a technician makes for every account of the computer,
+    // read only: the first folder of XDG_CONFIG_DIRS (/etc/xdg), then the
+    // same name as the user's.
+    static const Settings &system();
+    static QString systemPath();
 
     explicit Settings(const QString &path);
     ~Settings();

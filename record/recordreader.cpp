@@ -2,6 +2,8 @@
 #include "record/recordreader.h"
 
 #include "record/recordfile.h"
+#include "record/schema.h"
+#include "record/serverlink.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -98,7 +100,7 @@ AnswerRow answerOf(const QSqlQuery &query)
 
 QStringList RecordReader::filesOf(const QString &path)
 {
-    if (!QFileInfo(path).isDir())
+    if (isServerUrl(path) || !QFileInfo(path).isDir())
         return {path};
     QStringList files;
     const QDir folder(path);
@@ -112,15 +114,21 @@ QStringList RecordReader::filesOf(const QString &path)
 RecordContents RecordReader::read(const QStringList &paths) const
 {
     RecordContents contents;
+    QSet<QString> seen; // answer ids, for a record copied twice
     for (const QString &path : paths) {
-        for (const QString &file : filesOf(path))
-            readFile(file, contents);
+        for (const QString &file : filesOf(path)) {
+            if (isServerUrl(file))
+                readServer(file, contents);
+            else
+                readFile(file, contents, seen);
+        }
     }
     return contents;
 }
 
 // A file is taken whole or not at all, so a report never counts half of it.
-void RecordReader::readFile(const QString &path, RecordContents &contents) const
+void RecordReader::readFile(const QString &path, RecordContents &contents,
+                            QSet<QString> &seen) const
 {
     RecordFile file(path, RecordFile::Mode::Read);
     if (file.state() != FileState::Ready) {
@@ -132,14 +140,22 @@ void RecordReader::readFile(const QString &path, RecordContents &contents) const
     QSqlQuery query(file.database());
     QVariantList values;
     const QString answerWhere = whereOf(m_filter, QStringLiteral("at"), true, values);
+    const QString uuid = versionOf(file.database()) >= 3 ? QStringLiteral("uuid")
+                                                         : QStringLiteral("NULL");
     bool read = run(query,
                     QStringLiteral("SELECT at, pupil, class, level, kind, m, n, given1, given2,"
-                                   " asked, expected, typed, right, seconds, solution_opened"
-                                   " FROM answer") +
-                        answerWhere + QStringLiteral(" ORDER BY at, id"),
+                                   " asked, expected, typed, right, seconds, solution_opened, ") +
+                        uuid + QStringLiteral(" FROM answer") + answerWhere +
+                        QStringLiteral(" ORDER BY at, id"),
                     values);
-    while (read && query.next())
-        answers.append(answerOf(query));
+    QSet<QString> ids;
+    while (read && query.next()) {
+        const QString id = query.value(15).toString();
+        if (id.isEmpty() || !seen.contains(id)) {
+            answers.append(answerOf(query));
+            ids.insert(id);
+        }
+    }
     read = read && !query.lastError().isValid();
     values.clear();
     const QString sessionWhere = whereOf(m_filter, QStringLiteral("started"), false, values);
@@ -160,6 +176,48 @@ void RecordReader::readFile(const QString &path, RecordContents &contents) const
     contents.answers.append(answers);
     contents.sessions.append(sessions);
     contents.files.append(path);
+    ids.remove(QString());
+    seen.unite(ids);
+}
+
+// The teacher's role reads every class's answers; the server has no sessions.
+void RecordReader::readServer(const QString &url, RecordContents &contents) const
+{
+    std::optional<ServerAddress> address = serverAddressOf(url);
+    if (!address) {
+        contents.skipped.append(
+            {url, QCoreApplication::translate("record", "«%1» non è un indirizzo valido di un "
+                                                        "server PostgreSQL.")
+                      .arg(url)});
+        return;
+    }
+    if (address->password.isEmpty())
+        address->password = m_serverPassword;
+    ServerLink link(*address);
+    QList<AnswerRow> answers;
+    bool read = link.open();
+    QSqlQuery query(link.database());
+    query.setForwardOnly(true);
+    QVariantList values;
+    const QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
+    read = read &&
+           run(query,
+               QStringLiteral("SELECT to_char(a.at, 'YYYY-MM-DD\"T\"HH24:MI:SS.MS'), pupil, class,"
+                              " level, kind, m, n, given1, given2, asked, expected, typed,"
+                              " \"right\", seconds, o.uuid IS NOT NULL FROM answer a"
+                              " LEFT JOIN solution_opened o USING (uuid)") +
+                   where + QStringLiteral(" ORDER BY a.at, a.uuid"),
+               values);
+    while (read && query.next())
+        answers.append(answerOf(query));
+    if (!read || query.lastError().isValid()) {
+        if (link.problem() == ServerProblem::None)
+            link.failed(query.lastError());
+        contents.skipped.append({address->shown(), problemLine(link.problem(), *address)});
+        return;
+    }
+    contents.answers.append(answers);
+    contents.files.append(address->shown());
 }
 
 } // namespace record

@@ -2,6 +2,7 @@
 #include "ui/window/answerlog.h"
 
 #include "record/answerrow.h"
+#include "record/recordsharing.h"
 #include "record/recordwriter.h"
 
 #include <QMessageBox>
@@ -17,6 +18,17 @@ AnswerLog::~AnswerLog()
 {
     if (m_writer)
         m_writer->endSession();
+    // After the session's end is in the file, so the last copy has it.
+    m_sharing.reset();
+}
+
+void AnswerLog::share(const record::SharePlaces &places)
+{
+    m_sharing.reset();
+    if (!places.any())
+        return;
+    m_sharing = std::make_unique<record::RecordSharing>(m_path, places);
+    connect(m_sharing.get(), &record::RecordSharing::trouble, this, &AnswerLog::tell);
 }
 
 record::RecordWriter &AnswerLog::writer()
@@ -42,12 +54,16 @@ void AnswerLog::answered(const quiz::Problem &problem, const quiz::Verdict &verd
     const double seconds = m_shownAt.isValid() ? m_shownAt.msecsTo(m_clock.dateTime()) / 1000.0 : 0;
     writer().addAnswer(record::answerRowOf(problem, verdict.boxText, verdict.right, seconds,
                                            int(problem.level)));
+    if (m_sharing)
+        m_sharing->answerWritten();
 }
 
 void AnswerLog::solutionOpened()
 {
     if (m_writer)
         m_writer->markSolutionOpened();
+    if (m_sharing)
+        m_sharing->answerWritten();
 }
 
 // A session is one level played: a new level starts a new one.

@@ -17,7 +17,9 @@ class QMessageBox;
 class QWidget;
 
 namespace record {
+class RecordSharing;
 class RecordWriter;
+struct SharePlaces;
 }
 
 namespace ui {
@@ -39,6 +41,8 @@ public:
     void answered(const quiz::Problem &problem, const quiz::Verdict &verdict);
     void solutionOpened();
     void levelChosen(quiz::Level level);
+    // Sends the answers on to the school's server and the class folder too.
+    void share(const record::SharePlaces &places);
 
 private:
     record::RecordWriter &writer();
@@ -48,6 +52,7 @@ private:
     const quiz::Clock &m_clock;
     QWidget *m_window;
     std::unique_ptr<record::RecordWriter> m_writer;
+    std::unique_ptr<record::RecordSharing> m_sharing;
     quiz::Level m_sessionLevel = quiz::defaultLevel;
     QDateTime m_shownAt;
     QPointer<QMessageBox> m_box;

@@ -377,6 +377,12 @@ void Tavola::keepRecord(const QString &path)
     m_log = new AnswerLog(path, m_clock, this);
 }
 
+void Tavola::shareRecord(const record::SharePlaces &places)
+{
+    if (m_log)
+        m_log->share(places);
+}
+
 void Tavola::cmdExit_Click()
 {
     const auto answer = showBox(this, QMessageBox::Question, tr("Uscire dal programma"),

@@ -22,6 +22,10 @@ namespace quiz {
 struct Verdict;
 }
 
+namespace record {
+struct SharePlaces;
+}
+
 namespace ui {
 
 // The quiz window: the triangle with its lengths, the answer box, the score,
@@ -56,6 +60,7 @@ public:
     // Keeps every judged answer in the record file at path, from the next
     // answer on. Without it the window keeps nothing, as designed.
     void keepRecord(const QString &path);
+    void shareRecord(const record::SharePlaces &places); // after keepRecord
     // Zoom in, zoom out and designed size, for a menu; they work as window
     // shortcuts without one.
     std::array<QAction *, 3> zoomActions() const;
