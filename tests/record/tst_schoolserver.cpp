@@ -7,6 +7,7 @@
 #include "support/sqlitecli.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -195,6 +196,44 @@ private slots:
         QCOMPARE(trouble.size(), 1);
         QVERIFY2(trouble.first().contains(QStringLiteral("non risponde")),
                  qPrintable(trouble.first()));
+    }
+
+    // A server that takes the connection and then says nothing, as one
+    // behind a broken network: the answers are not held up, and it is said.
+    void silentServerNeverHoldsUpTheAnswers()
+    {
+        const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        QVERIFY(::bind(listener, reinterpret_cast<sockaddr *>(&address), length) == 0);
+        QVERIFY(::listen(listener, 8) == 0);
+        QVERIFY(::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length) == 0);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("record.sqlite"));
+        FakeClock clock;
+        record::RecordWriter writer(path, clock);
+        record::SharePlaces places{m_server.pupil(), {}};
+        places.server.host = QStringLiteral("127.0.0.1");
+        places.server.port = ntohs(address.sin_port);
+        {
+            record::RecordSharing sharing(path, places, std::chrono::milliseconds(100));
+            QSignalSpy trouble(&sharing, &record::RecordSharing::trouble);
+            QElapsedTimer answering;
+            answering.start();
+            for (int i = 0; i < 20; ++i) {
+                QVERIFY(writer.addAnswer(numberedAnswer(i)));
+                sharing.answerWritten();
+            }
+            QVERIFY2(answering.elapsed() < 1000, qPrintable(QString::number(answering.elapsed())));
+            QTRY_COMPARE_WITH_TIMEOUT(trouble.size(), 1, 10000);
+            QVERIFY(trouble.first().first().toString().contains(QStringLiteral("non risponde")));
+        }
+        ::close(listener);
+        QCOMPARE(sqliteCli(path, QStringLiteral("SELECT count(*) FROM answer WHERE sent = 0")),
+                 QStringLiteral("20"));
     }
 
     void refusingServerIsSaidOnceAndAnswersWait_data()
