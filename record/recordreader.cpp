@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariantList>
@@ -37,10 +38,13 @@ QString reasonFor(FileState state, const QString &path)
     return QCoreApplication::translate("record", "Non riesco ad aprire «%1».").arg(name);
 }
 
+// SQLite's own files beside a record, and a copy still being made
+// (recordcopy.h) or left by a share that went away during it.
 bool isSideFile(const QString &name)
 {
+    static const QRegularExpression partOfCopy(QStringLiteral("\\.part-[0-9]+$"));
     return name.endsWith(QLatin1String("-wal")) || name.endsWith(QLatin1String("-shm")) ||
-           name.endsWith(QLatin1String("-journal"));
+           name.endsWith(QLatin1String("-journal")) || partOfCopy.match(name).hasMatch();
 }
 
 // The WHERE clause of the filter on the column that holds the time, and its

@@ -119,6 +119,14 @@ private slots:
         const QStringList once = reportRows(dir.filePath(QStringLiteral("one.csv")), {record});
         QCOMPARE(once.size(), 21); // the header and the answers
         QCOMPARE(reportRows(dir.filePath(QStringLiteral("folder.csv")), {folder}), once);
+
+        // A copy that was being made when the share went is not read.
+        auto other = startChild({dir.filePath(QStringLiteral("franco.sqlite")),
+                                 QStringLiteral("5"), QStringLiteral("Franco"), QStringLiteral("1")});
+        QVERIFY(other->waitForFinished(60000));
+        QVERIFY(QFile::copy(dir.filePath(QStringLiteral("franco.sqlite")),
+                            QDir(folder).filePath(QStringLiteral("franco@pc.sqlite.part-4242"))));
+        QCOMPARE(reportRows(dir.filePath(QStringLiteral("folder.csv")), {folder}), once);
     }
 
     void folderGoneMidSessionLosesNothing()

@@ -9,6 +9,7 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <memory>
@@ -154,6 +155,35 @@ private slots:
         QCOMPARE(teacher.exitCode(), 0);
         QCOMPARE(textOf(fromServer), textOf(fromFiles));
         QVERIFY(textOf(fromServer).size() > 81);
+    }
+
+    // On a terminal the teacher types the password, and it is not shown.
+    void reportAsksThePasswordWithoutShowingIt()
+    {
+        const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+        if (script.isEmpty())
+            QSKIP("script (bsdutils) is not installed: no terminal to type into");
+        QTemporaryDir home;
+        QProcess teacher;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("PGPASSWORD"));
+        environment.remove(QStringLiteral("PGPASSFILE"));
+        environment.insert(QStringLiteral("HOME"), home.path()); // no ~/.pgpass
+        teacher.setProcessEnvironment(environment);
+        const QString csv = home.filePath(QStringLiteral("report.csv"));
+        const QString command = QStringLiteral("'%1' --report '%2' --records '%3'")
+                                    .arg(QStringLiteral(SOLVETRA_BINARY), csv,
+                                         m_server.url(QStringLiteral("solvetra_teacher")));
+        teacher.start(script, {QStringLiteral("-qec"), command, QStringLiteral("/dev/null")});
+        QVERIFY(teacher.waitForStarted());
+        QTest::qWait(1500); // until the prompt waits
+        teacher.write(QByteArray(PgServer::teacherPassword) + '\n');
+        QVERIFY(teacher.waitForFinished(30000));
+        const QByteArray shown = teacher.readAll();
+        QVERIFY2(shown.contains("Password di solvetra_teacher@"), shown.constData());
+        QVERIFY2(!shown.contains(PgServer::teacherPassword), shown.constData());
+        // The table was empty: the password was taken, and there was nothing to report.
+        QVERIFY2(shown.contains("nessuna risposta"), shown.constData());
     }
 
     void pupilsRoleCannotRead_data()

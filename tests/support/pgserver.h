@@ -25,6 +25,9 @@ public:
     static constexpr auto teacherPassword = "docente-prova";
     static constexpr auto database = "solvetra";
 
+    // Commits reach the disk, as on a real server; tests need not wait for it.
+    bool durable = false;
+
     static QString bin(const QString &tool)
     {
         return QStringLiteral("/usr/lib/postgresql/15/bin/") + tool;
@@ -96,9 +99,10 @@ public:
     {
         const QString options =
             QStringLiteral("-c listen_addresses='127.0.0.1' -c port=%2 -c ssl=on"
-                           " -c unix_socket_directories='%1' -c fsync=off")
+                           " -c unix_socket_directories='%1' -c fsync=%3")
                 .arg(socketFolder())
-                .arg(m_port);
+                .arg(m_port)
+                .arg(durable ? QStringLiteral("on") : QStringLiteral("off"));
         if (!run(bin(QStringLiteral("pg_ctl")),
                  {QStringLiteral("-D"), dataFolder(), QStringLiteral("-o"), options,
                   QStringLiteral("-l"), m_dir.filePath(QStringLiteral("server.log")),
