@@ -62,6 +62,15 @@ std::optional<QString> nothingToReport(const record::RecordContents &contents)
     return std::nullopt;
 }
 
+// Unset, glibc looks at /etc/localtime again at every local time it
+// converts: a school's year of answers is millions of them. The report
+// takes the zone once, as it is when it starts.
+void fixLocalZone()
+{
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
+}
+
 } // namespace
 
 QList<QCommandLineOption> reportOptions()
@@ -114,6 +123,7 @@ std::variant<ReportCommand, QString> readReportCommand(const QCommandLineParser 
 
 int runReportCommand(int argc, char *argv[], const ReportCommand &command)
 {
+    fixLocalZone();
     const HeadlessApplication application(argc, argv);
 
     record::RecordReader reader(command.filter);

@@ -84,10 +84,10 @@ QList<Line> kindLines(const QList<record::KindSummary> &kinds)
     return lines;
 }
 
-QList<Line> summaryLines(const record::RecordContents &contents, const record::RecordFilter &filter)
+QList<Line> summaryLines(const record::RecordContents &contents, const record::RecordFilter &filter,
+                         const record::RecordSummary &summary,
+                         const QList<record::PupilSummary> &pupils)
 {
-    const record::RecordSummary summary(contents.answers);
-    const QList<record::PupilSummary> pupils = summary.pupils();
     QList<Line> lines{
         {Style::Title, {tr("Resoconto della classe")}},
         {Style::Text,
@@ -247,9 +247,12 @@ std::optional<QString> writeClassReportPdf(const QString &path,
     writer.setTitle(tr("Resoconto della classe"));
     writer.setCreator(QStringLiteral("Solvetra"));
 
-    QList<Line> lines = summaryLines(contents, filter);
+    // One summary of the whole for every page: a school's year is millions of answers.
+    const record::RecordSummary summary(contents.answers);
+    const QList<record::PupilSummary> pupils = summary.pupils();
+    QList<Line> lines = summaryLines(contents, filter, summary, pupils);
     const auto byPupil = answersByPupil(contents.answers);
-    for (const record::PupilSummary &pupil : record::RecordSummary(contents.answers).pupils())
+    for (const record::PupilSummary &pupil : pupils)
         lines += pupilLines(pupil, byPupil.value({pupil.className, pupil.pupil}));
     const qreal pageHeight = writer.pageLayout().fullRectPixels(pageDpi).height() - 3 * margin;
     if (!paintPages(writer, paginate(lines, pageHeight)) || !file.commit()) {

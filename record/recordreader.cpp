@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QVariantList>
 
@@ -77,6 +79,22 @@ bool run(QSqlQuery &query, const QString &statement, const QVariantList &values)
     for (const QVariant &value : values)
         query.addBindValue(value);
     return query.exec();
+}
+
+// A cursor cannot be declared by a prepared statement: the values go in as
+// literals, quoted by the driver itself.
+QString withLiterals(const QSqlDatabase &db, QString sql, const QVariantList &values)
+{
+    qsizetype at = 0;
+    for (const QVariant &value : values) {
+        at = sql.indexOf(u'?', at);
+        QSqlField field(QString(), QMetaType(QMetaType::QString));
+        field.setValue(value.toString());
+        const QString literal = db.driver()->formatValue(field);
+        sql.replace(at, 1, literal);
+        at += literal.size();
+    }
+    return sql;
 }
 
 AnswerRow answerOf(const QSqlQuery &query)
@@ -199,21 +217,27 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
         address->password = m_serverPassword;
     ServerLink link(*address);
     QList<AnswerRow> answers;
-    bool read = link.open();
+    bool read = link.open() && link.database().transaction();
     QSqlQuery query(link.database());
-    query.setForwardOnly(true);
     QVariantList values;
     const QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
+    // A cursor hands the rows over in large batches: a school's year is
+    // millions of them, too many for one result and too slow one by one.
     read = read &&
-           run(query,
-               QStringLiteral("SELECT to_char(a.at, 'YYYY-MM-DD\"T\"HH24:MI:SS.MS'), pupil, class,"
-                              " level, kind, m, n, given1, given2, asked, expected, typed,"
-                              " \"right\", seconds, o.uuid IS NOT NULL FROM answer a"
-                              " LEFT JOIN solution_opened o USING (uuid)") +
-                   where + QStringLiteral(" ORDER BY a.at, a.uuid"),
-               values);
-    while (read && query.next())
-        answers.append(answerOf(query));
+           query.exec(QStringLiteral("DECLARE report NO SCROLL CURSOR FOR SELECT to_char(a.at,"
+                                     " 'YYYY-MM-DD\"T\"HH24:MI:SS.MS'), pupil, class, level, kind,"
+                                     " m, n, given1, given2, asked, expected, typed, \"right\","
+                                     " seconds, o.uuid IS NOT NULL FROM answer a"
+                                     " LEFT JOIN solution_opened o USING (uuid)") +
+                      withLiterals(link.database(), where, values) +
+                      QStringLiteral(" ORDER BY a.at, a.uuid"));
+    for (qsizetype before = -1; read && before != answers.size();) {
+        before = answers.size();
+        read = query.exec(QStringLiteral("FETCH 20000 FROM report"));
+        while (read && query.next())
+            answers.append(answerOf(query));
+    }
+    link.database().rollback();
     if (!read || query.lastError().isValid()) {
         if (link.problem() == ServerProblem::None)
             link.failed(query.lastError());

@@ -115,12 +115,19 @@ private slots:
     void reportFromServerEqualsReportFromFiles_data()
     {
         QTest::addColumn<QString>("extension");
-        QTest::newRow("csv") << QStringLiteral("csv");
-        QTest::newRow("pdf") << QStringLiteral("pdf");
+        QTest::addColumn<QStringList>("filter");
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        QTest::newRow("csv") << QStringLiteral("csv") << QStringList();
+        QTest::newRow("pdf") << QStringLiteral("pdf") << QStringList();
+        QTest::newRow("pdf of one class today")
+            << QStringLiteral("pdf")
+            << QStringList{QStringLiteral("--class"), QStringLiteral("3B"), QStringLiteral("--from"),
+                           today, QStringLiteral("--to"), today};
     }
     void reportFromServerEqualsReportFromFiles()
     {
         QFETCH(QString, extension);
+        QFETCH(QStringList, filter);
         QFile::remove(m_dir.filePath(QStringLiteral("ada.sqlite")));
         QFile::remove(m_dir.filePath(QStringLiteral("bruno.sqlite")));
         twoProgramsAnswersArriveOnceEach();
@@ -143,14 +150,17 @@ private slots:
         environment.insert(QStringLiteral("PGPASSWORD"), QString::fromLatin1(PgServer::teacherPassword));
         teacher.setProcessEnvironment(environment);
         teacher.start(QStringLiteral(SOLVETRA_BINARY),
-                      {QStringLiteral("--report"), fromServer, QStringLiteral("--records"),
-                       m_server.url(QStringLiteral("solvetra_teacher"))});
+                      QStringList{QStringLiteral("--report"), fromServer, QStringLiteral("--records"),
+                                  m_server.url(QStringLiteral("solvetra_teacher"))} +
+                          filter);
         QVERIFY(teacher.waitForFinished(60000));
         QVERIFY2(teacher.exitCode() == 0, teacher.readAllStandardError().constData());
         teacher.start(QStringLiteral(SOLVETRA_BINARY),
-                      {QStringLiteral("--report"), fromFiles, QStringLiteral("--records"),
-                       m_dir.filePath(QStringLiteral("ada.sqlite")), QStringLiteral("--records"),
-                       m_dir.filePath(QStringLiteral("bruno.sqlite"))});
+                      QStringList{QStringLiteral("--report"), fromFiles, QStringLiteral("--records"),
+                                  m_dir.filePath(QStringLiteral("ada.sqlite")),
+                                  QStringLiteral("--records"),
+                                  m_dir.filePath(QStringLiteral("bruno.sqlite"))} +
+                          filter);
         QVERIFY(teacher.waitForFinished(60000));
         QCOMPARE(teacher.exitCode(), 0);
         QCOMPARE(textOf(fromServer), textOf(fromFiles));
@@ -184,6 +194,28 @@ private slots:
         QVERIFY2(!shown.contains(PgServer::teacherPassword), shown.constData());
         // The table was empty: the password was taken, and there was nothing to report.
         QVERIFY2(shown.contains("nessuna risposta"), shown.constData());
+    }
+
+    // A class name is text the teacher types: it reaches the server quoted.
+    void classNameWithQuotesIsOnlyAName()
+    {
+        m_server.psql(QStringLiteral(
+            "INSERT INTO answer (uuid, at, pupil, class, level, kind, m, n, given1, given2, asked,"
+            " expected, typed, \"right\", seconds) VALUES (gen_random_uuid(), now(), 'Ada', '3B',"
+            " 1, 'AH:BH,HC', 3, 1, 1.8, 3.2, 'AH', 2.4, '2,4', true, 4)"));
+        QCOMPARE(m_server.error(), QString());
+        QTemporaryDir dir;
+        QProcess teacher;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PGPASSWORD"), QString::fromLatin1(PgServer::teacherPassword));
+        teacher.setProcessEnvironment(environment);
+        teacher.start(QStringLiteral(SOLVETRA_BINARY),
+                      {QStringLiteral("--report"), dir.filePath(QStringLiteral("r.csv")),
+                       QStringLiteral("--records"), m_server.url(QStringLiteral("solvetra_teacher")),
+                       QStringLiteral("--class"), QStringLiteral("3B' OR ''='")});
+        QVERIFY(teacher.waitForFinished(30000));
+        QCOMPARE(teacher.exitCode(), 2);
+        QVERIFY2(teacher.readAllStandardError().contains("nessuna risposta"), "not a plain name");
     }
 
     void pupilsRoleCannotRead_data()
