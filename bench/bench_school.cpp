@@ -34,13 +34,13 @@ constexpr qint64 yearOfAnswers = 2'000'000;
 // 25 pupils a class, classes 1A..5H.
 const QString generated = QStringLiteral(
     "INSERT INTO answer (uuid, at, pupil, class, level, kind, m, n, given1, given2, asked,"
-    " expected, typed, \"right\", seconds)"
+    " expected, typed, \"right\", seconds, seq)"
     " SELECT gen_random_uuid(), timestamp '2025-09-15 08:00' + (g * 270 / %3) * interval '1 day'"
     " + (g % 300) * interval '1 second', 'Alunno ' || lpad((g % %4)::text, 4, '0'),"
     " ((g % %4) / 25 % 5 + 1)::text || chr(65 + (g % %4) / 125), 1 + g % 3,"
     " (ARRAY['AH:BH,HC','BH:AB,BC','HC:AC,BC','AB:BH,BC','AC:HC,BC'])[1 + g % 5], 3,"
     " 1 + g % 15, 1.8 * (1 + g % 15), 3.2 * (1 + g % 15), 'AH', 2.4 * (1 + g % 15),"
-    " (g % 100)::text, g % 10 < 7, 3 + g % 11 FROM generate_series(%1, %2) g");
+    " (g % 100)::text, g % 10 < 7, 3 + g % 11, g FROM generate_series(%1, %2) g");
 
 class Client : public QThread
 {

@@ -22,7 +22,8 @@ const QString selectWaiting = QStringLiteral(
 
 const QString insertAnswer = QStringLiteral(
     "INSERT INTO answer (uuid, at, pupil, class, level, kind, m, n, given1, given2, asked,"
-    " expected, typed, \"right\", seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+    " expected, typed, \"right\", seconds, seq)"
+    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
     " ON CONFLICT DO NOTHING");
 
 const QString insertOpened =
@@ -48,6 +49,7 @@ QList<Waiting> waitingIn(QSqlDatabase &db)
         row.values[13] = query.value(13).toInt() != 0;
         row.opened = query.value(15).toInt() != 0;
         row.id = query.value(16).toLongLong();
+        row.values << row.id;
         rows << row;
     }
     return rows;

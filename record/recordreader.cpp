@@ -230,7 +230,7 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
                                      " seconds, o.uuid IS NOT NULL FROM answer a"
                                      " LEFT JOIN solution_opened o USING (uuid)") +
                       withLiterals(link.database(), where, values) +
-                      QStringLiteral(" ORDER BY a.at, a.uuid"));
+                      QStringLiteral(" ORDER BY a.at, a.seq, a.uuid"));
     for (qsizetype before = -1; read && before != answers.size();) {
         before = answers.size();
         read = query.exec(QStringLiteral("FETCH 20000 FROM report"));

@@ -40,6 +40,9 @@ CREATE TABLE answer (
     typed text NOT NULL,
     "right" boolean NOT NULL,
     seconds double precision NOT NULL,
+    -- Its number in the record it came from: answers of the same millisecond
+    -- keep the order they were given in.
+    seq bigint NOT NULL DEFAULT 0,
     received timestamptz NOT NULL DEFAULT now()
 );
 
@@ -50,9 +53,9 @@ CREATE TABLE solution_opened (
 );
 
 -- A class's report over a period, and the school's: the rows come in the
--- report's order (time, then id) straight from the index, with no sort.
-CREATE INDEX answer_class_at ON answer (class, at, uuid);
-CREATE INDEX answer_at ON answer (at, uuid);
+-- report's order straight from the index, with no sort.
+CREATE INDEX answer_class_at ON answer (class, at, seq, uuid);
+CREATE INDEX answer_at ON answer (at, seq, uuid);
 
 -- The pupils' program only adds; what is in the table is the teacher's to read.
 REVOKE ALL ON answer, solution_opened FROM PUBLIC;

@@ -137,6 +137,11 @@ private slots:
             record::RecordWriter writer(m_dir.filePath(QStringLiteral("ada.sqlite")), clock);
             QVERIFY(writer.addAnswer(numberedAnswer(99)));
             QVERIFY(writer.markSolutionOpened());
+            // Answers of one millisecond (the fake clock stands still): a
+            // pupil's run of right answers depends on their order.
+            writer.setPupil(QStringLiteral("Dora"), QStringLiteral("3B"));
+            for (int i = 0; i < 12; ++i)
+                QVERIFY(writer.addAnswer(numberedAnswer(i)));
             record::RecordSharing sharing(m_dir.filePath(QStringLiteral("ada.sqlite")),
                                           {m_server.pupil(), {}});
         }

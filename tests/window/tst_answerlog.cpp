@@ -157,7 +157,7 @@ void TestAnswerLog::classFolderAwayIsSaidOnceAndCaughtUp()
 {
     const QString folder = m_dir.filePath(QStringLiteral("classe-non-montata"));
     const QString copy = folder + QStringLiteral("/ada@pc.sqlite");
-    m_tavola->shareRecord({{}, copy});
+    m_tavola->keepRecord(m_path, {{}, copy});
     const auto boxesSaying = [this](const QString &words) {
         int count = 0;
         for (const QMessageBox *box : m_tavola->findChildren<QMessageBox *>())

@@ -371,16 +371,11 @@ void Tavola::level_Changed()
         cmdNext_Click();
 }
 
-void Tavola::keepRecord(const QString &path)
+void Tavola::keepRecord(const QString &path, const record::SharePlaces &places)
 {
     delete m_log;
     m_log = new AnswerLog(path, m_clock, this);
-}
-
-void Tavola::shareRecord(const record::SharePlaces &places)
-{
-    if (m_log)
-        m_log->share(places);
+    m_log->share(places);
 }
 
 void Tavola::cmdExit_Click()
