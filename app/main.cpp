@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/displaycheck.h"
 #include "app/identity.h"
+#include "app/schoolsettings.h"
 #include "record/recordfile.h"
 #include "ui/window/program.h"
 
@@ -82,7 +83,10 @@ int main(int argc, char *argv[])
     std::fputs(app::dropUnusableScaleFactor().c_str(), stderr);
     QApplication app(argc, argv);
     ui::Program program(app);
-    program.window().keepRecord(record::defaultRecordPath());
+    const app::SchoolSettings school = app::readSchoolSettings();
+    for (const QString &warning : school.warnings)
+        std::fputs(qPrintable(warning + u'\n'), stderr);
+    program.window().keepRecord(record::defaultRecordPath(), school.places);
     program.window().start();
     return app.exec();
 }
