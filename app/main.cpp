@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/displaycheck.h"
 #include "app/identity.h"
+#include "app/schoolsettings.h"
 #include "files/languagechoice.h"
 #include "record/recordfile.h"
 #include "ui/window/program.h"
@@ -98,7 +99,10 @@ int main(int argc, char *argv[])
         files::rememberLanguage(*command.language);
     QApplication app(argc, argv);
     ui::Program program(app);
-    program.window().keepRecord(record::defaultRecordPath());
+    const app::SchoolSettings school = app::readSchoolSettings();
+    for (const QString &warning : school.warnings)
+        std::fputs(qPrintable(warning + u'\n'), stderr);
+    program.window().keepRecord(record::defaultRecordPath(), school.places);
     program.window().start();
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include "record/summary.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -86,10 +87,10 @@ QList<Line> kindLines(const QList<record::KindSummary> &kinds)
     return lines;
 }
 
-QList<Line> summaryLines(const record::RecordContents &contents, const record::RecordFilter &filter)
+QList<Line> summaryLines(const record::RecordContents &contents, const record::RecordFilter &filter,
+                         const record::RecordSummary &summary,
+                         const QList<record::PupilSummary> &pupils)
 {
-    const record::RecordSummary summary(contents.answers);
-    const QList<record::PupilSummary> pupils = summary.pupils();
     QList<Line> lines{
         {Style::Title, {tr("Resoconto della classe")}},
         {Style::Text,
@@ -117,12 +118,19 @@ QList<Line> summaryLines(const record::RecordContents &contents, const record::R
     return lines;
 }
 
-QList<Line> pupilLines(const record::PupilSummary &pupil, const QList<record::AnswerRow> &all)
+using PupilKey = std::pair<QString, QString>; // class, name
+
+// Each pupil's answers, gathered in one pass: a school has a thousand pupils.
+QHash<PupilKey, QList<record::AnswerRow>> answersByPupil(const QList<record::AnswerRow> &all)
 {
-    QList<record::AnswerRow> own;
+    QHash<PupilKey, QList<record::AnswerRow>> byPupil;
     for (const record::AnswerRow &row : all)
-        if (row.pupil == pupil.pupil && row.className == pupil.className)
-            own.append(row);
+        byPupil[{row.className, row.pupil}].append(row);
+    return byPupil;
+}
+
+QList<Line> pupilLines(const record::PupilSummary &pupil, const QList<record::AnswerRow> &own)
+{
     const record::RecordSummary summary(own);
     QList<Line> lines{
         {Style::Title, {pupilName(pupil)}, true},
@@ -242,9 +250,13 @@ std::optional<QString> writeClassReportPdf(const QString &path,
     writer.setTitle(tr("Resoconto della classe"));
     writer.setCreator(QStringLiteral("Solvetra"));
 
-    QList<Line> lines = summaryLines(contents, filter);
-    for (const record::PupilSummary &pupil : record::RecordSummary(contents.answers).pupils())
-        lines += pupilLines(pupil, contents.answers);
+    // One summary of the whole for every page: a school's year is millions of answers.
+    const record::RecordSummary summary(contents.answers);
+    const QList<record::PupilSummary> pupils = summary.pupils();
+    QList<Line> lines = summaryLines(contents, filter, summary, pupils);
+    const auto byPupil = answersByPupil(contents.answers);
+    for (const record::PupilSummary &pupil : pupils)
+        lines += pupilLines(pupil, byPupil.value({pupil.className, pupil.pupil}));
     const qreal pageHeight = writer.pageLayout().fullRectPixels(pageDpi).height() - 3 * margin;
     if (!paintPages(writer, paginate(lines, pageHeight)) || !file.commit()) {
         file.cancelWriting();

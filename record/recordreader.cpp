@@ -2,11 +2,16 @@
 #include "record/recordreader.h"
 
 #include "record/recordfile.h"
+#include "record/schema.h"
+#include "record/serverlink.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QVariantList>
 
@@ -35,10 +40,13 @@ QString reasonFor(FileState state, const QString &path)
     return QCoreApplication::translate("record", "Non riesco ad aprire «%1».").arg(name);
 }
 
+// SQLite's own files beside a record, and a copy still being made
+// (recordcopy.h) or left by a share that went away during it.
 bool isSideFile(const QString &name)
 {
+    static const QRegularExpression partOfCopy(QStringLiteral("\\.part-[0-9]+$"));
     return name.endsWith(QLatin1String("-wal")) || name.endsWith(QLatin1String("-shm")) ||
-           name.endsWith(QLatin1String("-journal"));
+           name.endsWith(QLatin1String("-journal")) || partOfCopy.match(name).hasMatch();
 }
 
 // The WHERE clause of the filter on the column that holds the time, and its
@@ -73,6 +81,22 @@ bool run(QSqlQuery &query, const QString &statement, const QVariantList &values)
     return query.exec();
 }
 
+// A cursor cannot be declared by a prepared statement: the values go in as
+// literals, quoted by the driver itself.
+QString withLiterals(const QSqlDatabase &db, QString sql, const QVariantList &values)
+{
+    qsizetype at = 0;
+    for (const QVariant &value : values) {
+        at = sql.indexOf(u'?', at);
+        QSqlField field(QString(), QMetaType(QMetaType::QString));
+        field.setValue(value.toString());
+        const QString literal = db.driver()->formatValue(field);
+        sql.replace(at, 1, literal);
+        at += literal.size();
+    }
+    return sql;
+}
+
 AnswerRow answerOf(const QSqlQuery &query)
 {
     AnswerRow row;
@@ -98,7 +122,7 @@ AnswerRow answerOf(const QSqlQuery &query)
 
 QStringList RecordReader::filesOf(const QString &path)
 {
-    if (!QFileInfo(path).isDir())
+    if (isServerUrl(path) || !QFileInfo(path).isDir())
         return {path};
     QStringList files;
     const QDir folder(path);
@@ -112,15 +136,21 @@ QStringList RecordReader::filesOf(const QString &path)
 RecordContents RecordReader::read(const QStringList &paths) const
 {
     RecordContents contents;
+    QSet<QString> seen; // answer ids, for a record copied twice
     for (const QString &path : paths) {
-        for (const QString &file : filesOf(path))
-            readFile(file, contents);
+        for (const QString &file : filesOf(path)) {
+            if (isServerUrl(file))
+                readServer(file, contents);
+            else
+                readFile(file, contents, seen);
+        }
     }
     return contents;
 }
 
 // A file is taken whole or not at all, so a report never counts half of it.
-void RecordReader::readFile(const QString &path, RecordContents &contents) const
+void RecordReader::readFile(const QString &path, RecordContents &contents,
+                            QSet<QString> &seen) const
 {
     RecordFile file(path, RecordFile::Mode::Read);
     if (file.state() != FileState::Ready) {
@@ -132,14 +162,22 @@ void RecordReader::readFile(const QString &path, RecordContents &contents) const
     QSqlQuery query(file.database());
     QVariantList values;
     const QString answerWhere = whereOf(m_filter, QStringLiteral("at"), true, values);
+    const QString uuid = versionOf(file.database()) >= 3 ? QStringLiteral("uuid")
+                                                         : QStringLiteral("NULL");
     bool read = run(query,
                     QStringLiteral("SELECT at, pupil, class, level, kind, m, n, given1, given2,"
-                                   " asked, expected, typed, right, seconds, solution_opened"
-                                   " FROM answer") +
-                        answerWhere + QStringLiteral(" ORDER BY at, id"),
+                                   " asked, expected, typed, right, seconds, solution_opened, ") +
+                        uuid + QStringLiteral(" FROM answer") + answerWhere +
+                        QStringLiteral(" ORDER BY at, id"),
                     values);
-    while (read && query.next())
-        answers.append(answerOf(query));
+    QSet<QString> ids;
+    while (read && query.next()) {
+        const QString id = query.value(15).toString();
+        if (id.isEmpty() || !seen.contains(id)) {
+            answers.append(answerOf(query));
+            ids.insert(id);
+        }
+    }
     read = read && !query.lastError().isValid();
     values.clear();
     const QString sessionWhere = whereOf(m_filter, QStringLiteral("started"), false, values);
@@ -160,6 +198,54 @@ void RecordReader::readFile(const QString &path, RecordContents &contents) const
     contents.answers.append(answers);
     contents.sessions.append(sessions);
     contents.files.append(path);
+    ids.remove(QString());
+    seen.unite(ids);
+}
+
+// The teacher's role reads every class's answers; the server has no sessions.
+void RecordReader::readServer(const QString &url, RecordContents &contents) const
+{
+    std::optional<ServerAddress> address = serverAddressOf(url);
+    if (!address) {
+        contents.skipped.append(
+            {url, QCoreApplication::translate("record", "«%1» non è un indirizzo valido di un "
+                                                        "server PostgreSQL.")
+                      .arg(url)});
+        return;
+    }
+    if (address->password.isEmpty())
+        address->password = m_serverPassword;
+    ServerLink link(*address);
+    QList<AnswerRow> answers;
+    bool read = link.open() && link.database().transaction();
+    QSqlQuery query(link.database());
+    QVariantList values;
+    const QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
+    // A cursor hands the rows over in large batches: a school's year is
+    // millions of them, too many for one result and too slow one by one.
+    read = read &&
+           query.exec(QStringLiteral("DECLARE report NO SCROLL CURSOR FOR SELECT to_char(a.at,"
+                                     " 'YYYY-MM-DD\"T\"HH24:MI:SS.MS'), pupil, class, level, kind,"
+                                     " m, n, given1, given2, asked, expected, typed, \"right\","
+                                     " seconds, o.uuid IS NOT NULL FROM answer a"
+                                     " LEFT JOIN solution_opened o USING (uuid)") +
+                      withLiterals(link.database(), where, values) +
+                      QStringLiteral(" ORDER BY a.at, a.seq, a.uuid"));
+    for (qsizetype before = -1; read && before != answers.size();) {
+        before = answers.size();
+        read = query.exec(QStringLiteral("FETCH 20000 FROM report"));
+        while (read && query.next())
+            answers.append(answerOf(query));
+    }
+    link.database().rollback();
+    if (!read || query.lastError().isValid()) {
+        if (link.problem() == ServerProblem::None)
+            link.failed(query.lastError());
+        contents.skipped.append({address->shown(), problemLine(link.problem(), *address)});
+        return;
+    }
+    contents.answers.append(answers);
+    contents.files.append(address->shown());
 }
 
 } // namespace record

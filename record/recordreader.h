@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 
 namespace record {
@@ -40,15 +41,21 @@ class RecordReader
 public:
     explicit RecordReader(RecordFilter filter = {}) : m_filter(std::move(filter)) {}
 
+    // For a server URL without one; else libpq looks in PGPASSWORD and ~/.pgpass.
+    void setServerPassword(const QString &password) { m_serverPassword = password; }
+
     RecordContents read(const QStringList &paths) const;
 
-    // The files a path names: itself, or the files in the folder it is.
+    // The files a path names: itself, or the files in the folder it is; a
+    // postgresql:// URL names the school's server.
     static QStringList filesOf(const QString &path);
 
 private:
-    void readFile(const QString &path, RecordContents &contents) const;
+    void readFile(const QString &path, RecordContents &contents, QSet<QString> &seen) const;
+    void readServer(const QString &url, RecordContents &contents) const;
 
     RecordFilter m_filter;
+    QString m_serverPassword;
 };
 
 } // namespace record

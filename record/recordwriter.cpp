@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSqlQuery>
+#include <QUuid>
 
 namespace record {
 
@@ -90,6 +91,8 @@ bool RecordWriter::addAnswer(AnswerRow row)
     row.when = m_clock.dateTime();
     row.pupil = m_pupil;
     row.className = m_className;
+    // From the system's entropy: ids made on many computers must not meet.
+    row.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     m_waiting.append(row);
     m_openedWaits = false;
     return flush();
@@ -171,7 +174,7 @@ bool RecordWriter::writeWaiting()
         written = lastId != 0;
     }
     if (written && m_openedWaits) {
-        query.prepare(QStringLiteral("UPDATE answer SET solution_opened = 1 WHERE id = ?"));
+        query.prepare(QStringLiteral("UPDATE answer SET solution_opened = 1, sent = 0 WHERE id = ?"));
         query.addBindValue(m_lastAnswerId);
         written = query.exec();
     }
@@ -216,8 +219,8 @@ qint64 RecordWriter::insertAnswer(const AnswerRow &row)
     QSqlQuery query(m_file->database());
     query.prepare(QStringLiteral(
         "INSERT INTO answer (session, at, pupil, class, level, kind, m, n, given1, given2, asked,"
-        " expected, typed, right, seconds, solution_opened)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        " expected, typed, right, seconds, solution_opened, uuid)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(m_session.id != 0 ? QVariant(m_session.id) : QVariant());
     query.addBindValue(stamp(row.when));
     query.addBindValue(notNull(row.pupil));
@@ -234,6 +237,7 @@ qint64 RecordWriter::insertAnswer(const AnswerRow &row)
     query.addBindValue(row.right ? 1 : 0);
     query.addBindValue(row.seconds);
     query.addBindValue(row.solutionOpened ? 1 : 0);
+    query.addBindValue(row.uuid);
     return query.exec() ? query.lastInsertId().toLongLong() : 0;
 }
 

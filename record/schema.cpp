@@ -29,6 +29,19 @@ const std::array<QStringList, schemaVersion> steps = {
     QStringList{
         QStringLiteral("CREATE INDEX answer_at ON answer (at)"),
     },
+    // Answers go on to the school's server: each carries an id of its own,
+    // so one sent twice is kept once, and a mark of whether it went. Rows
+    // already there get random ids in the same form as QUuid's.
+    QStringList{
+        QStringLiteral("ALTER TABLE answer ADD COLUMN uuid TEXT"),
+        QStringLiteral("ALTER TABLE answer ADD COLUMN sent INTEGER NOT NULL DEFAULT 0"),
+        QStringLiteral("UPDATE answer SET uuid = lower(hex(randomblob(16)))"),
+        QStringLiteral("UPDATE answer SET uuid = substr(uuid, 1, 8) || '-' || substr(uuid, 9, 4)"
+                       " || '-' || substr(uuid, 13, 4) || '-' || substr(uuid, 17, 4) || '-' ||"
+                       " substr(uuid, 21)"),
+        QStringLiteral("CREATE UNIQUE INDEX answer_uuid ON answer (uuid)"),
+        QStringLiteral("CREATE INDEX answer_unsent ON answer (id) WHERE sent = 0"),
+    },
 };
 
 bool runStep(QSqlDatabase &db, int from)

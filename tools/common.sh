@@ -15,6 +15,7 @@ run_packages=(
     fonts-liberation      # the faces the design names
     fonts-dejavu-core     # the desktop's sans-serif for menus and dialogs (else a monospaced face)
     libqt6sql6-sqlite     # Qt's SQLite driver, which keeps the pupils' answers
+    libqt6sql6-psql       # Qt's PostgreSQL driver, which sends them to the school's server
 )
 
 # What the test suite calls, on top of the above. Tests whose tools are
@@ -32,6 +33,8 @@ test_packages=(
     dbus               # a session bus,
     at-spi2-core       # the accessibility bus,
     orca               # and the screen reader
+    postgresql         # a real school server, started by the tests in a temporary folder
+    openssl            # its certificate, for the connections that must be encrypted
 )
 
 # install_missing PACKAGE...: through sudo when not root; no recommended

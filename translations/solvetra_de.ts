@@ -210,7 +210,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+48"/>
+        <location filename="../app/reportcommand.cpp" line="+49"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 braucht ein Datum wie 2026-12-09, nicht %2.</translation>
     </message>
@@ -225,17 +225,17 @@
         <translation>die Dateien enthalten keine Antworten für diesen Zeitraum und diese Klasse.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+17"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Schreibt den Klassenbericht als PDF oder CSV, ohne Fenster.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Un file di risultati o una cartella di file; si può ripetere.</source>
-        <translation>Eine Ergebnisdatei oder ein Ordner mit solchen Dateien; darf mehrfach stehen.</translation>
+        <location line="+3"/>
+        <source>Un file di risultati, una cartella di file o un server postgresql://utente@host/banca-dati; si può ripetere.</source>
+        <translation>Eine Ergebnisdatei, ein Ordner mit solchen Dateien oder ein Server postgresql://benutzer@host/datenbank; darf mehrfach stehen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>percorso</source>
         <translation>pfad</translation>
     </message>
@@ -279,6 +279,11 @@
         <location line="+7"/>
         <source>--from viene dopo --to.</source>
         <translation>--from liegt nach --to.</translation>
+    </message>
+    <message>
+        <location filename="../app/schoolsettings.cpp" line="+54"/>
+        <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
+        <translation>solvetra: die Passwortdatei %1 ist für alle lesbar: ich nutze sie nicht. Sie muss die Rechte 0640 haben (root und die Gruppe der Schüler).</translation>
     </message>
 </context>
 <context>
@@ -423,7 +428,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+45"/>
+        <location filename="../app/main.cpp" line="+46"/>
         <source>solvetra: impossibile scrivere sullo standard output: %1
 </source>
         <translation>solvetra: die Standardausgabe lässt sich nicht schreiben: %1
@@ -440,7 +445,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+50"/>
+        <location filename="../print/classreport.cpp" line="+51"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -483,18 +488,18 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+13"/>
-        <location line="+148"/>
+        <location line="+155"/>
         <source>Resoconto della classe</source>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <location line="-146"/>
-        <location line="+33"/>
+        <location line="-153"/>
+        <location line="+40"/>
         <source>Classe: %1</source>
         <translation>Klasse: %1</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-40"/>
         <source>tutte</source>
         <translation>alle</translation>
     </message>
@@ -559,7 +564,7 @@ Die Liste der Optionen: %1 --help
         <translation>Übersprungene Dateien</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Antworten: %1, richtig %2, falsch %3 (%4)</translation>
     </message>
@@ -873,7 +878,7 @@ Die Liste der Optionen: %1 --help
         <translation>%1 lässt sich nicht schreiben</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+22"/>
+        <location filename="../record/recordreader.cpp" line="+27"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>„%1“ ist beschädigt und lässt sich nicht lesen.</translation>
     </message>
@@ -893,7 +898,12 @@ Die Liste der Optionen: %1 --help
         <translation>„%1“ lässt sich nicht öffnen.</translation>
     </message>
     <message>
-        <location filename="../record/recordwriter.cpp" line="+23"/>
+        <location line="+171"/>
+        <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
+        <translation>„%1“ ist keine gültige Adresse eines PostgreSQL-Servers.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordwriter.cpp" line="+24"/>
         <source>Non riesco a salvare i risultati nel file «%1». Il gioco continua: le risposte restano in memoria e saranno salvate appena il file sarà di nuovo scrivibile.</source>
         <translation>Die Ergebnisse lassen sich nicht in der Datei „%1“ speichern. Das Spiel geht weiter: Die Antworten bleiben im Speicher und werden gespeichert, sobald die Datei wieder beschreibbar ist.</translation>
     </message>
@@ -906,6 +916,54 @@ Die Liste der Optionen: %1 --help
         <location line="+9"/>
         <source>Il file dei risultati era danneggiato: l&apos;ho messo da parte come «%1» e ne ho cominciato uno nuovo.</source>
         <translation>Die Ergebnisdatei war beschädigt: Sie wurde als „%1“ beiseitegelegt und eine neue begonnen.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordsharing.cpp" line="+30"/>
+        <source>Il gioco continua: le risposte restano su questo computer e saranno inviate appena possibile.</source>
+        <translation>Das Spiel geht weiter: Die Antworten bleiben auf diesem Computer und werden gesendet, sobald es geht.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Non riesco a copiare i risultati nella cartella della classe (%1). Il gioco continua: i risultati restano su questo computer e saranno copiati appena la cartella sarà di nuovo raggiungibile.</source>
+        <translation>Die Ergebnisse lassen sich nicht in den Klassenordner (%1) kopieren. Das Spiel geht weiter: Die Ergebnisse bleiben auf diesem Computer und werden kopiert, sobald der Ordner wieder erreichbar ist.</translation>
+    </message>
+    <message>
+        <location filename="../record/serverlink.cpp" line="+115"/>
+        <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
+        <translation>Der Schulserver (%1) nimmt den Benutzer oder das Passwort nicht an.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sul server della scuola (%1) la banca dati non esiste.</source>
+        <translation>Auf dem Schulserver (%1) gibt es die Datenbank nicht.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Il server della scuola (%1) vuole un altro tipo di connessione cifrata (TLS).</source>
+        <translation>Der Schulserver (%1) verlangt eine andere Art verschlüsselter Verbindung (TLS).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Il server della scuola (%1) non dà il permesso di farlo a questo utente.</source>
+        <translation>Der Schulserver (%1) erlaubt das diesem Benutzer nicht.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sul server della scuola (%1) la banca dati non è preparata per Solvetra.</source>
+        <translation>Auf dem Schulserver (%1) ist die Datenbank nicht für Solvetra eingerichtet.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Il server della scuola (%1) non risponde.</source>
+        <translation>Der Schulserver (%1) antwortet nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <location filename="../app/passwordprompt.cpp" line="+58"/>
+        <source>Password di %1: </source>
+        <translation>Passwort für %1: </translation>
     </message>
 </context>
 <context>
@@ -969,7 +1027,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+192"/>
+        <location filename="../ui/window/answerlog.cpp" line="+208"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>
@@ -1308,7 +1366,7 @@ Die Liste der Optionen: %1 --help
         <translation>Auf diesem Computer wurde kein Rechner gefunden.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Uscire dal programma</source>
         <translation>Programm beenden</translation>
     </message>

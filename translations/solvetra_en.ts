@@ -210,7 +210,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+48"/>
+        <location filename="../app/reportcommand.cpp" line="+49"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 needs a date such as 2026-12-09, not %2.</translation>
     </message>
@@ -225,17 +225,17 @@
         <translation>the files hold no answers for the period and class asked for.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+17"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Writes the class report as PDF or CSV, without a window.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Un file di risultati o una cartella di file; si può ripetere.</source>
-        <translation>A results file or a folder of them; may be given more than once.</translation>
+        <location line="+3"/>
+        <source>Un file di risultati, una cartella di file o un server postgresql://utente@host/banca-dati; si può ripetere.</source>
+        <translation>A results file, a folder of them or a server postgresql://user@host/database; may be given more than once.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>percorso</source>
         <translation>path</translation>
     </message>
@@ -279,6 +279,11 @@
         <location line="+7"/>
         <source>--from viene dopo --to.</source>
         <translation>--from comes after --to.</translation>
+    </message>
+    <message>
+        <location filename="../app/schoolsettings.cpp" line="+54"/>
+        <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
+        <translation>solvetra: the password file %1 can be read by anyone: it is not used. It must have mode 0640 (root and the pupils&apos; group).</translation>
     </message>
 </context>
 <context>
@@ -423,7 +428,7 @@ For the list of options: %1 --help
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+45"/>
+        <location filename="../app/main.cpp" line="+46"/>
         <source>solvetra: impossibile scrivere sullo standard output: %1
 </source>
         <translation>solvetra: cannot write to standard output: %1
@@ -440,7 +445,7 @@ For the list of options: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+50"/>
+        <location filename="../print/classreport.cpp" line="+51"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -483,18 +488,18 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+13"/>
-        <location line="+148"/>
+        <location line="+155"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-146"/>
-        <location line="+33"/>
+        <location line="-153"/>
+        <location line="+40"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-40"/>
         <source>tutte</source>
         <translation>all</translation>
     </message>
@@ -559,7 +564,7 @@ For the list of options: %1 --help
         <translation>Files skipped</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Answers: %1, right %2, wrong %3 (%4)</translation>
     </message>
@@ -873,7 +878,7 @@ For the list of options: %1 --help
         <translation>cannot write %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+22"/>
+        <location filename="../record/recordreader.cpp" line="+27"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>“%1” is damaged and cannot be read.</translation>
     </message>
@@ -893,7 +898,12 @@ For the list of options: %1 --help
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location filename="../record/recordwriter.cpp" line="+23"/>
+        <location line="+171"/>
+        <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
+        <translation>“%1” is not a valid address of a PostgreSQL server.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordwriter.cpp" line="+24"/>
         <source>Non riesco a salvare i risultati nel file «%1». Il gioco continua: le risposte restano in memoria e saranno salvate appena il file sarà di nuovo scrivibile.</source>
         <translation>The results cannot be saved in the file “%1”. The game goes on: the answers stay in memory and will be saved as soon as the file can be written again.</translation>
     </message>
@@ -906,6 +916,54 @@ For the list of options: %1 --help
         <location line="+9"/>
         <source>Il file dei risultati era danneggiato: l&apos;ho messo da parte come «%1» e ne ho cominciato uno nuovo.</source>
         <translation>The results file was damaged: it was put aside as “%1” and a new one was started.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordsharing.cpp" line="+30"/>
+        <source>Il gioco continua: le risposte restano su questo computer e saranno inviate appena possibile.</source>
+        <translation>The game goes on: the answers stay on this computer and will be sent as soon as possible.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Non riesco a copiare i risultati nella cartella della classe (%1). Il gioco continua: i risultati restano su questo computer e saranno copiati appena la cartella sarà di nuovo raggiungibile.</source>
+        <translation>The results cannot be copied into the class folder (%1). The game goes on: the results stay on this computer and will be copied as soon as the folder can be reached again.</translation>
+    </message>
+    <message>
+        <location filename="../record/serverlink.cpp" line="+115"/>
+        <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
+        <translation>The school&apos;s server (%1) does not accept the user or the password.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sul server della scuola (%1) la banca dati non esiste.</source>
+        <translation>On the school&apos;s server (%1) the database does not exist.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Il server della scuola (%1) vuole un altro tipo di connessione cifrata (TLS).</source>
+        <translation>The school&apos;s server (%1) wants another kind of encrypted connection (TLS).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Il server della scuola (%1) non dà il permesso di farlo a questo utente.</source>
+        <translation>The school&apos;s server (%1) does not allow this user to do that.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sul server della scuola (%1) la banca dati non è preparata per Solvetra.</source>
+        <translation>On the school&apos;s server (%1) the database is not set up for Solvetra.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Il server della scuola (%1) non risponde.</source>
+        <translation>The school&apos;s server (%1) does not answer.</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <location filename="../app/passwordprompt.cpp" line="+58"/>
+        <source>Password di %1: </source>
+        <translation>Password for %1: </translation>
     </message>
 </context>
 <context>
@@ -969,7 +1027,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+192"/>
+        <location filename="../ui/window/answerlog.cpp" line="+208"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -1308,7 +1366,7 @@ For the list of options: %1 --help
         <translation>No calculator was found on this computer.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Uscire dal programma</source>
         <translation>Quit the program</translation>
     </message>

@@ -210,7 +210,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+48"/>
+        <location filename="../app/reportcommand.cpp" line="+49"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 necesita una fecha como 2026-12-09, no %2.</translation>
     </message>
@@ -225,17 +225,17 @@
         <translation>los archivos no tienen respuestas del periodo y la clase pedidos.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+17"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Escribe el informe de la clase en PDF o en CSV, sin ventana.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Un file di risultati o una cartella di file; si può ripetere.</source>
-        <translation>Un archivo de resultados o una carpeta de archivos; se puede repetir.</translation>
+        <location line="+3"/>
+        <source>Un file di risultati, una cartella di file o un server postgresql://utente@host/banca-dati; si può ripetere.</source>
+        <translation>Un archivo de resultados, una carpeta de archivos o un servidor postgresql://usuario@host/base-de-datos; se puede repetir.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>percorso</source>
         <translation>ruta</translation>
     </message>
@@ -279,6 +279,11 @@
         <location line="+7"/>
         <source>--from viene dopo --to.</source>
         <translation>--from es posterior a --to.</translation>
+    </message>
+    <message>
+        <location filename="../app/schoolsettings.cpp" line="+54"/>
+        <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
+        <translation>solvetra: el archivo de la contraseña %1 lo puede leer cualquiera: no lo uso. Debe tener los permisos 0640 (root y el grupo de los alumnos).</translation>
     </message>
 </context>
 <context>
@@ -423,7 +428,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+45"/>
+        <location filename="../app/main.cpp" line="+46"/>
         <source>solvetra: impossibile scrivere sullo standard output: %1
 </source>
         <translation>solvetra: no se puede escribir en la salida estándar: %1
@@ -440,7 +445,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+50"/>
+        <location filename="../print/classreport.cpp" line="+51"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -483,18 +488,18 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+13"/>
-        <location line="+148"/>
+        <location line="+155"/>
         <source>Resoconto della classe</source>
         <translation>Informe de la clase</translation>
     </message>
     <message>
-        <location line="-146"/>
-        <location line="+33"/>
+        <location line="-153"/>
+        <location line="+40"/>
         <source>Classe: %1</source>
         <translation>Clase: %1</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-40"/>
         <source>tutte</source>
         <translation>todas</translation>
     </message>
@@ -559,7 +564,7 @@ Para la lista de opciones: %1 --help
         <translation>Archivos omitidos</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Respuestas: %1, correctas %2, erróneas %3 (%4)</translation>
     </message>
@@ -873,7 +878,7 @@ Para la lista de opciones: %1 --help
         <translation>no se puede escribir %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+22"/>
+        <location filename="../record/recordreader.cpp" line="+27"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>«%1» está dañado y no se puede leer.</translation>
     </message>
@@ -893,7 +898,12 @@ Para la lista de opciones: %1 --help
         <translation>No consigo abrir «%1».</translation>
     </message>
     <message>
-        <location filename="../record/recordwriter.cpp" line="+23"/>
+        <location line="+171"/>
+        <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
+        <translation>«%1» no es una dirección válida de un servidor PostgreSQL.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordwriter.cpp" line="+24"/>
         <source>Non riesco a salvare i risultati nel file «%1». Il gioco continua: le risposte restano in memoria e saranno salvate appena il file sarà di nuovo scrivibile.</source>
         <translation>No consigo guardar los resultados en el archivo «%1». El juego sigue: las respuestas quedan en memoria y se guardarán en cuanto el archivo se pueda escribir de nuevo.</translation>
     </message>
@@ -906,6 +916,54 @@ Para la lista de opciones: %1 --help
         <location line="+9"/>
         <source>Il file dei risultati era danneggiato: l&apos;ho messo da parte come «%1» e ne ho cominciato uno nuovo.</source>
         <translation>El archivo de resultados estaba dañado: lo he apartado como «%1» y he empezado uno nuevo.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordsharing.cpp" line="+30"/>
+        <source>Il gioco continua: le risposte restano su questo computer e saranno inviate appena possibile.</source>
+        <translation>El juego sigue: las respuestas quedan en este ordenador y se enviarán en cuanto sea posible.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Non riesco a copiare i risultati nella cartella della classe (%1). Il gioco continua: i risultati restano su questo computer e saranno copiati appena la cartella sarà di nuovo raggiungibile.</source>
+        <translation>No consigo copiar los resultados en la carpeta de la clase (%1). El juego sigue: los resultados quedan en este ordenador y se copiarán en cuanto la carpeta vuelva a estar accesible.</translation>
+    </message>
+    <message>
+        <location filename="../record/serverlink.cpp" line="+115"/>
+        <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
+        <translation>El servidor de la escuela (%1) no acepta el usuario o la contraseña.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sul server della scuola (%1) la banca dati non esiste.</source>
+        <translation>En el servidor de la escuela (%1) la base de datos no existe.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Il server della scuola (%1) vuole un altro tipo di connessione cifrata (TLS).</source>
+        <translation>El servidor de la escuela (%1) pide otro tipo de conexión cifrada (TLS).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Il server della scuola (%1) non dà il permesso di farlo a questo utente.</source>
+        <translation>El servidor de la escuela (%1) no da permiso para hacerlo a este usuario.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sul server della scuola (%1) la banca dati non è preparata per Solvetra.</source>
+        <translation>En el servidor de la escuela (%1) la base de datos no está preparada para Solvetra.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Il server della scuola (%1) non risponde.</source>
+        <translation>El servidor de la escuela (%1) no responde.</translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <location filename="../app/passwordprompt.cpp" line="+58"/>
+        <source>Password di %1: </source>
+        <translation>Contraseña de %1: </translation>
     </message>
 </context>
 <context>
@@ -969,7 +1027,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+192"/>
+        <location filename="../ui/window/answerlog.cpp" line="+208"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
@@ -1308,7 +1366,7 @@ Para la lista de opciones: %1 --help
         <translation>No se ha encontrado ninguna calculadora en este ordenador.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Uscire dal programma</source>
         <translation>Salir del programa</translation>
     </message>

@@ -38,7 +38,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = solvetra ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
 for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n \
-    fonts-liberation libqt6sql6-sqlite; do
+    fonts-liberation libqt6sql6-sqlite libqt6sql6-psql; do
     field Depends | grep -Eq "(^|, )$dependency( |,|$)" || fail "Depends lacks $dependency"
 done
 field Maintainer | grep -q '^Solvetra maintainers <' || fail "Maintainer is '$(field Maintainer)'"
@@ -57,6 +57,7 @@ expected=(
     usr/share/man/es/man1/solvetra.1.gz
     usr/share/doc/solvetra/copyright
     usr/share/doc/solvetra/changelog.gz
+    usr/share/solvetra/school-server.sql
 )
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")

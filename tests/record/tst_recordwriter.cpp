@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUuid>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -311,7 +312,11 @@ private slots:
                        .arg(i)
                        .arg(i % 2);
         sqliteCli(path, sql);
-        const QString oldRows = sqliteCli(path, QStringLiteral("SELECT * FROM answer ORDER BY id"));
+        const QString oldColumns =
+            QStringLiteral("id, session, at, pupil, class, level, kind, m, n, given1, given2, asked,"
+                           " expected, typed, right, seconds, solution_opened");
+        const QString oldRows = sqliteCli(
+            path, QStringLiteral("SELECT %1 FROM answer ORDER BY id").arg(oldColumns));
 
         writeAnswers(path, 0, 1);
         QCOMPARE(sqliteCli(path, QStringLiteral("PRAGMA user_version")).toInt(),
@@ -319,11 +324,23 @@ private slots:
         QCOMPARE(answerCount(path), rows + 1);
         QCOMPARE(
             sqliteCli(path,
-                      QStringLiteral("SELECT * FROM answer WHERE id <= %1 ORDER BY id").arg(rows)),
+                      QStringLiteral("SELECT %1 FROM answer WHERE id <= %2 ORDER BY id")
+                          .arg(oldColumns)
+                          .arg(rows)),
             oldRows);
-        QCOMPARE(
-            sqliteCli(path, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'")),
-            QStringLiteral("answer_at"));
+        QVERIFY(
+            sqliteCli(path, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"))
+                .split(u'\n')
+                .contains(QStringLiteral("answer_at")));
+        // Every row, old and new, has an id of its own that a UUID parser
+        // reads, and waits to be sent.
+        const QStringList ids =
+            sqliteCli(path, QStringLiteral("SELECT uuid FROM answer WHERE sent = 0"))
+                .split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(ids.size(), rows + 1);
+        QCOMPARE(QSet<QString>(ids.begin(), ids.end()).size(), rows + 1);
+        for (const QString &id : ids)
+            QCOMPARE(QUuid::fromString(id).toString(QUuid::WithoutBraces), id);
     }
 
     void solutionOpenedMarksTheLastAnswer()

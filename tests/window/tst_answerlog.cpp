@@ -2,8 +2,11 @@
 #include "support/modalboxes.h"
 #include "support/tavolafixture.h"
 
+#include "record/recordsharing.h"
+
 #include <QAction>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -28,6 +31,7 @@ private slots:
     void openedSolutionIsMarkedOnItsAnswer();
     void noRecordUnlessAsked();
     void verdictPaintedBeforeFileWritten();
+    void classFolderAwayIsSaidOnceAndCaughtUp();
 
 private:
     struct Given
@@ -182,6 +186,37 @@ void TestAnswerLog::verdictPaintedBeforeFileWritten()
     QVERIFY(watch.paints > 0);
     QVERIFY(!watch.fileAtFirstPaint);
     QCOMPARE(rows(QStringLiteral("typed")).size(), 1);
+}
+
+// The share is not there: one box, the quiz goes on, and when the share is
+// back the copy has every answer.
+void TestAnswerLog::classFolderAwayIsSaidOnceAndCaughtUp()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("classe-non-montata"));
+    const QString copy = folder + QStringLiteral("/ada@pc.sqlite");
+    m_tavola->keepRecord(m_path, {{}, copy});
+    const auto boxesSaying = [this](const QString &words) {
+        int count = 0;
+        for (const QMessageBox *box : m_tavola->findChildren<QMessageBox *>())
+            count += box->isVisible() && box->text().contains(words) ? 1 : 0;
+        return count;
+    };
+    for (int i = 0; i < 3; ++i) {
+        answer(i % 2 == 0);
+        m_tavola->cmdNext_Click();
+        QTest::qWait(50);
+    }
+    QTRY_COMPARE(boxesSaying(QStringLiteral("cartella della classe")), 1);
+    QCOMPARE(rows(QStringLiteral("typed")).size(), 3);
+
+    QVERIFY(QDir().mkpath(folder));
+    answer(true);
+    QTRY_VERIFY(QFileInfo::exists(copy));
+    QCOMPARE(boxesSaying(QStringLiteral("cartella della classe")), 1);
+    const QString saved = m_path;
+    m_path = copy;
+    QTRY_COMPARE(rows(QStringLiteral("typed")).size(), 4);
+    m_path = saved;
 }
 
 QTEST_MAIN(TestAnswerLog)

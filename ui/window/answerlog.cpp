@@ -5,6 +5,7 @@
 #include "record/recordcopy.h"
 #include "record/recordfile.h"
 #include "record/recordreader.h"
+#include "record/recordsharing.h"
 #include "record/recordwriter.h"
 #include "ui/dialogs/pupildialog.h"
 #include "ui/window/pupilsettings.h"
@@ -32,6 +33,17 @@ AnswerLog::~AnswerLog()
     writeAfterPaint();
     if (m_writer)
         m_writer->endSession();
+    // After the session's end is in the file, so the last copy has it.
+    m_sharing.reset();
+}
+
+void AnswerLog::share(const record::SharePlaces &places)
+{
+    m_sharing.reset();
+    if (!places.any())
+        return;
+    m_sharing = std::make_unique<record::RecordSharing>(m_path, places);
+    connect(m_sharing.get(), &record::RecordSharing::trouble, this, &AnswerLog::tell);
 }
 
 record::RecordWriter &AnswerLog::writer()
@@ -59,6 +71,8 @@ void AnswerLog::answered(const quiz::Problem &problem, const quiz::Verdict &verd
     const record::AnswerRow row =
         record::answerRowOf(problem, verdict.boxText, verdict.right, seconds, int(problem.level));
     writer().addAnswer(row);
+    if (m_sharing)
+        m_sharing->answerWritten();
     if (m_review)
         m_review->add(row.kind, row.right);
 }
@@ -93,6 +107,8 @@ void AnswerLog::solutionOpened()
     writeAfterPaint(); // the mark goes on the answer, which must be in first
     if (m_writer)
         m_writer->markSolutionOpened();
+    if (m_sharing)
+        m_sharing->answerWritten();
 }
 
 // A session is one level played: a new level starts a new one.

@@ -22,7 +22,9 @@ class QMessageBox;
 class QWidget;
 
 namespace record {
+class RecordSharing;
 class RecordWriter;
+struct SharePlaces;
 }
 
 namespace ui {
@@ -47,6 +49,8 @@ public:
     void answeredAfterPaint(const quiz::Problem &problem, const quiz::Verdict &verdict);
     void solutionOpened();
     void levelChosen(quiz::Level level);
+    // Sends the answers on to the school's server and the class folder too.
+    void share(const record::SharePlaces &places);
 
     QString path() const { return m_path; }
     record::Pupil pupil() const { return m_pupil; }
@@ -84,6 +88,7 @@ private:
     const quiz::Clock &m_clock;
     QWidget *m_window;
     std::unique_ptr<record::RecordWriter> m_writer;
+    std::unique_ptr<record::RecordSharing> m_sharing;
     quiz::Level m_sessionLevel = quiz::defaultLevel;
     QDateTime m_shownAt;
     QPointer<QMessageBox> m_box;

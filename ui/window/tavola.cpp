@@ -373,12 +373,13 @@ void Tavola::level_Changed()
         cmdNext_Click();
 }
 
-void Tavola::keepRecord(const QString &path)
+void Tavola::keepRecord(const QString &path, const record::SharePlaces &places)
 {
     delete m_log;
     m_log = new AnswerLog(path, m_clock, this);
     if (m_menu.esercizi)
         m_menu.esercizi->setLog(m_log);
+    m_log->share(places);
 }
 
 void Tavola::cmdExit_Click()

@@ -6,6 +6,7 @@
 #include "quiz/problem.h"
 #include "quiz/quizstate.h"
 #include "quiz/randomsource.h"
+#include "record/recordsharing.h"
 #include "ui/sheet/sheetbuilder.h"
 #include "ui/window/answerlog.h"
 #include "ui/window/exercisesmenu.h"
@@ -57,7 +58,8 @@ public:
     quiz::QuizState &state() { return m_state; }
     // Keeps every judged answer in the record file at path, from the next
     // answer on. Without it the window keeps nothing, as designed.
-    void keepRecord(const QString &path);
+    // places: where the answers go besides the record, if anywhere.
+    void keepRecord(const QString &path, const record::SharePlaces &places = {});
     // Zoom in, zoom out and designed size, for a menu; they work as window
     // shortcuts without one.
     std::array<QAction *, 3> zoomActions() const;

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A school of 1,000 pupils in 40 classes on one PostgreSQL server of its own
+// (started in a temporary folder, commits reaching the disk), filled by the
+// server itself to a quarter, half and all of a year's 2 million answers. At
+// each size: the answers per second that 30 pupils' programs send at once,
+// each answer through its own record file and its own commit as in the quiz,
+// and the time of the teacher's PDF report over the year for one class and
+// for the whole school, from the server.
+#include "print/classreport.h"
+#include "quiz/clock.h"
+#include "record/answersender.h"
+#include "record/recordreader.h"
+#include "record/recordwriter.h"
+#include "support/pgserver.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+constexpr int pupils = 1000;
+constexpr int clients = 30;
+constexpr int answersPerClient = 200;
+constexpr qint64 yearOfAnswers = 2'000'000;
+
+// Answer g of the year: pupils in turn, days in order over 270 school days.
+// 25 pupils a class, classes 1A..5H.
+const QString generated = QStringLiteral(
+    "INSERT INTO answer (uuid, at, pupil, class, level, kind, m, n, given1, given2, asked,"
+    " expected, typed, \"right\", seconds, seq)"
+    " SELECT gen_random_uuid(), timestamp '2025-09-15 08:00' + (g * 270 / %3) * interval '1 day'"
+    " + (g % 300) * interval '1 second', 'Alunno ' || lpad((g % %4)::text, 4, '0'),"
+    " ((g % %4) / 25 % 5 + 1)::text || chr(65 + (g % %4) / 125), 1 + g % 3,"
+    " (ARRAY['AH:BH,HC','BH:AB,BC','HC:AC,BC','AB:BH,BC','AC:HC,BC'])[1 + g % 5], 3,"
+    " 1 + g % 15, 1.8 * (1 + g % 15), 3.2 * (1 + g % 15), 'AH', 2.4 * (1 + g % 15),"
+    " (g % 100)::text, g % 10 < 7, 3 + g % 11, g FROM generate_series(%1, %2) g");
+
+class Client : public QThread
+{
+public:
+    Client(QString record, record::ServerAddress server, int number)
+        : m_record(std::move(record)), m_server(std::move(server)), m_number(number)
+    {
+    }
+
+private:
+    void run() override
+    {
+        quiz::SystemClock clock;
+        record::RecordWriter writer(m_record, clock);
+        writer.setPupil(QStringLiteral("Prova %1").arg(m_number), QStringLiteral("prova"));
+        record::AnswerSender sender(m_record, m_server);
+        for (int i = 0; i < answersPerClient; ++i) {
+            record::AnswerRow row;
+            row.kind = QStringLiteral("AH:BH,HC");
+            row.asked = QStringLiteral("AH");
+            row.typed = QString::number(i);
+            writer.addAnswer(row);
+            if (!sender.sendWaiting())
+                std::fprintf(stderr, "client %d: not sent\n", m_number);
+        }
+    }
+
+    QString m_record;
+    record::ServerAddress m_server;
+    int m_number;
+};
+
+double insertRate(PgServer &server, const QString &folder, int round)
+{
+    std::vector<std::unique_ptr<Client>> running;
+    for (int i = 0; i < clients; ++i)
+        running.push_back(std::make_unique<Client>(
+            QStringLiteral("%1/client-%2-%3.sqlite").arg(folder).arg(round).arg(i), server.pupil(),
+            i));
+    QElapsedTimer timer;
+    timer.start();
+    for (auto &client : running)
+        client->start();
+    for (auto &client : running)
+        client->wait();
+    return clients * answersPerClient / (timer.nsecsElapsed() / 1e9);
+}
+
+struct ReportTime
+{
+    double read = 0; // from the server into memory
+    double total = 0; // and the summary and the PDF
+    double cpu = 0;   // of this process, apart from the server's and the machine's load
+    qsizetype answers = 0;
+};
+
+double cpuSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+ReportTime reportTime(PgServer &server, const QString &className, const QString &pdf)
+{
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer timer;
+    timer.start();
+    record::RecordFilter filter{QDate(2025, 9, 1), QDate(2026, 6, 30), className};
+    record::RecordReader reader(filter);
+    const record::RecordContents contents = reader.read(
+        {server.url(QStringLiteral("solvetra_teacher"), QString::fromLatin1(PgServer::teacherPassword))});
+    if (!contents.skipped.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(contents.skipped.first().reason));
+    ReportTime time;
+    time.read = timer.nsecsElapsed() / 1e9;
+    time.answers = contents.answers.size();
+    if (print::writeClassReportPdf(pdf, contents, filter))
+        std::fputs("the report could not be written\n", stderr);
+    time.total = timer.nsecsElapsed() / 1e9;
+    time.cpu = cpuSeconds() - cpuBefore;
+    return time;
+}
+
+void printReport(const char *what, const ReportTime &time, const char *target)
+{
+    std::printf("  report of %s over the year, %lld answers: %.2f s (read %.2f s, client CPU "
+                "%.2f s; target %s)\n",
+                what, static_cast<long long>(time.answers), time.total, time.read, time.cpu, target);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // As the report command does: the zone read once, not at every time.
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
+    QGuiApplication application(argc, argv);
+    if (!PgServer::installed()) {
+        std::puts("PostgreSQL 15 is not installed (/usr/lib/postgresql/15/bin): nothing measured");
+        return 0;
+    }
+    PgServer server;
+    server.durable = true;
+    if (const QString why = server.start(); !why.isEmpty()) {
+        std::printf("the server did not start: %s\n", qPrintable(why));
+        return 1;
+    }
+    QTemporaryDir folder;
+    qint64 made = 0;
+    int round = 0;
+    // One size given on the command line measures that size only.
+    QList<qint64> sizes{yearOfAnswers / 4, yearOfAnswers / 2, yearOfAnswers};
+    if (argc > 1)
+        sizes = {std::clamp<qint64>(QByteArray(argv[1]).toLongLong(), 1, yearOfAnswers)};
+    for (const qint64 size : sizes) {
+        QElapsedTimer making;
+        making.start();
+        server.psql(generated.arg(made).arg(size - 1).arg(yearOfAnswers).arg(pupils));
+        server.psql(QStringLiteral("VACUUM ANALYZE answer"));
+        made = size;
+        std::printf("%lld answers (made by the server in %.1f s)\n", static_cast<long long>(size),
+                    making.elapsed() / 1e3);
+        std::printf("  %d clients at once: %.0f answers/s\n", clients,
+                    insertRate(server, folder.path(), ++round));
+        printReport("class 3B",
+                    reportTime(server, QStringLiteral("3B"), folder.filePath(QStringLiteral("3B.pdf"))),
+                    "< 2 s");
+        printReport("the whole school",
+                    reportTime(server, {}, folder.filePath(QStringLiteral("school.pdf"))), "< 30 s");
+        std::fflush(stdout);
+    }
+    return 0;
+}
