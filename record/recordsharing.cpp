@@ -142,7 +142,13 @@ RecordSharing::~RecordSharing()
     QMetaObject::invokeMethod(m_worker, &ShareWorker::finish, Qt::QueuedConnection);
     if (!m_thread->wait(lastRoundMilliseconds)) {
         // A share that hangs must not hold the program open: the thread is
-        // left to the process's end, and the local file has everything.
+        // left to finish on its own, and the local file has everything.
+        QThread *thread = m_thread;
+        ShareWorker *worker = m_worker;
+        QObject::connect(thread, &QThread::finished, QCoreApplication::instance(), [thread, worker] {
+            delete worker;
+            thread->deleteLater();
+        });
         return;
     }
     delete m_worker;

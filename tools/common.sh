@@ -24,6 +24,7 @@ test_packages=(
     dpkg-dev           # dpkg-shlibdeps: deb_package builds the package
     file               # CPack's DEB generator runs it on every file
     poppler-utils      # pdftotext reads the worksheets back
+    sqlite3            # reads the record files apart from Qt's driver
     desktop-file-utils # desktop-file-validate
     appstream          # appstreamcli validate
     xvfb               # orca_play: a display,
