@@ -82,8 +82,9 @@ if ! wait_for 'ORCA: Startup complete' 120; then
 fi
 "$program" >"$work/program.log" 2>&1 &
 pids+=($!)
-# Then until it has spoken the question, which the answer box says on focus.
-if ! wait_for 'SPEECH OUTPUT: .*in centimetri' 60; then
+# Then until it has spoken the question, which the answer box says on focus;
+# on a loaded machine the program and Orca together took over a minute.
+if ! wait_for 'SPEECH OUTPUT: .*in centimetri' 150; then
     echo "FAIL: Orca did not speak the first question"; cat "$work/program.log"; exit 1
 fi
 
