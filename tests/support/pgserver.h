@@ -4,6 +4,7 @@
 #include "record/serveraddress.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -69,13 +70,20 @@ public:
                  {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"), QString::number(m_port),
                   QStringLiteral("-U"), QStringLiteral("postgres"), QString::fromLatin1(database)}))
             return QStringLiteral("createdb: ") + m_output;
+        // psql runs as the server's user, who may not read the checkout
+        // (a clone under /root): it reads a copy in the server's folder.
+        const QString script = m_dir.filePath(QStringLiteral("school-server.sql"));
+        QFile::remove(script);
+        if (!QFile::copy(QStringLiteral(SOLVETRA_SOURCE_DIR "/sql/school-server.sql"), script) ||
+            !QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ReadGroup | QFileDevice::ReadOther))
+            return QStringLiteral("school-server.sql: cannot copy it to ") + script;
         if (!run(bin(QStringLiteral("psql")),
                  {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"), QString::number(m_port),
                   QStringLiteral("-U"), QStringLiteral("postgres"), QStringLiteral("-d"), QString::fromLatin1(database), QStringLiteral("-q"),
                   QStringLiteral("-v"), QStringLiteral("pupil_password=") + pupilPassword,
                   QStringLiteral("-v"), QStringLiteral("teacher_password=") + teacherPassword,
-                  QStringLiteral("-f"),
-                  QStringLiteral(SOLVETRA_SOURCE_DIR "/sql/school-server.sql")}))
+                  QStringLiteral("-f"), script}))
             return QStringLiteral("school-server.sql: ") + m_output;
         return {};
     }
