@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/recordsharing.h"
+#include "support/childprocess.h"
 #include "support/sqlitecli.h"
 
 #include <QDeadlineTimer>
@@ -12,29 +13,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<QProcess> startChild(const QStringList &arguments)
-{
-    auto child = std::make_unique<QProcess>();
-    child->start(QStringLiteral(SHARING_CHILD), arguments);
-    child->waitForStarted();
-    return child;
-}
-
-int acknowledgedUpTo(QProcess &child, int atLeast)
-{
-    int last = -1;
-    const QDeadlineTimer deadline(60000);
-    while (last < atLeast && !deadline.hasExpired() && child.waitForReadyRead(5000)) {
-        while (child.canReadLine()) {
-            bool number = false;
-            const int i = child.readLine().trimmed().toInt(&number);
-            if (number)
-                last = i;
-        }
-    }
-    return last;
-}
 
 QStringList sortedLines(const QByteArray &text)
 {
@@ -81,7 +59,7 @@ private slots:
         std::vector<std::unique_ptr<QProcess>> children;
         for (const QString &pupil : {QStringLiteral("Ada"), QStringLiteral("Bruno")}) {
             records << dir.filePath(pupil + QStringLiteral(".sqlite"));
-            children.push_back(startChild(
+            children.push_back(startChild(QStringLiteral(SHARING_CHILD),
                 {records.last(), QString::number(each), pupil, QStringLiteral("10"),
                  QStringLiteral("--copy"),
                  QDir(folder).filePath(record::classCopyName(pupil.toLower(), QStringLiteral("pc")))}));
@@ -110,7 +88,7 @@ private slots:
         const QString folder = dir.filePath(QStringLiteral("classe"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("classe")));
         const QString record = dir.filePath(QStringLiteral("elena.sqlite"));
-        auto child = startChild({record, QStringLiteral("20"), QStringLiteral("Elena"),
+        auto child = startChild(QStringLiteral(SHARING_CHILD), {record, QStringLiteral("20"), QStringLiteral("Elena"),
                                  QStringLiteral("1")});
         QVERIFY(child->waitForFinished(60000));
         for (const QString &host : {QStringLiteral("pc1"), QStringLiteral("pc2")})
@@ -121,7 +99,7 @@ private slots:
         QCOMPARE(reportRows(dir.filePath(QStringLiteral("folder.csv")), {folder}), once);
 
         // A copy that was being made when the share went is not read.
-        auto other = startChild({dir.filePath(QStringLiteral("franco.sqlite")),
+        auto other = startChild(QStringLiteral(SHARING_CHILD), {dir.filePath(QStringLiteral("franco.sqlite")),
                                  QStringLiteral("5"), QStringLiteral("Franco"), QStringLiteral("1")});
         QVERIFY(other->waitForFinished(60000));
         QVERIFY(QFile::copy(dir.filePath(QStringLiteral("franco.sqlite")),
@@ -139,7 +117,7 @@ private slots:
         const QString record = dir.filePath(QStringLiteral("carla.sqlite"));
         const QString copy = QDir(folder).filePath(record::classCopyName(QStringLiteral("carla"),
                                                                          QStringLiteral("pc")));
-        auto child = startChild({record, QString::number(count), QStringLiteral("Carla"),
+        auto child = startChild(QStringLiteral(SHARING_CHILD), {record, QString::number(count), QStringLiteral("Carla"),
                                  QStringLiteral("40"), QStringLiteral("--copy"), copy});
         QVERIFY(acknowledgedUpTo(*child, 10) >= 10);
         // The share goes: where it was there is nothing, as when it is unmounted.
@@ -170,7 +148,7 @@ private slots:
         const QString record = dir.filePath(QStringLiteral("dario.sqlite"));
         const QString copy = QDir(folder).filePath(QStringLiteral("dario@pc.sqlite"));
         constexpr int count = 40;
-        auto child = startChild({record, QString::number(count), QStringLiteral("Dario"),
+        auto child = startChild(QStringLiteral(SHARING_CHILD), {record, QString::number(count), QStringLiteral("Dario"),
                                  QStringLiteral("40"), QStringLiteral("--copy"), copy});
         QVERIFY(acknowledgedUpTo(*child, 5) >= 5);
         QVERIFY(QDir().rename(folder, folder + QStringLiteral(".old")));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/childprocess.h"
 #include "support/sqlitecli.h"
 
 #include <QDeadlineTimer>
@@ -8,34 +9,6 @@
 
 #include <memory>
 #include <signal.h>
-
-namespace {
-
-std::unique_ptr<QProcess> startChild(const QStringList &arguments)
-{
-    auto child = std::make_unique<QProcess>();
-    child->start(QStringLiteral(RECORDWRITER_CHILD), arguments);
-    child->waitForStarted();
-    return child;
-}
-
-// The answers the child said were committed, by their number.
-int lastAcknowledged(QProcess &child, int atLeast)
-{
-    int last = -1;
-    const QDeadlineTimer deadline(60000);
-    while (last < atLeast && !deadline.hasExpired() && child.waitForReadyRead(5000)) {
-        while (child.canReadLine()) {
-            bool number = false;
-            const int i = child.readLine().trimmed().toInt(&number);
-            if (number)
-                last = i;
-        }
-    }
-    return last;
-}
-
-} // namespace
 
 class TestRecordProcesses : public QObject
 {
@@ -59,9 +32,9 @@ private slots:
         QFETCH(int, killAfter);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("record.sqlite"));
-        auto child = startChild(
+        auto child = startChild(QStringLiteral(RECORDWRITER_CHILD),
             {path, QStringLiteral("100000"), QStringLiteral("Ada"), QStringLiteral("--hang")});
-        const int acknowledged = lastAcknowledged(*child, killAfter);
+        const int acknowledged = acknowledgedUpTo(*child, killAfter);
         ::kill(pid_t(child->processId()), SIGKILL);
         child->waitForFinished();
         QVERIFY(acknowledged >= killAfter);
@@ -78,8 +51,8 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("record.sqlite"));
         constexpr int each = 150;
-        auto first = startChild({path, QString::number(each), QStringLiteral("Ada")});
-        auto second = startChild({path, QString::number(each), QStringLiteral("Bruno")});
+        auto first = startChild(QStringLiteral(RECORDWRITER_CHILD), {path, QString::number(each), QStringLiteral("Ada")});
+        auto second = startChild(QStringLiteral(RECORDWRITER_CHILD), {path, QString::number(each), QStringLiteral("Bruno")});
         QVERIFY(first->waitForFinished(100000));
         QVERIFY(second->waitForFinished(100000));
         QCOMPARE(first->exitCode(), 0);

@@ -2,6 +2,7 @@
 #include "record/recordsharing.h"
 #include "record/recordwriter.h"
 #include "recordrows.h"
+#include "support/childprocess.h"
 #include "support/fakes.h"
 #include "support/pgserver.h"
 #include "support/sqlitecli.h"
@@ -15,30 +16,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<QProcess> startChild(const QStringList &arguments)
-{
-    auto child = std::make_unique<QProcess>();
-    child->start(QStringLiteral(SHARING_CHILD), arguments);
-    child->waitForStarted();
-    return child;
-}
-
-// Reads the child's output until it has said it took answer number atLeast.
-int acknowledgedUpTo(QProcess &child, int atLeast)
-{
-    int last = -1;
-    const QDeadlineTimer deadline(60000);
-    while (last < atLeast && !deadline.hasExpired() && child.waitForReadyRead(5000)) {
-        while (child.canReadLine()) {
-            bool number = false;
-            const int i = child.readLine().trimmed().toInt(&number);
-            if (number)
-                last = i;
-        }
-    }
-    return last;
-}
 
 QStringList troubleLines(QProcess &child)
 {
@@ -84,11 +61,11 @@ private slots:
     void twoProgramsAnswersArriveOnceEach()
     {
         constexpr int each = 40;
-        auto first = startChild({m_dir.filePath(QStringLiteral("ada.sqlite")), QString::number(each),
+        auto first = startChild(QStringLiteral(SHARING_CHILD), {m_dir.filePath(QStringLiteral("ada.sqlite")), QString::number(each),
                                  QStringLiteral("Ada"), QStringLiteral("5"), QStringLiteral("--server"),
                                  m_server.url(QStringLiteral("solvetra_pupil"),
                                               QString::fromLatin1(PgServer::pupilPassword))});
-        auto second = startChild({m_dir.filePath(QStringLiteral("bruno.sqlite")),
+        auto second = startChild(QStringLiteral(SHARING_CHILD), {m_dir.filePath(QStringLiteral("bruno.sqlite")),
                                   QString::number(each), QStringLiteral("Bruno"), QStringLiteral("5"),
                                   QStringLiteral("--server"),
                                   m_server.url(QStringLiteral("solvetra_pupil"),
@@ -244,7 +221,7 @@ private slots:
     {
         constexpr int count = 60;
         const QString path = m_dir.filePath(QStringLiteral("carla.sqlite"));
-        auto child = startChild({path, QString::number(count), QStringLiteral("Carla"),
+        auto child = startChild(QStringLiteral(SHARING_CHILD), {path, QString::number(count), QStringLiteral("Carla"),
                                  QStringLiteral("40"), QStringLiteral("--server"),
                                  m_server.url(QStringLiteral("solvetra_pupil"),
                                               QString::fromLatin1(PgServer::pupilPassword))});

@@ -38,6 +38,19 @@ struct Session
     ui::Tavola tavola{clock, random, platform};
 
     void press(Qt::Key key) { QTest::keyClick(tavola.windowHandle(), key); }
+    // Shown and active, its clock still: only the test's keys reach it.
+    bool start()
+    {
+        tavola.start();
+        tavola.findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
+        return QTest::qWaitForWindowActive(&tavola);
+    }
+    // An answer judged, so that "Nuovo calcolo" has the focus.
+    void judge()
+    {
+        QTest::keyClick(tavola.windowHandle(), '1');
+        press(Qt::Key_Return);
+    }
     QAction *command(const QString &name)
     {
         return tavola.menuBar()->findChild<QAction *>(name);
@@ -77,12 +90,9 @@ void TestMenuKeys::barWalkedByKeys()
     QFETCH(QString, command);
     QFETCH(bool, afterVerdict);
     Session s;
-    s.tavola.start();
-    s.tavola.findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
-    QVERIFY(QTest::qWaitForWindowActive(&s.tavola));
+    QVERIFY(s.start());
     if (afterVerdict) {
-        QTest::keyClick(s.tavola.windowHandle(), '1');
-        s.press(Qt::Key_Return);
+        s.judge();
         QVERIFY(QApplication::focusWidget()
                 != s.tavola.findChild<QLineEdit *>(QStringLiteral("txtAnswer")));
     }
@@ -132,12 +142,9 @@ void TestMenuKeys::escapeGivesTheKeysBack()
 {
     QFETCH(bool, afterVerdict);
     Session s;
-    s.tavola.start();
-    s.tavola.findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
-    QVERIFY(QTest::qWaitForWindowActive(&s.tavola));
+    QVERIFY(s.start());
     if (afterVerdict) {
-        QTest::keyClick(s.tavola.windowHandle(), '1');
-        s.press(Qt::Key_Return);
+        s.judge();
     }
     QWidget *before = QApplication::focusWidget();
     QVERIFY(before);
@@ -155,13 +162,10 @@ void TestMenuKeys::escapeGivesTheKeysBack()
 void TestMenuKeys::focusedButtonShowsAFrame()
 {
     Session s;
-    s.tavola.start();
-    s.tavola.findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
-    QVERIFY(QTest::qWaitForWindowActive(&s.tavola));
+    QVERIFY(s.start());
     auto *next = s.tavola.findChild<ui::PictureButton *>(QStringLiteral("cmdNext"));
     QVERIFY(next);
-    QTest::keyClick(s.tavola.windowHandle(), '1');
-    s.press(Qt::Key_Return);
+    s.judge();
     QTRY_VERIFY(next->hasFocus());
     const QImage focused = next->grab().toImage();
     s.tavola.findChild<QLineEdit *>(QStringLiteral("txtAnswer"))->setFocus();
