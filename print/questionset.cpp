@@ -16,12 +16,6 @@
 namespace print {
 namespace {
 
-// lupdate files a free tr() call under the enclosing namespace.
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("print", text);
-}
-
 constexpr double imageDotsPerInch = 192; // twice a screen's 96
 constexpr double dotsPerMm = imageDotsPerInch / 25.4;
 // Room enough for any drawing of the figure and its labels; the picture is
@@ -69,8 +63,10 @@ QString figureAlt(const quiz::WorkedSolution &solution, const format::DisplayLoc
         return QStringLiteral("%1 = %2 cm")
             .arg(quiz::lengthLetters(which), value(hundredths, locale));
     };
-    return tr("Figura: il triangolo ABC, rettangolo in A, con l'altezza AH sull'ipotenusa BC; "
-              "accanto ai segmenti %1 e %2, e %3 = ?.")
+    return QCoreApplication::translate(
+               "questionset",
+               "Figura: il triangolo ABC, rettangolo in A, con l'altezza AH sull'ipotenusa BC; "
+               "accanto ai segmenti %1 e %2, e %3 = ?.")
         .arg(letters(solution.first, solution.firstValue),
              letters(solution.second, solution.secondValue), quiz::lengthLetters(solution.hidden));
 }
@@ -93,17 +89,18 @@ format::Question question(int number, const quiz::WorkedSolution &solution,
 
     format::Question q;
     const QString numberText = QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-    q.name = tr("Problema %1").arg(numberText);
+    q.name = QCoreApplication::translate("questionset", "Problema %1").arg(numberText);
     q.paragraphs = {instructions,
-                    tr("Dati: %1.")
+                    QCoreApplication::translate("questionset", "Dati: %1.")
                         .arg(QStringList{givenText(solution.first, solution.firstValue, locale),
                                          givenText(solution.second, solution.secondValue, locale)}
                                  .join(QStringLiteral(", "))),
-                    tr("Calcola %1 (in cm).").arg(quiz::lengthName(solution.hidden))};
+                    QCoreApplication::translate("questionset", "Calcola %1 (in cm).")
+                        .arg(quiz::lengthName(solution.hidden))};
     q.answer = value(solution.result, point);
     q.unit = QStringLiteral("cm");
-    q.wrongFeedback =
-        tr("La risposta esatta è %1.").arg(givenText(solution.hidden, solution.result, locale));
+    q.wrongFeedback = QCoreApplication::translate("questionset", "La risposta esatta è %1.")
+                          .arg(givenText(solution.hidden, solution.result, locale));
     q.solution = solution.lines;
     const QImage figure = figureImage(solution, locale);
     q.figureFile = QStringLiteral("problema-%1.png").arg(numberText);
@@ -118,8 +115,11 @@ format::Question question(int number, const quiz::WorkedSolution &solution,
 QString defaultCategory(const WorksheetRequest &request)
 {
     if (request.level == quiz::Level::OneStep)
-        return tr("Teoremi di Euclide, seme %1").arg(request.seed);
-    return tr("Teoremi di Euclide, livello %1, seme %2").arg(int(request.level)).arg(request.seed);
+        return QCoreApplication::translate("questionset", "Teoremi di Euclide, seme %1")
+            .arg(request.seed);
+    return QCoreApplication::translate("questionset", "Teoremi di Euclide, livello %1, seme %2")
+        .arg(int(request.level))
+        .arg(request.seed);
 }
 
 QImage figureImage(const quiz::WorkedSolution &solution, const format::DisplayLocale &locale)
