@@ -4,6 +4,7 @@
 #include "support/exactlengths.h"
 #include "support/solvetrarun.h"
 
+#include "format/questionfile.h"
 #include "quiz/problemset.h"
 
 #include <QDomDocument>
@@ -151,6 +152,7 @@ private slots:
     void moodleQuestionsAreExact();
     void giftParserReadsExactQuestions_data() { addRequestRows(); }
     void giftParserReadsExactQuestions();
+    void marksOfEachFormatAreEscaped();
     void wrongRequestsLeaveNoFile_data();
     void wrongRequestsLeaveNoFile();
 
@@ -298,6 +300,42 @@ void TestQuestionFiles::giftParserReadsExactQuestions()
                      solution.endsWith(" = " + decimal(problem.answer(), words.separator) + " cm"),
                  qPrintable(solution));
     }
+}
+
+// Names in other languages, or an assignment's title, may hold what either
+// format reads as its own marks; the parsers must give the texts back.
+void TestQuestionFiles::marksOfEachFormatAreEscaped()
+{
+    const QString hostile = "x < y & z {1} ~ = # : \\ \"«ü»\" </p>]]>";
+    format::QuestionSet set{hostile + " / 1", {{}}};
+    format::Question &q = set.questions[0];
+    q = {hostile, {hostile, "2"}, "1.5", "cm", hostile, {hostile, "3"}, {}, {}, {}, {}};
+
+    QDomDocument xml;
+    const auto parsed = xml.setContent(format::moodleXml(set));
+    QVERIFY(parsed);
+    const QDomElement question =
+        xml.documentElement().elementsByTagName("question").at(1).toElement();
+    QCOMPARE(childText(question, "name/text"), hostile);
+    QVERIFY(childText(question, "questiontext/text")
+                .startsWith("<p>" + hostile.toHtmlEscaped() + "</p>"));
+    QVERIFY(childText(question, "generalfeedback/text")
+                .startsWith("<p>" + hostile.toHtmlEscaped() + "<br>"));
+
+    if (m_giftParser.isEmpty())
+        QSKIP(qPrintable(m_noGiftParser));
+    QFile gift(m_dir.filePath("hostile.gift"));
+    QVERIFY(gift.open(QIODevice::WriteOnly) && gift.write(format::giftText(set)) > 0);
+    gift.close();
+    QProcess parser;
+    parser.start("node", {m_giftParser, gift.fileName()});
+    QVERIFY(parser.waitForFinished(60000));
+    const QJsonArray read = QJsonDocument::fromJson(parser.readAllStandardOutput()).array();
+    QCOMPARE(read.size(), 2);
+    QCOMPARE(read[1]["title"].toString(), hostile);
+    QCOMPARE(read[1]["stem"]["text"].toString(), hostile + "\n2");
+    QCOMPARE(read[1]["globalFeedback"]["text"].toString(), hostile + "\n3");
+    QCOMPARE(read[1]["choices"]["number"].toDouble(), 1.5);
 }
 
 void TestQuestionFiles::wrongRequestsLeaveNoFile_data()
