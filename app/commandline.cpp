@@ -212,10 +212,11 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     std::optional<std::variant<QuestionFileCommand, QString>> questionFiles;
     if (questionFileRequested(parser)) {
         // One run writes one thing: the worksheet and the question files
-        // would each draw their own random seed.
+        // would each draw their own random seed. The line is filed with the
+        // question files, apart from the help page's lines.
         if (worksheet)
             return usageError(QCoreApplication::translate(
-                "commandline", "--worksheet non va insieme a --moodle o --gift."));
+                "questionfile", "--worksheet non va insieme a --moodle o --gift."));
         if (keyOptionGiven(parser))
             return usageError(keyOnlyWithWorksheet());
         questionFiles = readQuestionFileCommand(parser);

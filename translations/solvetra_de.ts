@@ -354,12 +354,7 @@ Die Liste der Optionen: %1 --help
         <translation>Zeigt die Version und endet.</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>--worksheet non va insieme a --moodle o --gift.</source>
-        <translation>--worksheet geht nicht zusammen mit --moodle oder --gift.</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location line="+42"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language braucht it, de, es oder en, nicht %1.</translation>
     </message>
@@ -379,7 +374,7 @@ Die Liste der Optionen: %1 --help
         <translation>--%1 gilt nur mit --worksheet, --moodle oder --gift.</translation>
     </message>
     <message>
-        <location line="-130"/>
+        <location line="-131"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 gilt nur mit --worksheet.</translation>
     </message>
@@ -693,6 +688,11 @@ Die Liste der Optionen: %1 --help
         <location line="+7"/>
         <source>Scrive gli stessi problemi nel formato di testo GIFT, senza figure; aggiunge .gift a un nome che non l&apos;ha.</source>
         <translation>Schreibt dieselben Aufgaben im Textformat GIFT, ohne Abbildungen; hängt .gift an einen Namen ohne an.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+75"/>
+        <source>--worksheet non va insieme a --moodle o --gift.</source>
+        <translation>--worksheet geht nicht zusammen mit --moodle oder --gift.</translation>
     </message>
 </context>
 <context>

@@ -354,12 +354,7 @@ For the list of options: %1 --help
         <translation>Shows the version and exits.</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>--worksheet non va insieme a --moodle o --gift.</source>
-        <translation>--worksheet does not go with --moodle or --gift.</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location line="+42"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language needs it, de, es or en, not %1.</translation>
     </message>
@@ -379,7 +374,7 @@ For the list of options: %1 --help
         <translation>--%1 only works with --worksheet, --moodle or --gift.</translation>
     </message>
     <message>
-        <location line="-130"/>
+        <location line="-131"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 only works with --worksheet.</translation>
     </message>
@@ -693,6 +688,11 @@ For the list of options: %1 --help
         <location line="+7"/>
         <source>Scrive gli stessi problemi nel formato di testo GIFT, senza figure; aggiunge .gift a un nome che non l&apos;ha.</source>
         <translation>Writes the same problems in the GIFT text format, without figures; adds .gift to a name without it.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+75"/>
+        <source>--worksheet non va insieme a --moodle o --gift.</source>
+        <translation>--worksheet does not go with --moodle or --gift.</translation>
     </message>
 </context>
 <context>

@@ -354,12 +354,7 @@ Para la lista de opciones: %1 --help
         <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>--worksheet non va insieme a --moodle o --gift.</source>
-        <translation>--worksheet no va junto con --moodle o --gift.</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location line="+42"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language necesita it, de, es o en, no %1.</translation>
     </message>
@@ -379,7 +374,7 @@ Para la lista de opciones: %1 --help
         <translation>--%1 solo vale con --worksheet, --moodle o --gift.</translation>
     </message>
     <message>
-        <location line="-130"/>
+        <location line="-131"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 solo vale con --worksheet.</translation>
     </message>
@@ -693,6 +688,11 @@ Para la lista de opciones: %1 --help
         <location line="+7"/>
         <source>Scrive gli stessi problemi nel formato di testo GIFT, senza figure; aggiunge .gift a un nome che non l&apos;ha.</source>
         <translation>Escribe los mismos problemas en el formato de texto GIFT, sin figuras; añade .gift a un nombre que no lo tiene.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+75"/>
+        <source>--worksheet non va insieme a --moodle o --gift.</source>
+        <translation>--worksheet no va junto con --moodle o --gift.</translation>
     </message>
 </context>
 <context>
