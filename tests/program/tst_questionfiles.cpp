@@ -342,9 +342,6 @@ void TestQuestionFiles::wrongRequestsLeaveNoFile_data()
 {
     QTest::addColumn<QStringList>("arguments"); // "@" stands for the temporary folder
     QTest::addColumn<QString>("message");
-    QTest::newRow("--moodle without a name") << QStringList{"--moodle"} << "--moodle";
-    QTest::newRow("--gift followed by an option")
-        << QStringList{"--gift", "--count", "5"} << "--gift";
     QTest::newRow("too few problems")
         << QStringList{"--moodle", "@/q", "--count", "4"} << "--count";
     QTest::newRow("no such theorem")
