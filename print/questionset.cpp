@@ -10,13 +10,15 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 namespace print {
 namespace {
 
-constexpr double imageDotsPerInch = 192; // twice a screen's 96
+constexpr int sharpness = 2; // picture pixels to a screen's pixel
+constexpr double imageDotsPerInch = 96 * sharpness;
 constexpr double dotsPerMm = imageDotsPerInch / 25.4;
 // Room enough for any drawing of the figure and its labels; the picture is
 // then cut to what was drawn.
@@ -52,7 +54,7 @@ QString value(qint64 hundredths, const format::DisplayLocale &locale)
     return quiz::exactDecimalText(hundredths, 2, locale);
 }
 
-QString givenText(quiz::Length which, qint64 hundredths, const format::DisplayLocale &locale)
+QString namedLength(quiz::Length which, qint64 hundredths, const format::DisplayLocale &locale)
 {
     return QStringLiteral("%1 = %2 cm").arg(quiz::lengthName(which), value(hundredths, locale));
 }
@@ -92,20 +94,20 @@ format::Question question(int number, const quiz::WorkedSolution &solution,
     q.name = QCoreApplication::translate("questionset", "Problema %1").arg(numberText);
     q.paragraphs = {instructions,
                     QCoreApplication::translate("questionset", "Dati: %1.")
-                        .arg(QStringList{givenText(solution.first, solution.firstValue, locale),
-                                         givenText(solution.second, solution.secondValue, locale)}
+                        .arg(QStringList{namedLength(solution.first, solution.firstValue, locale),
+                                         namedLength(solution.second, solution.secondValue, locale)}
                                  .join(QStringLiteral(", "))),
                     QCoreApplication::translate("questionset", "Calcola %1 (in cm).")
                         .arg(quiz::lengthName(solution.hidden))};
     q.answer = value(solution.result, point);
     q.unit = QStringLiteral("cm");
     q.wrongFeedback = QCoreApplication::translate("questionset", "La risposta esatta è %1.")
-                          .arg(givenText(solution.hidden, solution.result, locale));
+                          .arg(namedLength(solution.hidden, solution.result, locale));
     q.solution = solution.lines;
     const QImage figure = figureImage(solution, locale);
     q.figureFile = QStringLiteral("problema-%1.png").arg(numberText);
     q.figurePng = png(figure);
-    q.figureSize = figure.size() / 2;
+    q.figureSize = figure.size() / sharpness;
     q.figureAlt = figureAlt(solution, locale);
     return q;
 }
