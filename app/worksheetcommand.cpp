@@ -44,22 +44,6 @@ std::optional<print::KeyPlacement> keyFromName(const QString &name)
     return std::nullopt;
 }
 
-// Qt's own notes about the session (a missing runtime folder and the like)
-// mean nothing to a teacher at a terminal; only our one line should show.
-// A name that begins with "-" is most likely an option typed where the name
-// was missing; written "./-name" it is plainly a file.
-std::optional<QString> worksheetPath(const QString &given)
-{
-    if (given.isEmpty() || given.startsWith(u'-'))
-        return std::nullopt;
-    // A folder keeps its name, so that it is refused as a folder rather
-    // than a sheet written beside it.
-    if (given.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) || given.endsWith(u'/') ||
-        QFileInfo(given).isDir())
-        return given;
-    return given + QStringLiteral(".pdf");
-}
-
 } // namespace
 
 bool isWorksheetOption(const QString &name)
@@ -67,11 +51,26 @@ bool isWorksheetOption(const QString &name)
     return name == worksheetOption;
 }
 
-QString missingFileName()
+QString missingFileName(const QString &option)
 {
-    return QCoreApplication::translate(
-        "worksheet", "manca il nome del file dopo --worksheet (un nome che comincia con «-» "
-                     "va scritto ./-nome).");
+    return QCoreApplication::translate("worksheet",
+                                       "manca il nome del file dopo --%1 (un nome che comincia "
+                                       "con «-» va scritto ./-nome).")
+        .arg(option);
+}
+
+// A name that begins with "-" is most likely an option typed where the name
+// was missing; written "./-name" it is plainly a file.
+std::optional<QString> outputPath(const QString &given, const QString &suffix)
+{
+    if (given.isEmpty() || given.startsWith(u'-'))
+        return std::nullopt;
+    // A folder keeps its name, so that it is refused as a folder rather
+    // than a file written beside it.
+    if (given.endsWith(suffix, Qt::CaseInsensitive) || given.endsWith(u'/') ||
+        QFileInfo(given).isDir())
+        return given;
+    return given + suffix;
 }
 
 QList<QCommandLineOption> worksheetOptions()
@@ -113,24 +112,23 @@ bool worksheetRequested(const QCommandLineParser &parser)
     return parser.isSet(worksheetOption);
 }
 
-std::optional<QString> worksheetOnlyOptionGiven(const QCommandLineParser &parser)
+std::optional<QString> problemOptionGiven(const QCommandLineParser &parser)
 {
-    for (const QString &name : {countOption, theoremOption, seedOption, keyOption, levelOption}) {
+    for (const QString &name : {countOption, theoremOption, seedOption, levelOption}) {
         if (parser.isSet(name))
             return name;
     }
     return std::nullopt;
 }
 
-std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineParser &parser)
+bool keyOptionGiven(const QCommandLineParser &parser)
 {
-    WorksheetCommand command;
-    const auto path = worksheetPath(parser.value(worksheetOption));
-    if (!path)
-        return missingFileName();
-    command.path = *path;
+    return parser.isSet(keyOption);
+}
 
-    print::WorksheetRequest &request = command.request;
+std::optional<QString> readProblemOptions(const QCommandLineParser &parser,
+                                          print::WorksheetRequest &request)
+{
     if (parser.isSet(countOption)) {
         bool ok = false;
         request.count = parser.value(countOption).toInt(&ok);
@@ -148,14 +146,6 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
                                                "--theorem vuole both, leg o altitude, non %1.")
                 .arg(format::echoed(parser.value(theoremOption)));
         request.theorem = *choice;
-    }
-    if (parser.isSet(keyOption)) {
-        const auto key = keyFromName(parser.value(keyOption));
-        if (!key)
-            return QCoreApplication::translate("worksheet",
-                                               "--key vuole end, separate o none, non %1.")
-                .arg(format::echoed(parser.value(keyOption)));
-        request.key = *key;
     }
     if (parser.isSet(levelOption)) {
         bool ok = false;
@@ -179,6 +169,27 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
                 .arg(format::echoed(parser.value(seedOption)));
     } else {
         request.seed = print::randomSeed();
+    }
+    return std::nullopt;
+}
+
+std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineParser &parser)
+{
+    WorksheetCommand command;
+    const auto path = outputPath(parser.value(worksheetOption), QStringLiteral(".pdf"));
+    if (!path)
+        return missingFileName(worksheetOption);
+    command.path = *path;
+    if (auto error = readProblemOptions(parser, command.request))
+        return *error;
+    print::WorksheetRequest &request = command.request;
+    if (parser.isSet(keyOption)) {
+        const auto key = keyFromName(parser.value(keyOption));
+        if (!key)
+            return QCoreApplication::translate("worksheet",
+                                               "--key vuole end, separate o none, non %1.")
+                .arg(format::echoed(parser.value(keyOption)));
+        request.key = *key;
     }
     return command;
 }

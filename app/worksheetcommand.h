@@ -19,13 +19,25 @@ QList<QCommandLineOption> worksheetOptions();
 
 // True when the parsed arguments ask for a worksheet instead of the window.
 bool worksheetRequested(const QCommandLineParser &parser);
-// The first option given that only means something with --worksheet.
-std::optional<QString> worksheetOnlyOptionGiven(const QCommandLineParser &parser);
+// The first option given that chooses the problems (--count, --theorem,
+// --seed, --level): they mean something only with a command that writes
+// problems to a file.
+std::optional<QString> problemOptionGiven(const QCommandLineParser &parser);
+// Whether --key, which only the worksheet has, was given.
+bool keyOptionGiven(const QCommandLineParser &parser);
+
+// Reads the options that choose the problems into request (a random seed
+// when none is given); the Italian reason when one is wrong.
+std::optional<QString> readProblemOptions(const QCommandLineParser &parser,
+                                          print::WorksheetRequest &request);
 
 // Whether name (without dashes) is --worksheet itself.
 bool isWorksheetOption(const QString &name);
-// The line that says --worksheet was given no file name.
-QString missingFileName();
+// The line that says a file option (without dashes) was given no file name.
+QString missingFileName(const QString &option);
+// The file a file option names, with suffix added when it has none;
+// nothing when the name is missing.
+std::optional<QString> outputPath(const QString &given, const QString &suffix);
 
 // The file and the sheet that the options ask for, or the Italian reason
 // they are wrong.

@@ -6,7 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
-#include <QPagedPaintDevice>
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
@@ -60,12 +60,6 @@ QString twoStepInstructions(quiz::TheoremChoice choice)
     return tr("Trova la lunghezza richiesta in due passi.");
 }
 
-QString instructions(const WorksheetRequest &request)
-{
-    return request.level == quiz::Level::TwoSteps ? twoStepInstructions(request.theorem)
-                                                  : oneStepInstructions(request.theorem);
-}
-
 // Level 1 is the sheet as it always was; the others say their level.
 QString levelPart(quiz::Level level)
 {
@@ -76,7 +70,13 @@ QString levelPart(quiz::Level level)
 
 } // namespace
 
-SheetPainter::SheetPainter(QPainter &painter, const QPagedPaintDevice &device)
+QString worksheetInstructions(const WorksheetRequest &request)
+{
+    return request.level == quiz::Level::TwoSteps ? twoStepInstructions(request.theorem)
+                                                  : oneStepInstructions(request.theorem);
+}
+
+SheetPainter::SheetPainter(QPainter &painter, const QPaintDevice &device)
     : m_painter(painter), m_dotsPerMm(device.logicalDpiY() / 25.4)
 {
 }
@@ -148,7 +148,7 @@ void SheetPainter::firstHeader(const WorksheetRequest &request)
     text({0, 0, pageWidthMm, 9}, tr("Scheda di esercizi: i teoremi di Euclide"), 16,
          Qt::AlignLeft | Qt::AlignVCenter, true);
     nameLine(9);
-    text({0, 17, pageWidthMm - 50, 7}, instructions(request), 10);
+    text({0, 17, pageWidthMm - 50, 7}, worksheetInstructions(request), 10);
     // The score box: the teacher writes the points out of the problems.
     const QRectF score(pageWidthMm - 48, 16.5, 48, 8);
     frame(score, 0.3, Qt::black);

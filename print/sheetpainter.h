@@ -11,9 +11,12 @@
 #include <QString>
 
 class QPainter;
-class QPagedPaintDevice;
+class QPaintDevice;
 
 namespace print {
+
+// What the pupils are asked to do, as the sheet's header says it.
+QString worksheetInstructions(const WorksheetRequest &request);
 
 // Paints the parts of a worksheet's pages, in millimetres from the top-left
 // corner of the area inside the margins.
@@ -22,7 +25,8 @@ class SheetPainter
     Q_DECLARE_TR_FUNCTIONS(print::SheetPainter)
 
 public:
-    SheetPainter(QPainter &painter, const QPagedPaintDevice &device);
+    // Any device: the pages of a PDF or a printer, or the picture of one figure.
+    SheetPainter(QPainter &painter, const QPaintDevice &device);
 
     void text(const QRectF &mm, const QString &text, double points,
               int flags = Qt::AlignLeft | Qt::AlignVCenter, bool bold = false);

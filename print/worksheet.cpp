@@ -15,17 +15,6 @@
 namespace print {
 namespace {
 
-// Each problem is solved once: its sheet entry and its key show the same numbers.
-QList<quiz::WorkedSolution> solvedProblems(const WorksheetRequest &request,
-                                           const format::DisplayLocale &locale)
-{
-    QList<quiz::WorkedSolution> problems;
-    for (const quiz::ProblemDraw &draw :
-         quiz::drawProblemSet(request.seed, request.count, request.theorem, request.level))
-        problems.append(quiz::solveProblem(draw, locale));
-    return problems;
-}
-
 void setA4(QPagedPaintDevice &device)
 {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -116,6 +105,16 @@ bool paint(QPagedPaintDevice &device, const WorksheetRequest &request, Pages whi
 }
 
 } // namespace
+
+QList<quiz::WorkedSolution> solvedProblems(const WorksheetRequest &request,
+                                           const format::DisplayLocale &locale)
+{
+    QList<quiz::WorkedSolution> problems;
+    for (const quiz::ProblemDraw &draw :
+         quiz::drawProblemSet(request.seed, request.count, request.theorem, request.level))
+        problems.append(quiz::solveProblem(draw, locale));
+    return problems;
+}
 
 quint32 randomSeed()
 {

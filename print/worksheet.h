@@ -2,6 +2,7 @@
 #pragma once
 
 #include "quiz/problemset.h"
+#include "quiz/solution.h"
 
 #include <QString>
 
@@ -28,6 +29,12 @@ struct WorksheetRequest
     KeyPlacement key = KeyPlacement::End;
     quiz::Level level = quiz::defaultLevel;
 };
+
+// The sheet's problems in its order, each solved once so that every use of
+// it (the pages, the key, the questions for a learning platform) shows the
+// same numbers.
+QList<quiz::WorkedSolution> solvedProblems(const WorksheetRequest &request,
+                                           const format::DisplayLocale &locale);
 
 // A seed short enough to copy from the sheet by hand.
 quint32 randomSeed();

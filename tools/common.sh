@@ -37,6 +37,9 @@ test_packages=(
     postgresql         # a real school server, started by the tests in a temporary folder
     openssl            # its certificate, for the connections that must be encrypted
 )
+# npm fetches the GIFT parser that reads the Moodle test's file back. A machine
+# with a Node.js of its own has its npm already, and Debian's would conflict.
+command -v npm >/dev/null || test_packages+=(npm)
 
 # install_missing PACKAGE...: through sudo when not root; no recommended
 # packages, so that only what is listed (and what it depends on) comes in.

@@ -329,7 +329,7 @@ Die Liste der Optionen: %1 --help
 </translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+35"/>
         <source>opzione sconosciuta: %1</source>
         <translation>unbekannte Option: %1</translation>
     </message>
@@ -354,7 +354,7 @@ Die Liste der Optionen: %1 --help
         <translation>Zeigt die Version und endet.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+42"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language braucht it, de, es oder en, nicht %1.</translation>
     </message>
@@ -364,12 +364,17 @@ Die Liste der Optionen: %1 --help
         <translation>unerwartetes Argument: %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 gilt nur mit --report.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>--%1 vale solo con --worksheet, --moodle o --gift.</source>
+        <translation>--%1 gilt nur mit --worksheet, --moodle oder --gift.</translation>
+    </message>
+    <message>
+        <location line="-131"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 gilt nur mit --worksheet.</translation>
     </message>
@@ -629,7 +634,7 @@ Die Liste der Optionen: %1 --help
         <translation>Berechne die gesuchte Länge in zwei Schritten.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+8"/>
         <source>Livello %1: %2 · </source>
         <translation>Stufe %1: %2 · </translation>
     </message>
@@ -637,7 +642,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print::SheetPainter</name>
     <message>
-        <location line="+74"/>
+        <location line="+80"/>
         <source>Scheda di esercizi: i teoremi di Euclide</source>
         <translation>Arbeitsblatt: Kathetensatz und Höhensatz</translation>
     </message>
@@ -670,6 +675,62 @@ Die Liste der Optionen: %1 --help
         <location line="+14"/>
         <source>%1 = ________ cm</source>
         <translation>%1 = ________ cm</translation>
+    </message>
+</context>
+<context>
+    <name>questionfile</name>
+    <message>
+        <location filename="../app/questionfilecommand.cpp" line="+25"/>
+        <source>Scrive i problemi della scheda come quiz per Moodle (formato Moodle XML, con le figure), senza finestra; aggiunge .xml a un nome che non l&apos;ha. Vale con --count, --theorem, --seed e --level.</source>
+        <translation>Schreibt die Aufgaben des Arbeitsblatts als Moodle-Test (Format Moodle XML, mit den Abbildungen), ohne Fenster; hängt .xml an einen Namen ohne an. Gilt mit --count, --theorem, --seed und --level.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scrive gli stessi problemi nel formato di testo GIFT, senza figure; aggiunge .gift a un nome che non l&apos;ha.</source>
+        <translation>Schreibt dieselben Aufgaben im Textformat GIFT, ohne Abbildungen; hängt .gift an einen Namen ohne an.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+75"/>
+        <source>--worksheet non va insieme a --moodle o --gift.</source>
+        <translation>--worksheet geht nicht zusammen mit --moodle oder --gift.</translation>
+    </message>
+</context>
+<context>
+    <name>questionset</name>
+    <message>
+        <location filename="../print/questionset.cpp" line="+66"/>
+        <source>Figura: il triangolo ABC, rettangolo in A, con l&apos;altezza AH sull&apos;ipotenusa BC; accanto ai segmenti %1 e %2, e %3 = ?.</source>
+        <translation>Abbildung: das Dreieck ABC, rechtwinklig in A, mit der Höhe AH auf die Hypotenuse BC; neben den Strecken %1 und %2, und %3 = ?.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Problema %1</source>
+        <translation>Aufgabe %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dati: %1.</source>
+        <translation>Gegeben: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Calcola %1 (in cm).</source>
+        <translation>Berechne %1 (in cm).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>La risposta esatta è %1.</source>
+        <translation>Die richtige Antwort ist %1.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Teoremi di Euclide, seme %1</source>
+        <translation>Kathetensatz und Höhensatz, Startwert %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Teoremi di Euclide, livello %1, seme %2</source>
+        <translation>Kathetensatz und Höhensatz, Stufe %1, Startwert %2</translation>
     </message>
 </context>
 <context>
@@ -928,7 +989,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse lassen sich nicht in den Klassenordner (%1) kopieren. Das Spiel geht weiter: Die Ergebnisse bleiben auf diesem Computer und werden kopiert, sobald der Ordner wieder erreichbar ist.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>Der Schulserver (%1) nimmt den Benutzer oder das Passwort nicht an.</translation>
     </message>
@@ -1590,12 +1651,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+72"/>
-        <source>manca il nome del file dopo --worksheet (un nome che comincia con «-» va scritto ./-nome).</source>
-        <translation>nach --worksheet fehlt der Dateiname (ein Name, der mit „-“ beginnt, wird ./-name geschrieben).</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location filename="../app/worksheetcommand.cpp" line="+80"/>
         <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l&apos;ha. Qui -platform non conta.</source>
         <translation>Schreibt ein Arbeitsblatt als PDF, ohne Fenster; hängt .pdf an einen Namen ohne an. Hier zählt -platform nicht.</translation>
     </message>
@@ -1625,7 +1681,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Stufe: 1 (ein Schritt, sonst üblich), 2 (alle Seiten), 3 (zwei Schritte). Mit --theorem auf den Stufen 2 und 3 die Aufgaben, bei denen ein Schritt diesen Satz nutzt.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>--count vuole un numero intero da %1 a %2, non %3.</source>
         <translation>--count braucht eine ganze Zahl von %1 bis %2, nicht %3.</translation>
     </message>
@@ -1635,17 +1691,22 @@ Die Liste der Optionen: %1 --help
         <translation>--theorem braucht both, leg oder altitude, nicht %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+44"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key braucht end, separate oder none, nicht %1.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-35"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level braucht 1, 2 oder 3, nicht %1.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-98"/>
+        <source>manca il nome del file dopo --%1 (un nome che comincia con «-» va scritto ./-nome).</source>
+        <translation>nach --%1 fehlt der Dateiname (ein Name, der mit „-“ beginnt, wird ./-name geschrieben).</translation>
+    </message>
+    <message>
+        <location line="+103"/>
         <source>il livello %1 non offre problemi con --theorem %2.</source>
         <translation>Stufe %1 hat keine Aufgaben mit --theorem %2.</translation>
     </message>

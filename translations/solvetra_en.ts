@@ -329,7 +329,7 @@ For the list of options: %1 --help
 </translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+35"/>
         <source>opzione sconosciuta: %1</source>
         <translation>unknown option: %1</translation>
     </message>
@@ -354,7 +354,7 @@ For the list of options: %1 --help
         <translation>Shows the version and exits.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+42"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language needs it, de, es or en, not %1.</translation>
     </message>
@@ -364,12 +364,17 @@ For the list of options: %1 --help
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 only works with --report.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>--%1 vale solo con --worksheet, --moodle o --gift.</source>
+        <translation>--%1 only works with --worksheet, --moodle or --gift.</translation>
+    </message>
+    <message>
+        <location line="-131"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 only works with --worksheet.</translation>
     </message>
@@ -629,7 +634,7 @@ For the list of options: %1 --help
         <translation>Find the length asked for in two steps.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+8"/>
         <source>Livello %1: %2 · </source>
         <translation>Level %1: %2 · </translation>
     </message>
@@ -637,7 +642,7 @@ For the list of options: %1 --help
 <context>
     <name>print::SheetPainter</name>
     <message>
-        <location line="+74"/>
+        <location line="+80"/>
         <source>Scheda di esercizi: i teoremi di Euclide</source>
         <translation>Worksheet: the leg rule and the altitude theorem</translation>
     </message>
@@ -670,6 +675,62 @@ For the list of options: %1 --help
         <location line="+14"/>
         <source>%1 = ________ cm</source>
         <translation>%1 = ________ cm</translation>
+    </message>
+</context>
+<context>
+    <name>questionfile</name>
+    <message>
+        <location filename="../app/questionfilecommand.cpp" line="+25"/>
+        <source>Scrive i problemi della scheda come quiz per Moodle (formato Moodle XML, con le figure), senza finestra; aggiunge .xml a un nome che non l&apos;ha. Vale con --count, --theorem, --seed e --level.</source>
+        <translation>Writes the worksheet&apos;s problems as a Moodle quiz (Moodle XML format, with the figures), without a window; adds .xml to a name without it. Works with --count, --theorem, --seed and --level.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scrive gli stessi problemi nel formato di testo GIFT, senza figure; aggiunge .gift a un nome che non l&apos;ha.</source>
+        <translation>Writes the same problems in the GIFT text format, without figures; adds .gift to a name without it.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+75"/>
+        <source>--worksheet non va insieme a --moodle o --gift.</source>
+        <translation>--worksheet does not go with --moodle or --gift.</translation>
+    </message>
+</context>
+<context>
+    <name>questionset</name>
+    <message>
+        <location filename="../print/questionset.cpp" line="+66"/>
+        <source>Figura: il triangolo ABC, rettangolo in A, con l&apos;altezza AH sull&apos;ipotenusa BC; accanto ai segmenti %1 e %2, e %3 = ?.</source>
+        <translation>Figure: the triangle ABC, right-angled at A, with the altitude AH on the hypotenuse BC; beside the segments %1 and %2, and %3 = ?.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Problema %1</source>
+        <translation>Problem %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dati: %1.</source>
+        <translation>Given: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Calcola %1 (in cm).</source>
+        <translation>Work out %1 (in cm).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>La risposta esatta è %1.</source>
+        <translation>The right answer is %1.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Teoremi di Euclide, seme %1</source>
+        <translation>The leg rule and the altitude theorem, seed %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Teoremi di Euclide, livello %1, seme %2</source>
+        <translation>The leg rule and the altitude theorem, level %1, seed %2</translation>
     </message>
 </context>
 <context>
@@ -928,7 +989,7 @@ For the list of options: %1 --help
         <translation>The results cannot be copied into the class folder (%1). The game goes on: the results stay on this computer and will be copied as soon as the folder can be reached again.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>The school&apos;s server (%1) does not accept the user or the password.</translation>
     </message>
@@ -1590,12 +1651,7 @@ For the list of options: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+72"/>
-        <source>manca il nome del file dopo --worksheet (un nome che comincia con «-» va scritto ./-nome).</source>
-        <translation>the file name after --worksheet is missing (a name that starts with “-” is written ./-name).</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location filename="../app/worksheetcommand.cpp" line="+80"/>
         <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l&apos;ha. Qui -platform non conta.</source>
         <translation>Writes a worksheet as PDF, without a window; adds .pdf to a name without it. Here -platform does not count.</translation>
     </message>
@@ -1625,7 +1681,7 @@ For the list of options: %1 --help
         <translation>The level: 1 (one step, unless told), 2 (all sides), 3 (two steps). With --theorem, at levels 2 and 3 the problems where one step uses that theorem.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>--count vuole un numero intero da %1 a %2, non %3.</source>
         <translation>--count needs a whole number from %1 to %2, not %3.</translation>
     </message>
@@ -1635,17 +1691,22 @@ For the list of options: %1 --help
         <translation>--theorem needs both, leg or altitude, not %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+44"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key needs end, separate or none, not %1.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-35"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level needs 1, 2 or 3, not %1.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-98"/>
+        <source>manca il nome del file dopo --%1 (un nome che comincia con «-» va scritto ./-nome).</source>
+        <translation>the file name after --%1 is missing (a name that starts with “-” is written ./-name).</translation>
+    </message>
+    <message>
+        <location line="+103"/>
         <source>il livello %1 non offre problemi con --theorem %2.</source>
         <translation>level %1 has no problems with --theorem %2.</translation>
     </message>

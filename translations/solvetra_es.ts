@@ -329,7 +329,7 @@ Para la lista de opciones: %1 --help
 </translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+35"/>
         <source>opzione sconosciuta: %1</source>
         <translation>opción desconocida: %1</translation>
     </message>
@@ -354,7 +354,7 @@ Para la lista de opciones: %1 --help
         <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+42"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language necesita it, de, es o en, no %1.</translation>
     </message>
@@ -364,12 +364,17 @@ Para la lista de opciones: %1 --help
         <translation>argumento inesperado: %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 solo vale con --report.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>--%1 vale solo con --worksheet, --moodle o --gift.</source>
+        <translation>--%1 solo vale con --worksheet, --moodle o --gift.</translation>
+    </message>
+    <message>
+        <location line="-131"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 solo vale con --worksheet.</translation>
     </message>
@@ -629,7 +634,7 @@ Para la lista de opciones: %1 --help
         <translation>Halla la longitud pedida en dos pasos.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+8"/>
         <source>Livello %1: %2 · </source>
         <translation>Nivel %1: %2 · </translation>
     </message>
@@ -637,7 +642,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print::SheetPainter</name>
     <message>
-        <location line="+74"/>
+        <location line="+80"/>
         <source>Scheda di esercizi: i teoremi di Euclide</source>
         <translation>Hoja de ejercicios: teorema del cateto y de la altura</translation>
     </message>
@@ -670,6 +675,62 @@ Para la lista de opciones: %1 --help
         <location line="+14"/>
         <source>%1 = ________ cm</source>
         <translation>%1 = ________ cm</translation>
+    </message>
+</context>
+<context>
+    <name>questionfile</name>
+    <message>
+        <location filename="../app/questionfilecommand.cpp" line="+25"/>
+        <source>Scrive i problemi della scheda come quiz per Moodle (formato Moodle XML, con le figure), senza finestra; aggiunge .xml a un nome che non l&apos;ha. Vale con --count, --theorem, --seed e --level.</source>
+        <translation>Escribe los problemas de la hoja como cuestionario de Moodle (formato Moodle XML, con las figuras), sin ventana; añade .xml a un nombre que no lo tiene. Vale con --count, --theorem, --seed y --level.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scrive gli stessi problemi nel formato di testo GIFT, senza figure; aggiunge .gift a un nome che non l&apos;ha.</source>
+        <translation>Escribe los mismos problemas en el formato de texto GIFT, sin figuras; añade .gift a un nombre que no lo tiene.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+75"/>
+        <source>--worksheet non va insieme a --moodle o --gift.</source>
+        <translation>--worksheet no va junto con --moodle o --gift.</translation>
+    </message>
+</context>
+<context>
+    <name>questionset</name>
+    <message>
+        <location filename="../print/questionset.cpp" line="+66"/>
+        <source>Figura: il triangolo ABC, rettangolo in A, con l&apos;altezza AH sull&apos;ipotenusa BC; accanto ai segmenti %1 e %2, e %3 = ?.</source>
+        <translation>Figura: el triángulo ABC, rectángulo en A, con la altura AH sobre la hipotenusa BC; junto a los segmentos %1 y %2, y %3 = ?.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Problema %1</source>
+        <translation>Problema %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dati: %1.</source>
+        <translation>Datos: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Calcola %1 (in cm).</source>
+        <translation>Calcula %1 (en cm).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>La risposta esatta è %1.</source>
+        <translation>La respuesta correcta es %1.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Teoremi di Euclide, seme %1</source>
+        <translation>Teorema del cateto y de la altura, semilla %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Teoremi di Euclide, livello %1, seme %2</source>
+        <translation>Teorema del cateto y de la altura, nivel %1, semilla %2</translation>
     </message>
 </context>
 <context>
@@ -928,7 +989,7 @@ Para la lista de opciones: %1 --help
         <translation>No consigo copiar los resultados en la carpeta de la clase (%1). El juego sigue: los resultados quedan en este ordenador y se copiarán en cuanto la carpeta vuelva a estar accesible.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>El servidor de la escuela (%1) no acepta el usuario o la contraseña.</translation>
     </message>
@@ -1590,12 +1651,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+72"/>
-        <source>manca il nome del file dopo --worksheet (un nome che comincia con «-» va scritto ./-nome).</source>
-        <translation>falta el nombre del archivo después de --worksheet (un nombre que empieza por «-» se escribe ./-nombre).</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location filename="../app/worksheetcommand.cpp" line="+80"/>
         <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l&apos;ha. Qui -platform non conta.</source>
         <translation>Escribe una hoja de ejercicios en PDF, sin ventana; añade .pdf a un nombre que no lo tiene. Aquí -platform no cuenta.</translation>
     </message>
@@ -1625,7 +1681,7 @@ Para la lista de opciones: %1 --help
         <translation>El nivel: 1 (un paso, lo normal), 2 (todos los lados), 3 (dos pasos). Con --theorem, en los niveles 2 y 3 los problemas en los que un paso usa ese teorema.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>--count vuole un numero intero da %1 a %2, non %3.</source>
         <translation>--count necesita un número entero de %1 a %2, no %3.</translation>
     </message>
@@ -1635,17 +1691,22 @@ Para la lista de opciones: %1 --help
         <translation>--theorem necesita both, leg o altitude, no %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+44"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key necesita end, separate o none, no %1.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-35"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level necesita 1, 2 o 3, no %1.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-98"/>
+        <source>manca il nome del file dopo --%1 (un nome che comincia con «-» va scritto ./-nome).</source>
+        <translation>falta el nombre del archivo después de --%1 (un nombre que empieza por «-» se escribe ./-nombre).</translation>
+    </message>
+    <message>
+        <location line="+103"/>
         <source>il livello %1 non offre problemi con --theorem %2.</source>
         <translation>el nivel %1 no tiene problemas con --theorem %2.</translation>
     </message>
