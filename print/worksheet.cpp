@@ -20,8 +20,7 @@ QList<quiz::WorkedSolution> solvedProblems(const WorksheetRequest &request,
                                            const format::DisplayLocale &locale)
 {
     QList<quiz::WorkedSolution> problems;
-    for (const quiz::ProblemDraw &draw :
-         quiz::drawProblemSet(request.seed, request.count, request.theorem, request.level))
+    for (const quiz::ProblemDraw &draw : quiz::assignmentProblems(assignmentOf(request)))
         problems.append(quiz::solveProblem(draw, locale));
     return problems;
 }
@@ -116,6 +115,22 @@ bool paint(QPagedPaintDevice &device, const WorksheetRequest &request, Pages whi
 }
 
 } // namespace
+
+quiz::Assignment assignmentOf(const WorksheetRequest &request)
+{
+    return {request.level, request.theorem, request.count, request.seed};
+}
+
+WorksheetRequest sheetOf(const quiz::Assignment &assignment)
+{
+    WorksheetRequest request;
+    request.level = assignment.level;
+    request.theorem = assignment.theorem;
+    request.count = assignment.count;
+    request.seed = assignment.seed;
+    request.mark = SheetMark::AssignmentCode;
+    return request;
+}
 
 quint32 randomSeed()
 {
