@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+65"/>
+        <location filename="../ui/window/windowbars.cpp" line="+66"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -100,7 +100,7 @@
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Record di</source>
         <translation>Rekord</translation>
     </message>
@@ -197,12 +197,22 @@
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location filename="../print/worksheetpdf.cpp" line="+51"/>
+        <location filename="../print/worksheetpdf.cpp" line="+23"/>
+        <source>Soluzioni (compito %1)</source>
+        <translation>Lösungen (Auftrag %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scheda di esercizi (compito %1)</source>
+        <translation>Arbeitsblatt (Auftrag %1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Scheda di esercizi (seme %1)</source>
         <translation>Arbeitsblatt (Startwert %1)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
         <source>Soluzioni (seme %1)</source>
         <translation>Lösungen (Startwert %1)</translation>
     </message>
@@ -285,11 +295,31 @@
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: die Passwortdatei %1 ist für alle lesbar: ich nutze sie nicht. Sie muss die Rechte 0640 haben (root und die Gruppe der Schüler).</translation>
     </message>
+    <message>
+        <location filename="../app/assignmentcommand.cpp" line="+26"/>
+        <source>Scrive il codice di un compito fatto dei problemi che chiedono --level, --theorem, --count e --seed, senza finestra.</source>
+        <translation>Gibt den Code eines Auftrags aus, der aus den Aufgaben besteht, die --level, --theorem, --count und --seed verlangen, ohne Fenster.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Il codice di un compito: la finestra pone i suoi problemi; con --worksheet ne scrive la scheda.</source>
+        <translation>Der Code eines Auftrags: das Fenster stellt seine Aufgaben; mit --worksheet wird sein Arbeitsblatt geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>codice</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>--new-assignment non va con --%1.</source>
+        <translation>--new-assignment geht nicht mit --%1.</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+25"/>
+        <location filename="../app/commandline.cpp" line="+26"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>Die Sprache: it (Italienisch), de (Deutsch), es (Spanisch), en (Englisch). Für das Fenster bleibt sie auch später gewählt.</translation>
     </message>
@@ -354,7 +384,7 @@ Die Liste der Optionen: %1 --help
         <translation>Zeigt die Version und endet.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language braucht it, de, es oder en, nicht %1.</translation>
     </message>
@@ -364,7 +394,7 @@ Die Liste der Optionen: %1 --help
         <translation>unerwartetes Argument: %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 gilt nur mit --report.</translation>
     </message>
@@ -658,13 +688,23 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+6"/>
-        <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
-        <translation>Startwert %1 · %2Lösungen · Seite %3 von %4</translation>
+        <source>Compito %1</source>
+        <translation>Auftrag %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seme %1</source>
+        <translation>Startwert %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · %2soluzioni · pagina %3 di %4</source>
+        <translation>%1 · %2Lösungen · Seite %3 von %4</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Seme %1 · %2pagina %3 di %4</source>
-        <translation>Startwert %1 · %2Seite %3 von %4</translation>
+        <source>%1 · %2pagina %3 di %4</source>
+        <translation>%1 · %2Seite %3 von %4</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -763,6 +803,21 @@ Die Liste der Optionen: %1 --help
         <location line="+2"/>
         <source>Errore di calcolo in virgola mobile</source>
         <translation>Gleitkomma-Rechenfehler</translation>
+    </message>
+    <message>
+        <location filename="../quiz/assignment.cpp" line="+161"/>
+        <source>Codice del compito non valido</source>
+        <translation>Ungültiger Code des Auftrags</translation>
+    </message>
+    <message>
+        <location filename="../quiz/assignmentrun.cpp" line="+43"/>
+        <source>Compito %1: %2 di %3</source>
+        <translation>Auftrag %1: %2 von %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1 finito: %2 esatte su %3, in %4 min %5 s.</source>
+        <translation>Auftrag %1 erledigt: %2 von %3 richtig, in %4 min %5 s.</translation>
     </message>
 </context>
 <context>
@@ -928,7 +983,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse lassen sich nicht in den Klassenordner (%1) kopieren. Das Spiel geht weiter: Die Ergebnisse bleiben auf diesem Computer und werden kopiert, sobald der Ordner wieder erreichbar ist.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>Der Schulserver (%1) nimmt den Benutzer oder das Passwort nicht an.</translation>
     </message>
@@ -1033,22 +1088,50 @@ Die Liste der Optionen: %1 --help
     </message>
 </context>
 <context>
+    <name>ui::AssignmentDialog</name>
+    <message>
+        <location filename="../ui/dialogs/assignmentdialog.cpp" line="+15"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il &amp;codice del compito che ti ha dato l&apos;insegnante:</source>
+        <translation>&amp;Code des Auftrags, den du von der Lehrkraft bekommen hast:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Comincia</source>
+        <translation>Anfangen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+38"/>
         <source>Esercizi</source>
         <translation>Übungen</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+102"/>
+        <location line="+105"/>
         <source>Come si risolve</source>
         <translation>So wird&apos;s gelöst</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-103"/>
         <source>Stampa una scheda...</source>
         <translation>Arbeitsblatt drucken...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compito...</source>
+        <translation>Auftrag...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1091,12 +1174,22 @@ Die Liste der Optionen: %1 --help
         <translation>Meine Ergebnisse löschen...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Lingua</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+87"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il compito %1 non è finito. Vuoi lasciarlo? Potrai continuarlo più tardi da «Compito...».</source>
+        <translation>Der Auftrag %1 ist nicht erledigt. Willst du ihn verlassen? Du kannst ihn später über „Auftrag...“ fortsetzen.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Sprache: %1, ab dem nächsten „Neues Spiel“.</translation>
     </message>
@@ -1322,12 +1415,12 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+75"/>
+        <location filename="../ui/window/tavola.cpp" line="+81"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Spiel mit Solvetra</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+146"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1346,7 +1439,7 @@ Die Liste der Optionen: %1 --help
         <translation>Mit Solvetra spielen</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+110"/>
         <source>Sveglia</source>
         <translation>Wecker</translation>
     </message>
@@ -1366,7 +1459,24 @@ Die Liste der Optionen: %1 --help
         <translation>Auf diesem Computer wurde kein Rechner gefunden.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+42"/>
+        <location line="+15"/>
+        <location line="+29"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?</source>
+        <translation>Im Auftrag %1 warst du bei Aufgabe %2 von %3. Willst du dort weitermachen?</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Il compito %1 non è finito: eri arrivato al problema %2 di %3. Vuoi continuarlo?</source>
+        <translation>Der Auftrag %1 ist nicht erledigt: du warst bei Aufgabe %2 von %3. Willst du weitermachen?</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>Uscire dal programma</source>
         <translation>Programm beenden</translation>
     </message>
@@ -1464,7 +1574,17 @@ Die Liste der Optionen: %1 --help
         <translation>&amp;Lösungen:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>Codice del compito:</source>
+        <translation>Code des Auftrags:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Con questo codice gli alunni hanno gli stessi problemi sullo schermo.</source>
+        <translation>Mit diesem Code bekommen die Schüler dieselben Aufgaben auf dem Bildschirm.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Stam&amp;pa...</source>
         <translation>&amp;Drucken...</translation>
     </message>
@@ -1479,7 +1599,7 @@ Die Liste der Optionen: %1 --help
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+37"/>
         <source>I problemi vanno da %1 a %2, non «%3».</source>
         <translation>Es sind %1 bis %2 Aufgaben möglich, nicht „%3“.</translation>
     </message>
@@ -1590,7 +1710,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+72"/>
+        <location filename="../app/worksheetcommand.cpp" line="+73"/>
         <source>manca il nome del file dopo --worksheet (un nome che comincia con «-» va scritto ./-nome).</source>
         <translation>nach --worksheet fehlt der Dateiname (ein Name, der mit „-“ beginnt, wird ./-name geschrieben).</translation>
     </message>
@@ -1625,7 +1745,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Stufe: 1 (ein Schritt, sonst üblich), 2 (alle Seiten), 3 (zwei Schritte). Mit --theorem auf den Stufen 2 und 3 die Aufgaben, bei denen ein Schritt diesen Satz nutzt.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+29"/>
         <source>--count vuole un numero intero da %1 a %2, non %3.</source>
         <translation>--count braucht eine ganze Zahl von %1 bis %2, nicht %3.</translation>
     </message>
@@ -1635,12 +1755,17 @@ Die Liste der Optionen: %1 --help
         <translation>--theorem braucht both, leg oder altitude, nicht %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+45"/>
+        <source>--%1 non va con --assignment: il codice dice già il livello, il teorema, i problemi e il seme.</source>
+        <translation>--%1 geht nicht mit --assignment: der Code enthält schon Stufe, Satz, Aufgaben und Startwert.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key braucht end, separate oder none, nicht %1.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-55"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level braucht 1, 2 oder 3, nicht %1.</translation>
     </message>

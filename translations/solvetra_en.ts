@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+65"/>
+        <location filename="../ui/window/windowbars.cpp" line="+66"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -100,7 +100,7 @@
         <translation>New game</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Record di</source>
         <translation>Record of</translation>
     </message>
@@ -197,12 +197,22 @@
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location filename="../print/worksheetpdf.cpp" line="+51"/>
+        <location filename="../print/worksheetpdf.cpp" line="+23"/>
+        <source>Soluzioni (compito %1)</source>
+        <translation>Answer key (assignment %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scheda di esercizi (compito %1)</source>
+        <translation>Worksheet (assignment %1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Scheda di esercizi (seme %1)</source>
         <translation>Worksheet (seed %1)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
         <source>Soluzioni (seme %1)</source>
         <translation>Answer key (seed %1)</translation>
     </message>
@@ -285,11 +295,31 @@
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: the password file %1 can be read by anyone: it is not used. It must have mode 0640 (root and the pupils&apos; group).</translation>
     </message>
+    <message>
+        <location filename="../app/assignmentcommand.cpp" line="+26"/>
+        <source>Scrive il codice di un compito fatto dei problemi che chiedono --level, --theorem, --count e --seed, senza finestra.</source>
+        <translation>Prints the code of an assignment made of the problems that --level, --theorem, --count and --seed ask for, without a window.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Il codice di un compito: la finestra pone i suoi problemi; con --worksheet ne scrive la scheda.</source>
+        <translation>The code of an assignment: the window poses its problems; with --worksheet, writes its worksheet.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>codice</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>--new-assignment non va con --%1.</source>
+        <translation>--new-assignment does not go with --%1.</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+25"/>
+        <location filename="../app/commandline.cpp" line="+26"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>The language: it (Italian), de (German), es (Spanish), en (English). For the window it stays chosen afterwards too.</translation>
     </message>
@@ -354,7 +384,7 @@ For the list of options: %1 --help
         <translation>Shows the version and exits.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language needs it, de, es or en, not %1.</translation>
     </message>
@@ -364,7 +394,7 @@ For the list of options: %1 --help
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 only works with --report.</translation>
     </message>
@@ -658,13 +688,23 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+6"/>
-        <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
-        <translation>Seed %1 · %2answer key · page %3 of %4</translation>
+        <source>Compito %1</source>
+        <translation>Assignment %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seme %1</source>
+        <translation>Seed %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · %2soluzioni · pagina %3 di %4</source>
+        <translation>%1 · %2answer key · page %3 of %4</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Seme %1 · %2pagina %3 di %4</source>
-        <translation>Seed %1 · %2page %3 of %4</translation>
+        <source>%1 · %2pagina %3 di %4</source>
+        <translation>%1 · %2page %3 of %4</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -763,6 +803,21 @@ For the list of options: %1 --help
         <location line="+2"/>
         <source>Errore di calcolo in virgola mobile</source>
         <translation>Floating-point error</translation>
+    </message>
+    <message>
+        <location filename="../quiz/assignment.cpp" line="+161"/>
+        <source>Codice del compito non valido</source>
+        <translation>Not a valid assignment code</translation>
+    </message>
+    <message>
+        <location filename="../quiz/assignmentrun.cpp" line="+43"/>
+        <source>Compito %1: %2 di %3</source>
+        <translation>Assignment %1: %2 of %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1 finito: %2 esatte su %3, in %4 min %5 s.</source>
+        <translation>Assignment %1 done: %2 right out of %3, in %4 min %5 s.</translation>
     </message>
 </context>
 <context>
@@ -928,7 +983,7 @@ For the list of options: %1 --help
         <translation>The results cannot be copied into the class folder (%1). The game goes on: the results stay on this computer and will be copied as soon as the folder can be reached again.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>The school&apos;s server (%1) does not accept the user or the password.</translation>
     </message>
@@ -1033,22 +1088,50 @@ For the list of options: %1 --help
     </message>
 </context>
 <context>
+    <name>ui::AssignmentDialog</name>
+    <message>
+        <location filename="../ui/dialogs/assignmentdialog.cpp" line="+15"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il &amp;codice del compito che ti ha dato l&apos;insegnante:</source>
+        <translation>The assignment &amp;code your teacher gave you:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Comincia</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+38"/>
         <source>Esercizi</source>
         <translation>Exercises</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+102"/>
+        <location line="+105"/>
         <source>Come si risolve</source>
         <translation>How to solve it</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-103"/>
         <source>Stampa una scheda...</source>
         <translation>Print a worksheet...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compito...</source>
+        <translation>Assignment...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1091,12 +1174,22 @@ For the list of options: %1 --help
         <translation>Delete my results...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Lingua</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+87"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il compito %1 non è finito. Vuoi lasciarlo? Potrai continuarlo più tardi da «Compito...».</source>
+        <translation>Assignment %1 is not finished. Do you want to leave it? You can go on with it later from “Assignment...”.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Language: %1, from the next “New game”.</translation>
     </message>
@@ -1322,12 +1415,12 @@ For the list of options: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+75"/>
+        <location filename="../ui/window/tavola.cpp" line="+81"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Play with Solvetra</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+146"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1346,7 +1439,7 @@ For the list of options: %1 --help
         <translation>Playing with Solvetra</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+110"/>
         <source>Sveglia</source>
         <translation>Alarm</translation>
     </message>
@@ -1366,7 +1459,24 @@ For the list of options: %1 --help
         <translation>No calculator was found on this computer.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+42"/>
+        <location line="+15"/>
+        <location line="+29"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?</source>
+        <translation>In assignment %1 you had got to problem %2 of %3. Do you want to go on from there?</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Il compito %1 non è finito: eri arrivato al problema %2 di %3. Vuoi continuarlo?</source>
+        <translation>Assignment %1 is not finished: you had got to problem %2 of %3. Do you want to go on with it?</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>Uscire dal programma</source>
         <translation>Quit the program</translation>
     </message>
@@ -1464,7 +1574,17 @@ For the list of options: %1 --help
         <translation>Ans&amp;wer key:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>Codice del compito:</source>
+        <translation>Assignment code:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Con questo codice gli alunni hanno gli stessi problemi sullo schermo.</source>
+        <translation>With this code the pupils get the same problems on screen.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Stam&amp;pa...</source>
         <translation>P&amp;rint...</translation>
     </message>
@@ -1479,7 +1599,7 @@ For the list of options: %1 --help
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+37"/>
         <source>I problemi vanno da %1 a %2, non «%3».</source>
         <translation>The problems go from %1 to %2, not “%3”.</translation>
     </message>
@@ -1590,7 +1710,7 @@ For the list of options: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+72"/>
+        <location filename="../app/worksheetcommand.cpp" line="+73"/>
         <source>manca il nome del file dopo --worksheet (un nome che comincia con «-» va scritto ./-nome).</source>
         <translation>the file name after --worksheet is missing (a name that starts with “-” is written ./-name).</translation>
     </message>
@@ -1625,7 +1745,7 @@ For the list of options: %1 --help
         <translation>The level: 1 (one step, unless told), 2 (all sides), 3 (two steps). With --theorem, at levels 2 and 3 the problems where one step uses that theorem.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+29"/>
         <source>--count vuole un numero intero da %1 a %2, non %3.</source>
         <translation>--count needs a whole number from %1 to %2, not %3.</translation>
     </message>
@@ -1635,12 +1755,17 @@ For the list of options: %1 --help
         <translation>--theorem needs both, leg or altitude, not %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+45"/>
+        <source>--%1 non va con --assignment: il codice dice già il livello, il teorema, i problemi e il seme.</source>
+        <translation>--%1 does not go with --assignment: the code already holds the level, the theorem, the problems and the seed.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key needs end, separate or none, not %1.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-55"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level needs 1, 2 or 3, not %1.</translation>
     </message>

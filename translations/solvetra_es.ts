@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+65"/>
+        <location filename="../ui/window/windowbars.cpp" line="+66"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -100,7 +100,7 @@
         <translation>Juego nuevo</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Record di</source>
         <translation>Récord de</translation>
     </message>
@@ -197,12 +197,22 @@
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location filename="../print/worksheetpdf.cpp" line="+51"/>
+        <location filename="../print/worksheetpdf.cpp" line="+23"/>
+        <source>Soluzioni (compito %1)</source>
+        <translation>Soluciones (tarea %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scheda di esercizi (compito %1)</source>
+        <translation>Hoja de ejercicios (tarea %1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Scheda di esercizi (seme %1)</source>
         <translation>Hoja de ejercicios (semilla %1)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
         <source>Soluzioni (seme %1)</source>
         <translation>Soluciones (semilla %1)</translation>
     </message>
@@ -285,11 +295,31 @@
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: el archivo de la contraseña %1 lo puede leer cualquiera: no lo uso. Debe tener los permisos 0640 (root y el grupo de los alumnos).</translation>
     </message>
+    <message>
+        <location filename="../app/assignmentcommand.cpp" line="+26"/>
+        <source>Scrive il codice di un compito fatto dei problemi che chiedono --level, --theorem, --count e --seed, senza finestra.</source>
+        <translation>Escribe el código de una tarea hecha de los problemas que piden --level, --theorem, --count y --seed, sin ventana.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Il codice di un compito: la finestra pone i suoi problemi; con --worksheet ne scrive la scheda.</source>
+        <translation>El código de una tarea: la ventana plantea sus problemas; con --worksheet escribe su hoja.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>codice</source>
+        <translation>código</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>--new-assignment non va con --%1.</source>
+        <translation>--new-assignment no va con --%1.</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+25"/>
+        <location filename="../app/commandline.cpp" line="+26"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>El idioma: it (italiano), de (alemán), es (español), en (inglés). Para la ventana queda elegido también después.</translation>
     </message>
@@ -354,7 +384,7 @@ Para la lista de opciones: %1 --help
         <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language necesita it, de, es o en, no %1.</translation>
     </message>
@@ -364,7 +394,7 @@ Para la lista de opciones: %1 --help
         <translation>argumento inesperado: %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 solo vale con --report.</translation>
     </message>
@@ -658,13 +688,23 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+6"/>
-        <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
-        <translation>Semilla %1 · %2soluciones · página %3 de %4</translation>
+        <source>Compito %1</source>
+        <translation>Tarea %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seme %1</source>
+        <translation>Semilla %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · %2soluzioni · pagina %3 di %4</source>
+        <translation>%1 · %2soluciones · página %3 de %4</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Seme %1 · %2pagina %3 di %4</source>
-        <translation>Semilla %1 · %2página %3 de %4</translation>
+        <source>%1 · %2pagina %3 di %4</source>
+        <translation>%1 · %2página %3 de %4</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -763,6 +803,21 @@ Para la lista de opciones: %1 --help
         <location line="+2"/>
         <source>Errore di calcolo in virgola mobile</source>
         <translation>Error de cálculo en coma flotante</translation>
+    </message>
+    <message>
+        <location filename="../quiz/assignment.cpp" line="+161"/>
+        <source>Codice del compito non valido</source>
+        <translation>Código de la tarea no válido</translation>
+    </message>
+    <message>
+        <location filename="../quiz/assignmentrun.cpp" line="+43"/>
+        <source>Compito %1: %2 di %3</source>
+        <translation>Tarea %1: %2 de %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1 finito: %2 esatte su %3, in %4 min %5 s.</source>
+        <translation>Tarea %1 terminada: %2 correctas de %3, en %4 min %5 s.</translation>
     </message>
 </context>
 <context>
@@ -928,7 +983,7 @@ Para la lista de opciones: %1 --help
         <translation>No consigo copiar los resultados en la carpeta de la clase (%1). El juego sigue: los resultados quedan en este ordenador y se copiarán en cuanto la carpeta vuelva a estar accesible.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>El servidor de la escuela (%1) no acepta el usuario o la contraseña.</translation>
     </message>
@@ -1033,22 +1088,50 @@ Para la lista de opciones: %1 --help
     </message>
 </context>
 <context>
+    <name>ui::AssignmentDialog</name>
+    <message>
+        <location filename="../ui/dialogs/assignmentdialog.cpp" line="+15"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il &amp;codice del compito che ti ha dato l&apos;insegnante:</source>
+        <translation>El &amp;código de la tarea que te ha dado el docente:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Comincia</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Annulla</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+38"/>
         <source>Esercizi</source>
         <translation>Ejercicios</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+102"/>
+        <location line="+105"/>
         <source>Come si risolve</source>
         <translation>Cómo se resuelve</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-103"/>
         <source>Stampa una scheda...</source>
         <translation>Imprimir una hoja...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compito...</source>
+        <translation>Tarea...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1091,12 +1174,22 @@ Para la lista de opciones: %1 --help
         <translation>Borrar mis resultados...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Lingua</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+87"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il compito %1 non è finito. Vuoi lasciarlo? Potrai continuarlo più tardi da «Compito...».</source>
+        <translation>La tarea %1 no está terminada. ¿Quieres dejarla? Podrás seguirla más tarde desde «Tarea...».</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Idioma: %1, a partir del próximo «Juego nuevo».</translation>
     </message>
@@ -1322,12 +1415,12 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+75"/>
+        <location filename="../ui/window/tavola.cpp" line="+81"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Juega con Solvetra</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+146"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1346,7 +1439,7 @@ Para la lista de opciones: %1 --help
         <translation>Jugar con Solvetra</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+110"/>
         <source>Sveglia</source>
         <translation>Alarma</translation>
     </message>
@@ -1366,7 +1459,24 @@ Para la lista de opciones: %1 --help
         <translation>No se ha encontrado ninguna calculadora en este ordenador.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+42"/>
+        <location line="+15"/>
+        <location line="+29"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?</source>
+        <translation>En la tarea %1 habías llegado al problema %2 de %3. ¿Quieres seguir desde ahí?</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Il compito %1 non è finito: eri arrivato al problema %2 di %3. Vuoi continuarlo?</source>
+        <translation>La tarea %1 no está terminada: habías llegado al problema %2 de %3. ¿Quieres seguirla?</translation>
+    </message>
+    <message>
+        <location line="+60"/>
         <source>Uscire dal programma</source>
         <translation>Salir del programa</translation>
     </message>
@@ -1464,7 +1574,17 @@ Para la lista de opciones: %1 --help
         <translation>S&amp;oluciones:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>Codice del compito:</source>
+        <translation>Código de la tarea:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Con questo codice gli alunni hanno gli stessi problemi sullo schermo.</source>
+        <translation>Con este código los alumnos tienen los mismos problemas en la pantalla.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Stam&amp;pa...</source>
         <translation>Imp&amp;rimir...</translation>
     </message>
@@ -1479,7 +1599,7 @@ Para la lista de opciones: %1 --help
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+37"/>
         <source>I problemi vanno da %1 a %2, non «%3».</source>
         <translation>Los problemas van de %1 a %2, no «%3».</translation>
     </message>
@@ -1590,7 +1710,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+72"/>
+        <location filename="../app/worksheetcommand.cpp" line="+73"/>
         <source>manca il nome del file dopo --worksheet (un nome che comincia con «-» va scritto ./-nome).</source>
         <translation>falta el nombre del archivo después de --worksheet (un nombre que empieza por «-» se escribe ./-nombre).</translation>
     </message>
@@ -1625,7 +1745,7 @@ Para la lista de opciones: %1 --help
         <translation>El nivel: 1 (un paso, lo normal), 2 (todos los lados), 3 (dos pasos). Con --theorem, en los niveles 2 y 3 los problemas en los que un paso usa ese teorema.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+29"/>
         <source>--count vuole un numero intero da %1 a %2, non %3.</source>
         <translation>--count necesita un número entero de %1 a %2, no %3.</translation>
     </message>
@@ -1635,12 +1755,17 @@ Para la lista de opciones: %1 --help
         <translation>--theorem necesita both, leg o altitude, no %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+45"/>
+        <source>--%1 non va con --assignment: il codice dice già il livello, il teorema, i problemi e il seme.</source>
+        <translation>--%1 no va con --assignment: el código ya dice el nivel, el teorema, los problemas y la semilla.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key necesita end, separate o none, no %1.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-55"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level necesita 1, 2 o 3, no %1.</translation>
     </message>
