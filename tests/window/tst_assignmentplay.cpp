@@ -8,6 +8,7 @@
 
 #include "format/language.h"
 #include "quiz/assignment.h"
+#include "ui/dialogs/assignmentdialog.h"
 #include "ui/window/appsetup.h"
 #include "ui/window/assignmentsettings.h"
 
@@ -99,6 +100,8 @@ private slots:
     void playsTheSheetsProblems_data();
     void playsTheSheetsProblems();
     void goesOnAfterARestart();
+    void codeBoxRefusesSlips_data();
+    void codeBoxRefusesSlips();
     void leavingAsksFirst_data();
     void leavingAsksFirst();
 
@@ -281,6 +284,39 @@ void TestAssignmentPlay::goesOnAfterARestart()
     m_tavola->start();
     QCOMPARE(none.seen.size(), 0);
     QVERIFY(!m_tavola->assignmentRun());
+}
+
+void TestAssignmentPlay::codeBoxRefusesSlips_data()
+{
+    const QString code = quiz::assignmentCode({Level::AllSides, TheoremChoice::Both, 15, 31});
+    QString swapped = code;
+    std::swap(swapped[1], swapped[2]);
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("as printed") << code << true;
+    QTest::newRow("small letters, blanks for dashes") << code.toLower().replace(u'-', u' ') << true;
+    QTest::newRow("two neighbours swapped") << swapped << false;
+    QTest::newRow("one symbol short") << code.chopped(1) << false;
+    QTest::newRow("nothing typed") << QString() << false;
+}
+
+// A slip is refused in the box, which stays open for the pupil to mend it.
+void TestAssignmentPlay::codeBoxRefusesSlips()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, taken);
+    ui::AssignmentDialog dialog;
+    dialog.show();
+    QTest::keyClicks(dialog.codeEdit(), typed);
+    QTest::keyClick(dialog.codeEdit(), Qt::Key_Return);
+    QCOMPARE(dialog.result() == QDialog::Accepted, taken);
+    QCOMPARE(dialog.isVisible(), !taken);
+    QCOMPARE(dialog.refusal()->isVisible(), !taken);
+    if (taken)
+        QCOMPARE(dialog.chosenAssignment(),
+                 (Assignment{Level::AllSides, TheoremChoice::Both, 15, 31}));
+    else
+        QCOMPARE(dialog.refusal()->text(), quiz::invalidAssignmentCode());
 }
 
 void TestAssignmentPlay::leavingAsksFirst_data()
