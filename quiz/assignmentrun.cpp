@@ -24,6 +24,7 @@ Problem AssignmentRun::pose(const QDateTime &now, const format::DisplayLocale &l
     m_posedAt = now;
     Problem problem = problemOf(m_problems[m_posed - 1], locale);
     problem.level = m_assignment.level;
+    problem.assignment = m_code;
     return problem;
 }
 

@@ -72,6 +72,7 @@ struct Problem
     QString caption; // names the asked length
     CaptionTone captionTone = CaptionTone::Blue;
     float expectedValue = 0;
+    QString assignment; // the code of the assignment it is part of, if any
 
     QString text(Length which) const { return texts[size_t(which)]; }
     const ProblemKind &kind() const { return draw.kind(); }

@@ -31,6 +31,7 @@ struct AnswerRow
     double seconds = 0; // from the problem shown to Enter
     bool solutionOpened = false;
     QString uuid; // given by the writer; the same answer on every copy and server
+    QString assignment; // the code of the assignment it belongs to, or empty
 };
 
 struct SessionRow

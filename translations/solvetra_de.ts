@@ -220,7 +220,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+49"/>
+        <location filename="../app/reportcommand.cpp" line="+50"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 braucht ein Datum wie 2026-12-09, nicht %2.</translation>
     </message>
@@ -231,11 +231,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+84"/>
         <source>nessuna risposta nei file per il periodo e la classe chiesti.</source>
         <translation>die Dateien enthalten keine Antworten für diesen Zeitraum und diese Klasse.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-67"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Schreibt den Klassenbericht als PDF oder CSV, ohne Fenster.</translation>
     </message>
@@ -475,7 +476,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+51"/>
+        <location filename="../print/classreport.cpp" line="+55"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -502,28 +503,31 @@ Die Liste der Optionen: %1 --help
     <message>
         <location line="+0"/>
         <location line="+22"/>
+        <location line="+144"/>
         <source>Risposte</source>
         <translation>Antworten</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-166"/>
         <location line="+22"/>
+        <location line="+141"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-163"/>
+        <location line="+166"/>
         <source>Sbagliate</source>
         <translation>Falsch</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+155"/>
+        <location line="-153"/>
+        <location line="+278"/>
         <source>Resoconto della classe</source>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="-276"/>
         <location line="+40"/>
         <source>Classe: %1</source>
         <translation>Klasse: %1</translation>
@@ -560,21 +564,23 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+2"/>
+        <location line="+141"/>
         <source>Alunno</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-141"/>
         <source>Classe</source>
         <translation>Klasse</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location line="+141"/>
         <source>Tempo</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-141"/>
         <source>Livelli</source>
         <translation>Stufen</translation>
     </message>
@@ -619,12 +625,77 @@ Die Liste der Optionen: %1 --help
         <translation>Die am häufigsten falschen Arten</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+67"/>
+        <source>non iniziato</source>
+        <translation>nicht begonnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fatto</source>
+        <translation>erledigt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>iniziato (%1 di %2)</source>
+        <translation>begonnen (%1 von %2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 su %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1</source>
+        <translation>Auftrag %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Livello %1, %2 problemi</source>
+        <translation>Stufe %1, %2 Aufgaben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fatto: %1 · Iniziato: %2 · Non iniziato: %3</source>
+        <translation>Erledigt: %1 · Begonnen: %2 · Nicht begonnen: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stato</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Finito il</source>
+        <translation>Erledigt am</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>I problemi più spesso sbagliati</source>
+        <translation>Die am häufigsten falsch gelösten Aufgaben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Problema</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Pagina %1 di %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+25"/>
         <source>%1 da %2 e %3</source>
         <translation>%1 aus %2 und %3</translation>
     </message>
@@ -810,7 +881,7 @@ Die Liste der Optionen: %1 --help
         <translation>Ungültiger Code des Auftrags</translation>
     </message>
     <message>
-        <location filename="../quiz/assignmentrun.cpp" line="+43"/>
+        <location filename="../quiz/assignmentrun.cpp" line="+44"/>
         <source>Compito %1: %2 di %3</source>
         <translation>Auftrag %1: %2 von %3</translation>
     </message>
@@ -908,6 +979,11 @@ Die Liste der Optionen: %1 --help
         <translation>Lösung geöffnet</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
         <location filename="../record/recordcopy.cpp" line="+49"/>
         <source>il registro %1 non si può leggere</source>
         <translation>das Ergebnisprotokoll %1 lässt sich nicht lesen</translation>
@@ -953,7 +1029,7 @@ Die Liste der Optionen: %1 --help
         <translation>„%1“ lässt sich nicht öffnen.</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+173"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>„%1“ ist keine gültige Adresse eines PostgreSQL-Servers.</translation>
     </message>

@@ -220,7 +220,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+49"/>
+        <location filename="../app/reportcommand.cpp" line="+50"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 needs a date such as 2026-12-09, not %2.</translation>
     </message>
@@ -231,11 +231,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+84"/>
         <source>nessuna risposta nei file per il periodo e la classe chiesti.</source>
         <translation>the files hold no answers for the period and class asked for.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-67"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Writes the class report as PDF or CSV, without a window.</translation>
     </message>
@@ -475,7 +476,7 @@ For the list of options: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+51"/>
+        <location filename="../print/classreport.cpp" line="+55"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -502,28 +503,31 @@ For the list of options: %1 --help
     <message>
         <location line="+0"/>
         <location line="+22"/>
+        <location line="+144"/>
         <source>Risposte</source>
         <translation>Answers</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-166"/>
         <location line="+22"/>
+        <location line="+141"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-163"/>
+        <location line="+166"/>
         <source>Sbagliate</source>
         <translation>Wrong</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+155"/>
+        <location line="-153"/>
+        <location line="+278"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="-276"/>
         <location line="+40"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
@@ -560,21 +564,23 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+2"/>
+        <location line="+141"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-141"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location line="+141"/>
         <source>Tempo</source>
         <translation>Time</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-141"/>
         <source>Livelli</source>
         <translation>Levels</translation>
     </message>
@@ -619,12 +625,77 @@ For the list of options: %1 --help
         <translation>The kinds most often wrong</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+67"/>
+        <source>non iniziato</source>
+        <translation>not begun</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fatto</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>iniziato (%1 di %2)</source>
+        <translation>begun (%1 of %2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 su %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1</source>
+        <translation>Assignment %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Livello %1, %2 problemi</source>
+        <translation>Level %1, %2 problems</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fatto: %1 · Iniziato: %2 · Non iniziato: %3</source>
+        <translation>Done: %1 · Begun: %2 · Not begun: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stato</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Finito il</source>
+        <translation>Finished on</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>I problemi più spesso sbagliati</source>
+        <translation>The problems most often wrong</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Problema</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Pagina %1 di %2</source>
         <translation>Page %1 of %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+25"/>
         <source>%1 da %2 e %3</source>
         <translation>%1 from %2 and %3</translation>
     </message>
@@ -810,7 +881,7 @@ For the list of options: %1 --help
         <translation>Not a valid assignment code</translation>
     </message>
     <message>
-        <location filename="../quiz/assignmentrun.cpp" line="+43"/>
+        <location filename="../quiz/assignmentrun.cpp" line="+44"/>
         <source>Compito %1: %2 di %3</source>
         <translation>Assignment %1: %2 of %3</translation>
     </message>
@@ -908,6 +979,11 @@ For the list of options: %1 --help
         <translation>Solution opened</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
         <location filename="../record/recordcopy.cpp" line="+49"/>
         <source>il registro %1 non si può leggere</source>
         <translation>the record %1 cannot be read</translation>
@@ -953,7 +1029,7 @@ For the list of options: %1 --help
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+173"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>“%1” is not a valid address of a PostgreSQL server.</translation>
     </message>

@@ -220,7 +220,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+49"/>
+        <location filename="../app/reportcommand.cpp" line="+50"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 necesita una fecha como 2026-12-09, no %2.</translation>
     </message>
@@ -231,11 +231,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+84"/>
         <source>nessuna risposta nei file per il periodo e la classe chiesti.</source>
         <translation>los archivos no tienen respuestas del periodo y la clase pedidos.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-67"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Escribe el informe de la clase en PDF o en CSV, sin ventana.</translation>
     </message>
@@ -475,7 +476,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+51"/>
+        <location filename="../print/classreport.cpp" line="+55"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -502,28 +503,31 @@ Para la lista de opciones: %1 --help
     <message>
         <location line="+0"/>
         <location line="+22"/>
+        <location line="+144"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-166"/>
         <location line="+22"/>
+        <location line="+141"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-163"/>
+        <location line="+166"/>
         <source>Sbagliate</source>
         <translation>Erróneas</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+155"/>
+        <location line="-153"/>
+        <location line="+278"/>
         <source>Resoconto della classe</source>
         <translation>Informe de la clase</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="-276"/>
         <location line="+40"/>
         <source>Classe: %1</source>
         <translation>Clase: %1</translation>
@@ -560,21 +564,23 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+2"/>
+        <location line="+141"/>
         <source>Alunno</source>
         <translation>Alumno</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-141"/>
         <source>Classe</source>
         <translation>Clase</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location line="+141"/>
         <source>Tempo</source>
         <translation>Tiempo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-141"/>
         <source>Livelli</source>
         <translation>Niveles</translation>
     </message>
@@ -619,12 +625,77 @@ Para la lista de opciones: %1 --help
         <translation>Los tipos más a menudo fallados</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+67"/>
+        <source>non iniziato</source>
+        <translation>no empezada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fatto</source>
+        <translation>hecha</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>iniziato (%1 di %2)</source>
+        <translation>empezada (%1 de %2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 su %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1</source>
+        <translation>Tarea %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Livello %1, %2 problemi</source>
+        <translation>Nivel %1, %2 problemas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fatto: %1 · Iniziato: %2 · Non iniziato: %3</source>
+        <translation>Hecha: %1 · Empezada: %2 · No empezada: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stato</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Finito il</source>
+        <translation>Terminada el</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>I problemi più spesso sbagliati</source>
+        <translation>Los problemas más a menudo errados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Problema</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Pagina %1 di %2</source>
         <translation>Página %1 de %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+25"/>
         <source>%1 da %2 e %3</source>
         <translation>%1 a partir de %2 y %3</translation>
     </message>
@@ -810,7 +881,7 @@ Para la lista de opciones: %1 --help
         <translation>Código de la tarea no válido</translation>
     </message>
     <message>
-        <location filename="../quiz/assignmentrun.cpp" line="+43"/>
+        <location filename="../quiz/assignmentrun.cpp" line="+44"/>
         <source>Compito %1: %2 di %3</source>
         <translation>Tarea %1: %2 de %3</translation>
     </message>
@@ -908,6 +979,11 @@ Para la lista de opciones: %1 --help
         <translation>Solución abierta</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
         <location filename="../record/recordcopy.cpp" line="+49"/>
         <source>il registro %1 non si può leggere</source>
         <translation>el registro %1 no se puede leer</translation>
@@ -953,7 +1029,7 @@ Para la lista de opciones: %1 --help
         <translation>No consigo abrir «%1».</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+173"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>«%1» no es una dirección válida de un servidor PostgreSQL.</translation>
     </message>
