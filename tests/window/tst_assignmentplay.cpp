@@ -3,6 +3,7 @@
 // program and read back with pdftotext.
 #include "support/modalboxes.h"
 #include "support/solvetrarun.h"
+#include "support/sqlitecli.h"
 #include "support/tavolafixture.h"
 #include "support/worksheetkey.h"
 
@@ -111,7 +112,7 @@ private:
     // Answers the problem on display, ten seconds after it was posed, then
     // asks for the next one unless it was the last.
     void answer(const QString &text, bool last);
-    void startOn(const Assignment &assignment);
+    void startOn(const Assignment &assignment, const QString &record = {});
 
     QTime m_posedAt;
 };
@@ -158,9 +159,11 @@ void TestAssignmentPlay::answer(const QString &text, bool last)
     control<QPushButton>(QStringLiteral("cmdNext"))->click();
 }
 
-void TestAssignmentPlay::startOn(const Assignment &assignment)
+void TestAssignmentPlay::startOn(const Assignment &assignment, const QString &record)
 {
     makeWindow();
+    if (!record.isEmpty())
+        m_tavola->keepRecord(record);
     m_tavola->openOnAssignment(assignment);
     m_posedAt = m_clock.now;
     m_tavola->start();
@@ -199,7 +202,8 @@ void TestAssignmentPlay::playsTheSheetsProblems()
 
     format::useLanguage(language);
     ModalBoxes boxes({QMessageBox::Ok});
-    startOn(assignment);
+    const QString record = dir.filePath(QStringLiteral("record.sqlite"));
+    startOn(assignment, record);
     int right = 0;
     for (int k = 1; k <= assignment.count; ++k) {
         QCOMPARE(posedNow(), sheet[k - 1]);
@@ -230,6 +234,14 @@ void TestAssignmentPlay::playsTheSheetsProblems()
     // Over: the window draws its own problems again.
     QVERIFY(!m_tavola->assignmentRun());
     QVERIFY(lastPanel().isEmpty());
+    // Each answer is in the record with the code, as sqlite3 reads the file.
+    if (sqliteCliFound()) {
+        const QString sql = QStringLiteral("SELECT count(*), sum(right) FROM answer WHERE "
+                                           "assignment = '%1';")
+                                .arg(code);
+        QTRY_COMPARE_WITH_TIMEOUT(sqliteCli(record, sql),
+                                  QStringLiteral("%1|%2").arg(assignment.count).arg(right), 5000);
+    }
 }
 
 // A pupil who quits at problem 3 of 6 and starts again is offered to go on,
