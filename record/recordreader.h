@@ -18,7 +18,7 @@ struct RecordFilter
     QString className;
     // An assignment's code: the report counts its answers alone, and lists
     // every pupil of the records with how far they went in it.
-    QString assignment;
+    QString assignment = {};
 };
 
 // A file that was named for reading and skipped, with the Italian line
