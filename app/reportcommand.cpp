@@ -144,7 +144,7 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
         printLine(skipped.reason);
     const QList<record::AnswerRow> counted = print::countedAnswers(contents, command.filter);
     if (counted.isEmpty() && isCsv(command.path)) {
-        printLine(tr("nessuna risposta nei file per il periodo e la classe chiesti."));
+        printLine(tr("nessuna risposta al compito %1 nei file.").arg(command.filter.assignment));
         return usageErrorStatus;
     }
     const auto error = isCsv(command.path)

@@ -231,12 +231,11 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+84"/>
         <source>nessuna risposta nei file per il periodo e la classe chiesti.</source>
         <translation>die Dateien enthalten keine Antworten für diesen Zeitraum und diese Klasse.</translation>
     </message>
     <message>
-        <location line="-67"/>
+        <location line="+17"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Schreibt den Klassenbericht als PDF oder CSV, ohne Fenster.</translation>
     </message>
@@ -290,6 +289,11 @@
         <location line="+7"/>
         <source>--from viene dopo --to.</source>
         <translation>--from liegt nach --to.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>nessuna risposta al compito %1 nei file.</source>
+        <translation>keine Antwort zum Auftrag %1 in den Dateien.</translation>
     </message>
     <message>
         <location filename="../app/schoolsettings.cpp" line="+54"/>
@@ -1650,7 +1654,7 @@ Die Liste der Optionen: %1 --help
         <translation>&amp;Lösungen:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Codice del compito:</source>
         <translation>Code des Auftrags:</translation>
     </message>

@@ -231,12 +231,11 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+84"/>
         <source>nessuna risposta nei file per il periodo e la classe chiesti.</source>
         <translation>the files hold no answers for the period and class asked for.</translation>
     </message>
     <message>
-        <location line="-67"/>
+        <location line="+17"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Writes the class report as PDF or CSV, without a window.</translation>
     </message>
@@ -290,6 +289,11 @@
         <location line="+7"/>
         <source>--from viene dopo --to.</source>
         <translation>--from comes after --to.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>nessuna risposta al compito %1 nei file.</source>
+        <translation>no answer to assignment %1 in the files.</translation>
     </message>
     <message>
         <location filename="../app/schoolsettings.cpp" line="+54"/>
@@ -1650,7 +1654,7 @@ For the list of options: %1 --help
         <translation>Ans&amp;wer key:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Codice del compito:</source>
         <translation>Assignment code:</translation>
     </message>

@@ -231,12 +231,11 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+84"/>
         <source>nessuna risposta nei file per il periodo e la classe chiesti.</source>
         <translation>los archivos no tienen respuestas del periodo y la clase pedidos.</translation>
     </message>
     <message>
-        <location line="-67"/>
+        <location line="+17"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Escribe el informe de la clase en PDF o en CSV, sin ventana.</translation>
     </message>
@@ -290,6 +289,11 @@
         <location line="+7"/>
         <source>--from viene dopo --to.</source>
         <translation>--from es posterior a --to.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>nessuna risposta al compito %1 nei file.</source>
+        <translation>ninguna respuesta a la tarea %1 en los archivos.</translation>
     </message>
     <message>
         <location filename="../app/schoolsettings.cpp" line="+54"/>
@@ -1650,7 +1654,7 @@ Para la lista de opciones: %1 --help
         <translation>S&amp;oluciones:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Codice del compito:</source>
         <translation>Código de la tarea:</translation>
     </message>

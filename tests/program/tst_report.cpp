@@ -233,6 +233,21 @@ void TestReport::badInput_data()
     QTest::newRow("class alone") << QStringList{QStringLiteral("--class"), QStringLiteral("3A")}
                                  << pdf;
     QTest::newRow("report alone") << QStringList{report, pdf} << pdf;
+    const QString csv = dir + QStringLiteral("/class.csv");
+    QTest::newRow("no answer to the assignment, CSV") << QStringList{report,
+                                                                     csv,
+                                                                     records,
+                                                                     m_records,
+                                                                     QStringLiteral("--assignment"),
+                                                                     QStringLiteral("J8C0-DQ5Y-MR")}
+                                                      << csv;
+    QTest::newRow("not an assignment code") << QStringList{report,
+                                                           pdf,
+                                                           records,
+                                                           m_records,
+                                                           QStringLiteral("--assignment"),
+                                                           QStringLiteral("J8C0-DQ5Y-RM")}
+                                            << pdf;
 }
 
 void TestReport::badInput()

@@ -75,6 +75,7 @@ WorksheetDialog::WorksheetDialog(QWidget *parent)
     form->addRow(QString(), new QLabel(tr("Lo stesso seme dà la stessa scheda."), this));
     form->addRow(tr("S&oluzioni:"), m_key);
     m_code->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_code->setStyleSheet(QStringLiteral("font-weight: bold"));
     form->addRow(tr("Codice del compito:"), m_code);
     form->addRow(QString(),
                  new QLabel(tr("Con questo codice gli alunni hanno gli stessi problemi sullo "
