@@ -10,12 +10,17 @@ const QString codeKey = QStringLiteral("assignment/code");
 const QString answeredKey = QStringLiteral("assignment/answered");
 const QString rightKey = QStringLiteral("assignment/right");
 const QString secondsKey = QStringLiteral("assignment/seconds");
+const QString pupilKey = QStringLiteral("assignment/pupil");
+const QString classKey = QStringLiteral("assignment/class");
 
 } // namespace
 
-std::optional<Unfinished> unfinished()
+std::optional<Unfinished> unfinished(const record::Pupil &pupil)
 {
     const files::Settings &settings = files::Settings::user();
+    if (record::Pupil{settings.value(pupilKey).toString(), settings.value(classKey).toString()} !=
+        pupil)
+        return std::nullopt;
     const auto assignment = quiz::assignmentOfCode(settings.value(codeKey).toString());
     if (!assignment)
         return std::nullopt;
@@ -27,7 +32,7 @@ std::optional<Unfinished> unfinished()
     return Unfinished{*assignment, progress};
 }
 
-void keep(const quiz::AssignmentRun &run)
+void keep(const quiz::AssignmentRun &run, const record::Pupil &pupil)
 {
     if (run.finished()) {
         forget();
@@ -38,6 +43,8 @@ void keep(const quiz::AssignmentRun &run)
     settings.setValue(answeredKey, run.progress().answered);
     settings.setValue(rightKey, run.progress().right);
     settings.setValue(secondsKey, run.progress().seconds);
+    settings.setValue(pupilKey, pupil.name);
+    settings.setValue(classKey, pupil.className);
 }
 
 void forget()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "quiz/assignmentrun.h"
+#include "record/pupil.h"
 
 #include <optional>
 
@@ -14,9 +15,10 @@ struct Unfinished
     quiz::AssignmentProgress progress;
 };
 
-std::optional<Unfinished> unfinished();
+// Pupils who share an account each go on with their own.
+std::optional<Unfinished> unfinished(const record::Pupil &pupil);
 // Keeps the run's progress, or forgets it once the run is finished.
-void keep(const quiz::AssignmentRun &run);
+void keep(const quiz::AssignmentRun &run, const record::Pupil &pupil);
 void forget();
 
 } // namespace ui::assignmentsettings

@@ -413,7 +413,7 @@ void Tavola::beginAssignment(const quiz::Assignment &assignment)
 // The same code again goes on where the pupil stopped, if they want.
 quiz::AssignmentProgress Tavola::progressToResume(const quiz::Assignment &assignment)
 {
-    const auto kept = assignmentsettings::unfinished();
+    const auto kept = assignmentsettings::unfinished(player());
     if (!kept || kept->assignment != assignment || kept->progress.answered == 0)
         return {};
     const auto answer =
@@ -428,7 +428,7 @@ quiz::AssignmentProgress Tavola::progressToResume(const quiz::Assignment &assign
 
 void Tavola::offerUnfinishedAssignment()
 {
-    const auto kept = assignmentsettings::unfinished();
+    const auto kept = assignmentsettings::unfinished(player());
     if (!kept)
         return;
     const auto answer =
@@ -445,6 +445,11 @@ void Tavola::offerUnfinishedAssignment()
         assignmentsettings::forget();
 }
 
+record::Pupil Tavola::player() const
+{
+    return m_log ? m_log->pupil() : record::Pupil();
+}
+
 quiz::Problem Tavola::poseAssignmentProblem()
 {
     quiz::Problem problem = m_run->pose(m_clock.dateTime(), m_locale);
@@ -456,7 +461,7 @@ quiz::Problem Tavola::poseAssignmentProblem()
 void Tavola::assignmentAnswered(bool right)
 {
     m_run->answered(right, m_clock.dateTime());
-    assignmentsettings::keep(*m_run);
+    assignmentsettings::keep(*m_run, player());
     if (!m_run->finished())
         return;
     const QString text = m_run->endText();

@@ -116,6 +116,7 @@ private:
     // The assignment's hooks: where a pupil stopped, its problems, its answers.
     quiz::AssignmentProgress progressToResume(const quiz::Assignment &assignment);
     void offerUnfinishedAssignment();
+    record::Pupil player() const; // who plays, as the record names them
     quiz::Problem poseAssignmentProblem();
     void assignmentAnswered(bool right);
     void showAssignment();
