@@ -239,7 +239,7 @@ void TestReport::badInput_data()
                                                                      records,
                                                                      m_records,
                                                                      QStringLiteral("--assignment"),
-                                                                     QStringLiteral("J8C0-DQ5Y-MR")}
+                                                                     QStringLiteral("D2NV-13KD-2W")}
                                                       << csv;
     QTest::newRow("not an assignment code") << QStringList{report,
                                                            pdf,
