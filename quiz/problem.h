@@ -65,7 +65,7 @@ struct ProblemDraw
 struct Problem
 {
     ProblemDraw draw;
-    Level level = defaultLevel; // the level it was drawn at
+    Level level = defaultLevel;              // the level it was drawn at
     std::array<QString, lengthCount> texts;  // indexed by Length
     std::array<bool, lengthCount> visible{}; // exactly the two given lengths
     std::array<bool, unitLabelCount> unitVisible{};
