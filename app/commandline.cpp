@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
+#include "app/assignmentcommand.h"
 #include "app/displaycheck.h"
 
 #include "format/echo.h"
@@ -195,6 +196,7 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     QList<QCommandLineOption> ownOptions{helpOption, versionOption, languageOption()};
     ownOptions += worksheetOptions();
     ownOptions += questionFileOptions();
+    ownOptions += assignmentOptions();
     ownOptions += reportOptions();
     parser.addOptions(ownOptions);
     addQtOptions(parser);
@@ -244,6 +246,13 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         return printAndExit(helpText(ownOptions), false, 0);
     if (parser.isSet(versionOption))
         return printAndExit(QStringLiteral("%1 %2\n").arg(programName, version), false, 0);
+    if (newAssignmentRequested(parser)) {
+        auto assignment = readNewAssignment(parser);
+        if (const QString *error = std::get_if<QString>(&assignment))
+            return usageError(*error);
+        return printAndExit(quiz::assignmentCode(std::get<quiz::Assignment>(assignment)) + u'\n',
+                            false, 0);
+    }
     if (worksheet) {
         CommandLineResult result;
         result.action = CommandLineResult::Action::WriteWorksheet;
@@ -276,6 +285,12 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
                                                       "o --gift.")
                               .arg(*option));
     CommandLineResult window;
+    if (assignmentGiven(parser)) {
+        auto assignment = readAssignmentCode(parser);
+        if (const QString *error = std::get_if<QString>(&assignment))
+            return usageError(*error);
+        window.assignment = std::get<quiz::Assignment>(assignment);
+    }
     window.platform = parser.value(QStringLiteral("platform"));
     window.display = parser.value(QStringLiteral("display"));
     window.language = language;

@@ -5,6 +5,7 @@
 #include "app/reportcommand.h"
 #include "app/worksheetcommand.h"
 #include "format/language.h"
+#include "quiz/assignment.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,12 +23,13 @@ struct CommandLineResult
     QString output; // printed when the action is PrintAndExit
     bool toStandardError = false;
     int exitStatus = 0;
-    WorksheetCommand worksheet;               // when the action is WriteWorksheet
-    ReportCommand report;                     // when the action is WriteReport
-    QuestionFileCommand questionFiles;        // when the action is WriteQuestionFiles
-    QString platform;                         // Qt's -platform, when given
-    QString display;                          // Qt's -display, when given
-    std::optional<format::Language> language; // --language, when given
+    WorksheetCommand worksheet;                 // when the action is WriteWorksheet
+    ReportCommand report;                       // when the action is WriteReport
+    QuestionFileCommand questionFiles;          // when the action is WriteQuestionFiles
+    QString platform;                           // Qt's -platform, when given
+    QString display;                            // Qt's -display, when given
+    std::optional<format::Language> language;   // --language, when given
+    std::optional<quiz::Assignment> assignment; // for the window, when given
 };
 
 inline constexpr int usageErrorStatus = 2;

@@ -105,6 +105,8 @@ int main(int argc, char *argv[])
     for (const QString &warning : school.warnings)
         std::fputs(qPrintable(warning + u'\n'), stderr);
     program.window().keepRecord(record::defaultRecordPath(), school.places);
+    if (command.assignment)
+        program.window().openOnAssignment(*command.assignment);
     program.window().start();
     return app.exec();
 }

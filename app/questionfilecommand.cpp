@@ -26,7 +26,7 @@ QList<QCommandLineOption> questionFileOptions()
                  "questionfile", "Scrive i problemi della scheda come quiz per Moodle (formato "
                                  "Moodle XML, con le figure), senza finestra; aggiunge .xml a un "
                                  "nome che non l'ha. Vale con --count, --theorem, --seed e "
-                                 "--level."),
+                                 "--level, o con --assignment."),
              QStringLiteral("file.xml")},
             {giftOption,
              QCoreApplication::translate(
@@ -58,8 +58,10 @@ std::variant<QuestionFileCommand, QString> readQuestionFileCommand(const QComman
             return missingFileName(option);
         *path = *given;
     }
-    if (auto error = readProblemOptions(parser, command.request))
+    auto request = readSheetProblems(parser);
+    if (const QString *error = std::get_if<QString>(&request))
         return *error;
+    command.request = std::get<print::WorksheetRequest>(request);
     return command;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/reportcommand.h"
 
+#include "app/assignmentcommand.h"
 #include "app/commandline.h"
 #include "app/headless.h"
 #include "app/passwordprompt.h"
@@ -118,6 +119,12 @@ std::variant<ReportCommand, QString> readReportCommand(const QCommandLineParser 
         command.filter.from > command.filter.to)
         return tr("--from viene dopo --to.");
     command.filter.className = parser.value(classOption);
+    if (assignmentGiven(parser)) {
+        auto assignment = readAssignmentCode(parser);
+        if (const QString *error = std::get_if<QString>(&assignment))
+            return *error;
+        command.filter.assignment = quiz::assignmentCode(std::get<quiz::Assignment>(assignment));
+    }
     return command;
 }
 
@@ -135,8 +142,13 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
     }
     for (const record::SkippedFile &skipped : contents.skipped)
         printLine(skipped.reason);
+    const QList<record::AnswerRow> counted = print::countedAnswers(contents, command.filter);
+    if (counted.isEmpty() && isCsv(command.path)) {
+        printLine(tr("nessuna risposta al compito %1 nei file.").arg(command.filter.assignment));
+        return usageErrorStatus;
+    }
     const auto error = isCsv(command.path)
-                           ? record::writeAnswersCsv(command.path, contents.answers)
+                           ? record::writeAnswersCsv(command.path, counted)
                            : print::writeClassReportPdf(command.path, contents, command.filter);
     if (error) {
         printLine(*error);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/worksheetcommand.h"
 
+#include "app/assignmentcommand.h"
 #include "app/commandline.h"
 #include "app/headless.h"
 #include "format/echo.h"
@@ -126,13 +127,14 @@ bool keyOptionGiven(const QCommandLineParser &parser)
     return parser.isSet(keyOption);
 }
 
-std::optional<QString> readProblemOptions(const QCommandLineParser &parser,
-                                          print::WorksheetRequest &request)
+std::variant<quiz::Assignment, QString> readProblemOptions(const QCommandLineParser &parser)
 {
+    quiz::Assignment problems;
     if (parser.isSet(countOption)) {
         bool ok = false;
-        request.count = parser.value(countOption).toInt(&ok);
-        if (!ok || request.count < print::minProblemCount || request.count > print::maxProblemCount)
+        problems.count = parser.value(countOption).toInt(&ok);
+        if (!ok || problems.count < print::minProblemCount ||
+            problems.count > print::maxProblemCount)
             return QCoreApplication::translate("worksheet",
                                                "--count vuole un numero intero da %1 a %2, non %3.")
                 .arg(print::minProblemCount)
@@ -145,7 +147,7 @@ std::optional<QString> readProblemOptions(const QCommandLineParser &parser,
             return QCoreApplication::translate("worksheet",
                                                "--theorem vuole both, leg o altitude, non %1.")
                 .arg(format::echoed(parser.value(theoremOption)));
-        request.theorem = *choice;
+        problems.theorem = *choice;
     }
     if (parser.isSet(levelOption)) {
         bool ok = false;
@@ -153,24 +155,47 @@ std::optional<QString> readProblemOptions(const QCommandLineParser &parser,
         if (!ok || !level)
             return QCoreApplication::translate("worksheet", "--level vuole 1, 2 o 3, non %1.")
                 .arg(format::echoed(parser.value(levelOption)));
-        request.level = *level;
+        problems.level = *level;
     }
-    if (quiz::problemsOffered(request.level, request.theorem) == 0)
+    if (quiz::problemsOffered(problems.level, problems.theorem) == 0)
         return QCoreApplication::translate("worksheet",
                                            "il livello %1 non offre problemi con --theorem %2.")
-            .arg(int(request.level))
+            .arg(int(problems.level))
             .arg(format::echoed(parser.value(theoremOption)));
     if (parser.isSet(seedOption)) {
         bool ok = false;
-        request.seed = parser.value(seedOption).toUInt(&ok);
+        problems.seed = parser.value(seedOption).toUInt(&ok);
         if (!ok)
             return QCoreApplication::translate(
                        "worksheet", "--seed vuole un numero intero da 0 a 4294967295, non %1.")
                 .arg(format::echoed(parser.value(seedOption)));
     } else {
-        request.seed = print::randomSeed();
+        problems.seed = print::randomSeed();
     }
-    return std::nullopt;
+    return problems;
+}
+
+std::variant<print::WorksheetRequest, QString> readSheetProblems(const QCommandLineParser &parser)
+{
+    // The code holds the problems whole; options that say them again could
+    // only contradict it.
+    std::variant<quiz::Assignment, QString> problems;
+    if (assignmentGiven(parser)) {
+        if (const auto name = problemOptionGiven(parser))
+            return QCoreApplication::translate(
+                       "worksheet", "--%1 non va con --assignment: il codice dice già il "
+                                    "livello, il teorema, i problemi e il seme.")
+                .arg(*name);
+        problems = readAssignmentCode(parser);
+    } else {
+        problems = readProblemOptions(parser);
+    }
+    if (const QString *error = std::get_if<QString>(&problems))
+        return *error;
+    print::WorksheetRequest request = print::sheetOf(std::get<quiz::Assignment>(problems));
+    request.mark =
+        assignmentGiven(parser) ? print::SheetMark::AssignmentCode : print::SheetMark::Seed;
+    return request;
 }
 
 std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineParser &parser)
@@ -180,16 +205,17 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
     if (!path)
         return missingFileName(worksheetOption);
     command.path = *path;
-    if (auto error = readProblemOptions(parser, command.request))
+    auto request = readSheetProblems(parser);
+    if (const QString *error = std::get_if<QString>(&request))
         return *error;
-    print::WorksheetRequest &request = command.request;
+    command.request = std::get<print::WorksheetRequest>(request);
     if (parser.isSet(keyOption)) {
         const auto key = keyFromName(parser.value(keyOption));
         if (!key)
             return QCoreApplication::translate("worksheet",
                                                "--key vuole end, separate o none, non %1.")
                 .arg(format::echoed(parser.value(keyOption)));
-        request.key = *key;
+        command.request.key = *key;
     }
     return command;
 }

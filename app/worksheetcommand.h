@@ -21,15 +21,17 @@ QList<QCommandLineOption> worksheetOptions();
 bool worksheetRequested(const QCommandLineParser &parser);
 // The first option given that chooses the problems (--count, --theorem,
 // --seed, --level): they mean something only with a command that writes
-// problems to a file.
+// problems to a file, or with --new-assignment.
 std::optional<QString> problemOptionGiven(const QCommandLineParser &parser);
 // Whether --key, which only the worksheet has, was given.
 bool keyOptionGiven(const QCommandLineParser &parser);
 
-// Reads the options that choose the problems into request (a random seed
-// when none is given); the Italian reason when one is wrong.
-std::optional<QString> readProblemOptions(const QCommandLineParser &parser,
-                                          print::WorksheetRequest &request);
+// The problems --count, --theorem, --level and --seed ask for (a seed drawn
+// when none is given), or the Italian reason they are wrong.
+std::variant<quiz::Assignment, QString> readProblemOptions(const QCommandLineParser &parser);
+// The problems of a sheet: those --assignment names, or those the options
+// ask for; the Italian reason when they are wrong.
+std::variant<print::WorksheetRequest, QString> readSheetProblems(const QCommandLineParser &parser);
 
 // Whether name (without dashes) is --worksheet itself.
 bool isWorksheetOption(const QString &name);

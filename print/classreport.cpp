@@ -3,16 +3,20 @@
 
 #include "files/safewrite.h"
 #include "format/displaylocale.h"
+#include "quiz/assignment.h"
 #include "record/summary.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
+#include <QMap>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace print {
 namespace {
@@ -149,6 +153,117 @@ QList<Line> pupilLines(const record::PupilSummary &pupil, const QList<record::An
     return lines;
 }
 
+// One pupil's answers to an assignment: the last answer to each of its
+// problems, by the problem's number on the sheet.
+using Attempt = QMap<int, record::AnswerRow>;
+
+// Where each answer's problem stands on the assignment's sheet: its triangle
+// and kind name one problem of the set.
+class SheetPlaces
+{
+public:
+    explicit SheetPlaces(const quiz::Assignment &assignment)
+    {
+        const QList<quiz::ProblemDraw> problems = quiz::assignmentProblems(assignment);
+        for (qsizetype i = 0; i < problems.size(); ++i)
+            m_places[{record::kindId(problems[i].kind()), problems[i].GenM,
+                      problems[i].Multiplier}] = int(i);
+    }
+
+    // -1 for an answer to no problem of the sheet.
+    int of(const record::AnswerRow &row) const
+    {
+        const auto found = m_places.find({row.kind, row.m, row.n});
+        return found == m_places.end() ? -1 : found->second;
+    }
+
+private:
+    std::map<std::tuple<QString, int, int>, int> m_places;
+};
+
+QList<Line> assignmentLines(const QString &code, const QList<record::PupilSummary> &pupils,
+                            const QList<record::AnswerRow> &answers)
+{
+    const auto assignment = quiz::assignmentOfCode(code);
+    if (!assignment)
+        return {};
+    const SheetPlaces places(*assignment);
+    QHash<PupilKey, Attempt> attempts;
+    QList<record::Tally> byProblem(assignment->count);
+    QList<QString> kindOf(assignment->count);
+    for (const record::AnswerRow &row : answers) {
+        const int place = places.of(row);
+        if (row.assignment != code || place < 0)
+            continue;
+        attempts[{row.className, row.pupil}][place] = row; // rows come in time order
+        byProblem[place].add(row.right);
+        kindOf[place] = row.kind;
+    }
+
+    QList<Line> rows;
+    int done = 0;
+    int begun = 0;
+    const QLocale locale = format::DisplayLocale::current().qtLocale;
+    for (const record::PupilSummary &pupil : pupils) {
+        const Attempt attempt = attempts.value({pupil.className, pupil.pupil});
+        record::Tally tally;
+        double seconds = 0;
+        QDateTime last;
+        for (const record::AnswerRow &row : attempt) {
+            tally.add(row.right);
+            seconds += row.seconds;
+            if (!last.isValid() || row.when > last)
+                last = row.when;
+        }
+        QString state = tr("non iniziato");
+        if (attempt.size() == assignment->count) {
+            state = tr("fatto");
+            ++done;
+        } else if (!attempt.isEmpty()) {
+            state = tr("iniziato (%1 di %2)").arg(attempt.size()).arg(assignment->count);
+            ++begun;
+        }
+        const bool started = !attempt.isEmpty();
+        // The class goes with the name: the state needs the room.
+        const QString who = pupil.className.isEmpty()
+                                ? pupilName(pupil)
+                                : tr("%1 (%2)").arg(pupilName(pupil), pupil.className);
+        rows.append({Style::Row,
+                     {who, state,
+                      started ? tr("%1 su %2").arg(tally.right).arg(assignment->count) : QString(),
+                      started ? duration(seconds) : QString(),
+                      attempt.size() == assignment->count
+                          ? locale.toString(last.date(), QLocale::ShortFormat)
+                          : QString()}});
+    }
+
+    QList<Line> lines{
+        {Style::Title, {tr("Compito %1").arg(code)}, true},
+        {Style::Text,
+         {tr("Livello %1, %2 problemi").arg(int(assignment->level)).arg(assignment->count)}},
+        {Style::Text,
+         {tr("Fatto: %1 · Iniziato: %2 · Non iniziato: %3")
+              .arg(done)
+              .arg(begun)
+              .arg(pupils.size() - done - begun)}},
+        {Style::Header, {tr("Alunno"), tr("Stato"), tr("Esatte"), tr("Tempo"), tr("Finito il")}}};
+    lines += rows;
+    lines.append({Style::Heading, {tr("I problemi più spesso sbagliati")}});
+    lines.append({Style::Header, {tr("Problema"), tr("Risposte"), tr("Sbagliate")}});
+    QList<int> wrongFirst;
+    for (int place = 0; place < assignment->count; ++place)
+        if (byProblem[place].wrong() > 0)
+            wrongFirst.append(place);
+    std::ranges::stable_sort(wrongFirst, std::greater<>(),
+                             [&](int place) { return byProblem[place].wrong(); });
+    for (const int place : wrongFirst.mid(0, 5))
+        lines.append({Style::Row,
+                      {tr("%1. %2").arg(place + 1).arg(readableKind(kindOf[place])),
+                       QString::number(byProblem[place].answers),
+                       QString::number(byProblem[place].wrong())}});
+    return lines;
+}
+
 qreal heightOf(Style style)
 {
     switch (style) {
@@ -226,6 +341,18 @@ bool paintPages(QPdfWriter &writer, const QList<Page> &pages)
 
 } // namespace
 
+QList<record::AnswerRow> countedAnswers(const record::RecordContents &contents,
+                                        const record::RecordFilter &filter)
+{
+    if (filter.assignment.isEmpty())
+        return contents.answers;
+    QList<record::AnswerRow> counted;
+    for (const record::AnswerRow &row : contents.answers)
+        if (row.assignment == filter.assignment)
+            counted.append(row);
+    return counted;
+}
+
 QString readableKind(const QString &kindId)
 {
     const QString asked = kindId.section(u':', 0, 0);
@@ -251,12 +378,29 @@ std::optional<QString> writeClassReportPdf(const QString &path,
     writer.setCreator(QStringLiteral("Solvetra"));
 
     // One summary of the whole for every page: a school's year is millions of answers.
-    const record::RecordSummary summary(contents.answers);
+    const QList<record::AnswerRow> counted = countedAnswers(contents, filter);
+    const record::RecordSummary summary(counted);
     const QList<record::PupilSummary> pupils = summary.pupils();
-    QList<Line> lines = summaryLines(contents, filter, summary, pupils);
-    const auto byPupil = answersByPupil(contents.answers);
-    for (const record::PupilSummary &pupil : pupils)
-        lines += pupilLines(pupil, byPupil.value({pupil.className, pupil.pupil}));
+    QList<Line> lines;
+    if (!counted.isEmpty()) {
+        lines = summaryLines(contents, filter, summary, pupils);
+        const auto byPupil = answersByPupil(counted);
+        for (const record::PupilSummary &pupil : pupils)
+            lines += pupilLines(pupil, byPupil.value({pupil.className, pupil.pupil}));
+    }
+    // A page per assignment, listing every pupil the records know of, the
+    // ones who never began it too.
+    QStringList codes;
+    if (!filter.assignment.isEmpty())
+        codes.append(filter.assignment);
+    for (const record::AnswerRow &row : counted)
+        if (!row.assignment.isEmpty() && !codes.contains(row.assignment))
+            codes.append(row.assignment);
+    std::ranges::sort(codes);
+    const QList<record::PupilSummary> everyone =
+        filter.assignment.isEmpty() ? pupils : record::RecordSummary(contents.answers).pupils();
+    for (const QString &code : codes)
+        lines += assignmentLines(code, everyone, counted);
     const qreal pageHeight = writer.pageLayout().fullRectPixels(pageDpi).height() - 3 * margin;
     if (!paintPages(writer, paginate(lines, pageHeight)) || !file.commit()) {
         file.cancelWriting();

@@ -12,6 +12,11 @@ namespace print {
 // "AH:BH,HC" as a teacher reads it: "AH da BH e HC".
 QString readableKind(const QString &kindId);
 
+// The answers a report counts: those of the filter's assignment alone, when
+// it names one.
+QList<record::AnswerRow> countedAnswers(const record::RecordContents &contents,
+                                        const record::RecordFilter &filter);
+
 // Writes the class report (A4, vector) whole or not at all; returns the
 // Italian line that says why it could not, or nothing.
 std::optional<QString> writeClassReportPdf(const QString &path,

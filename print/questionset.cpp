@@ -116,6 +116,11 @@ format::Question question(int number, const quiz::WorkedSolution &solution,
 
 QString defaultCategory(const WorksheetRequest &request)
 {
+    if (request.mark == SheetMark::AssignmentCode)
+        return QCoreApplication::translate("questionset",
+                                           "Compito %1: teoremi di Euclide, livello %2")
+            .arg(quiz::assignmentCode(assignmentOf(request)))
+            .arg(int(request.level));
     if (request.level == quiz::Level::OneStep)
         return QCoreApplication::translate("questionset", "Teoremi di Euclide, seme %1")
             .arg(request.seed);

@@ -172,10 +172,13 @@ void SheetPainter::keyTitle()
 
 void SheetPainter::footer(const WorksheetRequest &request, bool key, int page, int pageCount)
 {
+    const QString mark = request.mark == SheetMark::AssignmentCode
+                             ? tr("Compito %1").arg(quiz::assignmentCode(assignmentOf(request)))
+                             : tr("Seme %1").arg(request.seed);
     const QString text =
-        key ? tr("Seme %1 · %2soluzioni · pagina %3 di %4") : tr("Seme %1 · %2pagina %3 di %4");
+        key ? tr("%1 · %2soluzioni · pagina %3 di %4") : tr("%1 · %2pagina %3 di %4");
     this->text({0, pageHeightMm - footerMm + 2, pageWidthMm, footerMm - 2},
-               text.arg(request.seed).arg(levelPart(request.level)).arg(page).arg(pageCount), 8,
+               text.arg(mark, levelPart(request.level)).arg(page).arg(pageCount), 8,
                Qt::AlignRight | Qt::AlignVCenter);
 }
 

@@ -110,10 +110,25 @@ QList<quiz::WorkedSolution> solvedProblems(const WorksheetRequest &request,
                                            const format::DisplayLocale &locale)
 {
     QList<quiz::WorkedSolution> problems;
-    for (const quiz::ProblemDraw &draw :
-         quiz::drawProblemSet(request.seed, request.count, request.theorem, request.level))
+    for (const quiz::ProblemDraw &draw : quiz::assignmentProblems(assignmentOf(request)))
         problems.append(quiz::solveProblem(draw, locale));
     return problems;
+}
+
+quiz::Assignment assignmentOf(const WorksheetRequest &request)
+{
+    return {request.level, request.theorem, request.count, request.seed};
+}
+
+WorksheetRequest sheetOf(const quiz::Assignment &assignment)
+{
+    WorksheetRequest request;
+    request.level = assignment.level;
+    request.theorem = assignment.theorem;
+    request.count = assignment.count;
+    request.seed = assignment.seed;
+    request.mark = SheetMark::AssignmentCode;
+    return request;
 }
 
 quint32 randomSeed()

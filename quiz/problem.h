@@ -65,13 +65,14 @@ struct ProblemDraw
 struct Problem
 {
     ProblemDraw draw;
-    Level level = defaultLevel; // the level it was drawn at
+    Level level = defaultLevel;              // the level it was drawn at
     std::array<QString, lengthCount> texts;  // indexed by Length
     std::array<bool, lengthCount> visible{}; // exactly the two given lengths
     std::array<bool, unitLabelCount> unitVisible{};
     QString caption; // names the asked length
     CaptionTone captionTone = CaptionTone::Blue;
     float expectedValue = 0;
+    QString assignment; // the code of the assignment it is part of, if any
 
     QString text(Length which) const { return texts[size_t(which)]; }
     const ProblemKind &kind() const { return draw.kind(); }

@@ -30,7 +30,8 @@ struct AnswerRow
     bool right = false;
     double seconds = 0; // from the problem shown to Enter
     bool solutionOpened = false;
-    QString uuid; // given by the writer; the same answer on every copy and server
+    QString uuid;       // given by the writer; the same answer on every copy and server
+    QString assignment; // the code of the assignment it belongs to, or empty
 };
 
 struct SessionRow

@@ -62,6 +62,7 @@ QStringList header()
         QCoreApplication::translate("record", "Esatta"),
         QCoreApplication::translate("record", "Secondi"),
         QCoreApplication::translate("record", "Soluzione aperta"),
+        QCoreApplication::translate("record", "Compito"),
     };
 }
 
@@ -81,7 +82,8 @@ QStringList cellsOf(const AnswerRow &row)
             row.typed,
             yesNo(row.right),
             decimal(row.seconds),
-            yesNo(row.solutionOpened)};
+            yesNo(row.solutionOpened),
+            row.assignment};
 }
 
 void appendLine(QString &text, const QStringList &cells)

@@ -18,12 +18,13 @@ constexpr int columns = 15;
 
 const QString selectWaiting = QStringLiteral(
     "SELECT uuid, at, pupil, class, level, kind, m, n, given1, given2, asked, expected, typed,"
-    " right, seconds, solution_opened, id FROM answer WHERE sent = 0 ORDER BY id LIMIT %1");
+    " right, seconds, solution_opened, id, assignment FROM answer WHERE sent = 0 ORDER BY id"
+    " LIMIT %1");
 
 const QString insertAnswer = QStringLiteral(
     "INSERT INTO answer (uuid, at, pupil, class, level, kind, m, n, given1, given2, asked,"
-    " expected, typed, \"right\", seconds, seq)"
-    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+    " expected, typed, \"right\", seconds, seq, assignment)"
+    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
     " ON CONFLICT DO NOTHING");
 
 const QString insertOpened =
@@ -49,7 +50,7 @@ QList<Waiting> waitingIn(QSqlDatabase &db)
         row.values[13] = query.value(13).toInt() != 0;
         row.opened = query.value(15).toInt() != 0;
         row.id = query.value(16).toLongLong();
-        row.values << row.id;
+        row.values << row.id << query.value(17).toString();
         rows << row;
     }
     return rows;

@@ -162,12 +162,13 @@ void RecordReader::readFile(const QString &path, RecordContents &contents,
     QSqlQuery query(file.database());
     QVariantList values;
     const QString answerWhere = whereOf(m_filter, QStringLiteral("at"), true, values);
-    const QString uuid = versionOf(file.database()) >= 3 ? QStringLiteral("uuid")
-                                                         : QStringLiteral("NULL");
+    const int version = versionOf(file.database());
+    const QString uuid = version >= 3 ? QStringLiteral("uuid") : QStringLiteral("NULL");
+    const QString assignment = version >= 4 ? QStringLiteral("assignment") : QStringLiteral("''");
     bool read = run(query,
                     QStringLiteral("SELECT at, pupil, class, level, kind, m, n, given1, given2,"
                                    " asked, expected, typed, right, seconds, solution_opened, ") +
-                        uuid + QStringLiteral(" FROM answer") + answerWhere +
+                        uuid + u',' + assignment + QStringLiteral(" FROM answer") + answerWhere +
                         QStringLiteral(" ORDER BY at, id"),
                     values);
     QSet<QString> ids;
@@ -175,6 +176,7 @@ void RecordReader::readFile(const QString &path, RecordContents &contents,
         const QString id = query.value(15).toString();
         if (id.isEmpty() || !seen.contains(id)) {
             answers.append(answerOf(query));
+            answers.last().assignment = query.value(16).toString();
             ids.insert(id);
         }
     }
@@ -227,15 +229,17 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
            query.exec(QStringLiteral("DECLARE report NO SCROLL CURSOR FOR SELECT to_char(a.at,"
                                      " 'YYYY-MM-DD\"T\"HH24:MI:SS.MS'), pupil, class, level, kind,"
                                      " m, n, given1, given2, asked, expected, typed, \"right\","
-                                     " seconds, o.uuid IS NOT NULL FROM answer a"
+                                     " seconds, o.uuid IS NOT NULL, a.assignment FROM answer a"
                                      " LEFT JOIN solution_opened o USING (uuid)") +
                       withLiterals(link.database(), where, values) +
                       QStringLiteral(" ORDER BY a.at, a.seq, a.uuid"));
     for (qsizetype before = -1; read && before != answers.size();) {
         before = answers.size();
         read = query.exec(QStringLiteral("FETCH 20000 FROM report"));
-        while (read && query.next())
+        while (read && query.next()) {
             answers.append(answerOf(query));
+            answers.last().assignment = query.value(15).toString();
+        }
     }
     link.database().rollback();
     if (!read || query.lastError().isValid()) {

@@ -16,6 +16,9 @@ struct RecordFilter
     QDate from; // inclusive
     QDate to;   // inclusive
     QString className;
+    // An assignment's code: the report counts its answers alone, and lists
+    // every pupil of the records with how far they went in it.
+    QString assignment = {};
 };
 
 // A file that was named for reading and skipped, with the Italian line

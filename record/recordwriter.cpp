@@ -219,8 +219,8 @@ qint64 RecordWriter::insertAnswer(const AnswerRow &row)
     QSqlQuery query(m_file->database());
     query.prepare(QStringLiteral(
         "INSERT INTO answer (session, at, pupil, class, level, kind, m, n, given1, given2, asked,"
-        " expected, typed, right, seconds, solution_opened, uuid)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        " expected, typed, right, seconds, solution_opened, uuid, assignment)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(m_session.id != 0 ? QVariant(m_session.id) : QVariant());
     query.addBindValue(stamp(row.when));
     query.addBindValue(notNull(row.pupil));
@@ -238,6 +238,7 @@ qint64 RecordWriter::insertAnswer(const AnswerRow &row)
     query.addBindValue(row.seconds);
     query.addBindValue(row.solutionOpened ? 1 : 0);
     query.addBindValue(row.uuid);
+    query.addBindValue(notNull(row.assignment));
     return query.exec() ? query.lastInsertId().toLongLong() : 0;
 }
 

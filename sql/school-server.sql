@@ -40,6 +40,10 @@ CREATE TABLE answer (
     typed text NOT NULL,
     "right" boolean NOT NULL,
     seconds double precision NOT NULL,
+    -- The code of the assignment it answers, or empty. A server made before
+    -- assignments gets it with:
+    --   ALTER TABLE answer ADD COLUMN assignment text NOT NULL DEFAULT '';
+    assignment text NOT NULL DEFAULT '',
     -- Its number in the record it came from: answers of the same millisecond
     -- keep the order they were given in.
     seq bigint NOT NULL DEFAULT 0,

@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+65"/>
+        <location filename="../ui/window/windowbars.cpp" line="+66"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -100,7 +100,7 @@
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Record di</source>
         <translation>Rekord</translation>
     </message>
@@ -197,12 +197,22 @@
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location filename="../print/worksheetpdf.cpp" line="+51"/>
+        <location filename="../print/worksheetpdf.cpp" line="+23"/>
+        <source>Soluzioni (compito %1)</source>
+        <translation>Lösungen (Auftrag %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scheda di esercizi (compito %1)</source>
+        <translation>Arbeitsblatt (Auftrag %1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Scheda di esercizi (seme %1)</source>
         <translation>Arbeitsblatt (Startwert %1)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
         <source>Soluzioni (seme %1)</source>
         <translation>Lösungen (Startwert %1)</translation>
     </message>
@@ -210,7 +220,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+49"/>
+        <location filename="../app/reportcommand.cpp" line="+50"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 braucht ein Datum wie 2026-12-09, nicht %2.</translation>
     </message>
@@ -281,15 +291,40 @@
         <translation>--from liegt nach --to.</translation>
     </message>
     <message>
+        <location line="+27"/>
+        <source>nessuna risposta al compito %1 nei file.</source>
+        <translation>keine Antwort zum Auftrag %1 in den Dateien.</translation>
+    </message>
+    <message>
         <location filename="../app/schoolsettings.cpp" line="+54"/>
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: die Passwortdatei %1 ist für alle lesbar: ich nutze sie nicht. Sie muss die Rechte 0640 haben (root und die Gruppe der Schüler).</translation>
+    </message>
+    <message>
+        <location filename="../app/assignmentcommand.cpp" line="+26"/>
+        <source>Scrive il codice di un compito fatto dei problemi che chiedono --level, --theorem, --count e --seed, senza finestra.</source>
+        <translation>Gibt den Code eines Auftrags aus, der aus den Aufgaben besteht, die --level, --theorem, --count und --seed verlangen, ohne Fenster.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Il codice di un compito: la finestra pone i suoi problemi; con --worksheet ne scrive la scheda.</source>
+        <translation>Der Code eines Auftrags: das Fenster stellt seine Aufgaben; mit --worksheet wird sein Arbeitsblatt geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>codice</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>--new-assignment non va con --%1.</source>
+        <translation>--new-assignment geht nicht mit --%1.</translation>
     </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+25"/>
+        <location filename="../app/commandline.cpp" line="+26"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>Die Sprache: it (Italienisch), de (Deutsch), es (Spanisch), en (Englisch). Für das Fenster bleibt sie auch später gewählt.</translation>
     </message>
@@ -354,7 +389,7 @@ Die Liste der Optionen: %1 --help
         <translation>Zeigt die Version und endet.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language braucht it, de, es oder en, nicht %1.</translation>
     </message>
@@ -364,7 +399,7 @@ Die Liste der Optionen: %1 --help
         <translation>unerwartetes Argument: %1</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+35"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 gilt nur mit --report.</translation>
     </message>
@@ -374,7 +409,7 @@ Die Liste der Optionen: %1 --help
         <translation>--%1 gilt nur mit --worksheet, --moodle oder --gift.</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-139"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 gilt nur mit --worksheet.</translation>
     </message>
@@ -450,7 +485,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+51"/>
+        <location filename="../print/classreport.cpp" line="+55"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -477,28 +512,31 @@ Die Liste der Optionen: %1 --help
     <message>
         <location line="+0"/>
         <location line="+22"/>
+        <location line="+144"/>
         <source>Risposte</source>
         <translation>Antworten</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-166"/>
         <location line="+22"/>
+        <location line="+141"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-163"/>
+        <location line="+166"/>
         <source>Sbagliate</source>
         <translation>Falsch</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+155"/>
+        <location line="-153"/>
+        <location line="+278"/>
         <source>Resoconto della classe</source>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="-276"/>
         <location line="+40"/>
         <source>Classe: %1</source>
         <translation>Klasse: %1</translation>
@@ -535,21 +573,23 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+2"/>
+        <location line="+141"/>
         <source>Alunno</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-141"/>
         <source>Classe</source>
         <translation>Klasse</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location line="+141"/>
         <source>Tempo</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-141"/>
         <source>Livelli</source>
         <translation>Stufen</translation>
     </message>
@@ -594,12 +634,77 @@ Die Liste der Optionen: %1 --help
         <translation>Die am häufigsten falschen Arten</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+67"/>
+        <source>non iniziato</source>
+        <translation>nicht begonnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fatto</source>
+        <translation>erledigt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>iniziato (%1 di %2)</source>
+        <translation>begonnen (%1 von %2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 su %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1</source>
+        <translation>Auftrag %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Livello %1, %2 problemi</source>
+        <translation>Stufe %1, %2 Aufgaben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fatto: %1 · Iniziato: %2 · Non iniziato: %3</source>
+        <translation>Erledigt: %1 · Begonnen: %2 · Nicht begonnen: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stato</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Finito il</source>
+        <translation>Erledigt am</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>I problemi più spesso sbagliati</source>
+        <translation>Die am häufigsten falsch gelösten Aufgaben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Problema</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Pagina %1 di %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+25"/>
         <source>%1 da %2 e %3</source>
         <translation>%1 aus %2 und %3</translation>
     </message>
@@ -663,13 +768,23 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+6"/>
-        <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
-        <translation>Startwert %1 · %2Lösungen · Seite %3 von %4</translation>
+        <source>Compito %1</source>
+        <translation>Auftrag %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seme %1</source>
+        <translation>Startwert %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · %2soluzioni · pagina %3 di %4</source>
+        <translation>%1 · %2Lösungen · Seite %3 von %4</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Seme %1 · %2pagina %3 di %4</source>
-        <translation>Startwert %1 · %2Seite %3 von %4</translation>
+        <source>%1 · %2pagina %3 di %4</source>
+        <translation>%1 · %2Seite %3 von %4</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -681,8 +796,8 @@ Die Liste der Optionen: %1 --help
     <name>questionfile</name>
     <message>
         <location filename="../app/questionfilecommand.cpp" line="+25"/>
-        <source>Scrive i problemi della scheda come quiz per Moodle (formato Moodle XML, con le figure), senza finestra; aggiunge .xml a un nome che non l&apos;ha. Vale con --count, --theorem, --seed e --level.</source>
-        <translation>Schreibt die Aufgaben des Arbeitsblatts als Moodle-Test (Format Moodle XML, mit den Abbildungen), ohne Fenster; hängt .xml an einen Namen ohne an. Gilt mit --count, --theorem, --seed und --level.</translation>
+        <source>Scrive i problemi della scheda come quiz per Moodle (formato Moodle XML, con le figure), senza finestra; aggiunge .xml a un nome che non l&apos;ha. Vale con --count, --theorem, --seed e --level, o con --assignment.</source>
+        <translation>Schreibt die Aufgaben des Arbeitsblatts als Moodle-Test (Format Moodle XML, mit den Abbildungen), ohne Fenster; hängt .xml an einen Namen ohne an. Gilt mit --count, --theorem, --seed und --level, oder mit --assignment.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -690,7 +805,7 @@ Die Liste der Optionen: %1 --help
         <translation>Schreibt dieselben Aufgaben im Textformat GIFT, ohne Abbildungen; hängt .gift an einen Namen ohne an.</translation>
     </message>
     <message>
-        <location filename="../app/commandline.cpp" line="+75"/>
+        <location filename="../app/commandline.cpp" line="+76"/>
         <source>--worksheet non va insieme a --moodle o --gift.</source>
         <translation>--worksheet geht nicht zusammen mit --moodle oder --gift.</translation>
     </message>
@@ -698,7 +813,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>questionset</name>
     <message>
-        <location filename="../print/questionset.cpp" line="+66"/>
+        <location filename="../print/questionset.cpp" line="+68"/>
         <source>Figura: il triangolo ABC, rettangolo in A, con l&apos;altezza AH sull&apos;ipotenusa BC; accanto ai segmenti %1 e %2, e %3 = ?.</source>
         <translation>Abbildung: das Dreieck ABC, rechtwinklig in A, mit der Höhe AH auf die Hypotenuse BC; neben den Strecken %1 und %2, und %3 = ?.</translation>
     </message>
@@ -724,6 +839,11 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+16"/>
+        <source>Compito %1: teoremi di Euclide, livello %2</source>
+        <translation>Auftrag %1: Kathetensatz und Höhensatz, Stufe %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Teoremi di Euclide, seme %1</source>
         <translation>Kathetensatz und Höhensatz, Startwert %1</translation>
     </message>
@@ -825,6 +945,21 @@ Die Liste der Optionen: %1 --help
         <source>Errore di calcolo in virgola mobile</source>
         <translation>Gleitkomma-Rechenfehler</translation>
     </message>
+    <message>
+        <location filename="../quiz/assignment.cpp" line="+161"/>
+        <source>Codice del compito non valido</source>
+        <translation>Ungültiger Code des Auftrags</translation>
+    </message>
+    <message>
+        <location filename="../quiz/assignmentrun.cpp" line="+44"/>
+        <source>Compito %1: %2 di %3</source>
+        <translation>Auftrag %1: %2 von %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1 finito: %2 esatte su %3, in %4 min %5 s.</source>
+        <translation>Auftrag %1 erledigt: %2 von %3 richtig, in %4 min %5 s.</translation>
+    </message>
 </context>
 <context>
     <name>record</name>
@@ -914,6 +1049,11 @@ Die Liste der Optionen: %1 --help
         <translation>Lösung geöffnet</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
         <location filename="../record/recordcopy.cpp" line="+49"/>
         <source>il registro %1 non si può leggere</source>
         <translation>das Ergebnisprotokoll %1 lässt sich nicht lesen</translation>
@@ -959,7 +1099,7 @@ Die Liste der Optionen: %1 --help
         <translation>„%1“ lässt sich nicht öffnen.</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+173"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>„%1“ ist keine gültige Adresse eines PostgreSQL-Servers.</translation>
     </message>
@@ -1094,22 +1234,50 @@ Die Liste der Optionen: %1 --help
     </message>
 </context>
 <context>
+    <name>ui::AssignmentDialog</name>
+    <message>
+        <location filename="../ui/dialogs/assignmentdialog.cpp" line="+15"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il &amp;codice del compito che ti ha dato l&apos;insegnante:</source>
+        <translation>&amp;Code des Auftrags, den du von der Lehrkraft bekommen hast:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Comincia</source>
+        <translation>Anfangen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+38"/>
         <source>Esercizi</source>
         <translation>Übungen</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+102"/>
+        <location line="+105"/>
         <source>Come si risolve</source>
         <translation>So wird&apos;s gelöst</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-103"/>
         <source>Stampa una scheda...</source>
         <translation>Arbeitsblatt drucken...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compito...</source>
+        <translation>Auftrag...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1152,12 +1320,22 @@ Die Liste der Optionen: %1 --help
         <translation>Meine Ergebnisse löschen...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Lingua</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+87"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il compito %1 non è finito. Vuoi lasciarlo? Potrai continuarlo più tardi da «Compito...».</source>
+        <translation>Der Auftrag %1 ist nicht erledigt. Willst du ihn verlassen? Du kannst ihn später über „Auftrag...“ fortsetzen.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Sprache: %1, ab dem nächsten „Neues Spiel“.</translation>
     </message>
@@ -1383,12 +1561,12 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+75"/>
+        <location filename="../ui/window/tavola.cpp" line="+81"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Spiel mit Solvetra</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+146"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1407,7 +1585,7 @@ Die Liste der Optionen: %1 --help
         <translation>Mit Solvetra spielen</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+110"/>
         <source>Sveglia</source>
         <translation>Wecker</translation>
     </message>
@@ -1427,7 +1605,24 @@ Die Liste der Optionen: %1 --help
         <translation>Auf diesem Computer wurde kein Rechner gefunden.</translation>
     </message>
     <message>
+        <location line="+42"/>
+        <location line="+15"/>
         <location line="+34"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <location line="-48"/>
+        <source>Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?</source>
+        <translation>Im Auftrag %1 warst du bei Aufgabe %2 von %3. Willst du dort weitermachen?</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Il compito %1 non è finito: eri arrivato al problema %2 di %3. Vuoi continuarlo?</source>
+        <translation>Der Auftrag %1 ist nicht erledigt: du warst bei Aufgabe %2 von %3. Willst du weitermachen?</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>Uscire dal programma</source>
         <translation>Programm beenden</translation>
     </message>
@@ -1526,6 +1721,16 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+3"/>
+        <source>Codice del compito:</source>
+        <translation>Code des Auftrags:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Con questo codice gli alunni hanno gli stessi problemi sullo schermo.</source>
+        <translation>Mit diesem Code bekommen die Schüler dieselben Aufgaben auf dem Bildschirm.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Stam&amp;pa...</source>
         <translation>&amp;Drucken...</translation>
     </message>
@@ -1540,7 +1745,7 @@ Die Liste der Optionen: %1 --help
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+37"/>
         <source>I problemi vanno da %1 a %2, non «%3».</source>
         <translation>Es sind %1 bis %2 Aufgaben möglich, nicht „%3“.</translation>
     </message>
@@ -1651,7 +1856,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+80"/>
+        <location filename="../app/worksheetcommand.cpp" line="+81"/>
         <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l&apos;ha. Qui -platform non conta.</source>
         <translation>Schreibt ein Arbeitsblatt als PDF, ohne Fenster; hängt .pdf an einen Namen ohne an. Hier zählt -platform nicht.</translation>
     </message>
@@ -1681,7 +1886,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Stufe: 1 (ein Schritt, sonst üblich), 2 (alle Seiten), 3 (zwei Schritte). Mit --theorem auf den Stufen 2 und 3 die Aufgaben, bei denen ein Schritt diesen Satz nutzt.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>--count vuole un numero intero da %1 a %2, non %3.</source>
         <translation>--count braucht eine ganze Zahl von %1 bis %2, nicht %3.</translation>
     </message>
@@ -1691,22 +1896,27 @@ Die Liste der Optionen: %1 --help
         <translation>--theorem braucht both, leg oder altitude, nicht %1.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+38"/>
+        <source>--%1 non va con --assignment: il codice dice già il livello, il teorema, i problemi e il seme.</source>
+        <translation>--%1 geht nicht mit --assignment: der Code enthält schon Stufe, Satz, Aufgaben und Startwert.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key braucht end, separate oder none, nicht %1.</translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-59"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level braucht 1, 2 oder 3, nicht %1.</translation>
     </message>
     <message>
-        <location line="-98"/>
+        <location line="-99"/>
         <source>manca il nome del file dopo --%1 (un nome che comincia con «-» va scritto ./-nome).</source>
         <translation>nach --%1 fehlt der Dateiname (ein Name, der mit „-“ beginnt, wird ./-name geschrieben).</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+104"/>
         <source>il livello %1 non offre problemi con --theorem %2.</source>
         <translation>Stufe %1 hat keine Aufgaben mit --theorem %2.</translation>
     </message>

@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+65"/>
+        <location filename="../ui/window/windowbars.cpp" line="+66"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -100,7 +100,7 @@
         <translation>New game</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Record di</source>
         <translation>Record of</translation>
     </message>
@@ -197,12 +197,22 @@
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location filename="../print/worksheetpdf.cpp" line="+51"/>
+        <location filename="../print/worksheetpdf.cpp" line="+23"/>
+        <source>Soluzioni (compito %1)</source>
+        <translation>Answer key (assignment %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scheda di esercizi (compito %1)</source>
+        <translation>Worksheet (assignment %1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Scheda di esercizi (seme %1)</source>
         <translation>Worksheet (seed %1)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
         <source>Soluzioni (seme %1)</source>
         <translation>Answer key (seed %1)</translation>
     </message>
@@ -210,7 +220,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+49"/>
+        <location filename="../app/reportcommand.cpp" line="+50"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 needs a date such as 2026-12-09, not %2.</translation>
     </message>
@@ -281,15 +291,40 @@
         <translation>--from comes after --to.</translation>
     </message>
     <message>
+        <location line="+27"/>
+        <source>nessuna risposta al compito %1 nei file.</source>
+        <translation>no answer to assignment %1 in the files.</translation>
+    </message>
+    <message>
         <location filename="../app/schoolsettings.cpp" line="+54"/>
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: the password file %1 can be read by anyone: it is not used. It must have mode 0640 (root and the pupils&apos; group).</translation>
+    </message>
+    <message>
+        <location filename="../app/assignmentcommand.cpp" line="+26"/>
+        <source>Scrive il codice di un compito fatto dei problemi che chiedono --level, --theorem, --count e --seed, senza finestra.</source>
+        <translation>Prints the code of an assignment made of the problems that --level, --theorem, --count and --seed ask for, without a window.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Il codice di un compito: la finestra pone i suoi problemi; con --worksheet ne scrive la scheda.</source>
+        <translation>The code of an assignment: the window poses its problems; with --worksheet, writes its worksheet.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>codice</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>--new-assignment non va con --%1.</source>
+        <translation>--new-assignment does not go with --%1.</translation>
     </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+25"/>
+        <location filename="../app/commandline.cpp" line="+26"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>The language: it (Italian), de (German), es (Spanish), en (English). For the window it stays chosen afterwards too.</translation>
     </message>
@@ -354,7 +389,7 @@ For the list of options: %1 --help
         <translation>Shows the version and exits.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language needs it, de, es or en, not %1.</translation>
     </message>
@@ -364,7 +399,7 @@ For the list of options: %1 --help
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+35"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 only works with --report.</translation>
     </message>
@@ -374,7 +409,7 @@ For the list of options: %1 --help
         <translation>--%1 only works with --worksheet, --moodle or --gift.</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-139"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 only works with --worksheet.</translation>
     </message>
@@ -450,7 +485,7 @@ For the list of options: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+51"/>
+        <location filename="../print/classreport.cpp" line="+55"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -477,28 +512,31 @@ For the list of options: %1 --help
     <message>
         <location line="+0"/>
         <location line="+22"/>
+        <location line="+144"/>
         <source>Risposte</source>
         <translation>Answers</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-166"/>
         <location line="+22"/>
+        <location line="+141"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-163"/>
+        <location line="+166"/>
         <source>Sbagliate</source>
         <translation>Wrong</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+155"/>
+        <location line="-153"/>
+        <location line="+278"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="-276"/>
         <location line="+40"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
@@ -535,21 +573,23 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+2"/>
+        <location line="+141"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-141"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location line="+141"/>
         <source>Tempo</source>
         <translation>Time</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-141"/>
         <source>Livelli</source>
         <translation>Levels</translation>
     </message>
@@ -594,12 +634,77 @@ For the list of options: %1 --help
         <translation>The kinds most often wrong</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+67"/>
+        <source>non iniziato</source>
+        <translation>not begun</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fatto</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>iniziato (%1 di %2)</source>
+        <translation>begun (%1 of %2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 su %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1</source>
+        <translation>Assignment %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Livello %1, %2 problemi</source>
+        <translation>Level %1, %2 problems</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fatto: %1 · Iniziato: %2 · Non iniziato: %3</source>
+        <translation>Done: %1 · Begun: %2 · Not begun: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stato</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Finito il</source>
+        <translation>Finished on</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>I problemi più spesso sbagliati</source>
+        <translation>The problems most often wrong</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Problema</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Pagina %1 di %2</source>
         <translation>Page %1 of %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+25"/>
         <source>%1 da %2 e %3</source>
         <translation>%1 from %2 and %3</translation>
     </message>
@@ -663,13 +768,23 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+6"/>
-        <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
-        <translation>Seed %1 · %2answer key · page %3 of %4</translation>
+        <source>Compito %1</source>
+        <translation>Assignment %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seme %1</source>
+        <translation>Seed %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · %2soluzioni · pagina %3 di %4</source>
+        <translation>%1 · %2answer key · page %3 of %4</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Seme %1 · %2pagina %3 di %4</source>
-        <translation>Seed %1 · %2page %3 of %4</translation>
+        <source>%1 · %2pagina %3 di %4</source>
+        <translation>%1 · %2page %3 of %4</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -681,8 +796,8 @@ For the list of options: %1 --help
     <name>questionfile</name>
     <message>
         <location filename="../app/questionfilecommand.cpp" line="+25"/>
-        <source>Scrive i problemi della scheda come quiz per Moodle (formato Moodle XML, con le figure), senza finestra; aggiunge .xml a un nome che non l&apos;ha. Vale con --count, --theorem, --seed e --level.</source>
-        <translation>Writes the worksheet&apos;s problems as a Moodle quiz (Moodle XML format, with the figures), without a window; adds .xml to a name without it. Works with --count, --theorem, --seed and --level.</translation>
+        <source>Scrive i problemi della scheda come quiz per Moodle (formato Moodle XML, con le figure), senza finestra; aggiunge .xml a un nome che non l&apos;ha. Vale con --count, --theorem, --seed e --level, o con --assignment.</source>
+        <translation>Writes the worksheet&apos;s problems as a Moodle quiz (Moodle XML format, with the figures), without a window; adds .xml to a name without it. Works with --count, --theorem, --seed and --level, or with --assignment.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -690,7 +805,7 @@ For the list of options: %1 --help
         <translation>Writes the same problems in the GIFT text format, without figures; adds .gift to a name without it.</translation>
     </message>
     <message>
-        <location filename="../app/commandline.cpp" line="+75"/>
+        <location filename="../app/commandline.cpp" line="+76"/>
         <source>--worksheet non va insieme a --moodle o --gift.</source>
         <translation>--worksheet does not go with --moodle or --gift.</translation>
     </message>
@@ -698,7 +813,7 @@ For the list of options: %1 --help
 <context>
     <name>questionset</name>
     <message>
-        <location filename="../print/questionset.cpp" line="+66"/>
+        <location filename="../print/questionset.cpp" line="+68"/>
         <source>Figura: il triangolo ABC, rettangolo in A, con l&apos;altezza AH sull&apos;ipotenusa BC; accanto ai segmenti %1 e %2, e %3 = ?.</source>
         <translation>Figure: the triangle ABC, right-angled at A, with the altitude AH on the hypotenuse BC; beside the segments %1 and %2, and %3 = ?.</translation>
     </message>
@@ -724,6 +839,11 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+16"/>
+        <source>Compito %1: teoremi di Euclide, livello %2</source>
+        <translation>Assignment %1: the leg rule and the altitude theorem, level %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Teoremi di Euclide, seme %1</source>
         <translation>The leg rule and the altitude theorem, seed %1</translation>
     </message>
@@ -825,6 +945,21 @@ For the list of options: %1 --help
         <source>Errore di calcolo in virgola mobile</source>
         <translation>Floating-point error</translation>
     </message>
+    <message>
+        <location filename="../quiz/assignment.cpp" line="+161"/>
+        <source>Codice del compito non valido</source>
+        <translation>Not a valid assignment code</translation>
+    </message>
+    <message>
+        <location filename="../quiz/assignmentrun.cpp" line="+44"/>
+        <source>Compito %1: %2 di %3</source>
+        <translation>Assignment %1: %2 of %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1 finito: %2 esatte su %3, in %4 min %5 s.</source>
+        <translation>Assignment %1 done: %2 right out of %3, in %4 min %5 s.</translation>
+    </message>
 </context>
 <context>
     <name>record</name>
@@ -914,6 +1049,11 @@ For the list of options: %1 --help
         <translation>Solution opened</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
         <location filename="../record/recordcopy.cpp" line="+49"/>
         <source>il registro %1 non si può leggere</source>
         <translation>the record %1 cannot be read</translation>
@@ -959,7 +1099,7 @@ For the list of options: %1 --help
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+173"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>“%1” is not a valid address of a PostgreSQL server.</translation>
     </message>
@@ -1094,22 +1234,50 @@ For the list of options: %1 --help
     </message>
 </context>
 <context>
+    <name>ui::AssignmentDialog</name>
+    <message>
+        <location filename="../ui/dialogs/assignmentdialog.cpp" line="+15"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il &amp;codice del compito che ti ha dato l&apos;insegnante:</source>
+        <translation>The assignment &amp;code your teacher gave you:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Comincia</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+38"/>
         <source>Esercizi</source>
         <translation>Exercises</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+102"/>
+        <location line="+105"/>
         <source>Come si risolve</source>
         <translation>How to solve it</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-103"/>
         <source>Stampa una scheda...</source>
         <translation>Print a worksheet...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compito...</source>
+        <translation>Assignment...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1152,12 +1320,22 @@ For the list of options: %1 --help
         <translation>Delete my results...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Lingua</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+87"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il compito %1 non è finito. Vuoi lasciarlo? Potrai continuarlo più tardi da «Compito...».</source>
+        <translation>Assignment %1 is not finished. Do you want to leave it? You can go on with it later from “Assignment...”.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Language: %1, from the next “New game”.</translation>
     </message>
@@ -1383,12 +1561,12 @@ For the list of options: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+75"/>
+        <location filename="../ui/window/tavola.cpp" line="+81"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Play with Solvetra</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+146"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1407,7 +1585,7 @@ For the list of options: %1 --help
         <translation>Playing with Solvetra</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+110"/>
         <source>Sveglia</source>
         <translation>Alarm</translation>
     </message>
@@ -1427,7 +1605,24 @@ For the list of options: %1 --help
         <translation>No calculator was found on this computer.</translation>
     </message>
     <message>
+        <location line="+42"/>
+        <location line="+15"/>
         <location line="+34"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <location line="-48"/>
+        <source>Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?</source>
+        <translation>In assignment %1 you had got to problem %2 of %3. Do you want to go on from there?</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Il compito %1 non è finito: eri arrivato al problema %2 di %3. Vuoi continuarlo?</source>
+        <translation>Assignment %1 is not finished: you had got to problem %2 of %3. Do you want to go on with it?</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>Uscire dal programma</source>
         <translation>Quit the program</translation>
     </message>
@@ -1526,6 +1721,16 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+3"/>
+        <source>Codice del compito:</source>
+        <translation>Assignment code:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Con questo codice gli alunni hanno gli stessi problemi sullo schermo.</source>
+        <translation>With this code the pupils get the same problems on screen.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Stam&amp;pa...</source>
         <translation>P&amp;rint...</translation>
     </message>
@@ -1540,7 +1745,7 @@ For the list of options: %1 --help
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+37"/>
         <source>I problemi vanno da %1 a %2, non «%3».</source>
         <translation>The problems go from %1 to %2, not “%3”.</translation>
     </message>
@@ -1651,7 +1856,7 @@ For the list of options: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+80"/>
+        <location filename="../app/worksheetcommand.cpp" line="+81"/>
         <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l&apos;ha. Qui -platform non conta.</source>
         <translation>Writes a worksheet as PDF, without a window; adds .pdf to a name without it. Here -platform does not count.</translation>
     </message>
@@ -1681,7 +1886,7 @@ For the list of options: %1 --help
         <translation>The level: 1 (one step, unless told), 2 (all sides), 3 (two steps). With --theorem, at levels 2 and 3 the problems where one step uses that theorem.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>--count vuole un numero intero da %1 a %2, non %3.</source>
         <translation>--count needs a whole number from %1 to %2, not %3.</translation>
     </message>
@@ -1691,22 +1896,27 @@ For the list of options: %1 --help
         <translation>--theorem needs both, leg or altitude, not %1.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+38"/>
+        <source>--%1 non va con --assignment: il codice dice già il livello, il teorema, i problemi e il seme.</source>
+        <translation>--%1 does not go with --assignment: the code already holds the level, the theorem, the problems and the seed.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key needs end, separate or none, not %1.</translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-59"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level needs 1, 2 or 3, not %1.</translation>
     </message>
     <message>
-        <location line="-98"/>
+        <location line="-99"/>
         <source>manca il nome del file dopo --%1 (un nome che comincia con «-» va scritto ./-nome).</source>
         <translation>the file name after --%1 is missing (a name that starts with “-” is written ./-name).</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+104"/>
         <source>il livello %1 non offre problemi con --theorem %2.</source>
         <translation>level %1 has no problems with --theorem %2.</translation>
     </message>

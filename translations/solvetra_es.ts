@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+65"/>
+        <location filename="../ui/window/windowbars.cpp" line="+66"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -100,7 +100,7 @@
         <translation>Juego nuevo</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+48"/>
         <source>Record di</source>
         <translation>Récord de</translation>
     </message>
@@ -197,12 +197,22 @@
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location filename="../print/worksheetpdf.cpp" line="+51"/>
+        <location filename="../print/worksheetpdf.cpp" line="+23"/>
+        <source>Soluzioni (compito %1)</source>
+        <translation>Soluciones (tarea %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scheda di esercizi (compito %1)</source>
+        <translation>Hoja de ejercicios (tarea %1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Scheda di esercizi (seme %1)</source>
         <translation>Hoja de ejercicios (semilla %1)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
         <source>Soluzioni (seme %1)</source>
         <translation>Soluciones (semilla %1)</translation>
     </message>
@@ -210,7 +220,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+49"/>
+        <location filename="../app/reportcommand.cpp" line="+50"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 necesita una fecha como 2026-12-09, no %2.</translation>
     </message>
@@ -281,15 +291,40 @@
         <translation>--from es posterior a --to.</translation>
     </message>
     <message>
+        <location line="+27"/>
+        <source>nessuna risposta al compito %1 nei file.</source>
+        <translation>ninguna respuesta a la tarea %1 en los archivos.</translation>
+    </message>
+    <message>
         <location filename="../app/schoolsettings.cpp" line="+54"/>
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: el archivo de la contraseña %1 lo puede leer cualquiera: no lo uso. Debe tener los permisos 0640 (root y el grupo de los alumnos).</translation>
+    </message>
+    <message>
+        <location filename="../app/assignmentcommand.cpp" line="+26"/>
+        <source>Scrive il codice di un compito fatto dei problemi che chiedono --level, --theorem, --count e --seed, senza finestra.</source>
+        <translation>Escribe el código de una tarea hecha de los problemas que piden --level, --theorem, --count y --seed, sin ventana.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Il codice di un compito: la finestra pone i suoi problemi; con --worksheet ne scrive la scheda.</source>
+        <translation>El código de una tarea: la ventana plantea sus problemas; con --worksheet escribe su hoja.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>codice</source>
+        <translation>código</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>--new-assignment non va con --%1.</source>
+        <translation>--new-assignment no va con --%1.</translation>
     </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+25"/>
+        <location filename="../app/commandline.cpp" line="+26"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>El idioma: it (italiano), de (alemán), es (español), en (inglés). Para la ventana queda elegido también después.</translation>
     </message>
@@ -354,7 +389,7 @@ Para la lista de opciones: %1 --help
         <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language necesita it, de, es o en, no %1.</translation>
     </message>
@@ -364,7 +399,7 @@ Para la lista de opciones: %1 --help
         <translation>argumento inesperado: %1</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+35"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 solo vale con --report.</translation>
     </message>
@@ -374,7 +409,7 @@ Para la lista de opciones: %1 --help
         <translation>--%1 solo vale con --worksheet, --moodle o --gift.</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-139"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 solo vale con --worksheet.</translation>
     </message>
@@ -450,7 +485,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+51"/>
+        <location filename="../print/classreport.cpp" line="+55"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -477,28 +512,31 @@ Para la lista de opciones: %1 --help
     <message>
         <location line="+0"/>
         <location line="+22"/>
+        <location line="+144"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-166"/>
         <location line="+22"/>
+        <location line="+141"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-163"/>
+        <location line="+166"/>
         <source>Sbagliate</source>
         <translation>Erróneas</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+155"/>
+        <location line="-153"/>
+        <location line="+278"/>
         <source>Resoconto della classe</source>
         <translation>Informe de la clase</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="-276"/>
         <location line="+40"/>
         <source>Classe: %1</source>
         <translation>Clase: %1</translation>
@@ -535,21 +573,23 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+2"/>
+        <location line="+141"/>
         <source>Alunno</source>
         <translation>Alumno</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-141"/>
         <source>Classe</source>
         <translation>Clase</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location line="+141"/>
         <source>Tempo</source>
         <translation>Tiempo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-141"/>
         <source>Livelli</source>
         <translation>Niveles</translation>
     </message>
@@ -594,12 +634,77 @@ Para la lista de opciones: %1 --help
         <translation>Los tipos más a menudo fallados</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+67"/>
+        <source>non iniziato</source>
+        <translation>no empezada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fatto</source>
+        <translation>hecha</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>iniziato (%1 di %2)</source>
+        <translation>empezada (%1 de %2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 su %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1</source>
+        <translation>Tarea %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Livello %1, %2 problemi</source>
+        <translation>Nivel %1, %2 problemas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fatto: %1 · Iniziato: %2 · Non iniziato: %3</source>
+        <translation>Hecha: %1 · Empezada: %2 · No empezada: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stato</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Finito il</source>
+        <translation>Terminada el</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>I problemi più spesso sbagliati</source>
+        <translation>Los problemas más a menudo errados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Problema</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Pagina %1 di %2</source>
         <translation>Página %1 de %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+25"/>
         <source>%1 da %2 e %3</source>
         <translation>%1 a partir de %2 y %3</translation>
     </message>
@@ -663,13 +768,23 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+6"/>
-        <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
-        <translation>Semilla %1 · %2soluciones · página %3 de %4</translation>
+        <source>Compito %1</source>
+        <translation>Tarea %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seme %1</source>
+        <translation>Semilla %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · %2soluzioni · pagina %3 di %4</source>
+        <translation>%1 · %2soluciones · página %3 de %4</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Seme %1 · %2pagina %3 di %4</source>
-        <translation>Semilla %1 · %2página %3 de %4</translation>
+        <source>%1 · %2pagina %3 di %4</source>
+        <translation>%1 · %2página %3 de %4</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -681,8 +796,8 @@ Para la lista de opciones: %1 --help
     <name>questionfile</name>
     <message>
         <location filename="../app/questionfilecommand.cpp" line="+25"/>
-        <source>Scrive i problemi della scheda come quiz per Moodle (formato Moodle XML, con le figure), senza finestra; aggiunge .xml a un nome che non l&apos;ha. Vale con --count, --theorem, --seed e --level.</source>
-        <translation>Escribe los problemas de la hoja como cuestionario de Moodle (formato Moodle XML, con las figuras), sin ventana; añade .xml a un nombre que no lo tiene. Vale con --count, --theorem, --seed y --level.</translation>
+        <source>Scrive i problemi della scheda come quiz per Moodle (formato Moodle XML, con le figure), senza finestra; aggiunge .xml a un nome che non l&apos;ha. Vale con --count, --theorem, --seed e --level, o con --assignment.</source>
+        <translation>Escribe los problemas de la hoja como cuestionario de Moodle (formato Moodle XML, con las figuras), sin ventana; añade .xml a un nombre que no lo tiene. Vale con --count, --theorem, --seed y --level, o con --assignment.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -690,7 +805,7 @@ Para la lista de opciones: %1 --help
         <translation>Escribe los mismos problemas en el formato de texto GIFT, sin figuras; añade .gift a un nombre que no lo tiene.</translation>
     </message>
     <message>
-        <location filename="../app/commandline.cpp" line="+75"/>
+        <location filename="../app/commandline.cpp" line="+76"/>
         <source>--worksheet non va insieme a --moodle o --gift.</source>
         <translation>--worksheet no va junto con --moodle o --gift.</translation>
     </message>
@@ -698,7 +813,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>questionset</name>
     <message>
-        <location filename="../print/questionset.cpp" line="+66"/>
+        <location filename="../print/questionset.cpp" line="+68"/>
         <source>Figura: il triangolo ABC, rettangolo in A, con l&apos;altezza AH sull&apos;ipotenusa BC; accanto ai segmenti %1 e %2, e %3 = ?.</source>
         <translation>Figura: el triángulo ABC, rectángulo en A, con la altura AH sobre la hipotenusa BC; junto a los segmentos %1 y %2, y %3 = ?.</translation>
     </message>
@@ -724,6 +839,11 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+16"/>
+        <source>Compito %1: teoremi di Euclide, livello %2</source>
+        <translation>Tarea %1: teorema del cateto y de la altura, nivel %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Teoremi di Euclide, seme %1</source>
         <translation>Teorema del cateto y de la altura, semilla %1</translation>
     </message>
@@ -825,6 +945,21 @@ Para la lista de opciones: %1 --help
         <source>Errore di calcolo in virgola mobile</source>
         <translation>Error de cálculo en coma flotante</translation>
     </message>
+    <message>
+        <location filename="../quiz/assignment.cpp" line="+161"/>
+        <source>Codice del compito non valido</source>
+        <translation>Código de la tarea no válido</translation>
+    </message>
+    <message>
+        <location filename="../quiz/assignmentrun.cpp" line="+44"/>
+        <source>Compito %1: %2 di %3</source>
+        <translation>Tarea %1: %2 de %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1 finito: %2 esatte su %3, in %4 min %5 s.</source>
+        <translation>Tarea %1 terminada: %2 correctas de %3, en %4 min %5 s.</translation>
+    </message>
 </context>
 <context>
     <name>record</name>
@@ -914,6 +1049,11 @@ Para la lista de opciones: %1 --help
         <translation>Solución abierta</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
         <location filename="../record/recordcopy.cpp" line="+49"/>
         <source>il registro %1 non si può leggere</source>
         <translation>el registro %1 no se puede leer</translation>
@@ -959,7 +1099,7 @@ Para la lista de opciones: %1 --help
         <translation>No consigo abrir «%1».</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+173"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>«%1» no es una dirección válida de un servidor PostgreSQL.</translation>
     </message>
@@ -1094,22 +1234,50 @@ Para la lista de opciones: %1 --help
     </message>
 </context>
 <context>
+    <name>ui::AssignmentDialog</name>
+    <message>
+        <location filename="../ui/dialogs/assignmentdialog.cpp" line="+15"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il &amp;codice del compito che ti ha dato l&apos;insegnante:</source>
+        <translation>El &amp;código de la tarea que te ha dado el docente:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Comincia</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Annulla</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+38"/>
         <source>Esercizi</source>
         <translation>Ejercicios</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+102"/>
+        <location line="+105"/>
         <source>Come si risolve</source>
         <translation>Cómo se resuelve</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-103"/>
         <source>Stampa una scheda...</source>
         <translation>Imprimir una hoja...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compito...</source>
+        <translation>Tarea...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1152,12 +1320,22 @@ Para la lista de opciones: %1 --help
         <translation>Borrar mis resultados...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Lingua</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+87"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il compito %1 non è finito. Vuoi lasciarlo? Potrai continuarlo più tardi da «Compito...».</source>
+        <translation>La tarea %1 no está terminada. ¿Quieres dejarla? Podrás seguirla más tarde desde «Tarea...».</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Idioma: %1, a partir del próximo «Juego nuevo».</translation>
     </message>
@@ -1383,12 +1561,12 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+75"/>
+        <location filename="../ui/window/tavola.cpp" line="+81"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Juega con Solvetra</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+146"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1407,7 +1585,7 @@ Para la lista de opciones: %1 --help
         <translation>Jugar con Solvetra</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+110"/>
         <source>Sveglia</source>
         <translation>Alarma</translation>
     </message>
@@ -1427,7 +1605,24 @@ Para la lista de opciones: %1 --help
         <translation>No se ha encontrado ninguna calculadora en este ordenador.</translation>
     </message>
     <message>
+        <location line="+42"/>
+        <location line="+15"/>
         <location line="+34"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <location line="-48"/>
+        <source>Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?</source>
+        <translation>En la tarea %1 habías llegado al problema %2 de %3. ¿Quieres seguir desde ahí?</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Il compito %1 non è finito: eri arrivato al problema %2 di %3. Vuoi continuarlo?</source>
+        <translation>La tarea %1 no está terminada: habías llegado al problema %2 de %3. ¿Quieres seguirla?</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>Uscire dal programma</source>
         <translation>Salir del programa</translation>
     </message>
@@ -1526,6 +1721,16 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+3"/>
+        <source>Codice del compito:</source>
+        <translation>Código de la tarea:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Con questo codice gli alunni hanno gli stessi problemi sullo schermo.</source>
+        <translation>Con este código los alumnos tienen los mismos problemas en la pantalla.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Stam&amp;pa...</source>
         <translation>Imp&amp;rimir...</translation>
     </message>
@@ -1540,7 +1745,7 @@ Para la lista de opciones: %1 --help
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+37"/>
         <source>I problemi vanno da %1 a %2, non «%3».</source>
         <translation>Los problemas van de %1 a %2, no «%3».</translation>
     </message>
@@ -1651,7 +1856,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+80"/>
+        <location filename="../app/worksheetcommand.cpp" line="+81"/>
         <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l&apos;ha. Qui -platform non conta.</source>
         <translation>Escribe una hoja de ejercicios en PDF, sin ventana; añade .pdf a un nombre que no lo tiene. Aquí -platform no cuenta.</translation>
     </message>
@@ -1681,7 +1886,7 @@ Para la lista de opciones: %1 --help
         <translation>El nivel: 1 (un paso, lo normal), 2 (todos los lados), 3 (dos pasos). Con --theorem, en los niveles 2 y 3 los problemas en los que un paso usa ese teorema.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>--count vuole un numero intero da %1 a %2, non %3.</source>
         <translation>--count necesita un número entero de %1 a %2, no %3.</translation>
     </message>
@@ -1691,22 +1896,27 @@ Para la lista de opciones: %1 --help
         <translation>--theorem necesita both, leg o altitude, no %1.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+38"/>
+        <source>--%1 non va con --assignment: il codice dice già il livello, il teorema, i problemi e il seme.</source>
+        <translation>--%1 no va con --assignment: el código ya dice el nivel, el teorema, los problemas y la semilla.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key necesita end, separate o none, no %1.</translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-59"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level necesita 1, 2 o 3, no %1.</translation>
     </message>
     <message>
-        <location line="-98"/>
+        <location line="-99"/>
         <source>manca il nome del file dopo --%1 (un nome che comincia con «-» va scritto ./-nome).</source>
         <translation>falta el nombre del archivo después de --%1 (un nombre que empieza por «-» se escribe ./-nombre).</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+104"/>
         <source>il livello %1 non offre problemi con --theorem %2.</source>
         <translation>el nivel %1 no tiene problemas con --theorem %2.</translation>
     </message>

@@ -32,6 +32,7 @@ private slots:
     void echoedValueIsQuotedAndCut();
     void askedLanguageIsTheParsedOne_data();
     void askedLanguageIsTheParsedOne();
+    void assignmentCodeCarriesTheOptions();
     void helpListsOwnOptionsOnly();
     void versionPrintsNameAndVersion();
     void desktopFilesUseTheIdentity();
@@ -75,6 +76,20 @@ void TestCommandLine::outcome_data()
     row("--seed without --worksheet", {"--seed", "7"}, Action::PrintAndExit, 2, true);
     row("--theorem without --worksheet", {"--theorem", "leg"}, Action::PrintAndExit, 2, true);
     row("--level without --worksheet", {"--level", "2"}, Action::PrintAndExit, 2, true);
+    row("--new-assignment prints a code", {"--new-assignment"}, Action::PrintAndExit, 0, false);
+    row("--new-assignment with its options",
+        {"--new-assignment", "--level", "3", "--theorem", "leg", "--count", "60", "--seed", "0"},
+        Action::PrintAndExit, 0, false);
+    row("--new-assignment with a wrong count", {"--new-assignment", "--count", "61"},
+        Action::PrintAndExit, 2, true);
+    row("--new-assignment with --key", {"--new-assignment", "--key", "none"}, Action::PrintAndExit,
+        2, true);
+    row("--new-assignment with --worksheet", {"--new-assignment", "--worksheet", "a.pdf"},
+        Action::PrintAndExit, 2, true);
+    row("--assignment opens the window on it", {"--assignment", "j8c0 dq5y mr"}, Action::RunWindow,
+        0, false);
+    row("--assignment not a code", {"--assignment", "J8C0-DQ5Y-RM"}, Action::PrintAndExit, 2, true);
+    row("--assignment without its code", {"--assignment"}, Action::PrintAndExit, 2, true);
     row("--language for the window", {"--language", "de"}, Action::RunWindow, 0, false);
     row("--language beside --help", {"--help", "--language", "es"}, Action::PrintAndExit, 0, false);
     row("--language without a value", {"--language"}, Action::PrintAndExit, 2, true);
@@ -94,6 +109,23 @@ void TestCommandLine::outcome()
     QCOMPARE(result.exitStatus, exitStatus);
     QCOMPARE(result.toStandardError, toStandardError);
     QCOMPARE(result.output.isEmpty(), action == Action::RunWindow);
+}
+
+// The printed code, given back with --assignment, opens the window on the
+// problems the options asked for.
+void TestCommandLine::assignmentCodeCarriesTheOptions()
+{
+    const auto made =
+        app::parseCommandLine({"solvetra", "--new-assignment", "--level=2", "--theorem=altitude",
+                               "--count=5", "--seed=4294967295"},
+                              "1.0");
+    QCOMPARE(made.exitStatus, 0);
+    const auto opened =
+        app::parseCommandLine({"solvetra", "--assignment", made.output.trimmed()}, "1.0");
+    QCOMPARE(opened.action, Action::RunWindow);
+    QCOMPARE(opened.assignment,
+             std::optional(quiz::Assignment{quiz::Level::AllSides, quiz::TheoremChoice::Altitude, 5,
+                                            4294967295u}));
 }
 
 void TestCommandLine::usageErrorNamesTheOptionAndHints_data()

@@ -5,6 +5,7 @@
 #include "support/solvetrarun.h"
 
 #include "format/questionfile.h"
+#include "quiz/assignment.h"
 #include "quiz/problemset.h"
 
 #include <QDomDocument>
@@ -72,9 +73,22 @@ struct Request
     int count;
     int level;
     QString theorem;
+    bool byCode = false; // the same problems named by their assignment's code
 
+    quiz::TheoremChoice choice() const
+    {
+        return theorem == u"leg"        ? quiz::TheoremChoice::Leg
+               : theorem == u"altitude" ? quiz::TheoremChoice::Altitude
+                                        : quiz::TheoremChoice::Both;
+    }
+    QString code() const
+    {
+        return quiz::assignmentCode({*quiz::levelOfNumber(level), choice(), count, seed});
+    }
     QStringList options() const
     {
+        if (byCode)
+            return {"--language", language, "--assignment", code()};
         return {"--language", language,
                 "--seed",     QString::number(seed),
                 "--count",    QString::number(count),
@@ -83,12 +97,9 @@ struct Request
     }
     QList<Expected> problems() const
     {
-        const auto choice = theorem == u"leg"        ? quiz::TheoremChoice::Leg
-                            : theorem == u"altitude" ? quiz::TheoremChoice::Altitude
-                                                     : quiz::TheoremChoice::Both;
         QList<Expected> expected;
         for (const quiz::ProblemDraw &draw :
-             quiz::drawProblemSet(seed, count, choice, *quiz::levelOfNumber(level)))
+             quiz::drawProblemSet(seed, count, choice(), *quiz::levelOfNumber(level)))
             expected.append({draw.kind().asked(), draw.kind().givens(),
                              handHundredths(draw.GenM, draw.Multiplier)});
         return expected;
@@ -102,6 +113,7 @@ void addRequestRows()
     QTest::newRow("German, level 2, leg theorem") << Request{"de", 3, 12, 2, "leg"};
     QTest::newRow("English, level 3, altitude theorem") << Request{"en", 21, 8, 3, "altitude"};
     QTest::newRow("English, most problems") << Request{"en", 99, 60, 2, "both"};
+    QTest::newRow("German, by assignment code") << Request{"de", 4000000000u, 9, 3, "leg", true};
 }
 
 // The question names each given with its value, and the asked length, in words.
@@ -217,7 +229,8 @@ void TestQuestionFiles::moodleQuestionsAreExact()
     QCOMPARE(questions.size(), request.count + 1);
     const QDomElement category = questions.at(0).toElement();
     QCOMPARE(category.attribute("type"), "category");
-    QVERIFY(childText(category, "category/text").contains(QString::number(request.seed)));
+    QVERIFY(childText(category, "category/text")
+                .contains(request.byCode ? request.code() : QString::number(request.seed)));
     const QRegularExpression image("<img src=\"@@PLUGINFILE@@/([^\"]+)\" alt=\"([^\"]+)\"");
     for (int i = 0; i < request.count; ++i) {
         const QDomElement q = questions.at(i + 1).toElement();

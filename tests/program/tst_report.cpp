@@ -6,6 +6,8 @@
 #include "support/solvetrarun.h"
 #include "support/sqlitecli.h"
 
+#include "format/displaylocale.h"
+#include "quiz/assignment.h"
 #include "record/recordwriter.h"
 
 #include <QFile>
@@ -23,6 +25,28 @@ void writePupil(const QString &path, const QString &name, const QString &classNa
     writer.startSession(1);
     for (int i = 0; i < answers; ++i)
         QVERIFY(writer.addAnswer(numberedAnswer(i)));
+    writer.endSession();
+}
+
+// A pupil's answers to the first problems of an assignment, every third one
+// wrong, after a few answers of free play.
+void writeAssignment(const QString &path, const QString &name, const quiz::Assignment &assignment,
+                     int answered)
+{
+    FakeClock clock;
+    record::RecordWriter writer(path, clock);
+    writer.setPupil(name, QStringLiteral("3C"));
+    writer.startSession(1);
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(writer.addAnswer(numberedAnswer(i)));
+    const QList<quiz::ProblemDraw> problems = quiz::assignmentProblems(assignment);
+    const auto locale = format::DisplayLocale::current();
+    for (int k = 0; k < answered; ++k) {
+        quiz::Problem problem = quiz::problemOf(problems[k], locale);
+        problem.assignment = quiz::assignmentCode(assignment);
+        QVERIFY(writer.addAnswer(record::answerRowOf(problem, QStringLiteral("1"), k % 3 != 2, 4.5,
+                                                     int(assignment.level))));
+    }
     writer.endSession();
 }
 
@@ -73,6 +97,7 @@ private slots:
     void badInput_data();
     void badInput();
     void badFileAmongGood();
+    void assignmentPageSaysWhoDidWhat();
 
 private:
     QTemporaryDir m_dir;
@@ -208,6 +233,21 @@ void TestReport::badInput_data()
     QTest::newRow("class alone") << QStringList{QStringLiteral("--class"), QStringLiteral("3A")}
                                  << pdf;
     QTest::newRow("report alone") << QStringList{report, pdf} << pdf;
+    const QString csv = dir + QStringLiteral("/class.csv");
+    QTest::newRow("no answer to the assignment, CSV") << QStringList{report,
+                                                                     csv,
+                                                                     records,
+                                                                     m_records,
+                                                                     QStringLiteral("--assignment"),
+                                                                     QStringLiteral("D2NV-13KD-2W")}
+                                                      << csv;
+    QTest::newRow("not an assignment code") << QStringList{report,
+                                                           pdf,
+                                                           records,
+                                                           m_records,
+                                                           QStringLiteral("--assignment"),
+                                                           QStringLiteral("J8C0-DQ5Y-RM")}
+                                            << pdf;
 }
 
 void TestReport::badInput()
@@ -240,6 +280,70 @@ void TestReport::badFileAmongGood()
     const QString text = pdfText(pdf);
     QVERIFY(text.contains(QStringLiteral("zz-appunti.sqlite")));
     QVERIFY(text.contains(QStringLiteral("Risposte: %1\n").arg(rowsBySqlite(m_files))));
+}
+
+// The teacher's day: one code on the board, one pupil finishes, one stops at
+// 7, one never starts; the report of the code says exactly that, its figures
+// against the rows as sqlite3 reads them.
+void TestReport::assignmentPageSaysWhoDidWhat()
+{
+    const quiz::Assignment assignment{quiz::Level::OneStep, quiz::TheoremChoice::Both, 10, 99};
+    const QString code = quiz::assignmentCode(assignment);
+    const QString records = m_dir.filePath(QStringLiteral("assignment"));
+    QDir().mkpath(records);
+    const QList<std::pair<QString, int>> pupils{
+        {QStringLiteral("Anna"), 10}, {QStringLiteral("Bruno"), 7}, {QStringLiteral("Chiara"), 0}};
+    QStringList files;
+    for (const auto &[name, answered] : pupils) {
+        files << records + QStringLiteral("/%1.sqlite").arg(name);
+        writeAssignment(files.last(), name, assignment, answered);
+    }
+    // Another assignment's answers do not count for this one.
+    files << records + QStringLiteral("/other.sqlite");
+    writeAssignment(files.last(), QStringLiteral("Anna"),
+                    {quiz::Level::OneStep, quiz::TheoremChoice::Both, 10, 100}, 5);
+
+    const QString pdf = m_dir.filePath(QStringLiteral("compito.pdf"));
+    QString typed = code.toLower();
+    const Run run = runSolvetra({QStringLiteral("--report"), pdf, QStringLiteral("--records"),
+                                 records, QStringLiteral("--assignment"), typed.remove(u'-')});
+    QCOMPARE(run.exitCode, 0);
+    const QString text = pdfText(pdf);
+    const QString where = QStringLiteral("assignment = '%1'").arg(code);
+    QVERIFY2(text.contains(QStringLiteral("Risposte: %1\n").arg(rowsBySqlite(files, where))),
+             qPrintable(text.left(600)));
+    const qsizetype page = text.indexOf(QStringLiteral("Compito %1\n").arg(code));
+    QVERIFY2(page >= 0, qPrintable(text));
+    const QString assignmentPage = text.mid(page);
+    QVERIFY2(assignmentPage.contains(u"Fatto: 1 · Iniziato: 1 · Non iniziato: 1"),
+             qPrintable(assignmentPage));
+    const QString day =
+        QLocale(QLocale::Italian).toString(QDate(2026, 12, 8), QLocale::ShortFormat);
+    for (const auto &[name, answered] : pupils) {
+        const QString file = records + QStringLiteral("/%1.sqlite").arg(name);
+        const int right = rowsBySqlite({file}, where + QStringLiteral(" AND right = 1"));
+        const int rows = rowsBySqlite({file}, where);
+        QCOMPARE(rows, answered);
+        QString expected = name + QStringLiteral(" (3C) ");
+        if (answered == assignment.count)
+            expected += QStringLiteral("fatto %1 su 10 0 min 45 s %2").arg(right).arg(day);
+        else if (answered > 0)
+            expected += QStringLiteral("iniziato (%1 di 10) %2 su 10").arg(answered).arg(right);
+        else
+            expected += QStringLiteral("non iniziato");
+        QVERIFY2(assignmentPage.contains(expected), qPrintable(expected + u'\n' + assignmentPage));
+    }
+    // Problems 3, 6 and 9 were answered wrong by both pupils who reached them.
+    QVERIFY2(assignmentPage.contains(QRegularExpression(QStringLiteral("\\n3\\. .* 2 2\\n"))),
+             qPrintable(assignmentPage));
+
+    const QString csv = m_dir.filePath(QStringLiteral("compito.csv"));
+    QCOMPARE(runSolvetra({QStringLiteral("--report"), csv, QStringLiteral("--records"), records,
+                          QStringLiteral("--assignment"), code})
+                 .exitCode,
+             0);
+    QString first;
+    QCOMPARE(csvRows(csv, &first), rowsBySqlite(files, where));
 }
 
 QTEST_GUILESS_MAIN(TestReport)

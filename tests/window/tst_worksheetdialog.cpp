@@ -53,6 +53,8 @@ void TestWorksheetDialog::countTakenOrRefused()
     const auto request = dialog.request();
     QCOMPARE(request.has_value(), taken);
     QCOMPARE(dialog.refusal()->isVisible(), !taken);
+    // No code for a sheet that cannot be made.
+    QCOMPARE(dialog.codeLabel()->text().isEmpty(), !taken);
     if (taken) {
         QCOMPARE(request->count, count);
     } else {
@@ -72,16 +74,24 @@ void TestWorksheetDialog::sameSheetAsCommandLine_data()
     // opens) and the same level on the command line (none: left out).
     QTest::addColumn<QString>("levelName");
     QTest::addColumn<QString>("level");
-    QTest::newRow("small seed, both theorems") << "7" << 0 << "both" << "" << "";
-    QTest::newRow("largest seed a sheet can print, leg theorem")
-        << "4294967295" << 1 << "leg" << "" << "";
+    QTest::newRow("small seed, both theorems") << "7" << 0 << "both"
+                                               << ""
+                                               << "";
+    QTest::newRow("largest seed a sheet can print, leg theorem") << "4294967295" << 1 << "leg"
+                                                                 << ""
+                                                                 << "";
     // Found in use: the box stopped at 999,999,999.
-    QTest::newRow("a seed past a billion, altitude theorem")
-        << "3000000001" << 2 << "altitude" << "" << "";
-    QTest::newRow("level 1 by its name") << "7" << 0 << "both" << "Livello 1: Un passo" << "1";
-    QTest::newRow("level 2, leg theorem") << "8" << 1 << "leg" << "Livello 2: Tutti i lati"
+    QTest::newRow("a seed past a billion, altitude theorem") << "3000000001" << 2 << "altitude"
+                                                             << ""
+                                                             << "";
+    QTest::newRow("level 1 by its name") << "7" << 0 << "both"
+                                         << "Livello 1: Un passo"
+                                         << "1";
+    QTest::newRow("level 2, leg theorem") << "8" << 1 << "leg"
+                                          << "Livello 2: Tutti i lati"
                                           << "2";
-    QTest::newRow("level 3, both theorems") << "9" << 0 << "both" << "Livello 3: Due passi"
+    QTest::newRow("level 3, both theorems") << "9" << 0 << "both"
+                                            << "Livello 3: Due passi"
                                             << "3";
 }
 
@@ -111,14 +121,22 @@ void TestWorksheetDialog::sameSheetAsCommandLine()
         QVERIFY(dialog.saveTo(fromDialog));
     }
     const QString fromCommand = dir.filePath(QStringLiteral("command.pdf"));
-    QStringList options{"--worksheet", fromCommand, "--seed", seed, "--count", "13", "--theorem",
-                        theorem};
+    QStringList options{"--worksheet", fromCommand, "--seed",    seed,
+                        "--count",     "13",        "--theorem", theorem};
     if (!level.isEmpty())
         options << "--level" << level;
     QCOMPARE(runSolvetra(options).exitCode, 0);
     const QString text = pdfText(fromDialog);
     QVERIFY(text.contains(QStringLiteral("Seme %1 ").arg(seed)));
     QCOMPARE(text, pdfText(fromCommand));
+
+    // The code the dialog shows is the code of that sheet.
+    const QString code = dialog.codeLabel()->text();
+    const QString fromCode = dir.filePath(QStringLiteral("code.pdf"));
+    QCOMPARE(runSolvetra({"--worksheet", fromCode, "--assignment", code}).exitCode, 0);
+    QCOMPARE(pdfText(fromCode).replace(QStringLiteral("Compito ") + code,
+                                       QStringLiteral("Seme ") + seed),
+             text);
 }
 
 void TestWorksheetDialog::savedFilesAreNamed_data()

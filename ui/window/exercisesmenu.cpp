@@ -5,6 +5,7 @@
 #include "files/settings.h"
 #include "quiz/solution.h"
 #include "ui/dialogs/alarmdialog.h"
+#include "ui/dialogs/assignmentdialog.h"
 #include "ui/dialogs/worksheetdialog.h"
 #include "ui/results/resultswindow.h"
 #include "ui/sheet/alarmzone.h"
@@ -42,6 +43,7 @@ ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::
     soluzione = addNamedAction(m_menu, "soluzione", tr("Come si risolve"), {Qt::Key_F1});
     addLevelItems();
     scheda = addNamedAction(m_menu, "scheda", tr("Stampa una scheda..."), {Qt::CTRL | Qt::Key_P});
+    compito = addNamedAction(m_menu, "compito", tr("Compito..."));
     sveglia = addNamedAction(m_menu, "sveglia", tr("Imposta la sveglia..."));
     addLanguageItems();
     addRecordItems();
@@ -87,6 +89,7 @@ void ExercisesMenu::setLog(AnswerLog *log)
     m_log = log;
     for (QAction *item : {ripasso, chiGioca, risultati, esporta, cancella})
         item->setEnabled(log != nullptr);
+    ripasso->setEnabled(log != nullptr && !m_assignment);
     ripasso->setChecked(log && log->reviewing());
 }
 
@@ -119,6 +122,7 @@ void ExercisesMenu::bind(const Runner &run, QWidget *stopwatch)
     }
     wire(soluzione, &QAction::triggered, this, &ExercisesMenu::soluzione_Click, run);
     wire(scheda, &QAction::triggered, this, &ExercisesMenu::scheda_Click, run);
+    wire(compito, &QAction::triggered, this, &ExercisesMenu::compito_Click, run);
     wire(sveglia, &QAction::triggered, this, &ExercisesMenu::sveglia_Click, run);
     wire(ripasso, &QAction::triggered, this, &ExercisesMenu::ripasso_Click, run);
     wire(chiGioca, &QAction::triggered, this, &ExercisesMenu::chiGioca_Click, run);
@@ -157,8 +161,50 @@ void ExercisesMenu::scheda_Click()
     dialog.exec();
 }
 
+void ExercisesMenu::compito_Click()
+{
+    AssignmentDialog dialog({}, m_window);
+    if (dialog.exec() == QDialog::Accepted)
+        emit assignmentChosen(dialog.chosenAssignment());
+}
+
+void ExercisesMenu::setAssignment(const std::optional<quiz::Assignment> &assignment)
+{
+    m_assignment = assignment;
+    const quiz::Level shown = assignment ? assignment->level : m_level;
+    for (size_t i = 0; i < livello.size(); ++i)
+        livello[i]->setChecked(quiz::allLevels[i] == shown);
+    ripasso->setEnabled(m_log != nullptr && !assignment);
+}
+
+bool ExercisesMenu::mayLeaveAssignment()
+{
+    if (!m_assignment)
+        return true;
+    const auto answer =
+        showBox(m_window, QMessageBox::Question, tr("Compito"),
+                tr("Il compito %1 non è finito. Vuoi lasciarlo? Potrai continuarlo più tardi "
+                   "da «Compito...».")
+                    .arg(quiz::assignmentCode(*m_assignment)),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
 void ExercisesMenu::livello_Click(quiz::Level chosen)
 {
+    if (m_assignment) {
+        if (!mayLeaveAssignment()) {
+            setAssignment(m_assignment); // the radio items back on its level
+            return;
+        }
+        emit assignmentLeft();
+        // The window's own level goes on, now the one chosen.
+        m_level = chosen;
+        files::Settings::user().setValue(levelKey, int(chosen));
+        setAssignment(std::nullopt);
+        emit levelChanged();
+        return;
+    }
     if (chosen == m_level)
         return;
     m_level = chosen;

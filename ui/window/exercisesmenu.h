@@ -3,6 +3,7 @@
 
 #include "format/displaylocale.h"
 #include "format/language.h"
+#include "quiz/assignment.h"
 #include "quiz/clock.h"
 #include "quiz/level.h"
 #include "quiz/problem.h"
@@ -17,6 +18,7 @@
 #include <array>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -62,9 +64,17 @@ public:
     // The worked solution gives the answer away, so it waits for a verdict.
     void setVerdictStanding(bool standing);
 
+    // The assignment that runs, or none. While one runs the level shown is
+    // its own, "Ripasso" is set aside, and a new level is chosen only once
+    // the pupil agrees to leave it.
+    void setAssignment(const std::optional<quiz::Assignment> &assignment);
+    // Asks whether to leave the assignment that runs; true when none runs.
+    bool mayLeaveAssignment();
+
     // Handlers, named after the menu items.
     void soluzione_Click();
     void scheda_Click();
+    void compito_Click();
     void sveglia_Click();
     void livello_Click(quiz::Level chosen);
     void lingua_Click(format::Language chosen);
@@ -76,6 +86,7 @@ public:
 
     QAction *soluzione = nullptr;                            // "Come si risolve"
     QAction *scheda = nullptr;                               // "Stampa una scheda..."
+    QAction *compito = nullptr;                              // "Compito..."
     QAction *sveglia = nullptr;                              // "Imposta la sveglia..."
     std::array<QAction *, quiz::allLevels.size()> livello{}; // "Livello": one radio item a level
     // "Lingua": one radio item a language, in format::allLanguages' order.
@@ -91,6 +102,10 @@ signals:
     void levelChanged();
     // The worked solution of the answered problem was shown.
     void solutionShown();
+    // A pupil typed the code of an assignment to play.
+    void assignmentChosen(const quiz::Assignment &assignment);
+    // The pupil chose to leave the assignment for another level.
+    void assignmentLeft();
 
 private:
     void addLevelItems();
@@ -106,7 +121,8 @@ private:
     const format::DisplayLocale &m_locale;
     QWidget *m_window;
     AnswerLog *m_log = nullptr;
-    QPointer<QDialog> m_results; // "I miei risultati", while open
+    QPointer<QDialog> m_results;                  // "I miei risultati", while open
+    std::optional<quiz::Assignment> m_assignment; // while one runs
 };
 
 } // namespace ui

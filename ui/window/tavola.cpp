@@ -12,6 +12,7 @@
 #include "ui/sheet/picturebutton.h"
 #include "ui/sheet/sheetdesign.h"
 #include "ui/sheet/twips.h"
+#include "ui/window/assignmentsettings.h"
 #include "ui/window/captioncolour.h"
 #include "ui/window/messagebox.h"
 #include "ui/window/pupilsettings.h"
@@ -62,6 +63,11 @@ void Tavola::start()
     // Before the first problem, which is drawn for the pupil who plays.
     if (m_log && pupilsettings::asksAtStart())
         m_log->choosePupil(true);
+    if (m_opening)
+        m_run.emplace(*m_opening, progressToResume(*m_opening));
+    else
+        offerUnfinishedAssignment();
+    showAssignment();
     Form_Activate();
 }
 
@@ -132,6 +138,14 @@ void Tavola::bindEvents()
     wire(m_menu.designed.newGame, &QAction::triggered, this, &Tavola::new_Click, run);
     m_menu.esercizi->bind(run, m_controls.Image1);
     wire(m_menu.esercizi, &ExercisesMenu::levelChanged, this, &Tavola::level_Changed, run);
+    connect(m_menu.esercizi, &ExercisesMenu::assignmentChosen, this,
+            [this, run](const quiz::Assignment &assignment) {
+                run([this, assignment] {
+                    if (m_menu.esercizi->mayLeaveAssignment())
+                        beginAssignment(assignment);
+                });
+            });
+    connect(m_menu.esercizi, &ExercisesMenu::assignmentLeft, this, [this] { endAssignment(); });
     connect(m_menu.esercizi, &ExercisesMenu::solutionShown, this, [this] {
         if (m_log)
             m_log->solutionOpened();
@@ -244,9 +258,13 @@ void Tavola::cmdNext_Click()
     for (DesignLabel *length : c.lengths)
         length->hide();
 
-    const QList<int> review = m_log ? m_log->reviewWeights(m_level) : QList<int>();
-    applyProblem(
-        quiz::generateProblemReviewed(m_level, m_state, m_random, m_clock, m_locale, review));
+    if (m_run) {
+        applyProblem(poseAssignmentProblem());
+    } else {
+        const QList<int> review = m_log ? m_log->reviewWeights(m_level) : QList<int>();
+        applyProblem(
+            quiz::generateProblemReviewed(m_level, m_state, m_random, m_clock, m_locale, review));
+    }
 
     setNextEnabled(false);
     c.txtAnswer->setFocus();
@@ -268,6 +286,11 @@ void Tavola::applyProblem(const quiz::Problem &problem)
     m_controls.Label5->setCaption(problem.caption);
     m_problem = problem;
     accessible::describeProblem(m_controls, problem);
+    // Read with each question, as the panel cannot be while the box has the focus.
+    if (m_run)
+        m_controls.txtAnswer->setAccessibleDescription(
+            m_run->progressText() + QStringLiteral(". ") +
+            m_controls.txtAnswer->accessibleDescription());
     if (m_log)
         m_log->problemShown();
 }
@@ -303,6 +326,8 @@ void Tavola::applyVerdict(const quiz::Verdict &verdict)
     // Written once the verdict is on screen, so that the file never delays it.
     if (m_log)
         m_log->answeredAfterPaint(m_problem, verdict);
+    if (m_run)
+        assignmentAnswered(verdict.right);
 }
 
 void Tavola::Timer1_Timer()
@@ -355,6 +380,9 @@ void Tavola::calc_Click()
 
 void Tavola::new_Click()
 {
+    if (!m_menu.esercizi->mayLeaveAssignment())
+        return;
+    endAssignment();
     unload();
     format::useLanguage(m_language);
     m_locale = format::DisplayLocale::current();
@@ -371,6 +399,92 @@ void Tavola::level_Changed()
         m_log->levelChosen(m_level);
     if (!m_controls.cmdNext->isEnabled())
         cmdNext_Click();
+}
+
+// ---- Assignments ----
+
+void Tavola::beginAssignment(const quiz::Assignment &assignment)
+{
+    m_run.emplace(assignment, progressToResume(assignment));
+    showAssignment();
+    cmdNext_Click();
+}
+
+// The same code again goes on where the pupil stopped, if they want.
+quiz::AssignmentProgress Tavola::progressToResume(const quiz::Assignment &assignment)
+{
+    const auto kept = assignmentsettings::unfinished(player());
+    if (!kept || kept->assignment != assignment || kept->progress.answered == 0)
+        return {};
+    const auto answer =
+        showBox(this, QMessageBox::Question, tr("Compito"),
+                tr("Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?")
+                    .arg(quiz::assignmentCode(assignment))
+                    .arg(kept->progress.answered + 1)
+                    .arg(assignment.count),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    return answer == QMessageBox::Yes ? kept->progress : quiz::AssignmentProgress{};
+}
+
+void Tavola::offerUnfinishedAssignment()
+{
+    const auto kept = assignmentsettings::unfinished(player());
+    if (!kept)
+        return;
+    const auto answer =
+        showBox(this, QMessageBox::Question, tr("Compito"),
+                tr("Il compito %1 non è finito: eri arrivato al problema %2 di %3. Vuoi "
+                   "continuarlo?")
+                    .arg(quiz::assignmentCode(kept->assignment))
+                    .arg(kept->progress.answered + 1)
+                    .arg(kept->assignment.count),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        m_run.emplace(kept->assignment, kept->progress);
+    else
+        assignmentsettings::forget();
+}
+
+record::Pupil Tavola::player() const
+{
+    return m_log ? m_log->pupil() : record::Pupil();
+}
+
+quiz::Problem Tavola::poseAssignmentProblem()
+{
+    quiz::Problem problem = m_run->pose(m_clock.dateTime(), m_locale);
+    m_state.ExpectedValue = problem.expectedValue;
+    showAssignment();
+    return problem;
+}
+
+void Tavola::assignmentAnswered(bool right)
+{
+    m_run->answered(right, m_clock.dateTime());
+    assignmentsettings::keep(*m_run, player());
+    if (!m_run->finished())
+        return;
+    const QString text = m_run->endText();
+    endAssignment();
+    showBox(this, QMessageBox::Information, tr("Compito"), text);
+}
+
+// The panel, the level shown and "Ripasso" follow the assignment.
+void Tavola::showAssignment()
+{
+    if (statusBar())
+        showInLastPanel(statusBar(), m_run ? m_run->progressText() : QString(), devicePixelRatio());
+    if (m_menu.esercizi)
+        m_menu.esercizi->setAssignment(m_run ? std::optional(m_run->assignment()) : std::nullopt);
+}
+
+// Left or finished; what was done stays kept for later.
+void Tavola::endAssignment()
+{
+    if (!m_run)
+        return;
+    m_run.reset();
+    showAssignment();
 }
 
 void Tavola::keepRecord(const QString &path, const record::SharePlaces &places)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "format/displaylocale.h"
+#include "quiz/assignmentrun.h"
 #include "quiz/clock.h"
 #include "quiz/problem.h"
 #include "quiz/quizstate.h"
@@ -39,6 +40,8 @@ namespace ui {
 //     -> quiz::ProblemDraw
 //     -> quiz::problemOf (texts, visibility, caption) -> applyProblem: the value
 //     labels, and accessible::describeProblem;
+//   during an assignment, cmdNext_Click -> quiz::AssignmentRun::pose instead: problem
+//     k of the assignment's set, the worksheet's own (quiz::assignmentProblems);
 //   a ProblemDraw -> quiz::solveProblem -> the worked solution (F1) and, through
 //     quiz::drawProblemSet, the printed worksheet (print/).
 // The kinds of problem are one table (quiz/kind.h) that all of these read.
@@ -56,6 +59,13 @@ public:
     void load();
 
     quiz::QuizState &state() { return m_state; }
+    // Opens on an assignment, as the command line asks: start() begins it.
+    void openOnAssignment(const quiz::Assignment &assignment) { m_opening = assignment; }
+    // Begins an assignment, or goes on where the pupil stopped it, and poses
+    // its problem at once.
+    void beginAssignment(const quiz::Assignment &assignment);
+    // The assignment that runs, if any.
+    const std::optional<quiz::AssignmentRun> &assignmentRun() const { return m_run; }
     // Keeps every judged answer in the record file at path, from the next
     // answer on. Without it the window keeps nothing, as designed.
     // places: where the answers go besides the record, if anywhere.
@@ -103,6 +113,14 @@ private:
     void applyProblem(const quiz::Problem &problem);
     void applyVerdict(const quiz::Verdict &verdict);
     void showAlarm();
+    // The assignment's hooks: where a pupil stopped, its problems, its answers.
+    quiz::AssignmentProgress progressToResume(const quiz::Assignment &assignment);
+    void offerUnfinishedAssignment();
+    record::Pupil player() const; // who plays, as the record names them
+    quiz::Problem poseAssignmentProblem();
+    void assignmentAnswered(bool right);
+    void showAssignment();
+    void endAssignment();
     void runCaptionClock(QTime now);
 
     // Every handler runs through here: an error that escapes it is reported
@@ -127,6 +145,9 @@ private:
     quiz::Problem m_problem;          // the one on display
     AnswerLog *m_log = nullptr;       // the record, when kept
     bool m_openingMaximised = false;  // placed at its first size, not before
+
+    std::optional<quiz::Assignment> m_opening; // from the command line
+    std::optional<quiz::AssignmentRun> m_run;  // while an assignment runs
 };
 
 } // namespace ui

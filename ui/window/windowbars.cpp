@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <array>
 
 namespace ui {
@@ -100,6 +101,12 @@ void addMenuBarKey(QMainWindow *window)
     });
 }
 
+namespace {
+
+constexpr int lastPanelTwips = 1440;
+
+} // namespace
+
 QStatusBar *createStatusBar(qreal devicePixelRatio)
 {
     auto *bar = new QStatusBar;
@@ -120,7 +127,7 @@ QStatusBar *createStatusBar(qreal devicePixelRatio)
     const std::array<Panel, 4> panels{{{"Solvetra", 4910, 1550},
                                        {"Solvetra", 4800, 1440},
                                        {QT_TRANSLATE_NOOP("QObject", "Record di"), 1590, 1440},
-                                       {"", 1440, 1440}}};
+                                       {"", lastPanelTwips, lastPanelTwips}}};
     QLabel *panel = nullptr;
     for (size_t i = 0; i < panels.size(); ++i) {
         panel = new QLabel(QObject::tr(panels[i].text), bar);
@@ -135,11 +142,33 @@ QStatusBar *createStatusBar(qreal devicePixelRatio)
     }
     // The last panel, which has no text, carries the illustration.
     panel->setAlignment(Qt::AlignCenter);
+    showInLastPanel(bar, QString(), devicePixelRatio);
+    return bar;
+}
+
+void showInLastPanel(QStatusBar *bar, const QString &text, qreal devicePixelRatio)
+{
+    auto *panel = bar->findChild<QLabel *>(QStringLiteral("Panel4"));
+    if (!panel)
+        return;
+    panel->setToolTip(text);
+    // A text takes the room it needs, which the bar has beside a maximised sheet.
+    const int designed = twips::toPixels(lastPanelTwips);
+    if (!text.isEmpty()) {
+        panel->setText(text);
+        panel->setAccessibleName(text);
+        const int needed = panel->fontMetrics().horizontalAdvance(text) + 2 * panel->frameWidth() +
+                           panel->fontMetrics().averageCharWidth();
+        panel->setMaximumWidth(std::max(designed, needed));
+        panel->setMinimumWidth(std::max(designed, needed));
+        return;
+    }
+    panel->setMinimumWidth(designed);
+    panel->setMaximumWidth(designed);
     panel->setAccessibleName(accessible::illustrationName());
     panel->setPixmap(
         artwork::picture(QStringLiteral("sage"), devicePixelRatio,
                          double(bar->height() - illustrationMargin) / illustrationHeight));
-    return bar;
 }
 
 } // namespace ui

@@ -35,4 +35,8 @@ void addMenuBarKey(QMainWindow *window);
 // illustration drawn for the given screen ratio.
 QStatusBar *createStatusBar(qreal devicePixelRatio);
 
+// A text in the last panel in place of the illustration (an assignment's
+// progress), or the illustration back when the text is empty.
+void showInLastPanel(QStatusBar *bar, const QString &text, qreal devicePixelRatio);
+
 } // namespace ui
