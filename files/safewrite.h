@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QTemporaryFile>
 
 #include <optional>
 
@@ -17,5 +18,25 @@ std::optional<QString> refusalToWrite(const QString &path);
 
 // The one line that says a file could not be written, and why.
 QString cannotWrite(const QString &path, const QString &reason);
+
+// A file written whole or not at all and readable by its owner alone, for
+// what holds every pupil's results. It replaces only a regular file at its
+// name, and never writes through a symbolic link someone planted there.
+class PrivateSaveFile
+{
+public:
+    explicit PrivateSaveFile(const QString &path) : m_path(path) {}
+
+    // Why it cannot be written, or nothing when it is open.
+    std::optional<QString> open();
+    QIODevice &device() { return m_file; }
+    // Puts it in place; why it could not, or nothing. Without it the file
+    // is left out and nothing changes.
+    std::optional<QString> commit();
+
+private:
+    QString m_path;
+    QTemporaryFile m_file;
+};
 
 } // namespace files
