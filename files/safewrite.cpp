@@ -23,25 +23,6 @@ int statOf(const QString &path, struct stat &status)
     return ::stat(QFile::encodeName(path).constData(), &status);
 }
 
-// Why path, as it is and without following a link, may not be replaced.
-std::optional<QString> refusalToReplace(const QString &path)
-{
-    struct stat status
-    {
-    };
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
-        if (errno == ENOENT)
-            return std::nullopt;
-        return cannotWrite(path, QString::fromLocal8Bit(std::strerror(errno)));
-    }
-    if (S_ISREG(status.st_mode))
-        return std::nullopt;
-    if (S_ISDIR(status.st_mode))
-        return cannotWrite(path, QString::fromLocal8Bit(std::strerror(EISDIR)));
-    return cannotWrite(path, QCoreApplication::translate(
-                                 "files", "esiste già e non è un file normale, lo lascio com'è"));
-}
-
 } // namespace
 
 bool isSpecialFile(const QString &path)
@@ -93,6 +74,24 @@ std::optional<QString> PrivateSaveFile::commit()
         return cannotWrite(m_path, QString::fromLocal8Bit(std::strerror(errno)));
     m_file.setAutoRemove(false);
     return std::nullopt;
+}
+
+std::optional<QString> refusalToReplace(const QString &path)
+{
+    struct stat status
+    {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        return cannotWrite(path, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    if (S_ISREG(status.st_mode))
+        return std::nullopt;
+    if (S_ISDIR(status.st_mode))
+        return cannotWrite(path, QString::fromLocal8Bit(std::strerror(EISDIR)));
+    return cannotWrite(path, QCoreApplication::translate(
+                                 "files", "esiste già e non è un file normale, lo lascio com'è"));
 }
 
 QString cannotWrite(const QString &path, const QString &reason)

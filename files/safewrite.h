@@ -15,6 +15,9 @@ bool isSpecialFile(const QString &path);
 
 // Why the program will not write to path, or nothing when it may.
 std::optional<QString> refusalToWrite(const QString &path);
+// The same for a file that is replaced whole: path, without following a
+// link, must be a regular file, or not be there at all.
+std::optional<QString> refusalToReplace(const QString &path);
 
 // The one line that says a file could not be written, and why.
 QString cannotWrite(const QString &path, const QString &reason);

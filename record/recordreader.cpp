@@ -48,7 +48,7 @@ QString reasonFor(FileState state, const QString &path)
 // (recordcopy.h) or left by a share that went away during it.
 bool isSideFile(const QString &name)
 {
-    static const QRegularExpression partOfCopy(QStringLiteral("\\.part-[0-9]+$"));
+    static const QRegularExpression partOfCopy(QStringLiteral("\\.part-[A-Za-z0-9]+$"));
     return name.endsWith(QLatin1String("-wal")) || name.endsWith(QLatin1String("-shm")) ||
            name.endsWith(QLatin1String("-journal")) || partOfCopy.match(name).hasMatch();
 }

@@ -91,7 +91,8 @@ private:
     {
         if (m_places.classCopy.isEmpty() || !copyDue.exchange(false))
             return;
-        const QString reason = copyRecord(m_recordPath, m_places.classCopy);
+        const QString reason =
+            copyRecord(m_recordPath, m_places.classCopy, CopyReaders::FolderGroup);
         if (reason.isEmpty()) {
             m_copySaid = false;
             return;
@@ -145,10 +146,11 @@ RecordSharing::~RecordSharing()
         // left to finish on its own, and the local file has everything.
         QThread *thread = m_thread;
         ShareWorker *worker = m_worker;
-        QObject::connect(thread, &QThread::finished, QCoreApplication::instance(), [thread, worker] {
-            delete worker;
-            thread->deleteLater();
-        });
+        QObject::connect(thread, &QThread::finished, QCoreApplication::instance(),
+                         [thread, worker] {
+                             delete worker;
+                             thread->deleteLater();
+                         });
         return;
     }
     delete m_worker;

@@ -9,6 +9,7 @@
 #include "record/recordwriter.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +74,9 @@ private slots:
     void badInput_data();
     void badInput();
     void badFileAmongGood();
+    void reportFileIsPrivateAndNeverALink_data();
+    void reportFileIsPrivateAndNeverALink();
+    void hostileNamesReachNeitherTerminalNorPage();
 
 private:
     QTemporaryDir m_dir;
@@ -240,6 +244,91 @@ void TestReport::badFileAmongGood()
     const QString text = pdfText(pdf);
     QVERIFY(text.contains(QStringLiteral("zz-appunti.sqlite")));
     QVERIFY(text.contains(QStringLiteral("Risposte: %1\n").arg(rowsBySqlite(m_files))));
+}
+
+void TestReport::reportFileIsPrivateAndNeverALink_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("there"); // what is at the report's name before
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("nothing") << "class.pdf"
+                             << "" << 0;
+    QTest::newRow("a file everyone may read") << "class.csv"
+                                              << "file" << 0;
+    QTest::newRow("a link planted at the PDF's name") << "class.pdf"
+                                                      << "link" << 2;
+    QTest::newRow("a link planted at the CSV's name") << "class.csv"
+                                                      << "link" << 2;
+    QTest::newRow("a pipe") << "class.pdf"
+                            << "pipe" << 2;
+}
+
+void TestReport::reportFileIsPrivateAndNeverALink()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, there);
+    QFETCH(int, exitCode);
+    QTemporaryDir dir;
+    const QString report = dir.filePath(name);
+    const QString victim = dir.filePath(QStringLiteral(".bashrc"));
+    QFile precious(victim);
+    QVERIFY(precious.open(QIODevice::WriteOnly));
+    precious.write("alias ls='ls --color'\n");
+    precious.close();
+    if (there == QLatin1String("file")) {
+        QVERIFY(QFile::copy(victim, report));
+        QVERIFY(QFile::setPermissions(report, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    } else if (there == QLatin1String("link")) {
+        QVERIFY(QFile::link(victim, report));
+    } else if (there == QLatin1String("pipe")) {
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {report}), 0);
+    }
+    const Run run =
+        runSolvetra({QStringLiteral("--report"), report, QStringLiteral("--records"), m_records});
+    QCOMPARE(run.exitCode, exitCode);
+    QFile victimAfter(victim);
+    QVERIFY(victimAfter.open(QIODevice::ReadOnly));
+    QCOMPARE(victimAfter.readAll(), QByteArray("alias ls='ls --color'\n"));
+    if (exitCode != 0) {
+        QVERIFY(QFileInfo(report).isSymLink() || there != QLatin1String("link"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
+        return;
+    }
+    QVERIFY(!QFileInfo(report).isSymLink());
+    QCOMPARE(QFileInfo(report).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ReadUser | QFileDevice::WriteUser);
+    QVERIFY(QFileInfo(report).size() > 100);
+}
+
+void TestReport::hostileNamesReachNeitherTerminalNorPage()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("hostile"));
+    QDir().mkpath(folder);
+    QFile bad(folder + QStringLiteral("/a\x1b]2;preso\x07\nsolvetra: tutto bene.sqlite"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("non un registro\n");
+    bad.close();
+    const QString pupil = folder + QStringLiteral("/eva.sqlite");
+    writePupil(pupil, QStringLiteral("Eva\u202Eavalos\x1b[31m"), QStringLiteral("3A"), 9);
+    sqliteCli(pupil, QStringLiteral("UPDATE answer SET at = '2099-01-01T09:00:00.000' WHERE id = 1;"
+                                    " UPDATE answer SET level = -5 WHERE id = 2;"
+                                    " UPDATE answer SET seconds = -2147483647 WHERE id = 3;"));
+    const QString pdf = m_dir.filePath(QStringLiteral("hostile.pdf"));
+    const Run run =
+        runSolvetra({QStringLiteral("--report"), pdf, QStringLiteral("--records"), folder});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(!run.standardError.contains(u'\x1b') && !run.standardError.contains(u'\x07'),
+             qPrintable(run.standardError));
+    // Each line on the terminal is one of ours: the name's newline did not make one.
+    QCOMPARE(severeLines(run.standardError), 2);
+    QVERIFY(run.standardError.contains(QStringLiteral("solvetra: righe scartate: 3\n")));
+    const QString text = pdfText(pdf);
+    QVERIFY(text.contains(QStringLiteral("Righe scartate: 3")));
+    QVERIFY(text.contains(QStringLiteral("Risposte: 6\n")));
+    QVERIFY2(!text.contains(QChar(0x202E)) && !text.contains(u'\x1b'), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Evaavalos[31m")));
+    QVERIFY(!text.contains(QStringLiteral("Tempo: -")));
 }
 
 QTEST_GUILESS_MAIN(TestReport)

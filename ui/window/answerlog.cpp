@@ -40,6 +40,7 @@ AnswerLog::~AnswerLog()
 void AnswerLog::share(const record::SharePlaces &places)
 {
     m_sharing.reset();
+    m_copiesToClassFolder = !places.classCopy.isEmpty();
     if (!places.any())
         return;
     m_sharing = std::make_unique<record::RecordSharing>(m_path, places);
