@@ -210,7 +210,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+49"/>
+        <location filename="../app/reportcommand.cpp" line="+50"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 braucht ein Datum wie 2026-12-09, nicht %2.</translation>
     </message>
@@ -279,6 +279,11 @@
         <location line="+7"/>
         <source>--from viene dopo --to.</source>
         <translation>--from liegt nach --to.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>righe scartate: %1</source>
+        <translation>verworfene Zeilen: %1</translation>
     </message>
     <message>
         <location filename="../app/schoolsettings.cpp" line="+54"/>
@@ -408,7 +413,8 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+47"/>
+        <location filename="../files/safewrite.cpp" line="+50"/>
+        <location line="+43"/>
         <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>gibt es schon und ist keine normale Datei, ich lasse sie, wie sie ist</translation>
     </message>
@@ -445,7 +451,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+51"/>
+        <location filename="../print/classreport.cpp" line="+52"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -488,18 +494,18 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+13"/>
-        <location line="+155"/>
+        <location line="+161"/>
         <source>Resoconto della classe</source>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <location line="-153"/>
-        <location line="+40"/>
+        <location line="-159"/>
+        <location line="+47"/>
         <source>Classe: %1</source>
         <translation>Klasse: %1</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-47"/>
         <source>tutte</source>
         <translation>alle</translation>
     </message>
@@ -564,6 +570,16 @@ Die Liste der Optionen: %1 --help
         <translation>Übersprungene Dateien</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>Risposte lasciate fuori</source>
+        <translation>Weggelassene Antworten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Righe scartate: %1</source>
+        <translation>Verworfene Zeilen: %1</translation>
+    </message>
+    <message>
         <location line="+25"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Antworten: %1, richtig %2, falsch %3 (%4)</translation>
@@ -589,7 +605,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die am häufigsten falschen Arten</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <source>Pagina %1 di %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
@@ -853,7 +869,7 @@ Die Liste der Optionen: %1 --help
         <translation>Lösung geöffnet</translation>
     </message>
     <message>
-        <location filename="../record/recordcopy.cpp" line="+49"/>
+        <location filename="../record/recordcopy.cpp" line="+122"/>
         <source>il registro %1 non si può leggere</source>
         <translation>das Ergebnisprotokoll %1 lässt sich nicht lesen</translation>
     </message>
@@ -863,22 +879,30 @@ Die Liste der Optionen: %1 --help
         <translation>%1 ist kein gültiges Antwortprotokoll</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-45"/>
         <source>non si può scrivere in %1</source>
         <translation>in %1 lässt sich nicht schreiben</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+54"/>
+        <source>è di un altro utente, lo lascio com&apos;è</source>
+        <translation>gehört einem anderen Benutzer, ich lasse sie, wie sie ist</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>die Kopie nach %1 ist misslungen: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-46"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+42"/>
         <source>non si può scrivere %1</source>
         <translation>%1 lässt sich nicht schreiben</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+27"/>
+        <location filename="../record/recordreader.cpp" line="+31"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>„%1“ ist beschädigt und lässt sich nicht lesen.</translation>
     </message>
@@ -898,7 +922,17 @@ Die Liste der Optionen: %1 --help
         <translation>„%1“ lässt sich nicht öffnen.</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+177"/>
+        <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
+        <translation>%1 und %2 haben %3 Antworten mit demselben Code, aber verschiedenem Inhalt: ich lasse sie weg.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>«%1» si legge troppo lentamente: lo salto.</source>
+        <translation>„%1“ lässt sich zu langsam lesen: ich überspringe sie.</translation>
+    </message>
+    <message>
+        <location line="+90"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>„%1“ ist keine gültige Adresse eines PostgreSQL-Servers.</translation>
     </message>
@@ -928,7 +962,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse lassen sich nicht in den Klassenordner (%1) kopieren. Das Spiel geht weiter: Die Ergebnisse bleiben auf diesem Computer und werden kopiert, sobald der Ordner wieder erreichbar ist.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>Der Schulserver (%1) nimmt den Benutzer oder das Passwort nicht an.</translation>
     </message>
@@ -1027,7 +1061,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+208"/>
+        <location filename="../ui/window/answerlog.cpp" line="+209"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>
@@ -1133,19 +1167,24 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse ließen sich nicht kopieren: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+7"/>
+        <location line="+12"/>
+        <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
+        <translation>Die Kopie im Klassenordner bleibt für die Lehrkraft erhalten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Meine Ergebnisse löschen</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-13"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>Willst du wirklich alle Ergebnisse löschen, die unter diesem Benutzer des Computers gespeichert sind (auch die von anderen, die hier gespielt haben)? Sie lassen sich nicht wiederherstellen.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>Die Ergebnisse wurden gelöscht.</translation>
     </message>

@@ -210,7 +210,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+49"/>
+        <location filename="../app/reportcommand.cpp" line="+50"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 needs a date such as 2026-12-09, not %2.</translation>
     </message>
@@ -279,6 +279,11 @@
         <location line="+7"/>
         <source>--from viene dopo --to.</source>
         <translation>--from comes after --to.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>righe scartate: %1</source>
+        <translation>rows discarded: %1</translation>
     </message>
     <message>
         <location filename="../app/schoolsettings.cpp" line="+54"/>
@@ -408,7 +413,8 @@ For the list of options: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+47"/>
+        <location filename="../files/safewrite.cpp" line="+50"/>
+        <location line="+43"/>
         <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>already exists and is not a regular file, left as it is</translation>
     </message>
@@ -445,7 +451,7 @@ For the list of options: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+51"/>
+        <location filename="../print/classreport.cpp" line="+52"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -488,18 +494,18 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+13"/>
-        <location line="+155"/>
+        <location line="+161"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-153"/>
-        <location line="+40"/>
+        <location line="-159"/>
+        <location line="+47"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-47"/>
         <source>tutte</source>
         <translation>all</translation>
     </message>
@@ -564,6 +570,16 @@ For the list of options: %1 --help
         <translation>Files skipped</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>Risposte lasciate fuori</source>
+        <translation>Answers left out</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Righe scartate: %1</source>
+        <translation>Rows discarded: %1</translation>
+    </message>
+    <message>
         <location line="+25"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Answers: %1, right %2, wrong %3 (%4)</translation>
@@ -589,7 +605,7 @@ For the list of options: %1 --help
         <translation>The kinds most often wrong</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <source>Pagina %1 di %2</source>
         <translation>Page %1 of %2</translation>
     </message>
@@ -853,7 +869,7 @@ For the list of options: %1 --help
         <translation>Solution opened</translation>
     </message>
     <message>
-        <location filename="../record/recordcopy.cpp" line="+49"/>
+        <location filename="../record/recordcopy.cpp" line="+122"/>
         <source>il registro %1 non si può leggere</source>
         <translation>the record %1 cannot be read</translation>
     </message>
@@ -863,22 +879,30 @@ For the list of options: %1 --help
         <translation>%1 is not a valid record of answers</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-45"/>
         <source>non si può scrivere in %1</source>
         <translation>cannot write in %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+54"/>
+        <source>è di un altro utente, lo lascio com&apos;è</source>
+        <translation>belongs to another user, I leave it as it is</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>the copy to %1 failed: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-46"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+42"/>
         <source>non si può scrivere %1</source>
         <translation>cannot write %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+27"/>
+        <location filename="../record/recordreader.cpp" line="+31"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>“%1” is damaged and cannot be read.</translation>
     </message>
@@ -898,7 +922,17 @@ For the list of options: %1 --help
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+177"/>
+        <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
+        <translation>%1 and %2 have %3 answers with the same code but different contents: I leave them out.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>«%1» si legge troppo lentamente: lo salto.</source>
+        <translation>“%1” reads too slowly: I skip it.</translation>
+    </message>
+    <message>
+        <location line="+90"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>“%1” is not a valid address of a PostgreSQL server.</translation>
     </message>
@@ -928,7 +962,7 @@ For the list of options: %1 --help
         <translation>The results cannot be copied into the class folder (%1). The game goes on: the results stay on this computer and will be copied as soon as the folder can be reached again.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>The school&apos;s server (%1) does not accept the user or the password.</translation>
     </message>
@@ -1027,7 +1061,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+208"/>
+        <location filename="../ui/window/answerlog.cpp" line="+209"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -1133,19 +1167,24 @@ For the list of options: %1 --help
         <translation>The results could not be copied: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+7"/>
+        <location line="+12"/>
+        <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
+        <translation>The copy already in the class folder stays there for the teacher.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Delete my results</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-13"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>Do you really want to delete all the results kept under this computer account (those of anyone else who played on it too)? They cannot be brought back.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>The results were deleted.</translation>
     </message>

@@ -210,7 +210,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+49"/>
+        <location filename="../app/reportcommand.cpp" line="+50"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 necesita una fecha como 2026-12-09, no %2.</translation>
     </message>
@@ -279,6 +279,11 @@
         <location line="+7"/>
         <source>--from viene dopo --to.</source>
         <translation>--from es posterior a --to.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>righe scartate: %1</source>
+        <translation>filas descartadas: %1</translation>
     </message>
     <message>
         <location filename="../app/schoolsettings.cpp" line="+54"/>
@@ -408,7 +413,8 @@ Para la lista de opciones: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+47"/>
+        <location filename="../files/safewrite.cpp" line="+50"/>
+        <location line="+43"/>
         <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>ya existe y no es un archivo normal, lo dejo como está</translation>
     </message>
@@ -445,7 +451,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+51"/>
+        <location filename="../print/classreport.cpp" line="+52"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -488,18 +494,18 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+13"/>
-        <location line="+155"/>
+        <location line="+161"/>
         <source>Resoconto della classe</source>
         <translation>Informe de la clase</translation>
     </message>
     <message>
-        <location line="-153"/>
-        <location line="+40"/>
+        <location line="-159"/>
+        <location line="+47"/>
         <source>Classe: %1</source>
         <translation>Clase: %1</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-47"/>
         <source>tutte</source>
         <translation>todas</translation>
     </message>
@@ -564,6 +570,16 @@ Para la lista de opciones: %1 --help
         <translation>Archivos omitidos</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>Risposte lasciate fuori</source>
+        <translation>Respuestas excluidas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Righe scartate: %1</source>
+        <translation>Filas descartadas: %1</translation>
+    </message>
+    <message>
         <location line="+25"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Respuestas: %1, correctas %2, erróneas %3 (%4)</translation>
@@ -589,7 +605,7 @@ Para la lista de opciones: %1 --help
         <translation>Los tipos más a menudo fallados</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <source>Pagina %1 di %2</source>
         <translation>Página %1 de %2</translation>
     </message>
@@ -853,7 +869,7 @@ Para la lista de opciones: %1 --help
         <translation>Solución abierta</translation>
     </message>
     <message>
-        <location filename="../record/recordcopy.cpp" line="+49"/>
+        <location filename="../record/recordcopy.cpp" line="+122"/>
         <source>il registro %1 non si può leggere</source>
         <translation>el registro %1 no se puede leer</translation>
     </message>
@@ -863,22 +879,30 @@ Para la lista de opciones: %1 --help
         <translation>%1 no es un registro de respuestas válido</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-45"/>
         <source>non si può scrivere in %1</source>
         <translation>no se puede escribir en %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+54"/>
+        <source>è di un altro utente, lo lascio com&apos;è</source>
+        <translation>es de otro usuario, lo dejo como está</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>la copia en %1 ha fallado: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-46"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+42"/>
         <source>non si può scrivere %1</source>
         <translation>no se puede escribir %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+27"/>
+        <location filename="../record/recordreader.cpp" line="+31"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>«%1» está dañado y no se puede leer.</translation>
     </message>
@@ -898,7 +922,17 @@ Para la lista de opciones: %1 --help
         <translation>No consigo abrir «%1».</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+177"/>
+        <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
+        <translation>%1 y %2 tienen %3 respuestas con el mismo código pero distinto contenido: las dejo fuera.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>«%1» si legge troppo lentamente: lo salto.</source>
+        <translation>«%1» se lee demasiado despacio: lo omito.</translation>
+    </message>
+    <message>
+        <location line="+90"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>«%1» no es una dirección válida de un servidor PostgreSQL.</translation>
     </message>
@@ -928,7 +962,7 @@ Para la lista de opciones: %1 --help
         <translation>No consigo copiar los resultados en la carpeta de la clase (%1). El juego sigue: los resultados quedan en este ordenador y se copiarán en cuanto la carpeta vuelva a estar accesible.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>El servidor de la escuela (%1) no acepta el usuario o la contraseña.</translation>
     </message>
@@ -1027,7 +1061,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+208"/>
+        <location filename="../ui/window/answerlog.cpp" line="+209"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
@@ -1133,19 +1167,24 @@ Para la lista de opciones: %1 --help
         <translation>No he podido copiar los resultados: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+7"/>
+        <location line="+12"/>
+        <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
+        <translation>La copia que ya está en la carpeta de la clase se queda para el profesor.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Borrar mis resultados</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-13"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>¿De verdad quieres borrar todos los resultados guardados con este usuario del ordenador (también los de otros que hayan jugado con él)? No se podrán recuperar.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>Los resultados se han borrado.</translation>
     </message>
