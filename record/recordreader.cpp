@@ -168,6 +168,25 @@ bool sameAnswer(const AnswerRow &a, const AnswerRow &b)
            a.seconds == b.seconds;
 }
 
+// A name as a role's name spells it: "Zoë D'Amico" and "zoe.damico" agree.
+QString spelled(const QString &name)
+{
+    QString letters;
+    for (const QChar c : name.normalized(QString::NormalizationForm_KD).toLower()) {
+        if (c.isLetterOrNumber())
+            letters.append(c);
+    }
+    return letters;
+}
+
+// The server knows who sent each answer: where the name says another, the
+// teacher sees the sender beside it, and the two are counted apart.
+void markSender(AnswerRow &row, const QString &sender)
+{
+    if (!sender.isEmpty() && spelled(sender) != spelled(row.pupil))
+        row.pupil += QStringLiteral(" [%1]").arg(cutName(sender));
+}
+
 } // namespace
 
 QString cutName(const QString &name)
@@ -343,7 +362,7 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
            query.exec(QStringLiteral("DECLARE report NO SCROLL CURSOR FOR SELECT to_char(a.at,"
                                      " 'YYYY-MM-DD\"T\"HH24:MI:SS.MS'), pupil, class, level, kind,"
                                      " m, n, given1, given2, asked, expected, typed, \"right\","
-                                     " seconds, o.uuid IS NOT NULL FROM answer a"
+                                     " seconds, o.uuid IS NOT NULL, a.sender FROM answer a"
                                      " LEFT JOIN solution_opened o USING (uuid)") +
                       withLiterals(link.database(), where, values) +
                       QStringLiteral(" ORDER BY a.at, a.seq, a.uuid"));
@@ -351,10 +370,12 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
         before = answers.size();
         read = query.exec(QStringLiteral("FETCH 20000 FROM report"));
         while (read && query.next()) {
-            if (std::optional<AnswerRow> row = answerOf(query))
+            if (std::optional<AnswerRow> row = answerOf(query)) {
+                markSender(*row, query.value(15).toString());
                 answers.append(std::move(*row));
-            else
+            } else {
                 ++contents.discarded;
+            }
         }
     }
     link.database().rollback();
