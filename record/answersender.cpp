@@ -73,8 +73,10 @@ bool exec(QSqlQuery &query, const QVariantList &values)
 
 PGconn *connectionOf(QSqlDatabase &db)
 {
+    // PGconn is libpq's name for struct pg_conn, which Qt's type names.
     const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "PGconn*") != 0)
+    if (!handle.isValid() ||
+        (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
         return nullptr;
     return *static_cast<PGconn *const *>(handle.constData());
 }

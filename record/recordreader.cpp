@@ -183,7 +183,7 @@ QString spelled(const QString &name)
 // teacher sees the sender beside it, and the two are counted apart.
 void markSender(AnswerRow &row, const QString &sender)
 {
-    if (!sender.isEmpty() && spelled(sender) != spelled(row.pupil))
+    if (!sender.isEmpty() && !row.pupil.isEmpty() && spelled(sender) != spelled(row.pupil))
         row.pupil += QStringLiteral(" [%1]").arg(cutName(sender));
 }
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -44,13 +45,13 @@ public:
     {
         if (!m_dir.isValid())
             return QStringLiteral("no temporary folder");
-        if (::geteuid() == 0 &&
-            !run(QStringLiteral("chown"), {QStringLiteral("postgres:postgres"), m_dir.path()}, false))
+        if (::geteuid() == 0 && !run(QStringLiteral("chown"),
+                                     {QStringLiteral("postgres:postgres"), m_dir.path()}, false))
             return QStringLiteral("chown: ") + m_output;
         if (!run(bin(QStringLiteral("initdb")),
-                 {QStringLiteral("-D"), dataFolder(), QStringLiteral("-U"), QStringLiteral("postgres"),
-                  QStringLiteral("--auth-local=trust"), QStringLiteral("-E"), QStringLiteral("UTF8"),
-                  QStringLiteral("--locale=C")}))
+                 {QStringLiteral("-D"), dataFolder(), QStringLiteral("-U"),
+                  QStringLiteral("postgres"), QStringLiteral("--auth-local=trust"),
+                  QStringLiteral("-E"), QStringLiteral("UTF8"), QStringLiteral("--locale=C")}))
             return QStringLiteral("initdb: ") + m_output;
         // The superuser as the socket's owner; everyone else by password,
         // and over TCP only with TLS, as a school may want it.
@@ -67,8 +68,9 @@ public:
         if (const QString why = resume(); !why.isEmpty())
             return why;
         if (!run(bin(QStringLiteral("createdb")),
-                 {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"), QString::number(m_port),
-                  QStringLiteral("-U"), QStringLiteral("postgres"), QString::fromLatin1(database)}))
+                 {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"),
+                  QString::number(m_port), QStringLiteral("-U"), QStringLiteral("postgres"),
+                  QString::fromLatin1(database)}))
             return QStringLiteral("createdb: ") + m_output;
         // psql runs as the server's user, who may not read the checkout
         // (a clone under /root): it reads a copy in the server's folder.
@@ -79,8 +81,9 @@ public:
                                                QFileDevice::ReadGroup | QFileDevice::ReadOther))
             return QStringLiteral("school-server.sql: cannot copy it to ") + script;
         if (!run(bin(QStringLiteral("psql")),
-                 {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"), QString::number(m_port),
-                  QStringLiteral("-U"), QStringLiteral("postgres"), QStringLiteral("-d"), QString::fromLatin1(database), QStringLiteral("-q"),
+                 {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"),
+                  QString::number(m_port), QStringLiteral("-U"), QStringLiteral("postgres"),
+                  QStringLiteral("-d"), QString::fromLatin1(database), QStringLiteral("-q"),
                   QStringLiteral("-v"), QStringLiteral("pupil_password=") + pupilPassword,
                   QStringLiteral("-v"), QStringLiteral("teacher_password=") + teacherPassword,
                   QStringLiteral("-f"), script}))
@@ -132,23 +135,59 @@ public:
         process.setProcessEnvironment(environment);
         process.start(bin(QStringLiteral("psql")),
                       {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"),
-                       QString::number(m_port), QStringLiteral("-U"), role,
-                       QStringLiteral("-d"), QString::fromLatin1(database), QStringLiteral("-XAt"),
-                       QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-c"),
-                       sql});
+                       QString::number(m_port), QStringLiteral("-U"), role, QStringLiteral("-d"),
+                       QString::fromLatin1(database), QStringLiteral("-XAt"), QStringLiteral("-v"),
+                       QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-c"), sql});
         process.waitForFinished(60000);
         m_error = QString::fromUtf8(process.readAllStandardError());
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
     QString error() const { return m_error; }
 
+    // Roles of their own for names, as a technician makes them with the
+    // project's script; each name's password, or nothing when it failed
+    // (error() has why).
+    QMap<QString, QString> addPupils(const QStringList &names)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PSQL"), bin(QStringLiteral("psql")));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(SOLVETRA_SOURCE_DIR "/sql/solvetra-add-pupils"),
+                      {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"),
+                       QString::number(m_port), QStringLiteral("-U"), QStringLiteral("postgres"),
+                       QStringLiteral("-d"), QString::fromLatin1(database)});
+        process.write(names.join(u'\n').toUtf8() + '\n');
+        process.closeWriteChannel();
+        process.waitForFinished(60000);
+        m_error = QString::fromUtf8(process.readAllStandardError());
+        QMap<QString, QString> passwords;
+        // *:*:database:name:password, a ~/.pgpass line each.
+        for (const QString &line :
+             QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
+            const QStringList fields = line.split(u':');
+            if (fields.size() == 5)
+                passwords.insert(fields[3], fields[4]);
+        }
+        return passwords;
+    }
+
     QString socketFolder() const { return m_dir.path(); }
     int port() const { return m_port; }
 
     record::ServerAddress pupil() const
     {
-        return {socketFolder(), m_port, QString::fromLatin1(database),
-                QStringLiteral("solvetra_pupil"), QString::fromLatin1(pupilPassword), {}};
+        return {socketFolder(),
+                m_port,
+                QString::fromLatin1(database),
+                QStringLiteral("solvetra_pupil"),
+                QString::fromLatin1(pupilPassword),
+                {}};
+    }
+    // The same for one pupil's own role.
+    record::ServerAddress pupil(const QString &role, const QString &password) const
+    {
+        return {socketFolder(), m_port, QString::fromLatin1(database), role, password, {}};
     }
     // A URL the program reads, for role with password (none: from PGPASSWORD).
     QString url(const QString &role, const QString &password = {}) const
