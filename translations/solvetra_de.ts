@@ -286,9 +286,19 @@
         <translation>verworfene Zeilen: %1</translation>
     </message>
     <message>
-        <location filename="../app/schoolsettings.cpp" line="+54"/>
+        <location filename="../app/schoolsettings.cpp" line="+56"/>
+        <source>solvetra: il file della password %1 non è un file normale di root con i permessi 0640: non lo uso.</source>
+        <translation>solvetra: die Passwortdatei %1 ist keine normale Datei von root mit den Rechten 0640: ich nutze sie nicht.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: die Passwortdatei %1 ist für alle lesbar: ich nutze sie nicht. Sie muss die Rechte 0640 haben (root und die Gruppe der Schüler).</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>solvetra: le impostazioni %1 sono leggibili da altri utenti: non uso la password che contengono. Devono avere i permessi 0600.</source>
+        <translation>solvetra: die Einstellungen %1 sind für andere Benutzer lesbar: ich nutze das Passwort darin nicht. Sie müssen die Rechte 0600 haben.</translation>
     </message>
 </context>
 <context>
@@ -922,7 +932,7 @@ Die Liste der Optionen: %1 --help
         <translation>„%1“ lässt sich nicht öffnen.</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+196"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 und %2 haben %3 Antworten mit demselben Code, aber verschiedenem Inhalt: ich lasse sie weg.</translation>
     </message>
@@ -962,7 +972,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse lassen sich nicht in den Klassenordner (%1) kopieren. Das Spiel geht weiter: Die Ergebnisse bleiben auf diesem Computer und werden kopiert, sobald der Ordner wieder erreichbar ist.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+116"/>
+        <location filename="../record/serverlink.cpp" line="+141"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>Der Schulserver (%1) nimmt den Benutzer oder das Passwort nicht an.</translation>
     </message>
@@ -987,7 +997,12 @@ Die Liste der Optionen: %1 --help
         <translation>Auf dem Schulserver (%1) ist die Datenbank nicht für Solvetra eingerichtet.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>Il server della scuola (%1) per ora non accetta altre risposte da questo utente.</source>
+        <translation>Der Schulserver (%1) nimmt von diesem Benutzer vorerst keine weiteren Antworten an.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>Der Schulserver (%1) antwortet nicht.</translation>
     </message>
@@ -1061,7 +1076,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+209"/>
+        <location filename="../ui/window/answerlog.cpp" line="+216"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>

@@ -286,9 +286,19 @@
         <translation>rows discarded: %1</translation>
     </message>
     <message>
-        <location filename="../app/schoolsettings.cpp" line="+54"/>
+        <location filename="../app/schoolsettings.cpp" line="+56"/>
+        <source>solvetra: il file della password %1 non è un file normale di root con i permessi 0640: non lo uso.</source>
+        <translation>solvetra: the password file %1 is not a regular file of root&apos;s with mode 0640: it is not used.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: the password file %1 can be read by anyone: it is not used. It must have mode 0640 (root and the pupils&apos; group).</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>solvetra: le impostazioni %1 sono leggibili da altri utenti: non uso la password che contengono. Devono avere i permessi 0600.</source>
+        <translation>solvetra: the settings %1 can be read by other users: the password in them is not used. They must have mode 0600.</translation>
     </message>
 </context>
 <context>
@@ -922,7 +932,7 @@ For the list of options: %1 --help
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+196"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 and %2 have %3 answers with the same code but different contents: I leave them out.</translation>
     </message>
@@ -962,7 +972,7 @@ For the list of options: %1 --help
         <translation>The results cannot be copied into the class folder (%1). The game goes on: the results stay on this computer and will be copied as soon as the folder can be reached again.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+116"/>
+        <location filename="../record/serverlink.cpp" line="+141"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>The school&apos;s server (%1) does not accept the user or the password.</translation>
     </message>
@@ -987,7 +997,12 @@ For the list of options: %1 --help
         <translation>On the school&apos;s server (%1) the database is not set up for Solvetra.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>Il server della scuola (%1) per ora non accetta altre risposte da questo utente.</source>
+        <translation>The school&apos;s server (%1) takes no more answers from this user for now.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>The school&apos;s server (%1) does not answer.</translation>
     </message>
@@ -1061,7 +1076,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+209"/>
+        <location filename="../ui/window/answerlog.cpp" line="+216"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>

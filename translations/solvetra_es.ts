@@ -286,9 +286,19 @@
         <translation>filas descartadas: %1</translation>
     </message>
     <message>
-        <location filename="../app/schoolsettings.cpp" line="+54"/>
+        <location filename="../app/schoolsettings.cpp" line="+56"/>
+        <source>solvetra: il file della password %1 non è un file normale di root con i permessi 0640: non lo uso.</source>
+        <translation>solvetra: el archivo de la contraseña %1 no es un archivo normal de root con los permisos 0640: no lo uso.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: el archivo de la contraseña %1 lo puede leer cualquiera: no lo uso. Debe tener los permisos 0640 (root y el grupo de los alumnos).</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>solvetra: le impostazioni %1 sono leggibili da altri utenti: non uso la password che contengono. Devono avere i permessi 0600.</source>
+        <translation>solvetra: los ajustes %1 pueden leerlos otros usuarios: no uso la contraseña que contienen. Deben tener los permisos 0600.</translation>
     </message>
 </context>
 <context>
@@ -922,7 +932,7 @@ Para la lista de opciones: %1 --help
         <translation>No consigo abrir «%1».</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+196"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 y %2 tienen %3 respuestas con el mismo código pero distinto contenido: las dejo fuera.</translation>
     </message>
@@ -962,7 +972,7 @@ Para la lista de opciones: %1 --help
         <translation>No consigo copiar los resultados en la carpeta de la clase (%1). El juego sigue: los resultados quedan en este ordenador y se copiarán en cuanto la carpeta vuelva a estar accesible.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+116"/>
+        <location filename="../record/serverlink.cpp" line="+141"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>El servidor de la escuela (%1) no acepta el usuario o la contraseña.</translation>
     </message>
@@ -987,7 +997,12 @@ Para la lista de opciones: %1 --help
         <translation>En el servidor de la escuela (%1) la base de datos no está preparada para Solvetra.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>Il server della scuola (%1) per ora non accetta altre risposte da questo utente.</source>
+        <translation>El servidor de la escuela (%1) por ahora no acepta más respuestas de este usuario.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>El servidor de la escuela (%1) no responde.</translation>
     </message>
@@ -1061,7 +1076,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+209"/>
+        <location filename="../ui/window/answerlog.cpp" line="+216"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
