@@ -146,11 +146,10 @@ RecordSharing::~RecordSharing()
         // left to finish on its own, and the local file has everything.
         QThread *thread = m_thread;
         ShareWorker *worker = m_worker;
-        QObject::connect(thread, &QThread::finished, QCoreApplication::instance(),
-                         [thread, worker] {
-                             delete worker;
-                             thread->deleteLater();
-                         });
+        QObject::connect(thread, &QThread::finished, QCoreApplication::instance(), [thread, worker] {
+            delete worker;
+            thread->deleteLater();
+        });
         return;
     }
     delete m_worker;

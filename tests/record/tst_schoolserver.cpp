@@ -65,15 +65,12 @@ private slots:
     void twoProgramsAnswersArriveOnceEach()
     {
         constexpr int each = 40;
-        auto first = startChild(QStringLiteral(SHARING_CHILD),
-                                {m_dir.filePath(QStringLiteral("ada.sqlite")),
-                                 QString::number(each), QStringLiteral("Ada"), QStringLiteral("5"),
-                                 QStringLiteral("--server"), urlOf(QStringLiteral("ada"))});
-        auto second =
-            startChild(QStringLiteral(SHARING_CHILD),
-                       {m_dir.filePath(QStringLiteral("bruno.sqlite")), QString::number(each),
-                        QStringLiteral("Bruno"), QStringLiteral("5"), QStringLiteral("--server"),
-                        urlOf(QStringLiteral("bruno"))});
+        auto first = startChild(QStringLiteral(SHARING_CHILD), {m_dir.filePath(QStringLiteral("ada.sqlite")), QString::number(each),
+                                 QStringLiteral("Ada"), QStringLiteral("5"), QStringLiteral("--server"),
+                                 urlOf(QStringLiteral("ada"))});
+        auto second = startChild(QStringLiteral(SHARING_CHILD), {m_dir.filePath(QStringLiteral("bruno.sqlite")),
+                                  QString::number(each), QStringLiteral("Bruno"), QStringLiteral("5"),
+                                  QStringLiteral("--server"), urlOf(QStringLiteral("bruno"))});
         QVERIFY(first->waitForFinished(100000));
         QVERIFY(second->waitForFinished(100000));
         QVERIFY(first->readAllStandardOutput().contains("unsent 0"));
@@ -83,11 +80,12 @@ private slots:
                                               " FROM answer GROUP BY pupil ORDER BY pupil")),
                  QStringLiteral("Ada|%1|%1\nBruno|%1|%1").arg(each));
         // The same ids on both sides.
-        const QString local = sqliteCli(m_dir.filePath(QStringLiteral("ada.sqlite")),
-                                        QStringLiteral("SELECT uuid FROM answer")) +
-                              u'\n' +
-                              sqliteCli(m_dir.filePath(QStringLiteral("bruno.sqlite")),
-                                        QStringLiteral("SELECT uuid FROM answer"));
+        const QString local =
+            sqliteCli(m_dir.filePath(QStringLiteral("ada.sqlite")),
+                      QStringLiteral("SELECT uuid FROM answer")) +
+            u'\n' +
+            sqliteCli(m_dir.filePath(QStringLiteral("bruno.sqlite")),
+                      QStringLiteral("SELECT uuid FROM answer"));
         QCOMPARE(sortedLines(m_server.psql(QStringLiteral("SELECT uuid FROM answer"))),
                  sortedLines(local));
     }
@@ -100,9 +98,9 @@ private slots:
         QTest::newRow("csv") << QStringLiteral("csv") << QStringList();
         QTest::newRow("pdf") << QStringLiteral("pdf") << QStringList();
         QTest::newRow("pdf of one class today")
-            << QStringLiteral("pdf") << QStringList{QStringLiteral("--class"), QStringLiteral("3B"),
-                                                    QStringLiteral("--from"),  today,
-                                                    QStringLiteral("--to"),    today};
+            << QStringLiteral("pdf")
+            << QStringList{QStringLiteral("--class"), QStringLiteral("3B"), QStringLiteral("--from"),
+                           today, QStringLiteral("--to"), today};
     }
     void reportFromServerEqualsReportFromFiles()
     {
@@ -133,22 +131,20 @@ private slots:
         const QString fromFiles = m_dir.filePath(QStringLiteral("files.") + extension);
         QProcess teacher;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("PGPASSWORD"),
-                           QString::fromLatin1(PgServer::teacherPassword));
+        environment.insert(QStringLiteral("PGPASSWORD"), QString::fromLatin1(PgServer::teacherPassword));
         teacher.setProcessEnvironment(environment);
         teacher.start(QStringLiteral(SOLVETRA_BINARY),
-                      QStringList{QStringLiteral("--report"), fromServer,
-                                  QStringLiteral("--records"),
+                      QStringList{QStringLiteral("--report"), fromServer, QStringLiteral("--records"),
                                   m_server.url(QStringLiteral("solvetra_teacher"))} +
                           filter);
         QVERIFY(teacher.waitForFinished(60000));
         QVERIFY2(teacher.exitCode() == 0, teacher.readAllStandardError().constData());
-        teacher.start(
-            QStringLiteral(SOLVETRA_BINARY),
-            QStringList{QStringLiteral("--report"), fromFiles, QStringLiteral("--records"),
-                        m_dir.filePath(QStringLiteral("ada.sqlite")), QStringLiteral("--records"),
-                        m_dir.filePath(QStringLiteral("bruno.sqlite"))} +
-                filter);
+        teacher.start(QStringLiteral(SOLVETRA_BINARY),
+                      QStringList{QStringLiteral("--report"), fromFiles, QStringLiteral("--records"),
+                                  m_dir.filePath(QStringLiteral("ada.sqlite")),
+                                  QStringLiteral("--records"),
+                                  m_dir.filePath(QStringLiteral("bruno.sqlite"))} +
+                          filter);
         QVERIFY(teacher.waitForFinished(60000));
         QCOMPARE(teacher.exitCode(), 0);
         QCOMPARE(textOf(fromServer), textOf(fromFiles));
@@ -195,14 +191,12 @@ private slots:
         QTemporaryDir dir;
         QProcess teacher;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("PGPASSWORD"),
-                           QString::fromLatin1(PgServer::teacherPassword));
+        environment.insert(QStringLiteral("PGPASSWORD"), QString::fromLatin1(PgServer::teacherPassword));
         teacher.setProcessEnvironment(environment);
         teacher.start(QStringLiteral(SOLVETRA_BINARY),
                       {QStringLiteral("--report"), dir.filePath(QStringLiteral("r.csv")),
-                       QStringLiteral("--records"),
-                       m_server.url(QStringLiteral("solvetra_teacher")), QStringLiteral("--class"),
-                       QStringLiteral("3B' OR ''='")});
+                       QStringLiteral("--records"), m_server.url(QStringLiteral("solvetra_teacher")),
+                       QStringLiteral("--class"), QStringLiteral("3B' OR ''='")});
         QVERIFY(teacher.waitForFinished(30000));
         QCOMPARE(teacher.exitCode(), 2);
         QVERIFY2(teacher.readAllStandardError().contains("nessuna risposta"), "not a plain name");
@@ -229,8 +223,7 @@ private slots:
     {
         constexpr int count = 60;
         const QString path = m_dir.filePath(QStringLiteral("carla.sqlite"));
-        auto child = startChild(QStringLiteral(SHARING_CHILD),
-                                {path, QString::number(count), QStringLiteral("Carla"),
+        auto child = startChild(QStringLiteral(SHARING_CHILD), {path, QString::number(count), QStringLiteral("Carla"),
                                  QStringLiteral("40"), QStringLiteral("--server"),
                                  m_server.url(QStringLiteral("solvetra_pupil"),
                                               QString::fromLatin1(PgServer::pupilPassword))});
@@ -550,8 +543,7 @@ private:
                        : QString();
         }
         QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"),
-                        {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
         pdftotext.waitForFinished(30000);
         return QString::fromUtf8(pdftotext.readAllStandardOutput());
     }

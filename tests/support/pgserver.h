@@ -45,13 +45,13 @@ public:
     {
         if (!m_dir.isValid())
             return QStringLiteral("no temporary folder");
-        if (::geteuid() == 0 && !run(QStringLiteral("chown"),
-                                     {QStringLiteral("postgres:postgres"), m_dir.path()}, false))
+        if (::geteuid() == 0 &&
+            !run(QStringLiteral("chown"), {QStringLiteral("postgres:postgres"), m_dir.path()}, false))
             return QStringLiteral("chown: ") + m_output;
         if (!run(bin(QStringLiteral("initdb")),
-                 {QStringLiteral("-D"), dataFolder(), QStringLiteral("-U"),
-                  QStringLiteral("postgres"), QStringLiteral("--auth-local=trust"),
-                  QStringLiteral("-E"), QStringLiteral("UTF8"), QStringLiteral("--locale=C")}))
+                 {QStringLiteral("-D"), dataFolder(), QStringLiteral("-U"), QStringLiteral("postgres"),
+                  QStringLiteral("--auth-local=trust"), QStringLiteral("-E"), QStringLiteral("UTF8"),
+                  QStringLiteral("--locale=C")}))
             return QStringLiteral("initdb: ") + m_output;
         // The superuser as the socket's owner; everyone else by password,
         // and over TCP only with TLS, as a school may want it.
@@ -68,9 +68,8 @@ public:
         if (const QString why = resume(); !why.isEmpty())
             return why;
         if (!run(bin(QStringLiteral("createdb")),
-                 {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"),
-                  QString::number(m_port), QStringLiteral("-U"), QStringLiteral("postgres"),
-                  QString::fromLatin1(database)}))
+                 {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"), QString::number(m_port),
+                  QStringLiteral("-U"), QStringLiteral("postgres"), QString::fromLatin1(database)}))
             return QStringLiteral("createdb: ") + m_output;
         // psql runs as the server's user, who may not read the checkout
         // (a clone under /root): it reads a copy in the server's folder.
@@ -81,9 +80,8 @@ public:
                                                QFileDevice::ReadGroup | QFileDevice::ReadOther))
             return QStringLiteral("school-server.sql: cannot copy it to ") + script;
         if (!run(bin(QStringLiteral("psql")),
-                 {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"),
-                  QString::number(m_port), QStringLiteral("-U"), QStringLiteral("postgres"),
-                  QStringLiteral("-d"), QString::fromLatin1(database), QStringLiteral("-q"),
+                 {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"), QString::number(m_port),
+                  QStringLiteral("-U"), QStringLiteral("postgres"), QStringLiteral("-d"), QString::fromLatin1(database), QStringLiteral("-q"),
                   QStringLiteral("-v"), QStringLiteral("pupil_password=") + pupilPassword,
                   QStringLiteral("-v"), QStringLiteral("teacher_password=") + teacherPassword,
                   QStringLiteral("-f"), script}))
@@ -135,9 +133,10 @@ public:
         process.setProcessEnvironment(environment);
         process.start(bin(QStringLiteral("psql")),
                       {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"),
-                       QString::number(m_port), QStringLiteral("-U"), role, QStringLiteral("-d"),
-                       QString::fromLatin1(database), QStringLiteral("-XAt"), QStringLiteral("-v"),
-                       QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-c"), sql});
+                       QString::number(m_port), QStringLiteral("-U"), role,
+                       QStringLiteral("-d"), QString::fromLatin1(database), QStringLiteral("-XAt"),
+                       QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-c"),
+                       sql});
         process.waitForFinished(60000);
         m_error = QString::fromUtf8(process.readAllStandardError());
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
@@ -177,12 +176,8 @@ public:
 
     record::ServerAddress pupil() const
     {
-        return {socketFolder(),
-                m_port,
-                QString::fromLatin1(database),
-                QStringLiteral("solvetra_pupil"),
-                QString::fromLatin1(pupilPassword),
-                {}};
+        return {socketFolder(), m_port, QString::fromLatin1(database),
+                QStringLiteral("solvetra_pupil"), QString::fromLatin1(pupilPassword), {}};
     }
     // The same for one pupil's own role.
     record::ServerAddress pupil(const QString &role, const QString &password) const
