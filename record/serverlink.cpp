@@ -46,7 +46,6 @@ ServerProblem connectionProblem(const QString &text)
 // sending of every pupil who shares it.
 const char *const sessionSettings[] = {
     "SET default_transaction_read_only = off",
-    "SET default_transaction_isolation = 'read committed'",
     "SET search_path = pg_catalog, public",
     "SET standard_conforming_strings = on",
     "SET statement_timeout = '30s'",

@@ -14,6 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 void writePupil(const QString &path, const QString &name, const QString &className, int answers)
@@ -77,6 +80,7 @@ private slots:
     void reportFileIsPrivateAndNeverALink_data();
     void reportFileIsPrivateAndNeverALink();
     void hostileNamesReachNeitherTerminalNorPage();
+    void readsARecordInWalModeInAFolderItCannotWrite();
 
 private:
     QTemporaryDir m_dir;
@@ -329,6 +333,41 @@ void TestReport::hostileNamesReachNeitherTerminalNorPage()
     QVERIFY2(!text.contains(QChar(0x202E)) && !text.contains(u'\x1b'), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Evaavalos[31m")));
     QVERIFY(!text.contains(QStringLiteral("Tempo: -")));
+}
+
+// The teacher's account reads a pupil's record left in WAL mode, in a
+// folder it cannot write, and leaves nothing beside it.
+void TestReport::readsARecordInWalModeInAFolderItCannotWrite()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to run the report as a second account (nobody)");
+    if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("setpriv (util-linux) is missing");
+    QTemporaryDir dir;
+    const QString records = dir.filePath(QStringLiteral("records"));
+    const QString out = dir.filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(records) && QDir().mkpath(out));
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    QCOMPARE(::chown(QFile::encodeName(out).constData(), 65534, 65534), 0);
+    writePupil(records + QStringLiteral("/dario.sqlite"), QStringLiteral("Dario"),
+               QStringLiteral("3D"), 9);
+    QCOMPARE(
+        sqliteCli(records + QStringLiteral("/dario.sqlite"), QStringLiteral("PRAGMA journal_mode")),
+        QStringLiteral("wal"));
+    for (const QString &file : QDir(records).entryList(QDir::Files))
+        QCOMPARE(::chmod(QFile::encodeName(records + u'/' + file).constData(), 0644), 0);
+    const QStringList before = QDir(records).entryList(QDir::Files);
+    QProcess teacher;
+    teacher.start(QStringLiteral("setpriv"),
+                  {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                   QStringLiteral("--clear-groups"), QStringLiteral(SOLVETRA_BINARY),
+                   QStringLiteral("--report"), out + QStringLiteral("/class.csv"),
+                   QStringLiteral("--records"), records});
+    QVERIFY(teacher.waitForFinished(60000));
+    QVERIFY2(teacher.exitCode() == 0, teacher.readAllStandardError().constData());
+    QString firstName;
+    QCOMPARE(csvRows(out + QStringLiteral("/class.csv"), &firstName), 9);
+    QCOMPARE(QDir(records).entryList(QDir::Files), before);
 }
 
 QTEST_GUILESS_MAIN(TestReport)

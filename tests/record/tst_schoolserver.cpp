@@ -357,10 +357,6 @@ private slots:
         QTest::newRow("a search path of its own") << "ALTER ROLE bruno SET search_path = nowhere"
                                                   << "bruno"
                                                   << "ALTER ROLE bruno RESET ALL";
-        QTest::newRow("serialisable transactions")
-            << "ALTER ROLE bruno SET default_transaction_isolation = serializable"
-            << "bruno"
-            << "ALTER ROLE bruno RESET ALL";
         QTest::newRow("a new password locks out only its own role")
             << "ALTER ROLE bruno PASSWORD 'mia'"
             << "ada"
