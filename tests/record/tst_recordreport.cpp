@@ -300,42 +300,60 @@ private slots:
         QTest::addColumn<QString>("sql");  // what a classmate did to a copy of ada.sqlite
         QTest::addColumn<QString>("kept"); // which of its answers count; empty: the file is skipped
         QTest::addColumn<int>("discarded");
+        QTest::addColumn<int>("milliseconds"); // the time limit, 0 for the usual one
         const QString endless =
             QStringLiteral("WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM r) ");
         QTest::newRow("answer is a view over an endless query")
             << QStringLiteral("ALTER TABLE answer RENAME TO a0; CREATE VIEW answer AS ") + endless +
                    QStringLiteral("SELECT a0.* FROM r, a0 ORDER BY randomblob(1000);")
-            << QString() << 0;
+            << QString() << 0 << 0;
         QTest::newRow("session is a view over an endless query")
             << QStringLiteral("ALTER TABLE session RENAME TO s0; CREATE VIEW session AS ") +
                    endless + QStringLiteral("SELECT s0.* FROM r, s0;")
-            << QString() << 0;
+            << QString() << 0 << 0;
         QTest::newRow("times, levels and seconds no answer can have")
             << QStringLiteral("UPDATE answer SET at = '2099-01-01T09:00:00.000' WHERE id = 1;"
                               " UPDATE answer SET level = -5 WHERE id = 2;"
                               " UPDATE answer SET seconds = 9e999 WHERE id = 3;"
                               " UPDATE answer SET seconds = -2147483647 WHERE id = 4;"
                               " UPDATE answer SET seconds = 'molti' WHERE id = 5;")
-            << QStringLiteral("id > 5") << 5;
+            << QStringLiteral("id > 5") << 5 << 0;
         QTest::newRow("a name of five million characters")
             << QStringLiteral("UPDATE answer SET pupil = printf('%.*c', 5000000, 'x'),"
                               " class = printf('%.*c', 61, 'y') WHERE id = 1;")
-            << QStringLiteral("1") << 0;
+            << QStringLiteral("1") << 0 << 0;
+        // A thousand times the answers, each with an id of its own, and a
+        // millisecond to read them.
+        QTest::newRow("a file longer to read than its time limit")
+            << QStringLiteral(
+                   "INSERT INTO answer (session, at, pupil, class, level, kind, m, n,"
+                   " given1, given2, asked, expected, typed, right, seconds, uuid)"
+                   " SELECT session, at, pupil, class, level, kind, m, n, given1,"
+                   " given2, asked, expected, typed, right, seconds,"
+                   " lower(hex(randomblob(16))) FROM answer, (WITH RECURSIVE r(i) AS"
+                   " (SELECT 1 UNION ALL SELECT i + 1 FROM r LIMIT 999) SELECT i FROM r);")
+            << QString() << 0 << 1;
     }
     void hostileFileIsReadWithoutHarm()
     {
         QFETCH(QString, sql);
         QFETCH(QString, kept);
         QFETCH(int, discarded);
+        QFETCH(int, milliseconds);
         QTemporaryDir dir;
         QVERIFY(QFile::copy(m_class.filePath(pupils[0].file), dir.filePath(pupils[0].file)));
         const QString copy =
             changedCopy(dir.filePath(pupils[0].file), dir, QStringLiteral("copia.sqlite"), sql);
-        const auto contents = record::RecordReader().read({copy});
+        record::RecordReader reader;
+        if (milliseconds > 0)
+            reader.setTimeLimit(std::chrono::milliseconds(milliseconds));
+        const auto contents = reader.read({copy});
         if (kept.isEmpty()) {
             QCOMPARE(contents.files, QStringList());
             QCOMPARE(contents.skipped.size(), 1);
             QVERIFY(contents.skipped[0].reason.contains(QLatin1String("copia.sqlite")));
+            QCOMPARE(contents.skipped[0].reason.contains(QLatin1String("lentamente")),
+                     milliseconds > 0);
             return;
         }
         QCOMPARE(QString::number(contents.answers.size()),
@@ -351,39 +369,6 @@ private slots:
             if (row.pupil.startsWith(u'x')) // cut, and marked as cut
                 QVERIFY(row.pupil.endsWith(u'…') && row.className.endsWith(u'…'));
         }
-    }
-
-    void aSlowFileIsSkippedAtItsTimeLimit_data()
-    {
-        QTest::addColumn<int>("milliseconds");
-        QTest::newRow("no time at all") << 0;
-        QTest::newRow("a minute") << 60000;
-    }
-    void aSlowFileIsSkippedAtItsTimeLimit()
-    {
-        QFETCH(int, milliseconds);
-        QTemporaryDir dir;
-        // A thousand times the pupil's answers, each with an id of its own.
-        const QString big = changedCopy(
-            m_class.filePath(pupils[0].file), dir, QStringLiteral("grande.sqlite"),
-            QStringLiteral("INSERT INTO answer (session, at, pupil, class, level, kind, m, n,"
-                           " given1, given2, asked, expected, typed, right, seconds, uuid)"
-                           " SELECT session, at, pupil, class, level, kind, m, n, given1, given2,"
-                           " asked, expected, typed, right, seconds, lower(hex(randomblob(16)))"
-                           " FROM answer, (WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL"
-                           " SELECT i + 1 FROM r LIMIT 999) SELECT i FROM r);"));
-        record::RecordReader reader;
-        reader.setTimeLimit(std::chrono::milliseconds(milliseconds));
-        const auto contents = reader.read({big});
-        if (milliseconds > 0) {
-            QCOMPARE(QString::number(contents.answers.size()),
-                     sqliteCli(big, QStringLiteral("SELECT count(*) FROM answer")));
-            return;
-        }
-        QCOMPARE(contents.answers.size(), 0);
-        QCOMPARE(contents.skipped.size(), 1);
-        QVERIFY2(contents.skipped[0].reason.contains(QLatin1String("grande.sqlite")),
-                 qPrintable(contents.skipped[0].reason));
     }
 
     void oneAnswerInTwoFilesCountsOnce_data()
