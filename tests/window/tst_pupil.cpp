@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -246,12 +247,16 @@ void TestPupil::exportCopiesTheFile()
     for (int i = 0; i < 4; ++i)
         playing::answer(*m_tavola, i % 2 == 0);
     ModalBoxes boxes({QMessageBox::Ok});
-    const bool asked =
-        playing::respond<QFileDialog>([this] { item("esporta")->trigger(); },
-                                      [&](QFileDialog *dialog) {
-                                          dialog->selectFile(to);
-                                          QMetaObject::invokeMethod(dialog, "accept");
-                                      });
+    const bool asked = playing::respond<QFileDialog>(
+        [this] { item("esporta")->trigger(); },
+        [&](QFileDialog *dialog) {
+            dialog->selectFile(to);
+            // selectFile leaves the name box as it is
+            // while the box has the focus.
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(to);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
     QVERIFY(asked);
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].icon, copied ? QMessageBox::Information : QMessageBox::Warning);
