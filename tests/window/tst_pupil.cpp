@@ -251,8 +251,7 @@ void TestPupil::exportCopiesTheFile()
         [this] { item("esporta")->trigger(); },
         [&](QFileDialog *dialog) {
             dialog->selectFile(to);
-            // selectFile leaves the name box as it is
-            // while the box has the focus.
+            // selectFile leaves the name box as it is while the box has the focus.
             if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
                 name->setText(to);
             QMetaObject::invokeMethod(dialog, "accept");
