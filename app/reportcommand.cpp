@@ -29,12 +29,13 @@ QString tr(const char *text)
     return QCoreApplication::translate("app", text);
 }
 
+// Only our own lines should reach the teacher's terminal: a file's name
+// or a pupil's text never moves the cursor or starts an escape sequence.
 void printLine(const QString &line)
 {
-    std::fputs(qPrintable(QStringLiteral("solvetra: ") + line + u'\n'), stderr);
+    std::fputs(qPrintable(QStringLiteral("solvetra: ") + format::printable(line) + u'\n'), stderr);
 }
 
-// Only our own lines should reach the teacher's terminal.
 bool isCsv(const QString &path)
 {
     return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
@@ -142,6 +143,10 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
     }
     for (const record::SkippedFile &skipped : contents.skipped)
         printLine(skipped.reason);
+    if (contents.discarded > 0)
+        printLine(tr("righe scartate: %1").arg(contents.discarded));
+    for (const QString &clash : contents.clashes)
+        printLine(clash);
     const QList<record::AnswerRow> counted = print::countedAnswers(contents, command.filter);
     if (counted.isEmpty() && isCsv(command.path)) {
         printLine(tr("nessuna risposta al compito %1 nei file.").arg(command.filter.assignment));

@@ -3,6 +3,7 @@
 
 #include "files/safewrite.h"
 #include "format/displaylocale.h"
+#include "format/echo.h"
 #include "quiz/assignment.h"
 #include "record/summary.h"
 
@@ -12,7 +13,6 @@
 #include <QMap>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <map>
@@ -50,7 +50,8 @@ QString percent(const record::Tally &tally)
 
 QString duration(double seconds)
 {
-    const int whole = qRound(seconds);
+    // A year of a class is more seconds than an int holds.
+    const qint64 whole = qRound64(seconds);
     if (whole < 3600)
         return tr("%1 min %2 s").arg(whole / 60).arg(whole % 60);
     return tr("%1 h %2 min").arg(whole / 3600).arg(whole / 60 % 60);
@@ -118,6 +119,13 @@ QList<Line> summaryLines(const record::RecordContents &contents, const record::R
         lines.append({Style::Heading, {tr("File saltati")}});
         for (const record::SkippedFile &skipped : contents.skipped)
             lines.append({Style::Text, {skipped.reason}});
+    }
+    if (contents.discarded > 0 || !contents.clashes.isEmpty()) {
+        lines.append({Style::Heading, {tr("Risposte lasciate fuori")}});
+        if (contents.discarded > 0)
+            lines.append({Style::Text, {tr("Righe scartate: %1").arg(contents.discarded)}});
+        for (const QString &clash : contents.clashes)
+            lines.append({Style::Text, {clash}});
     }
     return lines;
 }
@@ -309,8 +317,9 @@ void paintLine(QPainter &painter, const Line &line, qreal top, qreal width)
     qreal left = margin;
     for (qsizetype i = 0; i < line.cells.size(); ++i) {
         const qreal cell = i == 0 ? first : rest;
+        // A name from a file may carry controls and direction overrides.
         painter.drawText(QRectF(left, bottom - lineHeight, cell - 4, lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, line.cells[i]);
+                         Qt::AlignLeft | Qt::AlignVCenter, format::withoutControls(line.cells[i]));
         left += cell;
     }
     if (line.style == Style::Header)
@@ -366,12 +375,10 @@ std::optional<QString> writeClassReportPdf(const QString &path,
                                            const record::RecordContents &contents,
                                            const record::RecordFilter &filter)
 {
-    if (auto refusal = files::refusalToWrite(path))
+    files::PrivateSaveFile file(path);
+    if (auto refusal = file.open())
         return refusal;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return files::cannotWrite(path, file.errorString());
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&file.device());
     writer.setResolution(pageDpi);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setTitle(tr("Resoconto della classe"));
@@ -402,11 +409,9 @@ std::optional<QString> writeClassReportPdf(const QString &path,
     for (const QString &code : codes)
         lines += assignmentLines(code, everyone, counted);
     const qreal pageHeight = writer.pageLayout().fullRectPixels(pageDpi).height() - 3 * margin;
-    if (!paintPages(writer, paginate(lines, pageHeight)) || !file.commit()) {
-        file.cancelWriting();
-        return files::cannotWrite(path, file.errorString());
-    }
-    return std::nullopt;
+    if (!paintPages(writer, paginate(lines, pageHeight)))
+        return files::cannotWrite(path, file.device().errorString());
+    return file.commit();
 }
 
 } // namespace print

@@ -5,9 +5,16 @@
 #include "record/schema.h"
 
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariantList>
+
+#include <libpq-fe.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace record {
 
@@ -21,14 +28,16 @@ const QString selectWaiting = QStringLiteral(
     " right, seconds, solution_opened, id, assignment FROM answer WHERE sent = 0 ORDER BY id"
     " LIMIT %1");
 
-const QString insertAnswer = QStringLiteral(
+// Qt's driver writes bound values into the statement's text, which other
+// sessions of the role see in pg_stat_activity: libpq sends them apart.
+constexpr auto insertAnswer =
     "INSERT INTO answer (uuid, at, pupil, class, level, kind, m, n, given1, given2, asked,"
     " expected, typed, \"right\", seconds, seq, assignment)"
-    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-    " ON CONFLICT DO NOTHING");
+    " VALUES ($1, $2, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12, $13, $14, $15, $16, $17)"
+    " ON CONFLICT DO NOTHING";
 
-const QString insertOpened =
-    QStringLiteral("INSERT INTO solution_opened (uuid) VALUES (?) ON CONFLICT DO NOTHING");
+constexpr auto insertOpened =
+    "INSERT INTO solution_opened (uuid) VALUES ($1) ON CONFLICT DO NOTHING";
 
 struct Waiting
 {
@@ -61,6 +70,54 @@ bool exec(QSqlQuery &query, const QVariantList &values)
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     return query.exec();
+}
+
+PGconn *connectionOf(QSqlDatabase &db)
+{
+    // PGconn is libpq's name for struct pg_conn, which Qt's type names.
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() ||
+        (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+        return nullptr;
+    return *static_cast<PGconn *const *>(handle.constData());
+}
+
+// The text PostgreSQL reads for value, in full precision.
+QByteArray textOf(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool() ? QByteArrayLiteral("true") : QByteArrayLiteral("false");
+    case QMetaType::Double:
+        return QByteArray::number(value.toDouble(), 'g', 17);
+    default:
+        return value.toString().toUtf8();
+    }
+}
+
+// Runs statement with values as parameters; an error as Qt's driver would
+// give it, or nothing.
+std::optional<QSqlError> execApart(PGconn *connection, const char *statement,
+                                   const QVariantList &values)
+{
+    std::vector<QByteArray> texts;
+    std::vector<const char *> parameters;
+    texts.reserve(size_t(values.size()));
+    for (const QVariant &value : values) {
+        texts.push_back(textOf(value));
+        parameters.push_back(texts.back().constData());
+    }
+    const std::unique_ptr<PGresult, decltype(&PQclear)> result(
+        PQexecParams(connection, statement, int(parameters.size()), nullptr, parameters.data(),
+                     nullptr, nullptr, 0),
+        &PQclear);
+    if (result && PQresultStatus(result.get()) == PGRES_COMMAND_OK)
+        return std::nullopt;
+    const QString message =
+        QString::fromUtf8(result ? PQresultErrorMessage(result.get()) : PQerrorMessage(connection));
+    const char *state = result ? PQresultErrorField(result.get(), PG_DIAG_SQLSTATE) : nullptr;
+    return QSqlError(QString(), message, QSqlError::StatementError,
+                     state ? QString::fromLatin1(state) : QString());
 }
 
 // Only rows whose solution flag is what was sent: one opened meanwhile
@@ -115,20 +172,20 @@ int AnswerSender::sendBatch()
         return -1;
     }
     QSqlDatabase &server = m_link.database();
-    bool sent = server.transaction();
-    QSqlQuery answer(server);
-    QSqlQuery opened(server);
-    sent = sent && answer.prepare(insertAnswer) && opened.prepare(insertOpened);
-    for (qsizetype i = 0; sent && i < rows.size(); ++i) {
-        sent = exec(answer, rows.at(i).values) &&
-               (!rows.at(i).opened || exec(opened, {rows.at(i).values.first()}));
+    PGconn *connection = connectionOf(server);
+    std::optional<QSqlError> error;
+    if (!connection || !server.transaction())
+        error = server.lastError();
+    for (qsizetype i = 0; !error && i < rows.size(); ++i) {
+        error = execApart(connection, insertAnswer, rows.at(i).values);
+        if (!error && rows.at(i).opened)
+            error = execApart(connection, insertOpened, {rows.at(i).values.first()});
     }
-    if (!sent || !server.commit()) {
-        const QSqlError error = answer.lastError().isValid() ? answer.lastError()
-                                : opened.lastError().isValid() ? opened.lastError()
-                                                               : server.lastError();
+    if (!error && !server.commit())
+        error = server.lastError();
+    if (error) {
         server.rollback();
-        m_problem = m_link.failed(error);
+        m_problem = m_link.failed(*error);
         return -1;
     }
     // Were this to fail, the rows go again and the server keeps them once.

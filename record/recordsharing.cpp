@@ -91,7 +91,8 @@ private:
     {
         if (m_places.classCopy.isEmpty() || !copyDue.exchange(false))
             return;
-        const QString reason = copyRecord(m_recordPath, m_places.classCopy);
+        const QString reason =
+            copyRecord(m_recordPath, m_places.classCopy, CopyReaders::FolderGroup);
         if (reason.isEmpty()) {
             m_copySaid = false;
             return;

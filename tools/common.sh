@@ -15,7 +15,9 @@ run_packages=(
     fonts-liberation      # the faces the design names
     fonts-dejavu-core     # the desktop's sans-serif for menus and dialogs (else a monospaced face)
     libqt6sql6-sqlite     # Qt's SQLite driver, which keeps the pupils' answers
+    libsqlite3-dev        # SQLite's own header: a time limit on reading a file from anyone
     libqt6sql6-psql       # Qt's PostgreSQL driver, which sends them to the school's server
+    libpq-dev             # libpq's header: the values go apart from the statement's text
 )
 
 # What the test suite calls, on top of the above. Tests whose tools are

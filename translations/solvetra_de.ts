@@ -220,7 +220,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+50"/>
+        <location filename="../app/reportcommand.cpp" line="+51"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 braucht ein Datum wie 2026-12-09, nicht %2.</translation>
     </message>
@@ -291,14 +291,29 @@
         <translation>--from liegt nach --to.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
+        <source>righe scartate: %1</source>
+        <translation>verworfene Zeilen: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>keine Antwort zum Auftrag %1 in den Dateien.</translation>
     </message>
     <message>
-        <location filename="../app/schoolsettings.cpp" line="+54"/>
+        <location filename="../app/schoolsettings.cpp" line="+56"/>
+        <source>solvetra: il file della password %1 non è un file normale di root con i permessi 0640: non lo uso.</source>
+        <translation>solvetra: die Passwortdatei %1 ist keine normale Datei von root mit den Rechten 0640: ich nutze sie nicht.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: die Passwortdatei %1 ist für alle lesbar: ich nutze sie nicht. Sie muss die Rechte 0640 haben (root und die Gruppe der Schüler).</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>solvetra: le impostazioni %1 sono leggibili da altri utenti: non uso la password che contengono. Devono avere i permessi 0600.</source>
+        <translation>solvetra: die Einstellungen %1 sind für andere Benutzer lesbar: ich nutze das Passwort darin nicht. Sie müssen die Rechte 0600 haben.</translation>
     </message>
     <message>
         <location filename="../app/assignmentcommand.cpp" line="+26"/>
@@ -448,7 +463,8 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+47"/>
+        <location filename="../files/safewrite.cpp" line="+50"/>
+        <location line="+43"/>
         <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>gibt es schon und ist keine normale Datei, ich lasse sie, wie sie ist</translation>
     </message>
@@ -485,7 +501,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+55"/>
+        <location filename="../print/classreport.cpp" line="+56"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -512,37 +528,37 @@ Die Liste der Optionen: %1 --help
     <message>
         <location line="+0"/>
         <location line="+22"/>
-        <location line="+144"/>
+        <location line="+151"/>
         <source>Risposte</source>
         <translation>Antworten</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-173"/>
         <location line="+22"/>
-        <location line="+141"/>
+        <location line="+148"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location line="-163"/>
-        <location line="+166"/>
+        <location line="-170"/>
+        <location line="+173"/>
         <source>Sbagliate</source>
         <translation>Falsch</translation>
     </message>
     <message>
-        <location line="-153"/>
-        <location line="+278"/>
+        <location line="-160"/>
+        <location line="+284"/>
         <source>Resoconto della classe</source>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <location line="-276"/>
-        <location line="+40"/>
+        <location line="-282"/>
+        <location line="+47"/>
         <source>Classe: %1</source>
         <translation>Klasse: %1</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-47"/>
         <source>tutte</source>
         <translation>alle</translation>
     </message>
@@ -573,23 +589,23 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+141"/>
+        <location line="+148"/>
         <source>Alunno</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location line="-141"/>
+        <location line="-148"/>
         <source>Classe</source>
         <translation>Klasse</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+141"/>
+        <location line="+148"/>
         <source>Tempo</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location line="-141"/>
+        <location line="-148"/>
         <source>Livelli</source>
         <translation>Stufen</translation>
     </message>
@@ -607,6 +623,16 @@ Die Liste der Optionen: %1 --help
         <location line="+3"/>
         <source>File saltati</source>
         <translation>Übersprungene Dateien</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Risposte lasciate fuori</source>
+        <translation>Weggelassene Antworten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Righe scartate: %1</source>
+        <translation>Verworfene Zeilen: %1</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -699,7 +725,7 @@ Die Liste der Optionen: %1 --help
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+77"/>
         <source>Pagina %1 di %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
@@ -843,7 +869,7 @@ Die Liste der Optionen: %1 --help
         <translation>Auftrag %1: Kathetensatz und Höhensatz, Stufe %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Teoremi di Euclide, seme %1</source>
         <translation>Kathetensatz und Höhensatz, Startwert %1</translation>
     </message>
@@ -1054,7 +1080,7 @@ Die Liste der Optionen: %1 --help
         <translation>Auftrag</translation>
     </message>
     <message>
-        <location filename="../record/recordcopy.cpp" line="+49"/>
+        <location filename="../record/recordcopy.cpp" line="+122"/>
         <source>il registro %1 non si può leggere</source>
         <translation>das Ergebnisprotokoll %1 lässt sich nicht lesen</translation>
     </message>
@@ -1064,22 +1090,30 @@ Die Liste der Optionen: %1 --help
         <translation>%1 ist kein gültiges Antwortprotokoll</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-45"/>
         <source>non si può scrivere in %1</source>
         <translation>in %1 lässt sich nicht schreiben</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+54"/>
+        <source>è di un altro utente, lo lascio com&apos;è</source>
+        <translation>gehört einem anderen Benutzer, ich lasse sie, wie sie ist</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>die Kopie nach %1 ist misslungen: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-46"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+42"/>
         <source>non si può scrivere %1</source>
         <translation>%1 lässt sich nicht schreiben</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+27"/>
+        <location filename="../record/recordreader.cpp" line="+31"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>„%1“ ist beschädigt und lässt sich nicht lesen.</translation>
     </message>
@@ -1099,7 +1133,17 @@ Die Liste der Optionen: %1 --help
         <translation>„%1“ lässt sich nicht öffnen.</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+196"/>
+        <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
+        <translation>%1 und %2 haben %3 Antworten mit demselben Code, aber verschiedenem Inhalt: ich lasse sie weg.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>«%1» si legge troppo lentamente: lo salto.</source>
+        <translation>„%1“ lässt sich zu langsam lesen: ich überspringe sie.</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>„%1“ ist keine gültige Adresse eines PostgreSQL-Servers.</translation>
     </message>
@@ -1129,7 +1173,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse lassen sich nicht in den Klassenordner (%1) kopieren. Das Spiel geht weiter: Die Ergebnisse bleiben auf diesem Computer und werden kopiert, sobald der Ordner wieder erreichbar ist.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+116"/>
+        <location filename="../record/serverlink.cpp" line="+140"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>Der Schulserver (%1) nimmt den Benutzer oder das Passwort nicht an.</translation>
     </message>
@@ -1154,7 +1198,12 @@ Die Liste der Optionen: %1 --help
         <translation>Auf dem Schulserver (%1) ist die Datenbank nicht für Solvetra eingerichtet.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>Il server della scuola (%1) per ora non accetta altre risposte da questo utente.</source>
+        <translation>Der Schulserver (%1) nimmt von diesem Benutzer vorerst keine weiteren Antworten an.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>Der Schulserver (%1) antwortet nicht.</translation>
     </message>
@@ -1228,7 +1277,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+208"/>
+        <location filename="../ui/window/answerlog.cpp" line="+216"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>
@@ -1372,19 +1421,24 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse ließen sich nicht kopieren: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+7"/>
+        <location line="+12"/>
+        <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
+        <translation>Die Kopie im Klassenordner bleibt für die Lehrkraft erhalten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Meine Ergebnisse löschen</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-13"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>Willst du wirklich alle Ergebnisse löschen, die unter diesem Benutzer des Computers gespeichert sind (auch die von anderen, die hier gespielt haben)? Sie lassen sich nicht wiederherstellen.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>Die Ergebnisse wurden gelöscht.</translation>
     </message>

@@ -220,7 +220,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+50"/>
+        <location filename="../app/reportcommand.cpp" line="+51"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 needs a date such as 2026-12-09, not %2.</translation>
     </message>
@@ -291,14 +291,29 @@
         <translation>--from comes after --to.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
+        <source>righe scartate: %1</source>
+        <translation>rows discarded: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>no answer to assignment %1 in the files.</translation>
     </message>
     <message>
-        <location filename="../app/schoolsettings.cpp" line="+54"/>
+        <location filename="../app/schoolsettings.cpp" line="+56"/>
+        <source>solvetra: il file della password %1 non è un file normale di root con i permessi 0640: non lo uso.</source>
+        <translation>solvetra: the password file %1 is not a regular file of root&apos;s with mode 0640: it is not used.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: the password file %1 can be read by anyone: it is not used. It must have mode 0640 (root and the pupils&apos; group).</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>solvetra: le impostazioni %1 sono leggibili da altri utenti: non uso la password che contengono. Devono avere i permessi 0600.</source>
+        <translation>solvetra: the settings %1 can be read by other users: the password in them is not used. They must have mode 0600.</translation>
     </message>
     <message>
         <location filename="../app/assignmentcommand.cpp" line="+26"/>
@@ -448,7 +463,8 @@ For the list of options: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+47"/>
+        <location filename="../files/safewrite.cpp" line="+50"/>
+        <location line="+43"/>
         <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>already exists and is not a regular file, left as it is</translation>
     </message>
@@ -485,7 +501,7 @@ For the list of options: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+55"/>
+        <location filename="../print/classreport.cpp" line="+56"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -512,37 +528,37 @@ For the list of options: %1 --help
     <message>
         <location line="+0"/>
         <location line="+22"/>
-        <location line="+144"/>
+        <location line="+151"/>
         <source>Risposte</source>
         <translation>Answers</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-173"/>
         <location line="+22"/>
-        <location line="+141"/>
+        <location line="+148"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
     <message>
-        <location line="-163"/>
-        <location line="+166"/>
+        <location line="-170"/>
+        <location line="+173"/>
         <source>Sbagliate</source>
         <translation>Wrong</translation>
     </message>
     <message>
-        <location line="-153"/>
-        <location line="+278"/>
+        <location line="-160"/>
+        <location line="+284"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-276"/>
-        <location line="+40"/>
+        <location line="-282"/>
+        <location line="+47"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-47"/>
         <source>tutte</source>
         <translation>all</translation>
     </message>
@@ -573,23 +589,23 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+141"/>
+        <location line="+148"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
-        <location line="-141"/>
+        <location line="-148"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+141"/>
+        <location line="+148"/>
         <source>Tempo</source>
         <translation>Time</translation>
     </message>
     <message>
-        <location line="-141"/>
+        <location line="-148"/>
         <source>Livelli</source>
         <translation>Levels</translation>
     </message>
@@ -607,6 +623,16 @@ For the list of options: %1 --help
         <location line="+3"/>
         <source>File saltati</source>
         <translation>Files skipped</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Risposte lasciate fuori</source>
+        <translation>Answers left out</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Righe scartate: %1</source>
+        <translation>Rows discarded: %1</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -699,7 +725,7 @@ For the list of options: %1 --help
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+77"/>
         <source>Pagina %1 di %2</source>
         <translation>Page %1 of %2</translation>
     </message>
@@ -843,7 +869,7 @@ For the list of options: %1 --help
         <translation>Assignment %1: the leg rule and the altitude theorem, level %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Teoremi di Euclide, seme %1</source>
         <translation>The leg rule and the altitude theorem, seed %1</translation>
     </message>
@@ -1054,7 +1080,7 @@ For the list of options: %1 --help
         <translation>Assignment</translation>
     </message>
     <message>
-        <location filename="../record/recordcopy.cpp" line="+49"/>
+        <location filename="../record/recordcopy.cpp" line="+122"/>
         <source>il registro %1 non si può leggere</source>
         <translation>the record %1 cannot be read</translation>
     </message>
@@ -1064,22 +1090,30 @@ For the list of options: %1 --help
         <translation>%1 is not a valid record of answers</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-45"/>
         <source>non si può scrivere in %1</source>
         <translation>cannot write in %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+54"/>
+        <source>è di un altro utente, lo lascio com&apos;è</source>
+        <translation>belongs to another user, I leave it as it is</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>the copy to %1 failed: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-46"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+42"/>
         <source>non si può scrivere %1</source>
         <translation>cannot write %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+27"/>
+        <location filename="../record/recordreader.cpp" line="+31"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>“%1” is damaged and cannot be read.</translation>
     </message>
@@ -1099,7 +1133,17 @@ For the list of options: %1 --help
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+196"/>
+        <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
+        <translation>%1 and %2 have %3 answers with the same code but different contents: I leave them out.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>«%1» si legge troppo lentamente: lo salto.</source>
+        <translation>“%1” reads too slowly: I skip it.</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>“%1” is not a valid address of a PostgreSQL server.</translation>
     </message>
@@ -1129,7 +1173,7 @@ For the list of options: %1 --help
         <translation>The results cannot be copied into the class folder (%1). The game goes on: the results stay on this computer and will be copied as soon as the folder can be reached again.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+116"/>
+        <location filename="../record/serverlink.cpp" line="+140"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>The school&apos;s server (%1) does not accept the user or the password.</translation>
     </message>
@@ -1154,7 +1198,12 @@ For the list of options: %1 --help
         <translation>On the school&apos;s server (%1) the database is not set up for Solvetra.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>Il server della scuola (%1) per ora non accetta altre risposte da questo utente.</source>
+        <translation>The school&apos;s server (%1) takes no more answers from this user for now.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>The school&apos;s server (%1) does not answer.</translation>
     </message>
@@ -1228,7 +1277,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+208"/>
+        <location filename="../ui/window/answerlog.cpp" line="+216"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -1372,19 +1421,24 @@ For the list of options: %1 --help
         <translation>The results could not be copied: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+7"/>
+        <location line="+12"/>
+        <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
+        <translation>The copy already in the class folder stays there for the teacher.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Delete my results</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-13"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>Do you really want to delete all the results kept under this computer account (those of anyone else who played on it too)? They cannot be brought back.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>The results were deleted.</translation>
     </message>

@@ -220,7 +220,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+50"/>
+        <location filename="../app/reportcommand.cpp" line="+51"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 necesita una fecha como 2026-12-09, no %2.</translation>
     </message>
@@ -291,14 +291,29 @@
         <translation>--from es posterior a --to.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
+        <source>righe scartate: %1</source>
+        <translation>filas descartadas: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>ninguna respuesta a la tarea %1 en los archivos.</translation>
     </message>
     <message>
-        <location filename="../app/schoolsettings.cpp" line="+54"/>
+        <location filename="../app/schoolsettings.cpp" line="+56"/>
+        <source>solvetra: il file della password %1 non è un file normale di root con i permessi 0640: non lo uso.</source>
+        <translation>solvetra: el archivo de la contraseña %1 no es un archivo normal de root con los permisos 0640: no lo uso.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: el archivo de la contraseña %1 lo puede leer cualquiera: no lo uso. Debe tener los permisos 0640 (root y el grupo de los alumnos).</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>solvetra: le impostazioni %1 sono leggibili da altri utenti: non uso la password che contengono. Devono avere i permessi 0600.</source>
+        <translation>solvetra: los ajustes %1 pueden leerlos otros usuarios: no uso la contraseña que contienen. Deben tener los permisos 0600.</translation>
     </message>
     <message>
         <location filename="../app/assignmentcommand.cpp" line="+26"/>
@@ -448,7 +463,8 @@ Para la lista de opciones: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+47"/>
+        <location filename="../files/safewrite.cpp" line="+50"/>
+        <location line="+43"/>
         <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>ya existe y no es un archivo normal, lo dejo como está</translation>
     </message>
@@ -485,7 +501,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+55"/>
+        <location filename="../print/classreport.cpp" line="+56"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -512,37 +528,37 @@ Para la lista de opciones: %1 --help
     <message>
         <location line="+0"/>
         <location line="+22"/>
-        <location line="+144"/>
+        <location line="+151"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
     </message>
     <message>
-        <location line="-166"/>
+        <location line="-173"/>
         <location line="+22"/>
-        <location line="+141"/>
+        <location line="+148"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location line="-163"/>
-        <location line="+166"/>
+        <location line="-170"/>
+        <location line="+173"/>
         <source>Sbagliate</source>
         <translation>Erróneas</translation>
     </message>
     <message>
-        <location line="-153"/>
-        <location line="+278"/>
+        <location line="-160"/>
+        <location line="+284"/>
         <source>Resoconto della classe</source>
         <translation>Informe de la clase</translation>
     </message>
     <message>
-        <location line="-276"/>
-        <location line="+40"/>
+        <location line="-282"/>
+        <location line="+47"/>
         <source>Classe: %1</source>
         <translation>Clase: %1</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-47"/>
         <source>tutte</source>
         <translation>todas</translation>
     </message>
@@ -573,23 +589,23 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+141"/>
+        <location line="+148"/>
         <source>Alunno</source>
         <translation>Alumno</translation>
     </message>
     <message>
-        <location line="-141"/>
+        <location line="-148"/>
         <source>Classe</source>
         <translation>Clase</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+141"/>
+        <location line="+148"/>
         <source>Tempo</source>
         <translation>Tiempo</translation>
     </message>
     <message>
-        <location line="-141"/>
+        <location line="-148"/>
         <source>Livelli</source>
         <translation>Niveles</translation>
     </message>
@@ -607,6 +623,16 @@ Para la lista de opciones: %1 --help
         <location line="+3"/>
         <source>File saltati</source>
         <translation>Archivos omitidos</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Risposte lasciate fuori</source>
+        <translation>Respuestas excluidas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Righe scartate: %1</source>
+        <translation>Filas descartadas: %1</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -699,7 +725,7 @@ Para la lista de opciones: %1 --help
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+77"/>
         <source>Pagina %1 di %2</source>
         <translation>Página %1 de %2</translation>
     </message>
@@ -843,7 +869,7 @@ Para la lista de opciones: %1 --help
         <translation>Tarea %1: teorema del cateto y de la altura, nivel %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Teoremi di Euclide, seme %1</source>
         <translation>Teorema del cateto y de la altura, semilla %1</translation>
     </message>
@@ -1054,7 +1080,7 @@ Para la lista de opciones: %1 --help
         <translation>Tarea</translation>
     </message>
     <message>
-        <location filename="../record/recordcopy.cpp" line="+49"/>
+        <location filename="../record/recordcopy.cpp" line="+122"/>
         <source>il registro %1 non si può leggere</source>
         <translation>el registro %1 no se puede leer</translation>
     </message>
@@ -1064,22 +1090,30 @@ Para la lista de opciones: %1 --help
         <translation>%1 no es un registro de respuestas válido</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-45"/>
         <source>non si può scrivere in %1</source>
         <translation>no se puede escribir en %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+54"/>
+        <source>è di un altro utente, lo lascio com&apos;è</source>
+        <translation>es de otro usuario, lo dejo como está</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>la copia en %1 ha fallado: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-46"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+42"/>
         <source>non si può scrivere %1</source>
         <translation>no se puede escribir %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+27"/>
+        <location filename="../record/recordreader.cpp" line="+31"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>«%1» está dañado y no se puede leer.</translation>
     </message>
@@ -1099,7 +1133,17 @@ Para la lista de opciones: %1 --help
         <translation>No consigo abrir «%1».</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+196"/>
+        <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
+        <translation>%1 y %2 tienen %3 respuestas con el mismo código pero distinto contenido: las dejo fuera.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>«%1» si legge troppo lentamente: lo salto.</source>
+        <translation>«%1» se lee demasiado despacio: lo omito.</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>«%1» no es una dirección válida de un servidor PostgreSQL.</translation>
     </message>
@@ -1129,7 +1173,7 @@ Para la lista de opciones: %1 --help
         <translation>No consigo copiar los resultados en la carpeta de la clase (%1). El juego sigue: los resultados quedan en este ordenador y se copiarán en cuanto la carpeta vuelva a estar accesible.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+116"/>
+        <location filename="../record/serverlink.cpp" line="+140"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>El servidor de la escuela (%1) no acepta el usuario o la contraseña.</translation>
     </message>
@@ -1154,7 +1198,12 @@ Para la lista de opciones: %1 --help
         <translation>En el servidor de la escuela (%1) la base de datos no está preparada para Solvetra.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>Il server della scuola (%1) per ora non accetta altre risposte da questo utente.</source>
+        <translation>El servidor de la escuela (%1) por ahora no acepta más respuestas de este usuario.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>El servidor de la escuela (%1) no responde.</translation>
     </message>
@@ -1228,7 +1277,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+208"/>
+        <location filename="../ui/window/answerlog.cpp" line="+216"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
@@ -1372,19 +1421,24 @@ Para la lista de opciones: %1 --help
         <translation>No he podido copiar los resultados: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+7"/>
+        <location line="+12"/>
+        <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
+        <translation>La copia que ya está en la carpeta de la clase se queda para el profesor.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+5"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Borrar mis resultados</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-13"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>¿De verdad quieres borrar todos los resultados guardados con este usuario del ordenador (también los de otros que hayan jugado con él)? No se podrán recuperar.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>Los resultados se han borrado.</translation>
     </message>

@@ -11,9 +11,13 @@
 #include "record/recordwriter.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -98,6 +102,10 @@ private slots:
     void badInput();
     void badFileAmongGood();
     void assignmentPageSaysWhoDidWhat();
+    void reportFileIsPrivateAndNeverALink_data();
+    void reportFileIsPrivateAndNeverALink();
+    void hostileNamesReachNeitherTerminalNorPage();
+    void readsARecordInWalModeInAFolderItCannotWrite();
 
 private:
     QTemporaryDir m_dir;
@@ -344,6 +352,126 @@ void TestReport::assignmentPageSaysWhoDidWhat()
              0);
     QString first;
     QCOMPARE(csvRows(csv, &first), rowsBySqlite(files, where));
+}
+
+void TestReport::reportFileIsPrivateAndNeverALink_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("there"); // what is at the report's name before
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("nothing") << "class.pdf"
+                             << "" << 0;
+    QTest::newRow("a file everyone may read") << "class.csv"
+                                              << "file" << 0;
+    QTest::newRow("a link planted at the PDF's name") << "class.pdf"
+                                                      << "link" << 2;
+    QTest::newRow("a link planted at the CSV's name") << "class.csv"
+                                                      << "link" << 2;
+    QTest::newRow("a pipe") << "class.pdf"
+                            << "pipe" << 2;
+}
+
+void TestReport::reportFileIsPrivateAndNeverALink()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, there);
+    QFETCH(int, exitCode);
+    QTemporaryDir dir;
+    const QString report = dir.filePath(name);
+    const QString victim = dir.filePath(QStringLiteral(".bashrc"));
+    QFile precious(victim);
+    QVERIFY(precious.open(QIODevice::WriteOnly));
+    precious.write("alias ls='ls --color'\n");
+    precious.close();
+    if (there == QLatin1String("file")) {
+        QVERIFY(QFile::copy(victim, report));
+        QVERIFY(QFile::setPermissions(report, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    } else if (there == QLatin1String("link")) {
+        QVERIFY(QFile::link(victim, report));
+    } else if (there == QLatin1String("pipe")) {
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {report}), 0);
+    }
+    const Run run =
+        runSolvetra({QStringLiteral("--report"), report, QStringLiteral("--records"), m_records});
+    QCOMPARE(run.exitCode, exitCode);
+    QFile victimAfter(victim);
+    QVERIFY(victimAfter.open(QIODevice::ReadOnly));
+    QCOMPARE(victimAfter.readAll(), QByteArray("alias ls='ls --color'\n"));
+    if (exitCode != 0) {
+        QVERIFY(QFileInfo(report).isSymLink() || there != QLatin1String("link"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
+        return;
+    }
+    QVERIFY(!QFileInfo(report).isSymLink());
+    QCOMPARE(QFileInfo(report).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ReadUser | QFileDevice::WriteUser);
+    QVERIFY(QFileInfo(report).size() > 100);
+}
+
+void TestReport::hostileNamesReachNeitherTerminalNorPage()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("hostile"));
+    QDir().mkpath(folder);
+    QFile bad(folder + QStringLiteral("/a\x1b]2;preso\x07\nsolvetra: tutto bene.sqlite"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("non un registro\n");
+    bad.close();
+    const QString pupil = folder + QStringLiteral("/eva.sqlite");
+    writePupil(pupil, QStringLiteral("Eva\u202Eavalos\x1b[31m"), QStringLiteral("3A"), 9);
+    sqliteCli(pupil, QStringLiteral("UPDATE answer SET at = '2099-01-01T09:00:00.000' WHERE id = 1;"
+                                    " UPDATE answer SET level = -5 WHERE id = 2;"
+                                    " UPDATE answer SET seconds = -2147483647 WHERE id = 3;"));
+    const QString pdf = m_dir.filePath(QStringLiteral("hostile.pdf"));
+    const Run run =
+        runSolvetra({QStringLiteral("--report"), pdf, QStringLiteral("--records"), folder});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(!run.standardError.contains(u'\x1b') && !run.standardError.contains(u'\x07'),
+             qPrintable(run.standardError));
+    // Each line on the terminal is one of ours: the name's newline did not make one.
+    QCOMPARE(severeLines(run.standardError), 2);
+    QVERIFY(run.standardError.contains(QStringLiteral("solvetra: righe scartate: 3\n")));
+    const QString text = pdfText(pdf);
+    QVERIFY(text.contains(QStringLiteral("Righe scartate: 3")));
+    QVERIFY(text.contains(QStringLiteral("Risposte: 6\n")));
+    QVERIFY2(!text.contains(QChar(0x202E)) && !text.contains(u'\x1b'), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Evaavalos[31m")));
+    QVERIFY(!text.contains(QStringLiteral("Tempo: -")));
+}
+
+// The teacher's account reads a pupil's record left in WAL mode, in a
+// folder it cannot write, and leaves nothing beside it.
+void TestReport::readsARecordInWalModeInAFolderItCannotWrite()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to run the report as a second account (nobody)");
+    if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("setpriv (util-linux) is missing");
+    QTemporaryDir dir;
+    const QString records = dir.filePath(QStringLiteral("records"));
+    const QString out = dir.filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(records) && QDir().mkpath(out));
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    QCOMPARE(::chown(QFile::encodeName(out).constData(), 65534, 65534), 0);
+    writePupil(records + QStringLiteral("/dario.sqlite"), QStringLiteral("Dario"),
+               QStringLiteral("3D"), 9);
+    QCOMPARE(
+        sqliteCli(records + QStringLiteral("/dario.sqlite"), QStringLiteral("PRAGMA journal_mode")),
+        QStringLiteral("wal"));
+    for (const QString &file : QDir(records).entryList(QDir::Files))
+        QCOMPARE(::chmod(QFile::encodeName(records + u'/' + file).constData(), 0644), 0);
+    const QStringList before = QDir(records).entryList(QDir::Files);
+    QProcess teacher;
+    teacher.start(QStringLiteral("setpriv"),
+                  {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                   QStringLiteral("--clear-groups"), QStringLiteral(SOLVETRA_BINARY),
+                   QStringLiteral("--report"), out + QStringLiteral("/class.csv"),
+                   QStringLiteral("--records"), records});
+    QVERIFY(teacher.waitForFinished(60000));
+    QVERIFY2(teacher.exitCode() == 0, teacher.readAllStandardError().constData());
+    QString firstName;
+    QCOMPARE(csvRows(out + QStringLiteral("/class.csv"), &firstName), 9);
+    QCOMPARE(QDir(records).entryList(QDir::Files), before);
 }
 
 QTEST_GUILESS_MAIN(TestReport)

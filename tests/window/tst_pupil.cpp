@@ -8,10 +8,12 @@
 #include "support/tavolafixture.h"
 
 #include "files/settings.h"
+#include "record/recordreader.h"
 #include "ui/dialogs/pupildialog.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -183,22 +185,43 @@ void TestPupil::askedAtStartWithNamesSeen()
 void TestPupil::deleteAsksFirst_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("reply");
-    QTest::newRow("yes deletes") << QMessageBox::Yes;
-    QTest::newRow("no keeps") << QMessageBox::No;
+    QTest::addColumn<bool>("classFolder");
+    QTest::newRow("yes deletes") << QMessageBox::Yes << false;
+    QTest::newRow("no keeps") << QMessageBox::No << false;
+    // The copy in the class folder is never deleted: the question says so.
+    QTest::newRow("yes deletes, the class folder's copy stays") << QMessageBox::Yes << true;
 }
 
 void TestPupil::deleteAsksFirst()
 {
     QFETCH(QMessageBox::StandardButton, reply);
+    QFETCH(bool, classFolder);
     startKeeping();
+    QTemporaryDir share;
+    const QString copy = share.filePath(QStringLiteral("pupil@lab.sqlite"));
+    if (classFolder)
+        m_tavola->keepRecord(m_path, {{}, copy});
     for (int i = 0; i < 3; ++i)
         playing::answer(*m_tavola, i != 1);
+    if (classFolder)
+        QTRY_COMPARE_WITH_TIMEOUT(sqliteCli(copy, QStringLiteral("SELECT count(*) FROM answer")),
+                                  QStringLiteral("3"), 20000);
     {
         ModalBoxes boxes({reply, QMessageBox::Ok});
         item("cancella")->trigger();
         QVERIFY(!boxes.seen.isEmpty());
         QCOMPARE(boxes.seen[0].defaultButton, QMessageBox::No); // a slip of Enter keeps them
+        QCOMPARE(boxes.seen[0].text.contains(QStringLiteral("cartella della classe")), classFolder);
         QCOMPARE(boxes.seen.size(), reply == QMessageBox::Yes ? 2 : 1);
+    }
+    if (classFolder) {
+        playing::answer(*m_tavola, true);
+        // The three answers copied before are still in the folder, beside the new copy.
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(share.path()).entryList(QDir::Files).size(), 2, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(record::RecordReader().read({share.path()}).answers.size(), 4,
+                                  20000);
+        m_tavola.reset();
+        return;
     }
     QCOMPARE(QFileInfo::exists(m_path), reply != QMessageBox::Yes);
     // The quiz goes on, and the next answer starts a new file.
@@ -224,12 +247,15 @@ void TestPupil::exportCopiesTheFile()
     for (int i = 0; i < 4; ++i)
         playing::answer(*m_tavola, i % 2 == 0);
     ModalBoxes boxes({QMessageBox::Ok});
-    const bool asked =
-        playing::respond<QFileDialog>([this] { item("esporta")->trigger(); },
-                                      [&](QFileDialog *dialog) {
-                                          dialog->selectFile(to);
-                                          QMetaObject::invokeMethod(dialog, "accept");
-                                      });
+    const bool asked = playing::respond<QFileDialog>(
+        [this] { item("esporta")->trigger(); },
+        [&](QFileDialog *dialog) {
+            dialog->selectFile(to);
+            // selectFile leaves the name box as it is while the box has the focus.
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(to);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
     QVERIFY(asked);
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].icon, copied ? QMessageBox::Information : QMessageBox::Warning);

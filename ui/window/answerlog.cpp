@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -40,6 +42,7 @@ AnswerLog::~AnswerLog()
 void AnswerLog::share(const record::SharePlaces &places)
 {
     m_sharing.reset();
+    m_copiesToClassFolder = !places.classCopy.isEmpty();
     if (!places.any())
         return;
     m_sharing = std::make_unique<record::RecordSharing>(m_path, places);
@@ -67,7 +70,12 @@ void AnswerLog::answered(const quiz::Problem &problem, const quiz::Verdict &verd
     if (problem.level != m_sessionLevel) {
         levelChosen(problem.level);
     }
-    const double seconds = m_shownAt.isValid() ? m_shownAt.msecsTo(m_clock.dateTime()) / 1000.0 : 0;
+    // A clock set back, or a problem left open over the weekend, is no time
+    // spent answering; the record and the server keep a day at most.
+    const double seconds =
+        m_shownAt.isValid()
+            ? std::clamp(m_shownAt.msecsTo(m_clock.dateTime()) / 1000.0, 0.0, 24 * 60 * 60.0)
+            : 0;
     const record::AnswerRow row =
         record::answerRowOf(problem, verdict.boxText, verdict.right, seconds, int(problem.level));
     writer().addAnswer(row);

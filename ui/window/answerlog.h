@@ -25,7 +25,7 @@ namespace record {
 class RecordSharing;
 class RecordWriter;
 struct SharePlaces;
-}
+} // namespace record
 
 namespace ui {
 
@@ -51,6 +51,7 @@ public:
     void levelChosen(quiz::Level level);
     // Sends the answers on to the school's server and the class folder too.
     void share(const record::SharePlaces &places);
+    bool copiesToClassFolder() const { return m_copiesToClassFolder; }
 
     QString path() const { return m_path; }
     record::Pupil pupil() const { return m_pupil; }
@@ -89,6 +90,7 @@ private:
     QWidget *m_window;
     std::unique_ptr<record::RecordWriter> m_writer;
     std::unique_ptr<record::RecordSharing> m_sharing;
+    bool m_copiesToClassFolder = false;
     quiz::Level m_sessionLevel = quiz::defaultLevel;
     QDateTime m_shownAt;
     QPointer<QMessageBox> m_box;

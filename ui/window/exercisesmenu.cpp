@@ -298,11 +298,14 @@ void ExercisesMenu::cancella_Click()
 {
     if (!m_log)
         return;
-    const auto answer = showBox(
-        m_window, QMessageBox::Question, tr("Cancella i miei risultati"),
+    QString question =
         tr("Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer "
-           "(anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare."),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+           "(anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.");
+    // The next copy keeps the one already there beside it: say so.
+    if (m_log->copiesToClassFolder())
+        question += u' ' + tr("La copia già nella cartella della classe resta per l'insegnante.");
+    const auto answer = showBox(m_window, QMessageBox::Question, tr("Cancella i miei risultati"),
+                                question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     if (m_log->deleteRecord())
