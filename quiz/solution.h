@@ -41,7 +41,8 @@ struct WorkedSolution
     QString text() const { return lines.join(u'\n'); }
 };
 
-// The exact length of triangle (GenM, n) in hundredths.
+// The exact length of triangle (GenM, n) in hundredths: GenM names the
+// shape by its shorter leg, as ProblemDraw does.
 qint64 exactHundredths(qint16 GenM, qint16 n, Length which);
 
 // The worked solution of a drawn problem.
