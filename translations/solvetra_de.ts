@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+65"/>
+        <location filename="../ui/window/windowbars.cpp" line="+69"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -103,6 +103,11 @@
         <location line="+42"/>
         <source>Record di</source>
         <translation>Rekord</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Livello %1</source>
+        <translation>Stufe %1</translation>
     </message>
 </context>
 <context>
@@ -928,7 +933,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse lassen sich nicht in den Klassenordner (%1) kopieren. Das Spiel geht weiter: Die Ergebnisse bleiben auf diesem Computer und werden kopiert, sobald der Ordner wieder erreichbar ist.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>Der Schulserver (%1) nimmt den Benutzer oder das Passwort nicht an.</translation>
     </message>
@@ -1027,7 +1032,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+208"/>
+        <location filename="../ui/window/answerlog.cpp" line="+209"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>
@@ -1322,7 +1327,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+75"/>
+        <location filename="../ui/window/tavola.cpp" line="+76"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Spiel mit Solvetra</translation>
     </message>
@@ -1366,7 +1371,7 @@ Die Liste der Optionen: %1 --help
         <translation>Auf diesem Computer wurde kein Rechner gefunden.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+44"/>
         <source>Uscire dal programma</source>
         <translation>Programm beenden</translation>
     </message>

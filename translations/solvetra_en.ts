@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+65"/>
+        <location filename="../ui/window/windowbars.cpp" line="+69"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -103,6 +103,11 @@
         <location line="+42"/>
         <source>Record di</source>
         <translation>Record of</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Livello %1</source>
+        <translation>Level %1</translation>
     </message>
 </context>
 <context>
@@ -928,7 +933,7 @@ For the list of options: %1 --help
         <translation>The results cannot be copied into the class folder (%1). The game goes on: the results stay on this computer and will be copied as soon as the folder can be reached again.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>The school&apos;s server (%1) does not accept the user or the password.</translation>
     </message>
@@ -1027,7 +1032,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+208"/>
+        <location filename="../ui/window/answerlog.cpp" line="+209"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -1322,7 +1327,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+75"/>
+        <location filename="../ui/window/tavola.cpp" line="+76"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Play with Solvetra</translation>
     </message>
@@ -1366,7 +1371,7 @@ For the list of options: %1 --help
         <translation>No calculator was found on this computer.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+44"/>
         <source>Uscire dal programma</source>
         <translation>Quit the program</translation>
     </message>

@@ -13,8 +13,10 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QListWidget>
+#include <QLabel>
 #include <QMenuBar>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -36,6 +38,8 @@ private slots:
     void deleteAsksFirst();
     void exportCopiesTheFile_data();
     void exportCopiesTheFile();
+    void statusBarSaysWhoPlays_data();
+    void statusBarSaysWhoPlays();
     void recordItemsGreyWithoutRecord();
     void reviewBringsBackWrongKind();
 
@@ -178,6 +182,63 @@ void TestPupil::askedAtStartWithNamesSeen()
     QCOMPARE(cli(QStringLiteral("SELECT pupil || '|' || class FROM answer ORDER BY id DESC "
                                 "LIMIT 1")),
              expected);
+}
+
+void TestPupil::statusBarSaysWhoPlays_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("nobody at level 1: empty, as designed") << ""
+                                                          << "" << 1 << "";
+    QTest::newRow("name, class and level 2") << "Anna Rossi"
+                                             << "3B" << 2 << "Anna Rossi, 3B · Livello 2";
+    QTest::newRow("name alone at level 1") << "Bruno"
+                                           << "" << 1 << "Bruno";
+    QTest::newRow("nobody at level 3") << ""
+                                       << "" << 3 << "Livello 3";
+}
+
+// The fourth panel, after "Record di": who plays and, from level 2 on, the
+// level; the screen reader reads it as shown. Without either it keeps the
+// illustration, and the three designed panels keep their places.
+void TestPupil::statusBarSaysWhoPlays()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(int, level);
+    QFETCH(QString, expected);
+    startKeeping();
+    auto *panel = m_tavola->statusBar()->findChild<QLabel *>(QStringLiteral("Panel4"));
+    QVERIFY(panel);
+    QVERIFY(!panel->pixmap().isNull());
+    const auto places = [this] {
+        QList<QRect> list;
+        for (const char *name : {"Panel1", "Panel2", "Panel3"})
+            list << m_tavola->statusBar()->findChild<QLabel *>(QString::fromLatin1(name))->geometry();
+        return list;
+    };
+    const QList<QRect> before = places();
+    playing::respond<ui::PupilDialog>([this] { item("chiGioca")->trigger(); },
+                                      [&](ui::PupilDialog *dialog) {
+                                          dialog->nameEdit()->setText(name);
+                                          dialog->classEdit()->setText(className);
+                                          dialog->accept();
+                                      });
+    item(qPrintable(QStringLiteral("livello%1").arg(level)))->trigger();
+    QCOMPARE(panel->text(), expected);
+    QCOMPARE(panel->toolTip(), expected);
+    QCOMPARE(panel->pixmap().isNull(), !expected.isEmpty());
+    if (!expected.isEmpty()) {
+        QCOMPARE(panel->accessibleName(), expected);
+        QTRY_VERIFY(panel->width() >= panel->sizeHint().width());
+    }
+    QTRY_COMPARE(places(), before);
+    // "Nuovo gioco" builds the bar again, saying the same.
+    item("new")->trigger();
+    panel = m_tavola->statusBar()->findChild<QLabel *>(QStringLiteral("Panel4"));
+    QTRY_VERIFY(panel && panel->text() == expected);
 }
 
 void TestPupil::deleteAsksFirst_data()

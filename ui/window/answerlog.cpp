@@ -128,6 +128,7 @@ void AnswerLog::setPupil(const record::Pupil &pupil)
     m_review.reset();
     if (m_writer)
         m_writer->setPupil(pupil.name, pupil.className);
+    emit pupilChanged();
 }
 
 void AnswerLog::choosePupil(bool atStart)

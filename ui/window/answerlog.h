@@ -76,6 +76,9 @@ public:
     // reviewing, so that the draw is the uniform one.
     QList<int> reviewWeights(quiz::Level level);
 
+signals:
+    void pupilChanged();
+
 protected:
     bool event(QEvent *event) override;
 

@@ -72,6 +72,7 @@ void Tavola::load()
     setCentralWidget(m_controls.sheet);
     buildMenus();
     setStatusBar(createStatusBar(devicePixelRatio()));
+    showWhoPlays();
     setWindowTitle(tr("Gioca  con i Solvetra"));
     if (!isVisible()) {
         // Room for the whole sheet: the designed client area leaves the
@@ -369,14 +370,24 @@ void Tavola::level_Changed()
 {
     if (m_log)
         m_log->levelChosen(m_level);
+    showWhoPlays();
     if (!m_controls.cmdNext->isEnabled())
         cmdNext_Click();
+}
+
+void Tavola::showWhoPlays()
+{
+    // Not statusBar(), which would make one before the window is loaded.
+    if (auto *bar = findChild<QStatusBar *>(QStringLiteral("StatusBar1"),
+                                            Qt::FindDirectChildrenOnly))
+        ui::showWhoPlays(bar, whoPlaysText(m_log ? m_log->pupil() : record::Pupil(), m_level));
 }
 
 void Tavola::keepRecord(const QString &path, const record::SharePlaces &places)
 {
     delete m_log;
     m_log = new AnswerLog(path, m_clock, this);
+    connect(m_log, &AnswerLog::pupilChanged, this, &Tavola::showWhoPlays);
     if (m_menu.esercizi)
         m_menu.esercizi->setLog(m_log);
     m_log->share(places);

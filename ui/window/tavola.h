@@ -103,6 +103,7 @@ private:
     void applyProblem(const quiz::Problem &problem);
     void applyVerdict(const quiz::Verdict &verdict);
     void showAlarm();
+    void showWhoPlays();
     void runCaptionClock(QTime now);
 
     // Every handler runs through here: an error that escapes it is reported
