@@ -1032,7 +1032,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+209"/>
+        <location filename="../ui/window/answerlog.cpp" line="+211"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -1196,6 +1196,11 @@ For the list of options: %1 --help
         <location line="+6"/>
         <source>Gioca</source>
         <translation>Play</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Senza nome</source>
+        <translation>Without a name</translation>
     </message>
 </context>
 <context>

@@ -1032,7 +1032,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+209"/>
+        <location filename="../ui/window/answerlog.cpp" line="+211"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
@@ -1196,6 +1196,11 @@ Para la lista de opciones: %1 --help
         <location line="+6"/>
         <source>Gioca</source>
         <translation>Jugar</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Senza nome</source>
+        <translation>Sin nombre</translation>
     </message>
 </context>
 <context>

@@ -125,10 +125,12 @@ void TestArtwork::figureNamesItsPoints_data()
     QTest::addColumn<bool>("white");         // drawn white on the blue, else dark
     // Image4 lies at (1680, 2040) twips; the printed worksheet puts A above
     // the right angle, B left of B, C right of C and H inside, left of the foot.
-    QTest::newRow("A above the right angle") << QPointF(3470, 2690) << QRect(79, 0, 80, 43) << false;
+    QTest::newRow("A above the right angle")
+        << QPointF(3470, 2690) << QRect(79, 0, 80, 43) << false;
     QTest::newRow("B left of B") << QPointF(2070, 5290) << QRect(0, 190, 25, 60) << false;
     QTest::newRow("C right of C") << QPointF(8500, 5300) << QRect(456, 190, 26, 60) << false;
-    QTest::newRow("H inside, left of the foot") << QPointF(3480, 5280) << QRect(80, 176, 40, 40) << true;
+    QTest::newRow("H inside, left of the foot")
+        << QPointF(3480, 5280) << QRect(80, 176, 40, 40) << true;
 }
 
 // The rendered figure carries each letter near its point, each a glyph's
@@ -149,7 +151,8 @@ void TestArtwork::figureNamesItsPoints()
             for (int x = 0; x < image.width(); ++x) {
                 const QPointF at = QPointF(x + 0.5, y + 0.5) / scale;
                 const QColor c = image.pixelColor(x, y);
-                const bool ink = c.alpha() > 200 && (white ? c.lightness() > 200 : c.lightness() < 60);
+                const bool ink =
+                    c.alpha() > 200 && (white ? c.lightness() > 200 : c.lightness() < 60);
                 if (ink && where.contains(at.toPoint()))
                     glyph |= QRectF(at, QSizeF(1, 1) / scale);
             }

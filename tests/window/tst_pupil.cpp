@@ -12,8 +12,8 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
-#include <QListWidget>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -133,10 +133,11 @@ void TestPupil::chosenPupilNamesTheAnswers()
 
 void TestPupil::askedAtStartWithNamesSeen_data()
 {
-    QTest::addColumn<int>("pick"); // a row of the list, or -1 for a new name
+    QTest::addColumn<int>("pick"); // a row of the list, -1 for a new name, -2 for none
     QTest::addColumn<QString>("expected");
     QTest::newRow("an old name from the list") << 1 << "Bruno|3B";
     QTest::newRow("a new name typed") << -1 << "Dario|1C";
+    QTest::newRow("Esc keeps the question, then Senza nome") << -2 << "|";
 }
 
 void TestPupil::askedAtStartWithNamesSeen()
@@ -160,6 +161,7 @@ void TestPupil::askedAtStartWithNamesSeen()
     }
     QStringList listed;
     bool emptyFields = false;
+    bool stillAsking = false;
     const bool shown = playing::respond<ui::PupilDialog>(
         [this] { startKeeping(); },
         [&](ui::PupilDialog *dialog) {
@@ -167,6 +169,16 @@ void TestPupil::askedAtStartWithNamesSeen()
             emptyFields = dialog->nameEdit()->text().isEmpty();
             for (int i = 0; dialog->knownList() && i < dialog->knownList()->count(); ++i)
                 listed << dialog->knownList()->item(i)->text();
+            if (pick == -2) {
+                // A name half typed, then Esc: the question stays, and
+                // "Senza nome" plays without the half-typed name.
+                dialog->nameEdit()->setText(QStringLiteral("Ann"));
+                QTest::keyClick(dialog, Qt::Key_Escape);
+                stillAsking = dialog->isVisible() && dialog->result() == QDialog::Rejected &&
+                              QApplication::activeModalWidget() == dialog;
+                dialog->withoutNameButton()->click();
+                return;
+            }
             if (pick >= 0) {
                 dialog->knownList()->setCurrentRow(pick);
             } else {
@@ -177,6 +189,7 @@ void TestPupil::askedAtStartWithNamesSeen()
         });
     QVERIFY(shown);
     QVERIFY(emptyFields);
+    QCOMPARE(stillAsking, pick == -2);
     QCOMPARE(listed, (QStringList{"Anna (3B)", "Bruno (3B)"}));
     playing::answer(*m_tavola, false);
     QCOMPARE(cli(QStringLiteral("SELECT pupil || '|' || class FROM answer ORDER BY id DESC "
@@ -191,7 +204,7 @@ void TestPupil::statusBarSaysWhoPlays_data()
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("expected");
     QTest::newRow("nobody at level 1: empty, as designed") << ""
-                                                          << "" << 1 << "";
+                                                           << "" << 1 << "";
     QTest::newRow("name, class and level 2") << "Anna Rossi"
                                              << "3B" << 2 << "Anna Rossi, 3B · Livello 2";
     QTest::newRow("name alone at level 1") << "Bruno"
@@ -216,7 +229,9 @@ void TestPupil::statusBarSaysWhoPlays()
     const auto places = [this] {
         QList<QRect> list;
         for (const char *name : {"Panel1", "Panel2", "Panel3"})
-            list << m_tavola->statusBar()->findChild<QLabel *>(QString::fromLatin1(name))->geometry();
+            list << m_tavola->statusBar()
+                        ->findChild<QLabel *>(QString::fromLatin1(name))
+                        ->geometry();
         return list;
     };
     const QList<QRect> before = places();

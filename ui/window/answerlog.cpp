@@ -134,7 +134,9 @@ void AnswerLog::setPupil(const record::Pupil &pupil)
 void AnswerLog::choosePupil(bool atStart)
 {
     PupilDialog dialog(record::pupilsIn(allAnswers()), atStart ? record::Pupil() : m_pupil,
-                       pupilsettings::asksAtStart(), m_window);
+                       pupilsettings::asksAtStart(),
+                       atStart ? PupilDialog::Moment::AtStart : PupilDialog::Moment::FromMenu,
+                       m_window);
     if (dialog.exec() != QDialog::Accepted) {
         if (atStart)
             setPupil({});

@@ -56,8 +56,8 @@ public:
     record::Pupil pupil() const { return m_pupil; }
     void setPupil(const record::Pupil &pupil);
     // "Chi gioca?": at start the fields are empty, as another pupil may have
-    // played last, and a cancel plays without a name; from the menu they
-    // hold the current pupil and a cancel changes nothing.
+    // played last, and only "Senza nome" plays without a name; from the menu
+    // they hold the current pupil and a cancel changes nothing.
     void choosePupil(bool atStart);
 
     // Every answer in the file, and those of the pupil who plays (with any

@@ -378,8 +378,8 @@ void Tavola::level_Changed()
 void Tavola::showWhoPlays()
 {
     // Not statusBar(), which would make one before the window is loaded.
-    if (auto *bar = findChild<QStatusBar *>(QStringLiteral("StatusBar1"),
-                                            Qt::FindDirectChildrenOnly))
+    if (auto *bar =
+            findChild<QStatusBar *>(QStringLiteral("StatusBar1"), Qt::FindDirectChildrenOnly))
         ui::showWhoPlays(bar, whoPlaysText(m_log ? m_log->pupil() : record::Pupil(), m_level));
 }
 

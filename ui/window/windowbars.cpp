@@ -138,10 +138,10 @@ QStatusBar *createStatusBar(qreal devicePixelRatio)
         bar->addWidget(panel, width);
     }
     // The last panel, which has no text, carries the illustration.
-    panel->setProperty(illustrationProperty,
-                       artwork::picture(QStringLiteral("sage"), devicePixelRatio,
-                                        double(bar->height() - illustrationMargin) /
-                                            illustrationHeight));
+    panel->setProperty(
+        illustrationProperty,
+        artwork::picture(QStringLiteral("sage"), devicePixelRatio,
+                         double(bar->height() - illustrationMargin) / illustrationHeight));
     showWhoPlays(bar, QString());
     return bar;
 }
