@@ -211,6 +211,8 @@ WorkedSolution solveProblem(const ProblemDraw &draw, const format::DisplayLocale
         known[size_t(given)] = exactHundredths(draw.GenM, draw.Multiplier, given);
 
     WorkedSolution solution;
+    for (int i = 0; i < lengthCount; ++i)
+        solution.lengths[size_t(i)] = exactHundredths(draw.GenM, draw.Multiplier, Length(i));
     LineWriter writer(locale);
     for (const Step &step : kind.route()) {
         const SolvedStep solved = solveStep(step, known);

@@ -197,7 +197,12 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <location filename="../print/figure.cpp" line="+138"/>
+        <location filename="../print/figure.cpp" line="+108"/>
+        <source>non in scala</source>
+        <translation>no a escala</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>

@@ -53,6 +53,7 @@ struct KeyEntry
     QString secondValue;
     QString firstName;
     QString secondName;
+    std::array<qint64, 6> exact{}; // the triangle's lengths, in the order of lengthLetters()
 };
 
 // The two-letter lengths a text names, in order.
@@ -155,7 +156,7 @@ inline bool workedOn(const QStringList &lines, const std::array<qint64, 6> &exac
 inline void checkEntry(int number, const QStringList &lines, QList<KeyEntry> &key)
 {
     const QString where = QStringLiteral("key %1: %2").arg(number).arg(lines.join(u" | "));
-    KeyEntry entry{number, {}, {}, {}, {}, {}, {}};
+    KeyEntry entry{number, {}, {}, {}, {}, {}, {}, {}};
     int known = 0;
     for (const QString &line : lines) {
         const qsizetype colon = line.indexOf(u": ");
@@ -183,6 +184,7 @@ inline void checkEntry(int number, const QStringList &lines, QList<KeyEntry> &ke
         if (numbers.contains(decimalText(exact[size_t(first)])) && workedOn(lines, exact)) {
             entry.firstValue = decimalText(exact[size_t(first)]);
             entry.secondValue = decimalText(exact[size_t(lengthIndex(entry.secondName))]);
+            entry.exact = exact;
             QVERIFY2(lines.last().endsWith(QStringLiteral(" %1 cm").arg(
                          decimalText(exact[size_t(lengthIndex(entry.hidden))]))),
                      qPrintable(where));
