@@ -668,6 +668,21 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+6"/>
+        <source>Risposte</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2 = %3 cm</source>
+        <translation>%1. %2 = %3 cm</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Svolgimento</source>
+        <translation>Lösungsweg</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
         <translation>Startwert %1 · %2Lösungen · Seite %3 von %4</translation>
     </message>

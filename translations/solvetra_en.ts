@@ -668,6 +668,21 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+6"/>
+        <source>Risposte</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2 = %3 cm</source>
+        <translation>%1. %2 = %3 cm</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Svolgimento</source>
+        <translation>Working</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
         <translation>Seed %1 · %2answer key · page %3 of %4</translation>
     </message>

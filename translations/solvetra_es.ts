@@ -668,6 +668,21 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+6"/>
+        <source>Risposte</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2 = %3 cm</source>
+        <translation>%1. %2 = %3 cm</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Svolgimento</source>
+        <translation>Desarrollo</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
         <translation>Semilla %1 · %2soluciones · página %3 de %4</translation>
     </message>

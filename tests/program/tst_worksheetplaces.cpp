@@ -324,27 +324,32 @@ void TestWorksheetPlaces::lengthsBesideTheirSegments()
 void TestWorksheetPlaces::problemsWholeOnTheirPages_data()
 {
     QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<int>("full"); // problems on a full page
     for (const int count : {5, problemsPerPage, problemsPerPage + 1, 20, 33, 60})
-        QTest::addRow("%d problems", count) << count;
+        QTest::addRow("%d problems", count) << count << "1" << problemsPerPage;
+    for (const int count : {twoStepProblemsPerPage, twoStepProblemsPerPage + 1, 20})
+        QTest::addRow("%d two-step problems", count) << count << "3" << twoStepProblemsPerPage;
 }
 
 void TestWorksheetPlaces::problemsWholeOnTheirPages()
 {
     QFETCH(int, count);
+    QFETCH(QString, level);
+    QFETCH(int, full);
     Sheet sheet;
-    makeSheet({"--seed", "5", "--count", QString::number(count)}, sheet);
+    makeSheet({"--seed", "5", "--count", QString::number(count), "--level", level}, sheet);
     if (QTest::currentTestFailed())
         return;
 
     // Full pages, the rest on the last one.
-    const int pageCount = (count + problemsPerPage - 1) / problemsPerPage;
+    const int pageCount = (count + full - 1) / full;
     QCOMPARE(sheet.pupilPages.size(), pageCount);
     QList<int> perPage(pageCount, 0);
     for (const ProblemCell &cell : sheet.problems)
         ++perPage[cell.page];
     for (int p = 0; p < pageCount; ++p)
-        QCOMPARE(perPage[p],
-                 p + 1 < pageCount ? problemsPerPage : count - problemsPerPage * (pageCount - 1));
+        QCOMPARE(perPage[p], p + 1 < pageCount ? full : count - full * (pageCount - 1));
 
     // Pages get separated in class: the name line tops every one, above its
     // problems; the score box is on the first alone, out of all the problems.

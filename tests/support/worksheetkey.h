@@ -6,6 +6,7 @@
 #include "support/relations.h"
 
 #include <QList>
+#include <QMap>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -195,12 +196,16 @@ inline void checkEntry(int number, const QStringList &lines, QList<KeyEntry> &ke
 }
 
 // Splits a printed key into its entries ("N. " opens each, after the title
-// "Soluzioni") and checks each; the page footers are left out.
+// "Soluzioni", its table of answers and "Svolgimento") and checks each; the
+// page footers are left out. The table gives each problem's asked length
+// and value, as the last line of its worked solution does.
 inline void readKey(const QString &text, QList<KeyEntry> &key)
 {
     static const QRegularExpression opening(uR"(^(\d+)\. (.*)$)"_qs);
+    static const QRegularExpression answer(uR"((\d+)\. (BH|HC|AB|AC|BC|AH) = ([\d,.]+) cm)"_qs);
+    enum { Before, Table, Steps } part = Before;
+    QMap<int, QString> table; // number -> "BH = 25"
     int number = 0;
-    bool inKey = false;
     QStringList lines;
     const auto flush = [&] {
         if (number > 0)
@@ -209,8 +214,21 @@ inline void readKey(const QString &text, QList<KeyEntry> &key)
     };
     for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
         const QString trimmed = line.trimmed().remove(u'\f');
-        inKey = inKey || trimmed == u"Soluzioni";
-        if (!inKey || trimmed.isEmpty() || trimmed == u"Soluzioni" || trimmed.startsWith(u"Seme "))
+        if (trimmed == u"Risposte") {
+            part = Table;
+            continue;
+        }
+        if (trimmed == u"Svolgimento") {
+            part = Steps;
+            continue;
+        }
+        if (part == Table) {
+            for (const auto &match : answer.globalMatch(trimmed))
+                table.insert(match.captured(1).toInt(),
+                             match.captured(2) + QStringLiteral(" = ") + match.captured(3));
+            continue;
+        }
+        if (part != Steps || trimmed.isEmpty() || trimmed.startsWith(u"Seme "))
             continue;
         const auto match = opening.match(trimmed);
         if (match.hasMatch()) {
@@ -224,4 +242,11 @@ inline void readKey(const QString &text, QList<KeyEntry> &key)
         }
     }
     flush();
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(table.size(), key.size());
+    for (const KeyEntry &entry : key) {
+        const QString value = decimalText(entry.exact[size_t(lengthIndex(entry.hidden))]);
+        QCOMPARE(table.value(entry.number), entry.hidden + QStringLiteral(" = ") + value);
+    }
 }
