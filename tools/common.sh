@@ -16,6 +16,7 @@ run_packages=(
     fonts-dejavu-core     # the desktop's sans-serif for menus and dialogs (else a monospaced face)
     libqt6sql6-sqlite     # Qt's SQLite driver, which keeps the pupils' answers
     libqt6sql6-psql       # Qt's PostgreSQL driver, which sends them to the school's server
+    galculator            # a small calculator for "Calcolatrice" (any of those it looks for will do)
 )
 
 # What the test suite calls, on top of the above. Tests whose tools are
