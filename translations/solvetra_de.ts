@@ -1597,7 +1597,13 @@ Die Liste der Optionen: %1 --help
         <translation>Stufe %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+18"/>
+        <source>d/M</source>
+        <extracomment>Day and month under a day&apos;s column (a QDate format): &quot;dd.MM.&quot; in German.</extracomment>
+        <translation>dd.MM.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>

@@ -1597,7 +1597,13 @@ Para la lista de opciones: %1 --help
         <translation>Nivel %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+18"/>
+        <source>d/M</source>
+        <extracomment>Day and month under a day&apos;s column (a QDate format): &quot;dd.MM.&quot; in German.</extracomment>
+        <translation>d/M</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
