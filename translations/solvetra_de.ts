@@ -893,12 +893,24 @@ Die Liste der Optionen: %1 --help
         <translation>in %1 lässt sich nicht schreiben</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../record/pupilrecord.cpp" line="+46"/>
+        <source>la copia non si può modificare</source>
+        <translation>die Kopie lässt sich nicht ändern</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location filename="../record/recordcopy.cpp" line="+6"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>die Kopie nach %1 ist misslungen: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
+        <source>il registro %1 non si può modificare</source>
+        <translation>das Protokoll %1 lässt sich nicht ändern</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location filename="../record/recordcopy.cpp" line="+5"/>
         <source>non si può scrivere %1</source>
         <translation>%1 lässt sich nicht schreiben</translation>
     </message>
@@ -1052,7 +1064,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+211"/>
+        <location filename="../ui/window/answerlog.cpp" line="+220"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>
@@ -1066,12 +1078,12 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+5"/>
-        <location line="+102"/>
+        <location line="+105"/>
         <source>Come si risolve</source>
         <translation>So wird&apos;s gelöst</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-103"/>
         <source>Stampa una scheda...</source>
         <translation>Arbeitsblatt drucken...</translation>
     </message>
@@ -1116,12 +1128,17 @@ Die Liste der Optionen: %1 --help
         <translation>Meine Ergebnisse löschen...</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Cancella tutti i risultati di questo account...</source>
+        <translation>Alle Ergebnisse dieses Benutzerkontos löschen...</translation>
+    </message>
+    <message>
         <location line="+13"/>
         <source>Lingua</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+91"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Sprache: %1, ab dem nächsten „Neues Spiel“.</translation>
     </message>
@@ -1158,19 +1175,42 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse ließen sich nicht kopieren: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+7"/>
+        <location line="+9"/>
+        <location line="+12"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Meine Ergebnisse löschen</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-13"/>
+        <source>Vuoi davvero cancellare i risultati dati senza nome? Quelli di chi ha dato il suo nome restano. Non si potranno più recuperare.</source>
+        <translation>Willst du wirklich die ohne Namen gegebenen Ergebnisse löschen? Die Ergebnisse derer, die ihren Namen angegeben haben, bleiben. Sie lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vuoi davvero cancellare i risultati di %1? Quelli degli altri restano. Non si potranno più recuperare.</source>
+        <translation>Willst du wirklich die Ergebnisse von %1 löschen? Die der anderen bleiben. Sie lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Non ho potuto cancellare i risultati: %1</source>
+        <translation>Die Ergebnisse ließen sich nicht löschen: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+8"/>
+        <location line="+3"/>
+        <source>Cancella tutti i risultati di questo account</source>
+        <translation>Alle Ergebnisse dieses Benutzerkontos löschen</translation>
+    </message>
+    <message>
+        <location line="-10"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>Willst du wirklich alle Ergebnisse löschen, die unter diesem Benutzer des Computers gespeichert sind (auch die von anderen, die hier gespielt haben)? Sie lassen sich nicht wiederherstellen.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-12"/>
+        <location line="+20"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>Die Ergebnisse wurden gelöscht.</translation>
     </message>

@@ -893,12 +893,24 @@ For the list of options: %1 --help
         <translation>cannot write in %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../record/pupilrecord.cpp" line="+46"/>
+        <source>la copia non si può modificare</source>
+        <translation>the copy cannot be changed</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location filename="../record/recordcopy.cpp" line="+6"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>the copy to %1 failed: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
+        <source>il registro %1 non si può modificare</source>
+        <translation>the record %1 cannot be changed</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location filename="../record/recordcopy.cpp" line="+5"/>
         <source>non si può scrivere %1</source>
         <translation>cannot write %1</translation>
     </message>
@@ -1052,7 +1064,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+211"/>
+        <location filename="../ui/window/answerlog.cpp" line="+220"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -1066,12 +1078,12 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+5"/>
-        <location line="+102"/>
+        <location line="+105"/>
         <source>Come si risolve</source>
         <translation>How to solve it</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-103"/>
         <source>Stampa una scheda...</source>
         <translation>Print a worksheet...</translation>
     </message>
@@ -1116,12 +1128,17 @@ For the list of options: %1 --help
         <translation>Delete my results...</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Cancella tutti i risultati di questo account...</source>
+        <translation>Delete all results of this account...</translation>
+    </message>
+    <message>
         <location line="+13"/>
         <source>Lingua</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+91"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Language: %1, from the next “New game”.</translation>
     </message>
@@ -1158,19 +1175,42 @@ For the list of options: %1 --help
         <translation>The results could not be copied: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+7"/>
+        <location line="+9"/>
+        <location line="+12"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Delete my results</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-13"/>
+        <source>Vuoi davvero cancellare i risultati dati senza nome? Quelli di chi ha dato il suo nome restano. Non si potranno più recuperare.</source>
+        <translation>Do you really want to delete the results given without a name? Those of everyone who gave a name stay. They cannot be brought back.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vuoi davvero cancellare i risultati di %1? Quelli degli altri restano. Non si potranno più recuperare.</source>
+        <translation>Do you really want to delete the results of %1? Those of the others stay. They cannot be brought back.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Non ho potuto cancellare i risultati: %1</source>
+        <translation>The results could not be deleted: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+8"/>
+        <location line="+3"/>
+        <source>Cancella tutti i risultati di questo account</source>
+        <translation>Delete all results of this account</translation>
+    </message>
+    <message>
+        <location line="-10"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>Do you really want to delete all the results kept under this computer account (those of anyone else who played on it too)? They cannot be brought back.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-12"/>
+        <location line="+20"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>The results were deleted.</translation>
     </message>

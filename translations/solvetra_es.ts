@@ -893,12 +893,24 @@ Para la lista de opciones: %1 --help
         <translation>no se puede escribir en %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../record/pupilrecord.cpp" line="+46"/>
+        <source>la copia non si può modificare</source>
+        <translation>la copia no se puede modificar</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location filename="../record/recordcopy.cpp" line="+6"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>la copia en %1 ha fallado: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
+        <source>il registro %1 non si può modificare</source>
+        <translation>el registro %1 no se puede modificar</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location filename="../record/recordcopy.cpp" line="+5"/>
         <source>non si può scrivere %1</source>
         <translation>no se puede escribir %1</translation>
     </message>
@@ -1052,7 +1064,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+211"/>
+        <location filename="../ui/window/answerlog.cpp" line="+220"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
@@ -1066,12 +1078,12 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+5"/>
-        <location line="+102"/>
+        <location line="+105"/>
         <source>Come si risolve</source>
         <translation>Cómo se resuelve</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-103"/>
         <source>Stampa una scheda...</source>
         <translation>Imprimir una hoja...</translation>
     </message>
@@ -1116,12 +1128,17 @@ Para la lista de opciones: %1 --help
         <translation>Borrar mis resultados...</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Cancella tutti i risultati di questo account...</source>
+        <translation>Borrar todos los resultados de esta cuenta...</translation>
+    </message>
+    <message>
         <location line="+13"/>
         <source>Lingua</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+91"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Idioma: %1, a partir del próximo «Juego nuevo».</translation>
     </message>
@@ -1158,19 +1175,42 @@ Para la lista de opciones: %1 --help
         <translation>No he podido copiar los resultados: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+7"/>
+        <location line="+9"/>
+        <location line="+12"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Borrar mis resultados</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-13"/>
+        <source>Vuoi davvero cancellare i risultati dati senza nome? Quelli di chi ha dato il suo nome restano. Non si potranno più recuperare.</source>
+        <translation>¿De verdad quieres borrar los resultados dados sin nombre? Los de quienes dieron su nombre se quedan. No se podrán recuperar.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vuoi davvero cancellare i risultati di %1? Quelli degli altri restano. Non si potranno più recuperare.</source>
+        <translation>¿De verdad quieres borrar los resultados de %1? Los de los demás se quedan. No se podrán recuperar.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Non ho potuto cancellare i risultati: %1</source>
+        <translation>No he podido borrar los resultados: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+8"/>
+        <location line="+3"/>
+        <source>Cancella tutti i risultati di questo account</source>
+        <translation>Borrar todos los resultados de esta cuenta</translation>
+    </message>
+    <message>
+        <location line="-10"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>¿De verdad quieres borrar todos los resultados guardados con este usuario del ordenador (también los de otros que hayan jugado con él)? No se podrán recuperar.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-12"/>
+        <location line="+20"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>Los resultados se han borrado.</translation>
     </message>

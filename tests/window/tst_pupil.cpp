@@ -49,6 +49,7 @@ private:
         return m_tavola->menuBar()->findChild<QAction *>(QString::fromLatin1(name));
     }
     void startKeeping();
+    void choosePupil(const QString &name);
     QString cli(const QString &sql) const { return sqliteCli(m_path, sql); }
 
     QTemporaryDir m_dir;
@@ -88,6 +89,16 @@ void TestPupil::startKeeping()
     m_tavola->start();
     QVERIFY(QTest::qWaitForWindowExposed(m_tavola.get()));
     control<QTimer>("Timer1")->stop();
+}
+
+void TestPupil::choosePupil(const QString &name)
+{
+    QVERIFY(playing::respond<ui::PupilDialog>([this] { item("chiGioca")->trigger(); },
+                                              [&](ui::PupilDialog *dialog) {
+                                                  dialog->nameEdit()->setText(name);
+                                                  dialog->classEdit()->clear();
+                                                  dialog->accept();
+                                              }));
 }
 
 void TestPupil::chosenPupilNamesTheAnswers_data()
@@ -265,24 +276,41 @@ void TestPupil::deleteAsksFirst_data()
     QTest::newRow("no keeps") << QMessageBox::No;
 }
 
+// On a shared account "Cancella i miei risultati" deletes the answers of
+// the pupil who plays, the other's untouched; deleting every answer is a
+// command of its own, with its own question.
 void TestPupil::deleteAsksFirst()
 {
     QFETCH(QMessageBox::StandardButton, reply);
     startKeeping();
-    for (int i = 0; i < 3; ++i)
-        playing::answer(*m_tavola, i != 1);
+    for (const QString &pupil : {u"Anna"_qs, u"Bruno"_qs}) {
+        choosePupil(pupil);
+        for (int i = 0; i < 3; ++i)
+            playing::answer(*m_tavola, i != 1);
+    }
+    const auto counts = [this] {
+        return cli(QStringLiteral("SELECT pupil || ':' || count(*) FROM answer GROUP BY pupil "
+                                  "ORDER BY pupil"));
+    };
     {
         ModalBoxes boxes({reply, QMessageBox::Ok});
         item("cancella")->trigger();
         QVERIFY(!boxes.seen.isEmpty());
         QCOMPARE(boxes.seen[0].defaultButton, QMessageBox::No); // a slip of Enter keeps them
+        QVERIFY2(boxes.seen[0].text.contains(u"Bruno"), qPrintable(boxes.seen[0].text));
         QCOMPARE(boxes.seen.size(), reply == QMessageBox::Yes ? 2 : 1);
+    }
+    QCOMPARE(counts(), reply == QMessageBox::Yes ? u"Anna:3"_qs : u"Anna:3\nBruno:3"_qs);
+    {
+        ModalBoxes boxes({reply, QMessageBox::Ok});
+        item("cancellaTutti")->trigger();
+        QVERIFY(!boxes.seen.isEmpty());
+        QCOMPARE(boxes.seen[0].defaultButton, QMessageBox::No);
     }
     QCOMPARE(QFileInfo::exists(m_path), reply != QMessageBox::Yes);
     // The quiz goes on, and the next answer starts a new file.
     playing::answer(*m_tavola, true);
-    QCOMPARE(cli(QStringLiteral("SELECT count(*) FROM answer")),
-             reply == QMessageBox::Yes ? "1" : "4");
+    QCOMPARE(counts(), reply == QMessageBox::Yes ? u"Bruno:1"_qs : u"Anna:3\nBruno:4"_qs);
 }
 
 void TestPupil::exportCopiesTheFile_data()
@@ -293,14 +321,20 @@ void TestPupil::exportCopiesTheFile_data()
     QTest::newRow("into a folder that is not there") << "manca/copia.sqlite" << false;
 }
 
+// The copy holds the answers of the pupil who plays, and nothing of the
+// other pupil on the same account, not even in the file's free pages.
 void TestPupil::exportCopiesTheFile()
 {
     QFETCH(QString, target);
     QFETCH(bool, copied);
     const QString to = m_dir.filePath(target);
     startKeeping();
-    for (int i = 0; i < 4; ++i)
-        playing::answer(*m_tavola, i % 2 == 0);
+    for (const QString &pupil : {u"Bruno"_qs, u"Anna"_qs}) {
+        choosePupil(pupil);
+        for (int i = 0; i < 4; ++i)
+            playing::answer(*m_tavola, i % 2 == 0);
+    }
+    playing::answer(*m_tavola, false);
     ModalBoxes boxes({QMessageBox::Ok});
     const bool asked =
         playing::respond<QFileDialog>([this] { item("esporta")->trigger(); },
@@ -312,11 +346,19 @@ void TestPupil::exportCopiesTheFile()
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].icon, copied ? QMessageBox::Information : QMessageBox::Warning);
     QCOMPARE(QFileInfo::exists(to), copied);
+    QVERIFY(!QFileInfo::exists(to + QStringLiteral(".part")));
     if (!copied)
         return;
     QVERIFY2(boxes.seen[0].text.contains(to), qPrintable(boxes.seen[0].text));
-    QCOMPARE(sqliteCli(to, QStringLiteral("SELECT count(*), sum(right) FROM answer")),
-             cli(QStringLiteral("SELECT count(*), sum(right) FROM answer")));
+    QCOMPARE(sqliteCli(to, QStringLiteral("SELECT pupil, count(*), sum(right) FROM answer "
+                                          "GROUP BY pupil")),
+             cli(QStringLiteral("SELECT pupil, count(*), sum(right) FROM answer "
+                                "WHERE pupil = 'Anna' GROUP BY pupil")));
+    QFile copy(to);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QVERIFY(!copy.readAll().contains("Bruno"));
+    // The record itself keeps both.
+    QCOMPARE(cli(QStringLiteral("SELECT count(DISTINCT pupil) FROM answer")), u"2"_qs);
     struct stat info
     {
     };
@@ -327,10 +369,11 @@ void TestPupil::exportCopiesTheFile()
 void TestPupil::recordItemsGreyWithoutRecord()
 {
     startWith(std::make_unique<quiz::MixingRandomSource>(8));
-    for (const char *name : {"chiGioca", "risultati", "esporta", "cancella", "ripasso"})
+    const auto names = {"chiGioca", "risultati", "esporta", "cancella", "cancellaTutti", "ripasso"};
+    for (const char *name : names)
         QVERIFY2(!item(name)->isEnabled(), name);
     m_tavola->keepRecord(m_path);
-    for (const char *name : {"chiGioca", "risultati", "esporta", "cancella", "ripasso"})
+    for (const char *name : names)
         QVERIFY2(item(name)->isEnabled(), name);
 }
 

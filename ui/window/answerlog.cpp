@@ -2,7 +2,7 @@
 #include "ui/window/answerlog.h"
 
 #include "record/answerrow.h"
-#include "record/recordcopy.h"
+#include "record/pupilrecord.h"
 #include "record/recordfile.h"
 #include "record/recordreader.h"
 #include "record/recordsharing.h"
@@ -173,12 +173,21 @@ bool AnswerLog::deleteRecord()
     return record::removeRecord(m_path);
 }
 
+QString AnswerLog::deletePupilAnswers()
+{
+    writeAfterPaint(); // so that none of theirs comes in after the deletion
+    if (m_writer)
+        m_writer->flush();
+    m_review.reset();
+    return record::deletePupilAnswers(m_path, m_pupil);
+}
+
 QString AnswerLog::exportTo(const QString &target)
 {
     writeAfterPaint();
     if (m_writer)
         m_writer->flush();
-    return record::copyRecord(m_path, target);
+    return record::copyPupilRecord(m_path, target, m_pupil);
 }
 
 void AnswerLog::setReviewing(bool on)

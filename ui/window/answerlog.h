@@ -65,9 +65,13 @@ public:
     QList<record::AnswerRow> allAnswers() const;
     QList<record::AnswerRow> pupilAnswers();
 
-    // Deletes the file; true when it is gone.
+    // Deletes the file, every pupil's answers; true when it is gone.
     bool deleteRecord();
-    // A copy of the file at target: an empty text when done, else why not.
+    // Deletes the answers of the pupil who plays, the others' untouched: an
+    // empty text when done, else why not.
+    QString deletePupilAnswers();
+    // A copy of the file at target holding the answers of the pupil who
+    // plays: an empty text when done, else why not.
     QString exportTo(const QString &target);
 
     bool reviewing() const { return m_reviewing; }

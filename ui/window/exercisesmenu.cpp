@@ -80,12 +80,14 @@ void ExercisesMenu::addRecordItems()
     risultati = addNamedAction(m_menu, "risultati", tr("I miei risultati"));
     esporta = addNamedAction(m_menu, "esporta", tr("Esporta i miei risultati..."));
     cancella = addNamedAction(m_menu, "cancella", tr("Cancella i miei risultati..."));
+    cancellaTutti = addNamedAction(m_menu, "cancellaTutti",
+                                   tr("Cancella tutti i risultati di questo account..."));
 }
 
 void ExercisesMenu::setLog(AnswerLog *log)
 {
     m_log = log;
-    for (QAction *item : {ripasso, chiGioca, risultati, esporta, cancella})
+    for (QAction *item : {ripasso, chiGioca, risultati, esporta, cancella, cancellaTutti})
         item->setEnabled(log != nullptr);
     ripasso->setChecked(log && log->reviewing());
 }
@@ -125,6 +127,7 @@ void ExercisesMenu::bind(const Runner &run, QWidget *stopwatch)
     wire(risultati, &QAction::triggered, this, &ExercisesMenu::risultati_Click, run);
     wire(esporta, &QAction::triggered, this, &ExercisesMenu::esporta_Click, run);
     wire(cancella, &QAction::triggered, this, &ExercisesMenu::cancella_Click, run);
+    wire(cancellaTutti, &QAction::triggered, this, &ExercisesMenu::cancellaTutti_Click, run);
     wire(new AlarmZone(stopwatch), &AlarmZone::clicked, this, &ExercisesMenu::sveglia_Click, run);
 }
 
@@ -252,18 +255,44 @@ void ExercisesMenu::cancella_Click()
 {
     if (!m_log)
         return;
+    const QString name = m_log->pupil().name;
     const auto answer = showBox(
         m_window, QMessageBox::Question, tr("Cancella i miei risultati"),
+        name.isEmpty()
+            ? tr("Vuoi davvero cancellare i risultati dati senza nome? Quelli di chi ha dato il "
+                 "suo nome restano. Non si potranno più recuperare.")
+            : tr("Vuoi davvero cancellare i risultati di %1? Quelli degli altri restano. Non si "
+                 "potranno più recuperare.")
+                  .arg(name),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    const QString refusal = m_log->deletePupilAnswers();
+    if (refusal.isEmpty())
+        showBox(m_window, QMessageBox::Information, tr("Cancella i miei risultati"),
+                tr("I risultati sono stati cancellati."));
+    else
+        showBox(m_window, QMessageBox::Warning, tr("Cancella i miei risultati"),
+                tr("Non ho potuto cancellare i risultati: %1").arg(refusal));
+}
+
+void ExercisesMenu::cancellaTutti_Click()
+{
+    if (!m_log)
+        return;
+    const auto answer = showBox(
+        m_window, QMessageBox::Question, tr("Cancella tutti i risultati di questo account"),
         tr("Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer "
            "(anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare."),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     if (m_log->deleteRecord())
-        showBox(m_window, QMessageBox::Information, tr("Cancella i miei risultati"),
+        showBox(m_window, QMessageBox::Information,
+                tr("Cancella tutti i risultati di questo account"),
                 tr("I risultati sono stati cancellati."));
     else
-        showBox(m_window, QMessageBox::Warning, tr("Cancella i miei risultati"),
+        showBox(m_window, QMessageBox::Warning, tr("Cancella tutti i risultati di questo account"),
                 tr("Non ho potuto cancellare il file dei risultati «%1».")
                     .arg(QDir::toNativeSeparators(m_log->path())));
 }

@@ -73,6 +73,7 @@ public:
     void risultati_Click();
     void esporta_Click();
     void cancella_Click();
+    void cancellaTutti_Click();
 
     QAction *soluzione = nullptr;                            // "Come si risolve"
     QAction *scheda = nullptr;                               // "Stampa una scheda..."
@@ -85,6 +86,7 @@ public:
     QAction *risultati = nullptr; // "I miei risultati"
     QAction *esporta = nullptr;   // "Esporta i miei risultati..."
     QAction *cancella = nullptr;  // "Cancella i miei risultati..."
+    QAction *cancellaTutti = nullptr; // "Cancella tutti i risultati di questo account..."
 
 signals:
     // A new level was chosen; the problem on display is of the old one.
