@@ -128,9 +128,9 @@ void SheetPainter::polyline(const QPolygonF &mm, double widthMm)
     m_painter.drawPolyline(dots);
 }
 
-void SheetPainter::polygon(const QPolygonF &mm, double widthMm)
+void SheetPainter::polygon(const QPolygonF &mm, double widthMm, const QColor &colour)
 {
-    setPen(widthMm, Qt::SolidLine);
+    setPen(widthMm, Qt::SolidLine, colour);
     QPolygonF dots;
     for (const QPointF &p : mm)
         dots << point(p);
@@ -170,6 +170,31 @@ void SheetPainter::keyTitle()
     text({0, 0, pageWidthMm, 8}, tr("Soluzioni"), 14, Qt::AlignLeft | Qt::AlignVCenter, true);
 }
 
+double SheetPainter::answerTable(double topMm, const QList<quiz::WorkedSolution> &solutions,
+                                 const format::DisplayLocale &locale)
+{
+    text({0, topMm, pageWidthMm, answerHeadingMm}, tr("Risposte"), 11,
+         Qt::AlignLeft | Qt::AlignVCenter, true);
+    const double cellWidth = pageWidthMm / answerColumns;
+    for (qsizetype i = 0; i < solutions.size(); ++i) {
+        const quiz::WorkedSolution &s = solutions[i];
+        const QRectF cell((i % answerColumns) * cellWidth,
+                          topMm + answerHeadingMm + double(i / answerColumns) * answerRowMm,
+                          cellWidth - 2, answerRowMm);
+        text(cell,
+             tr("%1. %2 = %3 cm")
+                 .arg(i + 1)
+                 .arg(quiz::lengthLetters(s.hidden), quiz::exactDecimalText(s.result, 2, locale)),
+             keyPoints);
+    }
+    const double height = answerTableHeightMm(int(solutions.size()));
+    line({0, topMm + height - answerHeadingMm}, {pageWidthMm, topMm + height - answerHeadingMm},
+         0.2);
+    text({0, topMm + height - answerHeadingMm, pageWidthMm, answerHeadingMm}, tr("Svolgimento"), 11,
+         Qt::AlignLeft | Qt::AlignVCenter, true);
+    return height;
+}
+
 void SheetPainter::footer(const WorksheetRequest &request, bool key, int page, int pageCount)
 {
     const QString mark = request.mark == SheetMark::AssignmentCode
@@ -193,10 +218,24 @@ void SheetPainter::problem(QPointF topLeftMm, int number, const quiz::WorkedSolu
          tr("%1 = ________ cm").arg(quiz::lengthLetters(solution.hidden)), 11,
          Qt::AlignRight | Qt::AlignVCenter);
     paintFigure(*this, topLeftMm + QPointF(figureLeftMm, figureTopMm), solution, locale);
-    // Room for the working, beside the drawing.
-    frame({x + workingLeftMm, y + figureTopMm, columnWidthMm - workingLeftMm - 2,
-           problemHeightMm - figureTopMm - 3},
-          0.15, Qt::gray);
+    // Room for the working, beside the drawing; for two steps under it too.
+    const double right = x + columnWidthMm - 2;
+    const double top = y + figureTopMm;
+    if (solution.steps.size() < 2) {
+        frame(
+            {x + workingLeftMm, top, right - x - workingLeftMm, problemHeightMm - figureTopMm - 3},
+            0.15, Qt::gray);
+        return;
+    }
+    const double bottom = y + twoStepProblemHeightMm - 3;
+    const double underDrawing = y + problemHeightMm;
+    polygon(QPolygonF{{x + workingLeftMm, top},
+                      {right, top},
+                      {right, bottom},
+                      {x + 2, bottom},
+                      {x + 2, underDrawing},
+                      {x + workingLeftMm, underDrawing}},
+            0.15, Qt::gray);
 }
 
 void SheetPainter::solution(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution)

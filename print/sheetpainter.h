@@ -36,14 +36,19 @@ public:
     double textWidthMm(const QString &text, double points, bool bold = false) const;
     void line(QPointF fromMm, QPointF toMm, double widthMm, Qt::PenStyle style = Qt::SolidLine);
     void polyline(const QPolygonF &mm, double widthMm);
-    void polygon(const QPolygonF &mm, double widthMm);
+    void polygon(const QPolygonF &mm, double widthMm, const QColor &colour = Qt::black);
     void frame(const QRectF &mm, double widthMm, const QColor &colour);
 
     void firstHeader(const WorksheetRequest &request);
     void nameLine(double topMm);
     void keyTitle();
+    // The answers at a glance, for quick marking; returns its height.
+    double answerTable(double topMm, const QList<quiz::WorkedSolution> &solutions,
+                       const format::DisplayLocale &locale);
     void footer(const WorksheetRequest &request, bool key, int page, int pageCount);
 
+    // A two-step problem gets a taller part of the page, its working box
+    // reaching under the drawing.
     void problem(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution,
                  const format::DisplayLocale &locale);
     void solution(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution);

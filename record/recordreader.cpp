@@ -256,7 +256,7 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
         return QCoreApplication::translate("record", "«%1» si legge troppo lentamente: lo salto.")
             .arg(format::cut(QDir::toNativeSeparators(path)));
     };
-    RecordFile file(path, RecordFile::Mode::Inspect, limit);
+    RecordFile file(path, m_ownRecord ? RecordFile::Mode::Read : RecordFile::Mode::Inspect, limit);
     if (file.state() != FileState::Ready) {
         contents.skipped.append(
             {path, limit.hasExpired() ? tooSlow() : reasonFor(file.state(), path)});

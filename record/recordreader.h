@@ -58,6 +58,10 @@ public:
     void setServerPassword(const QString &password) { m_serverPassword = password; }
     // How long one file may take before it is skipped and named.
     void setTimeLimit(std::chrono::milliseconds limit) { m_timeLimit = limit; }
+    // The pupil's own record, which this process also writes: read through
+    // the file's locks. A copy or an immutable read would close descriptors
+    // of the file, and POSIX drops every lock the process holds on it then.
+    void setOwnRecord(bool own) { m_ownRecord = own; }
 
     RecordContents read(const QStringList &paths) const;
 
@@ -66,6 +70,7 @@ public:
     static QStringList filesOf(const QString &path);
 
 private:
+    bool m_ownRecord = false;
     // Where an answer id was first met, and the answer's place in the
     // contents, or -1 once it is left out.
     struct Seen

@@ -18,6 +18,7 @@ run_packages=(
     libsqlite3-dev        # SQLite's own header: a time limit on reading a file from anyone
     libqt6sql6-psql       # Qt's PostgreSQL driver, which sends them to the school's server
     libpq-dev             # libpq's header: the values go apart from the statement's text
+    galculator            # a small calculator for "Calcolatrice" (any of those it looks for will do)
 )
 
 # What the test suite calls, on top of the above. Tests whose tools are

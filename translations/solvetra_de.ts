@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+66"/>
+        <location filename="../ui/window/windowbars.cpp" line="+69"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -103,6 +103,11 @@
         <location line="+48"/>
         <source>Record di</source>
         <translation>Rekord</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Livello %1</source>
+        <translation>Stufe %1</translation>
     </message>
 </context>
 <context>
@@ -192,7 +197,12 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <location filename="../print/figure.cpp" line="+138"/>
+        <location filename="../print/figure.cpp" line="+108"/>
+        <source>non in scala</source>
+        <translation>nicht maßstabsgetreu</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
@@ -794,6 +804,21 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+6"/>
+        <source>Risposte</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2 = %3 cm</source>
+        <translation>%1. %2 = %3 cm</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Svolgimento</source>
+        <translation>Lösungsweg</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Compito %1</source>
         <translation>Auftrag %1</translation>
     </message>
@@ -804,13 +829,13 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <source>%1 · %2soluzioni · pagina %3 di %4</source>
-        <translation>%1 · %2Lösungen · Seite %3 von %4</translation>
+        <source>%1 · %2pagina %3 di %4</source>
+        <translation>%1 · %2Seite %3 von %4</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>%1 · %2pagina %3 di %4</source>
-        <translation>%1 · %2Seite %3 von %4</translation>
+        <source>%1 · %2soluzioni · pagina %3 di %4</source>
+        <translation>%1 · %2Lösungen · Seite %3 von %4</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1090,22 +1115,34 @@ Die Liste der Optionen: %1 --help
         <translation>%1 ist kein gültiges Antwortprotokoll</translation>
     </message>
     <message>
-        <location line="-45"/>
-        <source>non si può scrivere in %1</source>
-        <translation>in %1 lässt sich nicht schreiben</translation>
-    </message>
-    <message>
-        <location line="+54"/>
+        <location line="+9"/>
         <source>è di un altro utente, lo lascio com&apos;è</source>
         <translation>gehört einem anderen Benutzer, ich lasse sie, wie sie ist</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-54"/>
+        <source>non si può scrivere in %1</source>
+        <translation>in %1 lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <location filename="../record/pupilrecord.cpp" line="+47"/>
+        <source>la copia non si può modificare</source>
+        <translation>die Kopie lässt sich nicht ändern</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location filename="../record/recordcopy.cpp" line="+63"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>die Kopie nach %1 ist misslungen: %2</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+11"/>
+        <source>il registro %1 non si può modificare</source>
+        <translation>das Protokoll %1 lässt sich nicht ändern</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location filename="../record/recordcopy.cpp" line="-46"/>
         <location line="+3"/>
         <location line="+4"/>
         <location line="+42"/>
@@ -1277,7 +1314,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+216"/>
+        <location filename="../ui/window/answerlog.cpp" line="+228"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>
@@ -1314,12 +1351,12 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+5"/>
-        <location line="+105"/>
+        <location line="+108"/>
         <source>Come si risolve</source>
         <translation>So wird&apos;s gelöst</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-106"/>
         <source>Stampa una scheda...</source>
         <translation>Arbeitsblatt drucken...</translation>
     </message>
@@ -1369,12 +1406,17 @@ Die Liste der Optionen: %1 --help
         <translation>Meine Ergebnisse löschen...</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Cancella tutti i risultati di questo account...</source>
+        <translation>Alle Ergebnisse dieses Benutzerkontos löschen...</translation>
+    </message>
+    <message>
         <location line="+14"/>
         <source>Lingua</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Compito</source>
         <translation>Auftrag</translation>
     </message>
@@ -1421,24 +1463,47 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse ließen sich nicht kopieren: %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
         <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
         <translation>Die Kopie im Klassenordner bleibt für die Lehrkraft erhalten.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+5"/>
+        <location line="+16"/>
+        <location line="+6"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Meine Ergebnisse löschen</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-15"/>
+        <source>Vuoi davvero cancellare i risultati dati senza nome? Quelli di chi ha dato il suo nome restano. Non si potranno più recuperare.</source>
+        <translation>Willst du wirklich die ohne Namen gegebenen Ergebnisse löschen? Die Ergebnisse derer, die ihren Namen angegeben haben, bleiben. Sie lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vuoi davvero cancellare i risultati di %1? Quelli degli altri restano. Non si potranno più recuperare.</source>
+        <translation>Willst du wirklich die Ergebnisse von %1 löschen? Die der anderen bleiben. Sie lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Non ho potuto cancellare i risultati: %1</source>
+        <translation>Die Ergebnisse ließen sich nicht löschen: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+6"/>
+        <location line="+3"/>
+        <source>Cancella tutti i risultati di questo account</source>
+        <translation>Alle Ergebnisse dieses Benutzerkontos löschen</translation>
+    </message>
+    <message>
+        <location line="-12"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>Willst du wirklich alle Ergebnisse löschen, die unter diesem Benutzer des Computers gespeichert sind (auch die von anderen, die hier gespielt haben)? Sie lassen sich nicht wiederherstellen.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-11"/>
+        <location line="+21"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>Die Ergebnisse wurden gelöscht.</translation>
     </message>
@@ -1484,6 +1549,11 @@ Die Liste der Optionen: %1 --help
         <location line="+6"/>
         <source>Gioca</source>
         <translation>Spielen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Senza nome</source>
+        <translation>Ohne Namen</translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1685,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+81"/>
+        <location filename="../ui/window/tavola.cpp" line="+82"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Spiel mit Solvetra</translation>
     </message>
@@ -1659,7 +1729,7 @@ Die Liste der Optionen: %1 --help
         <translation>Auf diesem Computer wurde kein Rechner gefunden.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <location line="+15"/>
         <location line="+34"/>
         <source>Compito</source>
@@ -1676,7 +1746,7 @@ Die Liste der Optionen: %1 --help
         <translation>Der Auftrag %1 ist nicht erledigt: du warst bei Aufgabe %2 von %3. Willst du weitermachen?</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+81"/>
         <source>Uscire dal programma</source>
         <translation>Programm beenden</translation>
     </message>
@@ -1887,7 +1957,13 @@ Die Liste der Optionen: %1 --help
         <translation>Stufe %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+18"/>
+        <source>d/M</source>
+        <extracomment>Day and month under a day&apos;s column (a QDate format): &quot;dd.MM.&quot; in German.</extracomment>
+        <translation>dd.MM.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>

@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+66"/>
+        <location filename="../ui/window/windowbars.cpp" line="+69"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -103,6 +103,11 @@
         <location line="+48"/>
         <source>Record di</source>
         <translation>Record of</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Livello %1</source>
+        <translation>Level %1</translation>
     </message>
 </context>
 <context>
@@ -192,7 +197,12 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <location filename="../print/figure.cpp" line="+138"/>
+        <location filename="../print/figure.cpp" line="+108"/>
+        <source>non in scala</source>
+        <translation>not to scale</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
@@ -794,6 +804,21 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+6"/>
+        <source>Risposte</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2 = %3 cm</source>
+        <translation>%1. %2 = %3 cm</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Svolgimento</source>
+        <translation>Working</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Compito %1</source>
         <translation>Assignment %1</translation>
     </message>
@@ -804,13 +829,13 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <source>%1 · %2soluzioni · pagina %3 di %4</source>
-        <translation>%1 · %2answer key · page %3 of %4</translation>
+        <source>%1 · %2pagina %3 di %4</source>
+        <translation>%1 · %2page %3 of %4</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>%1 · %2pagina %3 di %4</source>
-        <translation>%1 · %2page %3 of %4</translation>
+        <source>%1 · %2soluzioni · pagina %3 di %4</source>
+        <translation>%1 · %2answer key · page %3 of %4</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1090,22 +1115,34 @@ For the list of options: %1 --help
         <translation>%1 is not a valid record of answers</translation>
     </message>
     <message>
-        <location line="-45"/>
-        <source>non si può scrivere in %1</source>
-        <translation>cannot write in %1</translation>
-    </message>
-    <message>
-        <location line="+54"/>
+        <location line="+9"/>
         <source>è di un altro utente, lo lascio com&apos;è</source>
         <translation>belongs to another user, I leave it as it is</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-54"/>
+        <source>non si può scrivere in %1</source>
+        <translation>cannot write in %1</translation>
+    </message>
+    <message>
+        <location filename="../record/pupilrecord.cpp" line="+47"/>
+        <source>la copia non si può modificare</source>
+        <translation>the copy cannot be changed</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location filename="../record/recordcopy.cpp" line="+63"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>the copy to %1 failed: %2</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+11"/>
+        <source>il registro %1 non si può modificare</source>
+        <translation>the record %1 cannot be changed</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location filename="../record/recordcopy.cpp" line="-46"/>
         <location line="+3"/>
         <location line="+4"/>
         <location line="+42"/>
@@ -1277,7 +1314,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+216"/>
+        <location filename="../ui/window/answerlog.cpp" line="+228"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -1314,12 +1351,12 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+5"/>
-        <location line="+105"/>
+        <location line="+108"/>
         <source>Come si risolve</source>
         <translation>How to solve it</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-106"/>
         <source>Stampa una scheda...</source>
         <translation>Print a worksheet...</translation>
     </message>
@@ -1369,12 +1406,17 @@ For the list of options: %1 --help
         <translation>Delete my results...</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Cancella tutti i risultati di questo account...</source>
+        <translation>Delete all results of this account...</translation>
+    </message>
+    <message>
         <location line="+14"/>
         <source>Lingua</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Compito</source>
         <translation>Assignment</translation>
     </message>
@@ -1421,24 +1463,47 @@ For the list of options: %1 --help
         <translation>The results could not be copied: %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
         <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
         <translation>The copy already in the class folder stays there for the teacher.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+5"/>
+        <location line="+16"/>
+        <location line="+6"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Delete my results</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-15"/>
+        <source>Vuoi davvero cancellare i risultati dati senza nome? Quelli di chi ha dato il suo nome restano. Non si potranno più recuperare.</source>
+        <translation>Do you really want to delete the results given without a name? Those of everyone who gave a name stay. They cannot be brought back.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vuoi davvero cancellare i risultati di %1? Quelli degli altri restano. Non si potranno più recuperare.</source>
+        <translation>Do you really want to delete the results of %1? Those of the others stay. They cannot be brought back.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Non ho potuto cancellare i risultati: %1</source>
+        <translation>The results could not be deleted: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+6"/>
+        <location line="+3"/>
+        <source>Cancella tutti i risultati di questo account</source>
+        <translation>Delete all results of this account</translation>
+    </message>
+    <message>
+        <location line="-12"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>Do you really want to delete all the results kept under this computer account (those of anyone else who played on it too)? They cannot be brought back.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-11"/>
+        <location line="+21"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>The results were deleted.</translation>
     </message>
@@ -1484,6 +1549,11 @@ For the list of options: %1 --help
         <location line="+6"/>
         <source>Gioca</source>
         <translation>Play</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Senza nome</source>
+        <translation>Without a name</translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1685,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+81"/>
+        <location filename="../ui/window/tavola.cpp" line="+82"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Play with Solvetra</translation>
     </message>
@@ -1659,7 +1729,7 @@ For the list of options: %1 --help
         <translation>No calculator was found on this computer.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <location line="+15"/>
         <location line="+34"/>
         <source>Compito</source>
@@ -1676,7 +1746,7 @@ For the list of options: %1 --help
         <translation>Assignment %1 is not finished: you had got to problem %2 of %3. Do you want to go on with it?</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+81"/>
         <source>Uscire dal programma</source>
         <translation>Quit the program</translation>
     </message>
@@ -1887,7 +1957,13 @@ For the list of options: %1 --help
         <translation>Level %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+18"/>
+        <source>d/M</source>
+        <extracomment>Day and month under a day&apos;s column (a QDate format): &quot;dd.MM.&quot; in German.</extracomment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>

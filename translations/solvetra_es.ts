@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+66"/>
+        <location filename="../ui/window/windowbars.cpp" line="+69"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -103,6 +103,11 @@
         <location line="+48"/>
         <source>Record di</source>
         <translation>Récord de</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Livello %1</source>
+        <translation>Nivel %1</translation>
     </message>
 </context>
 <context>
@@ -192,7 +197,12 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <location filename="../print/figure.cpp" line="+138"/>
+        <location filename="../print/figure.cpp" line="+108"/>
+        <source>non in scala</source>
+        <translation>no a escala</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
@@ -794,6 +804,21 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+6"/>
+        <source>Risposte</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2 = %3 cm</source>
+        <translation>%1. %2 = %3 cm</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Svolgimento</source>
+        <translation>Desarrollo</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Compito %1</source>
         <translation>Tarea %1</translation>
     </message>
@@ -804,13 +829,13 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <source>%1 · %2soluzioni · pagina %3 di %4</source>
-        <translation>%1 · %2soluciones · página %3 de %4</translation>
+        <source>%1 · %2pagina %3 di %4</source>
+        <translation>%1 · %2página %3 de %4</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>%1 · %2pagina %3 di %4</source>
-        <translation>%1 · %2página %3 de %4</translation>
+        <source>%1 · %2soluzioni · pagina %3 di %4</source>
+        <translation>%1 · %2soluciones · página %3 de %4</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1090,22 +1115,34 @@ Para la lista de opciones: %1 --help
         <translation>%1 no es un registro de respuestas válido</translation>
     </message>
     <message>
-        <location line="-45"/>
-        <source>non si può scrivere in %1</source>
-        <translation>no se puede escribir en %1</translation>
-    </message>
-    <message>
-        <location line="+54"/>
+        <location line="+9"/>
         <source>è di un altro utente, lo lascio com&apos;è</source>
         <translation>es de otro usuario, lo dejo como está</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-54"/>
+        <source>non si può scrivere in %1</source>
+        <translation>no se puede escribir en %1</translation>
+    </message>
+    <message>
+        <location filename="../record/pupilrecord.cpp" line="+47"/>
+        <source>la copia non si può modificare</source>
+        <translation>la copia no se puede modificar</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location filename="../record/recordcopy.cpp" line="+63"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>la copia en %1 ha fallado: %2</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="+11"/>
+        <source>il registro %1 non si può modificare</source>
+        <translation>el registro %1 no se puede modificar</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location filename="../record/recordcopy.cpp" line="-46"/>
         <location line="+3"/>
         <location line="+4"/>
         <location line="+42"/>
@@ -1277,7 +1314,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+216"/>
+        <location filename="../ui/window/answerlog.cpp" line="+228"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
@@ -1314,12 +1351,12 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+5"/>
-        <location line="+105"/>
+        <location line="+108"/>
         <source>Come si risolve</source>
         <translation>Cómo se resuelve</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-106"/>
         <source>Stampa una scheda...</source>
         <translation>Imprimir una hoja...</translation>
     </message>
@@ -1369,12 +1406,17 @@ Para la lista de opciones: %1 --help
         <translation>Borrar mis resultados...</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Cancella tutti i risultati di questo account...</source>
+        <translation>Borrar todos los resultados de esta cuenta...</translation>
+    </message>
+    <message>
         <location line="+14"/>
         <source>Lingua</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+88"/>
         <source>Compito</source>
         <translation>Tarea</translation>
     </message>
@@ -1421,24 +1463,47 @@ Para la lista de opciones: %1 --help
         <translation>No he podido copiar los resultados: %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
         <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
         <translation>La copia que ya está en la carpeta de la clase se queda para el profesor.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+5"/>
+        <location line="+16"/>
+        <location line="+6"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Borrar mis resultados</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-15"/>
+        <source>Vuoi davvero cancellare i risultati dati senza nome? Quelli di chi ha dato il suo nome restano. Non si potranno più recuperare.</source>
+        <translation>¿De verdad quieres borrar los resultados dados sin nombre? Los de quienes dieron su nombre se quedan. No se podrán recuperar.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vuoi davvero cancellare i risultati di %1? Quelli degli altri restano. Non si potranno più recuperare.</source>
+        <translation>¿De verdad quieres borrar los resultados de %1? Los de los demás se quedan. No se podrán recuperar.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Non ho potuto cancellare i risultati: %1</source>
+        <translation>No he podido borrar los resultados: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+6"/>
+        <location line="+3"/>
+        <source>Cancella tutti i risultati di questo account</source>
+        <translation>Borrar todos los resultados de esta cuenta</translation>
+    </message>
+    <message>
+        <location line="-12"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>¿De verdad quieres borrar todos los resultados guardados con este usuario del ordenador (también los de otros que hayan jugado con él)? No se podrán recuperar.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-11"/>
+        <location line="+21"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>Los resultados se han borrado.</translation>
     </message>
@@ -1484,6 +1549,11 @@ Para la lista de opciones: %1 --help
         <location line="+6"/>
         <source>Gioca</source>
         <translation>Jugar</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Senza nome</source>
+        <translation>Sin nombre</translation>
     </message>
 </context>
 <context>
@@ -1615,7 +1685,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+81"/>
+        <location filename="../ui/window/tavola.cpp" line="+82"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Juega con Solvetra</translation>
     </message>
@@ -1659,7 +1729,7 @@ Para la lista de opciones: %1 --help
         <translation>No se ha encontrado ninguna calculadora en este ordenador.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+43"/>
         <location line="+15"/>
         <location line="+34"/>
         <source>Compito</source>
@@ -1676,7 +1746,7 @@ Para la lista de opciones: %1 --help
         <translation>La tarea %1 no está terminada: habías llegado al problema %2 de %3. ¿Quieres seguirla?</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+81"/>
         <source>Uscire dal programma</source>
         <translation>Salir del programa</translation>
     </message>
@@ -1887,7 +1957,13 @@ Para la lista de opciones: %1 --help
         <translation>Nivel %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+18"/>
+        <source>d/M</source>
+        <extracomment>Day and month under a day&apos;s column (a QDate format): &quot;dd.MM.&quot; in German.</extracomment>
+        <translation>d/M</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real program for Moodle's two question formats and reads the files
 // back: the XML with Qt's DOM, the GIFT text with a real GIFT parser from npm.
-#include "support/exactlengths.h"
+#include "support/levelkinds.h"
 #include "support/solvetrarun.h"
 
 #include "format/questionfile.h"
@@ -101,7 +101,7 @@ struct Request
         for (const quiz::ProblemDraw &draw :
              quiz::drawProblemSet(seed, count, choice(), *quiz::levelOfNumber(level)))
             expected.append({draw.kind().asked(), draw.kind().givens(),
-                             handHundredths(draw.GenM, draw.Multiplier)});
+                             theoremHundredths(draw.GenM, draw.Multiplier)});
         return expected;
     }
 };

@@ -73,19 +73,16 @@ QList<Posed> sheetProblems(const QString &pdf)
     return problems;
 }
 
-// The right answer, from the triangle of the thirty whose lengths the two
-// givens are.
+// The right answer, from the exact triangle whose lengths the two givens are.
 QString rightAnswer(const Posed &posed)
 {
-    for (const int m : {3, 7})
-        for (int n = 1; n <= 15; ++n) {
-            const auto exact = handHundredths(m, n);
-            bool fits = true;
-            for (auto it = posed.givens.begin(); it != posed.givens.end(); ++it)
-                fits = fits && decimalText(exact[size_t(letters.indexOf(it.key()))]) == it.value();
-            if (fits)
-                return decimalText(exact[size_t(letters.indexOf(posed.asked))]);
-        }
+    for (const auto &exact : everyExactTriangle()) {
+        bool fits = true;
+        for (auto it = posed.givens.begin(); it != posed.givens.end(); ++it)
+            fits = fits && decimalText(exact[size_t(letters.indexOf(it.key()))]) == it.value();
+        if (fits)
+            return decimalText(exact[size_t(letters.indexOf(posed.asked))]);
+    }
     return {};
 }
 

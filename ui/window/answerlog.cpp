@@ -2,7 +2,7 @@
 #include "ui/window/answerlog.h"
 
 #include "record/answerrow.h"
-#include "record/recordcopy.h"
+#include "record/pupilrecord.h"
 #include "record/recordfile.h"
 #include "record/recordreader.h"
 #include "record/recordsharing.h"
@@ -136,12 +136,15 @@ void AnswerLog::setPupil(const record::Pupil &pupil)
     m_review.reset();
     if (m_writer)
         m_writer->setPupil(pupil.name, pupil.className);
+    emit pupilChanged();
 }
 
 void AnswerLog::choosePupil(bool atStart)
 {
     PupilDialog dialog(record::pupilsIn(allAnswers()), atStart ? record::Pupil() : m_pupil,
-                       pupilsettings::asksAtStart(), m_window);
+                       pupilsettings::asksAtStart(),
+                       atStart ? PupilDialog::Moment::AtStart : PupilDialog::Moment::FromMenu,
+                       m_window);
     if (dialog.exec() != QDialog::Accepted) {
         if (atStart)
             setPupil({});
@@ -158,7 +161,9 @@ QList<record::AnswerRow> AnswerLog::allAnswers() const
     // A file not made yet holds no answers; the reader would call it unreadable.
     if (!QFileInfo::exists(m_path))
         return {};
-    return record::RecordReader().read({m_path}).answers;
+    record::RecordReader reader;
+    reader.setOwnRecord(true);
+    return reader.read({m_path}).answers;
 }
 
 QList<record::AnswerRow> AnswerLog::pupilAnswers()
@@ -178,12 +183,21 @@ bool AnswerLog::deleteRecord()
     return record::removeRecord(m_path);
 }
 
+QString AnswerLog::deletePupilAnswers()
+{
+    writeAfterPaint(); // so that none of theirs comes in after the deletion
+    if (m_writer)
+        m_writer->flush();
+    m_review.reset();
+    return record::deletePupilAnswers(m_path, m_pupil);
+}
+
 QString AnswerLog::exportTo(const QString &target)
 {
     writeAfterPaint();
     if (m_writer)
         m_writer->flush();
-    return record::copyRecord(m_path, target);
+    return record::copyPupilRecord(m_path, target, m_pupil);
 }
 
 void AnswerLog::setReviewing(bool on)
@@ -200,9 +214,10 @@ QList<int> AnswerLog::reviewWeights(quiz::Level level)
         record::RecordFilter recent;
         recent.from = m_clock.dateTime().date().addDays(-record::ReviewBoxes::recentDays);
         m_review.emplace();
+        record::RecordReader reader(recent);
+        reader.setOwnRecord(true);
         if (QFileInfo::exists(m_path))
-            m_review->addAll(
-                record::answersOf(record::RecordReader(recent).read({m_path}).answers, m_pupil));
+            m_review->addAll(record::answersOf(reader.read({m_path}).answers, m_pupil));
     }
     return m_review->weights(quiz::kindsOfLevel(level));
 }

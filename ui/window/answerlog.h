@@ -57,8 +57,8 @@ public:
     record::Pupil pupil() const { return m_pupil; }
     void setPupil(const record::Pupil &pupil);
     // "Chi gioca?": at start the fields are empty, as another pupil may have
-    // played last, and a cancel plays without a name; from the menu they
-    // hold the current pupil and a cancel changes nothing.
+    // played last, and only "Senza nome" plays without a name; from the menu
+    // they hold the current pupil and a cancel changes nothing.
     void choosePupil(bool atStart);
 
     // Every answer in the file, and those of the pupil who plays (with any
@@ -66,9 +66,13 @@ public:
     QList<record::AnswerRow> allAnswers() const;
     QList<record::AnswerRow> pupilAnswers();
 
-    // Deletes the file; true when it is gone.
+    // Deletes the file, every pupil's answers; true when it is gone.
     bool deleteRecord();
-    // A copy of the file at target: an empty text when done, else why not.
+    // Deletes the answers of the pupil who plays, the others' untouched: an
+    // empty text when done, else why not.
+    QString deletePupilAnswers();
+    // A copy of the file at target holding the answers of the pupil who
+    // plays: an empty text when done, else why not.
     QString exportTo(const QString &target);
 
     bool reviewing() const { return m_reviewing; }
@@ -76,6 +80,9 @@ public:
     // The weights of the level's kinds for the next draw: none when not
     // reviewing, so that the draw is the uniform one.
     QList<int> reviewWeights(quiz::Level level);
+
+signals:
+    void pupilChanged();
 
 protected:
     bool event(QEvent *event) override;

@@ -82,12 +82,14 @@ void ExercisesMenu::addRecordItems()
     risultati = addNamedAction(m_menu, "risultati", tr("I miei risultati"));
     esporta = addNamedAction(m_menu, "esporta", tr("Esporta i miei risultati..."));
     cancella = addNamedAction(m_menu, "cancella", tr("Cancella i miei risultati..."));
+    cancellaTutti = addNamedAction(m_menu, "cancellaTutti",
+                                   tr("Cancella tutti i risultati di questo account..."));
 }
 
 void ExercisesMenu::setLog(AnswerLog *log)
 {
     m_log = log;
-    for (QAction *item : {ripasso, chiGioca, risultati, esporta, cancella})
+    for (QAction *item : {ripasso, chiGioca, risultati, esporta, cancella, cancellaTutti})
         item->setEnabled(log != nullptr);
     ripasso->setEnabled(log != nullptr && !m_assignment);
     ripasso->setChecked(log && log->reviewing());
@@ -129,6 +131,7 @@ void ExercisesMenu::bind(const Runner &run, QWidget *stopwatch)
     wire(risultati, &QAction::triggered, this, &ExercisesMenu::risultati_Click, run);
     wire(esporta, &QAction::triggered, this, &ExercisesMenu::esporta_Click, run);
     wire(cancella, &QAction::triggered, this, &ExercisesMenu::cancella_Click, run);
+    wire(cancellaTutti, &QAction::triggered, this, &ExercisesMenu::cancellaTutti_Click, run);
     wire(new AlarmZone(stopwatch), &AlarmZone::clicked, this, &ExercisesMenu::sveglia_Click, run);
 }
 
@@ -294,25 +297,58 @@ void ExercisesMenu::esporta_Click()
                 tr("Non ho potuto copiare i risultati: %1").arg(refusal));
 }
 
+// The next copy keeps the one already in the class folder beside it: say so.
+QString ExercisesMenu::withClassFolderCopy(const QString &question) const
+{
+    if (!m_log->copiesToClassFolder())
+        return question;
+    return question + u' ' + tr("La copia già nella cartella della classe resta per l'insegnante.");
+}
+
 void ExercisesMenu::cancella_Click()
 {
     if (!m_log)
         return;
+    const QString name = m_log->pupil().name;
     QString question =
-        tr("Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer "
-           "(anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.");
-    // The next copy keeps the one already there beside it: say so.
-    if (m_log->copiesToClassFolder())
-        question += u' ' + tr("La copia già nella cartella della classe resta per l'insegnante.");
-    const auto answer = showBox(m_window, QMessageBox::Question, tr("Cancella i miei risultati"),
-                                question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        name.isEmpty()
+            ? tr("Vuoi davvero cancellare i risultati dati senza nome? Quelli di chi ha dato il "
+                 "suo nome restano. Non si potranno più recuperare.")
+            : tr("Vuoi davvero cancellare i risultati di %1? Quelli degli altri restano. Non si "
+                 "potranno più recuperare.")
+                  .arg(name);
+    const auto answer =
+        showBox(m_window, QMessageBox::Question, tr("Cancella i miei risultati"),
+                withClassFolderCopy(question), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    if (m_log->deleteRecord())
+    const QString refusal = m_log->deletePupilAnswers();
+    if (refusal.isEmpty())
         showBox(m_window, QMessageBox::Information, tr("Cancella i miei risultati"),
                 tr("I risultati sono stati cancellati."));
     else
         showBox(m_window, QMessageBox::Warning, tr("Cancella i miei risultati"),
+                tr("Non ho potuto cancellare i risultati: %1").arg(refusal));
+}
+
+void ExercisesMenu::cancellaTutti_Click()
+{
+    if (!m_log)
+        return;
+    const QString question =
+        tr("Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer "
+           "(anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.");
+    const auto answer =
+        showBox(m_window, QMessageBox::Question, tr("Cancella tutti i risultati di questo account"),
+                withClassFolderCopy(question), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    if (m_log->deleteRecord())
+        showBox(m_window, QMessageBox::Information,
+                tr("Cancella tutti i risultati di questo account"),
+                tr("I risultati sono stati cancellati."));
+    else
+        showBox(m_window, QMessageBox::Warning, tr("Cancella tutti i risultati di questo account"),
                 tr("Non ho potuto cancellare il file dei risultati «%1».")
                     .arg(QDir::toNativeSeparators(m_log->path())));
 }

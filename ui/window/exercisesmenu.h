@@ -83,6 +83,7 @@ public:
     void risultati_Click();
     void esporta_Click();
     void cancella_Click();
+    void cancellaTutti_Click();
 
     QAction *soluzione = nullptr;                            // "Come si risolve"
     QAction *scheda = nullptr;                               // "Stampa una scheda..."
@@ -91,11 +92,12 @@ public:
     std::array<QAction *, quiz::allLevels.size()> livello{}; // "Livello": one radio item a level
     // "Lingua": one radio item a language, in format::allLanguages' order.
     std::array<QAction *, format::allLanguages.size()> lingua{};
-    QAction *ripasso = nullptr;   // "Ripasso", checkable
-    QAction *chiGioca = nullptr;  // "Chi gioca..."
-    QAction *risultati = nullptr; // "I miei risultati"
-    QAction *esporta = nullptr;   // "Esporta i miei risultati..."
-    QAction *cancella = nullptr;  // "Cancella i miei risultati..."
+    QAction *ripasso = nullptr;       // "Ripasso", checkable
+    QAction *chiGioca = nullptr;      // "Chi gioca..."
+    QAction *risultati = nullptr;     // "I miei risultati"
+    QAction *esporta = nullptr;       // "Esporta i miei risultati..."
+    QAction *cancella = nullptr;      // "Cancella i miei risultati..."
+    QAction *cancellaTutti = nullptr; // "Cancella tutti i risultati di questo account..."
 
 signals:
     // A new level was chosen; the problem on display is of the old one.
@@ -108,6 +110,7 @@ signals:
     void assignmentLeft();
 
 private:
+    QString withClassFolderCopy(const QString &question) const;
     void addLevelItems();
     void addLanguageItems();
     void addRecordItems();

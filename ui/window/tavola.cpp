@@ -78,6 +78,7 @@ void Tavola::load()
     setCentralWidget(m_controls.sheet);
     buildMenus();
     setStatusBar(createStatusBar(devicePixelRatio()));
+    showLastPanel();
     setWindowTitle(tr("Gioca  con i Solvetra"));
     if (!isVisible()) {
         // Room for the whole sheet: the designed client area leaves the
@@ -397,6 +398,7 @@ void Tavola::level_Changed()
 {
     if (m_log)
         m_log->levelChosen(m_level);
+    showLastPanel();
     if (!m_controls.cmdNext->isEnabled())
         cmdNext_Click();
 }
@@ -472,8 +474,7 @@ void Tavola::assignmentAnswered(bool right)
 // The panel, the level shown and "Ripasso" follow the assignment.
 void Tavola::showAssignment()
 {
-    if (statusBar())
-        showInLastPanel(statusBar(), m_run ? m_run->progressText() : QString(), devicePixelRatio());
+    showLastPanel();
     if (m_menu.esercizi)
         m_menu.esercizi->setAssignment(m_run ? std::optional(m_run->assignment()) : std::nullopt);
 }
@@ -487,10 +488,27 @@ void Tavola::endAssignment()
     showAssignment();
 }
 
+// Who plays and, during an assignment, how far they are; read by a screen
+// reader as the panel's name.
+void Tavola::showLastPanel()
+{
+    // Not statusBar(), which would make one before the window is loaded.
+    auto *bar = findChild<QStatusBar *>(QStringLiteral("StatusBar1"), Qt::FindDirectChildrenOnly);
+    if (!bar)
+        return;
+    QStringList parts;
+    if (const QString who = whoPlaysText(player(), m_level); !who.isEmpty())
+        parts << who;
+    if (m_run)
+        parts << m_run->progressText();
+    ui::showInLastPanel(bar, parts.join(QStringLiteral(" · ")));
+}
+
 void Tavola::keepRecord(const QString &path, const record::SharePlaces &places)
 {
     delete m_log;
     m_log = new AnswerLog(path, m_clock, this);
+    connect(m_log, &AnswerLog::pupilChanged, this, &Tavola::showLastPanel);
     if (m_menu.esercizi)
         m_menu.esercizi->setLog(m_log);
     m_log->share(places);

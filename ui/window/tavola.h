@@ -121,6 +121,7 @@ private:
     void assignmentAnswered(bool right);
     void showAssignment();
     void endAssignment();
+    void showLastPanel();
     void runCaptionClock(QTime now);
 
     // Every handler runs through here: an error that escapes it is reported

@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -27,6 +28,8 @@ constexpr double statusFontPoints = 13.5;
 // The status bar's illustration leaves room for the panel's sunken frame.
 constexpr int illustrationMargin = 6;
 constexpr int illustrationHeight = 146;
+constexpr int lastPanelTwips = 1440;
+constexpr const char *illustrationProperty = "illustration";
 
 // A menu and the action that opens it carry the same name.
 QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &title)
@@ -101,12 +104,6 @@ void addMenuBarKey(QMainWindow *window)
     });
 }
 
-namespace {
-
-constexpr int lastPanelTwips = 1440;
-
-} // namespace
-
 QStatusBar *createStatusBar(qreal devicePixelRatio)
 {
     auto *bar = new QStatusBar;
@@ -141,34 +138,48 @@ QStatusBar *createStatusBar(qreal devicePixelRatio)
         bar->addWidget(panel, width);
     }
     // The last panel, which has no text, carries the illustration.
-    panel->setAlignment(Qt::AlignCenter);
-    showInLastPanel(bar, QString(), devicePixelRatio);
+    panel->setProperty(
+        illustrationProperty,
+        artwork::picture(QStringLiteral("sage"), devicePixelRatio,
+                         double(bar->height() - illustrationMargin) / illustrationHeight));
+    showInLastPanel(bar, QString());
     return bar;
 }
 
-void showInLastPanel(QStatusBar *bar, const QString &text, qreal devicePixelRatio)
+QString whoPlaysText(const record::Pupil &pupil, quiz::Level level)
+{
+    QStringList who;
+    for (const QString &part : {pupil.name, pupil.className})
+        if (!part.isEmpty())
+            who << part;
+    QStringList parts;
+    if (!who.isEmpty())
+        parts << who.join(QStringLiteral(", "));
+    if (level != quiz::Level::OneStep)
+        parts << QCoreApplication::translate("QObject", "Livello %1").arg(int(level));
+    return parts.join(QStringLiteral(" · "));
+}
+
+void showInLastPanel(QStatusBar *bar, const QString &text)
 {
     auto *panel = bar->findChild<QLabel *>(QStringLiteral("Panel4"));
     if (!panel)
         return;
     panel->setToolTip(text);
-    // A text takes the room it needs, which the bar has beside a maximised sheet.
-    const int designed = twips::toPixels(lastPanelTwips);
-    if (!text.isEmpty()) {
-        panel->setText(text);
-        panel->setAccessibleName(text);
-        const int needed = panel->fontMetrics().horizontalAdvance(text) + 2 * panel->frameWidth() +
-                           panel->fontMetrics().averageCharWidth();
-        panel->setMaximumWidth(std::max(designed, needed));
-        panel->setMinimumWidth(std::max(designed, needed));
+    if (text.isEmpty()) {
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setMinimumWidth(twips::toPixels(lastPanelTwips));
+        panel->setMaximumWidth(twips::toPixels(lastPanelTwips));
+        panel->setPixmap(panel->property(illustrationProperty).value<QPixmap>());
+        panel->setAccessibleName(accessible::illustrationName());
         return;
     }
-    panel->setMinimumWidth(designed);
-    panel->setMaximumWidth(designed);
-    panel->setAccessibleName(accessible::illustrationName());
-    panel->setPixmap(
-        artwork::picture(QStringLiteral("sage"), devicePixelRatio,
-                         double(bar->height() - illustrationMargin) / illustrationHeight));
+    // Nothing stands right of the last panel: it grows there, moving nothing.
+    panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    panel->setMaximumWidth(QWIDGETSIZE_MAX);
+    panel->setText(text);
+    panel->setMinimumWidth(std::max(twips::toPixels(lastPanelTwips), panel->sizeHint().width()));
+    panel->setAccessibleName(text);
 }
 
 } // namespace ui

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "quiz/level.h"
+#include "record/pupil.h"
+
+#include <QString>
 #include <QtGlobal>
 
 class QAction;
@@ -35,8 +39,14 @@ void addMenuBarKey(QMainWindow *window);
 // illustration drawn for the given screen ratio.
 QStatusBar *createStatusBar(qreal devicePixelRatio);
 
-// A text in the last panel in place of the illustration (an assignment's
-// progress), or the illustration back when the text is empty.
-void showInLastPanel(QStatusBar *bar, const QString &text, qreal devicePixelRatio);
+// Who plays, for the status bar's fourth panel: the name and class, and the
+// level from level 2 on ("Anna Rossi, 3B · Livello 2"); empty with no name
+// at level 1.
+QString whoPlaysText(const record::Pupil &pupil, quiz::Level level);
+
+// Puts text in the fourth panel (who plays, an assignment's progress), which
+// grows to hold it; an empty text gives the panel back its illustration and
+// its designed width.
+void showInLastPanel(QStatusBar *bar, const QString &text);
 
 } // namespace ui
