@@ -14,10 +14,20 @@ namespace {
 // The answer box takes six characters; a label shows four whole digits.
 constexpr int answerBoxCharacters = 6;
 constexpr qint64 wholeLimit = 10000;
+// The designed families keep every multiple they had (up to 345,6); the
+// other shapes keep to lengths of at most four digits in all, so that a
+// pupil works with 1681 or 12,25 and never with 7114,8.
+constexpr int otherShapesDigits = 4;
+
+bool isDesignedShape(const Primitive &t)
+{
+    return (t.a == 3 && t.b == 4) || (t.a == 7 && t.b == 24);
+}
 
 // Whether hundredths/denominator is a length the pupil can read and type:
-// exact to two decimals, at most four whole digits, at most six characters.
-bool fits(qint64 numerator, qint64 denominator)
+// exact to two decimals, at most four whole digits, at most six characters,
+// and at most maxDigits digits in all.
+bool fits(qint64 numerator, qint64 denominator, int maxDigits)
 {
     if (numerator % denominator != 0)
         return false;
@@ -25,18 +35,20 @@ bool fits(qint64 numerator, qint64 denominator)
     const qint64 whole = hundredths / 100;
     if (whole >= wholeLimit)
         return false;
-    int fraction = int(hundredths % 100);
-    int characters = int(QString::number(whole).size());
-    if (fraction != 0)
-        characters += fraction % 10 == 0 ? 2 : 3; // the separator and one or two digits
-    return characters <= answerBoxCharacters;
+    const int fraction = int(hundredths % 100);
+    const int fractionDigits = fraction == 0 ? 0 : fraction % 10 == 0 ? 1 : 2;
+    const int wholeDigits = int(QString::number(whole).size());
+    const int characters = wholeDigits + (fractionDigits > 0 ? 1 + fractionDigits : 0);
+    return characters <= answerBoxCharacters && wholeDigits + fractionDigits <= maxDigits;
 }
 
 bool fits(const Primitive &t, qint64 k)
 {
     const qint64 a = t.a, b = t.b, c = t.c;
-    return fits(100 * k * a, 1) && fits(100 * k * b, 1) && fits(100 * k * c, 1) &&
-           fits(100 * k * a * a, c) && fits(100 * k * b * b, c) && fits(100 * k * a * b, c);
+    const int digits = isDesignedShape(t) ? answerBoxCharacters : otherShapesDigits;
+    return fits(100 * k * a, 1, digits) && fits(100 * k * b, 1, digits) &&
+           fits(100 * k * c, 1, digits) && fits(100 * k * a * a, c, digits) &&
+           fits(100 * k * b * b, c, digits) && fits(100 * k * a * b, c, digits);
 }
 
 std::vector<Primitive> primitives()
