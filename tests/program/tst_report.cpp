@@ -56,19 +56,20 @@ void writeAssignment(const QString &path, const QString &name, const quiz::Assig
     writer.endSession();
 }
 
-int rowsBySqlite(const QStringList &files, const QString &where = u"1"_s)
+int rowsBySqlite(const QStringList &files, const QString &where = QStringLiteral("1"))
 {
     int rows = 0;
     for (const QString &file : files)
-        rows += sqliteCli(file, u"SELECT count(*) FROM answer WHERE %1;"_s.arg(where)).toInt();
+        rows += sqliteCli(file, QStringLiteral("SELECT count(*) FROM answer WHERE %1;").arg(where))
+                    .toInt();
     return rows;
 }
 
 int csvRows(const QString &csv, QString *firstPupilCell)
 {
     QProcess python;
-    python.start(u"/usr/bin/python3"_s,
-                 {u"-c"_s,
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"),
                   QStringLiteral(
                       "import csv,sys\nrows=list(csv.reader(open(sys.argv[1],encoding='utf-8')))\n"
                       "names=[r[rows[0].index(c)] for r in rows[1:] for c in rows[0] if 'alunn' in "
@@ -83,7 +84,9 @@ int csvRows(const QString &csv, QString *firstPupilCell)
 
 int severeLines(const QString &standardError)
 {
-    return int(standardError.split(u'\n').filter(QRegularExpression(u"^solvetra: "_s)).size());
+    return int(standardError.split(u'\n')
+                   .filter(QRegularExpression(QStringLiteral("^solvetra: ")))
+                   .size());
 }
 
 } // namespace
@@ -114,14 +117,16 @@ private:
 
 void TestReport::initTestCase()
 {
-    if (!sqliteCliFound() || QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+    if (!sqliteCliFound() || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("sqlite3 or pdftotext missing");
-    m_records = m_dir.filePath(u"records"_s);
+    m_records = m_dir.filePath(QStringLiteral("records"));
     QDir().mkpath(m_records);
     const QList<std::tuple<QString, QString, int>> pupils{
-        {u"=SOMMA(1;2)"_s, u"3A"_s, 7}, {u"Bianca"_s, u"3A"_s, 11}, {u"Carlo"_s, u"3B"_s, 13}};
+        {QStringLiteral("=SOMMA(1;2)"), QStringLiteral("3A"), 7},
+        {QStringLiteral("Bianca"), QStringLiteral("3A"), 11},
+        {QStringLiteral("Carlo"), QStringLiteral("3B"), 13}};
     for (const auto &[name, className, answers] : pupils) {
-        m_files << m_records + u"/%1.sqlite"_s.arg(m_files.size());
+        m_files << m_records + QStringLiteral("/%1.sqlite").arg(m_files.size());
         writePupil(m_files.last(), name, className, answers);
     }
 }
@@ -131,10 +136,12 @@ void TestReport::totalsEqualRows_data()
     QTest::addColumn<QStringList>("filter");
     QTest::addColumn<QString>("where");
     QTest::addColumn<int>("pupils");
-    QTest::newRow("all") << QStringList{} << u"1"_s << 3;
-    QTest::newRow("class 3A") << QStringList{u"--class"_s, u"3A"_s} << u"class = '3A'"_s << 2;
-    QTest::newRow("dated") << QStringList{u"--from"_s, u"2026-12-08"_s, u"--to"_s, u"2026-12-08"_s}
-                           << u"1"_s << 3;
+    QTest::newRow("all") << QStringList{} << QStringLiteral("1") << 3;
+    QTest::newRow("class 3A") << QStringList{QStringLiteral("--class"), QStringLiteral("3A")}
+                              << QStringLiteral("class = '3A'") << 2;
+    QTest::newRow("dated") << QStringList{QStringLiteral("--from"), QStringLiteral("2026-12-08"),
+                                          QStringLiteral("--to"), QStringLiteral("2026-12-08")}
+                           << QStringLiteral("1") << 3;
 }
 
 void TestReport::totalsEqualRows()
@@ -142,32 +149,34 @@ void TestReport::totalsEqualRows()
     QFETCH(QStringList, filter);
     QFETCH(QString, where);
     QFETCH(int, pupils);
-    const QString pdf = m_dir.filePath(u"class.pdf"_s);
-    const Run run =
-        runSolvetra(QStringList{u"--report"_s, pdf, u"--records"_s, m_records} + filter);
+    const QString pdf = m_dir.filePath(QStringLiteral("class.pdf"));
+    const Run run = runSolvetra(
+        QStringList{QStringLiteral("--report"), pdf, QStringLiteral("--records"), m_records} +
+        filter);
     QCOMPARE(run.exitCode, 0);
     const QString text = pdfText(pdf);
     const int rows = rowsBySqlite(m_files, where);
-    const int right = rowsBySqlite(m_files, where + u" AND right = 1"_s);
-    QVERIFY2(text.contains(u"Risposte: %1\n"_s.arg(rows)), qPrintable(text.left(400)));
-    QVERIFY(text.contains(u"Alunni: %1\n"_s.arg(pupils)));
+    const int right = rowsBySqlite(m_files, where + QStringLiteral(" AND right = 1"));
+    QVERIFY2(text.contains(QStringLiteral("Risposte: %1\n").arg(rows)), qPrintable(text.left(400)));
+    QVERIFY(text.contains(QStringLiteral("Alunni: %1\n").arg(pupils)));
     const QString percent = QLocale(QLocale::Italian).toString(100.0 * right / rows, 'f', 1);
-    QVERIFY2(text.contains(u"Esatte: %1 %"_s.arg(percent)), qPrintable(percent));
+    QVERIFY2(text.contains(QStringLiteral("Esatte: %1 %").arg(percent)), qPrintable(percent));
     // One short page per pupil after the class's pages, each numbered.
-    QVERIFY(text.contains(u"Pagina 1 di "_s));
+    QVERIFY(text.contains(QStringLiteral("Pagina 1 di ")));
     QVERIFY(text.count(u'\f') >= 1 + pupils);
 }
 
 void TestReport::csvRowsAndNeutralisedName()
 {
-    const QString csv = m_dir.filePath(u"class.csv"_s);
-    const Run run = runSolvetra({u"--report"_s, csv, u"--records"_s, m_files[0], u"--records"_s,
-                                 m_files[1], u"--records"_s, m_files[2]});
+    const QString csv = m_dir.filePath(QStringLiteral("class.csv"));
+    const Run run = runSolvetra({QStringLiteral("--report"), csv, QStringLiteral("--records"),
+                                 m_files[0], QStringLiteral("--records"), m_files[1],
+                                 QStringLiteral("--records"), m_files[2]});
     QCOMPARE(run.exitCode, 0);
     QString firstName;
     QCOMPARE(csvRows(csv, &firstName), rowsBySqlite(m_files));
     QVERIFY2(!firstName.isEmpty() && !firstName.startsWith(u'='), qPrintable(firstName));
-    QVERIFY(firstName.contains(u"SOMMA"_s));
+    QVERIFY(firstName.contains(QStringLiteral("SOMMA")));
 }
 
 void TestReport::badInput_data()
@@ -175,47 +184,64 @@ void TestReport::badInput_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("output");
     const QString dir = m_dir.path();
-    const QString pdf = dir + u"/bad.pdf"_s;
-    QFile text(dir + u"/note.sqlite"_s);
+    const QString pdf = dir + QStringLiteral("/bad.pdf");
+    QFile text(dir + QStringLiteral("/note.sqlite"));
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("questo non e' un file di risultati\n");
     text.close();
-    QFile damaged(dir + u"/damaged.sqlite"_s);
+    QFile damaged(dir + QStringLiteral("/damaged.sqlite"));
     QVERIFY(damaged.open(QIODevice::WriteOnly));
     QFile good(m_files[2]);
     QVERIFY(good.open(QIODevice::ReadOnly));
     damaged.write(good.read(100) + QByteArray(3000, '\x5a'));
     damaged.close();
-    const QString newer = dir + u"/newer.sqlite"_s;
+    const QString newer = dir + QStringLiteral("/newer.sqlite");
     QFile::remove(newer);
     QVERIFY(QFile::copy(m_files[1], newer));
-    sqliteCli(newer, u"PRAGMA user_version = 999;"_s);
-    QDir().mkpath(dir + u"/empty"_s);
-    const QString records = u"--records"_s;
-    const QString report = u"--report"_s;
+    sqliteCli(newer, QStringLiteral("PRAGMA user_version = 999;"));
+    QDir().mkpath(dir + QStringLiteral("/empty"));
+    const QString records = QStringLiteral("--records");
+    const QString report = QStringLiteral("--report");
     QTest::newRow("no record") << QStringList{report, pdf, records, text.fileName()} << pdf;
     QTest::newRow("damaged") << QStringList{report, pdf, records, damaged.fileName()} << pdf;
     QTest::newRow("newer schema") << QStringList{report, pdf, records, newer} << pdf;
-    QTest::newRow("empty folder") << QStringList{report, pdf, records, dir + u"/empty"_s} << pdf;
-    QTest::newRow("nothing in range")
-        << QStringList{report,          pdf,       records,        m_records, u"--from"_s,
-                       u"2020-01-01"_s, u"--to"_s, u"2020-01-31"_s}
-        << pdf;
-    QTest::newRow("no such class")
-        << QStringList{report, pdf, records, m_records, u"--class"_s, u"5Z"_s} << pdf;
-    const QString unwritable = dir + u"/missing/class.pdf"_s;
+    QTest::newRow("empty folder") << QStringList{report, pdf, records,
+                                                 dir + QStringLiteral("/empty")}
+                                  << pdf;
+    QTest::newRow("nothing in range") << QStringList{report,
+                                                     pdf,
+                                                     records,
+                                                     m_records,
+                                                     QStringLiteral("--from"),
+                                                     QStringLiteral("2020-01-01"),
+                                                     QStringLiteral("--to"),
+                                                     QStringLiteral("2020-01-31")}
+                                      << pdf;
+    QTest::newRow("no such class") << QStringList{report,
+                                                  pdf,
+                                                  records,
+                                                  m_records,
+                                                  QStringLiteral("--class"),
+                                                  QStringLiteral("5Z")}
+                                   << pdf;
+    const QString unwritable = dir + QStringLiteral("/missing/class.pdf");
     QTest::newRow("unwritable pdf")
         << QStringList{report, unwritable, records, m_records} << unwritable;
-    const QString unwritableCsv = dir + u"/missing/class.csv"_s;
+    const QString unwritableCsv = dir + QStringLiteral("/missing/class.csv");
     QTest::newRow("unwritable csv")
         << QStringList{report, unwritableCsv, records, m_records} << unwritableCsv;
-    QTest::newRow("bad date") << QStringList{report,    pdf,         records,
-                                             m_records, u"--from"_s, u"2026-13-01"_s}
+    QTest::newRow("bad date") << QStringList{report,
+                                             pdf,
+                                             records,
+                                             m_records,
+                                             QStringLiteral("--from"),
+                                             QStringLiteral("2026-13-01")}
                               << pdf;
-    const QString odt = dir + u"/class.odt"_s;
+    const QString odt = dir + QStringLiteral("/class.odt");
     QTest::newRow("other extension") << QStringList{report, odt, records, m_records} << odt;
     QTest::newRow("records alone") << QStringList{records, m_records} << pdf;
-    QTest::newRow("class alone") << QStringList{u"--class"_s, u"3A"_s} << pdf;
+    QTest::newRow("class alone") << QStringList{QStringLiteral("--class"), QStringLiteral("3A")}
+                                 << pdf;
     QTest::newRow("report alone") << QStringList{report, pdf} << pdf;
     const QString csv = dir + u"/class.csv"_s;
     QTest::newRow("no answer to the assignment, CSV")
@@ -239,21 +265,23 @@ void TestReport::badInput()
 
 void TestReport::badFileAmongGood()
 {
-    const QString mixed = m_dir.filePath(u"mixed"_s);
+    const QString mixed = m_dir.filePath(QStringLiteral("mixed"));
     QDir().mkpath(mixed);
     for (const QString &file : std::as_const(m_files))
         QVERIFY(QFile::copy(file, mixed + u'/' + QFileInfo(file).fileName()));
-    QFile bad(mixed + u"/zz-appunti.sqlite"_s);
+    QFile bad(mixed + QStringLiteral("/zz-appunti.sqlite"));
     QVERIFY(bad.open(QIODevice::WriteOnly));
     bad.write("appunti della maestra\n");
     bad.close();
-    const QString pdf = m_dir.filePath(u"mixed.pdf"_s);
-    const Run run = runSolvetra({u"--report"_s, pdf, u"--records"_s, mixed});
+    const QString pdf = m_dir.filePath(QStringLiteral("mixed.pdf"));
+    const Run run =
+        runSolvetra({QStringLiteral("--report"), pdf, QStringLiteral("--records"), mixed});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.standardError.contains(u"zz-appunti.sqlite"_s), qPrintable(run.standardError));
+    QVERIFY2(run.standardError.contains(QStringLiteral("zz-appunti.sqlite")),
+             qPrintable(run.standardError));
     const QString text = pdfText(pdf);
-    QVERIFY(text.contains(u"zz-appunti.sqlite"_s));
-    QVERIFY(text.contains(u"Risposte: %1\n"_s.arg(rowsBySqlite(m_files))));
+    QVERIFY(text.contains(QStringLiteral("zz-appunti.sqlite")));
+    QVERIFY(text.contains(QStringLiteral("Risposte: %1\n").arg(rowsBySqlite(m_files))));
 }
 
 // The teacher's day: one code on the board, one pupil finishes, one stops at
