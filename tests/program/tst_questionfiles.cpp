@@ -3,6 +3,7 @@
 // back: the XML with Qt's DOM, the GIFT text with a real GIFT parser from npm.
 #include "support/levelkinds.h"
 #include "support/solvetrarun.h"
+#include "support/worksheetkey.h"
 
 #include "format/questionfile.h"
 #include "quiz/assignment.h"
@@ -48,16 +49,32 @@ Words wordsOf(const QString &language)
         u','};
 }
 
+// "12,6" or "12.6" for 1260 hundredths.
 QString decimal(qint64 hundredths, QChar separator)
 {
-    QString fraction = QString::number(hundredths % 100).rightJustified(2, u'0');
-    while (fraction.endsWith(u'0'))
-        fraction.chop(1);
-    return QString::number(hundredths / 100) +
-           (fraction.isEmpty() ? QString() : separator + fraction);
+    return decimalText(hundredths).replace(u',', separator);
 }
 
-// A problem of the set as drawn, its lengths worked out by hand.
+// The options of a set, and its problems as drawn, their lengths worked out by hand.
+struct Request
+{
+    QString language;
+    quiz::Assignment assignment;
+    bool byCode = false; // the same problems named by their assignment's code
+
+    QString code() const { return quiz::assignmentCode(assignment); }
+    QStringList options() const
+    {
+        if (byCode)
+            return {"--language", language, "--assignment", code()};
+        return {"--language", language,
+                "--seed",     QString::number(assignment.seed),
+                "--count",    QString::number(assignment.count),
+                "--level",    QString::number(int(assignment.level)),
+                "--theorem",  QStringList{"both", "leg", "altitude"}[int(assignment.theorem)]};
+    }
+};
+
 struct Expected
 {
     quiz::Length asked;
@@ -66,54 +83,25 @@ struct Expected
     qint64 answer() const { return hundredths[size_t(asked)]; }
 };
 
-struct Request
+QList<Expected> problemsOf(const quiz::Assignment &a)
 {
-    QString language;
-    quint32 seed;
-    int count;
-    int level;
-    QString theorem;
-    bool byCode = false; // the same problems named by their assignment's code
+    QList<Expected> expected;
+    for (const quiz::ProblemDraw &draw : quiz::drawProblemSet(a.seed, a.count, a.theorem, a.level))
+        expected.append({draw.kind().asked(), draw.kind().givens(),
+                         theoremHundredths(draw.GenM, draw.Multiplier)});
+    return expected;
+}
 
-    quiz::TheoremChoice choice() const
-    {
-        return theorem == u"leg"        ? quiz::TheoremChoice::Leg
-               : theorem == u"altitude" ? quiz::TheoremChoice::Altitude
-                                        : quiz::TheoremChoice::Both;
-    }
-    QString code() const
-    {
-        return quiz::assignmentCode({*quiz::levelOfNumber(level), choice(), count, seed});
-    }
-    QStringList options() const
-    {
-        if (byCode)
-            return {"--language", language, "--assignment", code()};
-        return {"--language", language,
-                "--seed",     QString::number(seed),
-                "--count",    QString::number(count),
-                "--level",    QString::number(level),
-                "--theorem",  theorem};
-    }
-    QList<Expected> problems() const
-    {
-        QList<Expected> expected;
-        for (const quiz::ProblemDraw &draw :
-             quiz::drawProblemSet(seed, count, choice(), *quiz::levelOfNumber(level)))
-            expected.append({draw.kind().asked(), draw.kind().givens(),
-                             theoremHundredths(draw.GenM, draw.Multiplier)});
-        return expected;
-    }
-};
-
-void addRequestRows()
+// The questions as gift-pegjs reads them, none if it fails.
+QJsonArray parsedGift(const QString &parser, const QString &file)
 {
-    QTest::addColumn<Request>("request");
-    QTest::newRow("Italian, level 1") << Request{"it", 7, 5, 1, "both"};
-    QTest::newRow("German, level 2, leg theorem") << Request{"de", 3, 12, 2, "leg"};
-    QTest::newRow("English, level 3, altitude theorem") << Request{"en", 21, 8, 3, "altitude"};
-    QTest::newRow("English, most problems") << Request{"en", 99, 60, 2, "both"};
-    QTest::newRow("German, by assignment code") << Request{"de", 4000000000u, 9, 3, "leg", true};
+    QProcess node;
+    node.start("node", {parser, file});
+    if (!node.waitForFinished(60000) || node.exitCode() != 0) {
+        qWarning() << node.readAllStandardError();
+        return {};
+    }
+    return QJsonDocument::fromJson(node.readAllStandardOutput()).array();
 }
 
 // The question names each given with its value, and the asked length, in words.
@@ -160,10 +148,8 @@ class TestQuestionFiles : public QObject
 
 private slots:
     void initTestCase();
-    void moodleQuestionsAreExact_data() { addRequestRows(); }
-    void moodleQuestionsAreExact();
-    void giftParserReadsExactQuestions_data() { addRequestRows(); }
-    void giftParserReadsExactQuestions();
+    void bothFormatsHoldExactQuestions_data();
+    void bothFormatsHoldExactQuestions();
     void marksOfEachFormatAreEscaped();
     void wrongRequestsLeaveNoFile_data();
     void wrongRequestsLeaveNoFile();
@@ -210,36 +196,63 @@ void TestQuestionFiles::initTestCase()
                  "argv[2], 'utf8'))));\n");
 }
 
-void TestQuestionFiles::moodleQuestionsAreExact()
+void TestQuestionFiles::bothFormatsHoldExactQuestions_data()
+{
+    QTest::addColumn<Request>("request");
+    using quiz::Level;
+    using quiz::TheoremChoice;
+    QTest::newRow("Italian, level 1") << Request{"it", {Level::OneStep, TheoremChoice::Both, 5, 7}};
+    QTest::newRow("German, level 2, leg theorem")
+        << Request{"de", {Level::AllSides, TheoremChoice::Leg, 12, 3}};
+    QTest::newRow("English, level 3, altitude theorem")
+        << Request{"en", {Level::TwoSteps, TheoremChoice::Altitude, 8, 21}};
+    QTest::newRow("English, most problems")
+        << Request{"en", {Level::AllSides, TheoremChoice::Both, 60, 99}};
+    QTest::newRow("German, by assignment code")
+        << Request{"de", {Level::TwoSteps, TheoremChoice::Leg, 9, 4000000000u}, true};
+}
+
+// Each format written by a run of its own, read back by its own reader.
+void TestQuestionFiles::bothFormatsHoldExactQuestions()
 {
     QFETCH(Request, request);
     const QString target =
-        m_dir.filePath(request.language + QString::number(request.seed) + ".xml");
-    const Run run = runSolvetra(QStringList{"--moodle", target} + request.options());
-    QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
-    QFile file(target);
+        m_dir.filePath(request.language + QString::number(request.assignment.seed));
+    const QStringList files{"--moodle", target + ".xml", "--gift", target + ".gift"};
+    for (int f = 0; f < files.size(); f += 2) {
+        const Run run = runSolvetra(files.mid(f, 2) + request.options());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
+    }
+    QFile file(target + ".xml");
     QVERIFY(file.open(QIODevice::ReadOnly));
     QDomDocument xml;
-    const auto parsed = xml.setContent(&file);
-    QVERIFY2(parsed, "not well-formed");
+    QVERIFY2(bool(xml.setContent(&file)), "not well-formed");
 
     const Words words = wordsOf(request.language);
-    const QList<Expected> expected = request.problems();
+    const QList<Expected> expected = problemsOf(request.assignment);
     const QDomNodeList questions = xml.documentElement().elementsByTagName("question");
-    QCOMPARE(questions.size(), request.count + 1);
+    QCOMPARE(questions.size(), request.assignment.count + 1);
     const QDomElement category = questions.at(0).toElement();
     QCOMPARE(category.attribute("type"), "category");
-    QVERIFY(childText(category, "category/text")
-                .contains(request.byCode ? request.code() : QString::number(request.seed)));
+    QVERIFY(
+        childText(category, "category/text")
+            .contains(request.byCode ? request.code() : QString::number(request.assignment.seed)));
+    // The GIFT file holds the same questions, as gift-pegjs reads them.
+    const QJsonArray gift =
+        m_giftParser.isEmpty() ? QJsonArray() : parsedGift(m_giftParser, target + ".gift");
+    if (!m_giftParser.isEmpty()) {
+        QCOMPARE(gift.size(), request.assignment.count + 1);
+        QCOMPARE(gift[0]["type"].toString(), "Category");
+    }
     const QRegularExpression image("<img src=\"@@PLUGINFILE@@/([^\"]+)\" alt=\"([^\"]+)\"");
-    for (int i = 0; i < request.count; ++i) {
+    for (int i = 0; i < request.assignment.count; ++i) {
         const QDomElement q = questions.at(i + 1).toElement();
         const Expected &problem = expected[i];
         const QString right = decimal(problem.answer(), words.separator) + " cm";
         QCOMPARE(q.attribute("type"), "numerical");
         const QString text = childText(q, "questiontext/text");
-        QVERIFY2(missingWords(text, problem, words).isEmpty(),
-                 qPrintable(missingWords(text, problem, words)));
+        const QString missing = missingWords(text, problem, words);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
 
         // One answer is right: the exact value, with a decimal point in any
         // language; any other is told the right one.
@@ -276,43 +289,23 @@ void TestQuestionFiles::moodleQuestionsAreExact()
             if (f.attribute("name") == match.captured(1) && f.attribute("encoding") == u"base64")
                 png = QByteArray::fromBase64(f.text().toLatin1());
         QVERIFY2(showsDrawing(QImage::fromData(png, "PNG")), qPrintable(match.captured(1)));
-    }
-}
 
-void TestQuestionFiles::giftParserReadsExactQuestions()
-{
-    if (m_giftParser.isEmpty())
-        QSKIP(qPrintable(m_noGiftParser));
-    QFETCH(Request, request);
-    const QString target =
-        m_dir.filePath(request.language + QString::number(request.seed) + ".gift");
-    const Run run = runSolvetra(QStringList{"--gift", target} + request.options());
-    QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
-    QProcess parser;
-    parser.start("node", {m_giftParser, target});
-    QVERIFY(parser.waitForFinished(60000));
-    QVERIFY2(parser.exitCode() == 0, parser.readAllStandardError().constData());
-    const QJsonArray parsed = QJsonDocument::fromJson(parser.readAllStandardOutput()).array();
-
-    const Words words = wordsOf(request.language);
-    const QList<Expected> expected = request.problems();
-    QCOMPARE(parsed.size(), request.count + 1);
-    QCOMPARE(parsed[0]["type"].toString(), "Category");
-    for (int i = 0; i < request.count; ++i) {
-        const QJsonObject q = parsed[i + 1].toObject();
-        const Expected &problem = expected[i];
-        QCOMPARE(q["type"].toString(), "Numerical");
-        const QString text = q["stem"]["text"].toString();
-        QVERIFY2(missingWords(text, problem, words).isEmpty(),
-                 qPrintable(missingWords(text, problem, words)));
-        QCOMPARE(q["choices"]["range"].toDouble(), 0.0);
+        if (gift.isEmpty())
+            continue;
+        const QJsonObject g = gift[i + 1].toObject();
+        QCOMPARE(g["type"].toString(), "Numerical");
+        const QString giftMissing = missingWords(g["stem"]["text"].toString(), problem, words);
+        QVERIFY2(giftMissing.isEmpty(), qPrintable(giftMissing));
+        QCOMPARE(g["choices"]["range"].toDouble(), 0.0);
         // The parser's double must be the one nearest the exact decimal.
-        QCOMPARE(q["choices"]["number"].toDouble(), double(problem.answer()) / 100);
-        const QString solution = q["globalFeedback"]["text"].toString();
-        QVERIFY2(solution.count(u'\n') >= 2 &&
-                     solution.endsWith(" = " + decimal(problem.answer(), words.separator) + " cm"),
-                 qPrintable(solution));
+        QCOMPARE(g["choices"]["number"].toDouble(), double(problem.answer()) / 100);
+        const QString giftSolution = g["globalFeedback"]["text"].toString();
+        QVERIFY2(giftSolution.count(u'\n') >= 2 && giftSolution.endsWith(" = " + right),
+                 qPrintable(giftSolution));
     }
+
+    if (gift.isEmpty())
+        QSKIP(qPrintable(m_noGiftParser));
 }
 
 // Names in other languages, or an assignment's title, may hold what either
@@ -325,8 +318,7 @@ void TestQuestionFiles::marksOfEachFormatAreEscaped()
     q = {hostile, {hostile, "2"}, "1.5", "cm", hostile, {hostile, "3"}, {}, {}, {}, {}};
 
     QDomDocument xml;
-    const auto parsed = xml.setContent(format::moodleXml(set));
-    QVERIFY(parsed);
+    QVERIFY(bool(xml.setContent(format::moodleXml(set))));
     const QDomElement question =
         xml.documentElement().elementsByTagName("question").at(1).toElement();
     QCOMPARE(childText(question, "name/text"), hostile);
@@ -340,10 +332,7 @@ void TestQuestionFiles::marksOfEachFormatAreEscaped()
     QFile gift(m_dir.filePath("hostile.gift"));
     QVERIFY(gift.open(QIODevice::WriteOnly) && gift.write(format::giftText(set)) > 0);
     gift.close();
-    QProcess parser;
-    parser.start("node", {m_giftParser, gift.fileName()});
-    QVERIFY(parser.waitForFinished(60000));
-    const QJsonArray read = QJsonDocument::fromJson(parser.readAllStandardOutput()).array();
+    const QJsonArray read = parsedGift(m_giftParser, gift.fileName());
     QCOMPARE(read.size(), 2);
     QCOMPARE(read[1]["title"].toString(), hostile);
     QCOMPARE(read[1]["stem"]["text"].toString(), hostile + "\n2");

@@ -19,6 +19,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void writePupil(const QString &path, const QString &name, const QString &className, int answers)
@@ -39,7 +41,7 @@ void writeAssignment(const QString &path, const QString &name, const quiz::Assig
 {
     FakeClock clock;
     record::RecordWriter writer(path, clock);
-    writer.setPupil(name, QStringLiteral("3C"));
+    writer.setPupil(name, u"3C"_s);
     writer.startSession(1);
     for (int i = 0; i < 4; ++i)
         QVERIFY(writer.addAnswer(numberedAnswer(i)));
@@ -48,8 +50,8 @@ void writeAssignment(const QString &path, const QString &name, const quiz::Assig
     for (int k = 0; k < answered; ++k) {
         quiz::Problem problem = quiz::problemOf(problems[k], locale);
         problem.assignment = quiz::assignmentCode(assignment);
-        QVERIFY(writer.addAnswer(record::answerRowOf(problem, QStringLiteral("1"), k % 3 != 2, 4.5,
-                                                     int(assignment.level))));
+        QVERIFY(writer.addAnswer(
+            record::answerRowOf(problem, u"1"_s, k % 3 != 2, 4.5, int(assignment.level))));
     }
     writer.endSession();
 }
@@ -241,21 +243,13 @@ void TestReport::badInput_data()
     QTest::newRow("class alone") << QStringList{QStringLiteral("--class"), QStringLiteral("3A")}
                                  << pdf;
     QTest::newRow("report alone") << QStringList{report, pdf} << pdf;
-    const QString csv = dir + QStringLiteral("/class.csv");
-    QTest::newRow("no answer to the assignment, CSV") << QStringList{report,
-                                                                     csv,
-                                                                     records,
-                                                                     m_records,
-                                                                     QStringLiteral("--assignment"),
-                                                                     QStringLiteral("D2NV-13KD-2W")}
-                                                      << csv;
-    QTest::newRow("not an assignment code") << QStringList{report,
-                                                           pdf,
-                                                           records,
-                                                           m_records,
-                                                           QStringLiteral("--assignment"),
-                                                           QStringLiteral("J8C0-DQ5Y-RM")}
-                                            << pdf;
+    const QString csv = dir + u"/class.csv"_s;
+    QTest::newRow("no answer to the assignment, CSV")
+        << QStringList{report, csv, records, m_records, u"--assignment"_s, u"D2NV-13KD-2W"_s}
+        << csv;
+    QTest::newRow("not an assignment code")
+        << QStringList{report, pdf, records, m_records, u"--assignment"_s, u"J8C0-DQ5Y-RM"_s}
+        << pdf;
 }
 
 void TestReport::badInput()
@@ -297,30 +291,29 @@ void TestReport::assignmentPageSaysWhoDidWhat()
 {
     const quiz::Assignment assignment{quiz::Level::OneStep, quiz::TheoremChoice::Both, 10, 99};
     const QString code = quiz::assignmentCode(assignment);
-    const QString records = m_dir.filePath(QStringLiteral("assignment"));
+    const QString records = m_dir.filePath(u"assignment"_s);
     QDir().mkpath(records);
-    const QList<std::pair<QString, int>> pupils{
-        {QStringLiteral("Anna"), 10}, {QStringLiteral("Bruno"), 7}, {QStringLiteral("Chiara"), 0}};
+    const QList<std::pair<QString, int>> pupils{{u"Anna"_s, 10}, {u"Bruno"_s, 7}, {u"Chiara"_s, 0}};
     QStringList files;
     for (const auto &[name, answered] : pupils) {
-        files << records + QStringLiteral("/%1.sqlite").arg(name);
+        files << records + u"/%1.sqlite"_s.arg(name);
         writeAssignment(files.last(), name, assignment, answered);
     }
     // Another assignment's answers do not count for this one.
-    files << records + QStringLiteral("/other.sqlite");
-    writeAssignment(files.last(), QStringLiteral("Anna"),
+    files << records + u"/other.sqlite"_s;
+    writeAssignment(files.last(), u"Anna"_s,
                     {quiz::Level::OneStep, quiz::TheoremChoice::Both, 10, 100}, 5);
 
-    const QString pdf = m_dir.filePath(QStringLiteral("compito.pdf"));
+    const QString pdf = m_dir.filePath(u"compito.pdf"_s);
     QString typed = code.toLower();
-    const Run run = runSolvetra({QStringLiteral("--report"), pdf, QStringLiteral("--records"),
-                                 records, QStringLiteral("--assignment"), typed.remove(u'-')});
+    const Run run = runSolvetra(
+        {u"--report"_s, pdf, u"--records"_s, records, u"--assignment"_s, typed.remove(u'-')});
     QCOMPARE(run.exitCode, 0);
     const QString text = pdfText(pdf);
-    const QString where = QStringLiteral("assignment = '%1'").arg(code);
-    QVERIFY2(text.contains(QStringLiteral("Risposte: %1\n").arg(rowsBySqlite(files, where))),
+    const QString where = u"assignment = '%1'"_s.arg(code);
+    QVERIFY2(text.contains(u"Risposte: %1\n"_s.arg(rowsBySqlite(files, where))),
              qPrintable(text.left(600)));
-    const qsizetype page = text.indexOf(QStringLiteral("Compito %1\n").arg(code));
+    const qsizetype page = text.indexOf(u"Compito %1\n"_s.arg(code));
     QVERIFY2(page >= 0, qPrintable(text));
     const QString assignmentPage = text.mid(page);
     QVERIFY2(assignmentPage.contains(u"Fatto: 1 · Iniziato: 1 · Non iniziato: 1"),
@@ -328,26 +321,24 @@ void TestReport::assignmentPageSaysWhoDidWhat()
     const QString day =
         QLocale(QLocale::Italian).toString(QDate(2026, 12, 8), QLocale::ShortFormat);
     for (const auto &[name, answered] : pupils) {
-        const QString file = records + QStringLiteral("/%1.sqlite").arg(name);
-        const int right = rowsBySqlite({file}, where + QStringLiteral(" AND right = 1"));
-        const int rows = rowsBySqlite({file}, where);
-        QCOMPARE(rows, answered);
-        QString expected = name + QStringLiteral(" (3C) ");
+        const QString file = records + u"/%1.sqlite"_s.arg(name);
+        const int right = rowsBySqlite({file}, where + u" AND right = 1"_s);
+        QCOMPARE(rowsBySqlite({file}, where), answered);
+        QString expected = name + u" (3C) "_s;
         if (answered == assignment.count)
-            expected += QStringLiteral("fatto %1 su 10 0 min 45 s %2").arg(right).arg(day);
+            expected += u"fatto %1 su 10 0 min 45 s %2"_s.arg(right).arg(day);
         else if (answered > 0)
-            expected += QStringLiteral("iniziato (%1 di 10) %2 su 10").arg(answered).arg(right);
+            expected += u"iniziato (%1 di 10) %2 su 10"_s.arg(answered).arg(right);
         else
-            expected += QStringLiteral("non iniziato");
+            expected += u"non iniziato"_s;
         QVERIFY2(assignmentPage.contains(expected), qPrintable(expected + u'\n' + assignmentPage));
     }
     // Problems 3, 6 and 9 were answered wrong by both pupils who reached them.
-    QVERIFY2(assignmentPage.contains(QRegularExpression(QStringLiteral("\\n3\\. .* 2 2\\n"))),
+    QVERIFY2(assignmentPage.contains(QRegularExpression(u"\\n3\\. .* 2 2\\n"_s)),
              qPrintable(assignmentPage));
 
-    const QString csv = m_dir.filePath(QStringLiteral("compito.csv"));
-    QCOMPARE(runSolvetra({QStringLiteral("--report"), csv, QStringLiteral("--records"), records,
-                          QStringLiteral("--assignment"), code})
+    const QString csv = m_dir.filePath(u"compito.csv"_s);
+    QCOMPARE(runSolvetra({u"--report"_s, csv, u"--records"_s, records, u"--assignment"_s, code})
                  .exitCode,
              0);
     QString first;
@@ -357,18 +348,13 @@ void TestReport::assignmentPageSaysWhoDidWhat()
 void TestReport::reportFileIsPrivateAndNeverALink_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("there"); // what is at the report's name before
     QTest::addColumn<int>("exitCode");
-    QTest::newRow("nothing") << "class.pdf"
-                             << "" << 0;
-    QTest::newRow("a file everyone may read") << "class.csv"
-                                              << "file" << 0;
-    QTest::newRow("a link planted at the PDF's name") << "class.pdf"
-                                                      << "link" << 2;
-    QTest::newRow("a link planted at the CSV's name") << "class.csv"
-                                                      << "link" << 2;
-    QTest::newRow("a pipe") << "class.pdf"
-                            << "pipe" << 2;
+    QTest::addColumn<QString>("there"); // what is at the report's name before
+    QTest::newRow("nothing") << u"class.pdf"_s << 0 << QString();
+    QTest::newRow("a file everyone may read") << u"class.csv"_s << 0 << u"file"_s;
+    QTest::newRow("a link planted at the PDF's name") << u"class.pdf"_s << 2 << u"link"_s;
+    QTest::newRow("a link planted at the CSV's name") << u"class.csv"_s << 2 << u"link"_s;
+    QTest::newRow("a pipe") << u"class.pdf"_s << 2 << u"pipe"_s;
 }
 
 void TestReport::reportFileIsPrivateAndNeverALink()
@@ -378,28 +364,27 @@ void TestReport::reportFileIsPrivateAndNeverALink()
     QFETCH(int, exitCode);
     QTemporaryDir dir;
     const QString report = dir.filePath(name);
-    const QString victim = dir.filePath(QStringLiteral(".bashrc"));
+    const QString victim = dir.filePath(u".bashrc"_s);
     QFile precious(victim);
     QVERIFY(precious.open(QIODevice::WriteOnly));
     precious.write("alias ls='ls --color'\n");
     precious.close();
-    if (there == QLatin1String("file")) {
+    if (there == u"file") {
         QVERIFY(QFile::copy(victim, report));
         QVERIFY(QFile::setPermissions(report, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                   QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    } else if (there == QLatin1String("link")) {
+    } else if (there == u"link") {
         QVERIFY(QFile::link(victim, report));
-    } else if (there == QLatin1String("pipe")) {
-        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {report}), 0);
+    } else if (there == u"pipe") {
+        QCOMPARE(QProcess::execute(u"mkfifo"_s, {report}), 0);
     }
-    const Run run =
-        runSolvetra({QStringLiteral("--report"), report, QStringLiteral("--records"), m_records});
+    const Run run = runSolvetra({u"--report"_s, report, u"--records"_s, m_records});
     QCOMPARE(run.exitCode, exitCode);
     QFile victimAfter(victim);
     QVERIFY(victimAfter.open(QIODevice::ReadOnly));
     QCOMPARE(victimAfter.readAll(), QByteArray("alias ls='ls --color'\n"));
     if (exitCode != 0) {
-        QVERIFY(QFileInfo(report).isSymLink() || there != QLatin1String("link"));
+        QVERIFY(QFileInfo(report).isSymLink() || there != u"link");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
         return;
     }
@@ -411,32 +396,31 @@ void TestReport::reportFileIsPrivateAndNeverALink()
 
 void TestReport::hostileNamesReachNeitherTerminalNorPage()
 {
-    const QString folder = m_dir.filePath(QStringLiteral("hostile"));
+    const QString folder = m_dir.filePath(u"hostile"_s);
     QDir().mkpath(folder);
-    QFile bad(folder + QStringLiteral("/a\x1b]2;preso\x07\nsolvetra: tutto bene.sqlite"));
+    QFile bad(folder + u"/a\x1b]2;preso\x07\nsolvetra: tutto bene.sqlite"_s);
     QVERIFY(bad.open(QIODevice::WriteOnly));
     bad.write("non un registro\n");
     bad.close();
-    const QString pupil = folder + QStringLiteral("/eva.sqlite");
-    writePupil(pupil, QStringLiteral("Eva\u202Eavalos\x1b[31m"), QStringLiteral("3A"), 9);
+    const QString pupil = folder + u"/eva.sqlite"_s;
+    writePupil(pupil, u"Eva\u202Eavalos\x1b[31m"_s, u"3A"_s, 9);
     sqliteCli(pupil, QStringLiteral("UPDATE answer SET at = '2099-01-01T09:00:00.000' WHERE id = 1;"
                                     " UPDATE answer SET level = -5 WHERE id = 2;"
                                     " UPDATE answer SET seconds = -2147483647 WHERE id = 3;"));
-    const QString pdf = m_dir.filePath(QStringLiteral("hostile.pdf"));
-    const Run run =
-        runSolvetra({QStringLiteral("--report"), pdf, QStringLiteral("--records"), folder});
+    const QString pdf = m_dir.filePath(u"hostile.pdf"_s);
+    const Run run = runSolvetra({u"--report"_s, pdf, u"--records"_s, folder});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(!run.standardError.contains(u'\x1b') && !run.standardError.contains(u'\x07'),
              qPrintable(run.standardError));
     // Each line on the terminal is one of ours: the name's newline did not make one.
     QCOMPARE(severeLines(run.standardError), 2);
-    QVERIFY(run.standardError.contains(QStringLiteral("solvetra: righe scartate: 3\n")));
+    QVERIFY(run.standardError.contains(u"solvetra: righe scartate: 3\n"_s));
     const QString text = pdfText(pdf);
-    QVERIFY(text.contains(QStringLiteral("Righe scartate: 3")));
-    QVERIFY(text.contains(QStringLiteral("Risposte: 6\n")));
+    QVERIFY(text.contains(u"Righe scartate: 3"_s));
+    QVERIFY(text.contains(u"Risposte: 6\n"_s));
     QVERIFY2(!text.contains(QChar(0x202E)) && !text.contains(u'\x1b'), qPrintable(text));
-    QVERIFY(text.contains(QStringLiteral("Evaavalos[31m")));
-    QVERIFY(!text.contains(QStringLiteral("Tempo: -")));
+    QVERIFY(text.contains(u"Evaavalos[31m"_s));
+    QVERIFY(!text.contains(u"Tempo: -"_s));
 }
 
 // The teacher's account reads a pupil's record left in WAL mode, in a
@@ -445,32 +429,27 @@ void TestReport::readsARecordInWalModeInAFolderItCannotWrite()
 {
     if (::geteuid() != 0)
         QSKIP("needs root to run the report as a second account (nobody)");
-    if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+    if (QStandardPaths::findExecutable(u"setpriv"_s).isEmpty())
         QSKIP("setpriv (util-linux) is missing");
     QTemporaryDir dir;
-    const QString records = dir.filePath(QStringLiteral("records"));
-    const QString out = dir.filePath(QStringLiteral("out"));
+    const QString records = dir.filePath(u"records"_s);
+    const QString out = dir.filePath(u"out"_s);
     QVERIFY(QDir().mkpath(records) && QDir().mkpath(out));
     QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     QCOMPARE(::chown(QFile::encodeName(out).constData(), 65534, 65534), 0);
-    writePupil(records + QStringLiteral("/dario.sqlite"), QStringLiteral("Dario"),
-               QStringLiteral("3D"), 9);
-    QCOMPARE(
-        sqliteCli(records + QStringLiteral("/dario.sqlite"), QStringLiteral("PRAGMA journal_mode")),
-        QStringLiteral("wal"));
+    writePupil(records + u"/dario.sqlite"_s, u"Dario"_s, u"3D"_s, 9);
+    QCOMPARE(sqliteCli(records + u"/dario.sqlite"_s, u"PRAGMA journal_mode"_s), u"wal"_s);
     for (const QString &file : QDir(records).entryList(QDir::Files))
         QCOMPARE(::chmod(QFile::encodeName(records + u'/' + file).constData(), 0644), 0);
     const QStringList before = QDir(records).entryList(QDir::Files);
     QProcess teacher;
-    teacher.start(QStringLiteral("setpriv"),
-                  {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                   QStringLiteral("--clear-groups"), QStringLiteral(SOLVETRA_BINARY),
-                   QStringLiteral("--report"), out + QStringLiteral("/class.csv"),
-                   QStringLiteral("--records"), records});
+    teacher.start(u"setpriv"_s, {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s,
+                                 QStringLiteral(SOLVETRA_BINARY), u"--report"_s,
+                                 out + u"/class.csv"_s, u"--records"_s, records});
     QVERIFY(teacher.waitForFinished(60000));
     QVERIFY2(teacher.exitCode() == 0, teacher.readAllStandardError().constData());
     QString firstName;
-    QCOMPARE(csvRows(out + QStringLiteral("/class.csv"), &firstName), 9);
+    QCOMPARE(csvRows(out + u"/class.csv"_s, &firstName), 9);
     QCOMPARE(QDir(records).entryList(QDir::Files), before);
 }
 

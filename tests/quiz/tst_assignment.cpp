@@ -103,27 +103,23 @@ void TestAssignment::typingSlipsAreRefused_data()
 void TestAssignment::typingSlipsAreRefused()
 {
     QFETCH(Assignment, assignment);
+    // Ten symbols, as every code's printed form (checked above) has.
     const QString code = bare(quiz::assignmentCode(assignment));
-    int tried = 0;
+    const auto readAs = [&](const QString &typed) {
+        return quiz::assignmentOfCode(grouped(typed)) ==
+               (typed == code ? std::optional(assignment) : std::nullopt);
+    };
     for (qsizetype i = 0; i < code.size(); ++i) {
         for (const QChar other : symbols) {
-            if (other == code[i])
-                continue;
             QString changed = code;
             changed[i] = other;
-            QVERIFY2(!quiz::assignmentOfCode(grouped(changed)), qPrintable(changed));
-            ++tried;
+            QVERIFY2(readAs(changed), qPrintable(changed));
         }
-    }
-    for (qsizetype i = 0; i + 1 < code.size(); ++i) {
-        if (code[i] == code[i + 1])
-            continue;
         QString swapped = code;
-        std::swap(swapped[i], swapped[i + 1]);
-        QVERIFY2(!quiz::assignmentOfCode(grouped(swapped)), qPrintable(swapped));
-        ++tried;
+        if (i + 1 < code.size())
+            std::swap(swapped[i], swapped[i + 1]);
+        QVERIFY2(readAs(swapped), qPrintable(swapped));
     }
-    QVERIFY(tried >= 10 * 31);
 }
 
 void TestAssignment::nonCodesAreRefused_data()

@@ -20,6 +20,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList typedTexts(const QString &path)
@@ -198,8 +200,8 @@ void TestRecordCopy::plantedLinksAreNeverFollowed_data()
     QTest::addColumn<QString>("planted"); // the name a classmate's link takes
     QTest::addColumn<bool>("copied");
     QTest::newRow("at the temporary name the copy once took")
-        << QStringLiteral("copy.sqlite.part-%1").arg(::getpid()) << true;
-    QTest::newRow("at the copy's own name") << QStringLiteral("copy.sqlite") << false;
+        << u"copy.sqlite.part-%1"_s.arg(::getpid()) << true;
+    QTest::newRow("at the copy's own name") << u"copy.sqlite"_s << false;
 }
 
 void TestRecordCopy::plantedLinksAreNeverFollowed()
@@ -208,21 +210,19 @@ void TestRecordCopy::plantedLinksAreNeverFollowed()
     QFETCH(bool, copied);
     QTemporaryDir home;
     QTemporaryDir share;
-    const QString from = home.filePath(QStringLiteral("record.sqlite"));
+    const QString from = home.filePath(u"record.sqlite"_s);
     answer(from, 0, 5);
-    const QString bashrc = home.filePath(QStringLiteral(".bashrc"));
+    const QString bashrc = home.filePath(u".bashrc"_s);
     QFile victim(bashrc);
-    QVERIFY(victim.open(QIODevice::WriteOnly));
-    victim.write("alias ls='ls --color'\n");
+    QVERIFY(victim.open(QIODevice::WriteOnly) && victim.write("alias ls='ls --color'\n") > 0);
     victim.close();
     QVERIFY(QFile::link(bashrc, share.filePath(planted)));
-    const QString to = share.filePath(QStringLiteral("copy.sqlite"));
+    const QString to = share.filePath(u"copy.sqlite"_s);
 
     const QString reason = record::copyRecord(from, to);
 
     QCOMPARE(contentsOf(bashrc), QByteArray("alias ls='ls --color'\n"));
-    QVERIFY(QFileInfo(share.filePath(planted)).isSymLink() ||
-            planted == QLatin1String("copy.sqlite"));
+    QVERIFY(QFileInfo(share.filePath(planted)).isSymLink() || planted == u"copy.sqlite");
     QCOMPARE(reason.isEmpty(), copied);
     if (copied)
         QCOMPARE(typedTexts(to).size(), 5);
@@ -245,13 +245,13 @@ void TestRecordCopy::aCopyNeverDropsAnswersTheFolderHas()
     QFETCH(int, files);
     QTemporaryDir home;
     QTemporaryDir share;
-    const QString from = home.filePath(QStringLiteral("record.sqlite"));
-    const QString to = share.filePath(QStringLiteral("pupil@lab.sqlite"));
+    const QString from = home.filePath(u"record.sqlite"_s);
+    const QString to = share.filePath(u"pupil@lab.sqlite"_s);
     answer(from, 0, 5);
     QCOMPARE(record::copyRecord(from, to), QString());
-    if (between == QLatin1String("deleted"))
+    if (between == u"deleted")
         QVERIFY(record::removeRecord(from));
-    else if (between == QLatin1String("set aside"))
+    else if (between == u"set aside")
         QVERIFY(!record::setAside(from, QDateTime::currentDateTime()).isEmpty());
     answer(from, 5, 1);
     QCOMPARE(record::copyRecord(from, to), QString());
@@ -260,7 +260,7 @@ void TestRecordCopy::aCopyNeverDropsAnswersTheFolderHas()
     QCOMPARE(filesIn(share.path()).size(), files);
     QCOMPARE(contents.answers.size(), 6);
     QCOMPARE(contents.clashes, QStringList());
-    QCOMPARE(typedTexts(to).size(), between == QLatin1String("answers") ? 6 : 1);
+    QCOMPARE(typedTexts(to).size(), between == u"answers" ? 6 : 1);
 }
 
 // The teacher's account, in the folder's group, reads what a pupil's copied.
@@ -268,32 +268,28 @@ void TestRecordCopy::theTeachersGroupReadsTheCopy()
 {
     if (::geteuid() != 0)
         QSKIP("needs root to act as a second account (nobody)");
-    if (!sqliteCliFound() || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+    if (!sqliteCliFound() || QStandardPaths::findExecutable(u"setpriv"_s).isEmpty())
         QSKIP("sqlite3 or setpriv missing");
     QTemporaryDir home;
     QTemporaryDir share;
-    const QString from = home.filePath(QStringLiteral("record.sqlite"));
+    const QString from = home.filePath(u"record.sqlite"_s);
     answer(from, 0, 4);
     // nobody's group owns the folder, as a teachers' group owns a drop box.
     constexpr gid_t teachers = 65534;
     QCOMPARE(::chown(QFile::encodeName(share.path()).constData(), 0, teachers), 0);
     QCOMPARE(::chmod(QFile::encodeName(share.path()).constData(), 02771), 0);
-    const QString to = share.filePath(QStringLiteral("pupil@lab.sqlite"));
+    const QString to = share.filePath(u"pupil@lab.sqlite"_s);
     QCOMPARE(record::copyRecord(from, to, record::CopyReaders::FolderGroup), QString());
-    struct stat status
-    {
-    };
+    struct stat status;
     QCOMPARE(::stat(QFile::encodeName(to).constData(), &status), 0);
     QCOMPARE(status.st_gid, teachers);
     QCOMPARE(status.st_mode & 07777, mode_t(0640));
     QProcess teacher;
-    teacher.start(QStringLiteral("setpriv"),
-                  {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                   QStringLiteral("--clear-groups"), QStringLiteral("sqlite3"),
-                   QStringLiteral("-readonly"), QStringLiteral("file:%1?immutable=1").arg(to),
-                   QStringLiteral("SELECT count(*) FROM answer")});
+    teacher.start(u"setpriv"_s, {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s,
+                                 u"sqlite3"_s, u"-readonly"_s, u"file:%1?immutable=1"_s.arg(to),
+                                 u"SELECT count(*) FROM answer"_s});
     QVERIFY(teacher.waitForFinished(30000));
-    QCOMPARE(QString::fromUtf8(teacher.readAllStandardOutput()).trimmed(), QStringLiteral("4"));
+    QCOMPARE(QString::fromUtf8(teacher.readAllStandardOutput()).trimmed(), u"4"_s);
 }
 
 QTEST_GUILESS_MAIN(TestRecordCopy)

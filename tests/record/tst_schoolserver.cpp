@@ -16,6 +16,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList troubleLines(QProcess &child)
@@ -33,6 +35,19 @@ QStringList sortedLines(const QString &text)
     QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
     lines.sort();
     return lines;
+}
+
+// The columns of an answer a pupil's role may send by hand, and the values of
+// a plausible one but for those given.
+const QString answerColumns =
+    u"uuid, at, pupil, class, level, kind, m, n, given1, given2, asked, expected, typed,"
+    u" \"right\", seconds"_s;
+
+QString answerValues(const QString &at, const QString &pupil, const QString &level,
+                     const QString &seconds)
+{
+    return u"gen_random_uuid(), %1, %2, '3B', %3, 'AH:BH,HC', 3, 1, 1.8, 3.2, 'AH', 2.4, '2,4',"
+           u" true, %4"_s.arg(at, pupil, level, seconds);
 }
 
 } // namespace
@@ -65,12 +80,15 @@ private slots:
     void twoProgramsAnswersArriveOnceEach()
     {
         constexpr int each = 40;
-        auto first = startChild(QStringLiteral(SHARING_CHILD), {m_dir.filePath(QStringLiteral("ada.sqlite")), QString::number(each),
-                                 QStringLiteral("Ada"), QStringLiteral("5"), QStringLiteral("--server"),
-                                 urlOf(QStringLiteral("ada"))});
-        auto second = startChild(QStringLiteral(SHARING_CHILD), {m_dir.filePath(QStringLiteral("bruno.sqlite")),
-                                  QString::number(each), QStringLiteral("Bruno"), QStringLiteral("5"),
-                                  QStringLiteral("--server"), urlOf(QStringLiteral("bruno"))});
+        auto first = startChild(QStringLiteral(SHARING_CHILD),
+                                {m_dir.filePath(QStringLiteral("ada.sqlite")),
+                                 QString::number(each), QStringLiteral("Ada"), QStringLiteral("5"),
+                                 QStringLiteral("--server"), urlOf(QStringLiteral("ada"))});
+        auto second =
+            startChild(QStringLiteral(SHARING_CHILD),
+                       {m_dir.filePath(QStringLiteral("bruno.sqlite")), QString::number(each),
+                        QStringLiteral("Bruno"), QStringLiteral("5"), QStringLiteral("--server"),
+                        urlOf(QStringLiteral("bruno"))});
         QVERIFY(first->waitForFinished(100000));
         QVERIFY(second->waitForFinished(100000));
         QVERIFY(first->readAllStandardOutput().contains("unsent 0"));
@@ -80,12 +98,11 @@ private slots:
                                               " FROM answer GROUP BY pupil ORDER BY pupil")),
                  QStringLiteral("Ada|%1|%1\nBruno|%1|%1").arg(each));
         // The same ids on both sides.
-        const QString local =
-            sqliteCli(m_dir.filePath(QStringLiteral("ada.sqlite")),
-                      QStringLiteral("SELECT uuid FROM answer")) +
-            u'\n' +
-            sqliteCli(m_dir.filePath(QStringLiteral("bruno.sqlite")),
-                      QStringLiteral("SELECT uuid FROM answer"));
+        const QString local = sqliteCli(m_dir.filePath(QStringLiteral("ada.sqlite")),
+                                        QStringLiteral("SELECT uuid FROM answer")) +
+                              u'\n' +
+                              sqliteCli(m_dir.filePath(QStringLiteral("bruno.sqlite")),
+                                        QStringLiteral("SELECT uuid FROM answer"));
         QCOMPARE(sortedLines(m_server.psql(QStringLiteral("SELECT uuid FROM answer"))),
                  sortedLines(local));
     }
@@ -98,9 +115,9 @@ private slots:
         QTest::newRow("csv") << QStringLiteral("csv") << QStringList();
         QTest::newRow("pdf") << QStringLiteral("pdf") << QStringList();
         QTest::newRow("pdf of one class today")
-            << QStringLiteral("pdf")
-            << QStringList{QStringLiteral("--class"), QStringLiteral("3B"), QStringLiteral("--from"),
-                           today, QStringLiteral("--to"), today};
+            << QStringLiteral("pdf") << QStringList{QStringLiteral("--class"), QStringLiteral("3B"),
+                                                    QStringLiteral("--from"),  today,
+                                                    QStringLiteral("--to"),    today};
     }
     void reportFromServerEqualsReportFromFiles()
     {
@@ -131,20 +148,22 @@ private slots:
         const QString fromFiles = m_dir.filePath(QStringLiteral("files.") + extension);
         QProcess teacher;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("PGPASSWORD"), QString::fromLatin1(PgServer::teacherPassword));
+        environment.insert(QStringLiteral("PGPASSWORD"),
+                           QString::fromLatin1(PgServer::teacherPassword));
         teacher.setProcessEnvironment(environment);
         teacher.start(QStringLiteral(SOLVETRA_BINARY),
-                      QStringList{QStringLiteral("--report"), fromServer, QStringLiteral("--records"),
+                      QStringList{QStringLiteral("--report"), fromServer,
+                                  QStringLiteral("--records"),
                                   m_server.url(QStringLiteral("solvetra_teacher"))} +
                           filter);
         QVERIFY(teacher.waitForFinished(60000));
         QVERIFY2(teacher.exitCode() == 0, teacher.readAllStandardError().constData());
-        teacher.start(QStringLiteral(SOLVETRA_BINARY),
-                      QStringList{QStringLiteral("--report"), fromFiles, QStringLiteral("--records"),
-                                  m_dir.filePath(QStringLiteral("ada.sqlite")),
-                                  QStringLiteral("--records"),
-                                  m_dir.filePath(QStringLiteral("bruno.sqlite"))} +
-                          filter);
+        teacher.start(
+            QStringLiteral(SOLVETRA_BINARY),
+            QStringList{QStringLiteral("--report"), fromFiles, QStringLiteral("--records"),
+                        m_dir.filePath(QStringLiteral("ada.sqlite")), QStringLiteral("--records"),
+                        m_dir.filePath(QStringLiteral("bruno.sqlite"))} +
+                filter);
         QVERIFY(teacher.waitForFinished(60000));
         QCOMPARE(teacher.exitCode(), 0);
         QCOMPARE(textOf(fromServer), textOf(fromFiles));
@@ -191,12 +210,14 @@ private slots:
         QTemporaryDir dir;
         QProcess teacher;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("PGPASSWORD"), QString::fromLatin1(PgServer::teacherPassword));
+        environment.insert(QStringLiteral("PGPASSWORD"),
+                           QString::fromLatin1(PgServer::teacherPassword));
         teacher.setProcessEnvironment(environment);
         teacher.start(QStringLiteral(SOLVETRA_BINARY),
                       {QStringLiteral("--report"), dir.filePath(QStringLiteral("r.csv")),
-                       QStringLiteral("--records"), m_server.url(QStringLiteral("solvetra_teacher")),
-                       QStringLiteral("--class"), QStringLiteral("3B' OR ''='")});
+                       QStringLiteral("--records"),
+                       m_server.url(QStringLiteral("solvetra_teacher")), QStringLiteral("--class"),
+                       QStringLiteral("3B' OR ''='")});
         QVERIFY(teacher.waitForFinished(30000));
         QCOMPARE(teacher.exitCode(), 2);
         QVERIFY2(teacher.readAllStandardError().contains("nessuna risposta"), "not a plain name");
@@ -223,7 +244,8 @@ private slots:
     {
         constexpr int count = 60;
         const QString path = m_dir.filePath(QStringLiteral("carla.sqlite"));
-        auto child = startChild(QStringLiteral(SHARING_CHILD), {path, QString::number(count), QStringLiteral("Carla"),
+        auto child = startChild(QStringLiteral(SHARING_CHILD),
+                                {path, QString::number(count), QStringLiteral("Carla"),
                                  QStringLiteral("40"), QStringLiteral("--server"),
                                  m_server.url(QStringLiteral("solvetra_pupil"),
                                               QString::fromLatin1(PgServer::pupilPassword))});
@@ -350,28 +372,24 @@ private slots:
         QTest::addColumn<QString>("sql"); // run by bruno's role on itself
         QTest::addColumn<QString>("sender");
         QTest::addColumn<QString>("undo"); // by the superuser
+        const QString reset = u"ALTER ROLE bruno RESET ALL"_s;
         QTest::newRow("read-only by default")
-            << "ALTER ROLE bruno SET default_transaction_read_only = on"
-            << "bruno"
-            << "ALTER ROLE bruno RESET ALL";
-        QTest::newRow("a search path of its own") << "ALTER ROLE bruno SET search_path = nowhere"
-                                                  << "bruno"
-                                                  << "ALTER ROLE bruno RESET ALL";
+            << u"ALTER ROLE bruno SET default_transaction_read_only = on"_s << u"bruno"_s << reset;
+        QTest::newRow("a search path of its own")
+            << u"ALTER ROLE bruno SET search_path = nowhere"_s << u"bruno"_s << reset;
         QTest::newRow("a new password locks out only its own role")
-            << "ALTER ROLE bruno PASSWORD 'mia'"
-            << "ada"
-            << QStringLiteral("ALTER ROLE bruno PASSWORD '%1'")
-                   .arg(m_passwords.value(QStringLiteral("bruno")));
+            << u"ALTER ROLE bruno PASSWORD 'mia'"_s << u"ada"_s
+            << u"ALTER ROLE bruno PASSWORD '%1'"_s.arg(m_passwords.value(u"bruno"_s));
     }
     void aPupilsRoleCannotStopTheSending()
     {
         QFETCH(QString, sql);
         QFETCH(QString, sender);
         QFETCH(QString, undo);
-        m_server.psql(sql, QStringLiteral("bruno"), m_passwords.value(QStringLiteral("bruno")));
+        m_server.psql(sql, u"bruno"_s, m_passwords.value(u"bruno"_s));
         QCOMPARE(m_server.error(), QString());
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("record.sqlite"));
+        const QString path = dir.filePath(u"record.sqlite"_s);
         FakeClock clock;
         record::RecordWriter writer(path, clock);
         for (int i = 0; i < 5; ++i)
@@ -380,13 +398,12 @@ private slots:
             record::RecordSharing sharing(path, {pupilOf(sender), {}});
             QSignalSpy trouble(&sharing, &record::RecordSharing::trouble);
             QTRY_COMPARE_WITH_TIMEOUT(
-                sqliteCli(path, QStringLiteral("SELECT count(*) FROM answer WHERE sent = 0")),
-                QStringLiteral("0"), 20000);
+                sqliteCli(path, u"SELECT count(*) FROM answer WHERE sent = 0"_s), u"0"_s, 20000);
             QCOMPARE(trouble.size(), 0);
         }
         m_server.psql(undo);
-        QCOMPARE(m_server.psql(QStringLiteral("SELECT sender, count(*) FROM answer GROUP BY 1")),
-                 sender + QStringLiteral("|5"));
+        QCOMPARE(m_server.psql(u"SELECT sender, count(*) FROM answer GROUP BY 1"_s),
+                 sender + u"|5"_s);
     }
 
     // Whatever a pupil sends by hand, the server keeps only what an answer
@@ -395,16 +412,9 @@ private slots:
     {
         QTest::addColumn<QString>("columns");
         QTest::addColumn<QString>("values");
-        const QString columns = QStringLiteral(
-            "uuid, at, pupil, class, level, kind, m, n, given1, given2, asked, expected, typed,"
-            " \"right\", seconds");
-        const auto row = [](const QString &at, const QString &pupil, const QString &level,
-                            const QString &seconds) {
-            return QStringLiteral("gen_random_uuid(), %1, %2, '3B', %3, 'AH:BH,HC', 3, 1, 1.8,"
-                                  " 3.2, 'AH', 2.4, '2,4', true, %4")
-                .arg(at, pupil, level, seconds);
-        };
-        const QString now = QStringLiteral("localtimestamp");
+        const QString columns = answerColumns;
+        const auto row = answerValues;
+        const QString now = u"localtimestamp"_s;
         QTest::newRow("level -5") << columns << row(now, "'Ada'", "-5", "4");
         QTest::newRow("negative seconds") << columns << row(now, "'Ada'", "1", "-35791394");
         QTest::newRow("seconds not a number") << columns << row(now, "'Ada'", "1", "'NaN'");
@@ -413,110 +423,81 @@ private slots:
         QTest::newRow("a name of 61 characters")
             << columns << row(now, "repeat('x', 61)", "1", "4");
         QTest::newRow("another sender")
-            << columns + QStringLiteral(", sender") << row(now, "'Ada'", "1", "4") + ", 'bruno'";
+            << columns + u", sender"_s << row(now, "'Ada'", "1", "4") + ", 'bruno'";
         QTest::newRow("a receiving time of its own")
-            << columns + QStringLiteral(", received")
-            << row(now, "'Ada'", "1", "4") + ", '2026-01-01'";
+            << columns + u", received"_s << row(now, "'Ada'", "1", "4") + ", '2026-01-01'";
     }
     void theServerKeepsOnlyWhatAnAnswerCanBe()
     {
         QFETCH(QString, columns);
         QFETCH(QString, values);
-        m_server.psql(QStringLiteral("INSERT INTO answer (%1) VALUES (%2)").arg(columns, values),
-                      QStringLiteral("ada"), m_passwords.value(QStringLiteral("ada")));
-        QVERIFY2(m_server.error().contains(QStringLiteral("ERROR")), "taken");
-        QCOMPARE(m_server.psql(QStringLiteral("SELECT count(*) FROM answer")), QStringLiteral("0"));
+        m_server.psql(u"INSERT INTO answer (%1) VALUES (%2)"_s.arg(columns, values), u"ada"_s,
+                      m_passwords.value(u"ada"_s));
+        QVERIFY2(m_server.error().contains(u"ERROR"_s), "taken");
+        QCOMPARE(m_server.psql(u"SELECT count(*) FROM answer"_s), u"0"_s);
     }
 
     // A flood from one role stops at the day's limit; the others go on.
     void aFloodStopsAtTheDaysLimit()
     {
-        const QString flood = QStringLiteral(
-            "INSERT INTO answer (uuid, at, pupil, class, level, kind, m, n, given1, given2, asked,"
-            " expected, typed, \"right\", seconds) SELECT gen_random_uuid(), localtimestamp,"
-            " 'Ada', '3B', 1, 'AH:BH,HC', 3, 1, 1.8, 3.2, 'AH', 2.4, '2,4', true, 4"
-            " FROM generate_series(1, %1)");
-        const QString ada = m_passwords.value(QStringLiteral("ada"));
-        m_server.psql(flood.arg(2001), QStringLiteral("ada"), ada);
-        QVERIFY(m_server.error().contains(QStringLiteral("more answers today")));
-        m_server.psql(flood.arg(2000), QStringLiteral("ada"), ada);
+        const QString flood =
+            u"INSERT INTO answer (%1) SELECT %2 FROM generate_series(1, %3)"_s.arg(
+                answerColumns, answerValues(u"localtimestamp"_s, u"'Ada'"_s, u"1"_s, u"4"_s));
+        const QString ada = m_passwords.value(u"ada"_s);
+        m_server.psql(flood.arg(2001), u"ada"_s, ada);
+        QVERIFY(m_server.error().contains(u"more answers today"_s));
+        m_server.psql(flood.arg(2000), u"ada"_s, ada);
         QCOMPARE(m_server.error(), QString());
-        m_server.psql(flood.arg(1), QStringLiteral("ada"), ada);
+        m_server.psql(flood.arg(1), u"ada"_s, ada);
         QVERIFY(!m_server.error().isEmpty());
-        m_server.psql(flood.arg(1), QStringLiteral("bruno"),
-                      m_passwords.value(QStringLiteral("bruno")));
+        m_server.psql(flood.arg(1), u"bruno"_s, m_passwords.value(u"bruno"_s));
         QCOMPARE(m_server.error(), QString());
         QCOMPARE(m_server.psql(QStringLiteral("SELECT sender, count(*) FROM answer GROUP BY 1"
                                               " ORDER BY 1")),
-                 QStringLiteral("ada|2000\nbruno|1"));
+                 u"ada|2000\nbruno|1"_s);
         // And no role may hold the server's connections.
         QCOMPARE(m_server.psql(QStringLiteral("SELECT count(*) FROM pg_roles WHERE rolname IN"
                                               " ('ada', 'bruno', 'dora', 'solvetra_pupil')"
                                               " AND rolconnlimit > 0")),
-                 QStringLiteral("4"));
+                 u"4"_s);
     }
 
     // The report names the role that sent an answer whose name says another.
     void theReportNamesTheSenderWhereTheNameSaysAnother()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("record.sqlite"));
-        FakeClock clock;
-        {
-            record::RecordWriter writer(path, clock);
-            writer.setPupil(QStringLiteral("Ada"), QStringLiteral("3B"));
-            QVERIFY(writer.addAnswer(numberedAnswer(0)));
-            record::RecordSharing sharing(path, {pupilOf(QStringLiteral("bruno")), {}});
-        }
-        {
-            record::RecordWriter writer(dir.filePath(QStringLiteral("ada.sqlite")), clock);
-            writer.setPupil(QStringLiteral("Ada"), QStringLiteral("3B"));
-            QVERIFY(writer.addAnswer(numberedAnswer(1)));
-            record::RecordSharing sharing(dir.filePath(QStringLiteral("ada.sqlite")),
-                                          {pupilOf(QStringLiteral("ada")), {}});
-        }
-        QCOMPARE(m_server.psql(QStringLiteral("SELECT count(*) FROM answer")), QStringLiteral("2"));
-        const QString csv = dir.filePath(QStringLiteral("report.csv"));
+        sendAs(dir.filePath(u"record.sqlite"_s), u"Ada"_s, u"3B"_s, u"bruno"_s, 0);
+        sendAs(dir.filePath(u"ada.sqlite"_s), u"Ada"_s, u"3B"_s, u"ada"_s, 1);
+        QCOMPARE(m_server.psql(u"SELECT count(*) FROM answer"_s), u"2"_s);
+        const QString csv = dir.filePath(u"report.csv"_s);
         QProcess teacher;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("PGPASSWORD"),
-                           QString::fromLatin1(PgServer::teacherPassword));
+        environment.insert(u"PGPASSWORD"_s, QString::fromLatin1(PgServer::teacherPassword));
         teacher.setProcessEnvironment(environment);
         teacher.start(QStringLiteral(SOLVETRA_BINARY),
-                      {QStringLiteral("--report"), csv, QStringLiteral("--records"),
-                       m_server.url(QStringLiteral("solvetra_teacher"))});
+                      {u"--report"_s, csv, u"--records"_s, m_server.url(u"solvetra_teacher"_s)});
         QVERIFY(teacher.waitForFinished(60000));
         QCOMPARE(teacher.exitCode(), 0);
         QStringList names =
             sortedLines(textOf(csv))
-                .replaceInStrings(QRegularExpression(QStringLiteral("^[^,]*,([^,]*),.*$")),
-                                  QStringLiteral("\\1"));
+                .replaceInStrings(QRegularExpression(u"^[^,]*,([^,]*),.*$"_s), u"\\1"_s);
         names.sort();
-        QCOMPARE(names.filter(QStringLiteral("Ada")),
-                 (QStringList{QStringLiteral("Ada"), QStringLiteral("Ada [bruno]")}));
+        QCOMPARE(names.filter(u"Ada"_s), (QStringList{u"Ada"_s, u"Ada [bruno]"_s}));
     }
 
     // No pupil's values are in the statements' text, which the server's
     // activity view and log show: they go apart from it.
     void valuesGoApartFromTheStatement()
     {
-        m_server.psql(QStringLiteral("ALTER DATABASE solvetra SET log_statement = 'all'"));
-        m_server.psql(QStringLiteral("ALTER DATABASE solvetra SET log_parameter_max_length = 0"));
+        m_server.psql(u"ALTER DATABASE solvetra SET log_statement = 'all'"_s);
+        m_server.psql(u"ALTER DATABASE solvetra SET log_parameter_max_length = 0"_s);
         QCOMPARE(m_server.error(), QString());
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("record.sqlite"));
-        FakeClock clock;
-        {
-            record::RecordWriter writer(path, clock);
-            writer.setPupil(QStringLiteral("Zebedeo"), QStringLiteral("3Zeta"));
-            QVERIFY(writer.addAnswer(numberedAnswer(0)));
-            record::RecordSharing sharing(path, {pupilOf(QStringLiteral("ada")), {}});
-        }
-        m_server.psql(QStringLiteral("ALTER DATABASE solvetra RESET log_statement"));
-        m_server.psql(QStringLiteral("ALTER DATABASE solvetra RESET log_parameter_max_length"));
-        QCOMPARE(m_server.psql(QStringLiteral("SELECT pupil FROM answer")),
-                 QStringLiteral("Zebedeo"));
-        QFile log(m_server.socketFolder() + QStringLiteral("/server.log"));
+        sendAs(dir.filePath(u"record.sqlite"_s), u"Zebedeo"_s, u"3Zeta"_s, u"ada"_s, 0);
+        m_server.psql(u"ALTER DATABASE solvetra RESET log_statement"_s);
+        m_server.psql(u"ALTER DATABASE solvetra RESET log_parameter_max_length"_s);
+        QCOMPARE(m_server.psql(u"SELECT pupil FROM answer"_s), u"Zebedeo"_s);
+        QFile log(m_server.socketFolder() + u"/server.log"_s);
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray logged = log.readAll();
         QVERIFY(logged.contains("INSERT INTO answer"));
@@ -524,6 +505,17 @@ private slots:
     }
 
 private:
+    // One answer recorded under the pupil's name and sent with the role's.
+    void sendAs(const QString &path, const QString &name, const QString &className,
+                const QString &role, int answer)
+    {
+        FakeClock clock;
+        record::RecordWriter writer(path, clock);
+        writer.setPupil(name, className);
+        QVERIFY(writer.addAnswer(numberedAnswer(answer)));
+        record::RecordSharing sharing(path, {pupilOf(role), {}});
+    }
+
     QString urlOf(const QString &role) const { return m_server.url(role, m_passwords.value(role)); }
     record::ServerAddress pupilOf(const QString &role) const
     {
@@ -539,7 +531,8 @@ private:
                        : QString();
         }
         QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), path, QStringLiteral("-")});
         pdftotext.waitForFinished(30000);
         return QString::fromUtf8(pdftotext.readAllStandardOutput());
     }

@@ -30,7 +30,7 @@ using quiz::TheoremChoice;
 
 namespace {
 
-const QStringList letters{"BH", "HC", "AB", "AC", "BC", "AH"};
+const Assignment typedInBox{Level::AllSides, TheoremChoice::Both, 15, 31};
 
 // One problem as a page or the window poses it: the length asked and the
 // two given, by their letters.
@@ -79,9 +79,9 @@ QString rightAnswer(const Posed &posed)
     for (const auto &exact : everyExactTriangle()) {
         bool fits = true;
         for (auto it = posed.givens.begin(); it != posed.givens.end(); ++it)
-            fits = fits && decimalText(exact[size_t(letters.indexOf(it.key()))]) == it.value();
+            fits = fits && decimalText(exact[size_t(lengthIndex(it.key()))]) == it.value();
         if (fits)
-            return decimalText(exact[size_t(letters.indexOf(posed.asked))]);
+            return decimalText(exact[size_t(lengthIndex(posed.asked))]);
     }
     return {};
 }
@@ -134,7 +134,7 @@ Posed TestAssignmentPlay::posedNow() const
     for (qsizetype i = 0; i < windowtests::valueLabels.size(); ++i) {
         const QLabel *value = label(windowtests::valueLabels[i]);
         if (value->isVisibleTo(m_tavola.get()))
-            posed.givens.insert(letters[i], value->text().trimmed());
+            posed.givens.insert(lengthLetters()[i], value->text().trimmed());
     }
     return posed;
 }
@@ -300,15 +300,14 @@ void TestAssignmentPlay::goesOnAfterARestart()
 
 void TestAssignmentPlay::codeBoxRefusesSlips_data()
 {
-    const QString code = quiz::assignmentCode({Level::AllSides, TheoremChoice::Both, 15, 31});
+    // Which codes are read is the reader's own test; here, what the box does.
+    const QString code = quiz::assignmentCode(typedInBox);
     QString swapped = code;
     std::swap(swapped[1], swapped[2]);
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("taken");
-    QTest::newRow("as printed") << code << true;
     QTest::newRow("small letters, blanks for dashes") << code.toLower().replace(u'-', u' ') << true;
     QTest::newRow("two neighbours swapped") << swapped << false;
-    QTest::newRow("one symbol short") << code.chopped(1) << false;
     QTest::newRow("nothing typed") << QString() << false;
 }
 
@@ -325,8 +324,7 @@ void TestAssignmentPlay::codeBoxRefusesSlips()
     QCOMPARE(dialog.isVisible(), !taken);
     QCOMPARE(dialog.refusal()->isVisible(), !taken);
     if (taken)
-        QCOMPARE(dialog.chosenAssignment(),
-                 (Assignment{Level::AllSides, TheoremChoice::Both, 15, 31}));
+        QCOMPARE(dialog.chosenAssignment(), typedInBox);
     else
         QCOMPARE(dialog.refusal()->text(), quiz::invalidAssignmentCode());
 }
@@ -346,6 +344,7 @@ void TestAssignmentPlay::leavingAsksFirst()
     QFETCH(bool, newGame);
     QFETCH(bool, leave);
     const Assignment assignment{Level::TwoSteps, TheoremChoice::Both, 5, 1};
+    const QString code = quiz::assignmentCode(assignment);
     startOn(assignment);
     answer(QStringLiteral("1"), false);
     const Posed second = posedNow();
@@ -355,13 +354,13 @@ void TestAssignmentPlay::leavingAsksFirst()
     QVERIFY(item);
     item->trigger();
     QCOMPARE(boxes.seen.size(), 1);
-    QVERIFY(boxes.seen[0].text.contains(quiz::assignmentCode(assignment)));
+    QVERIFY(boxes.seen[0].text.contains(code));
     QCOMPARE(m_tavola->assignmentRun().has_value(), !leave);
     const QString panel = lastPanel();
     if (leave) {
         QVERIFY(panel.isEmpty());
     } else {
-        QCOMPARE(panel, QStringLiteral("Compito %1: 2 di 5").arg(quiz::assignmentCode(assignment)));
+        QCOMPARE(panel, QStringLiteral("Compito %1: 2 di 5").arg(code));
         QCOMPARE(posedNow(), second);
         // The level shown stays the assignment's.
         QVERIFY(m_tavola->menuBar()->findChild<QAction *>(QStringLiteral("livello3"))->isChecked());
