@@ -106,8 +106,7 @@ ProblemDraw drawProblem(QuizState &state, RandomSource &random, const Clock &clo
     return draw;
 }
 
-ProblemDraw drawProblemAt(Level level, QuizState &state, RandomSource &random,
-                          const Clock &clock)
+ProblemDraw drawProblemAt(Level level, QuizState &state, RandomSource &random, const Clock &clock)
 {
     ProblemDraw draw = drawProblem(state, random, clock);
     switch (level) {
@@ -157,14 +156,6 @@ Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clo
                         const format::DisplayLocale &locale)
 {
     return problemOf(drawProblem(state, random, clock), locale);
-}
-
-Problem generateProblemAt(Level level, QuizState &state, RandomSource &random,
-                          const Clock &clock, const format::DisplayLocale &locale)
-{
-    Problem problem = problemOf(drawProblemAt(level, state, random, clock), locale);
-    problem.level = level;
-    return problem;
 }
 
 } // namespace quiz

@@ -65,7 +65,7 @@ struct ProblemDraw
 struct Problem
 {
     ProblemDraw draw;
-    Level level = defaultLevel; // the level it was drawn at
+    Level level = defaultLevel;              // the level it was drawn at
     std::array<QString, lengthCount> texts;  // indexed by Length
     std::array<bool, lengthCount> visible{}; // exactly the two given lengths
     std::array<bool, unitLabelCount> unitVisible{};
@@ -90,8 +90,7 @@ ProblemDraw drawProblem(QuizState &state, RandomSource &random, const Clock &clo
 // as it does, then reseed from the previous SecondPick or TwoStepPick and
 // draw that pick, so that every kind of the level is equally likely; the
 // state keeps every pick and the expected value of the kind drawn.
-ProblemDraw drawProblemAt(Level level, QuizState &state, RandomSource &random,
-                          const Clock &clock);
+ProblemDraw drawProblemAt(Level level, QuizState &state, RandomSource &random, const Clock &clock);
 
 // What the window shows for a draw.
 Problem problemOf(const ProblemDraw &draw, const format::DisplayLocale &locale);
@@ -100,9 +99,5 @@ Problem problemOf(const ProblemDraw &draw, const format::DisplayLocale &locale);
 // new problem.
 Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clock,
                         const format::DisplayLocale &locale);
-
-// The same at a level.
-Problem generateProblemAt(Level level, QuizState &state, RandomSource &random,
-                          const Clock &clock, const format::DisplayLocale &locale);
 
 } // namespace quiz

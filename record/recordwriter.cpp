@@ -70,41 +70,44 @@ void RecordWriter::setPupil(const QString &name, const QString &className)
     m_className = className;
 }
 
-void RecordWriter::startSession(int level)
+void RecordWriter::startSession(int level, bool writeNow)
 {
-    endSession();
+    endSession(writeNow);
     m_session = Session{SessionRow{m_clock.dateTime(), QDateTime(), level}, 0, true, false};
-    flush();
+    if (writeNow)
+        flush();
 }
 
-void RecordWriter::endSession()
+void RecordWriter::endSession(bool writeNow)
 {
     if (!m_session.active)
         return;
     m_session.active = false;
     m_session.row.ended = m_clock.dateTime();
-    flush();
+    if (writeNow)
+        flush();
 }
 
-bool RecordWriter::addAnswer(AnswerRow row)
+bool RecordWriter::addAnswer(AnswerRow row, bool writeNow)
 {
-    row.when = m_clock.dateTime();
+    if (!row.when.isValid())
+        row.when = m_clock.dateTime();
     row.pupil = m_pupil;
     row.className = m_className;
     // From the system's entropy: ids made on many computers must not meet.
     row.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     m_waiting.append(row);
     m_openedWaits = false;
-    return flush();
+    return writeNow ? flush() : false;
 }
 
-bool RecordWriter::markSolutionOpened()
+bool RecordWriter::markSolutionOpened(bool writeNow)
 {
     if (!m_waiting.isEmpty())
         m_waiting.last().solutionOpened = true;
     else if (m_lastAnswerId != 0)
         m_openedWaits = true;
-    return flush();
+    return writeNow ? flush() : m_waiting.isEmpty() && !m_openedWaits;
 }
 
 bool RecordWriter::flush()
@@ -121,18 +124,27 @@ bool RecordWriter::flush()
 
 bool RecordWriter::deleteRecord()
 {
-    closeFile();
     m_waiting.clear();
-    m_openedWaits = false;
-    m_lastAnswerId = 0;
-    m_session.id = 0;
-    m_session.endWritten = false;
+    startNewFile();
     m_troubleSaid = false;
     return removeRecord(m_path);
 }
 
+void RecordWriter::startNewFile()
+{
+    closeFile();
+    m_session.id = 0;
+    m_session.endWritten = false;
+    m_lastAnswerId = 0;
+    m_openedWaits = false;
+}
+
 bool RecordWriter::ensureOpen()
 {
+    // Another window of the account may have deleted the file ("Cancella i
+    // miei risultati"): what comes now goes into a new one.
+    if (m_file && !m_file->stillAtPath())
+        startNewFile();
     if (m_file)
         return true;
     m_file = std::make_unique<RecordFile>(m_path, RecordFile::Mode::Write);
@@ -146,10 +158,7 @@ bool RecordWriter::ensureOpen()
         }
         emit trouble(setAsideLine(aside));
         // What was in the old file stays there; the new one starts afresh.
-        m_session.id = 0;
-        m_session.endWritten = false;
-        m_lastAnswerId = 0;
-        m_openedWaits = false;
+        startNewFile();
         m_file = std::make_unique<RecordFile>(m_path, RecordFile::Mode::Write);
         state = m_file->state();
     }
@@ -174,7 +183,8 @@ bool RecordWriter::writeWaiting()
         written = lastId != 0;
     }
     if (written && m_openedWaits) {
-        query.prepare(QStringLiteral("UPDATE answer SET solution_opened = 1, sent = 0 WHERE id = ?"));
+        query.prepare(
+            QStringLiteral("UPDATE answer SET solution_opened = 1, sent = 0 WHERE id = ?"));
         query.addBindValue(m_lastAnswerId);
         written = query.exec();
     }

@@ -11,7 +11,6 @@
 #include "ui/dialogs/pupildialog.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -34,6 +33,7 @@ private slots:
     void askedAtStartWithNamesSeen();
     void deleteAsksFirst_data();
     void deleteAsksFirst();
+    void deleteReachesTheOtherWindow();
     void exportCopiesTheFile_data();
     void exportCopiesTheFile();
     void recordItemsGreyWithoutRecord();
@@ -207,6 +207,32 @@ void TestPupil::deleteAsksFirst()
              reply == QMessageBox::Yes ? "1" : "4");
 }
 
+// Two windows of one account: "Cancella" in one, and the other's later
+// answers go into a new file instead of the deleted one.
+void TestPupil::deleteReachesTheOtherWindow()
+{
+    startKeeping();
+    quiz::MixingRandomSource random(5);
+    ui::Tavola other(m_clock, random, m_platform);
+    other.keepRecord(m_path);
+    other.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    other.findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
+    playing::answer(other, true);
+    playing::answer(*m_tavola, true);
+    {
+        ModalBoxes boxes({QMessageBox::Yes, QMessageBox::Ok});
+        item("cancella")->trigger();
+        QCOMPARE(boxes.seen.size(), 2);
+    }
+    QVERIFY(!QFileInfo::exists(m_path));
+    playing::answer(other, false);
+    playing::answer(other, true);
+    QCOMPARE(cli(QStringLiteral("SELECT count(*), sum(right) FROM answer")), "2|1");
+    playing::answer(*m_tavola, true);
+    QCOMPARE(cli(QStringLiteral("SELECT count(*), sum(right) FROM answer")), "3|2");
+}
+
 void TestPupil::exportCopiesTheFile_data()
 {
     QTest::addColumn<QString>("target");
@@ -224,13 +250,13 @@ void TestPupil::exportCopiesTheFile()
     for (int i = 0; i < 4; ++i)
         playing::answer(*m_tavola, i % 2 == 0);
     ModalBoxes boxes({QMessageBox::Ok});
-    const bool asked =
-        playing::respond<QFileDialog>([this] { item("esporta")->trigger(); },
-                                      [&](QFileDialog *dialog) {
-                                          dialog->selectFile(to);
-                                          QMetaObject::invokeMethod(dialog, "accept");
-                                      });
-    QVERIFY(asked);
+    m_platform.savedFile = to;
+    m_platform.savesProposed.clear();
+    item("esporta")->trigger();
+    // Asked once, proposing a name in a folder that is not the home folder.
+    QCOMPARE(m_platform.savesProposed.size(), 1);
+    QVERIFY2(!m_platform.savesProposed[0].startsWith(QDir::homePath()),
+             qPrintable(m_platform.savesProposed[0]));
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].icon, copied ? QMessageBox::Information : QMessageBox::Warning);
     QCOMPARE(QFileInfo::exists(to), copied);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet dialog: what it takes, what it refuses in words, and that a
 // seed typed into it gives the sheet the command line gives.
+#include "support/fakeplatform.h"
 #include "support/modalboxes.h"
 #include "support/solvetrarun.h"
 #include "ui/dialogs/worksheetdialog.h"
@@ -45,7 +46,8 @@ void TestWorksheetDialog::countTakenOrRefused()
 {
     QFETCH(int, count);
     QFETCH(bool, taken);
-    ui::WorksheetDialog dialog;
+    FakePlatform platform;
+    ui::WorksheetDialog dialog(platform);
     dialog.show();
     dialog.countBox()->clear();
     QTest::keyClicks(dialog.countBox(), QString::number(count));
@@ -72,16 +74,24 @@ void TestWorksheetDialog::sameSheetAsCommandLine_data()
     // opens) and the same level on the command line (none: left out).
     QTest::addColumn<QString>("levelName");
     QTest::addColumn<QString>("level");
-    QTest::newRow("small seed, both theorems") << "7" << 0 << "both" << "" << "";
-    QTest::newRow("largest seed a sheet can print, leg theorem")
-        << "4294967295" << 1 << "leg" << "" << "";
+    QTest::newRow("small seed, both theorems") << "7" << 0 << "both"
+                                               << ""
+                                               << "";
+    QTest::newRow("largest seed a sheet can print, leg theorem") << "4294967295" << 1 << "leg"
+                                                                 << ""
+                                                                 << "";
     // Found in use: the box stopped at 999,999,999.
-    QTest::newRow("a seed past a billion, altitude theorem")
-        << "3000000001" << 2 << "altitude" << "" << "";
-    QTest::newRow("level 1 by its name") << "7" << 0 << "both" << "Livello 1: Un passo" << "1";
-    QTest::newRow("level 2, leg theorem") << "8" << 1 << "leg" << "Livello 2: Tutti i lati"
+    QTest::newRow("a seed past a billion, altitude theorem") << "3000000001" << 2 << "altitude"
+                                                             << ""
+                                                             << "";
+    QTest::newRow("level 1 by its name") << "7" << 0 << "both"
+                                         << "Livello 1: Un passo"
+                                         << "1";
+    QTest::newRow("level 2, leg theorem") << "8" << 1 << "leg"
+                                          << "Livello 2: Tutti i lati"
                                           << "2";
-    QTest::newRow("level 3, both theorems") << "9" << 0 << "both" << "Livello 3: Due passi"
+    QTest::newRow("level 3, both theorems") << "9" << 0 << "both"
+                                            << "Livello 3: Due passi"
                                             << "3";
 }
 
@@ -95,7 +105,8 @@ void TestWorksheetDialog::sameSheetAsCommandLine()
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed: cannot compare the sheets");
     QTemporaryDir dir;
-    ui::WorksheetDialog dialog;
+    FakePlatform platform;
+    ui::WorksheetDialog dialog(platform);
     dialog.seedBox()->clear();
     QTest::keyClicks(dialog.seedBox(), seed);
     dialog.countBox()->setText(QStringLiteral("13"));
@@ -111,8 +122,8 @@ void TestWorksheetDialog::sameSheetAsCommandLine()
         QVERIFY(dialog.saveTo(fromDialog));
     }
     const QString fromCommand = dir.filePath(QStringLiteral("command.pdf"));
-    QStringList options{"--worksheet", fromCommand, "--seed", seed, "--count", "13", "--theorem",
-                        theorem};
+    QStringList options{"--worksheet", fromCommand, "--seed",    seed,
+                        "--count",     "13",        "--theorem", theorem};
     if (!level.isEmpty())
         options << "--level" << level;
     QCOMPARE(runSolvetra(options).exitCode, 0);
@@ -135,7 +146,8 @@ void TestWorksheetDialog::savedFilesAreNamed()
     QFETCH(int, keyIndex);
     QFETCH(QStringList, files);
     QTemporaryDir dir;
-    ui::WorksheetDialog dialog;
+    FakePlatform platform;
+    ui::WorksheetDialog dialog(platform);
     dialog.seedBox()->setText(QStringLiteral("52"));
     dialog.keyBox()->setCurrentIndex(keyIndex);
     const QString path = dir.filePath(dialog.suggestedFileName());
@@ -152,7 +164,8 @@ void TestWorksheetDialog::savedFilesAreNamed()
 void TestWorksheetDialog::unwritableWorksheetIsReported()
 {
     QTemporaryDir dir;
-    ui::WorksheetDialog dialog;
+    FakePlatform platform;
+    ui::WorksheetDialog dialog(platform);
     ModalBoxes boxes({QMessageBox::Ok});
     QVERIFY(!dialog.saveTo(dir.filePath(QStringLiteral("missing/scheda.pdf"))));
     QCOMPARE(boxes.seen.size(), 1);

@@ -2,17 +2,13 @@
 #include "ui/window/answerlog.h"
 
 #include "record/answerrow.h"
-#include "record/recordcopy.h"
-#include "record/recordfile.h"
 #include "record/recordreader.h"
-#include "record/recordsharing.h"
-#include "record/recordwriter.h"
+#include "record/recordservice.h"
 #include "ui/dialogs/pupildialog.h"
 #include "ui/window/pupilsettings.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFileInfo>
 #include <QMessageBox>
 
 namespace ui {
@@ -24,37 +20,53 @@ const QEvent::Type writeAnswers = QEvent::Type(QEvent::registerEventType());
 
 AnswerLog::AnswerLog(const QString &path, const quiz::Clock &clock, QWidget *window)
     : QObject(window), m_path(path), m_clock(clock), m_window(window),
+      m_record(std::make_unique<record::RecordThread>(path, clock)),
       m_pupil(pupilsettings::remembered()), m_reviewing(pupilsettings::reviewing())
 {
+    connect(m_record.get(), &record::RecordThread::trouble, this, &AnswerLog::tell);
+    connect(m_record.get(), &record::RecordThread::answersStored, this, &AnswerLog::answersStored);
+    m_record->setPupil(m_pupil.name, m_pupil.className);
 }
 
 AnswerLog::~AnswerLog()
 {
+    finish();
+}
+
+void AnswerLog::finish()
+{
     writeAfterPaint();
-    if (m_writer)
-        m_writer->endSession();
-    // After the session's end is in the file, so the last copy has it.
-    m_sharing.reset();
+    m_record->finish();
+}
+
+void AnswerLog::closeSession()
+{
+    writeAfterPaint();
+    if (m_sessionStarted)
+        m_record->close();
+    m_sessionStarted = false;
+}
+
+bool AnswerLog::settle()
+{
+    writeAfterPaint();
+    return m_record->settle();
 }
 
 void AnswerLog::share(const record::SharePlaces &places)
 {
-    m_sharing.reset();
-    if (!places.any())
-        return;
-    m_sharing = std::make_unique<record::RecordSharing>(m_path, places);
-    connect(m_sharing.get(), &record::RecordSharing::trouble, this, &AnswerLog::tell);
+    m_record->share(places);
 }
 
-record::RecordWriter &AnswerLog::writer()
+// The session starts with the first answer, so a run without one leaves
+// no file behind.
+record::RecordThread &AnswerLog::record()
 {
-    if (!m_writer) {
-        m_writer = std::make_unique<record::RecordWriter>(m_path, m_clock);
-        connect(m_writer.get(), &record::RecordWriter::trouble, this, &AnswerLog::tell);
-        m_writer->setPupil(m_pupil.name, m_pupil.className);
-        m_writer->startSession(int(m_sessionLevel));
+    if (!m_sessionStarted) {
+        m_sessionStarted = true;
+        m_record->startSession(int(m_sessionLevel));
     }
-    return *m_writer;
+    return *m_record;
 }
 
 void AnswerLog::problemShown()
@@ -70,9 +82,7 @@ void AnswerLog::answered(const quiz::Problem &problem, const quiz::Verdict &verd
     const double seconds = m_shownAt.isValid() ? m_shownAt.msecsTo(m_clock.dateTime()) / 1000.0 : 0;
     const record::AnswerRow row =
         record::answerRowOf(problem, verdict.boxText, verdict.right, seconds, int(problem.level));
-    writer().addAnswer(row);
-    if (m_sharing)
-        m_sharing->answerWritten();
+    record().addAnswer(row);
     if (m_review)
         m_review->add(row.kind, row.right);
 }
@@ -105,20 +115,16 @@ void AnswerLog::writeAfterPaint()
 void AnswerLog::solutionOpened()
 {
     writeAfterPaint(); // the mark goes on the answer, which must be in first
-    if (m_writer)
-        m_writer->markSolutionOpened();
-    if (m_sharing)
-        m_sharing->answerWritten();
+    if (m_sessionStarted)
+        m_record->markSolutionOpened();
 }
 
 // A session is one level played: a new level starts a new one.
 void AnswerLog::levelChosen(quiz::Level level)
 {
     m_sessionLevel = level;
-    if (!m_writer)
-        return;
-    m_writer->endSession();
-    m_writer->startSession(int(level));
+    if (m_sessionStarted)
+        m_record->startSession(int(level));
 }
 
 void AnswerLog::setPupil(const record::Pupil &pupil)
@@ -126,8 +132,7 @@ void AnswerLog::setPupil(const record::Pupil &pupil)
     writeAfterPaint(); // an answer given goes in under who gave it
     m_pupil = pupil;
     m_review.reset();
-    if (m_writer)
-        m_writer->setPupil(pupil.name, pupil.className);
+    m_record->setPupil(pupil.name, pupil.className);
 }
 
 void AnswerLog::choosePupil(bool atStart)
@@ -147,17 +152,12 @@ void AnswerLog::choosePupil(bool atStart)
 
 QList<record::AnswerRow> AnswerLog::allAnswers() const
 {
-    // A file not made yet holds no answers; the reader would call it unreadable.
-    if (!QFileInfo::exists(m_path))
-        return {};
-    return record::RecordReader().read({m_path}).answers;
+    return m_record->read();
 }
 
 QList<record::AnswerRow> AnswerLog::pupilAnswers()
 {
     writeAfterPaint();
-    if (m_writer)
-        m_writer->flush();
     return record::answersOf(allAnswers(), m_pupil);
 }
 
@@ -165,17 +165,13 @@ bool AnswerLog::deleteRecord()
 {
     writeAfterPaint(); // so that none comes in after the deletion
     m_review.reset();
-    if (m_writer)
-        return m_writer->deleteRecord();
-    return record::removeRecord(m_path);
+    return m_record->deleteRecord();
 }
 
 QString AnswerLog::exportTo(const QString &target)
 {
     writeAfterPaint();
-    if (m_writer)
-        m_writer->flush();
-    return record::copyRecord(m_path, target);
+    return m_record->exportTo(target);
 }
 
 void AnswerLog::setReviewing(bool on)
@@ -192,9 +188,7 @@ QList<int> AnswerLog::reviewWeights(quiz::Level level)
         record::RecordFilter recent;
         recent.from = m_clock.dateTime().date().addDays(-record::ReviewBoxes::recentDays);
         m_review.emplace();
-        if (QFileInfo::exists(m_path))
-            m_review->addAll(
-                record::answersOf(record::RecordReader(recent).read({m_path}).answers, m_pupil));
+        m_review->addAll(record::answersOf(m_record->read(recent), m_pupil));
     }
     return m_review->weights(quiz::kindsOfLevel(level));
 }

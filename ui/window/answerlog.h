@@ -22,19 +22,19 @@ class QMessageBox;
 class QWidget;
 
 namespace record {
-class RecordSharing;
-class RecordWriter;
+class RecordThread;
 struct SharePlaces;
-}
+} // namespace record
 
 namespace ui {
 
 // The window's side of the pupil's record: every judged answer goes in,
 // with the seconds it took and whether its worked solution was opened. The
-// file is opened at the first answer, after the first problem is on screen,
-// and a file that will not take the answers is said once, in a box that
-// does not stop the quiz. It knows who plays, and which kinds of problem
-// that pupil is to review.
+// record's own thread writes it (record::RecordThread), so the window never
+// waits for the file. The file is opened at the first answer, after the
+// first problem is on screen, and a file that will not take the answers is
+// said once, in a box that does not stop the quiz. It knows who plays, and
+// which kinds of problem that pupil is to review.
 class AnswerLog : public QObject
 {
     Q_OBJECT
@@ -49,6 +49,14 @@ public:
     void answeredAfterPaint(const quiz::Problem &problem, const quiz::Verdict &verdict);
     void solutionOpened();
     void levelChosen(quiz::Level level);
+    // "Nuovo gioco": the session's end goes in and the file is let go; the
+    // next answer starts a new session.
+    void closeSession();
+    // Every way out of the program: what waits is written and the file
+    // closed, waited for a few seconds at most.
+    void finish();
+    // Waits until the record's thread has done all it was handed.
+    bool settle();
     // Sends the answers on to the school's server and the class folder too.
     void share(const record::SharePlaces &places);
 
@@ -76,19 +84,23 @@ public:
     // reviewing, so that the draw is the uniform one.
     QList<int> reviewWeights(quiz::Level level);
 
+signals:
+    // How many of this run's answers are in the file now.
+    void answersStored(int count);
+
 protected:
     bool event(QEvent *event) override;
 
 private:
-    record::RecordWriter &writer();
+    record::RecordThread &record();
     void writeAfterPaint();
     void tell(const QString &line);
 
     QString m_path;
     const quiz::Clock &m_clock;
     QWidget *m_window;
-    std::unique_ptr<record::RecordWriter> m_writer;
-    std::unique_ptr<record::RecordSharing> m_sharing;
+    std::unique_ptr<record::RecordThread> m_record;
+    bool m_sessionStarted = false;
     quiz::Level m_sessionLevel = quiz::defaultLevel;
     QDateTime m_shownAt;
     QPointer<QMessageBox> m_box;

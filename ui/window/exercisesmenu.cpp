@@ -11,11 +11,11 @@
 #include "ui/window/answerlog.h"
 #include "ui/window/commands.h"
 #include "ui/window/messagebox.h"
+#include "ui/window/platform.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
-#include <QFileDialog>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,9 +33,10 @@ const QString levelKey = QStringLiteral("quiz/level");
 ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
                              quiz::Level &level, format::Language &language,
                              const quiz::Clock &clock, const format::DisplayLocale &locale,
-                             QWidget *window)
+                             Platform &platform, QWidget *window)
     : QObject(bar), m_menu(bar->addMenu(tr("Esercizi"))), m_state(state), m_problem(problem),
-      m_level(level), m_language(language), m_clock(clock), m_locale(locale), m_window(window)
+      m_level(level), m_language(language), m_clock(clock), m_locale(locale), m_platform(platform),
+      m_window(window)
 {
     m_menu->setObjectName(QStringLiteral("esercizi"));
     m_menu->menuAction()->setObjectName(QStringLiteral("esercizi"));
@@ -153,7 +154,7 @@ void ExercisesMenu::soluzione_Click()
 
 void ExercisesMenu::scheda_Click()
 {
-    WorksheetDialog dialog(m_window);
+    WorksheetDialog dialog(m_platform, m_window);
     dialog.exec();
 }
 
@@ -231,11 +232,12 @@ void ExercisesMenu::esporta_Click()
     // Named for the pupil, so the teacher's folder of copies tells them apart.
     QString name = m_log->pupil().name;
     name.replace(QRegularExpression(QStringLiteral("[^\\w]+")), QStringLiteral("-"));
-    const QString suggested = QDir::home().filePath(
-        name.isEmpty() ? tr("risultati.sqlite") : tr("risultati-%1.sqlite").arg(name));
+    const QString suggested = QDir(suggestedFolder())
+                                  .filePath(name.isEmpty() ? tr("risultati.sqlite")
+                                                           : tr("risultati-%1.sqlite").arg(name));
     const QString target =
-        QFileDialog::getSaveFileName(m_window, tr("Esporta i miei risultati"), suggested,
-                                     tr("Risultati di Solvetra (*.sqlite)"));
+        m_platform.chooseFileToSave(m_window, tr("Esporta i miei risultati"), suggested,
+                                    tr("Risultati di Solvetra (*.sqlite)"));
     if (target.isEmpty())
         return;
     const QString refusal = m_log->exportTo(target);

@@ -26,6 +26,7 @@ class QWidget;
 namespace ui {
 
 class AnswerLog;
+class Platform;
 
 // The "Esercizi" menu, after the window's four: how the current problem is
 // solved, the level and the review, a worksheet to print, the alarm, the
@@ -42,7 +43,7 @@ public:
     // one the next restart speaks, all kept by the window.
     ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
                   quiz::Level &level, format::Language &language, const quiz::Clock &clock,
-                  const format::DisplayLocale &locale, QWidget *window);
+                  const format::DisplayLocale &locale, Platform &platform, QWidget *window);
 
     // The level chosen in an earlier run, or the first one.
     static quiz::Level rememberedLevel();
@@ -104,6 +105,7 @@ private:
     format::Language &m_language;
     const quiz::Clock &m_clock;
     const format::DisplayLocale &m_locale;
+    Platform &m_platform;
     QWidget *m_window;
     AnswerLog *m_log = nullptr;
     QPointer<QDialog> m_results; // "I miei risultati", while open

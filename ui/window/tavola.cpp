@@ -17,6 +17,7 @@
 #include "ui/window/pupilsettings.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -113,8 +114,8 @@ void Tavola::unload()
 void Tavola::buildMenus()
 {
     QMenuBar *bar = createMenuBar(m_menu.designed);
-    m_menu.esercizi =
-        new ExercisesMenu(bar, m_state, m_problem, m_level, m_language, m_clock, m_locale, this);
+    m_menu.esercizi = new ExercisesMenu(bar, m_state, m_problem, m_level, m_language, m_clock,
+                                        m_locale, m_platform, this);
     const auto zoom = zoomActions();
     m_menu.esercizi->addCommands(QList<QAction *>(zoom.begin(), zoom.end()));
     m_menu.esercizi->setLog(m_log);
@@ -186,6 +187,19 @@ void Tavola::wheelEvent(QWheelEvent *event)
     }
     m_zoom->turnWheel(event->angleDelta().y());
     event->accept();
+}
+
+void Tavola::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted() && m_log)
+        m_log->finish();
+}
+
+void Tavola::endOnSignal()
+{
+    if (m_log)
+        m_log->finish();
 }
 
 void Tavola::changeEvent(QEvent *event)
@@ -355,6 +369,8 @@ void Tavola::calc_Click()
 
 void Tavola::new_Click()
 {
+    if (m_log)
+        m_log->closeSession();
     unload();
     format::useLanguage(m_language);
     m_locale = format::DisplayLocale::current();
@@ -395,6 +411,9 @@ void Tavola::cmdExit_Click()
     showBox(this, QMessageBox::NoIcon, tr("Data ") + format::dateToText(now.date(), m_locale),
             tr("Ciao a presto. Ore ") + format::timeToText(now.time(), m_locale));
     m_controls.Timer1->stop();
+    // The end stays immediate for the window; the record is closed first.
+    if (m_log)
+        m_log->finish();
     m_platform.endProgram(0);
 }
 

@@ -80,7 +80,12 @@ public:
     void level_Changed();
     void cmdExit_Click();
 
+    // The session ends from outside (SIGTERM, or SIGHUP at logout): what
+    // waits for the record is written and the file closed.
+    void endOnSignal();
+
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void changeEvent(QEvent *event) override;
