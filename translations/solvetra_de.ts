@@ -918,7 +918,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisdatei war beschädigt: Sie wurde als „%1“ beiseitegelegt und eine neue begonnen.</translation>
     </message>
     <message>
-        <location filename="../record/recordsharing.cpp" line="+30"/>
+        <location filename="../record/recordsharing.cpp" line="+26"/>
         <source>Il gioco continua: le risposte restano su questo computer e saranno inviate appena possibile.</source>
         <translation>Das Spiel geht weiter: Die Antworten bleiben auf diesem Computer und werden gesendet, sobald es geht.</translation>
     </message>
@@ -928,7 +928,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse lassen sich nicht in den Klassenordner (%1) kopieren. Das Spiel geht weiter: Die Ergebnisse bleiben auf diesem Computer und werden kopiert, sobald der Ordner wieder erreichbar ist.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>Der Schulserver (%1) nimmt den Benutzer oder das Passwort nicht an.</translation>
     </message>
@@ -956,6 +956,11 @@ Die Liste der Optionen: %1 --help
         <location line="+5"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>Der Schulserver (%1) antwortet nicht.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordservice.cpp" line="+303"/>
+        <source>il registro è occupato da un altro programma</source>
+        <translation>die Ergebnisdatei wird von einem anderen Programm belegt</translation>
     </message>
 </context>
 <context>
@@ -1027,7 +1032,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+208"/>
+        <location filename="../ui/window/answerlog.cpp" line="+202"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>
@@ -1040,7 +1045,7 @@ Die Liste der Optionen: %1 --help
         <translation>Übungen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <location line="+102"/>
         <source>Come si risolve</source>
         <translation>So wird&apos;s gelöst</translation>
@@ -1106,7 +1111,7 @@ Die Liste der Optionen: %1 --help
         <translation>ergebnisse.sqlite</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>risultati-%1.sqlite</source>
         <translation>ergebnisse-%1.sqlite</translation>
     </message>
@@ -1322,12 +1327,12 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+75"/>
+        <location filename="../ui/window/tavola.cpp" line="+76"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Spiel mit Solvetra</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+151"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1366,7 +1371,7 @@ Die Liste der Optionen: %1 --help
         <translation>Auf diesem Computer wurde kein Rechner gefunden.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Uscire dal programma</source>
         <translation>Programm beenden</translation>
     </message>
@@ -1389,7 +1394,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::WorksheetDialog</name>
     <message>
-        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+49"/>
+        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+50"/>
         <source>Stampa una scheda</source>
         <translation>Arbeitsblatt drucken</translation>
     </message>

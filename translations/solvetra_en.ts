@@ -918,7 +918,7 @@ For the list of options: %1 --help
         <translation>The results file was damaged: it was put aside as “%1” and a new one was started.</translation>
     </message>
     <message>
-        <location filename="../record/recordsharing.cpp" line="+30"/>
+        <location filename="../record/recordsharing.cpp" line="+26"/>
         <source>Il gioco continua: le risposte restano su questo computer e saranno inviate appena possibile.</source>
         <translation>The game goes on: the answers stay on this computer and will be sent as soon as possible.</translation>
     </message>
@@ -928,7 +928,7 @@ For the list of options: %1 --help
         <translation>The results cannot be copied into the class folder (%1). The game goes on: the results stay on this computer and will be copied as soon as the folder can be reached again.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>The school&apos;s server (%1) does not accept the user or the password.</translation>
     </message>
@@ -956,6 +956,11 @@ For the list of options: %1 --help
         <location line="+5"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>The school&apos;s server (%1) does not answer.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordservice.cpp" line="+303"/>
+        <source>il registro è occupato da un altro programma</source>
+        <translation>another program is using the record</translation>
     </message>
 </context>
 <context>
@@ -1027,7 +1032,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+208"/>
+        <location filename="../ui/window/answerlog.cpp" line="+202"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -1040,7 +1045,7 @@ For the list of options: %1 --help
         <translation>Exercises</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <location line="+102"/>
         <source>Come si risolve</source>
         <translation>How to solve it</translation>
@@ -1106,7 +1111,7 @@ For the list of options: %1 --help
         <translation>results.sqlite</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>risultati-%1.sqlite</source>
         <translation>results-%1.sqlite</translation>
     </message>
@@ -1322,12 +1327,12 @@ For the list of options: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+75"/>
+        <location filename="../ui/window/tavola.cpp" line="+76"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Play with Solvetra</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+151"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1366,7 +1371,7 @@ For the list of options: %1 --help
         <translation>No calculator was found on this computer.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Uscire dal programma</source>
         <translation>Quit the program</translation>
     </message>
@@ -1389,7 +1394,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::WorksheetDialog</name>
     <message>
-        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+49"/>
+        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+50"/>
         <source>Stampa una scheda</source>
         <translation>Print a worksheet</translation>
     </message>

@@ -918,7 +918,7 @@ Para la lista de opciones: %1 --help
         <translation>El archivo de resultados estaba dañado: lo he apartado como «%1» y he empezado uno nuevo.</translation>
     </message>
     <message>
-        <location filename="../record/recordsharing.cpp" line="+30"/>
+        <location filename="../record/recordsharing.cpp" line="+26"/>
         <source>Il gioco continua: le risposte restano su questo computer e saranno inviate appena possibile.</source>
         <translation>El juego sigue: las respuestas quedan en este ordenador y se enviarán en cuanto sea posible.</translation>
     </message>
@@ -928,7 +928,7 @@ Para la lista de opciones: %1 --help
         <translation>No consigo copiar los resultados en la carpeta de la clase (%1). El juego sigue: los resultados quedan en este ordenador y se copiarán en cuanto la carpeta vuelva a estar accesible.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+115"/>
+        <location filename="../record/serverlink.cpp" line="+116"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>El servidor de la escuela (%1) no acepta el usuario o la contraseña.</translation>
     </message>
@@ -956,6 +956,11 @@ Para la lista de opciones: %1 --help
         <location line="+5"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>El servidor de la escuela (%1) no responde.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordservice.cpp" line="+303"/>
+        <source>il registro è occupato da un altro programma</source>
+        <translation>otro programa está usando el registro</translation>
     </message>
 </context>
 <context>
@@ -1027,7 +1032,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+208"/>
+        <location filename="../ui/window/answerlog.cpp" line="+202"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
@@ -1040,7 +1045,7 @@ Para la lista de opciones: %1 --help
         <translation>Ejercicios</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <location line="+102"/>
         <source>Come si risolve</source>
         <translation>Cómo se resuelve</translation>
@@ -1106,7 +1111,7 @@ Para la lista de opciones: %1 --help
         <translation>resultados.sqlite</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>risultati-%1.sqlite</source>
         <translation>resultados-%1.sqlite</translation>
     </message>
@@ -1322,12 +1327,12 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+75"/>
+        <location filename="../ui/window/tavola.cpp" line="+76"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Juega con Solvetra</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+151"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1366,7 +1371,7 @@ Para la lista de opciones: %1 --help
         <translation>No se ha encontrado ninguna calculadora en este ordenador.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Uscire dal programma</source>
         <translation>Salir del programa</translation>
     </message>
@@ -1389,7 +1394,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::WorksheetDialog</name>
     <message>
-        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+49"/>
+        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+50"/>
         <source>Stampa una scheda</source>
         <translation>Imprimir una hoja</translation>
     </message>
