@@ -19,11 +19,11 @@ namespace {
 
 constexpr auto pupilRole = "solvetra_pupil";
 
-// lupdate files a free tr() call under the enclosing namespace.
-QString tr(const char *text)
+// This file's texts, under its namespace's context.
+struct Texts
 {
-    return QCoreApplication::translate("app", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(app)
+};
 
 class Scopes
 {
@@ -51,8 +51,9 @@ QString passwordIn(const QString &path, QStringList &warnings)
     if (!info.exists())
         return {};
     if (info.permissions() & (QFileDevice::ReadOther | QFileDevice::WriteOther)) {
-        warnings << tr("solvetra: il file della password %1 è leggibile da tutti: non lo uso. "
-                       "Deve avere i permessi 0640 (root e il gruppo degli alunni).")
+        warnings << Texts::tr(
+                        "solvetra: il file della password %1 è leggibile da tutti: non lo uso. "
+                        "Deve avere i permessi 0640 (root e il gruppo degli alunni).")
                         .arg(format::echoed(path));
         return {};
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/classreport.h"
 
+#include "quiz/kindid.h"
+
 #include "files/safewrite.h"
 #include "format/displaylocale.h"
 #include "record/summary.h"
@@ -82,7 +84,7 @@ QList<Line> kindLines(const QList<record::KindSummary> &kinds)
         {Style::Header, {tr("Tipo di problema"), tr("Risposte"), tr("Esatte"), tr("Sbagliate")}}};
     for (const record::KindSummary &kind : kinds)
         lines.append({Style::Row,
-                      {readableKind(kind.kind), QString::number(kind.tally.answers),
+                      {quiz::readableKind(kind.kind), QString::number(kind.tally.answers),
                        percent(kind.tally), QString::number(kind.tally.wrong())}});
     return lines;
 }
@@ -225,15 +227,6 @@ bool paintPages(QPdfWriter &writer, const QList<Page> &pages)
 }
 
 } // namespace
-
-QString readableKind(const QString &kindId)
-{
-    const QString asked = kindId.section(u':', 0, 0);
-    const QStringList givens = kindId.section(u':', 1).split(u',');
-    if (givens.size() != 2)
-        return kindId;
-    return tr("%1 da %2 e %3").arg(asked, givens[0], givens[1]);
-}
 
 std::optional<QString> writeClassReportPdf(const QString &path,
                                            const record::RecordContents &contents,

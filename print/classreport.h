@@ -9,9 +9,6 @@
 
 namespace print {
 
-// "AH:BH,HC" as a teacher reads it: "AH da BH e HC".
-QString readableKind(const QString &kindId);
-
 // Writes the class report (A4, vector) whole or not at all; returns the
 // Italian line that says why it could not, or nothing.
 std::optional<QString> writeClassReportPdf(const QString &path,

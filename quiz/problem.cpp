@@ -148,7 +148,6 @@ Problem problemOf(const ProblemDraw &draw, const format::DisplayLocale &locale)
         problem.unitVisible[size_t(kind.hiddenUnitLabel)] = false;
     problem.caption = lengthName(kind.asked());
     problem.captionTone = kind.tone;
-    problem.expectedValue = float(triangle.length(kind.asked()));
     return problem;
 }
 

@@ -71,10 +71,12 @@ struct Problem
     std::array<bool, unitLabelCount> unitVisible{};
     QString caption; // names the asked length
     CaptionTone captionTone = CaptionTone::Blue;
-    float expectedValue = 0;
 
     QString text(Length which) const { return texts[size_t(which)]; }
     const ProblemKind &kind() const { return draw.kind(); }
+    // The asked length in single precision, worked out from the draw: the
+    // value judged against is QuizState's ExpectedValue alone.
+    float expectedValue() const { return float(draw.triangle().length(kind().asked())); }
 };
 
 // Texts of the six lengths: whole values without decimals, the others with

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/answersender.h"
 
+#include "record/answercolumns.h"
 #include "record/recordfile.h"
 #include "record/schema.h"
 
@@ -14,17 +15,27 @@ namespace record {
 namespace {
 
 constexpr int batchSize = 500;
-constexpr int columns = 15;
 
-const QString selectWaiting = QStringLiteral(
-    "SELECT uuid, at, pupil, class, level, kind, m, n, given1, given2, asked, expected, typed,"
-    " right, seconds, solution_opened, id FROM answer WHERE sent = 0 ORDER BY id LIMIT %1");
+// The answer's own columns, then the file's id: sent as the server's seq.
+QString selectWaiting()
+{
+    return QStringLiteral("SELECT %1, id FROM answer WHERE sent = 0 ORDER BY id LIMIT %2")
+        .arg(answerColumnList())
+        .arg(batchSize);
+}
 
-const QString insertAnswer = QStringLiteral(
-    "INSERT INTO answer (uuid, at, pupil, class, level, kind, m, n, given1, given2, asked,"
-    " expected, typed, \"right\", seconds, seq)"
-    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-    " ON CONFLICT DO NOTHING");
+// The server keeps whether the solution was opened in a table of its own.
+QString insertAnswer()
+{
+    QStringList names;
+    for (const AnswerColumn &column : answerColumns()) {
+        if (column.onServerAnswer)
+            names << QStringLiteral("\"%1\"").arg(QLatin1String(column.name));
+    }
+    names << QStringLiteral("seq");
+    return QStringLiteral("INSERT INTO answer (%1) VALUES (?%2) ON CONFLICT DO NOTHING")
+        .arg(names.join(QStringLiteral(", ")), QStringLiteral(", ?").repeated(names.size() - 1));
+}
 
 const QString insertOpened =
     QStringLiteral("INSERT INTO solution_opened (uuid) VALUES (?) ON CONFLICT DO NOTHING");
@@ -32,6 +43,7 @@ const QString insertOpened =
 struct Waiting
 {
     QVariantList values; // the server's columns, in insertAnswer's order
+    QString uuid;
     bool opened = false;
     qint64 id = 0;
 };
@@ -40,15 +52,21 @@ QList<Waiting> waitingIn(QSqlDatabase &db)
 {
     QList<Waiting> rows;
     QSqlQuery query(db);
-    if (!query.exec(selectWaiting.arg(batchSize)))
+    if (!query.exec(selectWaiting()))
         return rows;
+    const int idColumn = int(answerColumns().size());
     while (query.next()) {
+        const AnswerRow answer = answerFrom(query);
         Waiting row;
-        for (int column = 0; column < columns; ++column)
-            row.values << query.value(column);
-        row.values[13] = query.value(13).toInt() != 0;
-        row.opened = query.value(15).toInt() != 0;
-        row.id = query.value(16).toLongLong();
+        for (const AnswerColumn &column : answerColumns()) {
+            if (!column.onServerAnswer)
+                continue;
+            const QVariant value = column.value(answer);
+            row.values << (column.type == ColumnType::Flag ? QVariant(value.toInt() != 0) : value);
+        }
+        row.uuid = answer.uuid;
+        row.opened = answer.solutionOpened;
+        row.id = query.value(idColumn).toLongLong();
         row.values << row.id;
         rows << row;
     }
@@ -117,13 +135,13 @@ int AnswerSender::sendBatch()
     bool sent = server.transaction();
     QSqlQuery answer(server);
     QSqlQuery opened(server);
-    sent = sent && answer.prepare(insertAnswer) && opened.prepare(insertOpened);
+    sent = sent && answer.prepare(insertAnswer()) && opened.prepare(insertOpened);
     for (qsizetype i = 0; sent && i < rows.size(); ++i) {
         sent = exec(answer, rows.at(i).values) &&
-               (!rows.at(i).opened || exec(opened, {rows.at(i).values.first()}));
+               (!rows.at(i).opened || exec(opened, {rows.at(i).uuid}));
     }
     if (!sent || !server.commit()) {
-        const QSqlError error = answer.lastError().isValid() ? answer.lastError()
+        const QSqlError error = answer.lastError().isValid()   ? answer.lastError()
                                 : opened.lastError().isValid() ? opened.lastError()
                                                                : server.lastError();
         server.rollback();

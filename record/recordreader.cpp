@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/recordreader.h"
 
+#include "record/answercolumns.h"
+
 #include "record/recordfile.h"
 #include "record/schema.h"
 #include "record/serverlink.h"
@@ -99,23 +101,7 @@ QString withLiterals(const QSqlDatabase &db, QString sql, const QVariantList &va
 
 AnswerRow answerOf(const QSqlQuery &query)
 {
-    AnswerRow row;
-    row.when = QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs);
-    row.pupil = query.value(1).toString();
-    row.className = query.value(2).toString();
-    row.level = query.value(3).toInt();
-    row.kind = query.value(4).toString();
-    row.m = query.value(5).toInt();
-    row.n = query.value(6).toInt();
-    row.given1 = query.value(7).toDouble();
-    row.given2 = query.value(8).toDouble();
-    row.asked = query.value(9).toString();
-    row.expected = query.value(10).toDouble();
-    row.typed = query.value(11).toString();
-    row.right = query.value(12).toInt() != 0;
-    row.seconds = query.value(13).toDouble();
-    row.solutionOpened = query.value(14).toInt() != 0;
-    return row;
+    return answerFrom(query);
 }
 
 } // namespace
@@ -162,19 +148,22 @@ void RecordReader::readFile(const QString &path, RecordContents &contents,
     QSqlQuery query(file.database());
     QVariantList values;
     const QString answerWhere = whereOf(m_filter, QStringLiteral("at"), true, values);
-    const QString uuid = versionOf(file.database()) >= 3 ? QStringLiteral("uuid")
-                                                         : QStringLiteral("NULL");
+    // Files before version 3 have no ids.
+    const bool hasIds = versionOf(file.database()) >= 3;
+    const QString columns = answerColumnList([hasIds](const AnswerColumn &column) {
+        return column.type == ColumnType::AnswerId && !hasIds ? QStringLiteral("NULL")
+                                                              : QString::fromLatin1(column.name);
+    });
     bool read = run(query,
-                    QStringLiteral("SELECT at, pupil, class, level, kind, m, n, given1, given2,"
-                                   " asked, expected, typed, right, seconds, solution_opened, ") +
-                        uuid + QStringLiteral(" FROM answer") + answerWhere +
-                        QStringLiteral(" ORDER BY at, id"),
+                    QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM answer") +
+                        answerWhere + QStringLiteral(" ORDER BY at, id"),
                     values);
     QSet<QString> ids;
     while (read && query.next()) {
-        const QString id = query.value(15).toString();
+        const AnswerRow row = answerOf(query);
+        const QString id = row.uuid;
         if (id.isEmpty() || !seen.contains(id)) {
-            answers.append(answerOf(query));
+            answers.append(row);
             ids.insert(id);
         }
     }
@@ -223,12 +212,15 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
     const QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
     // A cursor hands the rows over in large batches: a school's year is
     // millions of them, too many for one result and too slow one by one.
+    const QString columns = answerColumnList([](const AnswerColumn &column) {
+        const QString name = QStringLiteral("a.\"%1\"").arg(QLatin1String(column.name));
+        if (column.type == ColumnType::Stamp)
+            return QStringLiteral("to_char(%1, 'YYYY-MM-DD\"T\"HH24:MI:SS.MS')").arg(name);
+        return column.onServerAnswer ? name : QStringLiteral("o.uuid IS NOT NULL");
+    });
     read = read &&
-           query.exec(QStringLiteral("DECLARE report NO SCROLL CURSOR FOR SELECT to_char(a.at,"
-                                     " 'YYYY-MM-DD\"T\"HH24:MI:SS.MS'), pupil, class, level, kind,"
-                                     " m, n, given1, given2, asked, expected, typed, \"right\","
-                                     " seconds, o.uuid IS NOT NULL FROM answer a"
-                                     " LEFT JOIN solution_opened o USING (uuid)") +
+           query.exec(QStringLiteral("DECLARE report NO SCROLL CURSOR FOR SELECT ") + columns +
+                      QStringLiteral(" FROM answer a LEFT JOIN solution_opened o USING (uuid)") +
                       withLiterals(link.database(), where, values) +
                       QStringLiteral(" ORDER BY a.at, a.seq, a.uuid"));
     for (qsizetype before = -1; read && before != answers.size();) {

@@ -14,24 +14,24 @@ namespace record {
 
 namespace {
 
-// lupdate files a free tr() call under the enclosing namespace.
-QString tr(const char *text)
+// This file's texts, under its namespace's context.
+struct Texts
 {
-    return QCoreApplication::translate("record", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(record)
+};
 
 QString serverLine(ServerProblem problem, const ServerAddress &server)
 {
     return problemLine(problem, server) + u' ' +
-           tr("Il gioco continua: le risposte restano su questo computer e saranno inviate "
-              "appena possibile.");
+           Texts::tr("Il gioco continua: le risposte restano su questo computer e saranno inviate "
+                     "appena possibile.");
 }
 
 QString copyLine(const QString &reason)
 {
-    return tr("Non riesco a copiare i risultati nella cartella della classe (%1). Il gioco "
-              "continua: i risultati restano su questo computer e saranno copiati appena la "
-              "cartella sarà di nuovo raggiungibile.")
+    return Texts::tr("Non riesco a copiare i risultati nella cartella della classe (%1). Il gioco "
+                     "continua: i risultati restano su questo computer e saranno copiati appena la "
+                     "cartella sarà di nuovo raggiungibile.")
         .arg(reason);
 }
 

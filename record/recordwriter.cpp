@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/recordwriter.h"
 
+#include "record/answercolumns.h"
 #include "record/recordfile.h"
 
 #include "quiz/clock.h"
@@ -43,12 +44,6 @@ QString setAsideLine(const QString &aside)
                "record", "Il file dei risultati era danneggiato: l'ho messo da parte come «%1» "
                          "e ne ho cominciato uno nuovo.")
         .arg(QDir::toNativeSeparators(aside));
-}
-
-// Qt binds a null text as NULL; who and what was typed may be empty, never unknown.
-QString notNull(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
 }
 
 } // namespace
@@ -227,27 +222,12 @@ bool RecordWriter::writeSession()
 qint64 RecordWriter::insertAnswer(const AnswerRow &row)
 {
     QSqlQuery query(m_file->database());
-    query.prepare(QStringLiteral(
-        "INSERT INTO answer (session, at, pupil, class, level, kind, m, n, given1, given2, asked,"
-        " expected, typed, right, seconds, solution_opened, uuid)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const QVariantList values = answerValues(row);
+    query.prepare(QStringLiteral("INSERT INTO answer (session, %1) VALUES (?%2)")
+                      .arg(answerColumnList(), QStringLiteral(", ?").repeated(values.size())));
     query.addBindValue(m_session.id != 0 ? QVariant(m_session.id) : QVariant());
-    query.addBindValue(stamp(row.when));
-    query.addBindValue(notNull(row.pupil));
-    query.addBindValue(notNull(row.className));
-    query.addBindValue(row.level);
-    query.addBindValue(row.kind);
-    query.addBindValue(row.m);
-    query.addBindValue(row.n);
-    query.addBindValue(row.given1);
-    query.addBindValue(row.given2);
-    query.addBindValue(row.asked);
-    query.addBindValue(row.expected);
-    query.addBindValue(notNull(row.typed));
-    query.addBindValue(row.right ? 1 : 0);
-    query.addBindValue(row.seconds);
-    query.addBindValue(row.solutionOpened ? 1 : 0);
-    query.addBindValue(row.uuid);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
     return query.exec() ? query.lastInsertId().toLongLong() : 0;
 }
 

@@ -445,7 +445,7 @@ For the list of options: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+51"/>
+        <location filename="../print/classreport.cpp" line="+53"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -488,12 +488,12 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+13"/>
-        <location line="+155"/>
+        <location line="+146"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="-144"/>
         <location line="+40"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
@@ -592,11 +592,6 @@ For the list of options: %1 --help
         <location line="+75"/>
         <source>Pagina %1 di %2</source>
         <translation>Page %1 of %2</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>%1 da %2 e %3</source>
-        <translation>%1 from %2 and %3</translation>
     </message>
     <message>
         <location filename="../print/sheetpainter.cpp" line="+38"/>
@@ -764,11 +759,16 @@ For the list of options: %1 --help
         <source>Errore di calcolo in virgola mobile</source>
         <translation>Floating-point error</translation>
     </message>
+    <message>
+        <location filename="../quiz/kindid.cpp" line="+24"/>
+        <source>%1 da %2 e %3</source>
+        <translation>%1 from %2 and %3</translation>
+    </message>
 </context>
 <context>
     <name>record</name>
     <message>
-        <location filename="../record/answerscsv.cpp" line="+43"/>
+        <location filename="../record/answerscsv.cpp" line="+45"/>
         <source>sì</source>
         <translation>yes</translation>
     </message>
@@ -778,7 +778,7 @@ For the list of options: %1 --help
         <translation>no</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../record/answercolumns.cpp" line="+44"/>
         <source>Data e ora</source>
         <translation>Date and time</translation>
     </message>
@@ -848,7 +848,7 @@ For the list of options: %1 --help
         <translation>Seconds</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Soluzione aperta</source>
         <translation>Solution opened</translation>
     </message>
@@ -878,7 +878,7 @@ For the list of options: %1 --help
         <translation>cannot write %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+27"/>
+        <location filename="../record/recordreader.cpp" line="+29"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>“%1” is damaged and cannot be read.</translation>
     </message>
@@ -898,12 +898,12 @@ For the list of options: %1 --help
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location line="+171"/>
+        <location line="+158"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>“%1” is not a valid address of a PostgreSQL server.</translation>
     </message>
     <message>
-        <location filename="../record/recordwriter.cpp" line="+24"/>
+        <location filename="../record/recordwriter.cpp" line="+25"/>
         <source>Non riesco a salvare i risultati nel file «%1». Il gioco continua: le risposte restano in memoria e saranno salvate appena il file sarà di nuovo scrivibile.</source>
         <translation>The results cannot be saved in the file “%1”. The game goes on: the answers stay in memory and will be saved as soon as the file can be written again.</translation>
     </message>
@@ -1032,7 +1032,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+202"/>
+        <location filename="../ui/window/answerlog.cpp" line="+210"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -1045,7 +1045,7 @@ For the list of options: %1 --help
         <translation>Exercises</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <location line="+102"/>
         <source>Come si risolve</source>
         <translation>How to solve it</translation>
@@ -1061,7 +1061,7 @@ For the list of options: %1 --help
         <translation>Set the alarm...</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+20"/>
         <source>Livello</source>
         <translation>Level</translation>
     </message>
@@ -1101,7 +1101,7 @@ For the list of options: %1 --help
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+84"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Language: %1, from the next “New game”.</translation>
     </message>
@@ -1327,12 +1327,12 @@ For the list of options: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+76"/>
+        <location filename="../ui/window/tavola.cpp" line="+90"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Play with Solvetra</translation>
     </message>
     <message>
-        <location line="+151"/>
+        <location line="+149"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1346,12 +1346,12 @@ For the list of options: %1 --help
 %2</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>Giocare con I Solvetra</source>
         <translation>Playing with Solvetra</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+95"/>
         <source>Sveglia</source>
         <translation>Alarm</translation>
     </message>
@@ -1371,7 +1371,7 @@ For the list of options: %1 --help
         <translation>No calculator was found on this computer.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+35"/>
         <source>Uscire dal programma</source>
         <translation>Quit the program</translation>
     </message>

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/answer.h"
+#include "quiz/quizsession.h"
 #include "quiz/runtimeerror.h"
+#include "support/fakes.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <limits>
@@ -22,6 +25,8 @@ private slots:
     void notANumberIsNotCounted();
     void everyEnterCounts();
     void countsBeyondSixteenBits();
+    void sessionSaysWhatHappened_data();
+    void sessionSaysWhatHappened();
 };
 
 void TestAnswer::readsNumbers_data()
@@ -162,6 +167,52 @@ void TestAnswer::countsBeyondSixteenBits()
     QVERIFY_THROWS_EXCEPTION(quiz::RuntimeError,
                              quiz::judgeAnswer(state, "12", DisplayLocale::italian()));
     QCOMPARE(state.RightCount, std::numeric_limits<qint32>::max());
+}
+
+void TestAnswer::sessionSaysWhatHappened_data()
+{
+    QTest::addColumn<QString>("typed"); // "right" for the expected value
+    QTest::addColumn<int>("judged");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("right answer: judged, right") << "right" << 1 << true;
+    QTest::newRow("wrong answer: judged, wrong") << "100000" << 1 << false;
+    QTest::newRow("not a number: not judged") << "," << 0 << false;
+}
+
+// The listeners hear of the problem on display and of its verdict as
+// values, and of the level once when it changes.
+void TestAnswer::sessionSaysWhatHappened()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, judged);
+    QFETCH(bool, right);
+    FakeClock clock;
+    quiz::MixingRandomSource random(7);
+    quiz::QuizSession session(clock, random, quiz::Level::OneStep);
+    QSignalSpy posed(&session, &quiz::QuizSession::problemPosed);
+    QSignalSpy verdicts(&session, &quiz::QuizSession::answerJudged);
+    QSignalSpy levels(&session, &quiz::QuizSession::levelChanged);
+
+    session.poseProblem(DisplayLocale::italian());
+    QCOMPARE(posed.size(), 1);
+    const auto problem = posed[0][0].value<quiz::Problem>();
+    QCOMPARE(problem.expectedValue(), session.state().ExpectedValue);
+    if (typed == QLatin1String("right"))
+        typed = QString::number(problem.expectedValue(), 'g', 6).replace(u'.', u',');
+    const quiz::Verdict verdict = session.judge(typed, DisplayLocale::italian());
+    QCOMPARE(verdicts.size(), judged);
+    QCOMPARE(verdict.right, right);
+    QCOMPARE(session.state().RightCount + session.state().WrongCount, judged);
+    if (judged)
+        QCOMPARE(verdicts[0][1].value<quiz::Verdict>().right, right);
+
+    session.setLevel(quiz::Level::OneStep);
+    session.setLevel(quiz::Level::TwoSteps);
+    session.setLevel(quiz::Level::TwoSteps);
+    QCOMPARE(levels.size(), 1);
+    QCOMPARE(session.level(), quiz::Level::TwoSteps);
+    session.load();
+    QCOMPARE(session.state().RightCount + session.state().WrongCount, 0);
 }
 
 QTEST_APPLESS_MAIN(TestAnswer)

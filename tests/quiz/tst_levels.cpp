@@ -25,7 +25,8 @@ const QStringList letters{"BH", "HC", "AB", "AC", "BC", "AH"};
 qint64 hundredths(const QString &text)
 {
     const QStringList parts = text.split(u',');
-    return (parts[0] + (parts.size() > 1 ? parts[1] : QString()).leftJustified(2, u'0')).toLongLong();
+    return (parts[0] + (parts.size() > 1 ? parts[1] : QString()).leftJustified(2, u'0'))
+        .toLongLong();
 }
 
 // Chi-square of counts against equal shares, and its critical value at
@@ -85,14 +86,16 @@ void TestLevels::everyKindOnEveryTriangle()
     QCOMPARE(given.size(), 2);
     const auto asked = int(letters.indexOf(problem.caption.section(u' ', -1)));
     QVERIFY2(asked >= 0 && !given.contains(asked), qPrintable(problem.caption));
-    QCOMPARE(problem.expectedValue, QString::number(double(exact[size_t(asked)]) / 100).toFloat());
+    QCOMPARE(problem.expectedValue(),
+             QString::number(double(exact[size_t(asked)]) / 100).toFloat());
     QVERIFY(problem.unitVisible[0] && problem.unitVisible[1]);
 
     // Each step of the route is one of the figure's relations, holding on
     // the lengths shown, and works only on what is given or already found.
     int known = 1 << given[0] | 1 << given[1];
     for (const quiz::Step &step : problem.kind().route()) {
-        const auto *relation = relations::tying(int(step.result), int(step.first), int(step.second));
+        const auto *relation =
+            relations::tying(int(step.result), int(step.first), int(step.second));
         QVERIFY2(relation, "a step that no relation of the figure makes");
         QVERIFY(relations::holds(*relation, shown));
         QVERIFY(known >> int(step.first) & 1 && known >> int(step.second) & 1);
@@ -151,13 +154,12 @@ void TestLevels::kindsEquallyLikely()
     QList<int> counts(kinds, 0);
     for (int i = 0; i < draws; ++i) {
         const auto draw = quiz::drawProblemAt(level, state, random, clock);
-        const auto &kinds = quiz::kindsOfLevel(level);
-        const auto at = &draw.kind() - kinds.data();
-        QVERIFY(at >= 0 && at < qsizetype(kinds.size()));
+        const auto &levelKinds = quiz::kindsOfLevel(level);
+        const auto at = &draw.kind() - levelKinds.data();
+        QVERIFY(at >= 0 && at < qsizetype(levelKinds.size()));
         ++counts[at];
         QVERIFY(state.HiddenPick >= 1 && state.HiddenPick <= 6);
-        QCOMPARE(state.ExpectedValue,
-                 float(draw.triangle().length(draw.kind().asked())));
+        QCOMPARE(state.ExpectedValue, float(draw.triangle().length(draw.kind().asked())));
     }
     double chi = 0;
     QVERIFY2(looksUniform(counts, draws, &chi), qPrintable(QString::number(chi)));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "quiz/kindid.h"
 #include "record/answerscsv.h"
 #include "record/recordreader.h"
 #include "record/recordwriter.h"
@@ -264,7 +265,7 @@ private slots:
     {
         QSet<QString> ids;
         for (const quiz::ProblemKind &kind : quiz::designedKinds()) {
-            const QString id = record::kindId(kind);
+            const QString id = quiz::kindId(kind);
             const QStringList parts = id.split(QRegularExpression(QStringLiteral("[:,]")));
             QVERIFY2(QRegularExpression(QStringLiteral("^[A-Z]{2}:[A-Z]{2},[A-Z]{2}$"))
                          .match(id)

@@ -245,7 +245,6 @@ void TestAnswerLog::classFolderAwayIsSaidOnceAndCaughtUp()
     for (int i = 0; i < 3; ++i) {
         answer(i % 2 == 0);
         m_tavola->cmdNext_Click();
-        QTest::qWait(50);
     }
     QTRY_COMPARE(boxesSaying(QStringLiteral("cartella della classe")), 1);
     QCOMPARE(rows(QStringLiteral("typed")).size(), 3);

@@ -69,6 +69,14 @@ record::RecordThread &AnswerLog::record()
     return *m_record;
 }
 
+void AnswerLog::listenTo(quiz::QuizSession &session)
+{
+    m_sessionLevel = session.level();
+    connect(&session, &quiz::QuizSession::problemPosed, this, [this] { problemShown(); });
+    connect(&session, &quiz::QuizSession::answerJudged, this, &AnswerLog::answeredAfterPaint);
+    connect(&session, &quiz::QuizSession::levelChanged, this, &AnswerLog::levelChosen);
+}
+
 void AnswerLog::problemShown()
 {
     m_shownAt = m_clock.dateTime();
@@ -81,7 +89,7 @@ void AnswerLog::answered(const quiz::Problem &problem, const quiz::Verdict &verd
     }
     const double seconds = m_shownAt.isValid() ? m_shownAt.msecsTo(m_clock.dateTime()) / 1000.0 : 0;
     const record::AnswerRow row =
-        record::answerRowOf(problem, verdict.boxText, verdict.right, seconds, int(problem.level));
+        record::answerRowOf(problem, verdict.boxText, verdict.right, seconds);
     record().addAnswer(row);
     if (m_review)
         m_review->add(row.kind, row.right);

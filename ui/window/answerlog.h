@@ -5,6 +5,7 @@
 #include "quiz/clock.h"
 #include "quiz/level.h"
 #include "quiz/problem.h"
+#include "quiz/quizsession.h"
 #include "record/answerrow.h"
 #include "record/pupil.h"
 #include "record/reviewboxes.h"
@@ -42,6 +43,9 @@ class AnswerLog : public QObject
 public:
     AnswerLog(const QString &path, const quiz::Clock &clock, QWidget *window);
     ~AnswerLog() override;
+
+    // Hears of the session's problems, verdicts and levels.
+    void listenTo(quiz::QuizSession &session);
 
     void problemShown();
     void answered(const quiz::Problem &problem, const quiz::Verdict &verdict);

@@ -30,13 +30,11 @@ const QString levelKey = QStringLiteral("quiz/level");
 
 } // namespace
 
-ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
-                             quiz::Level &level, format::Language &language,
+ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizSession &session, format::Language &language,
                              const quiz::Clock &clock, const format::DisplayLocale &locale,
                              Platform &platform, QWidget *window)
-    : QObject(bar), m_menu(bar->addMenu(tr("Esercizi"))), m_state(state), m_problem(problem),
-      m_level(level), m_language(language), m_clock(clock), m_locale(locale), m_platform(platform),
-      m_window(window)
+    : QObject(bar), m_menu(bar->addMenu(tr("Esercizi"))), m_session(session), m_language(language),
+      m_clock(clock), m_locale(locale), m_platform(platform), m_window(window)
 {
     m_menu->setObjectName(QStringLiteral("esercizi"));
     m_menu->menuAction()->setObjectName(QStringLiteral("esercizi"));
@@ -46,7 +44,12 @@ ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::
     sveglia = addNamedAction(m_menu, "sveglia", tr("Imposta la sveglia..."));
     addLanguageItems();
     addRecordItems();
+    // The worked solution gives the answer away, so it waits for a verdict.
     soluzione->setEnabled(false);
+    connect(&session, &quiz::QuizSession::problemPosed, this,
+            [this] { soluzione->setEnabled(false); });
+    connect(&session, &quiz::QuizSession::answerJudged, this,
+            [this] { soluzione->setEnabled(true); });
     setLog(nullptr);
 }
 
@@ -67,7 +70,7 @@ void ExercisesMenu::addLevelItems()
         livello[i] = addNamedAction(levels, name.constData(),
                                     tr("%1. %2").arg(int(level)).arg(quiz::levelName(level)));
         livello[i]->setCheckable(true);
-        livello[i]->setChecked(level == m_level);
+        livello[i]->setChecked(level == m_session.level());
         group->addAction(livello[i]);
     }
     ripasso = addNamedAction(m_menu, "ripasso", tr("Ripasso"));
@@ -135,15 +138,10 @@ void ExercisesMenu::addCommands(const QList<QAction *> &commands)
     m_menu->addActions(commands);
 }
 
-void ExercisesMenu::setVerdictStanding(bool standing)
-{
-    soluzione->setEnabled(standing);
-}
-
 void ExercisesMenu::soluzione_Click()
 {
     const QString title = tr("Come si risolve");
-    const QString text = quiz::solveProblem(m_problem.draw, m_locale).text();
+    const QString text = quiz::solveProblem(m_session.problem().draw, m_locale).text();
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, m_window);
     // A screen reader announces the box by these; the steps must all be heard.
     box.setAccessibleName(title);
@@ -160,11 +158,10 @@ void ExercisesMenu::scheda_Click()
 
 void ExercisesMenu::livello_Click(quiz::Level chosen)
 {
-    if (chosen == m_level)
+    if (chosen == m_session.level())
         return;
-    m_level = chosen;
     files::Settings::user().setValue(levelKey, int(chosen));
-    emit levelChanged();
+    m_session.setLevel(chosen);
 }
 
 // The window is built in its language at each restart; rebuilt now, it would
@@ -188,10 +185,10 @@ void ExercisesMenu::lingua_Click(format::Language chosen)
 
 void ExercisesMenu::sveglia_Click()
 {
-    AlarmDialog dialog(quiz::pendingAlarm(m_clock.timeOfDay(), m_state.AlarmTime), m_clock,
-                       m_window);
+    AlarmDialog dialog(quiz::pendingAlarm(m_clock.timeOfDay(), m_session.state().AlarmTime),
+                       m_clock, m_window);
     if (dialog.exec() == QDialog::Accepted)
-        m_state.AlarmTime = dialog.chosenAlarm();
+        m_session.state().AlarmTime = dialog.chosenAlarm();
 }
 
 } // namespace ui

@@ -5,8 +5,7 @@
 #include "format/language.h"
 #include "quiz/clock.h"
 #include "quiz/level.h"
-#include "quiz/problem.h"
-#include "quiz/quizstate.h"
+#include "quiz/quizsession.h"
 #include "ui/window/commands.h"
 
 #include <QDialog>
@@ -39,11 +38,11 @@ class ExercisesMenu : public QObject
     Q_OBJECT
 
 public:
-    // problem is the one on display, level the one played and language the
-    // one the next restart speaks, all kept by the window.
-    ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
-                  quiz::Level &level, format::Language &language, const quiz::Clock &clock,
-                  const format::DisplayLocale &locale, Platform &platform, QWidget *window);
+    // The session holds the problem on display and the level; language is
+    // the one the next restart speaks, kept by the window.
+    ExercisesMenu(QMenuBar *bar, quiz::QuizSession &session, format::Language &language,
+                  const quiz::Clock &clock, const format::DisplayLocale &locale, Platform &platform,
+                  QWidget *window);
 
     // The level chosen in an earlier run, or the first one.
     static quiz::Level rememberedLevel();
@@ -59,9 +58,6 @@ public:
 
     // The record the window keeps, or none.
     void setLog(AnswerLog *log);
-
-    // The worked solution gives the answer away, so it waits for a verdict.
-    void setVerdictStanding(bool standing);
 
     // Handlers, named after the menu items.
     void soluzione_Click();
@@ -88,8 +84,6 @@ public:
     QAction *cancella = nullptr;  // "Cancella i miei risultati..."
 
 signals:
-    // A new level was chosen; the problem on display is of the old one.
-    void levelChanged();
     // The worked solution of the answered problem was shown.
     void solutionShown();
 
@@ -99,9 +93,7 @@ private:
     void addRecordItems();
 
     QMenu *m_menu;
-    quiz::QuizState &m_state;
-    const quiz::Problem &m_problem;
-    quiz::Level &m_level;
+    quiz::QuizSession &m_session;
     format::Language &m_language;
     const quiz::Clock &m_clock;
     const format::DisplayLocale &m_locale;

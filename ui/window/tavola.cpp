@@ -37,8 +37,23 @@ constexpr int internalErrorNumber = 51;
 } // namespace
 
 Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_clock(clock), m_random(random), m_platform(platform)
+    : QMainWindow(parent), m_clock(clock), m_random(random), m_platform(platform),
+      m_session(clock, random, ExercisesMenu::rememberedLevel())
 {
+    // The window's own listeners come first: the screen reader and the
+    // record hear of what the labels already show.
+    connect(&m_session, &quiz::QuizSession::problemPosed, this, &Tavola::applyProblem);
+    connect(
+        &m_session, &quiz::QuizSession::problemPosed, this,
+        [this](const quiz::Problem &problem) { accessible::describeProblem(m_controls, problem); });
+    connect(&m_session, &quiz::QuizSession::answerJudged, this,
+            [this](const quiz::Problem &, const quiz::Verdict &verdict) { applyVerdict(verdict); });
+    connect(&m_session, &quiz::QuizSession::answerJudged, this,
+            [this](const quiz::Problem &problem, const quiz::Verdict &verdict) {
+                accessible::describeVerdict(m_controls, verdict, problem);
+            });
+    connect(&m_session, &quiz::QuizSession::levelChanged, this,
+            [this] { dispatch([this] { level_Changed(); }); });
     setObjectName(QStringLiteral("Tavola"));
     setWindowIcon(artwork::windowIcon());
     accessible::installReaderFilter();
@@ -114,8 +129,8 @@ void Tavola::unload()
 void Tavola::buildMenus()
 {
     QMenuBar *bar = createMenuBar(m_menu.designed);
-    m_menu.esercizi = new ExercisesMenu(bar, m_state, m_problem, m_level, m_language, m_clock,
-                                        m_locale, m_platform, this);
+    m_menu.esercizi =
+        new ExercisesMenu(bar, m_session, m_language, m_clock, m_locale, m_platform, this);
     const auto zoom = zoomActions();
     m_menu.esercizi->addCommands(QList<QAction *>(zoom.begin(), zoom.end()));
     m_menu.esercizi->setLog(m_log);
@@ -132,7 +147,6 @@ void Tavola::bindEvents()
     wire(m_menu.designed.calc, &QAction::triggered, this, &Tavola::calc_Click, run);
     wire(m_menu.designed.newGame, &QAction::triggered, this, &Tavola::new_Click, run);
     m_menu.esercizi->bind(run, m_controls.Image1);
-    wire(m_menu.esercizi, &ExercisesMenu::levelChanged, this, &Tavola::level_Changed, run);
     connect(m_menu.esercizi, &ExercisesMenu::solutionShown, this, [this] {
         if (m_log)
             m_log->solutionOpened();
@@ -143,7 +157,6 @@ void Tavola::setNextEnabled(bool enabled)
 {
     m_controls.cmdNext->setEnabled(enabled);
     m_nextOnEnter->setEnabled(enabled);
-    m_menu.esercizi->setVerdictStanding(enabled);
 }
 
 bool Tavola::isMinimisedOrMaximised() const
@@ -233,9 +246,7 @@ void Tavola::reportUncaughtError(int number, const QString &description)
 
 void Tavola::Form_Load()
 {
-    m_state.RightCount = 0;
-    m_state.WrongCount = 0;
-    m_state.AlarmTime = QString();
+    m_session.load();
 }
 
 void Tavola::Form_Activate()
@@ -258,9 +269,7 @@ void Tavola::cmdNext_Click()
     for (DesignLabel *length : c.lengths)
         length->hide();
 
-    const QList<int> review = m_log ? m_log->reviewWeights(m_level) : QList<int>();
-    applyProblem(
-        quiz::generateProblemReviewed(m_level, m_state, m_random, m_clock, m_locale, review));
+    m_session.poseProblem(m_locale, m_log ? m_log->reviewWeights(m_session.level()) : QList<int>());
 
     setNextEnabled(false);
     c.txtAnswer->setFocus();
@@ -280,10 +289,6 @@ void Tavola::applyProblem(const quiz::Problem &problem)
         m_controls.Label2[i]->setVisible(problem.unitVisible[i]);
     m_controls.Label5->setTextColour(colourOf(problem.captionTone));
     m_controls.Label5->setCaption(problem.caption);
-    m_problem = problem;
-    accessible::describeProblem(m_controls, problem);
-    if (m_log)
-        m_log->problemShown();
 }
 
 void Tavola::txtAnswer_KeyPress()
@@ -293,30 +298,31 @@ void Tavola::txtAnswer_KeyPress()
     // Return that reaches the box anyway must not count the answer twice.
     if (m_controls.cmdNext->isEnabled())
         return;
-    applyVerdict(quiz::judgeAnswer(m_state, m_controls.txtAnswer->text(), m_locale));
+    const quiz::Verdict verdict = m_session.judge(m_controls.txtAnswer->text(), m_locale);
+    if (!verdict.counted)
+        showRefusal(verdict);
+}
+
+// Not a number: the pupil corrects the text in the box, which keeps the focus.
+void Tavola::showRefusal(const quiz::Verdict &verdict)
+{
+    if (m_controls.txtAnswer->text() != verdict.boxText)
+        m_controls.txtAnswer->setText(verdict.boxText);
+    m_controls.lblMessage->setCaption(verdict.message);
 }
 
 void Tavola::applyVerdict(const quiz::Verdict &verdict)
 {
     SheetControls &c = m_controls;
-    if (c.txtAnswer->text() != verdict.boxText)
-        c.txtAnswer->setText(verdict.boxText);
-    c.lblMessage->setCaption(verdict.message);
-    if (!verdict.counted)
-        return; // the pupil corrects the text in the box, which keeps the focus
-
+    showRefusal(verdict); // the box and the message, as for a refusal
     if (verdict.wrongScore)
         c.lblScore1->setCaption(*verdict.wrongScore);
     if (verdict.rightScore)
         c.lblScore->setCaption(*verdict.rightScore);
     if (verdict.totalScore)
         c.lblScore2->setCaption(*verdict.totalScore);
-    accessible::describeVerdict(c, verdict, m_problem);
     setNextEnabled(true);
     c.cmdNext->setFocus();
-    // Written once the verdict is on screen, so that the file never delays it.
-    if (m_log)
-        m_log->answeredAfterPaint(m_problem, verdict);
 }
 
 void Tavola::Timer1_Timer()
@@ -329,12 +335,12 @@ void Tavola::Timer1_Timer()
     if (format::timeToText(now, m_locale) == m_controls.lblTime->text())
         return;
 
-    if (m_alarm.ringsAt(now, m_state.AlarmTime)) {
+    if (m_alarm.ringsAt(now, state().AlarmTime)) {
         m_inTick = true;
         showAlarm();
         m_inTick = false;
     }
-    accessible::describeAlarm(m_controls, quiz::pendingAlarm(now, m_state.AlarmTime));
+    accessible::describeAlarm(m_controls, quiz::pendingAlarm(now, state().AlarmTime));
 
     if (isMinimisedOrMaximised())
         m_controls.lblTime->setCaption(format::timeToText(m_clock.timeOfDay(), m_locale));
@@ -383,8 +389,6 @@ void Tavola::new_Click()
 // next problem is of the new level anyway.
 void Tavola::level_Changed()
 {
-    if (m_log)
-        m_log->levelChosen(m_level);
     if (!m_controls.cmdNext->isEnabled())
         cmdNext_Click();
 }
@@ -393,6 +397,7 @@ void Tavola::keepRecord(const QString &path, const record::SharePlaces &places)
 {
     delete m_log;
     m_log = new AnswerLog(path, m_clock, this);
+    m_log->listenTo(m_session);
     if (m_menu.esercizi)
         m_menu.esercizi->setLog(m_log);
     m_log->share(places);
