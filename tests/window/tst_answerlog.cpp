@@ -190,6 +190,7 @@ void TestAnswerLog::verdictPaintedBeforeFileWritten()
     QTRY_VERIFY(QFileInfo::exists(m_path));
     QVERIFY(watch.paints > 0);
     QVERIFY(!watch.fileAtFirstPaint);
+    QVERIFY(m_tavola->findChild<ui::AnswerLog *>()->settle());
     QCOMPARE(rows(QStringLiteral("typed")).size(), 1);
 }
 
