@@ -99,10 +99,9 @@ void TestAnswer::judges()
     QCOMPARE(verdict.boxText, typed);
     QCOMPARE(state.RightCount, right ? 3 : 2);
     QCOMPARE(state.WrongCount, right ? 3 : 4);
-    QCOMPARE(verdict.rightScore, std::optional<QString>(right ? "3" : "2"));
-    // A right answer leaves the wrong-answer label alone.
-    QCOMPARE(verdict.wrongScore, right ? std::nullopt : std::optional<QString>("4"));
-    QCOMPARE(verdict.totalScore, std::optional<QString>("6"));
+    QCOMPARE(verdict.score.right, right ? 3 : 2);
+    QCOMPARE(verdict.score.wrong, right ? 3 : 4);
+    QCOMPARE(verdict.score.total, 6);
 }
 
 void TestAnswer::emptyBoxCountsAsZero()
@@ -136,7 +135,7 @@ void TestAnswer::notANumberIsNotCounted()
     QCOMPARE(verdict.boxText, typed);
     QCOMPARE(state.RightCount, 0);
     QCOMPARE(state.WrongCount, 0);
-    QVERIFY(!verdict.rightScore && !verdict.wrongScore && !verdict.totalScore);
+    QCOMPARE(verdict.score.total, 0);
 }
 
 void TestAnswer::everyEnterCounts()
@@ -146,7 +145,7 @@ void TestAnswer::everyEnterCounts()
     quiz::judgeAnswer(state, "12", DisplayLocale::italian());
     const quiz::Verdict second = quiz::judgeAnswer(state, "12", DisplayLocale::italian());
     QCOMPARE(state.RightCount, 2);
-    QCOMPARE(second.totalScore, std::optional<QString>("2"));
+    QCOMPARE(second.score.total, 2);
 }
 
 void TestAnswer::countsBeyondSixteenBits()
@@ -157,11 +156,11 @@ void TestAnswer::countsBeyondSixteenBits()
     state.RightCount = 32767;
     state.WrongCount = 32767;
     const quiz::Verdict right = quiz::judgeAnswer(state, "12", DisplayLocale::italian());
-    QCOMPARE(right.rightScore, std::optional<QString>("32768"));
-    QCOMPARE(right.totalScore, std::optional<QString>("65535"));
+    QCOMPARE(right.score.right, 32768);
+    QCOMPARE(right.score.total, 65535);
     const quiz::Verdict wrong = quiz::judgeAnswer(state, "1", DisplayLocale::italian());
-    QCOMPARE(wrong.wrongScore, std::optional<QString>("32768"));
-    QCOMPARE(wrong.totalScore, std::optional<QString>("65536"));
+    QCOMPARE(wrong.score.wrong, 32768);
+    QCOMPARE(wrong.score.total, 65536);
 
     state.RightCount = std::numeric_limits<qint32>::max();
     QVERIFY_THROWS_EXCEPTION(quiz::RuntimeError,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/tavola.h"
 
+#include "format/numberpattern.h"
 #include "format/timetext.h"
 #include "quiz/answer.h"
 #include "quiz/review.h"
@@ -315,12 +316,14 @@ void Tavola::applyVerdict(const quiz::Verdict &verdict)
 {
     SheetControls &c = m_controls;
     showRefusal(verdict); // the box and the message, as for a refusal
-    if (verdict.wrongScore)
-        c.lblScore1->setCaption(*verdict.wrongScore);
-    if (verdict.rightScore)
-        c.lblScore->setCaption(*verdict.rightScore);
-    if (verdict.totalScore)
-        c.lblScore2->setCaption(*verdict.totalScore);
+    // A right answer leaves the wrong answers' label as it is.
+    if (!verdict.right)
+        c.lblScore1->setCaption(
+            format::formatNumber(verdict.score.wrong, format::pattern::wrongCount, m_locale));
+    c.lblScore->setCaption(
+        format::formatNumber(verdict.score.right, format::pattern::count, m_locale));
+    c.lblScore2->setCaption(
+        format::formatNumber(double(verdict.score.total), format::pattern::count, m_locale));
     setNextEnabled(true);
     c.cmdNext->setFocus();
 }
