@@ -43,16 +43,24 @@ public:
 } // namespace
 
 RecordService::RecordService(const QString &path, QObject *parent)
-    : QObject(parent), m_path(path), m_clock(std::make_unique<StampClock>()),
-      m_writer(std::make_unique<RecordWriter>(path, *m_clock)), m_retry(this),
+    : QObject(parent), m_path(path), m_clock(std::make_unique<StampClock>()), m_retry(this),
       m_retryDelay(firstRetry)
 {
-    connect(m_writer.get(), &RecordWriter::trouble, this, &RecordService::trouble);
     m_retry.setSingleShot(true);
     connect(&m_retry, &QTimer::timeout, this, &RecordService::write);
 }
 
 RecordService::~RecordService() = default;
+
+// Made on the record's thread, where the file's connection must live.
+RecordWriter &RecordService::writer()
+{
+    if (!m_writer) {
+        m_writer = std::make_unique<RecordWriter>(m_path, *m_clock);
+        connect(m_writer.get(), &RecordWriter::trouble, this, &RecordService::trouble);
+    }
+    return *m_writer;
+}
 
 void RecordService::stamp(const QDateTime &when)
 {
@@ -61,21 +69,21 @@ void RecordService::stamp(const QDateTime &when)
 
 void RecordService::setPupil(const QString &name, const QString &className)
 {
-    m_writer->setPupil(name, className);
+    writer().setPupil(name, className);
 }
 
 void RecordService::startSession(int level, const QDateTime &when)
 {
     stamp(when);
     m_used = true;
-    m_writer->startSession(level, false);
+    writer().startSession(level, false);
     write();
 }
 
 void RecordService::endSession(const QDateTime &when)
 {
     stamp(when);
-    m_writer->endSession(false);
+    writer().endSession(false);
     write();
 }
 
@@ -86,14 +94,14 @@ void RecordService::addAnswer(const AnswerRow &row)
     ++m_handedIn;
     // While a retry is due the file is known to refuse: the answer joins
     // those that wait rather than wait on the lock once more.
-    m_writer->addAnswer(row, !m_retry.isActive());
+    writer().addAnswer(row, !m_retry.isActive());
     if (!m_retry.isActive())
         write();
 }
 
 void RecordService::markSolutionOpened()
 {
-    m_writer->markSolutionOpened(false);
+    writer().markSolutionOpened(false);
     if (write() && m_sharing)
         m_sharing->answerWritten();
 }
@@ -113,14 +121,14 @@ bool RecordService::write()
     // Until the first answer there is nothing to write, and no file to make.
     if (!m_used)
         return true;
-    const bool written = m_writer->flush();
+    const bool written = writer().flush();
     if (written) {
         m_retry.stop();
         m_retryDelay = firstRetry;
     } else {
         scheduleRetry();
     }
-    const int stored = m_handedIn - int(m_writer->waiting());
+    const int stored = m_handedIn - int(writer().waiting());
     if (stored != m_stored) {
         m_stored = stored;
         emit answersStored(m_stored);
@@ -153,7 +161,7 @@ bool RecordService::deleteRecord()
     m_retry.stop();
     m_handedIn = m_stored;
     m_used = false;
-    return m_writer->deleteRecord();
+    return writer().deleteRecord();
 }
 
 QString RecordService::exportTo(const QString &target)
@@ -165,16 +173,16 @@ QString RecordService::exportTo(const QString &target)
 void RecordService::finish(const QDateTime &when)
 {
     stamp(when);
-    m_writer->endSession(false);
+    writer().endSession(false);
     const QDeadlineTimer deadline(lastWrite);
     write();
-    while (m_writer->waiting() > 0 && !deadline.hasExpired()) {
+    while (writer().waiting() > 0 && !deadline.hasExpired()) {
         QThread::msleep(100);
         m_retry.stop();
         write();
     }
     m_retry.stop();
-    m_writer->close();
+    writer().close();
     // After the session's end is in the file, so the last copy has it.
     m_sharing.reset();
 }
@@ -182,9 +190,9 @@ void RecordService::finish(const QDateTime &when)
 void RecordService::close(const QDateTime &when)
 {
     stamp(when);
-    m_writer->endSession(false);
+    writer().endSession(false);
     write();
-    m_writer->close();
+    writer().close();
 }
 
 // ---- RecordThread ----

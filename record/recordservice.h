@@ -64,6 +64,7 @@ signals:
     void answersStored(int count);
 
 private:
+    RecordWriter &writer();
     bool write();
     void scheduleRetry();
     void stamp(const QDateTime &when);
