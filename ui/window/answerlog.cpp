@@ -96,8 +96,9 @@ void AnswerLog::answered(const quiz::Problem &problem, const quiz::Verdict &verd
 }
 
 // A repaint is a posted event of low priority (QEvent::UpdateRequest); one
-// of lower priority still is delivered after it, so the commit, which waits
-// for the disk, comes after the verdict is on screen.
+// of lower priority still is delivered after it, so the record's thread,
+// which competes for the two cores, starts its commit only once the verdict
+// is on screen.
 void AnswerLog::answeredAfterPaint(const quiz::Problem &problem, const quiz::Verdict &verdict)
 {
     if (m_afterPaint.isEmpty())
