@@ -34,11 +34,11 @@ struct Line
 };
 using Page = QList<Line>;
 
-// lupdate files a free tr() call under the enclosing namespace.
-QString tr(const char *text)
+// This file's texts, under its namespace's context.
+struct Texts
 {
-    return QCoreApplication::translate("print", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(print)
+};
 
 QString percent(const record::Tally &tally)
 {
@@ -50,8 +50,8 @@ QString duration(double seconds)
 {
     const int whole = qRound(seconds);
     if (whole < 3600)
-        return tr("%1 min %2 s").arg(whole / 60).arg(whole % 60);
-    return tr("%1 h %2 min").arg(whole / 3600).arg(whole / 60 % 60);
+        return Texts::tr("%1 min %2 s").arg(whole / 60).arg(whole % 60);
+    return Texts::tr("%1 h %2 min").arg(whole / 3600).arg(whole / 60 % 60);
 }
 
 QString levels(const QList<int> &played)
@@ -68,20 +68,21 @@ QString period(const record::RecordSummary &summary, const record::RecordFilter 
     const QDate from = filter.from.isValid() ? filter.from : days.value(0).day;
     const QDate to = filter.to.isValid() ? filter.to : days.value(days.size() - 1).day;
     const QLocale locale = format::DisplayLocale::current().qtLocale;
-    return tr("dal %1 al %2")
+    return Texts::tr("dal %1 al %2")
         .arg(locale.toString(from, QLocale::ShortFormat),
              locale.toString(to, QLocale::ShortFormat));
 }
 
 QString pupilName(const record::PupilSummary &pupil)
 {
-    return pupil.pupil.isEmpty() ? tr("(senza nome)") : pupil.pupil;
+    return pupil.pupil.isEmpty() ? Texts::tr("(senza nome)") : pupil.pupil;
 }
 
 QList<Line> kindLines(const QList<record::KindSummary> &kinds)
 {
-    QList<Line> lines{
-        {Style::Header, {tr("Tipo di problema"), tr("Risposte"), tr("Esatte"), tr("Sbagliate")}}};
+    QList<Line> lines{{Style::Header,
+                       {Texts::tr("Tipo di problema"), Texts::tr("Risposte"), Texts::tr("Esatte"),
+                        Texts::tr("Sbagliate")}}};
     for (const record::KindSummary &kind : kinds)
         lines.append({Style::Row,
                       {quiz::readableKind(kind.kind), QString::number(kind.tally.answers),
@@ -94,26 +95,28 @@ QList<Line> summaryLines(const record::RecordContents &contents, const record::R
                          const QList<record::PupilSummary> &pupils)
 {
     QList<Line> lines{
-        {Style::Title, {tr("Resoconto della classe")}},
+        {Style::Title, {Texts::tr("Resoconto della classe")}},
         {Style::Text,
-         {tr("Classe: %1").arg(filter.className.isEmpty() ? tr("tutte") : filter.className)}},
-        {Style::Text, {tr("Periodo: %1").arg(period(summary, filter))}},
-        {Style::Text, {tr("Alunni: %1").arg(pupils.size())}},
-        {Style::Text, {tr("Risposte: %1").arg(summary.total().answers)}},
-        {Style::Text, {tr("Esatte: %1").arg(percent(summary.total()))}},
-        {Style::Heading, {tr("Alunni")}},
+         {Texts::tr("Classe: %1")
+              .arg(filter.className.isEmpty() ? Texts::tr("tutte") : filter.className)}},
+        {Style::Text, {Texts::tr("Periodo: %1").arg(period(summary, filter))}},
+        {Style::Text, {Texts::tr("Alunni: %1").arg(pupils.size())}},
+        {Style::Text, {Texts::tr("Risposte: %1").arg(summary.total().answers)}},
+        {Style::Text, {Texts::tr("Esatte: %1").arg(percent(summary.total()))}},
+        {Style::Heading, {Texts::tr("Alunni")}},
         {Style::Header,
-         {tr("Alunno"), tr("Classe"), tr("Risposte"), tr("Esatte"), tr("Tempo"), tr("Livelli")}}};
+         {Texts::tr("Alunno"), Texts::tr("Classe"), Texts::tr("Risposte"), Texts::tr("Esatte"),
+          Texts::tr("Tempo"), Texts::tr("Livelli")}}};
     for (const record::PupilSummary &pupil : pupils)
         lines.append({Style::Row,
                       {pupilName(pupil), pupil.className, QString::number(pupil.tally.answers),
                        percent(pupil.tally), duration(pupil.seconds), levels(pupil.levels)}});
-    lines.append({Style::Heading, {tr("Per tipo di problema")}});
+    lines.append({Style::Heading, {Texts::tr("Per tipo di problema")}});
     lines += kindLines(summary.kinds());
-    lines.append({Style::Heading, {tr("I cinque tipi più spesso sbagliati")}});
+    lines.append({Style::Heading, {Texts::tr("I cinque tipi più spesso sbagliati")}});
     lines += kindLines(summary.mostOftenWrong(5));
     if (!contents.skipped.isEmpty()) {
-        lines.append({Style::Heading, {tr("File saltati")}});
+        lines.append({Style::Heading, {Texts::tr("File saltati")}});
         for (const record::SkippedFile &skipped : contents.skipped)
             lines.append({Style::Text, {skipped.reason}});
     }
@@ -136,17 +139,17 @@ QList<Line> pupilLines(const record::PupilSummary &pupil, const QList<record::An
     const record::RecordSummary summary(own);
     QList<Line> lines{
         {Style::Title, {pupilName(pupil)}, true},
-        {Style::Text, {tr("Classe: %1").arg(pupil.className)}},
+        {Style::Text, {Texts::tr("Classe: %1").arg(pupil.className)}},
         {Style::Text,
-         {tr("Risposte: %1, esatte %2, sbagliate %3 (%4)")
+         {Texts::tr("Risposte: %1, esatte %2, sbagliate %3 (%4)")
               .arg(pupil.tally.answers)
               .arg(pupil.tally.right)
               .arg(pupil.tally.wrong())
               .arg(percent(pupil.tally))}},
-        {Style::Text, {tr("Tempo: %1").arg(duration(pupil.seconds))}},
-        {Style::Text, {tr("Livelli giocati: %1").arg(levels(pupil.levels))}},
-        {Style::Text, {tr("Record di risposte esatte di fila: %1").arg(pupil.longestRun)}},
-        {Style::Heading, {tr("I tipi più spesso sbagliati")}}};
+        {Style::Text, {Texts::tr("Tempo: %1").arg(duration(pupil.seconds))}},
+        {Style::Text, {Texts::tr("Livelli giocati: %1").arg(levels(pupil.levels))}},
+        {Style::Text, {Texts::tr("Record di risposte esatte di fila: %1").arg(pupil.longestRun)}},
+        {Style::Heading, {Texts::tr("I tipi più spesso sbagliati")}}};
     lines += kindLines(summary.mostOftenWrong(5));
     return lines;
 }
@@ -221,7 +224,8 @@ bool paintPages(QPdfWriter &writer, const QList<Page> &pages)
         }
         painter.setFont(fontFor(Style::Text));
         painter.drawText(QRectF(margin, paper.height() - margin, width, lineHeight),
-                         Qt::AlignCenter, tr("Pagina %1 di %2").arg(p + 1).arg(pages.size()));
+                         Qt::AlignCenter,
+                         Texts::tr("Pagina %1 di %2").arg(p + 1).arg(pages.size()));
     }
     return painter.end();
 }
@@ -240,7 +244,7 @@ std::optional<QString> writeClassReportPdf(const QString &path,
     QPdfWriter writer(&file);
     writer.setResolution(pageDpi);
     writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setTitle(tr("Resoconto della classe"));
+    writer.setTitle(Texts::tr("Resoconto della classe"));
     writer.setCreator(QStringLiteral("Solvetra"));
 
     // One summary of the whole for every page: a school's year is millions of answers.

@@ -225,7 +225,7 @@
         <translation>die Dateien enthalten keine Antworten für diesen Zeitraum und diese Klasse.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Schreibt den Klassenbericht als PDF oder CSV, ohne Fenster.</translation>
     </message>
@@ -245,18 +245,18 @@
         <translation>Nur die Antworten ab diesem Tag (JJJJ-MM-TT).</translation>
     </message>
     <message>
-        <location line="+0"/>
         <location line="+1"/>
+        <location line="+2"/>
         <source>data</source>
         <translation>datum</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Solo le risposte fino a questo giorno (AAAA-MM-GG).</source>
         <translation>Nur die Antworten bis zu diesem Tag (JJJJ-MM-TT).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Solo le risposte di questa classe.</source>
         <translation>Nur die Antworten dieser Klasse.</translation>
     </message>
@@ -271,7 +271,7 @@
         <translation>--report braucht eine .pdf- oder .csv-Datei, nicht %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--report vuole almeno un --records con i file di risultati.</source>
         <translation>--report braucht mindestens ein --records mit den Ergebnisdateien.</translation>
     </message>
@@ -471,35 +471,35 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+0"/>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>Risposte</source>
         <translation>Antworten</translation>
     </message>
     <message>
-        <location line="-22"/>
-        <location line="+22"/>
+        <location line="-24"/>
+        <location line="+24"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-23"/>
         <source>Sbagliate</source>
         <translation>Falsch</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+146"/>
+        <location line="+149"/>
         <source>Resoconto della classe</source>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <location line="-144"/>
-        <location line="+40"/>
+        <location line="-147"/>
+        <location line="+42"/>
         <source>Classe: %1</source>
         <translation>Klasse: %1</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-41"/>
         <source>tutte</source>
         <translation>alle</translation>
     </message>
@@ -539,7 +539,7 @@ Die Liste der Optionen: %1 --help
         <translation>Klasse</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Tempo</source>
         <translation>Zeit</translation>
     </message>
@@ -589,7 +589,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die am häufigsten falschen Arten</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <source>Pagina %1 di %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
@@ -778,7 +778,7 @@ Die Liste der Optionen: %1 --help
         <translation>nein</translation>
     </message>
     <message>
-        <location filename="../record/answercolumns.cpp" line="+44"/>
+        <location filename="../record/answercolumns.cpp" line="+79"/>
         <source>Data e ora</source>
         <translation>Datum und Uhrzeit</translation>
     </message>
@@ -958,7 +958,7 @@ Die Liste der Optionen: %1 --help
         <translation>Der Schulserver (%1) antwortet nicht.</translation>
     </message>
     <message>
-        <location filename="../record/recordservice.cpp" line="+303"/>
+        <location filename="../record/recordservice.cpp" line="+311"/>
         <source>il registro è occupato da un altro programma</source>
         <translation>das Ergebnisprotokoll wird von einem anderen Programm belegt</translation>
     </message>
@@ -1032,7 +1032,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+210"/>
+        <location filename="../ui/window/answerlog.cpp" line="+211"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>
@@ -1040,7 +1040,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+36"/>
         <source>Esercizi</source>
         <translation>Übungen</translation>
     </message>
@@ -1327,7 +1327,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+90"/>
+        <location filename="../ui/window/tavola.cpp" line="+92"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Spiel mit Solvetra</translation>
     </message>
@@ -1351,7 +1351,7 @@ Die Liste der Optionen: %1 --help
         <translation>Mit Solvetra spielen</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>Sveglia</source>
         <translation>Wecker</translation>
     </message>
@@ -1572,7 +1572,7 @@ Die Liste der Optionen: %1 --help
         <translation>Stufe %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
@@ -1582,7 +1582,7 @@ Die Liste der Optionen: %1 --help
         <translation>Falsch</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Risposte</source>
         <translation>Antworten</translation>
     </message>

@@ -225,7 +225,7 @@
         <translation>the files hold no answers for the period and class asked for.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Writes the class report as PDF or CSV, without a window.</translation>
     </message>
@@ -245,18 +245,18 @@
         <translation>Only the answers from this day on (YYYY-MM-DD).</translation>
     </message>
     <message>
-        <location line="+0"/>
         <location line="+1"/>
+        <location line="+2"/>
         <source>data</source>
         <translation>date</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Solo le risposte fino a questo giorno (AAAA-MM-GG).</source>
         <translation>Only the answers up to this day (YYYY-MM-DD).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Solo le risposte di questa classe.</source>
         <translation>Only the answers of this class.</translation>
     </message>
@@ -271,7 +271,7 @@
         <translation>--report needs a .pdf or .csv file, not %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--report vuole almeno un --records con i file di risultati.</source>
         <translation>--report needs at least one --records with the results files.</translation>
     </message>
@@ -471,35 +471,35 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+0"/>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>Risposte</source>
         <translation>Answers</translation>
     </message>
     <message>
-        <location line="-22"/>
-        <location line="+22"/>
+        <location line="-24"/>
+        <location line="+24"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-23"/>
         <source>Sbagliate</source>
         <translation>Wrong</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+146"/>
+        <location line="+149"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-144"/>
-        <location line="+40"/>
+        <location line="-147"/>
+        <location line="+42"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-41"/>
         <source>tutte</source>
         <translation>all</translation>
     </message>
@@ -539,7 +539,7 @@ For the list of options: %1 --help
         <translation>Class</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Tempo</source>
         <translation>Time</translation>
     </message>
@@ -589,7 +589,7 @@ For the list of options: %1 --help
         <translation>The kinds most often wrong</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <source>Pagina %1 di %2</source>
         <translation>Page %1 of %2</translation>
     </message>
@@ -778,7 +778,7 @@ For the list of options: %1 --help
         <translation>no</translation>
     </message>
     <message>
-        <location filename="../record/answercolumns.cpp" line="+44"/>
+        <location filename="../record/answercolumns.cpp" line="+79"/>
         <source>Data e ora</source>
         <translation>Date and time</translation>
     </message>
@@ -958,7 +958,7 @@ For the list of options: %1 --help
         <translation>The school&apos;s server (%1) does not answer.</translation>
     </message>
     <message>
-        <location filename="../record/recordservice.cpp" line="+303"/>
+        <location filename="../record/recordservice.cpp" line="+311"/>
         <source>il registro è occupato da un altro programma</source>
         <translation>another program is using the record</translation>
     </message>
@@ -1032,7 +1032,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+210"/>
+        <location filename="../ui/window/answerlog.cpp" line="+211"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -1040,7 +1040,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+36"/>
         <source>Esercizi</source>
         <translation>Exercises</translation>
     </message>
@@ -1327,7 +1327,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+90"/>
+        <location filename="../ui/window/tavola.cpp" line="+92"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Play with Solvetra</translation>
     </message>
@@ -1351,7 +1351,7 @@ For the list of options: %1 --help
         <translation>Playing with Solvetra</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>Sveglia</source>
         <translation>Alarm</translation>
     </message>
@@ -1572,7 +1572,7 @@ For the list of options: %1 --help
         <translation>Level %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
@@ -1582,7 +1582,7 @@ For the list of options: %1 --help
         <translation>Wrong</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Risposte</source>
         <translation>Answers</translation>
     </message>

@@ -225,7 +225,7 @@
         <translation>los archivos no tienen respuestas del periodo y la clase pedidos.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Escribe el informe de la clase en PDF o en CSV, sin ventana.</translation>
     </message>
@@ -245,18 +245,18 @@
         <translation>Solo las respuestas desde este día (AAAA-MM-DD).</translation>
     </message>
     <message>
-        <location line="+0"/>
         <location line="+1"/>
+        <location line="+2"/>
         <source>data</source>
         <translation>fecha</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Solo le risposte fino a questo giorno (AAAA-MM-GG).</source>
         <translation>Solo las respuestas hasta este día (AAAA-MM-DD).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Solo le risposte di questa classe.</source>
         <translation>Solo las respuestas de esta clase.</translation>
     </message>
@@ -271,7 +271,7 @@
         <translation>--report necesita un archivo .pdf o .csv, no %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--report vuole almeno un --records con i file di risultati.</source>
         <translation>--report necesita al menos un --records con los archivos de resultados.</translation>
     </message>
@@ -471,35 +471,35 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+0"/>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
     </message>
     <message>
-        <location line="-22"/>
-        <location line="+22"/>
+        <location line="-24"/>
+        <location line="+24"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-23"/>
         <source>Sbagliate</source>
         <translation>Erróneas</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+146"/>
+        <location line="+149"/>
         <source>Resoconto della classe</source>
         <translation>Informe de la clase</translation>
     </message>
     <message>
-        <location line="-144"/>
-        <location line="+40"/>
+        <location line="-147"/>
+        <location line="+42"/>
         <source>Classe: %1</source>
         <translation>Clase: %1</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-41"/>
         <source>tutte</source>
         <translation>todas</translation>
     </message>
@@ -539,7 +539,7 @@ Para la lista de opciones: %1 --help
         <translation>Clase</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Tempo</source>
         <translation>Tiempo</translation>
     </message>
@@ -589,7 +589,7 @@ Para la lista de opciones: %1 --help
         <translation>Los tipos más a menudo fallados</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+76"/>
         <source>Pagina %1 di %2</source>
         <translation>Página %1 de %2</translation>
     </message>
@@ -778,7 +778,7 @@ Para la lista de opciones: %1 --help
         <translation>no</translation>
     </message>
     <message>
-        <location filename="../record/answercolumns.cpp" line="+44"/>
+        <location filename="../record/answercolumns.cpp" line="+79"/>
         <source>Data e ora</source>
         <translation>Fecha y hora</translation>
     </message>
@@ -958,7 +958,7 @@ Para la lista de opciones: %1 --help
         <translation>El servidor de la escuela (%1) no responde.</translation>
     </message>
     <message>
-        <location filename="../record/recordservice.cpp" line="+303"/>
+        <location filename="../record/recordservice.cpp" line="+311"/>
         <source>il registro è occupato da un altro programma</source>
         <translation>otro programa está usando el registro</translation>
     </message>
@@ -1032,7 +1032,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+210"/>
+        <location filename="../ui/window/answerlog.cpp" line="+211"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
@@ -1040,7 +1040,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+36"/>
         <source>Esercizi</source>
         <translation>Ejercicios</translation>
     </message>
@@ -1327,7 +1327,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+90"/>
+        <location filename="../ui/window/tavola.cpp" line="+92"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Juega con Solvetra</translation>
     </message>
@@ -1351,7 +1351,7 @@ Para la lista de opciones: %1 --help
         <translation>Jugar con Solvetra</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>Sveglia</source>
         <translation>Alarma</translation>
     </message>
@@ -1572,7 +1572,7 @@ Para la lista de opciones: %1 --help
         <translation>Nivel %1</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
@@ -1582,7 +1582,7 @@ Para la lista de opciones: %1 --help
         <translation>Erróneas</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
     </message>
