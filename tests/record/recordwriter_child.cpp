@@ -4,7 +4,7 @@
 // kill it at any moment and know what it was told.
 // Arguments: FILE COUNT NAME [--hang] [--limit BYTES]
 // With --limit no file may grow beyond BYTES (a small disk) until a line
-// "room" comes on the standard input.
+// "room" comes on the standard input. "trouble" when the file refuses.
 #include "record/recordservice.h"
 #include "recordrows.h"
 
@@ -51,6 +51,10 @@ int main(int argc, char **argv)
         std::fflush(stdout);
         if (stored == count && !hang)
             app.quit();
+    });
+    QObject::connect(record.get(), &record::RecordThread::trouble, &app, [] {
+        std::printf("trouble\n");
+        std::fflush(stdout);
     });
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
