@@ -132,6 +132,10 @@ int AnswerSender::sendBatch()
         return -1;
     }
     QSqlDatabase &server = m_link.database();
+    // The sends share the record's thread with the pupil's answers: a server
+    // that stalls gives up the batch, which goes again later, rather than
+    // hold the writing up.
+    QSqlQuery(server).exec(QStringLiteral("SET statement_timeout = '10s'"));
     bool sent = server.transaction();
     QSqlQuery answer(server);
     QSqlQuery opened(server);
