@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSemaphore>
 #include <QThread>
 
@@ -295,6 +296,18 @@ QList<AnswerRow> RecordThread::read(const RecordFilter &filter)
     return call<QList<AnswerRow>>([filter](RecordService &service) { return service.read(filter); },
                                   answerWait)
         .value_or(QList<AnswerRow>());
+}
+
+void RecordThread::readLater(const RecordFilter &filter, QObject *context,
+                             std::function<void(const QList<AnswerRow> &)> done)
+{
+    post([service = m_service, filter, context = QPointer<QObject>(context),
+          done = std::move(done)] {
+        const QList<AnswerRow> answers = service->read(filter);
+        if (context)
+            QMetaObject::invokeMethod(
+                context.get(), [done, answers] { done(answers); }, Qt::QueuedConnection);
+    });
 }
 
 bool RecordThread::deleteRecord()

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -105,6 +106,10 @@ public:
     void close();
 
     QList<AnswerRow> read(const RecordFilter &filter = {});
+    // The same without waiting: done gets the answers on context's thread,
+    // unless context is gone by then.
+    void readLater(const RecordFilter &filter, QObject *context,
+                   std::function<void(const QList<AnswerRow> &)> done);
     bool deleteRecord();
     QString exportTo(const QString &target);
 

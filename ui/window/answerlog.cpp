@@ -164,10 +164,15 @@ QList<record::AnswerRow> AnswerLog::allAnswers() const
     return m_record->read();
 }
 
-QList<record::AnswerRow> AnswerLog::pupilAnswers()
+void AnswerLog::readPupilAnswers(QObject *context,
+                                 std::function<void(const QList<record::AnswerRow> &)> done)
 {
     writeAfterPaint();
-    return record::answersOf(allAnswers(), m_pupil);
+    m_record->readLater(
+        {}, context,
+        [pupil = m_pupil, done = std::move(done)](const QList<record::AnswerRow> &answers) {
+            done(record::answersOf(answers, pupil));
+        });
 }
 
 bool AnswerLog::deleteRecord()

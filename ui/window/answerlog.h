@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -75,7 +76,9 @@ public:
     // Every answer in the file, and those of the pupil who plays (with any
     // still to be written).
     QList<record::AnswerRow> allAnswers() const;
-    QList<record::AnswerRow> pupilAnswers();
+    // The same, handed to done once read, without waiting.
+    void readPupilAnswers(QObject *context,
+                          std::function<void(const QList<record::AnswerRow> &)> done);
 
     // Deletes the file; true when it is gone.
     bool deleteRecord();

@@ -212,14 +212,18 @@ void ExercisesMenu::risultati_Click()
     if (!m_log)
         return;
     // Its own window, so the pupil can keep it beside the quiz; one at a
-    // time, with today's figures.
-    if (m_results)
-        m_results->close();
-    auto *results = new ResultsWindow(m_log->pupilAnswers(), m_log->pupil(),
-                                      m_clock.dateTime().date(), m_locale, m_window);
-    results->setAttribute(Qt::WA_DeleteOnClose);
-    results->show();
-    m_results = results;
+    // time, with today's figures. It opens when the record's thread has
+    // read them; the quiz goes on meanwhile.
+    m_log->readPupilAnswers(
+        this, [this, pupil = m_log->pupil()](const QList<record::AnswerRow> &answers) {
+            if (m_results)
+                m_results->close();
+            auto *results =
+                new ResultsWindow(answers, pupil, m_clock.dateTime().date(), m_locale, m_window);
+            results->setAttribute(Qt::WA_DeleteOnClose);
+            results->show();
+            m_results = results;
+        });
 }
 
 void ExercisesMenu::esporta_Click()
