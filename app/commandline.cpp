@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
+#include "app/assignmentcommand.h"
 #include "app/displaycheck.h"
 
 #include "format/echo.h"
@@ -138,6 +139,12 @@ CommandLineResult usageError(const QString &line)
                         true, usageErrorStatus);
 }
 
+QString keyOnlyWithWorksheet()
+{
+    return QCoreApplication::translate("commandline", "--%1 vale solo con --worksheet.")
+        .arg(QStringLiteral("key"));
+}
+
 // The option an argument names, without its dashes and any "=value".
 QString bareName(const QString &argument)
 {
@@ -165,8 +172,8 @@ CommandLineResult parseError(const QCommandLineParser &parser, const QStringList
                               .arg(format::cut(typedForm(arguments, unknown.first()))));
     const QString last = arguments.value(arguments.size() - 1);
     if (last.startsWith(u'-') && !last.contains(u'=') && takesValue(bareName(last), ownOptions)) {
-        if (isWorksheetOption(bareName(last)))
-            return usageError(missingFileName());
+        if (isWorksheetOption(bareName(last)) || isQuestionFileOption(bareName(last)))
+            return usageError(missingFileName(bareName(last)));
         return usageError(QCoreApplication::translate("commandline", "manca il valore dopo %1.")
                               .arg(format::echoed(last)));
     }
@@ -188,6 +195,8 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         QCoreApplication::translate("commandline", "Mostra la versione ed esce."));
     QList<QCommandLineOption> ownOptions{helpOption, versionOption, languageOption()};
     ownOptions += worksheetOptions();
+    ownOptions += questionFileOptions();
+    ownOptions += assignmentOptions();
     ownOptions += reportOptions();
     parser.addOptions(ownOptions);
     addQtOptions(parser);
@@ -200,6 +209,20 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     if (worksheetRequested(parser)) {
         worksheet = readWorksheetCommand(parser);
         if (const QString *error = std::get_if<QString>(&*worksheet))
+            return usageError(*error);
+    }
+    std::optional<std::variant<QuestionFileCommand, QString>> questionFiles;
+    if (questionFileRequested(parser)) {
+        // One run writes one thing: the worksheet and the question files
+        // would each draw their own random seed. The line is filed with the
+        // question files, apart from the help page's lines.
+        if (worksheet)
+            return usageError(QCoreApplication::translate(
+                "questionfile", "--worksheet non va insieme a --moodle o --gift."));
+        if (keyOptionGiven(parser))
+            return usageError(keyOnlyWithWorksheet());
+        questionFiles = readQuestionFileCommand(parser);
+        if (const QString *error = std::get_if<QString>(&*questionFiles))
             return usageError(*error);
     }
     std::optional<std::variant<ReportCommand, QString>> report;
@@ -223,10 +246,24 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         return printAndExit(helpText(ownOptions), false, 0);
     if (parser.isSet(versionOption))
         return printAndExit(QStringLiteral("%1 %2\n").arg(programName, version), false, 0);
+    if (newAssignmentRequested(parser)) {
+        auto assignment = readNewAssignment(parser);
+        if (const QString *error = std::get_if<QString>(&assignment))
+            return usageError(*error);
+        return printAndExit(quiz::assignmentCode(std::get<quiz::Assignment>(assignment)) + u'\n',
+                            false, 0);
+    }
     if (worksheet) {
         CommandLineResult result;
         result.action = CommandLineResult::Action::WriteWorksheet;
         result.worksheet = std::get<WorksheetCommand>(std::move(*worksheet));
+        result.language = language;
+        return result;
+    }
+    if (questionFiles) {
+        CommandLineResult result;
+        result.action = CommandLineResult::Action::WriteQuestionFiles;
+        result.questionFiles = std::get<QuestionFileCommand>(std::move(*questionFiles));
         result.language = language;
         return result;
     }
@@ -240,11 +277,20 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     if (const auto option = reportOnlyOptionGiven(parser))
         return usageError(QCoreApplication::translate("commandline", "--%1 vale solo con --report.")
                               .arg(*option));
-    if (const auto option = worksheetOnlyOptionGiven(parser))
-        return usageError(
-            QCoreApplication::translate("commandline", "--%1 vale solo con --worksheet.")
-                .arg(*option));
+    if (keyOptionGiven(parser))
+        return usageError(keyOnlyWithWorksheet());
+    if (const auto option = problemOptionGiven(parser))
+        return usageError(QCoreApplication::translate("commandline",
+                                                      "--%1 vale solo con --worksheet, --moodle "
+                                                      "o --gift.")
+                              .arg(*option));
     CommandLineResult window;
+    if (assignmentGiven(parser)) {
+        auto assignment = readAssignmentCode(parser);
+        if (const QString *error = std::get_if<QString>(&assignment))
+            return usageError(*error);
+        window.assignment = std::get<quiz::Assignment>(assignment);
+    }
     window.platform = parser.value(QStringLiteral("platform"));
     window.display = parser.value(QStringLiteral("display"));
     window.language = language;

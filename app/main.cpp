@@ -87,6 +87,8 @@ int main(int argc, char *argv[])
     }
     if (command.action == app::CommandLineResult::Action::WriteWorksheet)
         return app::runWorksheetCommand(argc, argv, command.worksheet);
+    if (command.action == app::CommandLineResult::Action::WriteQuestionFiles)
+        return app::runQuestionFileCommand(argc, argv, command.questionFiles);
     if (command.action == app::CommandLineResult::Action::WriteReport)
         return app::runReportCommand(argc, argv, command.report);
 
@@ -103,6 +105,8 @@ int main(int argc, char *argv[])
     for (const QString &warning : school.warnings)
         std::fputs(qPrintable(warning + u'\n'), stderr);
     program.window().keepRecord(record::defaultRecordPath(), school.places);
+    if (command.assignment)
+        program.window().openOnAssignment(*command.assignment);
     program.window().start();
     return app.exec();
 }

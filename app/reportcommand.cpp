@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/reportcommand.h"
 
+#include "app/assignmentcommand.h"
 #include "app/commandline.h"
 #include "app/headless.h"
 #include "app/passwordprompt.h"
@@ -28,12 +29,13 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(app)
 };
 
+// Only our own lines should reach the teacher's terminal: a file's name
+// or a pupil's text never moves the cursor or starts an escape sequence.
 void printLine(const QString &line)
 {
-    std::fputs(qPrintable(QStringLiteral("solvetra: ") + line + u'\n'), stderr);
+    std::fputs(qPrintable(QStringLiteral("solvetra: ") + format::printable(line) + u'\n'), stderr);
 }
 
-// Only our own lines should reach the teacher's terminal.
 bool isCsv(const QString &path)
 {
     return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
@@ -122,6 +124,12 @@ std::variant<ReportCommand, QString> readReportCommand(const QCommandLineParser 
         command.filter.from > command.filter.to)
         return Texts::tr("--from viene dopo --to.");
     command.filter.className = parser.value(classOption);
+    if (assignmentGiven(parser)) {
+        auto assignment = readAssignmentCode(parser);
+        if (const QString *error = std::get_if<QString>(&assignment))
+            return *error;
+        command.filter.assignment = quiz::assignmentCode(std::get<quiz::Assignment>(assignment));
+    }
     return command;
 }
 
@@ -139,8 +147,18 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
     }
     for (const record::SkippedFile &skipped : contents.skipped)
         printLine(skipped.reason);
+    if (contents.discarded > 0)
+        printLine(Texts::tr("righe scartate: %1").arg(contents.discarded));
+    for (const QString &clash : contents.clashes)
+        printLine(clash);
+    const QList<record::AnswerRow> counted = print::countedAnswers(contents, command.filter);
+    if (counted.isEmpty() && isCsv(command.path)) {
+        printLine(
+            Texts::tr("nessuna risposta al compito %1 nei file.").arg(command.filter.assignment));
+        return usageErrorStatus;
+    }
     const auto error = isCsv(command.path)
-                           ? record::writeAnswersCsv(command.path, contents.answers)
+                           ? record::writeAnswersCsv(command.path, counted)
                            : print::writeClassReportPdf(command.path, contents, command.filter);
     if (error) {
         printLine(*error);

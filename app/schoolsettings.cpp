@@ -10,7 +10,11 @@
 #include <QFileInfo>
 #include <QSysInfo>
 
+#include <optional>
+
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace app {
@@ -36,31 +40,72 @@ public:
     {
         return m_user.value(key, m_system.value(key, fallback)).toString().trimmed();
     }
-    QString userText(const QString &key) const { return m_user.value(key).toString(); }
+    const files::Settings &user() const { return m_user; }
 
 private:
     const files::Settings &m_system;
     const files::Settings &m_user;
 };
 
-// The first line of path. A file others may read is refused: the pupils'
-// password must not be open to every account and service of the computer.
+// Whether the file's status allows a password in it: a regular file of
+// root's or the user's that nobody else may change; else the Italian line.
+std::optional<QString> refusalOfPasswordFile(const struct stat &status, const QString &path)
+{
+    if (!S_ISREG(status.st_mode) || (status.st_uid != 0 && status.st_uid != ::getuid()) ||
+        (status.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return Texts::tr("solvetra: il file della password %1 non è un file normale di root con i "
+                         "permessi 0640: non lo uso.")
+            .arg(format::echoed(path));
+    if ((status.st_mode & S_IROTH) != 0)
+        return Texts::tr("solvetra: il file della password %1 è leggibile da tutti: non lo uso. "
+                         "Deve avere i permessi 0640 (root e il gruppo degli alunni).")
+            .arg(format::echoed(path));
+    return std::nullopt;
+}
+
+// The first line of path. A file others may read or change is refused: the
+// pupils' password must not be open to every account and service of the
+// computer. A pipe, a device or a folder is refused before it is opened,
+// and opened without waiting, so that nothing holds up the start.
 QString passwordIn(const QString &path, QStringList &warnings)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status
+    {
+    };
+    if (::stat(name.constData(), &status) != 0)
         return {};
-    if (info.permissions() & (QFileDevice::ReadOther | QFileDevice::WriteOther)) {
-        warnings << Texts::tr(
-                        "solvetra: il file della password %1 è leggibile da tutti: non lo uso. "
-                        "Deve avere i permessi 0640 (root e il gruppo degli alunni).")
-                        .arg(format::echoed(path));
+    if (const auto refusal = refusalOfPasswordFile(status, path)) {
+        warnings << *refusal;
         return {};
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
         return {}; // not in the pupils' group: libpq may still find ~/.pgpass
-    return QString::fromUtf8(file.readLine()).trimmed();
+    QFile file;
+    // Again on what was opened: the name may have changed meanwhile.
+    if (::fstat(descriptor, &status) != 0 || refusalOfPasswordFile(status, path) ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return {};
+    }
+    return QString::fromUtf8(file.readLine(1024)).trimmed();
+}
+
+// The password in the user's own settings, unless others may read them.
+QString userPassword(const files::Settings &user, QStringList &warnings)
+{
+    const QString password = user.value(QStringLiteral("server/password")).toString();
+    struct stat status
+    {
+    };
+    if (password.isEmpty() || ::stat(QFile::encodeName(user.path()).constData(), &status) != 0 ||
+        (status.st_mode & (S_IRGRP | S_IROTH)) == 0)
+        return password;
+    warnings << Texts::tr("solvetra: le impostazioni %1 sono leggibili da altri utenti: non uso la "
+                          "password che contengono. Devono avere i permessi 0600.")
+                    .arg(format::echoed(user.path()));
+    return {};
 }
 
 void readServer(const Scopes &scopes, SchoolSettings &settings)
@@ -76,7 +121,7 @@ void readServer(const Scopes &scopes, SchoolSettings &settings)
     server.port = number && port > 0 && port < 65536 ? port : 5432;
     server.user = scopes.text(QStringLiteral("server/user"), QString::fromLatin1(pupilRole));
     server.sslmode = scopes.text(QStringLiteral("server/sslmode"));
-    server.password = scopes.userText(QStringLiteral("server/password"));
+    server.password = userPassword(scopes.user(), settings.warnings);
     if (server.password.isEmpty())
         server.password = passwordIn(scopes.text(QStringLiteral("server/passwordfile"),
                                                  QString::fromLatin1(defaultPasswordFile)),

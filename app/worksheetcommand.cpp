@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/worksheetcommand.h"
 
+#include "app/assignmentcommand.h"
 #include "app/commandline.h"
 #include "app/headless.h"
 #include "format/echo.h"
@@ -44,22 +45,6 @@ std::optional<print::KeyPlacement> keyFromName(const QString &name)
     return std::nullopt;
 }
 
-// Qt's own notes about the session (a missing runtime folder and the like)
-// mean nothing to a teacher at a terminal; only our one line should show.
-// A name that begins with "-" is most likely an option typed where the name
-// was missing; written "./-name" it is plainly a file.
-std::optional<QString> worksheetPath(const QString &given)
-{
-    if (given.isEmpty() || given.startsWith(u'-'))
-        return std::nullopt;
-    // A folder keeps its name, so that it is refused as a folder rather
-    // than a sheet written beside it.
-    if (given.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) || given.endsWith(u'/') ||
-        QFileInfo(given).isDir())
-        return given;
-    return given + QStringLiteral(".pdf");
-}
-
 } // namespace
 
 bool isWorksheetOption(const QString &name)
@@ -67,11 +52,26 @@ bool isWorksheetOption(const QString &name)
     return name == worksheetOption;
 }
 
-QString missingFileName()
+QString missingFileName(const QString &option)
 {
-    return QCoreApplication::translate(
-        "worksheet", "manca il nome del file dopo --worksheet (un nome che comincia con «-» "
-                     "va scritto ./-nome).");
+    return QCoreApplication::translate("worksheet",
+                                       "manca il nome del file dopo --%1 (un nome che comincia "
+                                       "con «-» va scritto ./-nome).")
+        .arg(option);
+}
+
+// A name that begins with "-" is most likely an option typed where the name
+// was missing; written "./-name" it is plainly a file.
+std::optional<QString> outputPath(const QString &given, const QString &suffix)
+{
+    if (given.isEmpty() || given.startsWith(u'-'))
+        return std::nullopt;
+    // A folder keeps its name, so that it is refused as a folder rather
+    // than a file written beside it.
+    if (given.endsWith(suffix, Qt::CaseInsensitive) || given.endsWith(u'/') ||
+        QFileInfo(given).isDir())
+        return given;
+    return given + suffix;
 }
 
 QList<QCommandLineOption> worksheetOptions()
@@ -113,28 +113,28 @@ bool worksheetRequested(const QCommandLineParser &parser)
     return parser.isSet(worksheetOption);
 }
 
-std::optional<QString> worksheetOnlyOptionGiven(const QCommandLineParser &parser)
+std::optional<QString> problemOptionGiven(const QCommandLineParser &parser)
 {
-    for (const QString &name : {countOption, theoremOption, seedOption, keyOption, levelOption}) {
+    for (const QString &name : {countOption, theoremOption, seedOption, levelOption}) {
         if (parser.isSet(name))
             return name;
     }
     return std::nullopt;
 }
 
-std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineParser &parser)
+bool keyOptionGiven(const QCommandLineParser &parser)
 {
-    WorksheetCommand command;
-    const auto path = worksheetPath(parser.value(worksheetOption));
-    if (!path)
-        return missingFileName();
-    command.path = *path;
+    return parser.isSet(keyOption);
+}
 
-    print::WorksheetRequest &request = command.request;
+std::variant<quiz::Assignment, QString> readProblemOptions(const QCommandLineParser &parser)
+{
+    quiz::Assignment problems;
     if (parser.isSet(countOption)) {
         bool ok = false;
-        request.count = parser.value(countOption).toInt(&ok);
-        if (!ok || request.count < print::minProblemCount || request.count > print::maxProblemCount)
+        problems.count = parser.value(countOption).toInt(&ok);
+        if (!ok || problems.count < print::minProblemCount ||
+            problems.count > print::maxProblemCount)
             return QCoreApplication::translate("worksheet",
                                                "--count vuole un numero intero da %1 a %2, non %3.")
                 .arg(print::minProblemCount)
@@ -147,15 +147,7 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
             return QCoreApplication::translate("worksheet",
                                                "--theorem vuole both, leg o altitude, non %1.")
                 .arg(format::echoed(parser.value(theoremOption)));
-        request.theorem = *choice;
-    }
-    if (parser.isSet(keyOption)) {
-        const auto key = keyFromName(parser.value(keyOption));
-        if (!key)
-            return QCoreApplication::translate("worksheet",
-                                               "--key vuole end, separate o none, non %1.")
-                .arg(format::echoed(parser.value(keyOption)));
-        request.key = *key;
+        problems.theorem = *choice;
     }
     if (parser.isSet(levelOption)) {
         bool ok = false;
@@ -163,22 +155,67 @@ std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineP
         if (!ok || !level)
             return QCoreApplication::translate("worksheet", "--level vuole 1, 2 o 3, non %1.")
                 .arg(format::echoed(parser.value(levelOption)));
-        request.level = *level;
+        problems.level = *level;
     }
-    if (quiz::problemsOffered(request.level, request.theorem) == 0)
+    if (quiz::problemsOffered(problems.level, problems.theorem) == 0)
         return QCoreApplication::translate("worksheet",
                                            "il livello %1 non offre problemi con --theorem %2.")
-            .arg(int(request.level))
+            .arg(int(problems.level))
             .arg(format::echoed(parser.value(theoremOption)));
     if (parser.isSet(seedOption)) {
         bool ok = false;
-        request.seed = parser.value(seedOption).toUInt(&ok);
+        problems.seed = parser.value(seedOption).toUInt(&ok);
         if (!ok)
             return QCoreApplication::translate(
                        "worksheet", "--seed vuole un numero intero da 0 a 4294967295, non %1.")
                 .arg(format::echoed(parser.value(seedOption)));
     } else {
-        request.seed = print::randomSeed();
+        problems.seed = print::randomSeed();
+    }
+    return problems;
+}
+
+std::variant<print::WorksheetRequest, QString> readSheetProblems(const QCommandLineParser &parser)
+{
+    // The code holds the problems whole; options that say them again could
+    // only contradict it.
+    std::variant<quiz::Assignment, QString> problems;
+    if (assignmentGiven(parser)) {
+        if (const auto name = problemOptionGiven(parser))
+            return QCoreApplication::translate(
+                       "worksheet", "--%1 non va con --assignment: il codice dice già il "
+                                    "livello, il teorema, i problemi e il seme.")
+                .arg(*name);
+        problems = readAssignmentCode(parser);
+    } else {
+        problems = readProblemOptions(parser);
+    }
+    if (const QString *error = std::get_if<QString>(&problems))
+        return *error;
+    print::WorksheetRequest request = print::sheetOf(std::get<quiz::Assignment>(problems));
+    request.mark =
+        assignmentGiven(parser) ? print::SheetMark::AssignmentCode : print::SheetMark::Seed;
+    return request;
+}
+
+std::variant<WorksheetCommand, QString> readWorksheetCommand(const QCommandLineParser &parser)
+{
+    WorksheetCommand command;
+    const auto path = outputPath(parser.value(worksheetOption), QStringLiteral(".pdf"));
+    if (!path)
+        return missingFileName(worksheetOption);
+    command.path = *path;
+    auto request = readSheetProblems(parser);
+    if (const QString *error = std::get_if<QString>(&request))
+        return *error;
+    command.request = std::get<print::WorksheetRequest>(request);
+    if (parser.isSet(keyOption)) {
+        const auto key = keyFromName(parser.value(keyOption));
+        if (!key)
+            return QCoreApplication::translate("worksheet",
+                                               "--key vuole end, separate o none, non %1.")
+                .arg(format::echoed(parser.value(keyOption)));
+        command.request.key = *key;
     }
     return command;
 }

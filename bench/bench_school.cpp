@@ -58,9 +58,15 @@ private:
         writer.setPupil(QStringLiteral("Prova %1").arg(m_number), QStringLiteral("prova"));
         record::AnswerSender sender(m_record, m_server);
         for (int i = 0; i < answersPerClient; ++i) {
+            // An answer the server's bounds take: the 3-4-5 triangle times n.
             record::AnswerRow row;
             row.kind = QStringLiteral("AH:BH,HC");
             row.asked = QStringLiteral("AH");
+            row.m = 3;
+            row.n = 1 + i % 15;
+            row.given1 = 1.8 * row.n;
+            row.given2 = 3.2 * row.n;
+            row.expected = 2.4 * row.n;
             row.typed = QString::number(i);
             writer.addAnswer(row);
             if (!sender.sendWaiting())

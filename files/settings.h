@@ -43,6 +43,7 @@ public:
     void clear();
     // False when the file was ignored and nothing will be written.
     bool keptOnDisk() const { return m_file != nullptr; }
+    QString path() const { return m_path; }
 
 private:
     void writeOut();

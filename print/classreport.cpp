@@ -5,16 +5,20 @@
 
 #include "files/safewrite.h"
 #include "format/displaylocale.h"
+#include "format/echo.h"
+#include "quiz/assignment.h"
 #include "record/summary.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
+#include <QMap>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace print {
 namespace {
@@ -48,7 +52,8 @@ QString percent(const record::Tally &tally)
 
 QString duration(double seconds)
 {
-    const int whole = qRound(seconds);
+    // A year of a class is more seconds than an int holds.
+    const qint64 whole = qRound64(seconds);
     if (whole < 3600)
         return Texts::tr("%1 min %2 s").arg(whole / 60).arg(whole % 60);
     return Texts::tr("%1 h %2 min").arg(whole / 3600).arg(whole / 60 % 60);
@@ -120,6 +125,13 @@ QList<Line> summaryLines(const record::RecordContents &contents, const record::R
         for (const record::SkippedFile &skipped : contents.skipped)
             lines.append({Style::Text, {skipped.reason}});
     }
+    if (contents.discarded > 0 || !contents.clashes.isEmpty()) {
+        lines.append({Style::Heading, {Texts::tr("Risposte lasciate fuori")}});
+        if (contents.discarded > 0)
+            lines.append({Style::Text, {Texts::tr("Righe scartate: %1").arg(contents.discarded)}});
+        for (const QString &clash : contents.clashes)
+            lines.append({Style::Text, {clash}});
+    }
     return lines;
 }
 
@@ -151,6 +163,121 @@ QList<Line> pupilLines(const record::PupilSummary &pupil, const QList<record::An
         {Style::Text, {Texts::tr("Record di risposte esatte di fila: %1").arg(pupil.longestRun)}},
         {Style::Heading, {Texts::tr("I tipi più spesso sbagliati")}}};
     lines += kindLines(summary.mostOftenWrong(5));
+    return lines;
+}
+
+// One pupil's answers to an assignment: the last answer to each of its
+// problems, by the problem's number on the sheet.
+using Attempt = QMap<int, record::AnswerRow>;
+
+// Where each answer's problem stands on the assignment's sheet: its triangle
+// and kind name one problem of the set.
+class SheetPlaces
+{
+public:
+    explicit SheetPlaces(const quiz::Assignment &assignment)
+    {
+        const QList<quiz::ProblemDraw> problems = quiz::assignmentProblems(assignment);
+        for (qsizetype i = 0; i < problems.size(); ++i)
+            m_places[{quiz::kindId(problems[i].kind()), problems[i].GenM, problems[i].Multiplier}] =
+                int(i);
+    }
+
+    // -1 for an answer to no problem of the sheet.
+    int of(const record::AnswerRow &row) const
+    {
+        const auto found = m_places.find({row.kind, row.m, row.n});
+        return found == m_places.end() ? -1 : found->second;
+    }
+
+private:
+    std::map<std::tuple<QString, int, int>, int> m_places;
+};
+
+QList<Line> assignmentLines(const QString &code, const QList<record::PupilSummary> &pupils,
+                            const QList<record::AnswerRow> &answers)
+{
+    const auto assignment = quiz::assignmentOfCode(code);
+    if (!assignment)
+        return {};
+    const SheetPlaces places(*assignment);
+    QHash<PupilKey, Attempt> attempts;
+    QList<record::Tally> byProblem(assignment->count);
+    QList<QString> kindOf(assignment->count);
+    for (const record::AnswerRow &row : answers) {
+        const int place = places.of(row);
+        if (row.assignment != code || place < 0)
+            continue;
+        attempts[{row.className, row.pupil}][place] = row; // rows come in time order
+        byProblem[place].add(row.right);
+        kindOf[place] = row.kind;
+    }
+
+    QList<Line> rows;
+    int done = 0;
+    int begun = 0;
+    const QLocale locale = format::DisplayLocale::current().qtLocale;
+    for (const record::PupilSummary &pupil : pupils) {
+        const Attempt attempt = attempts.value({pupil.className, pupil.pupil});
+        record::Tally tally;
+        double seconds = 0;
+        QDateTime last;
+        for (const record::AnswerRow &row : attempt) {
+            tally.add(row.right);
+            seconds += row.seconds;
+            if (!last.isValid() || row.when > last)
+                last = row.when;
+        }
+        QString state = Texts::tr("non iniziato");
+        if (attempt.size() == assignment->count) {
+            state = Texts::tr("fatto");
+            ++done;
+        } else if (!attempt.isEmpty()) {
+            state = Texts::tr("iniziato (%1 di %2)").arg(attempt.size()).arg(assignment->count);
+            ++begun;
+        }
+        const bool started = !attempt.isEmpty();
+        // The class goes with the name: the state needs the room.
+        const QString who = pupil.className.isEmpty()
+                                ? pupilName(pupil)
+                                : Texts::tr("%1 (%2)").arg(pupilName(pupil), pupil.className);
+        rows.append(
+            {Style::Row,
+             {who, state,
+              started ? Texts::tr("%1 su %2").arg(tally.right).arg(assignment->count) : QString(),
+              started ? duration(seconds) : QString(),
+              attempt.size() == assignment->count
+                  ? locale.toString(last.date(), QLocale::ShortFormat)
+                  : QString()}});
+    }
+
+    QList<Line> lines{
+        {Style::Title, {Texts::tr("Compito %1").arg(code)}, true},
+        {Style::Text,
+         {Texts::tr("Livello %1, %2 problemi").arg(int(assignment->level)).arg(assignment->count)}},
+        {Style::Text,
+         {Texts::tr("Fatto: %1 · Iniziato: %2 · Non iniziato: %3")
+              .arg(done)
+              .arg(begun)
+              .arg(pupils.size() - done - begun)}},
+        {Style::Header,
+         {Texts::tr("Alunno"), Texts::tr("Stato"), Texts::tr("Esatte"), Texts::tr("Tempo"),
+          Texts::tr("Finito il")}}};
+    lines += rows;
+    lines.append({Style::Heading, {Texts::tr("I problemi più spesso sbagliati")}});
+    lines.append(
+        {Style::Header, {Texts::tr("Problema"), Texts::tr("Risposte"), Texts::tr("Sbagliate")}});
+    QList<int> wrongFirst;
+    for (int place = 0; place < assignment->count; ++place)
+        if (byProblem[place].wrong() > 0)
+            wrongFirst.append(place);
+    std::ranges::stable_sort(wrongFirst, std::greater<>(),
+                             [&](int place) { return byProblem[place].wrong(); });
+    for (const int place : wrongFirst.mid(0, 5))
+        lines.append({Style::Row,
+                      {Texts::tr("%1. %2").arg(place + 1).arg(quiz::readableKind(kindOf[place])),
+                       QString::number(byProblem[place].answers),
+                       QString::number(byProblem[place].wrong())}});
     return lines;
 }
 
@@ -199,8 +326,9 @@ void paintLine(QPainter &painter, const Line &line, qreal top, qreal width)
     qreal left = margin;
     for (qsizetype i = 0; i < line.cells.size(); ++i) {
         const qreal cell = i == 0 ? first : rest;
+        // A name from a file may carry controls and direction overrides.
         painter.drawText(QRectF(left, bottom - lineHeight, cell - 4, lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, line.cells[i]);
+                         Qt::AlignLeft | Qt::AlignVCenter, format::withoutControls(line.cells[i]));
         left += cell;
     }
     if (line.style == Style::Header)
@@ -232,34 +360,59 @@ bool paintPages(QPdfWriter &writer, const QList<Page> &pages)
 
 } // namespace
 
+QList<record::AnswerRow> countedAnswers(const record::RecordContents &contents,
+                                        const record::RecordFilter &filter)
+{
+    if (filter.assignment.isEmpty())
+        return contents.answers;
+    QList<record::AnswerRow> counted;
+    for (const record::AnswerRow &row : contents.answers)
+        if (row.assignment == filter.assignment)
+            counted.append(row);
+    return counted;
+}
+
 std::optional<QString> writeClassReportPdf(const QString &path,
                                            const record::RecordContents &contents,
                                            const record::RecordFilter &filter)
 {
-    if (auto refusal = files::refusalToWrite(path))
+    files::PrivateSaveFile file(path);
+    if (auto refusal = file.open())
         return refusal;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return files::cannotWrite(path, file.errorString());
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&file.device());
     writer.setResolution(pageDpi);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setTitle(Texts::tr("Resoconto della classe"));
     writer.setCreator(QStringLiteral("Solvetra"));
 
     // One summary of the whole for every page: a school's year is millions of answers.
-    const record::RecordSummary summary(contents.answers);
+    const QList<record::AnswerRow> counted = countedAnswers(contents, filter);
+    const record::RecordSummary summary(counted);
     const QList<record::PupilSummary> pupils = summary.pupils();
-    QList<Line> lines = summaryLines(contents, filter, summary, pupils);
-    const auto byPupil = answersByPupil(contents.answers);
-    for (const record::PupilSummary &pupil : pupils)
-        lines += pupilLines(pupil, byPupil.value({pupil.className, pupil.pupil}));
-    const qreal pageHeight = writer.pageLayout().fullRectPixels(pageDpi).height() - 3 * margin;
-    if (!paintPages(writer, paginate(lines, pageHeight)) || !file.commit()) {
-        file.cancelWriting();
-        return files::cannotWrite(path, file.errorString());
+    QList<Line> lines;
+    if (!counted.isEmpty()) {
+        lines = summaryLines(contents, filter, summary, pupils);
+        const auto byPupil = answersByPupil(counted);
+        for (const record::PupilSummary &pupil : pupils)
+            lines += pupilLines(pupil, byPupil.value({pupil.className, pupil.pupil}));
     }
-    return std::nullopt;
+    // A page per assignment, listing every pupil the records know of, the
+    // ones who never began it too.
+    QStringList codes;
+    if (!filter.assignment.isEmpty())
+        codes.append(filter.assignment);
+    for (const record::AnswerRow &row : counted)
+        if (!row.assignment.isEmpty() && !codes.contains(row.assignment))
+            codes.append(row.assignment);
+    std::ranges::sort(codes);
+    const QList<record::PupilSummary> everyone =
+        filter.assignment.isEmpty() ? pupils : record::RecordSummary(contents.answers).pupils();
+    for (const QString &code : codes)
+        lines += assignmentLines(code, everyone, counted);
+    const qreal pageHeight = writer.pageLayout().fullRectPixels(pageDpi).height() - 3 * margin;
+    if (!paintPages(writer, paginate(lines, pageHeight)))
+        return files::cannotWrite(path, file.device().errorString());
+    return file.commit();
 }
 
 } // namespace print

@@ -9,6 +9,11 @@
 
 namespace print {
 
+// The answers a report counts: those of the filter's assignment alone, when
+// it names one.
+QList<record::AnswerRow> countedAnswers(const record::RecordContents &contents,
+                                        const record::RecordFilter &filter);
+
 // Writes the class report (A4, vector) whole or not at all; returns the
 // Italian line that says why it could not, or nothing.
 std::optional<QString> writeClassReportPdf(const QString &path,

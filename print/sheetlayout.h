@@ -23,6 +23,20 @@ inline constexpr double solutionLineMm = 5.5;
 inline constexpr int problemRows = 5;
 inline constexpr int problemsPerPage = 2 * problemRows;
 static_assert(firstHeaderMm + problemRows * problemHeightMm + footerMm <= pageHeightMm);
+// A two-step problem's working box reaches under the drawing too: four rows.
+inline constexpr double twoStepProblemHeightMm = 60;
+inline constexpr int twoStepProblemRows = 4;
+static_assert(firstHeaderMm + twoStepProblemRows * twoStepProblemHeightMm + footerMm <=
+              pageHeightMm);
+// The key's table of answers: a heading, rows of answerColumns, then the
+// heading of the worked solutions.
+inline constexpr int answerColumns = 4; // the page's middle stays a column edge
+inline constexpr double answerRowMm = 5;
+inline constexpr double answerHeadingMm = 7;
+inline constexpr double answerTableHeightMm(int count)
+{
+    return 2 * answerHeadingMm + (count + answerColumns - 1) / answerColumns * answerRowMm;
+}
 // A worked solution's part of a key page: its lines and a gap. Every key of
 // a sheet gets the room of the longest, so the columns stay aligned; three
 // lines (one step) give 23 mm.
@@ -42,11 +56,15 @@ struct PageItems
     int count = 0;
 };
 
-inline QList<PageItems> paginate(int itemCount, int perPage)
+// firstPage: how many the first page holds, when it holds fewer.
+inline QList<PageItems> paginate(int itemCount, int perPage, int firstPage = -1)
 {
     QList<PageItems> pages;
-    for (int first = 0; first < itemCount; first += perPage)
-        pages.append({first, std::min(perPage, itemCount - first)});
+    for (int first = 0; first < itemCount;) {
+        const int room = std::max(1, pages.isEmpty() && firstPage >= 0 ? firstPage : perPage);
+        pages.append({first, std::min(room, itemCount - first)});
+        first += room;
+    }
     return pages;
 }
 

@@ -6,7 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
-#include <QPagedPaintDevice>
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
@@ -60,12 +60,6 @@ QString twoStepInstructions(quiz::TheoremChoice choice)
     return tr("Trova la lunghezza richiesta in due passi.");
 }
 
-QString instructions(const WorksheetRequest &request)
-{
-    return request.level == quiz::Level::TwoSteps ? twoStepInstructions(request.theorem)
-                                                  : oneStepInstructions(request.theorem);
-}
-
 // Level 1 is the sheet as it always was; the others say their level.
 QString levelPart(quiz::Level level)
 {
@@ -76,7 +70,13 @@ QString levelPart(quiz::Level level)
 
 } // namespace
 
-SheetPainter::SheetPainter(QPainter &painter, const QPagedPaintDevice &device)
+QString worksheetInstructions(const WorksheetRequest &request)
+{
+    return request.level == quiz::Level::TwoSteps ? twoStepInstructions(request.theorem)
+                                                  : oneStepInstructions(request.theorem);
+}
+
+SheetPainter::SheetPainter(QPainter &painter, const QPaintDevice &device)
     : m_painter(painter), m_dotsPerMm(device.logicalDpiY() / 25.4)
 {
 }
@@ -128,9 +128,9 @@ void SheetPainter::polyline(const QPolygonF &mm, double widthMm)
     m_painter.drawPolyline(dots);
 }
 
-void SheetPainter::polygon(const QPolygonF &mm, double widthMm)
+void SheetPainter::polygon(const QPolygonF &mm, double widthMm, const QColor &colour)
 {
-    setPen(widthMm, Qt::SolidLine);
+    setPen(widthMm, Qt::SolidLine, colour);
     QPolygonF dots;
     for (const QPointF &p : mm)
         dots << point(p);
@@ -148,7 +148,7 @@ void SheetPainter::firstHeader(const WorksheetRequest &request)
     text({0, 0, pageWidthMm, 9}, tr("Scheda di esercizi: i teoremi di Euclide"), 16,
          Qt::AlignLeft | Qt::AlignVCenter, true);
     nameLine(9);
-    text({0, 17, pageWidthMm - 50, 7}, instructions(request), 10);
+    text({0, 17, pageWidthMm - 50, 7}, worksheetInstructions(request), 10);
     // The score box: the teacher writes the points out of the problems.
     const QRectF score(pageWidthMm - 48, 16.5, 48, 8);
     frame(score, 0.3, Qt::black);
@@ -170,12 +170,40 @@ void SheetPainter::keyTitle()
     text({0, 0, pageWidthMm, 8}, tr("Soluzioni"), 14, Qt::AlignLeft | Qt::AlignVCenter, true);
 }
 
+double SheetPainter::answerTable(double topMm, const QList<quiz::WorkedSolution> &solutions,
+                                 const format::DisplayLocale &locale)
+{
+    text({0, topMm, pageWidthMm, answerHeadingMm}, tr("Risposte"), 11,
+         Qt::AlignLeft | Qt::AlignVCenter, true);
+    const double cellWidth = pageWidthMm / answerColumns;
+    for (qsizetype i = 0; i < solutions.size(); ++i) {
+        const quiz::WorkedSolution &s = solutions[i];
+        const QRectF cell((i % answerColumns) * cellWidth,
+                          topMm + answerHeadingMm + double(i / answerColumns) * answerRowMm,
+                          cellWidth - 2, answerRowMm);
+        text(cell,
+             tr("%1. %2 = %3 cm")
+                 .arg(i + 1)
+                 .arg(quiz::lengthLetters(s.hidden), quiz::exactDecimalText(s.result, 2, locale)),
+             keyPoints);
+    }
+    const double height = answerTableHeightMm(int(solutions.size()));
+    line({0, topMm + height - answerHeadingMm}, {pageWidthMm, topMm + height - answerHeadingMm},
+         0.2);
+    text({0, topMm + height - answerHeadingMm, pageWidthMm, answerHeadingMm}, tr("Svolgimento"), 11,
+         Qt::AlignLeft | Qt::AlignVCenter, true);
+    return height;
+}
+
 void SheetPainter::footer(const WorksheetRequest &request, bool key, int page, int pageCount)
 {
+    const QString mark = request.mark == SheetMark::AssignmentCode
+                             ? tr("Compito %1").arg(quiz::assignmentCode(assignmentOf(request)))
+                             : tr("Seme %1").arg(request.seed);
     const QString text =
-        key ? tr("Seme %1 · %2soluzioni · pagina %3 di %4") : tr("Seme %1 · %2pagina %3 di %4");
+        key ? tr("%1 · %2soluzioni · pagina %3 di %4") : tr("%1 · %2pagina %3 di %4");
     this->text({0, pageHeightMm - footerMm + 2, pageWidthMm, footerMm - 2},
-               text.arg(request.seed).arg(levelPart(request.level)).arg(page).arg(pageCount), 8,
+               text.arg(mark, levelPart(request.level)).arg(page).arg(pageCount), 8,
                Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -190,10 +218,24 @@ void SheetPainter::problem(QPointF topLeftMm, int number, const quiz::WorkedSolu
          tr("%1 = ________ cm").arg(quiz::lengthLetters(solution.hidden)), 11,
          Qt::AlignRight | Qt::AlignVCenter);
     paintFigure(*this, topLeftMm + QPointF(figureLeftMm, figureTopMm), solution, locale);
-    // Room for the working, beside the drawing.
-    frame({x + workingLeftMm, y + figureTopMm, columnWidthMm - workingLeftMm - 2,
-           problemHeightMm - figureTopMm - 3},
-          0.15, Qt::gray);
+    // Room for the working, beside the drawing; for two steps under it too.
+    const double right = x + columnWidthMm - 2;
+    const double top = y + figureTopMm;
+    if (solution.steps.size() < 2) {
+        frame(
+            {x + workingLeftMm, top, right - x - workingLeftMm, problemHeightMm - figureTopMm - 3},
+            0.15, Qt::gray);
+        return;
+    }
+    const double bottom = y + twoStepProblemHeightMm - 3;
+    const double underDrawing = y + problemHeightMm;
+    polygon(QPolygonF{{x + workingLeftMm, top},
+                      {right, top},
+                      {right, bottom},
+                      {x + 2, bottom},
+                      {x + 2, underDrawing},
+                      {x + workingLeftMm, underDrawing}},
+            0.15, Qt::gray);
 }
 
 void SheetPainter::solution(QPointF topLeftMm, int number, const quiz::WorkedSolution &solution)

@@ -15,17 +15,6 @@
 namespace print {
 namespace {
 
-// Each problem is solved once: its sheet entry and its key show the same numbers.
-QList<quiz::WorkedSolution> solvedProblems(const WorksheetRequest &request,
-                                           const format::DisplayLocale &locale)
-{
-    QList<quiz::WorkedSolution> problems;
-    for (const quiz::ProblemDraw &draw :
-         quiz::drawProblemSet(request.seed, request.count, request.theorem, request.level))
-        problems.append(quiz::solveProblem(draw, locale));
-    return problems;
-}
-
 void setA4(QPagedPaintDevice &device)
 {
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -52,7 +41,10 @@ bool paintProblemPages(QPagedPaintDevice &device, SheetPainter &sheet,
                        const WorksheetRequest &request, const QList<quiz::WorkedSolution> &problems,
                        const format::DisplayLocale &locale, bool &firstOnDevice)
 {
-    const QList<PageItems> pages = paginate(int(problems.size()), problemsPerPage);
+    const bool twoSteps = request.level == quiz::Level::TwoSteps;
+    const double height = twoSteps ? twoStepProblemHeightMm : problemHeightMm;
+    const QList<PageItems> pages =
+        paginate(int(problems.size()), 2 * (twoSteps ? twoStepProblemRows : problemRows));
     for (qsizetype p = 0; p < pages.size(); ++p) {
         if (!nextPage(device, firstOnDevice))
             return false;
@@ -64,8 +56,8 @@ bool paintProblemPages(QPagedPaintDevice &device, SheetPainter &sheet,
         const double top = p == 0 ? firstHeaderMm : nameHeaderMm;
         for (int i = 0; i < pages[p].count; ++i) {
             const int index = pages[p].first + i;
-            sheet.problem(itemPlace(i, pages[p].count, top, problemHeightMm), index + 1,
-                          problems[index], locale);
+            sheet.problem(itemPlace(i, pages[p].count, top, height), index + 1, problems[index],
+                          locale);
         }
         sheet.footer(request, false, int(p + 1), int(pages.size()));
     }
@@ -73,22 +65,29 @@ bool paintProblemPages(QPagedPaintDevice &device, SheetPainter &sheet,
 }
 
 bool paintKeyPages(QPagedPaintDevice &device, SheetPainter &sheet, const WorksheetRequest &request,
-                   const QList<quiz::WorkedSolution> &problems, bool &firstOnDevice)
+                   const QList<quiz::WorkedSolution> &problems, const format::DisplayLocale &locale,
+                   bool &firstOnDevice)
 {
     int lineCount = 0;
     for (const quiz::WorkedSolution &solution : problems)
         lineCount = std::max(lineCount, int(solution.lines.size()));
     const double height = solutionHeightMm(lineCount);
-    const QList<PageItems> pages = paginate(int(problems.size()), solutionsPerPage(lineCount));
+    // The first page opens with the table of answers, then the worked steps.
+    const double firstTop = keyTitleMm + answerTableHeightMm(int(problems.size()));
+    const int firstRoom = 2 * int((pageHeightMm - footerMm - firstTop) / height);
+    const QList<PageItems> pages =
+        paginate(int(problems.size()), solutionsPerPage(lineCount), firstRoom);
     for (qsizetype p = 0; p < pages.size(); ++p) {
         if (!nextPage(device, firstOnDevice))
             return false;
-        if (p == 0)
+        if (p == 0) {
             sheet.keyTitle();
+            sheet.answerTable(keyTitleMm, problems, locale);
+        }
+        const double top = p == 0 ? firstTop : keyTitleMm;
         for (int i = 0; i < pages[p].count; ++i) {
             const int index = pages[p].first + i;
-            sheet.solution(itemPlace(i, pages[p].count, keyTitleMm, height), index + 1,
-                           problems[index]);
+            sheet.solution(itemPlace(i, pages[p].count, top, height), index + 1, problems[index]);
         }
         sheet.footer(request, true, int(p + 1), int(pages.size()));
     }
@@ -110,12 +109,37 @@ bool paint(QPagedPaintDevice &device, const WorksheetRequest &request, Pages whi
     bool first = true;
     if (which != Pages::Key && !paintProblemPages(device, sheet, request, problems, locale, first))
         return false;
-    if (which != Pages::Problems && !paintKeyPages(device, sheet, request, problems, first))
+    if (which != Pages::Problems && !paintKeyPages(device, sheet, request, problems, locale, first))
         return false;
     return painter.end();
 }
 
 } // namespace
+
+QList<quiz::WorkedSolution> solvedProblems(const WorksheetRequest &request,
+                                           const format::DisplayLocale &locale)
+{
+    QList<quiz::WorkedSolution> problems;
+    for (const quiz::ProblemDraw &draw : quiz::assignmentProblems(assignmentOf(request)))
+        problems.append(quiz::solveProblem(draw, locale));
+    return problems;
+}
+
+quiz::Assignment assignmentOf(const WorksheetRequest &request)
+{
+    return {request.level, request.theorem, request.count, request.seed};
+}
+
+WorksheetRequest sheetOf(const quiz::Assignment &assignment)
+{
+    WorksheetRequest request;
+    request.level = assignment.level;
+    request.theorem = assignment.theorem;
+    request.count = assignment.count;
+    request.seed = assignment.seed;
+    request.mark = SheetMark::AssignmentCode;
+    return request;
+}
 
 quint32 randomSeed()
 {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "quiz/assignment.h"
 #include "quiz/problemset.h"
+#include "quiz/solution.h"
 
 #include <QString>
 
@@ -11,13 +13,17 @@ class QPagedPaintDevice;
 
 namespace print {
 
-inline constexpr int minProblemCount = 5;
-inline constexpr int maxProblemCount = 60;
-inline constexpr int defaultProblemCount = 20;
+inline constexpr int minProblemCount = quiz::minProblemSetSize;
+inline constexpr int maxProblemCount = quiz::maxProblemSetSize;
+inline constexpr int defaultProblemCount = quiz::defaultProblemSetSize;
 
 // Where the worked solutions go: after the problems, in a file of their own
 // (so that the pupils' copies can be printed without them), or nowhere.
 enum class KeyPlacement { End, Separate, None };
+
+// What the foot of each page names the sheet by: the seed, or the code of
+// the assignment the sheet is.
+enum class SheetMark { Seed, AssignmentCode };
 
 // What a teacher asks for; the seed makes the sheet reproducible.
 struct WorksheetRequest
@@ -27,7 +33,18 @@ struct WorksheetRequest
     quint32 seed = 0;
     KeyPlacement key = KeyPlacement::End;
     quiz::Level level = quiz::defaultLevel;
+    SheetMark mark = SheetMark::Seed;
 };
+
+// The sheet's problems in its order, each solved once so that every use of
+// it (the pages, the key, the questions for a learning platform) shows the
+// same numbers.
+QList<quiz::WorkedSolution> solvedProblems(const WorksheetRequest &request,
+                                           const format::DisplayLocale &locale);
+// The assignment whose problems the sheet holds, and the sheet of an
+// assignment, marked with its code.
+quiz::Assignment assignmentOf(const WorksheetRequest &request);
+WorksheetRequest sheetOf(const quiz::Assignment &assignment);
 
 // A seed short enough to copy from the sheet by hand.
 quint32 randomSeed();

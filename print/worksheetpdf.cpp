@@ -15,6 +15,20 @@ namespace {
 
 using Painting = std::function<bool(QPagedPaintDevice &, const WorksheetRequest &)>;
 
+// "Scheda di esercizi (seme 7)" or "Scheda di esercizi (compito K4Q2-7XMB-3T)".
+QString pdfTitle(const WorksheetRequest &request, bool key)
+{
+    if (request.mark == SheetMark::AssignmentCode) {
+        const QString code = quiz::assignmentCode(assignmentOf(request));
+        return key ? QCoreApplication::translate("Worksheet", "Soluzioni (compito %1)").arg(code)
+                   : QCoreApplication::translate("Worksheet", "Scheda di esercizi (compito %1)")
+                         .arg(code);
+    }
+    return key ? QCoreApplication::translate("Worksheet", "Soluzioni (seme %1)").arg(request.seed)
+               : QCoreApplication::translate("Worksheet", "Scheda di esercizi (seme %1)")
+                     .arg(request.seed);
+}
+
 // Paints into a temporary file that replaces path only when committed.
 std::optional<QString> paintPdf(QSaveFile &file, const QString &title,
                                 const WorksheetRequest &request, const Painting &painting)
@@ -25,7 +39,7 @@ std::optional<QString> paintPdf(QSaveFile &file, const QString &title,
         return files::cannotWrite(file.fileName(), file.errorString());
     QPdfWriter writer(&file);
     writer.setResolution(300);
-    writer.setTitle(title.arg(request.seed));
+    writer.setTitle(title);
     writer.setCreator(QStringLiteral("Solvetra"));
     if (!painting(writer, request)) {
         file.cancelWriting();
@@ -47,16 +61,12 @@ QString answerKeyPath(const QString &worksheetPath)
 std::optional<QString> writeWorksheetPdf(const QString &path, const WorksheetRequest &request)
 {
     QSaveFile sheet(path);
-    if (auto error = paintPdf(sheet,
-                              QCoreApplication::translate("Worksheet", "Scheda di esercizi (seme %1)"),
-                              request, paintWorksheet))
+    if (auto error = paintPdf(sheet, pdfTitle(request, false), request, paintWorksheet))
         return error;
     std::unique_ptr<QSaveFile> key;
     if (request.key == KeyPlacement::Separate) {
         key = std::make_unique<QSaveFile>(answerKeyPath(path));
-        if (auto error = paintPdf(*key,
-                                  QCoreApplication::translate("Worksheet", "Soluzioni (seme %1)"),
-                                  request, paintAnswerKey)) {
+        if (auto error = paintPdf(*key, pdfTitle(request, true), request, paintAnswerKey)) {
             sheet.cancelWriting();
             return error;
         }

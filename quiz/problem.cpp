@@ -4,7 +4,10 @@
 #include "format/numberpattern.h"
 #include "quiz/checked.h"
 
+#include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <vector>
 
 namespace quiz {
 namespace {
@@ -21,6 +24,40 @@ QString lengthText(double value, const format::DisplayLocale &locale)
     const bool whole = std::floor(value) == value;
     return format::formatNumber(value, whole ? format::pattern::whole : format::pattern::length,
                                 locale);
+}
+
+// The lengths of a table triangle, exact: each a whole number of hundredths
+// (the table keeps no other), divided once.
+Triangle exactTriangle(const Primitive &shape, qint16 scale)
+{
+    const qint64 k = scale, a = shape.a, b = shape.b, c = shape.c;
+    Triangle t;
+    t.LegAB = qint16(k * a);
+    t.LegAC = qint16(k * b);
+    t.HypBC = qint16(k * c);
+    t.ProjBH = double(100 * k * a * a / c) / 100;
+    t.ProjHC = double(100 * k * b * b / c) / 100;
+    t.HeightAH = double(100 * k * a * b / c) / 100;
+    return t;
+}
+
+// A row of the table, uniform over those not among the last problems'.
+int drawTableRow(const QuizState &state, RandomSource &random)
+{
+    std::vector<int> rows;
+    for (int row = 1; row <= int(triangleTable().size()); ++row)
+        if (std::find(state.RecentTriangles.begin(), state.RecentTriangles.end(), row) ==
+            state.RecentTriangles.end())
+            rows.push_back(row);
+    const auto at = size_t(std::floor(double(random.next()) * double(rows.size())));
+    return rows[std::min(at, rows.size() - 1)];
+}
+
+void noteTriangle(QuizState &state, int row)
+{
+    std::copy_backward(state.RecentTriangles.begin(), state.RecentTriangles.end() - 1,
+                       state.RecentTriangles.end());
+    state.RecentTriangles.front() = row;
 }
 
 } // namespace
@@ -74,6 +111,16 @@ Triangle makeTriangle(qint16 GenM, qint16 n)
     return t;
 }
 
+Triangle triangleOf(qint16 leg, qint16 scale)
+{
+    if (leg == commonGenerator || leg == rareGenerator)
+        return makeTriangle(leg, scale);
+    const auto shape = primitiveWithLeg(leg);
+    if (!shape)
+        throw std::out_of_range("no triangle of that shape");
+    return exactTriangle(*shape, scale);
+}
+
 std::array<QString, lengthCount> lengthTexts(const Triangle &triangle,
                                              const format::DisplayLocale &locale)
 {
@@ -111,6 +158,7 @@ ProblemDraw drawProblemAt(Level level, QuizState &state, RandomSource &random, c
     ProblemDraw draw = drawProblem(state, random, clock);
     switch (level) {
     case Level::OneStep:
+        noteTriangle(state, tableRow(draw.GenM, draw.Multiplier));
         return draw;
     case Level::AllSides: {
         // A pick of 1..9 that lands past the six designed ones names a second
@@ -130,7 +178,17 @@ ProblemDraw drawProblemAt(Level level, QuizState &state, RandomSource &random, c
     }
     if (draw.SecondPick != 0 || draw.TwoStepPick != 0)
         draw.HiddenPick = 0;
-    state.ExpectedValue = float(draw.triangle().length(draw.kind().asked()));
+
+    const int row = drawTableRow(state, random);
+    noteTriangle(state, row);
+    const ScaledTriangle &drawn = triangleTable()[size_t(row - 1)];
+    draw.GenM = drawn.shape.a;
+    draw.Multiplier = drawn.scale;
+    const Triangle triangle = draw.triangle();
+    state.ProjBH = triangle.ProjBH;
+    state.ProjHC = triangle.ProjHC;
+    state.HeightAH = triangle.HeightAH;
+    state.ExpectedValue = float(triangle.length(draw.kind().asked()));
     return draw;
 }
 

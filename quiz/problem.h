@@ -7,6 +7,7 @@
 #include "quiz/length.h"
 #include "quiz/quizstate.h"
 #include "quiz/randomsource.h"
+#include "quiz/triangles.h"
 
 #include <QString>
 
@@ -43,7 +44,15 @@ struct Triangle
 // arithmetic: (3n, 4n, 5n) or (7n, 24n, 25n).
 Triangle makeTriangle(qint16 GenM, qint16 n);
 
+// The triangle of shape leg (a primitive's shorter leg, as the designed
+// generator 3 or 7 is) scaled by scale. The designed shapes keep the
+// designed arithmetic; the others are worked out exactly from the table's
+// primitive. Throws std::out_of_range for a leg that names no shape.
+Triangle triangleOf(qint16 leg, qint16 scale);
+
 // What was drawn: the triangle (GenM, n) and the pick that names the kind.
+// At level 1 GenM is the designed generator and n its multiplier; at levels
+// 2 and 3 GenM is the shorter leg of a table's primitive and n its scale.
 // At most one pick is set: the designed HiddenPick, the second selector's
 // SecondPick (level 2) or a TwoStepPick (level 3), so that equal problems
 // compare equal.
@@ -55,7 +64,7 @@ struct ProblemDraw
     qint16 SecondPick = 0;
     qint16 TwoStepPick = 0;
 
-    Triangle triangle() const { return makeTriangle(GenM, Multiplier); }
+    Triangle triangle() const { return triangleOf(GenM, Multiplier); }
     const ProblemKind &kind() const;
 
     friend bool operator==(const ProblemDraw &, const ProblemDraw &) = default;
@@ -71,6 +80,7 @@ struct Problem
     std::array<bool, unitLabelCount> unitVisible{};
     QString caption; // names the asked length
     CaptionTone captionTone = CaptionTone::Blue;
+    QString assignment; // the code of the assignment it is part of, if any
 
     QString text(Length which) const { return texts[size_t(which)]; }
     const ProblemKind &kind() const { return draw.kind(); }
@@ -90,8 +100,10 @@ ProblemDraw drawProblem(QuizState &state, RandomSource &random, const Clock &clo
 
 // Draws a problem of a level. Level 1 is drawProblem. Levels 2 and 3 draw
 // as it does, then reseed from the previous SecondPick or TwoStepPick and
-// draw that pick, so that every kind of the level is equally likely; the
-// state keeps every pick and the expected value of the kind drawn.
+// draw that pick, so that every kind of the level is equally likely, then
+// draw the triangle from the table, leaving out the last few problems'
+// triangles; the state keeps every pick and the expected value of the kind
+// drawn.
 ProblemDraw drawProblemAt(Level level, QuizState &state, RandomSource &random, const Clock &clock);
 
 // What the window shows for a draw.

@@ -33,7 +33,7 @@ int problemsOffered(Level level, TheoremChoice choice)
     const auto kinds = kindsOfLevel(level);
     const auto fitting = std::count_if(kinds.begin(), kinds.end(),
                                        [&](const ProblemKind &kind) { return fits(kind, choice); });
-    constexpr int triangles = 2 * multipliers;
+    const int triangles = level == Level::OneStep ? 2 * multipliers : int(triangleTable().size());
     return int(fitting) * triangles;
 }
 

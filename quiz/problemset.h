@@ -8,6 +8,11 @@
 
 namespace quiz {
 
+// How many problems a set holds: the worksheet's and the assignment's bounds.
+inline constexpr int minProblemSetSize = 5;
+inline constexpr int maxProblemSetSize = 60;
+inline constexpr int defaultProblemSetSize = 20;
+
 // Which theorem the problems of a set may rest on. At level 3 a problem fits
 // when one of its steps uses the theorem; Both takes every kind of the level.
 enum class TheoremChoice { Both, Leg, Altitude };

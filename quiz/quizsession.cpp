@@ -23,6 +23,13 @@ void QuizSession::poseProblem(const format::DisplayLocale &locale, const QList<i
     emit problemPosed(m_problem);
 }
 
+void QuizSession::pose(const Problem &problem)
+{
+    m_problem = problem;
+    m_state.ExpectedValue = problem.expectedValue();
+    emit problemPosed(m_problem);
+}
+
 Verdict QuizSession::judge(const QString &boxText, const format::DisplayLocale &locale)
 {
     const Verdict verdict = judgeAnswer(m_state, boxText, locale);

@@ -36,6 +36,9 @@ public:
     // Draws a new problem of the level, the kinds weighted for the review
     // when weights are given, and says so.
     void poseProblem(const format::DisplayLocale &locale, const QList<int> &weights = {});
+    // Poses a problem drawn elsewhere (an assignment's), judged as a drawn
+    // one is: ExpectedValue takes its asked length.
+    void pose(const Problem &problem);
     // Judges the text of the answer box against the problem on display. A
     // number is counted and said; a text that is no number is neither.
     Verdict judge(const QString &boxText, const format::DisplayLocale &locale);

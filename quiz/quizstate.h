@@ -5,6 +5,8 @@
 
 #include <QtGlobal>
 
+#include <array>
+
 namespace quiz {
 
 // The window-level variables of the quiz. One set lives as long as the window
@@ -27,6 +29,9 @@ struct QuizState
     double HeightAH = 0;
     float ExpectedValue = 0;
     float TypedValue = 0;
+    // Table rows of the last problems' triangles, newest first (0: none), so
+    // that levels 2 and 3 do not bring one back too soon.
+    std::array<int, 5> RecentTriangles{};
 };
 
 } // namespace quiz

@@ -164,10 +164,12 @@ private:
 
 qint64 exactHundredths(qint16 GenM, qint16 n, Length which)
 {
-    const qint64 m = GenM;
-    const qint64 ab = m * n * 100;
-    const qint64 ac = (m * m - 1) / 2 * n * 100;
-    const qint64 bc = (m * m + 1) / 2 * n * 100;
+    const auto shape = primitiveWithLeg(GenM);
+    if (!shape)
+        throw std::out_of_range("no triangle of that shape");
+    const qint64 ab = qint64(shape->a) * n * 100;
+    const qint64 ac = qint64(shape->b) * n * 100;
+    const qint64 bc = qint64(shape->c) * n * 100;
     const qint64 bh = exactQuotient(ab * ab, bc);
     const qint64 hc = bc - bh;
     switch (which) {
@@ -209,6 +211,8 @@ WorkedSolution solveProblem(const ProblemDraw &draw, const format::DisplayLocale
         known[size_t(given)] = exactHundredths(draw.GenM, draw.Multiplier, given);
 
     WorkedSolution solution;
+    for (int i = 0; i < lengthCount; ++i)
+        solution.lengths[size_t(i)] = exactHundredths(draw.GenM, draw.Multiplier, Length(i));
     LineWriter writer(locale);
     for (const Step &step : kind.route()) {
         const SolvedStep solved = solveStep(step, known);

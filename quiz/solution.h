@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace quiz {
 
 // One step worked out, in integers: lengths in hundredths, squares and
@@ -37,11 +39,13 @@ struct WorkedSolution
     qint64 result = 0;       // hundredths
     QStringList lines;       // per step: theorem and formula, intermediate step, result with unit
     QList<SolvedStep> steps;
+    std::array<qint64, lengthCount> lengths{}; // the triangle's six, in hundredths, by Length
 
     QString text() const { return lines.join(u'\n'); }
 };
 
-// The exact length of triangle (GenM, n) in hundredths.
+// The exact length of triangle (GenM, n) in hundredths: GenM names the
+// shape by its shorter leg, as ProblemDraw does.
 qint64 exactHundredths(qint16 GenM, qint16 n, Length which);
 
 // The worked solution of a drawn problem.

@@ -75,7 +75,13 @@ AnswerColumn idColumn(const char *name)
     return column;
 }
 
-const std::array<AnswerColumn, 16> columns = {
+AnswerColumn addedIn(int version, AnswerColumn column)
+{
+    column.since = version;
+    return column;
+}
+
+const std::array<AnswerColumn, 17> columns = {
     stampColumn("at", QT_TRANSLATE_NOOP("record", "Data e ora")),
     textColumn<&AnswerRow::pupil>("pupil", QT_TRANSLATE_NOOP("record", "Alunno")),
     textColumn<&AnswerRow::className>("class", QT_TRANSLATE_NOOP("record", "Classe")),
@@ -92,7 +98,9 @@ const std::array<AnswerColumn, 16> columns = {
     realColumn<&AnswerRow::seconds>("seconds", QT_TRANSLATE_NOOP("record", "Secondi")),
     inServerTableOfItsOwn(flagColumn<&AnswerRow::solutionOpened>(
         "solution_opened", QT_TRANSLATE_NOOP("record", "Soluzione aperta"))),
-    idColumn("uuid"),
+    addedIn(3, idColumn("uuid")),
+    addedIn(4, textColumn<&AnswerRow::assignment>("assignment",
+                                                  QT_TRANSLATE_NOOP("record", "Compito"))),
 };
 
 } // namespace

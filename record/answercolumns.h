@@ -33,6 +33,7 @@ struct AnswerColumn
     void (*read)(AnswerRow &row, const QVariant &value); // as it is read back
     const char *csvHeader;      // for QT_TRANSLATE_NOOP("record", ...); nullptr: not in the CSV
     bool onServerAnswer = true; // false: the server keeps it in a table of its own
+    int since = 1;              // the record's schema version that made it
 };
 
 // The columns of an answer, in the order in which the writer, the reader,

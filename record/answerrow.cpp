@@ -25,6 +25,7 @@ AnswerRow answerRowOf(const quiz::Problem &problem, const QString &typed, bool r
     row.typed = typed;
     row.right = right;
     row.seconds = seconds;
+    row.assignment = problem.assignment;
     return row;
 }
 

@@ -20,7 +20,8 @@ struct AnswerRow
     QString className;
     int level = 1;
     QString kind; // a stable id of the kind of problem, see quiz::kindId()
-    int m = 0;    // the triangle: generator and multiplier
+    int m = 0;    // the triangle: its shape's shorter leg (the generator, 3 or 7, at
+                  // level 1) and its multiplier
     int n = 0;
     double given1 = 0; // the givens, in the order the kind names them
     double given2 = 0;
@@ -30,7 +31,8 @@ struct AnswerRow
     bool right = false;
     double seconds = 0; // from the problem shown to Enter
     bool solutionOpened = false;
-    QString uuid; // given by the writer; the same answer on every copy and server
+    QString uuid;       // given by the writer; the same answer on every copy and server
+    QString assignment; // the code of the assignment it belongs to, or empty
 };
 
 struct SessionRow

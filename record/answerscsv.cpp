@@ -7,7 +7,6 @@
 #include "format/displaylocale.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace record {
@@ -15,10 +14,11 @@ namespace record {
 namespace {
 
 // A spreadsheet runs a cell that begins like a formula: a pupil's name
-// "=HYPERLINK(...)" must stay a name in the teacher's sheet.
+// "=HYPERLINK(...)" must stay a name in the teacher's sheet. A Tab or a
+// carriage return before it is skipped by some spreadsheets.
 QString neutralised(const QString &cell)
 {
-    static const QString formulaStarts = QStringLiteral("=+-@");
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     if (!cell.isEmpty() && formulaStarts.contains(cell.front()))
         return u'\'' + cell;
     return cell;
@@ -106,13 +106,13 @@ QByteArray answersCsv(const QList<AnswerRow> &answers)
 
 std::optional<QString> writeAnswersCsv(const QString &path, const QList<AnswerRow> &answers)
 {
-    if (const auto refusal = files::refusalToWrite(path))
+    files::PrivateSaveFile file(path);
+    if (auto refusal = file.open())
         return refusal;
-    QSaveFile file(path);
     const QByteArray bytes = answersCsv(answers);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return files::cannotWrite(path, file.errorString());
-    return std::nullopt;
+    if (file.device().write(bytes) != bytes.size())
+        return files::cannotWrite(path, file.device().errorString());
+    return file.commit();
 }
 
 } // namespace record

@@ -6,9 +6,16 @@
 #include "record/schema.h"
 
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariantList>
+
+#include <libpq-fe.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace record {
 
@@ -25,20 +32,26 @@ QString selectWaiting()
 }
 
 // The server keeps whether the solution was opened in a table of its own.
-QString insertAnswer()
+// Qt's driver writes bound values into the statement's text, which other
+// sessions of the role see in pg_stat_activity: libpq sends them apart.
+QByteArray insertAnswer()
 {
     QStringList names;
+    QStringList parameters;
     for (const AnswerColumn &column : answerColumns()) {
         if (column.onServerAnswer)
             names << QStringLiteral("\"%1\"").arg(QLatin1String(column.name));
     }
     names << QStringLiteral("seq");
-    return QStringLiteral("INSERT INTO answer (%1) VALUES (?%2) ON CONFLICT DO NOTHING")
-        .arg(names.join(QStringLiteral(", ")), QStringLiteral(", ?").repeated(names.size() - 1));
+    for (qsizetype i = 1; i <= names.size(); ++i)
+        parameters << QStringLiteral("$%1").arg(i);
+    return QStringLiteral("INSERT INTO answer (%1) VALUES (%2) ON CONFLICT DO NOTHING")
+        .arg(names.join(QStringLiteral(", ")), parameters.join(QStringLiteral(", ")))
+        .toUtf8();
 }
 
-const QString insertOpened =
-    QStringLiteral("INSERT INTO solution_opened (uuid) VALUES (?) ON CONFLICT DO NOTHING");
+constexpr auto insertOpened =
+    "INSERT INTO solution_opened (uuid) VALUES ($1) ON CONFLICT DO NOTHING";
 
 struct Waiting
 {
@@ -78,6 +91,54 @@ bool exec(QSqlQuery &query, const QVariantList &values)
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     return query.exec();
+}
+
+PGconn *connectionOf(QSqlDatabase &db)
+{
+    // PGconn is libpq's name for struct pg_conn, which Qt's type names.
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() ||
+        (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+        return nullptr;
+    return *static_cast<PGconn *const *>(handle.constData());
+}
+
+// The text PostgreSQL reads for value, in full precision.
+QByteArray textOf(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool() ? QByteArrayLiteral("true") : QByteArrayLiteral("false");
+    case QMetaType::Double:
+        return QByteArray::number(value.toDouble(), 'g', 17);
+    default:
+        return value.toString().toUtf8();
+    }
+}
+
+// Runs statement with values as parameters; an error as Qt's driver would
+// give it, or nothing.
+std::optional<QSqlError> execApart(PGconn *connection, const char *statement,
+                                   const QVariantList &values)
+{
+    std::vector<QByteArray> texts;
+    std::vector<const char *> parameters;
+    texts.reserve(size_t(values.size()));
+    for (const QVariant &value : values) {
+        texts.push_back(textOf(value));
+        parameters.push_back(texts.back().constData());
+    }
+    const std::unique_ptr<PGresult, decltype(&PQclear)> result(
+        PQexecParams(connection, statement, int(parameters.size()), nullptr, parameters.data(),
+                     nullptr, nullptr, 0),
+        &PQclear);
+    if (result && PQresultStatus(result.get()) == PGRES_COMMAND_OK)
+        return std::nullopt;
+    const QString message =
+        QString::fromUtf8(result ? PQresultErrorMessage(result.get()) : PQerrorMessage(connection));
+    const char *state = result ? PQresultErrorField(result.get(), PG_DIAG_SQLSTATE) : nullptr;
+    return QSqlError(QString(), message, QSqlError::StatementError,
+                     state ? QString::fromLatin1(state) : QString());
 }
 
 // Only rows whose solution flag is what was sent: one opened meanwhile
@@ -136,20 +197,21 @@ int AnswerSender::sendBatch()
     // that stalls gives up the batch, which goes again later, rather than
     // hold the writing up.
     QSqlQuery(server).exec(QStringLiteral("SET statement_timeout = '10s'"));
-    bool sent = server.transaction();
-    QSqlQuery answer(server);
-    QSqlQuery opened(server);
-    sent = sent && answer.prepare(insertAnswer()) && opened.prepare(insertOpened);
-    for (qsizetype i = 0; sent && i < rows.size(); ++i) {
-        sent = exec(answer, rows.at(i).values) &&
-               (!rows.at(i).opened || exec(opened, {rows.at(i).uuid}));
+    PGconn *connection = connectionOf(server);
+    std::optional<QSqlError> error;
+    if (!connection || !server.transaction())
+        error = server.lastError();
+    const QByteArray insert = insertAnswer();
+    for (qsizetype i = 0; !error && i < rows.size(); ++i) {
+        error = execApart(connection, insert.constData(), rows.at(i).values);
+        if (!error && rows.at(i).opened)
+            error = execApart(connection, insertOpened, {rows.at(i).uuid});
     }
-    if (!sent || !server.commit()) {
-        const QSqlError error = answer.lastError().isValid()   ? answer.lastError()
-                                : opened.lastError().isValid() ? opened.lastError()
-                                                               : server.lastError();
+    if (!error && !server.commit())
+        error = server.lastError();
+    if (error) {
         server.rollback();
-        m_problem = m_link.failed(error);
+        m_problem = m_link.failed(*error);
         return -1;
     }
     // Were this to fail, the rows go again and the server keeps them once.

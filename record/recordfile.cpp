@@ -7,9 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <sqlite3.h>
 
 #include <sys/stat.h>
 
@@ -24,6 +29,9 @@ constexpr int sqliteNotADatabase = 26;
 // still waits is retried a little later, so a read is never queued long.
 constexpr auto connectOptions = "QSQLITE_BUSY_TIMEOUT=250";
 constexpr auto readOptions = "QSQLITE_BUSY_TIMEOUT=2000;QSQLITE_OPEN_READONLY";
+// Immutable: no lock, no -shm, nothing written in a folder the reader may
+// not even be allowed to write.
+constexpr auto inspectOptions = "QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI";
 
 const QStringList sideFiles = {QStringLiteral("-wal"), QStringLiteral("-shm"),
                                QStringLiteral("-journal")};
@@ -53,6 +61,68 @@ bool createPrivateFile(const QString &path)
            QFileInfo::exists(path);
 }
 
+// The columns a reader takes, by table; a view or a computed column in
+// their place could make a read endless or huge.
+const QStringList answerColumns = {QStringLiteral("id"),      QStringLiteral("at"),
+                                   QStringLiteral("pupil"),   QStringLiteral("class"),
+                                   QStringLiteral("level"),   QStringLiteral("kind"),
+                                   QStringLiteral("m"),       QStringLiteral("n"),
+                                   QStringLiteral("given1"),  QStringLiteral("given2"),
+                                   QStringLiteral("asked"),   QStringLiteral("expected"),
+                                   QStringLiteral("typed"),   QStringLiteral("right"),
+                                   QStringLiteral("seconds"), QStringLiteral("solution_opened")};
+const QStringList sessionColumns = {QStringLiteral("id"), QStringLiteral("started"),
+                                    QStringLiteral("ended"), QStringLiteral("level")};
+
+bool isPlainTable(QSqlDatabase &db, const QString &table, QStringList columns)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT type, sql FROM sqlite_master WHERE name = ?"));
+    query.addBindValue(table);
+    if (!query.exec() || !query.next() || query.value(0).toString() != QLatin1String("table") ||
+        !query.value(1).toString().startsWith(QLatin1String("CREATE TABLE"), Qt::CaseInsensitive))
+        return false;
+    // table_xinfo marks generated columns as hidden.
+    if (!query.exec(QStringLiteral("PRAGMA table_xinfo(%1)").arg(table)))
+        return false;
+    while (query.next()) {
+        if (query.value(6).toInt() != 0)
+            return false;
+        columns.removeAll(query.value(1).toString());
+    }
+    return columns.isEmpty();
+}
+
+bool hasRecordTables(QSqlDatabase &db)
+{
+    QStringList answer = answerColumns;
+    if (versionOf(db) >= 3)
+        answer << QStringLiteral("uuid");
+    return isPlainTable(db, QStringLiteral("answer"), answer) &&
+           isPlainTable(db, QStringLiteral("session"), sessionColumns);
+}
+
+int stopAtLimit(void *limit)
+{
+    return static_cast<const QDeadlineTimer *>(limit)->hasExpired() ? 1 : 0;
+}
+
+// Copies in pieces, so that a huge file stops at the limit too.
+bool copyWithin(const QString &from, const QString &to, const QDeadlineTimer &limit)
+{
+    QFile source(from);
+    QFile target(to);
+    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray piece;
+    while (!source.atEnd()) {
+        piece = source.read(1 << 20);
+        if (piece.isEmpty() || target.write(piece) != piece.size() || limit.hasExpired())
+            return false;
+    }
+    return true;
+}
+
 bool hasForeignTables(QSqlDatabase &db)
 {
     QSqlQuery query(db);
@@ -78,8 +148,8 @@ QString defaultRecordPath()
            QStringLiteral("/record.sqlite");
 }
 
-RecordFile::RecordFile(const QString &path, Mode mode)
-    : m_path(path), m_connection(uniqueConnectionName())
+RecordFile::RecordFile(const QString &path, Mode mode, QDeadlineTimer limit)
+    : m_path(path), m_limit(limit), m_connection(uniqueConnectionName())
 {
     m_state = open(mode);
 }
@@ -93,7 +163,7 @@ RecordFile::~RecordFile()
 
 FileState RecordFile::open(Mode mode)
 {
-    if (mode == Mode::Read && !QFileInfo(m_path).isFile()) {
+    if (mode != Mode::Write && !QFileInfo(m_path).isFile()) {
         m_reason = QStringLiteral("not a file");
         return FileState::Unwritable;
     }
@@ -102,12 +172,30 @@ FileState RecordFile::open(Mode mode)
         return FileState::Unwritable;
     }
     m_identity = identityOf(m_path);
+    const QString name = mode == Mode::Inspect ? inspectedName() : m_path;
+    if (name.isEmpty()) {
+        m_reason = QStringLiteral("cannot copy");
+        return FileState::Unwritable;
+    }
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    m_db.setDatabaseName(m_path);
-    m_db.setConnectOptions(QString::fromLatin1(mode == Mode::Write ? connectOptions : readOptions));
+    m_db.setDatabaseName(name);
+    m_db.setConnectOptions(QString::fromLatin1(mode == Mode::Write  ? connectOptions
+                                               : mode == Mode::Read ? readOptions
+                                               : m_copy             ? readOptions
+                                                                    : inspectOptions));
     if (!m_db.open()) {
         m_reason = m_db.lastError().text();
         return FileState::Unwritable;
+    }
+    keepWithin();
+    if (mode == Mode::Inspect) {
+        // Nothing in the file's schema runs functions of ours, and nothing writes.
+        QSqlQuery query(m_db);
+        if (!query.exec(QStringLiteral("PRAGMA trusted_schema = OFF")) ||
+            !query.exec(QStringLiteral("PRAGMA query_only = ON"))) {
+            m_reason = query.lastError().text();
+            return FileState::Unwritable;
+        }
     }
     return check(mode);
 }
@@ -116,6 +204,36 @@ bool RecordFile::stillAtPath() const
 {
     const FileIdentity now = identityOf(m_path);
     return now.exists() && now == m_identity;
+}
+
+// The file itself, immutable; or, when a WAL beside it holds answers not yet
+// in it, a private copy of both, which SQLite may read as it must.
+QString RecordFile::inspectedName()
+{
+    const QFileInfo wal(m_path + QStringLiteral("-wal"));
+    if (!wal.isFile() || wal.size() == 0) {
+        QUrl url = QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath());
+        url.setQuery(QStringLiteral("immutable=1"));
+        return url.toString(QUrl::FullyEncoded);
+    }
+    m_copy = std::make_unique<QTemporaryDir>();
+    const QString copy = m_copy->filePath(QStringLiteral("record.sqlite"));
+    if (!m_copy->isValid() || !copyWithin(m_path, copy, m_limit) ||
+        !copyWithin(wal.filePath(), copy + QStringLiteral("-wal"), m_limit))
+        return {};
+    return copy;
+}
+
+// Every statement on the connection stops once the limit has passed.
+void RecordFile::keepWithin()
+{
+    if (m_limit.isForever())
+        return;
+    const QVariant handle = m_db.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+        if (sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData()))
+            sqlite3_progress_handler(connection, 1000, stopAtLimit, &m_limit);
+    }
 }
 
 FileState RecordFile::check(Mode mode)
@@ -132,9 +250,11 @@ FileState RecordFile::check(Mode mode)
     const int version = versionOf(m_db);
     if (version > schemaVersion)
         return FileState::Newer;
-    if (version == 0 && (mode == Mode::Read || hasForeignTables(m_db)))
+    if (version == 0 && (mode != Mode::Write || hasForeignTables(m_db)))
         return FileState::NotRecord;
-    if (mode == Mode::Read)
+    if (mode == Mode::Inspect && !hasRecordTables(m_db))
+        return FileState::NotRecord;
+    if (mode != Mode::Write)
         return FileState::Ready;
     // A rollback journal, not a write-ahead log: each commit lands in the
     // file itself, so record.sqlite copied alone (as a teacher copies it)

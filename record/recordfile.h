@@ -2,8 +2,13 @@
 #pragma once
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QSqlDatabase>
 #include <QString>
+
+#include <memory>
+
+class QTemporaryDir;
 
 namespace record {
 
@@ -34,9 +39,13 @@ FileIdentity identityOf(const QString &path);
 class RecordFile
 {
 public:
-    enum class Mode { Write, Read };
+    // Inspect reads a file anyone may have made (a pupil's copy, a file in a
+    // class folder): never changed, nothing left beside it, only the tables
+    // and columns of a record, each statement stopped at limit.
+    enum class Mode { Write, Read, Inspect };
 
-    RecordFile(const QString &path, Mode mode);
+    RecordFile(const QString &path, Mode mode,
+               QDeadlineTimer limit = QDeadlineTimer(QDeadlineTimer::Forever));
     ~RecordFile();
     RecordFile(const RecordFile &) = delete;
     RecordFile &operator=(const RecordFile &) = delete;
@@ -51,8 +60,12 @@ public:
 private:
     FileState open(Mode mode);
     FileState check(Mode mode);
+    QString inspectedName();
+    void keepWithin();
 
     QString m_path;
+    QDeadlineTimer m_limit;
+    std::unique_ptr<QTemporaryDir> m_copy; // of a file with a WAL, read in private
     QString m_connection;
     QSqlDatabase m_db;
     FileIdentity m_identity;

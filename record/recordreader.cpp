@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/recordreader.h"
 
+#include "format/echo.h"
 #include "record/answercolumns.h"
-
 #include "record/recordfile.h"
 #include "record/schema.h"
 #include "record/serverlink.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -17,13 +18,15 @@
 #include <QSqlQuery>
 #include <QVariantList>
 
+#include <cmath>
+
 namespace record {
 
 namespace {
 
 QString reasonFor(FileState state, const QString &path)
 {
-    const QString name = QDir::toNativeSeparators(path);
+    const QString name = format::cut(QDir::toNativeSeparators(path));
     switch (state) {
     case FileState::Damaged:
         return QCoreApplication::translate("record", "«%1» è danneggiato e non si può leggere.")
@@ -46,7 +49,7 @@ QString reasonFor(FileState state, const QString &path)
 // (recordcopy.h) or left by a share that went away during it.
 bool isSideFile(const QString &name)
 {
-    static const QRegularExpression partOfCopy(QStringLiteral("\\.part-[0-9]+$"));
+    static const QRegularExpression partOfCopy(QStringLiteral("\\.part-[A-Za-z0-9]+$"));
     return name.endsWith(QLatin1String("-wal")) || name.endsWith(QLatin1String("-shm")) ||
            name.endsWith(QLatin1String("-journal")) || partOfCopy.match(name).hasMatch();
 }
@@ -99,12 +102,93 @@ QString withLiterals(const QSqlDatabase &db, QString sql, const QVariantList &va
     return sql;
 }
 
-AnswerRow answerOf(const QSqlQuery &query)
+// A file's column as the reader takes it: a text no longer than a name may
+// be and one character more, to tell a cut one; a number only when it is one.
+QString textColumn(const QString &column)
 {
-    return answerFrom(query);
+    return QStringLiteral("substr(\"%1\", 1, %2)").arg(column).arg(maxNameLength + 1);
+}
+
+QString numberColumn(const QString &column)
+{
+    return QStringLiteral("CASE WHEN typeof(\"%1\") IN ('integer', 'real') THEN \"%1\" END")
+        .arg(column);
+}
+
+bool isFigure(const QVariant &value, double low, double high)
+{
+    const double figure = value.toDouble();
+    return !value.isNull() && std::isfinite(figure) && figure >= low && figure <= high;
+}
+
+// What no answer can hold: a time before the program or after today, a
+// level it does not have, a negative or endless time, a length of nothing.
+bool isPossible(const QSqlQuery &query, const QDateTime &when)
+{
+    constexpr double day = 24 * 60 * 60;
+    return when.isValid() && when.date().year() >= 2000 &&
+           when <= QDateTime::currentDateTime().addDays(1) && isFigure(query.value(3), 1, 3) &&
+           isFigure(query.value(5), 1, 1000) && isFigure(query.value(6), 1, 1000) &&
+           isFigure(query.value(7), 0.001, 1e6) && isFigure(query.value(8), 0.001, 1e6) &&
+           isFigure(query.value(10), 0.001, 1e6) && isFigure(query.value(12), 0, 1) &&
+           isFigure(query.value(13), 0, day) && isFigure(query.value(14), 0, 1);
+}
+
+// The row, or nothing when it holds what no answer can.
+std::optional<AnswerRow> answerOf(const QSqlQuery &query)
+{
+    AnswerRow row = answerFrom(query);
+    if (!isPossible(query, row.when))
+        return std::nullopt;
+    for (const AnswerColumn &column : answerColumns()) {
+        if (column.type == ColumnType::Text)
+            column.read(row, cutName(column.value(row).toString()));
+    }
+    return row;
+}
+
+// Whether two copies of one answer agree; the solution may have been
+// opened after the older copy was made.
+bool sameAnswer(const AnswerRow &a, const AnswerRow &b)
+{
+    return a.when == b.when && a.pupil == b.pupil && a.className == b.className &&
+           a.level == b.level && a.kind == b.kind && a.m == b.m && a.n == b.n &&
+           a.given1 == b.given1 && a.given2 == b.given2 && a.asked == b.asked &&
+           a.expected == b.expected && a.typed == b.typed && a.right == b.right &&
+           a.seconds == b.seconds;
+}
+
+// A name as a role's name spells it: "Zoë D'Amico" and "zoe.damico" agree.
+QString spelled(const QString &name)
+{
+    QString letters;
+    for (const QChar c : name.normalized(QString::NormalizationForm_KD).toLower()) {
+        if (c.isLetterOrNumber())
+            letters.append(c);
+    }
+    return letters;
+}
+
+// The server knows who sent each answer: where the name says another, the
+// teacher sees the sender beside it, and the two are counted apart.
+void markSender(AnswerRow &row, const QString &sender)
+{
+    if (!sender.isEmpty() && !row.pupil.isEmpty() && spelled(sender) != spelled(row.pupil))
+        row.pupil += QStringLiteral(" [%1]").arg(cutName(sender));
 }
 
 } // namespace
+
+QString cutName(const QString &name)
+{
+    if (name.size() <= maxNameLength)
+        return name;
+    qsizetype kept = maxNameLength - 1;
+    // Never split a character that takes two UTF-16 units.
+    if (name.at(kept - 1).isHighSurrogate())
+        --kept;
+    return name.left(kept) + u'…';
+}
 
 QStringList RecordReader::filesOf(const QString &path)
 {
@@ -122,49 +206,86 @@ QStringList RecordReader::filesOf(const QString &path)
 RecordContents RecordReader::read(const QStringList &paths) const
 {
     RecordContents contents;
-    QSet<QString> seen; // answer ids, for a record copied twice
+    SeenIds seen;                                    // answer ids, for a record copied twice
+    QHash<std::pair<QString, QString>, int> clashes; // answers told apart, by pair of files
     for (const QString &path : paths) {
         for (const QString &file : filesOf(path)) {
             if (isServerUrl(file))
                 readServer(file, contents);
             else
-                readFile(file, contents, seen);
+                readFile(file, contents, seen, clashes);
         }
     }
+    if (clashes.isEmpty())
+        return contents;
+    QList<AnswerRow> kept;
+    kept.reserve(contents.answers.size());
+    for (qsizetype i = 0; i < contents.answers.size(); ++i) {
+        if (!contents.answers[i].uuid.isEmpty() && seen.value(contents.answers[i].uuid).index != i)
+            continue;
+        kept.append(std::move(contents.answers[i]));
+    }
+    contents.answers = std::move(kept);
+    for (auto clash = clashes.cbegin(); clash != clashes.cend(); ++clash)
+        contents.clashes << QCoreApplication::translate(
+                                "record", "%1 e %2 hanno %3 risposte con lo stesso codice ma "
+                                          "contenuti diversi: le lascio fuori.")
+                                .arg(format::echoed(QDir::toNativeSeparators(clash.key().first)),
+                                     format::echoed(QDir::toNativeSeparators(clash.key().second)))
+                                .arg(clash.value());
+    contents.clashes.sort();
     return contents;
 }
 
 // A file is taken whole or not at all, so a report never counts half of it.
-void RecordReader::readFile(const QString &path, RecordContents &contents,
-                            QSet<QString> &seen) const
+void RecordReader::readFile(const QString &path, RecordContents &contents, SeenIds &seen,
+                            QHash<std::pair<QString, QString>, int> &clashes) const
 {
-    RecordFile file(path, RecordFile::Mode::Read);
+    const QDeadlineTimer limit(m_timeLimit);
+    const auto tooSlow = [&] {
+        return QCoreApplication::translate("record", "«%1» si legge troppo lentamente: lo salto.")
+            .arg(format::cut(QDir::toNativeSeparators(path)));
+    };
+    RecordFile file(path, m_ownRecord ? RecordFile::Mode::Read : RecordFile::Mode::Inspect, limit);
     if (file.state() != FileState::Ready) {
-        contents.skipped.append({path, reasonFor(file.state(), path)});
+        contents.skipped.append(
+            {path, limit.hasExpired() ? tooSlow() : reasonFor(file.state(), path)});
         return;
     }
     QList<AnswerRow> answers;
+    int discarded = 0;
     QList<SessionRow> sessions;
     QSqlQuery query(file.database());
     QVariantList values;
     const QString answerWhere = whereOf(m_filter, QStringLiteral("at"), true, values);
-    // Files before version 3 have no ids.
-    const bool hasIds = versionOf(file.database()) >= 3;
-    const QString columns = answerColumnList([hasIds](const AnswerColumn &column) {
-        return column.type == ColumnType::AnswerId && !hasIds ? QStringLiteral("NULL")
-                                                              : QString::fromLatin1(column.name);
+    // A column the file's version did not have yet is read as its default.
+    const int version = versionOf(file.database());
+    const QString columns = answerColumnList([version](const AnswerColumn &column) {
+        const QString name = QString::fromLatin1(column.name);
+        if (version < column.since)
+            return column.type == ColumnType::AnswerId ? QStringLiteral("NULL")
+                                                       : QStringLiteral("''");
+        switch (column.type) {
+        case ColumnType::Stamp:
+        case ColumnType::Text:
+        case ColumnType::AnswerId:
+            return textColumn(name);
+        case ColumnType::Integer:
+        case ColumnType::Real:
+        case ColumnType::Flag:
+            break;
+        }
+        return numberColumn(name);
     });
     bool read = run(query,
                     QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM answer") +
                         answerWhere + QStringLiteral(" ORDER BY at, id"),
                     values);
-    QSet<QString> ids;
     while (read && query.next()) {
-        const AnswerRow row = answerOf(query);
-        const QString id = row.uuid;
-        if (id.isEmpty() || !seen.contains(id)) {
-            answers.append(row);
-            ids.insert(id);
+        if (std::optional<AnswerRow> row = answerOf(query)) {
+            answers.append(std::move(*row));
+        } else {
+            ++discarded;
         }
     }
     read = read && !query.lastError().isValid();
@@ -181,14 +302,31 @@ void RecordReader::readFile(const QString &path, RecordContents &contents,
     }
     read = read && !query.lastError().isValid();
     if (!read) {
-        contents.skipped.append({path, reasonFor(FileState::Damaged, path)});
+        contents.skipped.append(
+            {path, limit.hasExpired() ? tooSlow() : reasonFor(FileState::Damaged, path)});
         return;
     }
-    contents.answers.append(answers);
+    // One answer in two files is counted once when both tell it alike, and
+    // left out of both when they do not.
+    for (AnswerRow &row : answers) {
+        if (row.uuid.isEmpty()) {
+            contents.answers.append(std::move(row));
+            continue;
+        }
+        const auto first = seen.constFind(row.uuid);
+        if (first == seen.cend()) {
+            seen.insert(row.uuid, {path, contents.answers.size()});
+            contents.answers.append(std::move(row));
+        } else if (first->index >= 0 && sameAnswer(contents.answers[first->index], row)) {
+            contents.answers[first->index].solutionOpened |= row.solutionOpened;
+        } else {
+            ++clashes[{first->file, path}];
+            seen[row.uuid].index = -1;
+        }
+    }
     contents.sessions.append(sessions);
     contents.files.append(path);
-    ids.remove(QString());
-    seen.unite(ids);
+    contents.discarded += discarded;
 }
 
 // The teacher's role reads every class's answers; the server has no sessions.
@@ -220,14 +358,21 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
     });
     read = read &&
            query.exec(QStringLiteral("DECLARE report NO SCROLL CURSOR FOR SELECT ") + columns +
+                      QStringLiteral(", a.sender") +
                       QStringLiteral(" FROM answer a LEFT JOIN solution_opened o USING (uuid)") +
                       withLiterals(link.database(), where, values) +
                       QStringLiteral(" ORDER BY a.at, a.seq, a.uuid"));
     for (qsizetype before = -1; read && before != answers.size();) {
         before = answers.size();
         read = query.exec(QStringLiteral("FETCH 20000 FROM report"));
-        while (read && query.next())
-            answers.append(answerOf(query));
+        while (read && query.next()) {
+            if (std::optional<AnswerRow> row = answerOf(query)) {
+                markSender(*row, query.value(int(answerColumns().size())).toString());
+                answers.append(std::move(*row));
+            } else {
+                ++contents.discarded;
+            }
+        }
     }
     link.database().rollback();
     if (!read || query.lastError().isValid()) {

@@ -4,9 +4,12 @@
 #include "record/answerrow.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QStringList>
+
+#include <chrono>
 
 namespace record {
 
@@ -16,6 +19,9 @@ struct RecordFilter
     QDate from; // inclusive
     QDate to;   // inclusive
     QString className;
+    // An assignment's code: the report counts its answers alone, and lists
+    // every pupil of the records with how far they went in it.
+    QString assignment = {};
 };
 
 // A file that was named for reading and skipped, with the Italian line
@@ -26,12 +32,19 @@ struct SkippedFile
     QString reason;
 };
 
+// Longer names and classes are cut to this, the last character a "…";
+// the program never lets one be typed longer.
+inline constexpr qsizetype maxNameLength = 60;
+QString cutName(const QString &name);
+
 struct RecordContents
 {
     QList<AnswerRow> answers; // in the order they were given, file by file
     QList<SessionRow> sessions;
     QStringList files; // the record files read
     QList<SkippedFile> skipped;
+    int discarded = 0;   // rows with a time, a level or a figure no answer can have
+    QStringList clashes; // Italian lines: answers two files tell apart, left out
 };
 
 // Reads record files without changing them: the pupil's own, or the copies
@@ -43,6 +56,12 @@ public:
 
     // For a server URL without one; else libpq looks in PGPASSWORD and ~/.pgpass.
     void setServerPassword(const QString &password) { m_serverPassword = password; }
+    // How long one file may take before it is skipped and named.
+    void setTimeLimit(std::chrono::milliseconds limit) { m_timeLimit = limit; }
+    // The pupil's own record, which this process also writes: read through
+    // the file's locks. A copy or an immutable read would close descriptors
+    // of the file, and POSIX drops every lock the process holds on it then.
+    void setOwnRecord(bool own) { m_ownRecord = own; }
 
     RecordContents read(const QStringList &paths) const;
 
@@ -51,11 +70,23 @@ public:
     static QStringList filesOf(const QString &path);
 
 private:
-    void readFile(const QString &path, RecordContents &contents, QSet<QString> &seen) const;
+    bool m_ownRecord = false;
+    // Where an answer id was first met, and the answer's place in the
+    // contents, or -1 once it is left out.
+    struct Seen
+    {
+        QString file;
+        qsizetype index = -1;
+    };
+    using SeenIds = QHash<QString, Seen>;
+
+    void readFile(const QString &path, RecordContents &contents, SeenIds &seen,
+                  QHash<std::pair<QString, QString>, int> &clashes) const;
     void readServer(const QString &url, RecordContents &contents) const;
 
     RecordFilter m_filter;
     QString m_serverPassword;
+    std::chrono::milliseconds m_timeLimit = std::chrono::seconds(60);
 };
 
 } // namespace record

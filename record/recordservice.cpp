@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/recordservice.h"
 
-#include "record/recordcopy.h"
+#include "record/pupilrecord.h"
 #include "record/recordfile.h"
 #include "record/recordwriter.h"
 
@@ -153,7 +153,9 @@ QList<AnswerRow> RecordService::read(const RecordFilter &filter)
     // A file not made yet holds no answers; the reader would call it unreadable.
     if (!QFileInfo::exists(m_path))
         return {};
-    return RecordReader(filter).read({m_path}).answers;
+    RecordReader reader(filter);
+    reader.setOwnRecord(true);
+    return reader.read({m_path}).answers;
 }
 
 bool RecordService::deleteRecord()
@@ -165,10 +167,16 @@ bool RecordService::deleteRecord()
     return writer().deleteRecord();
 }
 
-QString RecordService::exportTo(const QString &target)
+QString RecordService::deletePupilAnswers(const Pupil &pupil)
+{
+    write(); // so that none of theirs comes in after the deletion
+    return record::deletePupilAnswers(m_path, pupil);
+}
+
+QString RecordService::exportTo(const QString &target, const Pupil &pupil)
 {
     write();
-    return copyRecord(m_path, target);
+    return copyPupilRecord(m_path, target, pupil);
 }
 
 void RecordService::finish(const QDateTime &when)
@@ -316,10 +324,20 @@ bool RecordThread::deleteRecord()
         .value_or(false);
 }
 
-QString RecordThread::exportTo(const QString &target)
+QString RecordThread::deletePupilAnswers(const Pupil &pupil)
 {
-    return call<QString>([target](RecordService &service) { return service.exportTo(target); },
-                         answerWait)
+    return call<QString>(
+               [pupil](RecordService &service) { return service.deletePupilAnswers(pupil); },
+               answerWait)
+        .value_or(
+            QCoreApplication::translate("record", "il registro è occupato da un altro programma"));
+}
+
+QString RecordThread::exportTo(const QString &target, const Pupil &pupil)
+{
+    return call<QString>(
+               [target, pupil](RecordService &service) { return service.exportTo(target, pupil); },
+               answerWait)
         .value_or(
             QCoreApplication::translate("record", "il registro è occupato da un altro programma"));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "record/answerrow.h"
+#include "record/pupil.h"
 #include "record/recordreader.h"
 #include "record/recordsharing.h"
 
@@ -50,7 +51,10 @@ public:
     // Each of these first writes what waits.
     QList<AnswerRow> read(const RecordFilter &filter);
     bool deleteRecord();
-    QString exportTo(const QString &target);
+    // Only pupil's answers, the others' untouched; an empty text when done.
+    QString deletePupilAnswers(const Pupil &pupil);
+    // A copy holding pupil's answers alone; an empty text when done.
+    QString exportTo(const QString &target, const Pupil &pupil);
 
     // The session's end and what waits go in (retried for a few seconds
     // while another program holds the file), the file is closed and the
@@ -111,7 +115,8 @@ public:
     void readLater(const RecordFilter &filter, QObject *context,
                    std::function<void(const QList<AnswerRow> &)> done);
     bool deleteRecord();
-    QString exportTo(const QString &target);
+    QString deletePupilAnswers(const Pupil &pupil);
+    QString exportTo(const QString &target, const Pupil &pupil);
 
     // Every way out: writes what waits and closes the file; true when done
     // within the time allowed.

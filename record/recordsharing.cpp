@@ -104,7 +104,7 @@ void RecordSharing::copy()
 {
     if (m_places.classCopy.isEmpty() || !std::exchange(m_copyDue, false))
         return;
-    const QString reason = copyRecord(m_recordPath, m_places.classCopy);
+    const QString reason = copyRecord(m_recordPath, m_places.classCopy, CopyReaders::FolderGroup);
     if (reason.isEmpty()) {
         m_copySaid = false;
         return;

@@ -61,8 +61,19 @@ RecordWriter::~RecordWriter()
 
 void RecordWriter::setPupil(const QString &name, const QString &className)
 {
+    const bool naming =
+        m_pupil.isEmpty() && m_className.isEmpty() && !(name.isEmpty() && className.isEmpty());
     m_pupil = name;
     m_className = className;
+    if (!naming)
+        return;
+    for (AnswerRow &row : m_waiting)
+        if (row.pupil.isEmpty() && row.className.isEmpty()) {
+            row.pupil = name;
+            row.className = className;
+        }
+    m_namingWaits = !m_unnamedIds.isEmpty();
+    flush();
 }
 
 void RecordWriter::startSession(int level, bool writeNow)
@@ -132,6 +143,8 @@ void RecordWriter::startNewFile()
     m_session.endWritten = false;
     m_lastAnswerId = 0;
     m_openedWaits = false;
+    m_unnamedIds.clear();
+    m_namingWaits = false;
 }
 
 bool RecordWriter::ensureOpen()
@@ -173,10 +186,15 @@ bool RecordWriter::writeWaiting()
         return false;
     bool written = writeSession();
     qint64 lastId = m_lastAnswerId;
+    QList<qint64> unnamed = m_unnamedIds;
     for (qsizetype i = 0; written && i < m_waiting.size(); ++i) {
         lastId = insertAnswer(m_waiting.at(i));
         written = lastId != 0;
+        if (m_waiting.at(i).pupil.isEmpty() && m_waiting.at(i).className.isEmpty())
+            unnamed.append(lastId);
     }
+    if (written && m_namingWaits)
+        written = nameUnnamed();
     if (written && m_openedWaits) {
         query.prepare(
             QStringLiteral("UPDATE answer SET solution_opened = 1, sent = 0 WHERE id = ?"));
@@ -191,6 +209,25 @@ bool RecordWriter::writeWaiting()
     m_waiting.clear();
     m_openedWaits = false;
     m_lastAnswerId = lastId;
+    m_unnamedIds = m_namingWaits ? QList<qint64>() : unnamed;
+    m_namingWaits = false;
+    return true;
+}
+
+// Inside writeWaiting's transaction. Marked unsent, so that the copies take
+// the name too.
+bool RecordWriter::nameUnnamed()
+{
+    QSqlQuery query(m_file->database());
+    query.prepare(QStringLiteral("UPDATE answer SET pupil = ?, class = ?, sent = 0"
+                                 " WHERE id = ? AND pupil = '' AND class = ''"));
+    for (const qint64 id : std::as_const(m_unnamedIds)) {
+        query.addBindValue(m_pupil);
+        query.addBindValue(m_className);
+        query.addBindValue(id);
+        if (!query.exec())
+            return false;
+    }
     return true;
 }
 

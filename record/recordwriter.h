@@ -28,6 +28,8 @@ public:
     RecordWriter(const QString &path, const quiz::Clock &clock, QObject *parent = nullptr);
     ~RecordWriter() override;
 
+    // The first name given takes the answers given unnamed so far by this
+    // writer, as a pupil names herself after a few problems.
     void setPupil(const QString &name, const QString &className);
     // Each of these writes at once unless told to leave it to the next flush().
     void startSession(int level, bool writeNow = true);
@@ -66,6 +68,7 @@ private:
     void startNewFile();
     bool writeWaiting();
     bool writeSession();
+    bool nameUnnamed();
     qint64 insertAnswer(const AnswerRow &row);
     void failed(const QString &line);
     void closeFile();
@@ -77,6 +80,8 @@ private:
     QString m_className;
     Session m_session;
     QList<AnswerRow> m_waiting;
+    QList<qint64> m_unnamedIds; // answers written without a name, to be named
+    bool m_namingWaits = false;
     qint64 m_lastAnswerId = 0;
     bool m_openedWaits = false; // the last answer's solution flag is not in the file yet
     bool m_troubleSaid = false;

@@ -44,6 +44,10 @@ const std::array<QStringList, schemaVersion> steps = {
         QStringLiteral("CREATE UNIQUE INDEX answer_uuid ON answer (uuid)"),
         QStringLiteral("CREATE INDEX answer_unsent ON answer (id) WHERE sent = 0"),
     },
+    // An answer to an assignment's problem carries the assignment's code.
+    QStringList{
+        QStringLiteral("ALTER TABLE answer ADD COLUMN assignment TEXT NOT NULL DEFAULT ''"),
+    },
 };
 
 bool runStep(QSqlDatabase &db, int from)

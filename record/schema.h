@@ -7,7 +7,7 @@ namespace record {
 
 // The layout of a record file, kept in PRAGMA user_version. A file at 0 is
 // new; each version above it is one step of migrate().
-inline constexpr int schemaVersion = 3;
+inline constexpr int schemaVersion = 4;
 
 // The version written in db, or -1 when it cannot be read.
 int versionOf(QSqlDatabase &db);

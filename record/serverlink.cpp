@@ -4,6 +4,7 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QSqlError>
+#include <QSqlQuery>
 
 namespace record {
 
@@ -40,6 +41,17 @@ ServerProblem connectionProblem(const QString &text)
     return ServerProblem::Unreachable;
 }
 
+// What the program relies on, set at each connection: a role's defaults
+// are the pupil's to change (ALTER ROLE ... SET) and must not stop the
+// sending of every pupil who shares it.
+const char *const sessionSettings[] = {
+    "SET default_transaction_read_only = off",
+    "SET search_path = pg_catalog, public",
+    "SET standard_conforming_strings = on",
+    "SET statement_timeout = '30s'",
+    "SET lock_timeout = '10s'",
+};
+
 } // namespace
 
 ServerLink::ServerLink(ServerAddress address)
@@ -67,10 +79,19 @@ bool ServerLink::open()
         m_db.setPassword(m_address.password);
         m_db.setConnectOptions(m_address.connectOptions());
     }
-    if (m_db.open())
-        return true;
-    failed(m_db.lastError());
-    return false;
+    if (!m_db.open()) {
+        failed(m_db.lastError());
+        return false;
+    }
+    QSqlQuery query(m_db);
+    for (const char *setting : sessionSettings) {
+        if (!query.exec(QString::fromLatin1(setting))) {
+            failed(query.lastError());
+            m_db.close();
+            return false;
+        }
+    }
+    return true;
 }
 
 void ServerLink::close()
@@ -99,6 +120,9 @@ ServerProblem problemOf(const QSqlError &error)
         return ServerProblem::WrongPassword;
     if (state == QLatin1String("3D000"))
         return ServerProblem::NoDatabase;
+    // A check, or the day's limit: the same answers are taken later.
+    if (state.startsWith(QLatin1String("23")) || state == QLatin1String("54000"))
+        return ServerProblem::Refused;
     if (!state.isEmpty() && !state.startsWith(QLatin1String("08")) &&
         !state.startsWith(QLatin1String("57")))
         return ServerProblem::NotPrepared;
@@ -124,6 +148,10 @@ QString problemLine(ServerProblem problem, const ServerAddress &address)
             .arg(where);
     case ServerProblem::NotPrepared:
         return tr("Sul server della scuola (%1) la banca dati non è preparata per Solvetra.")
+            .arg(where);
+    case ServerProblem::Refused:
+        return tr("Il server della scuola (%1) per ora non accetta altre risposte da questo "
+                  "utente.")
             .arg(where);
     case ServerProblem::Unreachable:
         break;

@@ -19,6 +19,7 @@ enum class ServerProblem {
     NeedsEncryption, // the server or its rules want TLS, or the other way round
     NotAllowed,      // the role lacks the right
     NotPrepared,     // the database has not got the answer table
+    Refused,         // answers out of the server's bounds, or too many today: later
 };
 
 // One connection to the server, registered with Qt SQL under a name of its

@@ -15,7 +15,10 @@ run_packages=(
     fonts-liberation      # the faces the design names
     fonts-dejavu-core     # the desktop's sans-serif for menus and dialogs (else a monospaced face)
     libqt6sql6-sqlite     # Qt's SQLite driver, which keeps the pupils' answers
+    libsqlite3-dev        # SQLite's own header: a time limit on reading a file from anyone
     libqt6sql6-psql       # Qt's PostgreSQL driver, which sends them to the school's server
+    libpq-dev             # libpq's header: the values go apart from the statement's text
+    galculator            # a small calculator for "Calcolatrice" (any of those it looks for will do)
 )
 
 # What the test suite calls, on top of the above. Tests whose tools are
@@ -37,6 +40,9 @@ test_packages=(
     postgresql         # a real school server, started by the tests in a temporary folder
     openssl            # its certificate, for the connections that must be encrypted
 )
+# npm fetches the GIFT parser that reads the Moodle test's file back. A machine
+# with a Node.js of its own has its npm already, and Debian's would conflict.
+command -v npm >/dev/null || test_packages+=(npm)
 
 # install_missing PACKAGE...: through sudo when not root; no recommended
 # packages, so that only what is listed (and what it depends on) comes in.

@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+65"/>
+        <location filename="../ui/window/windowbars.cpp" line="+69"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -103,6 +103,11 @@
         <location line="+42"/>
         <source>Record di</source>
         <translation>Rekord</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Livello %1</source>
+        <translation>Stufe %1</translation>
     </message>
 </context>
 <context>
@@ -192,17 +197,32 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <location filename="../print/figure.cpp" line="+138"/>
+        <location filename="../print/figure.cpp" line="+108"/>
+        <source>non in scala</source>
+        <translation>nicht maßstabsgetreu</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location filename="../print/worksheetpdf.cpp" line="+51"/>
+        <location filename="../print/worksheetpdf.cpp" line="+23"/>
+        <source>Soluzioni (compito %1)</source>
+        <translation>Lösungen (Auftrag %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scheda di esercizi (compito %1)</source>
+        <translation>Arbeitsblatt (Auftrag %1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Scheda di esercizi (seme %1)</source>
         <translation>Arbeitsblatt (Startwert %1)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
         <source>Soluzioni (seme %1)</source>
         <translation>Lösungen (Startwert %1)</translation>
     </message>
@@ -210,7 +230,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+49"/>
+        <location filename="../app/reportcommand.cpp" line="+51"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 braucht ein Datum wie 2026-12-09, nicht %2.</translation>
     </message>
@@ -281,15 +301,55 @@
         <translation>--from liegt nach --to.</translation>
     </message>
     <message>
-        <location filename="../app/schoolsettings.cpp" line="+54"/>
+        <location line="+26"/>
+        <source>righe scartate: %1</source>
+        <translation>verworfene Zeilen: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>nessuna risposta al compito %1 nei file.</source>
+        <translation>keine Antwort zum Auftrag %1 in den Dateien.</translation>
+    </message>
+    <message>
+        <location filename="../app/schoolsettings.cpp" line="+56"/>
+        <source>solvetra: il file della password %1 non è un file normale di root con i permessi 0640: non lo uso.</source>
+        <translation>solvetra: die Passwortdatei %1 ist keine normale Datei von root mit den Rechten 0640: ich nutze sie nicht.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: die Passwortdatei %1 ist für alle lesbar: ich nutze sie nicht. Sie muss die Rechte 0640 haben (root und die Gruppe der Schüler).</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>solvetra: le impostazioni %1 sono leggibili da altri utenti: non uso la password che contengono. Devono avere i permessi 0600.</source>
+        <translation>solvetra: die Einstellungen %1 sind für andere Benutzer lesbar: ich nutze das Passwort darin nicht. Sie müssen die Rechte 0600 haben.</translation>
+    </message>
+    <message>
+        <location filename="../app/assignmentcommand.cpp" line="+26"/>
+        <source>Scrive il codice di un compito fatto dei problemi che chiedono --level, --theorem, --count e --seed, senza finestra.</source>
+        <translation>Gibt den Code eines Auftrags aus, der aus den Aufgaben besteht, die --level, --theorem, --count und --seed verlangen, ohne Fenster.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Il codice di un compito: la finestra pone i suoi problemi; con --worksheet ne scrive la scheda.</source>
+        <translation>Der Code eines Auftrags: das Fenster stellt seine Aufgaben; mit --worksheet wird sein Arbeitsblatt geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>codice</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>--new-assignment non va con --%1.</source>
+        <translation>--new-assignment geht nicht mit --%1.</translation>
     </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+25"/>
+        <location filename="../app/commandline.cpp" line="+26"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>Die Sprache: it (Italienisch), de (Deutsch), es (Spanisch), en (Englisch). Für das Fenster bleibt sie auch später gewählt.</translation>
     </message>
@@ -329,7 +389,7 @@ Die Liste der Optionen: %1 --help
 </translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+35"/>
         <source>opzione sconosciuta: %1</source>
         <translation>unbekannte Option: %1</translation>
     </message>
@@ -354,7 +414,7 @@ Die Liste der Optionen: %1 --help
         <translation>Zeigt die Version und endet.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+43"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language braucht it, de, es oder en, nicht %1.</translation>
     </message>
@@ -364,12 +424,17 @@ Die Liste der Optionen: %1 --help
         <translation>unerwartetes Argument: %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+35"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 gilt nur mit --report.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>--%1 vale solo con --worksheet, --moodle o --gift.</source>
+        <translation>--%1 gilt nur mit --worksheet, --moodle oder --gift.</translation>
+    </message>
+    <message>
+        <location line="-139"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 gilt nur mit --worksheet.</translation>
     </message>
@@ -408,7 +473,8 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+47"/>
+        <location filename="../files/safewrite.cpp" line="+50"/>
+        <location line="+43"/>
         <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>gibt es schon und ist keine normale Datei, ich lasse sie, wie sie ist</translation>
     </message>
@@ -445,7 +511,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+53"/>
+        <location filename="../print/classreport.cpp" line="+58"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -472,34 +538,37 @@ Die Liste der Optionen: %1 --help
     <message>
         <location line="+0"/>
         <location line="+24"/>
+        <location line="+152"/>
         <source>Risposte</source>
         <translation>Antworten</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-176"/>
         <location line="+24"/>
+        <location line="+149"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-172"/>
+        <location line="+175"/>
         <source>Sbagliate</source>
         <translation>Falsch</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+149"/>
+        <location line="-162"/>
+        <location line="+278"/>
         <source>Resoconto della classe</source>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <location line="-147"/>
-        <location line="+42"/>
+        <location line="-276"/>
+        <location line="+49"/>
         <source>Classe: %1</source>
         <translation>Klasse: %1</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-48"/>
         <source>tutte</source>
         <translation>alle</translation>
     </message>
@@ -530,21 +599,23 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+2"/>
+        <location line="+149"/>
         <source>Alunno</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-149"/>
         <source>Classe</source>
         <translation>Klasse</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+148"/>
         <source>Tempo</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-148"/>
         <source>Livelli</source>
         <translation>Stufen</translation>
     </message>
@@ -562,6 +633,16 @@ Die Liste der Optionen: %1 --help
         <location line="+3"/>
         <source>File saltati</source>
         <translation>Übersprungene Dateien</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Risposte lasciate fuori</source>
+        <translation>Weggelassene Antworten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Righe scartate: %1</source>
+        <translation>Verworfene Zeilen: %1</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -589,7 +670,72 @@ Die Liste der Optionen: %1 --help
         <translation>Die am häufigsten falschen Arten</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+67"/>
+        <source>non iniziato</source>
+        <translation>nicht begonnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fatto</source>
+        <translation>erledigt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>iniziato (%1 di %2)</source>
+        <translation>begonnen (%1 von %2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 su %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1</source>
+        <translation>Auftrag %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Livello %1, %2 problemi</source>
+        <translation>Stufe %1, %2 Aufgaben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fatto: %1 · Iniziato: %2 · Non iniziato: %3</source>
+        <translation>Erledigt: %1 · Begonnen: %2 · Nicht begonnen: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stato</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Finito il</source>
+        <translation>Erledigt am</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>I problemi più spesso sbagliati</source>
+        <translation>Die am häufigsten falsch gelösten Aufgaben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Problema</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+78"/>
         <source>Pagina %1 di %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
@@ -624,7 +770,7 @@ Die Liste der Optionen: %1 --help
         <translation>Berechne die gesuchte Länge in zwei Schritten.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+8"/>
         <source>Livello %1: %2 · </source>
         <translation>Stufe %1: %2 · </translation>
     </message>
@@ -632,7 +778,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print::SheetPainter</name>
     <message>
-        <location line="+74"/>
+        <location line="+80"/>
         <source>Scheda di esercizi: i teoremi di Euclide</source>
         <translation>Arbeitsblatt: Kathetensatz und Höhensatz</translation>
     </message>
@@ -653,18 +799,104 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+6"/>
-        <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
-        <translation>Startwert %1 · %2Lösungen · Seite %3 von %4</translation>
+        <source>Risposte</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2 = %3 cm</source>
+        <translation>%1. %2 = %3 cm</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Svolgimento</source>
+        <translation>Lösungsweg</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1</source>
+        <translation>Auftrag %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seme %1</source>
+        <translation>Startwert %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · %2pagina %3 di %4</source>
+        <translation>%1 · %2Seite %3 von %4</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Seme %1 · %2pagina %3 di %4</source>
-        <translation>Startwert %1 · %2Seite %3 von %4</translation>
+        <source>%1 · %2soluzioni · pagina %3 di %4</source>
+        <translation>%1 · %2Lösungen · Seite %3 von %4</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>%1 = ________ cm</source>
         <translation>%1 = ________ cm</translation>
+    </message>
+</context>
+<context>
+    <name>questionfile</name>
+    <message>
+        <location filename="../app/questionfilecommand.cpp" line="+25"/>
+        <source>Scrive i problemi della scheda come quiz per Moodle (formato Moodle XML, con le figure), senza finestra; aggiunge .xml a un nome che non l&apos;ha. Vale con --count, --theorem, --seed e --level, o con --assignment.</source>
+        <translation>Schreibt die Aufgaben des Arbeitsblatts als Moodle-Test (Format Moodle XML, mit den Abbildungen), ohne Fenster; hängt .xml an einen Namen ohne an. Gilt mit --count, --theorem, --seed und --level, oder mit --assignment.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scrive gli stessi problemi nel formato di testo GIFT, senza figure; aggiunge .gift a un nome che non l&apos;ha.</source>
+        <translation>Schreibt dieselben Aufgaben im Textformat GIFT, ohne Abbildungen; hängt .gift an einen Namen ohne an.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+76"/>
+        <source>--worksheet non va insieme a --moodle o --gift.</source>
+        <translation>--worksheet geht nicht zusammen mit --moodle oder --gift.</translation>
+    </message>
+</context>
+<context>
+    <name>questionset</name>
+    <message>
+        <location filename="../print/questionset.cpp" line="+68"/>
+        <source>Figura: il triangolo ABC, rettangolo in A, con l&apos;altezza AH sull&apos;ipotenusa BC; accanto ai segmenti %1 e %2, e %3 = ?.</source>
+        <translation>Abbildung: das Dreieck ABC, rechtwinklig in A, mit der Höhe AH auf die Hypotenuse BC; neben den Strecken %1 und %2, und %3 = ?.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Problema %1</source>
+        <translation>Aufgabe %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dati: %1.</source>
+        <translation>Gegeben: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Calcola %1 (in cm).</source>
+        <translation>Berechne %1 (in cm).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>La risposta esatta è %1.</source>
+        <translation>Die richtige Antwort ist %1.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Compito %1: teoremi di Euclide, livello %2</source>
+        <translation>Auftrag %1: Kathetensatz und Höhensatz, Stufe %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Teoremi di Euclide, seme %1</source>
+        <translation>Kathetensatz und Höhensatz, Startwert %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Teoremi di Euclide, livello %1, seme %2</source>
+        <translation>Kathetensatz und Höhensatz, Stufe %1, Startwert %2</translation>
     </message>
 </context>
 <context>
@@ -760,6 +992,21 @@ Die Liste der Optionen: %1 --help
         <translation>Gleitkomma-Rechenfehler</translation>
     </message>
     <message>
+        <location filename="../quiz/assignment.cpp" line="+161"/>
+        <source>Codice del compito non valido</source>
+        <translation>Ungültiger Code des Auftrags</translation>
+    </message>
+    <message>
+        <location filename="../quiz/assignmentrun.cpp" line="+44"/>
+        <source>Compito %1: %2 di %3</source>
+        <translation>Auftrag %1: %2 von %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1 finito: %2 esatte su %3, in %4 min %5 s.</source>
+        <translation>Auftrag %1 erledigt: %2 von %3 richtig, in %4 min %5 s.</translation>
+    </message>
+    <message>
         <location filename="../quiz/kindid.cpp" line="+24"/>
         <source>%1 da %2 e %3</source>
         <translation>%1 aus %2 und %3</translation>
@@ -778,7 +1025,7 @@ Die Liste der Optionen: %1 --help
         <translation>nein</translation>
     </message>
     <message>
-        <location filename="../record/answercolumns.cpp" line="+79"/>
+        <location filename="../record/answercolumns.cpp" line="+85"/>
         <source>Data e ora</source>
         <translation>Datum und Uhrzeit</translation>
     </message>
@@ -853,7 +1100,12 @@ Die Liste der Optionen: %1 --help
         <translation>Lösung geöffnet</translation>
     </message>
     <message>
-        <location filename="../record/recordcopy.cpp" line="+49"/>
+        <location line="+3"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <location filename="../record/recordcopy.cpp" line="+122"/>
         <source>il registro %1 non si può leggere</source>
         <translation>das Ergebnisprotokoll %1 lässt sich nicht lesen</translation>
     </message>
@@ -863,22 +1115,42 @@ Die Liste der Optionen: %1 --help
         <translation>%1 ist kein gültiges Antwortprotokoll</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
+        <source>è di un altro utente, lo lascio com&apos;è</source>
+        <translation>gehört einem anderen Benutzer, ich lasse sie, wie sie ist</translation>
+    </message>
+    <message>
+        <location line="-54"/>
         <source>non si può scrivere in %1</source>
         <translation>in %1 lässt sich nicht schreiben</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../record/pupilrecord.cpp" line="+47"/>
+        <source>la copia non si può modificare</source>
+        <translation>die Kopie lässt sich nicht ändern</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location filename="../record/recordcopy.cpp" line="+63"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>die Kopie nach %1 ist misslungen: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
+        <source>il registro %1 non si può modificare</source>
+        <translation>das Protokoll %1 lässt sich nicht ändern</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location filename="../record/recordcopy.cpp" line="-46"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+42"/>
         <source>non si può scrivere %1</source>
         <translation>%1 lässt sich nicht schreiben</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+29"/>
+        <location filename="../record/recordreader.cpp" line="+32"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>„%1“ ist beschädigt und lässt sich nicht lesen.</translation>
     </message>
@@ -898,7 +1170,17 @@ Die Liste der Optionen: %1 --help
         <translation>„%1“ lässt sich nicht öffnen.</translation>
     </message>
     <message>
-        <location line="+158"/>
+        <location line="+185"/>
+        <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
+        <translation>%1 und %2 haben %3 Antworten mit demselben Code, aber verschiedenem Inhalt: ich lasse sie weg.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>«%1» si legge troppo lentamente: lo salto.</source>
+        <translation>„%1“ lässt sich zu langsam lesen: ich überspringe sie.</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>„%1“ ist keine gültige Adresse eines PostgreSQL-Servers.</translation>
     </message>
@@ -928,7 +1210,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse lassen sich nicht in den Klassenordner (%1) kopieren. Das Spiel geht weiter: Die Ergebnisse bleiben auf diesem Computer und werden kopiert, sobald der Ordner wieder erreichbar ist.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+116"/>
+        <location filename="../record/serverlink.cpp" line="+140"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>Der Schulserver (%1) nimmt den Benutzer oder das Passwort nicht an.</translation>
     </message>
@@ -953,12 +1235,18 @@ Die Liste der Optionen: %1 --help
         <translation>Auf dem Schulserver (%1) ist die Datenbank nicht für Solvetra eingerichtet.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>Il server della scuola (%1) per ora non accetta altre risposte da questo utente.</source>
+        <translation>Der Schulserver (%1) nimmt von diesem Benutzer vorerst keine weiteren Antworten an.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>Der Schulserver (%1) antwortet nicht.</translation>
     </message>
     <message>
-        <location filename="../record/recordservice.cpp" line="+311"/>
+        <location filename="../record/recordservice.cpp" line="+333"/>
+        <location line="+9"/>
         <source>il registro è occupato da un altro programma</source>
         <translation>das Ergebnisprotokoll wird von einem anderen Programm belegt</translation>
     </message>
@@ -1032,28 +1320,56 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+211"/>
+        <location filename="../ui/window/answerlog.cpp" line="+234"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>
 </context>
 <context>
+    <name>ui::AssignmentDialog</name>
+    <message>
+        <location filename="../ui/dialogs/assignmentdialog.cpp" line="+15"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il &amp;codice del compito che ti ha dato l&apos;insegnante:</source>
+        <translation>&amp;Code des Auftrags, den du von der Lehrkraft bekommen hast:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Comincia</source>
+        <translation>Anfangen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Annulla</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+36"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
         <source>Esercizi</source>
         <translation>Übungen</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+102"/>
+        <location line="+108"/>
         <source>Come si risolve</source>
         <translation>So wird&apos;s gelöst</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-106"/>
         <source>Stampa una scheda...</source>
         <translation>Arbeitsblatt drucken...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compito...</source>
+        <translation>Auftrag...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1096,17 +1412,32 @@ Die Liste der Optionen: %1 --help
         <translation>Meine Ergebnisse löschen...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+2"/>
+        <source>Cancella tutti i risultati di questo account...</source>
+        <translation>Alle Ergebnisse dieses Benutzerkontos löschen...</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Lingua</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+83"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il compito %1 non è finito. Vuoi lasciarlo? Potrai continuarlo più tardi da «Compito...».</source>
+        <translation>Der Auftrag %1 ist nicht erledigt. Willst du ihn verlassen? Du kannst ihn später über „Auftrag...“ fortsetzen.</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Sprache: %1, ab dem nächsten „Neues Spiel“.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+54"/>
         <source>risultati.sqlite</source>
         <translation>ergebnisse.sqlite</translation>
     </message>
@@ -1139,18 +1470,46 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+8"/>
-        <location line="+7"/>
+        <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
+        <translation>Die Kopie im Klassenordner bleibt für die Lehrkraft erhalten.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+6"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Meine Ergebnisse löschen</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-15"/>
+        <source>Vuoi davvero cancellare i risultati dati senza nome? Quelli di chi ha dato il suo nome restano. Non si potranno più recuperare.</source>
+        <translation>Willst du wirklich die ohne Namen gegebenen Ergebnisse löschen? Die Ergebnisse derer, die ihren Namen angegeben haben, bleiben. Sie lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vuoi davvero cancellare i risultati di %1? Quelli degli altri restano. Non si potranno più recuperare.</source>
+        <translation>Willst du wirklich die Ergebnisse von %1 löschen? Die der anderen bleiben. Sie lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Non ho potuto cancellare i risultati: %1</source>
+        <translation>Die Ergebnisse ließen sich nicht löschen: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+6"/>
+        <location line="+3"/>
+        <source>Cancella tutti i risultati di questo account</source>
+        <translation>Alle Ergebnisse dieses Benutzerkontos löschen</translation>
+    </message>
+    <message>
+        <location line="-12"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>Willst du wirklich alle Ergebnisse löschen, die unter diesem Benutzer des Computers gespeichert sind (auch die von anderen, die hier gespielt haben)? Sie lassen sich nicht wiederherstellen.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-11"/>
+        <location line="+21"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>Die Ergebnisse wurden gelöscht.</translation>
     </message>
@@ -1196,6 +1555,11 @@ Die Liste der Optionen: %1 --help
         <location line="+6"/>
         <source>Gioca</source>
         <translation>Spielen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Senza nome</source>
+        <translation>Ohne Namen</translation>
     </message>
 </context>
 <context>
@@ -1327,12 +1691,12 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+92"/>
+        <location filename="../ui/window/tavola.cpp" line="+107"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Spiel mit Solvetra</translation>
     </message>
     <message>
-        <location line="+149"/>
+        <location line="+168"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1351,7 +1715,7 @@ Die Liste der Optionen: %1 --help
         <translation>Mit Solvetra spielen</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+100"/>
         <source>Sveglia</source>
         <translation>Wecker</translation>
     </message>
@@ -1371,7 +1735,24 @@ Die Liste der Optionen: %1 --help
         <translation>Auf diesem Computer wurde kein Rechner gefunden.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+43"/>
+        <location line="+15"/>
+        <location line="+37"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <source>Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?</source>
+        <translation>Im Auftrag %1 warst du bei Aufgabe %2 von %3. Willst du dort weitermachen?</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Il compito %1 non è finito: eri arrivato al problema %2 di %3. Vuoi continuarlo?</source>
+        <translation>Der Auftrag %1 ist nicht erledigt: du warst bei Aufgabe %2 von %3. Willst du weitermachen?</translation>
+    </message>
+    <message>
+        <location line="+86"/>
         <source>Uscire dal programma</source>
         <translation>Programm beenden</translation>
     </message>
@@ -1470,6 +1851,16 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+3"/>
+        <source>Codice del compito:</source>
+        <translation>Code des Auftrags:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Con questo codice gli alunni hanno gli stessi problemi sullo schermo.</source>
+        <translation>Mit diesem Code bekommen die Schüler dieselben Aufgaben auf dem Bildschirm.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Stam&amp;pa...</source>
         <translation>&amp;Drucken...</translation>
     </message>
@@ -1484,7 +1875,7 @@ Die Liste der Optionen: %1 --help
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+37"/>
         <source>I problemi vanno da %1 a %2, non «%3».</source>
         <translation>Es sind %1 bis %2 Aufgaben möglich, nicht „%3“.</translation>
     </message>
@@ -1572,7 +1963,13 @@ Die Liste der Optionen: %1 --help
         <translation>Stufe %1</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+18"/>
+        <source>d/M</source>
+        <extracomment>Day and month under a day&apos;s column (a QDate format): &quot;dd.MM.&quot; in German.</extracomment>
+        <translation>dd.MM.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
@@ -1595,12 +1992,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+72"/>
-        <source>manca il nome del file dopo --worksheet (un nome che comincia con «-» va scritto ./-nome).</source>
-        <translation>nach --worksheet fehlt der Dateiname (ein Name, der mit „-“ beginnt, wird ./-name geschrieben).</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location filename="../app/worksheetcommand.cpp" line="+81"/>
         <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l&apos;ha. Qui -platform non conta.</source>
         <translation>Schreibt ein Arbeitsblatt als PDF, ohne Fenster; hängt .pdf an einen Namen ohne an. Hier zählt -platform nicht.</translation>
     </message>
@@ -1640,17 +2032,27 @@ Die Liste der Optionen: %1 --help
         <translation>--theorem braucht both, leg oder altitude, nicht %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+38"/>
+        <source>--%1 non va con --assignment: il codice dice già il livello, il teorema, i problemi e il seme.</source>
+        <translation>--%1 geht nicht mit --assignment: der Code enthält schon Stufe, Satz, Aufgaben und Startwert.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key braucht end, separate oder none, nicht %1.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-59"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level braucht 1, 2 oder 3, nicht %1.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-99"/>
+        <source>manca il nome del file dopo --%1 (un nome che comincia con «-» va scritto ./-nome).</source>
+        <translation>nach --%1 fehlt der Dateiname (ein Name, der mit „-“ beginnt, wird ./-name geschrieben).</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>il livello %1 non offre problemi con --theorem %2.</source>
         <translation>Stufe %1 hat keine Aufgaben mit --theorem %2.</translation>
     </message>

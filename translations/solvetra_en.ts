@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+65"/>
+        <location filename="../ui/window/windowbars.cpp" line="+69"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -103,6 +103,11 @@
         <location line="+42"/>
         <source>Record di</source>
         <translation>Record of</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Livello %1</source>
+        <translation>Level %1</translation>
     </message>
 </context>
 <context>
@@ -192,17 +197,32 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <location filename="../print/figure.cpp" line="+138"/>
+        <location filename="../print/figure.cpp" line="+108"/>
+        <source>non in scala</source>
+        <translation>not to scale</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location filename="../print/worksheetpdf.cpp" line="+51"/>
+        <location filename="../print/worksheetpdf.cpp" line="+23"/>
+        <source>Soluzioni (compito %1)</source>
+        <translation>Answer key (assignment %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scheda di esercizi (compito %1)</source>
+        <translation>Worksheet (assignment %1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Scheda di esercizi (seme %1)</source>
         <translation>Worksheet (seed %1)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
         <source>Soluzioni (seme %1)</source>
         <translation>Answer key (seed %1)</translation>
     </message>
@@ -210,7 +230,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+49"/>
+        <location filename="../app/reportcommand.cpp" line="+51"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 needs a date such as 2026-12-09, not %2.</translation>
     </message>
@@ -281,15 +301,55 @@
         <translation>--from comes after --to.</translation>
     </message>
     <message>
-        <location filename="../app/schoolsettings.cpp" line="+54"/>
+        <location line="+26"/>
+        <source>righe scartate: %1</source>
+        <translation>rows discarded: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>nessuna risposta al compito %1 nei file.</source>
+        <translation>no answer to assignment %1 in the files.</translation>
+    </message>
+    <message>
+        <location filename="../app/schoolsettings.cpp" line="+56"/>
+        <source>solvetra: il file della password %1 non è un file normale di root con i permessi 0640: non lo uso.</source>
+        <translation>solvetra: the password file %1 is not a regular file of root&apos;s with mode 0640: it is not used.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: the password file %1 can be read by anyone: it is not used. It must have mode 0640 (root and the pupils&apos; group).</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>solvetra: le impostazioni %1 sono leggibili da altri utenti: non uso la password che contengono. Devono avere i permessi 0600.</source>
+        <translation>solvetra: the settings %1 can be read by other users: the password in them is not used. They must have mode 0600.</translation>
+    </message>
+    <message>
+        <location filename="../app/assignmentcommand.cpp" line="+26"/>
+        <source>Scrive il codice di un compito fatto dei problemi che chiedono --level, --theorem, --count e --seed, senza finestra.</source>
+        <translation>Prints the code of an assignment made of the problems that --level, --theorem, --count and --seed ask for, without a window.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Il codice di un compito: la finestra pone i suoi problemi; con --worksheet ne scrive la scheda.</source>
+        <translation>The code of an assignment: the window poses its problems; with --worksheet, writes its worksheet.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>codice</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>--new-assignment non va con --%1.</source>
+        <translation>--new-assignment does not go with --%1.</translation>
     </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+25"/>
+        <location filename="../app/commandline.cpp" line="+26"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>The language: it (Italian), de (German), es (Spanish), en (English). For the window it stays chosen afterwards too.</translation>
     </message>
@@ -329,7 +389,7 @@ For the list of options: %1 --help
 </translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+35"/>
         <source>opzione sconosciuta: %1</source>
         <translation>unknown option: %1</translation>
     </message>
@@ -354,7 +414,7 @@ For the list of options: %1 --help
         <translation>Shows the version and exits.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+43"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language needs it, de, es or en, not %1.</translation>
     </message>
@@ -364,12 +424,17 @@ For the list of options: %1 --help
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+35"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 only works with --report.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>--%1 vale solo con --worksheet, --moodle o --gift.</source>
+        <translation>--%1 only works with --worksheet, --moodle or --gift.</translation>
+    </message>
+    <message>
+        <location line="-139"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 only works with --worksheet.</translation>
     </message>
@@ -408,7 +473,8 @@ For the list of options: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+47"/>
+        <location filename="../files/safewrite.cpp" line="+50"/>
+        <location line="+43"/>
         <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>already exists and is not a regular file, left as it is</translation>
     </message>
@@ -445,7 +511,7 @@ For the list of options: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+53"/>
+        <location filename="../print/classreport.cpp" line="+58"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -472,34 +538,37 @@ For the list of options: %1 --help
     <message>
         <location line="+0"/>
         <location line="+24"/>
+        <location line="+152"/>
         <source>Risposte</source>
         <translation>Answers</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-176"/>
         <location line="+24"/>
+        <location line="+149"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-172"/>
+        <location line="+175"/>
         <source>Sbagliate</source>
         <translation>Wrong</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+149"/>
+        <location line="-162"/>
+        <location line="+278"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-147"/>
-        <location line="+42"/>
+        <location line="-276"/>
+        <location line="+49"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-48"/>
         <source>tutte</source>
         <translation>all</translation>
     </message>
@@ -530,21 +599,23 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+2"/>
+        <location line="+149"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-149"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+148"/>
         <source>Tempo</source>
         <translation>Time</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-148"/>
         <source>Livelli</source>
         <translation>Levels</translation>
     </message>
@@ -562,6 +633,16 @@ For the list of options: %1 --help
         <location line="+3"/>
         <source>File saltati</source>
         <translation>Files skipped</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Risposte lasciate fuori</source>
+        <translation>Answers left out</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Righe scartate: %1</source>
+        <translation>Rows discarded: %1</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -589,7 +670,72 @@ For the list of options: %1 --help
         <translation>The kinds most often wrong</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+67"/>
+        <source>non iniziato</source>
+        <translation>not begun</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fatto</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>iniziato (%1 di %2)</source>
+        <translation>begun (%1 of %2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 su %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1</source>
+        <translation>Assignment %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Livello %1, %2 problemi</source>
+        <translation>Level %1, %2 problems</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fatto: %1 · Iniziato: %2 · Non iniziato: %3</source>
+        <translation>Done: %1 · Begun: %2 · Not begun: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stato</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Finito il</source>
+        <translation>Finished on</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>I problemi più spesso sbagliati</source>
+        <translation>The problems most often wrong</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Problema</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+78"/>
         <source>Pagina %1 di %2</source>
         <translation>Page %1 of %2</translation>
     </message>
@@ -624,7 +770,7 @@ For the list of options: %1 --help
         <translation>Find the length asked for in two steps.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+8"/>
         <source>Livello %1: %2 · </source>
         <translation>Level %1: %2 · </translation>
     </message>
@@ -632,7 +778,7 @@ For the list of options: %1 --help
 <context>
     <name>print::SheetPainter</name>
     <message>
-        <location line="+74"/>
+        <location line="+80"/>
         <source>Scheda di esercizi: i teoremi di Euclide</source>
         <translation>Worksheet: the leg rule and the altitude theorem</translation>
     </message>
@@ -653,18 +799,104 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+6"/>
-        <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
-        <translation>Seed %1 · %2answer key · page %3 of %4</translation>
+        <source>Risposte</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2 = %3 cm</source>
+        <translation>%1. %2 = %3 cm</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Svolgimento</source>
+        <translation>Working</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1</source>
+        <translation>Assignment %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seme %1</source>
+        <translation>Seed %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · %2pagina %3 di %4</source>
+        <translation>%1 · %2page %3 of %4</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Seme %1 · %2pagina %3 di %4</source>
-        <translation>Seed %1 · %2page %3 of %4</translation>
+        <source>%1 · %2soluzioni · pagina %3 di %4</source>
+        <translation>%1 · %2answer key · page %3 of %4</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>%1 = ________ cm</source>
         <translation>%1 = ________ cm</translation>
+    </message>
+</context>
+<context>
+    <name>questionfile</name>
+    <message>
+        <location filename="../app/questionfilecommand.cpp" line="+25"/>
+        <source>Scrive i problemi della scheda come quiz per Moodle (formato Moodle XML, con le figure), senza finestra; aggiunge .xml a un nome che non l&apos;ha. Vale con --count, --theorem, --seed e --level, o con --assignment.</source>
+        <translation>Writes the worksheet&apos;s problems as a Moodle quiz (Moodle XML format, with the figures), without a window; adds .xml to a name without it. Works with --count, --theorem, --seed and --level, or with --assignment.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scrive gli stessi problemi nel formato di testo GIFT, senza figure; aggiunge .gift a un nome che non l&apos;ha.</source>
+        <translation>Writes the same problems in the GIFT text format, without figures; adds .gift to a name without it.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+76"/>
+        <source>--worksheet non va insieme a --moodle o --gift.</source>
+        <translation>--worksheet does not go with --moodle or --gift.</translation>
+    </message>
+</context>
+<context>
+    <name>questionset</name>
+    <message>
+        <location filename="../print/questionset.cpp" line="+68"/>
+        <source>Figura: il triangolo ABC, rettangolo in A, con l&apos;altezza AH sull&apos;ipotenusa BC; accanto ai segmenti %1 e %2, e %3 = ?.</source>
+        <translation>Figure: the triangle ABC, right-angled at A, with the altitude AH on the hypotenuse BC; beside the segments %1 and %2, and %3 = ?.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Problema %1</source>
+        <translation>Problem %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dati: %1.</source>
+        <translation>Given: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Calcola %1 (in cm).</source>
+        <translation>Work out %1 (in cm).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>La risposta esatta è %1.</source>
+        <translation>The right answer is %1.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Compito %1: teoremi di Euclide, livello %2</source>
+        <translation>Assignment %1: the leg rule and the altitude theorem, level %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Teoremi di Euclide, seme %1</source>
+        <translation>The leg rule and the altitude theorem, seed %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Teoremi di Euclide, livello %1, seme %2</source>
+        <translation>The leg rule and the altitude theorem, level %1, seed %2</translation>
     </message>
 </context>
 <context>
@@ -760,6 +992,21 @@ For the list of options: %1 --help
         <translation>Floating-point error</translation>
     </message>
     <message>
+        <location filename="../quiz/assignment.cpp" line="+161"/>
+        <source>Codice del compito non valido</source>
+        <translation>Not a valid assignment code</translation>
+    </message>
+    <message>
+        <location filename="../quiz/assignmentrun.cpp" line="+44"/>
+        <source>Compito %1: %2 di %3</source>
+        <translation>Assignment %1: %2 of %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1 finito: %2 esatte su %3, in %4 min %5 s.</source>
+        <translation>Assignment %1 done: %2 right out of %3, in %4 min %5 s.</translation>
+    </message>
+    <message>
         <location filename="../quiz/kindid.cpp" line="+24"/>
         <source>%1 da %2 e %3</source>
         <translation>%1 from %2 and %3</translation>
@@ -778,7 +1025,7 @@ For the list of options: %1 --help
         <translation>no</translation>
     </message>
     <message>
-        <location filename="../record/answercolumns.cpp" line="+79"/>
+        <location filename="../record/answercolumns.cpp" line="+85"/>
         <source>Data e ora</source>
         <translation>Date and time</translation>
     </message>
@@ -853,7 +1100,12 @@ For the list of options: %1 --help
         <translation>Solution opened</translation>
     </message>
     <message>
-        <location filename="../record/recordcopy.cpp" line="+49"/>
+        <location line="+3"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <location filename="../record/recordcopy.cpp" line="+122"/>
         <source>il registro %1 non si può leggere</source>
         <translation>the record %1 cannot be read</translation>
     </message>
@@ -863,22 +1115,42 @@ For the list of options: %1 --help
         <translation>%1 is not a valid record of answers</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
+        <source>è di un altro utente, lo lascio com&apos;è</source>
+        <translation>belongs to another user, I leave it as it is</translation>
+    </message>
+    <message>
+        <location line="-54"/>
         <source>non si può scrivere in %1</source>
         <translation>cannot write in %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../record/pupilrecord.cpp" line="+47"/>
+        <source>la copia non si può modificare</source>
+        <translation>the copy cannot be changed</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location filename="../record/recordcopy.cpp" line="+63"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>the copy to %1 failed: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
+        <source>il registro %1 non si può modificare</source>
+        <translation>the record %1 cannot be changed</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location filename="../record/recordcopy.cpp" line="-46"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+42"/>
         <source>non si può scrivere %1</source>
         <translation>cannot write %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+29"/>
+        <location filename="../record/recordreader.cpp" line="+32"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>“%1” is damaged and cannot be read.</translation>
     </message>
@@ -898,7 +1170,17 @@ For the list of options: %1 --help
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location line="+158"/>
+        <location line="+185"/>
+        <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
+        <translation>%1 and %2 have %3 answers with the same code but different contents: I leave them out.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>«%1» si legge troppo lentamente: lo salto.</source>
+        <translation>“%1” reads too slowly: I skip it.</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>“%1” is not a valid address of a PostgreSQL server.</translation>
     </message>
@@ -928,7 +1210,7 @@ For the list of options: %1 --help
         <translation>The results cannot be copied into the class folder (%1). The game goes on: the results stay on this computer and will be copied as soon as the folder can be reached again.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+116"/>
+        <location filename="../record/serverlink.cpp" line="+140"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>The school&apos;s server (%1) does not accept the user or the password.</translation>
     </message>
@@ -953,12 +1235,18 @@ For the list of options: %1 --help
         <translation>On the school&apos;s server (%1) the database is not set up for Solvetra.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>Il server della scuola (%1) per ora non accetta altre risposte da questo utente.</source>
+        <translation>The school&apos;s server (%1) takes no more answers from this user for now.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>The school&apos;s server (%1) does not answer.</translation>
     </message>
     <message>
-        <location filename="../record/recordservice.cpp" line="+311"/>
+        <location filename="../record/recordservice.cpp" line="+333"/>
+        <location line="+9"/>
         <source>il registro è occupato da un altro programma</source>
         <translation>another program is using the record</translation>
     </message>
@@ -1032,28 +1320,56 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+211"/>
+        <location filename="../ui/window/answerlog.cpp" line="+234"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
 </context>
 <context>
+    <name>ui::AssignmentDialog</name>
+    <message>
+        <location filename="../ui/dialogs/assignmentdialog.cpp" line="+15"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il &amp;codice del compito che ti ha dato l&apos;insegnante:</source>
+        <translation>The assignment &amp;code your teacher gave you:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Comincia</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+36"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
         <source>Esercizi</source>
         <translation>Exercises</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+102"/>
+        <location line="+108"/>
         <source>Come si risolve</source>
         <translation>How to solve it</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-106"/>
         <source>Stampa una scheda...</source>
         <translation>Print a worksheet...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compito...</source>
+        <translation>Assignment...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1096,17 +1412,32 @@ For the list of options: %1 --help
         <translation>Delete my results...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+2"/>
+        <source>Cancella tutti i risultati di questo account...</source>
+        <translation>Delete all results of this account...</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Lingua</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+83"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il compito %1 non è finito. Vuoi lasciarlo? Potrai continuarlo più tardi da «Compito...».</source>
+        <translation>Assignment %1 is not finished. Do you want to leave it? You can go on with it later from “Assignment...”.</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Language: %1, from the next “New game”.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+54"/>
         <source>risultati.sqlite</source>
         <translation>results.sqlite</translation>
     </message>
@@ -1139,18 +1470,46 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+8"/>
-        <location line="+7"/>
+        <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
+        <translation>The copy already in the class folder stays there for the teacher.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+6"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Delete my results</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-15"/>
+        <source>Vuoi davvero cancellare i risultati dati senza nome? Quelli di chi ha dato il suo nome restano. Non si potranno più recuperare.</source>
+        <translation>Do you really want to delete the results given without a name? Those of everyone who gave a name stay. They cannot be brought back.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vuoi davvero cancellare i risultati di %1? Quelli degli altri restano. Non si potranno più recuperare.</source>
+        <translation>Do you really want to delete the results of %1? Those of the others stay. They cannot be brought back.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Non ho potuto cancellare i risultati: %1</source>
+        <translation>The results could not be deleted: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+6"/>
+        <location line="+3"/>
+        <source>Cancella tutti i risultati di questo account</source>
+        <translation>Delete all results of this account</translation>
+    </message>
+    <message>
+        <location line="-12"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>Do you really want to delete all the results kept under this computer account (those of anyone else who played on it too)? They cannot be brought back.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-11"/>
+        <location line="+21"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>The results were deleted.</translation>
     </message>
@@ -1196,6 +1555,11 @@ For the list of options: %1 --help
         <location line="+6"/>
         <source>Gioca</source>
         <translation>Play</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Senza nome</source>
+        <translation>Without a name</translation>
     </message>
 </context>
 <context>
@@ -1327,12 +1691,12 @@ For the list of options: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+92"/>
+        <location filename="../ui/window/tavola.cpp" line="+107"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Play with Solvetra</translation>
     </message>
     <message>
-        <location line="+149"/>
+        <location line="+168"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1351,7 +1715,7 @@ For the list of options: %1 --help
         <translation>Playing with Solvetra</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+100"/>
         <source>Sveglia</source>
         <translation>Alarm</translation>
     </message>
@@ -1371,7 +1735,24 @@ For the list of options: %1 --help
         <translation>No calculator was found on this computer.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+43"/>
+        <location line="+15"/>
+        <location line="+37"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <source>Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?</source>
+        <translation>In assignment %1 you had got to problem %2 of %3. Do you want to go on from there?</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Il compito %1 non è finito: eri arrivato al problema %2 di %3. Vuoi continuarlo?</source>
+        <translation>Assignment %1 is not finished: you had got to problem %2 of %3. Do you want to go on with it?</translation>
+    </message>
+    <message>
+        <location line="+86"/>
         <source>Uscire dal programma</source>
         <translation>Quit the program</translation>
     </message>
@@ -1470,6 +1851,16 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+3"/>
+        <source>Codice del compito:</source>
+        <translation>Assignment code:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Con questo codice gli alunni hanno gli stessi problemi sullo schermo.</source>
+        <translation>With this code the pupils get the same problems on screen.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Stam&amp;pa...</source>
         <translation>P&amp;rint...</translation>
     </message>
@@ -1484,7 +1875,7 @@ For the list of options: %1 --help
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+37"/>
         <source>I problemi vanno da %1 a %2, non «%3».</source>
         <translation>The problems go from %1 to %2, not “%3”.</translation>
     </message>
@@ -1572,7 +1963,13 @@ For the list of options: %1 --help
         <translation>Level %1</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+18"/>
+        <source>d/M</source>
+        <extracomment>Day and month under a day&apos;s column (a QDate format): &quot;dd.MM.&quot; in German.</extracomment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
@@ -1595,12 +1992,7 @@ For the list of options: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+72"/>
-        <source>manca il nome del file dopo --worksheet (un nome che comincia con «-» va scritto ./-nome).</source>
-        <translation>the file name after --worksheet is missing (a name that starts with “-” is written ./-name).</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location filename="../app/worksheetcommand.cpp" line="+81"/>
         <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l&apos;ha. Qui -platform non conta.</source>
         <translation>Writes a worksheet as PDF, without a window; adds .pdf to a name without it. Here -platform does not count.</translation>
     </message>
@@ -1640,17 +2032,27 @@ For the list of options: %1 --help
         <translation>--theorem needs both, leg or altitude, not %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+38"/>
+        <source>--%1 non va con --assignment: il codice dice già il livello, il teorema, i problemi e il seme.</source>
+        <translation>--%1 does not go with --assignment: the code already holds the level, the theorem, the problems and the seed.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key needs end, separate or none, not %1.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-59"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level needs 1, 2 or 3, not %1.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-99"/>
+        <source>manca il nome del file dopo --%1 (un nome che comincia con «-» va scritto ./-nome).</source>
+        <translation>the file name after --%1 is missing (a name that starts with “-” is written ./-name).</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>il livello %1 non offre problemi con --theorem %2.</source>
         <translation>level %1 has no problems with --theorem %2.</translation>
     </message>

@@ -60,7 +60,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../ui/window/windowbars.cpp" line="+65"/>
+        <location filename="../ui/window/windowbars.cpp" line="+69"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -103,6 +103,11 @@
         <location line="+42"/>
         <source>Record di</source>
         <translation>Récord de</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Livello %1</source>
+        <translation>Nivel %1</translation>
     </message>
 </context>
 <context>
@@ -192,17 +197,32 @@
 <context>
     <name>Worksheet</name>
     <message>
-        <location filename="../print/figure.cpp" line="+138"/>
+        <location filename="../print/figure.cpp" line="+108"/>
+        <source>non in scala</source>
+        <translation>no a escala</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location filename="../print/worksheetpdf.cpp" line="+51"/>
+        <location filename="../print/worksheetpdf.cpp" line="+23"/>
+        <source>Soluzioni (compito %1)</source>
+        <translation>Soluciones (tarea %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scheda di esercizi (compito %1)</source>
+        <translation>Hoja de ejercicios (tarea %1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Scheda di esercizi (seme %1)</source>
         <translation>Hoja de ejercicios (semilla %1)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
         <source>Soluzioni (seme %1)</source>
         <translation>Soluciones (semilla %1)</translation>
     </message>
@@ -210,7 +230,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+49"/>
+        <location filename="../app/reportcommand.cpp" line="+51"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 necesita una fecha como 2026-12-09, no %2.</translation>
     </message>
@@ -281,15 +301,55 @@
         <translation>--from es posterior a --to.</translation>
     </message>
     <message>
-        <location filename="../app/schoolsettings.cpp" line="+54"/>
+        <location line="+26"/>
+        <source>righe scartate: %1</source>
+        <translation>filas descartadas: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>nessuna risposta al compito %1 nei file.</source>
+        <translation>ninguna respuesta a la tarea %1 en los archivos.</translation>
+    </message>
+    <message>
+        <location filename="../app/schoolsettings.cpp" line="+56"/>
+        <source>solvetra: il file della password %1 non è un file normale di root con i permessi 0640: non lo uso.</source>
+        <translation>solvetra: el archivo de la contraseña %1 no es un archivo normal de root con los permisos 0640: no lo uso.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>solvetra: il file della password %1 è leggibile da tutti: non lo uso. Deve avere i permessi 0640 (root e il gruppo degli alunni).</source>
         <translation>solvetra: el archivo de la contraseña %1 lo puede leer cualquiera: no lo uso. Debe tener los permisos 0640 (root y el grupo de los alumnos).</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>solvetra: le impostazioni %1 sono leggibili da altri utenti: non uso la password che contengono. Devono avere i permessi 0600.</source>
+        <translation>solvetra: los ajustes %1 pueden leerlos otros usuarios: no uso la contraseña que contienen. Deben tener los permisos 0600.</translation>
+    </message>
+    <message>
+        <location filename="../app/assignmentcommand.cpp" line="+26"/>
+        <source>Scrive il codice di un compito fatto dei problemi che chiedono --level, --theorem, --count e --seed, senza finestra.</source>
+        <translation>Escribe el código de una tarea hecha de los problemas que piden --level, --theorem, --count y --seed, sin ventana.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Il codice di un compito: la finestra pone i suoi problemi; con --worksheet ne scrive la scheda.</source>
+        <translation>El código de una tarea: la ventana plantea sus problemas; con --worksheet escribe su hoja.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>codice</source>
+        <translation>código</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>--new-assignment non va con --%1.</source>
+        <translation>--new-assignment no va con --%1.</translation>
     </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+25"/>
+        <location filename="../app/commandline.cpp" line="+26"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>El idioma: it (italiano), de (alemán), es (español), en (inglés). Para la ventana queda elegido también después.</translation>
     </message>
@@ -329,7 +389,7 @@ Para la lista de opciones: %1 --help
 </translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+35"/>
         <source>opzione sconosciuta: %1</source>
         <translation>opción desconocida: %1</translation>
     </message>
@@ -354,7 +414,7 @@ Para la lista de opciones: %1 --help
         <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+43"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language necesita it, de, es o en, no %1.</translation>
     </message>
@@ -364,12 +424,17 @@ Para la lista de opciones: %1 --help
         <translation>argumento inesperado: %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+35"/>
         <source>--%1 vale solo con --report.</source>
         <translation>--%1 solo vale con --report.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>--%1 vale solo con --worksheet, --moodle o --gift.</source>
+        <translation>--%1 solo vale con --worksheet, --moodle o --gift.</translation>
+    </message>
+    <message>
+        <location line="-139"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 solo vale con --worksheet.</translation>
     </message>
@@ -408,7 +473,8 @@ Para la lista de opciones: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+47"/>
+        <location filename="../files/safewrite.cpp" line="+50"/>
+        <location line="+43"/>
         <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>ya existe y no es un archivo normal, lo dejo como está</translation>
     </message>
@@ -445,7 +511,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+53"/>
+        <location filename="../print/classreport.cpp" line="+58"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -472,34 +538,37 @@ Para la lista de opciones: %1 --help
     <message>
         <location line="+0"/>
         <location line="+24"/>
+        <location line="+152"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-176"/>
         <location line="+24"/>
+        <location line="+149"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-172"/>
+        <location line="+175"/>
         <source>Sbagliate</source>
         <translation>Erróneas</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+149"/>
+        <location line="-162"/>
+        <location line="+278"/>
         <source>Resoconto della classe</source>
         <translation>Informe de la clase</translation>
     </message>
     <message>
-        <location line="-147"/>
-        <location line="+42"/>
+        <location line="-276"/>
+        <location line="+49"/>
         <source>Classe: %1</source>
         <translation>Clase: %1</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location line="-48"/>
         <source>tutte</source>
         <translation>todas</translation>
     </message>
@@ -530,21 +599,23 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+2"/>
+        <location line="+149"/>
         <source>Alunno</source>
         <translation>Alumno</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-149"/>
         <source>Classe</source>
         <translation>Clase</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+148"/>
         <source>Tempo</source>
         <translation>Tiempo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-148"/>
         <source>Livelli</source>
         <translation>Niveles</translation>
     </message>
@@ -562,6 +633,16 @@ Para la lista de opciones: %1 --help
         <location line="+3"/>
         <source>File saltati</source>
         <translation>Archivos omitidos</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Risposte lasciate fuori</source>
+        <translation>Respuestas excluidas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Righe scartate: %1</source>
+        <translation>Filas descartadas: %1</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -589,7 +670,72 @@ Para la lista de opciones: %1 --help
         <translation>Los tipos más a menudo fallados</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+67"/>
+        <source>non iniziato</source>
+        <translation>no empezada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fatto</source>
+        <translation>hecha</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>iniziato (%1 di %2)</source>
+        <translation>empezada (%1 de %2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 su %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1</source>
+        <translation>Tarea %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Livello %1, %2 problemi</source>
+        <translation>Nivel %1, %2 problemas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fatto: %1 · Iniziato: %2 · Non iniziato: %3</source>
+        <translation>Hecha: %1 · Empezada: %2 · No empezada: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Stato</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Finito il</source>
+        <translation>Terminada el</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>I problemi più spesso sbagliati</source>
+        <translation>Los problemas más a menudo errados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Problema</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location line="+78"/>
         <source>Pagina %1 di %2</source>
         <translation>Página %1 de %2</translation>
     </message>
@@ -624,7 +770,7 @@ Para la lista de opciones: %1 --help
         <translation>Halla la longitud pedida en dos pasos.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+8"/>
         <source>Livello %1: %2 · </source>
         <translation>Nivel %1: %2 · </translation>
     </message>
@@ -632,7 +778,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print::SheetPainter</name>
     <message>
-        <location line="+74"/>
+        <location line="+80"/>
         <source>Scheda di esercizi: i teoremi di Euclide</source>
         <translation>Hoja de ejercicios: teorema del cateto y de la altura</translation>
     </message>
@@ -653,18 +799,104 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+6"/>
-        <source>Seme %1 · %2soluzioni · pagina %3 di %4</source>
-        <translation>Semilla %1 · %2soluciones · página %3 de %4</translation>
+        <source>Risposte</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1. %2 = %3 cm</source>
+        <translation>%1. %2 = %3 cm</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Svolgimento</source>
+        <translation>Desarrollo</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1</source>
+        <translation>Tarea %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seme %1</source>
+        <translation>Semilla %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 · %2pagina %3 di %4</source>
+        <translation>%1 · %2página %3 de %4</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Seme %1 · %2pagina %3 di %4</source>
-        <translation>Semilla %1 · %2página %3 de %4</translation>
+        <source>%1 · %2soluzioni · pagina %3 di %4</source>
+        <translation>%1 · %2soluciones · página %3 de %4</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>%1 = ________ cm</source>
         <translation>%1 = ________ cm</translation>
+    </message>
+</context>
+<context>
+    <name>questionfile</name>
+    <message>
+        <location filename="../app/questionfilecommand.cpp" line="+25"/>
+        <source>Scrive i problemi della scheda come quiz per Moodle (formato Moodle XML, con le figure), senza finestra; aggiunge .xml a un nome che non l&apos;ha. Vale con --count, --theorem, --seed e --level, o con --assignment.</source>
+        <translation>Escribe los problemas de la hoja como cuestionario de Moodle (formato Moodle XML, con las figuras), sin ventana; añade .xml a un nombre que no lo tiene. Vale con --count, --theorem, --seed y --level, o con --assignment.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scrive gli stessi problemi nel formato di testo GIFT, senza figure; aggiunge .gift a un nome che non l&apos;ha.</source>
+        <translation>Escribe los mismos problemas en el formato de texto GIFT, sin figuras; añade .gift a un nombre que no lo tiene.</translation>
+    </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+76"/>
+        <source>--worksheet non va insieme a --moodle o --gift.</source>
+        <translation>--worksheet no va junto con --moodle o --gift.</translation>
+    </message>
+</context>
+<context>
+    <name>questionset</name>
+    <message>
+        <location filename="../print/questionset.cpp" line="+68"/>
+        <source>Figura: il triangolo ABC, rettangolo in A, con l&apos;altezza AH sull&apos;ipotenusa BC; accanto ai segmenti %1 e %2, e %3 = ?.</source>
+        <translation>Figura: el triángulo ABC, rectángulo en A, con la altura AH sobre la hipotenusa BC; junto a los segmentos %1 y %2, y %3 = ?.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Problema %1</source>
+        <translation>Problema %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dati: %1.</source>
+        <translation>Datos: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Calcola %1 (in cm).</source>
+        <translation>Calcula %1 (en cm).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>La risposta esatta è %1.</source>
+        <translation>La respuesta correcta es %1.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Compito %1: teoremi di Euclide, livello %2</source>
+        <translation>Tarea %1: teorema del cateto y de la altura, nivel %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Teoremi di Euclide, seme %1</source>
+        <translation>Teorema del cateto y de la altura, semilla %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Teoremi di Euclide, livello %1, seme %2</source>
+        <translation>Teorema del cateto y de la altura, nivel %1, semilla %2</translation>
     </message>
 </context>
 <context>
@@ -760,6 +992,21 @@ Para la lista de opciones: %1 --help
         <translation>Error de cálculo en coma flotante</translation>
     </message>
     <message>
+        <location filename="../quiz/assignment.cpp" line="+161"/>
+        <source>Codice del compito non valido</source>
+        <translation>Código de la tarea no válido</translation>
+    </message>
+    <message>
+        <location filename="../quiz/assignmentrun.cpp" line="+44"/>
+        <source>Compito %1: %2 di %3</source>
+        <translation>Tarea %1: %2 de %3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Compito %1 finito: %2 esatte su %3, in %4 min %5 s.</source>
+        <translation>Tarea %1 terminada: %2 correctas de %3, en %4 min %5 s.</translation>
+    </message>
+    <message>
         <location filename="../quiz/kindid.cpp" line="+24"/>
         <source>%1 da %2 e %3</source>
         <translation>%1 a partir de %2 y %3</translation>
@@ -778,7 +1025,7 @@ Para la lista de opciones: %1 --help
         <translation>no</translation>
     </message>
     <message>
-        <location filename="../record/answercolumns.cpp" line="+79"/>
+        <location filename="../record/answercolumns.cpp" line="+85"/>
         <source>Data e ora</source>
         <translation>Fecha y hora</translation>
     </message>
@@ -853,7 +1100,12 @@ Para la lista de opciones: %1 --help
         <translation>Solución abierta</translation>
     </message>
     <message>
-        <location filename="../record/recordcopy.cpp" line="+49"/>
+        <location line="+3"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <location filename="../record/recordcopy.cpp" line="+122"/>
         <source>il registro %1 non si può leggere</source>
         <translation>el registro %1 no se puede leer</translation>
     </message>
@@ -863,22 +1115,42 @@ Para la lista de opciones: %1 --help
         <translation>%1 no es un registro de respuestas válido</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
+        <source>è di un altro utente, lo lascio com&apos;è</source>
+        <translation>es de otro usuario, lo dejo como está</translation>
+    </message>
+    <message>
+        <location line="-54"/>
         <source>non si può scrivere in %1</source>
         <translation>no se puede escribir en %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../record/pupilrecord.cpp" line="+47"/>
+        <source>la copia non si può modificare</source>
+        <translation>la copia no se puede modificar</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location filename="../record/recordcopy.cpp" line="+63"/>
         <source>la copia in %1 non è riuscita: %2</source>
         <translation>la copia en %1 ha fallado: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+11"/>
+        <source>il registro %1 non si può modificare</source>
+        <translation>el registro %1 no se puede modificar</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location filename="../record/recordcopy.cpp" line="-46"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <location line="+42"/>
         <source>non si può scrivere %1</source>
         <translation>no se puede escribir %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+29"/>
+        <location filename="../record/recordreader.cpp" line="+32"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>«%1» está dañado y no se puede leer.</translation>
     </message>
@@ -898,7 +1170,17 @@ Para la lista de opciones: %1 --help
         <translation>No consigo abrir «%1».</translation>
     </message>
     <message>
-        <location line="+158"/>
+        <location line="+185"/>
+        <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
+        <translation>%1 y %2 tienen %3 respuestas con el mismo código pero distinto contenido: las dejo fuera.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>«%1» si legge troppo lentamente: lo salto.</source>
+        <translation>«%1» se lee demasiado despacio: lo omito.</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>«%1» no es una dirección válida de un servidor PostgreSQL.</translation>
     </message>
@@ -928,7 +1210,7 @@ Para la lista de opciones: %1 --help
         <translation>No consigo copiar los resultados en la carpeta de la clase (%1). El juego sigue: los resultados quedan en este ordenador y se copiarán en cuanto la carpeta vuelva a estar accesible.</translation>
     </message>
     <message>
-        <location filename="../record/serverlink.cpp" line="+116"/>
+        <location filename="../record/serverlink.cpp" line="+140"/>
         <source>Il server della scuola (%1) non accetta l&apos;utente o la password.</source>
         <translation>El servidor de la escuela (%1) no acepta el usuario o la contraseña.</translation>
     </message>
@@ -953,12 +1235,18 @@ Para la lista de opciones: %1 --help
         <translation>En el servidor de la escuela (%1) la base de datos no está preparada para Solvetra.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>Il server della scuola (%1) per ora non accetta altre risposte da questo utente.</source>
+        <translation>El servidor de la escuela (%1) por ahora no acepta más respuestas de este usuario.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>El servidor de la escuela (%1) no responde.</translation>
     </message>
     <message>
-        <location filename="../record/recordservice.cpp" line="+311"/>
+        <location filename="../record/recordservice.cpp" line="+333"/>
+        <location line="+9"/>
         <source>il registro è occupato da un altro programma</source>
         <translation>otro programa está usando el registro</translation>
     </message>
@@ -1032,28 +1320,56 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+211"/>
+        <location filename="../ui/window/answerlog.cpp" line="+234"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
 </context>
 <context>
+    <name>ui::AssignmentDialog</name>
+    <message>
+        <location filename="../ui/dialogs/assignmentdialog.cpp" line="+15"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il &amp;codice del compito che ti ha dato l&apos;insegnante:</source>
+        <translation>El &amp;código de la tarea que te ha dado el docente:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Comincia</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Annulla</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+36"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
         <source>Esercizi</source>
         <translation>Ejercicios</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+102"/>
+        <location line="+108"/>
         <source>Come si risolve</source>
         <translation>Cómo se resuelve</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-106"/>
         <source>Stampa una scheda...</source>
         <translation>Imprimir una hoja...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compito...</source>
+        <translation>Tarea...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1096,17 +1412,32 @@ Para la lista de opciones: %1 --help
         <translation>Borrar mis resultados...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+2"/>
+        <source>Cancella tutti i risultati di questo account...</source>
+        <translation>Borrar todos los resultados de esta cuenta...</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Lingua</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+83"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il compito %1 non è finito. Vuoi lasciarlo? Potrai continuarlo più tardi da «Compito...».</source>
+        <translation>La tarea %1 no está terminada. ¿Quieres dejarla? Podrás seguirla más tarde desde «Tarea...».</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Idioma: %1, a partir del próximo «Juego nuevo».</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+54"/>
         <source>risultati.sqlite</source>
         <translation>resultados.sqlite</translation>
     </message>
@@ -1139,18 +1470,46 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+8"/>
-        <location line="+7"/>
+        <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
+        <translation>La copia que ya está en la carpeta de la clase se queda para el profesor.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+6"/>
         <location line="+3"/>
         <source>Cancella i miei risultati</source>
         <translation>Borrar mis resultados</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-15"/>
+        <source>Vuoi davvero cancellare i risultati dati senza nome? Quelli di chi ha dato il suo nome restano. Non si potranno più recuperare.</source>
+        <translation>¿De verdad quieres borrar los resultados dados sin nombre? Los de quienes dieron su nombre se quedan. No se podrán recuperar.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vuoi davvero cancellare i risultati di %1? Quelli degli altri restano. Non si potranno più recuperare.</source>
+        <translation>¿De verdad quieres borrar los resultados de %1? Los de los demás se quedan. No se podrán recuperar.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Non ho potuto cancellare i risultati: %1</source>
+        <translation>No he podido borrar los resultados: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+6"/>
+        <location line="+3"/>
+        <source>Cancella tutti i risultati di questo account</source>
+        <translation>Borrar todos los resultados de esta cuenta</translation>
+    </message>
+    <message>
+        <location line="-12"/>
         <source>Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer (anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.</source>
         <translation>¿De verdad quieres borrar todos los resultados guardados con este usuario del ordenador (también los de otros que hayan jugado con él)? No se podrán recuperar.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-11"/>
+        <location line="+21"/>
         <source>I risultati sono stati cancellati.</source>
         <translation>Los resultados se han borrado.</translation>
     </message>
@@ -1196,6 +1555,11 @@ Para la lista de opciones: %1 --help
         <location line="+6"/>
         <source>Gioca</source>
         <translation>Jugar</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Senza nome</source>
+        <translation>Sin nombre</translation>
     </message>
 </context>
 <context>
@@ -1327,12 +1691,12 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+92"/>
+        <location filename="../ui/window/tavola.cpp" line="+107"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Juega con Solvetra</translation>
     </message>
     <message>
-        <location line="+149"/>
+        <location line="+168"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1351,7 +1715,7 @@ Para la lista de opciones: %1 --help
         <translation>Jugar con Solvetra</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+100"/>
         <source>Sveglia</source>
         <translation>Alarma</translation>
     </message>
@@ -1371,7 +1735,24 @@ Para la lista de opciones: %1 --help
         <translation>No se ha encontrado ninguna calculadora en este ordenador.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+43"/>
+        <location line="+15"/>
+        <location line="+37"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <source>Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?</source>
+        <translation>En la tarea %1 habías llegado al problema %2 de %3. ¿Quieres seguir desde ahí?</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Il compito %1 non è finito: eri arrivato al problema %2 di %3. Vuoi continuarlo?</source>
+        <translation>La tarea %1 no está terminada: habías llegado al problema %2 de %3. ¿Quieres seguirla?</translation>
+    </message>
+    <message>
+        <location line="+86"/>
         <source>Uscire dal programma</source>
         <translation>Salir del programa</translation>
     </message>
@@ -1470,6 +1851,16 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+3"/>
+        <source>Codice del compito:</source>
+        <translation>Código de la tarea:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Con questo codice gli alunni hanno gli stessi problemi sullo schermo.</source>
+        <translation>Con este código los alumnos tienen los mismos problemas en la pantalla.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Stam&amp;pa...</source>
         <translation>Imp&amp;rimir...</translation>
     </message>
@@ -1484,7 +1875,7 @@ Para la lista de opciones: %1 --help
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+37"/>
         <source>I problemi vanno da %1 a %2, non «%3».</source>
         <translation>Los problemas van de %1 a %2, no «%3».</translation>
     </message>
@@ -1572,7 +1963,13 @@ Para la lista de opciones: %1 --help
         <translation>Nivel %1</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+18"/>
+        <source>d/M</source>
+        <extracomment>Day and month under a day&apos;s column (a QDate format): &quot;dd.MM.&quot; in German.</extracomment>
+        <translation>d/M</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
@@ -1595,12 +1992,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>worksheet</name>
     <message>
-        <location filename="../app/worksheetcommand.cpp" line="+72"/>
-        <source>manca il nome del file dopo --worksheet (un nome che comincia con «-» va scritto ./-nome).</source>
-        <translation>falta el nombre del archivo después de --worksheet (un nombre que empieza por «-» se escribe ./-nombre).</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location filename="../app/worksheetcommand.cpp" line="+81"/>
         <source>Scrive una scheda di esercizi in PDF, senza finestra; aggiunge .pdf a un nome che non l&apos;ha. Qui -platform non conta.</source>
         <translation>Escribe una hoja de ejercicios en PDF, sin ventana; añade .pdf a un nombre que no lo tiene. Aquí -platform no cuenta.</translation>
     </message>
@@ -1640,17 +2032,27 @@ Para la lista de opciones: %1 --help
         <translation>--theorem necesita both, leg o altitude, no %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+38"/>
+        <source>--%1 non va con --assignment: il codice dice già il livello, il teorema, i problemi e il seme.</source>
+        <translation>--%1 no va con --assignment: el código ya dice el nivel, el teorema, los problemas y la semilla.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>--key vuole end, separate o none, non %1.</source>
         <translation>--key necesita end, separate o none, no %1.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-59"/>
         <source>--level vuole 1, 2 o 3, non %1.</source>
         <translation>--level necesita 1, 2 o 3, no %1.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-99"/>
+        <source>manca il nome del file dopo --%1 (un nome che comincia con «-» va scritto ./-nome).</source>
+        <translation>falta el nombre del archivo después de --%1 (un nombre que empieza por «-» se escribe ./-nombre).</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>il livello %1 non offre problemi con --theorem %2.</source>
         <translation>el nivel %1 no tiene problemas con --theorem %2.</translation>
     </message>

@@ -41,6 +41,8 @@ for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-tran
     fonts-liberation libqt6sql6-sqlite libqt6sql6-psql; do
     field Depends | grep -Eq "(^|, )$dependency( |,|$)" || fail "Depends lacks $dependency"
 done
+# A calculator for "Calcolatrice", the small one that ./run.sh installs among them.
+field Recommends | grep -Eq '(^|\| )galculator( |$)' || fail "Recommends lacks galculator"
 field Maintainer | grep -q '^Solvetra maintainers <' || fail "Maintainer is '$(field Maintainer)'"
 [ "$(field Description | wc -l)" -gt 3 ] || fail "Description has no long text"
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 using app::CommandLineResult;
+using namespace Qt::StringLiterals;
 using Action = CommandLineResult::Action;
 
 class TestCommandLine : public QObject
@@ -32,6 +33,7 @@ private slots:
     void echoedValueIsQuotedAndCut();
     void askedLanguageIsTheParsedOne_data();
     void askedLanguageIsTheParsedOne();
+    void assignmentCodeCarriesTheOptions();
     void helpListsOwnOptionsOnly();
     void versionPrintsNameAndVersion();
     void desktopFilesUseTheIdentity();
@@ -75,6 +77,20 @@ void TestCommandLine::outcome_data()
     row("--seed without --worksheet", {"--seed", "7"}, Action::PrintAndExit, 2, true);
     row("--theorem without --worksheet", {"--theorem", "leg"}, Action::PrintAndExit, 2, true);
     row("--level without --worksheet", {"--level", "2"}, Action::PrintAndExit, 2, true);
+    row("--new-assignment prints a code", {"--new-assignment"}, Action::PrintAndExit, 0, false);
+    row("--new-assignment with its options",
+        {"--new-assignment", "--level", "3", "--theorem", "leg", "--count", "60", "--seed", "0"},
+        Action::PrintAndExit, 0, false);
+    row("--new-assignment with a wrong count", {"--new-assignment", "--count", "61"},
+        Action::PrintAndExit, 2, true);
+    row("--new-assignment with --key", {"--new-assignment", "--key", "none"}, Action::PrintAndExit,
+        2, true);
+    row("--new-assignment with --worksheet", {"--new-assignment", "--worksheet", "a.pdf"},
+        Action::PrintAndExit, 2, true);
+    row("--assignment opens the window on it", {"--assignment", "j8c0 dq5y mr"}, Action::RunWindow,
+        0, false);
+    row("--assignment not a code", {"--assignment", "J8C0-DQ5Y-RM"}, Action::PrintAndExit, 2, true);
+    row("--assignment without its code", {"--assignment"}, Action::PrintAndExit, 2, true);
     row("--language for the window", {"--language", "de"}, Action::RunWindow, 0, false);
     row("--language beside --help", {"--help", "--language", "es"}, Action::PrintAndExit, 0, false);
     row("--language without a value", {"--language"}, Action::PrintAndExit, 2, true);
@@ -94,6 +110,23 @@ void TestCommandLine::outcome()
     QCOMPARE(result.exitStatus, exitStatus);
     QCOMPARE(result.toStandardError, toStandardError);
     QCOMPARE(result.output.isEmpty(), action == Action::RunWindow);
+}
+
+// The printed code, given back with --assignment, opens the window on the
+// problems the options asked for.
+void TestCommandLine::assignmentCodeCarriesTheOptions()
+{
+    const auto made =
+        app::parseCommandLine({"solvetra", "--new-assignment", "--level=2", "--theorem=altitude",
+                               "--count=5", "--seed=4294967295"},
+                              "1.0");
+    QCOMPARE(made.exitStatus, 0);
+    const auto opened =
+        app::parseCommandLine({"solvetra", "--assignment", made.output.trimmed()}, "1.0");
+    QCOMPARE(opened.action, Action::RunWindow);
+    QCOMPARE(opened.assignment,
+             std::optional(quiz::Assignment{quiz::Level::AllSides, quiz::TheoremChoice::Altitude, 5,
+                                            4294967295u}));
 }
 
 void TestCommandLine::usageErrorNamesTheOptionAndHints_data()
@@ -126,22 +159,31 @@ void TestCommandLine::usageErrorNamesTheOptionAndHints()
 
 void TestCommandLine::missingFileNameIsNamed_data()
 {
+    QTest::addColumn<QString>("option");
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("--worksheet --count 20") << QStringList{"--worksheet", "--count", "20"};
-    QTest::newRow("--worksheet --help") << QStringList{"--worksheet", "--help"};
-    QTest::newRow("--worksheet=--help") << QStringList{"--worksheet=--help"};
-    QTest::newRow("--worksheet -name.pdf") << QStringList{"--worksheet", "-name.pdf"};
-    QTest::newRow("--worksheet \"\"") << QStringList{"--worksheet", ""};
-    QTest::newRow("--count 5 --worksheet") << QStringList{"--count", "5", "--worksheet"};
+    for (const QString option : {"--worksheet", "--moodle", "--gift"}) {
+        const auto row = [&option](const QString &name, const QStringList &arguments) {
+            QTest::addRow("%s", qPrintable(QString(name).replace(u'@', option)))
+                << option << QStringList(arguments).replaceInStrings(u"@"_s, option);
+        };
+        row("@ --count 20", {"@", "--count", "20"});
+        row("@ --help", {"@", "--help"});
+        row("@=--help", {"@=--help"});
+        row("@ -name.pdf", {"@", "-name.pdf"});
+        row("@ \"\"", {"@", ""});
+        row("--count 5 @", {"--count", "5", "@"});
+    }
 }
 
 // All say the one thing that is wrong, as --worksheet alone at the end does,
 // and never write a file named like an option.
 void TestCommandLine::missingFileNameIsNamed()
 {
+    QFETCH(QString, option);
     QFETCH(QStringList, arguments);
     const auto result = app::parseCommandLine(QStringList{"solvetra"} + arguments, "1.0");
-    const auto alone = app::parseCommandLine({"solvetra", "--worksheet"}, "1.0");
+    const auto alone = app::parseCommandLine({"solvetra", option}, "1.0");
+    QVERIFY2(alone.output.contains(option + u' '), qPrintable(alone.output));
     QCOMPARE(result.action, Action::PrintAndExit);
     QCOMPARE(result.exitStatus, app::usageErrorStatus);
     QCOMPARE(result.output, alone.output);
@@ -150,27 +192,42 @@ void TestCommandLine::missingFileNameIsNamed()
 
 void TestCommandLine::worksheetNameGetsPdf_data()
 {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("suffix");
     QTest::addColumn<QString>("given");
     QTest::addColumn<bool>("added");
-    QTest::newRow("scheda") << "scheda" << true;
-    QTest::newRow("scheda.pdf") << "scheda.pdf" << false;
-    QTest::newRow("SCHEDA.PDF") << "SCHEDA.PDF" << false;
-    QTest::newRow("scheda.txt") << "scheda.txt" << true;
-    QTest::newRow("./-name") << "./-name" << true;
-    QTest::newRow("a folder is left to be refused") << "." << false;
-    QTest::newRow("a name ending in / is left to be refused") << "nuova/" << false;
+    for (const auto &[option, suffix] :
+         {std::pair{"--worksheet", ".pdf"}, std::pair{"--moodle", ".xml"},
+          std::pair{"--gift", ".gift"}}) {
+        const QString stem = u"scheda"_s;
+        const auto row = [&](const QString &given, bool added) {
+            QTest::addRow("%s %s", option, qPrintable(given)) << option << suffix << given << added;
+        };
+        row(stem, true);
+        row(stem + suffix, false);
+        row((stem + suffix).toUpper(), false);
+        row(u"scheda.txt"_s, true);
+        row(u"./-name"_s, true);
+        row(u"."_s, false);      // a folder is left to be refused
+        row(u"nuova/"_s, false); // so is a name ending in /
+    }
 }
 
 void TestCommandLine::worksheetNameGetsPdf()
 {
+    QFETCH(QString, option);
+    QFETCH(QString, suffix);
     QFETCH(QString, given);
     QFETCH(bool, added);
-    const auto result = app::parseCommandLine({"solvetra", "--worksheet", given}, "1.0");
-    QCOMPARE(result.action, Action::WriteWorksheet);
-    QVERIFY(result.worksheet.path.startsWith(given));
-    QCOMPARE(result.worksheet.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive),
-             added || given.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive));
-    QCOMPARE(result.worksheet.path.size() > given.size(), added);
+    const auto result = app::parseCommandLine({"solvetra", option, given}, "1.0");
+    const QString path = option == u"--worksheet" ? result.worksheet.path
+                         : option == u"--moodle"  ? result.questionFiles.files.moodlePath
+                                                  : result.questionFiles.files.giftPath;
+    QVERIFY(result.action != Action::PrintAndExit);
+    QVERIFY(path.startsWith(given));
+    QCOMPARE(path.endsWith(suffix, Qt::CaseInsensitive),
+             added || given.endsWith(suffix, Qt::CaseInsensitive));
+    QCOMPARE(path.size() > given.size(), added);
 }
 
 void TestCommandLine::echoedValueIsQuotedAndCut_data()

@@ -6,12 +6,18 @@
 #include "support/solvetrarun.h"
 #include "support/sqlitecli.h"
 
+#include "format/displaylocale.h"
+#include "quiz/assignment.h"
 #include "record/recordwriter.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +29,29 @@ void writePupil(const QString &path, const QString &name, const QString &classNa
     writer.startSession(1);
     for (int i = 0; i < answers; ++i)
         QVERIFY(writer.addAnswer(numberedAnswer(i)));
+    writer.endSession();
+}
+
+// A pupil's answers to the first problems of an assignment, every third one
+// wrong, after a few answers of free play.
+void writeAssignment(const QString &path, const QString &name, const quiz::Assignment &assignment,
+                     int answered)
+{
+    FakeClock clock;
+    record::RecordWriter writer(path, clock);
+    writer.setPupil(name, QStringLiteral("3C"));
+    writer.startSession(1);
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(writer.addAnswer(numberedAnswer(i)));
+    const QList<quiz::ProblemDraw> problems = quiz::assignmentProblems(assignment);
+    const auto locale = format::DisplayLocale::current();
+    for (int k = 0; k < answered; ++k) {
+        quiz::Problem problem = quiz::problemOf(problems[k], locale);
+        problem.level = assignment.level;
+        problem.assignment = quiz::assignmentCode(assignment);
+        QVERIFY(
+            writer.addAnswer(record::answerRowOf(problem, QStringLiteral("1"), k % 3 != 2, 4.5)));
+    }
     writer.endSession();
 }
 
@@ -73,6 +102,11 @@ private slots:
     void badInput_data();
     void badInput();
     void badFileAmongGood();
+    void assignmentPageSaysWhoDidWhat();
+    void reportFileIsPrivateAndNeverALink_data();
+    void reportFileIsPrivateAndNeverALink();
+    void hostileNamesReachNeitherTerminalNorPage();
+    void readsARecordInWalModeInAFolderItCannotWrite();
 
 private:
     QTemporaryDir m_dir;
@@ -208,6 +242,21 @@ void TestReport::badInput_data()
     QTest::newRow("class alone") << QStringList{QStringLiteral("--class"), QStringLiteral("3A")}
                                  << pdf;
     QTest::newRow("report alone") << QStringList{report, pdf} << pdf;
+    const QString csv = dir + QStringLiteral("/class.csv");
+    QTest::newRow("no answer to the assignment, CSV") << QStringList{report,
+                                                                     csv,
+                                                                     records,
+                                                                     m_records,
+                                                                     QStringLiteral("--assignment"),
+                                                                     QStringLiteral("D2NV-13KD-2W")}
+                                                      << csv;
+    QTest::newRow("not an assignment code") << QStringList{report,
+                                                           pdf,
+                                                           records,
+                                                           m_records,
+                                                           QStringLiteral("--assignment"),
+                                                           QStringLiteral("J8C0-DQ5Y-RM")}
+                                            << pdf;
 }
 
 void TestReport::badInput()
@@ -240,6 +289,191 @@ void TestReport::badFileAmongGood()
     const QString text = pdfText(pdf);
     QVERIFY(text.contains(QStringLiteral("zz-appunti.sqlite")));
     QVERIFY(text.contains(QStringLiteral("Risposte: %1\n").arg(rowsBySqlite(m_files))));
+}
+
+// The teacher's day: one code on the board, one pupil finishes, one stops at
+// 7, one never starts; the report of the code says exactly that, its figures
+// against the rows as sqlite3 reads them.
+void TestReport::assignmentPageSaysWhoDidWhat()
+{
+    const quiz::Assignment assignment{quiz::Level::OneStep, quiz::TheoremChoice::Both, 10, 99};
+    const QString code = quiz::assignmentCode(assignment);
+    const QString records = m_dir.filePath(QStringLiteral("assignment"));
+    QDir().mkpath(records);
+    const QList<std::pair<QString, int>> pupils{
+        {QStringLiteral("Anna"), 10}, {QStringLiteral("Bruno"), 7}, {QStringLiteral("Chiara"), 0}};
+    QStringList files;
+    for (const auto &[name, answered] : pupils) {
+        files << records + QStringLiteral("/%1.sqlite").arg(name);
+        writeAssignment(files.last(), name, assignment, answered);
+    }
+    // Another assignment's answers do not count for this one.
+    files << records + QStringLiteral("/other.sqlite");
+    writeAssignment(files.last(), QStringLiteral("Anna"),
+                    {quiz::Level::OneStep, quiz::TheoremChoice::Both, 10, 100}, 5);
+
+    const QString pdf = m_dir.filePath(QStringLiteral("compito.pdf"));
+    QString typed = code.toLower();
+    const Run run = runSolvetra({QStringLiteral("--report"), pdf, QStringLiteral("--records"),
+                                 records, QStringLiteral("--assignment"), typed.remove(u'-')});
+    QCOMPARE(run.exitCode, 0);
+    const QString text = pdfText(pdf);
+    const QString where = QStringLiteral("assignment = '%1'").arg(code);
+    QVERIFY2(text.contains(QStringLiteral("Risposte: %1\n").arg(rowsBySqlite(files, where))),
+             qPrintable(text.left(600)));
+    const qsizetype page = text.indexOf(QStringLiteral("Compito %1\n").arg(code));
+    QVERIFY2(page >= 0, qPrintable(text));
+    const QString assignmentPage = text.mid(page);
+    QVERIFY2(assignmentPage.contains(u"Fatto: 1 · Iniziato: 1 · Non iniziato: 1"),
+             qPrintable(assignmentPage));
+    const QString day =
+        QLocale(QLocale::Italian).toString(QDate(2026, 12, 8), QLocale::ShortFormat);
+    for (const auto &[name, answered] : pupils) {
+        const QString file = records + QStringLiteral("/%1.sqlite").arg(name);
+        const int right = rowsBySqlite({file}, where + QStringLiteral(" AND right = 1"));
+        const int rows = rowsBySqlite({file}, where);
+        QCOMPARE(rows, answered);
+        QString expected = name + QStringLiteral(" (3C) ");
+        if (answered == assignment.count)
+            expected += QStringLiteral("fatto %1 su 10 0 min 45 s %2").arg(right).arg(day);
+        else if (answered > 0)
+            expected += QStringLiteral("iniziato (%1 di 10) %2 su 10").arg(answered).arg(right);
+        else
+            expected += QStringLiteral("non iniziato");
+        QVERIFY2(assignmentPage.contains(expected), qPrintable(expected + u'\n' + assignmentPage));
+    }
+    // Problems 3, 6 and 9 were answered wrong by both pupils who reached them.
+    QVERIFY2(assignmentPage.contains(QRegularExpression(QStringLiteral("\\n3\\. .* 2 2\\n"))),
+             qPrintable(assignmentPage));
+
+    const QString csv = m_dir.filePath(QStringLiteral("compito.csv"));
+    QCOMPARE(runSolvetra({QStringLiteral("--report"), csv, QStringLiteral("--records"), records,
+                          QStringLiteral("--assignment"), code})
+                 .exitCode,
+             0);
+    QString first;
+    QCOMPARE(csvRows(csv, &first), rowsBySqlite(files, where));
+}
+
+void TestReport::reportFileIsPrivateAndNeverALink_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("there"); // what is at the report's name before
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("nothing") << "class.pdf"
+                             << "" << 0;
+    QTest::newRow("a file everyone may read") << "class.csv"
+                                              << "file" << 0;
+    QTest::newRow("a link planted at the PDF's name") << "class.pdf"
+                                                      << "link" << 2;
+    QTest::newRow("a link planted at the CSV's name") << "class.csv"
+                                                      << "link" << 2;
+    QTest::newRow("a pipe") << "class.pdf"
+                            << "pipe" << 2;
+}
+
+void TestReport::reportFileIsPrivateAndNeverALink()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, there);
+    QFETCH(int, exitCode);
+    QTemporaryDir dir;
+    const QString report = dir.filePath(name);
+    const QString victim = dir.filePath(QStringLiteral(".bashrc"));
+    QFile precious(victim);
+    QVERIFY(precious.open(QIODevice::WriteOnly));
+    precious.write("alias ls='ls --color'\n");
+    precious.close();
+    if (there == QLatin1String("file")) {
+        QVERIFY(QFile::copy(victim, report));
+        QVERIFY(QFile::setPermissions(report, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    } else if (there == QLatin1String("link")) {
+        QVERIFY(QFile::link(victim, report));
+    } else if (there == QLatin1String("pipe")) {
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {report}), 0);
+    }
+    const Run run =
+        runSolvetra({QStringLiteral("--report"), report, QStringLiteral("--records"), m_records});
+    QCOMPARE(run.exitCode, exitCode);
+    QFile victimAfter(victim);
+    QVERIFY(victimAfter.open(QIODevice::ReadOnly));
+    QCOMPARE(victimAfter.readAll(), QByteArray("alias ls='ls --color'\n"));
+    if (exitCode != 0) {
+        QVERIFY(QFileInfo(report).isSymLink() || there != QLatin1String("link"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
+        return;
+    }
+    QVERIFY(!QFileInfo(report).isSymLink());
+    QCOMPARE(QFileInfo(report).permissions(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ReadUser | QFileDevice::WriteUser);
+    QVERIFY(QFileInfo(report).size() > 100);
+}
+
+void TestReport::hostileNamesReachNeitherTerminalNorPage()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("hostile"));
+    QDir().mkpath(folder);
+    QFile bad(folder + QStringLiteral("/a\x1b]2;preso\x07\nsolvetra: tutto bene.sqlite"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("non un registro\n");
+    bad.close();
+    const QString pupil = folder + QStringLiteral("/eva.sqlite");
+    writePupil(pupil, QStringLiteral("Eva\u202Eavalos\x1b[31m"), QStringLiteral("3A"), 9);
+    sqliteCli(pupil, QStringLiteral("UPDATE answer SET at = '2099-01-01T09:00:00.000' WHERE id = 1;"
+                                    " UPDATE answer SET level = -5 WHERE id = 2;"
+                                    " UPDATE answer SET seconds = -2147483647 WHERE id = 3;"));
+    const QString pdf = m_dir.filePath(QStringLiteral("hostile.pdf"));
+    const Run run =
+        runSolvetra({QStringLiteral("--report"), pdf, QStringLiteral("--records"), folder});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(!run.standardError.contains(u'\x1b') && !run.standardError.contains(u'\x07'),
+             qPrintable(run.standardError));
+    // Each line on the terminal is one of ours: the name's newline did not make one.
+    QCOMPARE(severeLines(run.standardError), 2);
+    QVERIFY(run.standardError.contains(QStringLiteral("solvetra: righe scartate: 3\n")));
+    const QString text = pdfText(pdf);
+    QVERIFY(text.contains(QStringLiteral("Righe scartate: 3")));
+    QVERIFY(text.contains(QStringLiteral("Risposte: 6\n")));
+    QVERIFY2(!text.contains(QChar(0x202E)) && !text.contains(u'\x1b'), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Evaavalos[31m")));
+    QVERIFY(!text.contains(QStringLiteral("Tempo: -")));
+}
+
+// The teacher's account reads a pupil's record left in WAL mode, in a
+// folder it cannot write, and leaves nothing beside it.
+void TestReport::readsARecordInWalModeInAFolderItCannotWrite()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to run the report as a second account (nobody)");
+    if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("setpriv (util-linux) is missing");
+    QTemporaryDir dir;
+    const QString records = dir.filePath(QStringLiteral("records"));
+    const QString out = dir.filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(records) && QDir().mkpath(out));
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    QCOMPARE(::chown(QFile::encodeName(out).constData(), 65534, 65534), 0);
+    writePupil(records + QStringLiteral("/dario.sqlite"), QStringLiteral("Dario"),
+               QStringLiteral("3D"), 9);
+    // In WAL mode, as an older version of the program left its records.
+    QCOMPARE(sqliteCli(records + QStringLiteral("/dario.sqlite"),
+                       QStringLiteral("PRAGMA journal_mode = WAL")),
+             QStringLiteral("wal"));
+    for (const QString &file : QDir(records).entryList(QDir::Files))
+        QCOMPARE(::chmod(QFile::encodeName(records + u'/' + file).constData(), 0644), 0);
+    const QStringList before = QDir(records).entryList(QDir::Files);
+    QProcess teacher;
+    teacher.start(QStringLiteral("setpriv"),
+                  {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                   QStringLiteral("--clear-groups"), QStringLiteral(SOLVETRA_BINARY),
+                   QStringLiteral("--report"), out + QStringLiteral("/class.csv"),
+                   QStringLiteral("--records"), records});
+    QVERIFY(teacher.waitForFinished(60000));
+    QVERIFY2(teacher.exitCode() == 0, teacher.readAllStandardError().constData());
+    QString firstName;
+    QCOMPARE(csvRows(out + QStringLiteral("/class.csv"), &firstName), 9);
+    QCOMPARE(QDir(records).entryList(QDir::Files), before);
 }
 
 QTEST_GUILESS_MAIN(TestReport)

@@ -2,9 +2,15 @@
 #include "app/schoolsettings.h"
 #include "files/settings.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -70,43 +76,76 @@ private slots:
     {
         QTest::addColumn<QByteArray>("system");
         QTest::addColumn<QByteArray>("user");
+        QTest::addColumn<int>("userFileMode");
+        QTest::addColumn<QString>("passwordFile"); // what is at its name: a file, a pipe, ...
         QTest::addColumn<int>("passwordFileMode");
         QTest::addColumn<QString>("password");
         QTest::addColumn<bool>("warned");
         const QByteArray server("[server]\ndatabase=d\npasswordfile=PWFILE\n");
+        const QByteArray userPassword("[server]\npassword=segreta\n");
+        const QString file = QStringLiteral("file");
         QTest::newRow("from the user's settings")
-            << server << QByteArray("[server]\npassword=segreta\n") << 0600 << QStringLiteral("segreta")
-            << false;
+            << server << userPassword << 0600 << file << 0600 << QStringLiteral("segreta") << false;
+        QTest::newRow("not from the user's settings others can read")
+            << server << userPassword << 0644 << file << 0600 << QStringLiteral("dal-file") << true;
         QTest::newRow("not from the computer's settings")
-            << QByteArray("[server]\ndatabase=d\npassword=aperta\n") << QByteArray() << 0600
-            << QString() << false;
-        QTest::newRow("from a file for root and a group") << server << QByteArray() << 0640
-                                                          << QStringLiteral("dal-file") << false;
+            << QByteArray("[server]\ndatabase=d\npassword=aperta\n") << QByteArray() << 0600 << file
+            << 0600 << QString() << false;
+        QTest::newRow("from a file for root and a group")
+            << server << QByteArray() << 0600 << file << 0640 << QStringLiteral("dal-file")
+            << false;
         QTest::newRow("not from a file everyone reads")
-            << server << QByteArray() << 0644 << QString() << true;
+            << server << QByteArray() << 0600 << file << 0644 << QString() << true;
+        QTest::newRow("not from a file the group may change")
+            << server << QByteArray() << 0600 << file << 0660 << QString() << true;
+        QTest::newRow("not from a file of another account")
+            << server << QByteArray() << 0600 << QStringLiteral("nobody's") << 0640 << QString()
+            << true;
+        QTest::newRow("not from a pipe, without waiting")
+            << server << QByteArray() << 0600 << QStringLiteral("pipe") << 0640 << QString()
+            << true;
+        QTest::newRow("not from a folder") << server << QByteArray() << 0600
+                                           << QStringLiteral("folder") << 0750 << QString() << true;
     }
     void passwordComesOnlyFromPrivatePlaces()
     {
         QFETCH(QByteArray, system);
         QFETCH(QByteArray, user);
+        QFETCH(int, userFileMode);
+        QFETCH(QString, passwordFile);
         QFETCH(int, passwordFileMode);
         QFETCH(QString, password);
         QFETCH(bool, warned);
         QTemporaryDir dir;
-        const QString passwordFile = dir.filePath(QStringLiteral("server-password"));
-        QFileDevice::Permissions mode = ownerOnly;
-        if (passwordFileMode & 040)
-            mode |= QFileDevice::ReadGroup;
-        if (passwordFileMode & 04)
-            mode |= QFileDevice::ReadOther;
-        writeText(passwordFile, "dal-file\nnot this line\n", mode);
+        const QString path = dir.filePath(QStringLiteral("server-password"));
+        if (passwordFile == QLatin1String("pipe")) {
+            QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {path}), 0);
+        } else if (passwordFile == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            QFile text(path);
+            QVERIFY(text.open(QIODevice::WriteOnly));
+            text.write("dal-file\nnot this line\n");
+        }
+        if (passwordFile == QLatin1String("nobody's")) {
+            if (::geteuid() != 0)
+                QSKIP("needs root to give the file to a second account (nobody)");
+            QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+        }
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(passwordFileMode)), 0);
         writeText(dir.filePath(QStringLiteral("system.conf")),
-                  system.replace("PWFILE", passwordFile.toUtf8()), ownerOnly);
+                  system.replace("PWFILE", path.toUtf8()), ownerOnly);
         writeText(dir.filePath(QStringLiteral("user.conf")), user, ownerOnly);
+        QCOMPARE(::chmod(QFile::encodeName(dir.filePath(QStringLiteral("user.conf"))).constData(),
+                         mode_t(userFileMode)),
+                 0);
         const files::Settings systemScope(dir.filePath(QStringLiteral("system.conf")));
         const files::Settings userScope(dir.filePath(QStringLiteral("user.conf")));
+        QElapsedTimer reading;
+        reading.start();
         const app::SchoolSettings read = app::readSchoolSettings(
             systemScope, userScope, QStringLiteral("ada"), QStringLiteral("pc1"));
+        QVERIFY(reading.elapsed() < 5000);
         QCOMPARE(read.places.server.password, password);
         QCOMPARE(!read.warnings.isEmpty(), warned);
     }
@@ -120,7 +159,8 @@ private slots:
         QTest::newRow("plain") << QStringLiteral("ada") << QStringLiteral("pc1");
         QTest::newRow("slashes") << QStringLiteral("../../etc") << QStringLiteral("a/b");
         QTest::newRow("dots") << QStringLiteral("..") << QStringLiteral("..");
-        QTest::newRow("accents and spaces") << QStringLiteral("Zoë D'Amico") << QStringLiteral("aula 3");
+        QTest::newRow("accents and spaces")
+            << QStringLiteral("Zoë D'Amico") << QStringLiteral("aula 3");
     }
     void classCopyNamesStayApartAndInside()
     {

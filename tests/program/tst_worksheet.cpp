@@ -18,6 +18,8 @@ private slots:
     void initTestCase();
     void sheetMatchesItsKey_data();
     void sheetMatchesItsKey();
+    void assignmentSheetIsTheOptionsSheet_data();
+    void assignmentSheetIsTheOptionsSheet();
     void wrongRequestsLeaveNoFile_data();
     void wrongRequestsLeaveNoFile();
     void unwritableKeyLeavesNeitherFile();
@@ -45,8 +47,8 @@ void TestWorksheet::sheetMatchesItsKey_data()
     QTest::addColumn<bool>("legsAsked");
     const QString euclid1 = QStringLiteral("Primo teorema di Euclide");
     const QString euclid2 = QStringLiteral("Secondo teorema di Euclide");
-    QTest::newRow("default count, seed 7") << QStringList{"--seed", "7"} << 20 << "" << "7" << 1
-                                           << "" << false;
+    QTest::newRow("default count, seed 7") << QStringList{"--seed", "7"} << 20 << ""
+                                           << "7" << 1 << "" << false;
     QTest::newRow("fewest problems") << QStringList{"--seed", "1", "--count", "5"} << 5 << ""
                                      << "1" << 1 << "" << false;
     QTest::newRow("most problems, leg theorem")
@@ -58,12 +60,14 @@ void TestWorksheet::sheetMatchesItsKey_data()
     QTest::newRow("level 1 named") << QStringList{"--seed", "7", "--level", "1"} << 20 << ""
                                    << "7" << 1 << "" << false;
     QTest::newRow("level 2") << QStringList{"--seed", "7", "--level", "2", "--count", "60"} << 60
-                             << "" << "7" << 1 << "Livello 2: Tutti i lati" << true;
+                             << ""
+                             << "7" << 1 << "Livello 2: Tutti i lati" << true;
     QTest::newRow("level 2, leg theorem")
         << QStringList{"--seed", "3", "--level=2", "--theorem", "leg", "--count", "30"} << 30
         << euclid1 << "3" << 1 << "Livello 2: Tutti i lati" << true;
     QTest::newRow("level 3") << QStringList{"--seed", "7", "--level", "3", "--count", "60"} << 60
-                             << "" << "7" << 2 << "Livello 3: Due passi" << true;
+                             << ""
+                             << "7" << 2 << "Livello 3: Due passi" << true;
     QTest::newRow("level 3, altitude theorem")
         << QStringList{"--seed", "21", "--level", "3", "--theorem", "altitude", "--count", "25"}
         << 25 << euclid2 << "21" << 2 << "Livello 3: Due passi" << true;
@@ -125,18 +129,56 @@ void TestWorksheet::sheetMatchesItsKey()
         QCOMPARE(key[i].hidden, questions[i]);
         QCOMPARE(key[i].theorems.size(), steps);
         if (!onlyTheorem.isEmpty())
-            QVERIFY2(key[i].theorems.contains(onlyTheorem), qPrintable(key[i].theorems.join(u", ")));
+            QVERIFY2(key[i].theorems.contains(onlyTheorem),
+                     qPrintable(key[i].theorems.join(u", ")));
     }
 
     // The seed is on every page, the key's included, and so is the level but
     // the first.
     const QString levelPart = level.isEmpty() ? QString() : level + QStringLiteral(" · ");
-    const QRegularExpression footer(
-        QStringLiteral("Seme %1 · %2(soluzioni · )?pagina")
-            .arg(seed, QRegularExpression::escape(levelPart)));
+    const QRegularExpression footer(QStringLiteral("Seme %1 · %2(soluzioni · )?pagina")
+                                        .arg(seed, QRegularExpression::escape(levelPart)));
     const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
     for (const QString &page : pages)
         QVERIFY(footer.match(page).hasMatch());
+}
+
+void TestWorksheet::assignmentSheetIsTheOptionsSheet_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("seed");
+    QTest::newRow("level 1, 20 problems") << QStringList{"--seed", "7"} << "7";
+    QTest::newRow("level 3, altitude theorem, 60 problems, largest seed")
+        << QStringList{"--level", "3",  "--theorem", "altitude",
+                       "--count", "60", "--seed",    "4294967295"}
+        << "4294967295";
+}
+
+// The teacher's road: --new-assignment prints the code alone, and the sheet
+// of the code is the sheet of the same options, the code in place of the
+// seed on every page, the key's included.
+void TestWorksheet::assignmentSheetIsTheOptionsSheet()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, seed);
+    const Run made = runSolvetra(QStringList{"--new-assignment"} + options);
+    QCOMPARE(made.exitCode, 0);
+    const QString code = made.standardOutput.trimmed();
+    QVERIFY2(
+        QRegularExpression(u"^\\w{4}-\\w{4}-\\w{2}\\n$"_qs).match(made.standardOutput).hasMatch(),
+        qPrintable(made.standardOutput));
+
+    QTemporaryDir dir;
+    const QString byCode = dir.filePath(QStringLiteral("compito.pdf"));
+    const QString byOptions = dir.filePath(QStringLiteral("scheda.pdf"));
+    QCOMPARE(runSolvetra({"--worksheet", byCode, "--assignment", code.toLower()}).exitCode, 0);
+    QCOMPARE(runSolvetra(QStringList{"--worksheet", byOptions} + options).exitCode, 0);
+    const QString text = pdfText(byCode);
+    for (const QString &page : text.split(u'\f', Qt::SkipEmptyParts))
+        QVERIFY2(page.contains(QStringLiteral("Compito %1 · ").arg(code)), qPrintable(page));
+    QCOMPARE(
+        QString(text).replace(QStringLiteral("Compito ") + code, QStringLiteral("Seme ") + seed),
+        pdfText(byOptions));
 }
 
 void TestWorksheet::wrongRequestsLeaveNoFile_data()
@@ -159,10 +201,15 @@ void TestWorksheet::wrongRequestsLeaveNoFile_data()
                                << "--level vuole 1, 2 o 3, non «0»";
     QTest::newRow("--level 4") << QStringList{"--level", "4"} << pdf
                                << "--level vuole 1, 2 o 3, non «4»";
-    QTest::newRow("--level in words") << QStringList{"--level=due"} << pdf
-                                      << "--level vuole 1, 2 o 3, non «due»";
-    QTest::newRow("--level empty") << QStringList{"--level", ""} << pdf
-                                   << "--level vuole 1, 2 o 3, non";
+    QTest::newRow("--level in words")
+        << QStringList{"--level=due"} << pdf << "--level vuole 1, 2 o 3, non «due»";
+    QTest::newRow("--level empty")
+        << QStringList{"--level", ""} << pdf << "--level vuole 1, 2 o 3, non";
+    QTest::newRow("--assignment not a code") << QStringList{"--assignment", "K4Q2-7XMB-3T"} << pdf
+                                             << "Codice del compito non valido: «K4Q2-7XMB-3T»";
+    QTest::newRow("--assignment and --level")
+        << QStringList{"--assignment", "J8C0-DQ5Y-MR", "--level", "1"} << pdf
+        << "--level non va con --assignment";
     QTest::newRow("unknown option")
         << QStringList{"--colour"} << pdf << "opzione sconosciuta: --colour";
     QTest::newRow("folder that does not exist") << QStringList{} << "no/such/folder/scheda.pdf"

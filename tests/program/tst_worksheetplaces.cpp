@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reads back from the real PDF where each part of each problem was printed:
-// every length's text beside its own segment of its own drawing, the
-// problems per page, no problem cut across a page.
+// every length's text beside its own segment of its own drawing, each
+// drawing in its own triangle's shape, the problems per page, no problem cut
+// across a page.
 #include "support/pdfwords.h"
 #include "support/sheetdesign.h"
 #include "support/solvetrarun.h"
@@ -201,6 +202,21 @@ std::optional<PdfPhrase> phraseReading(const ProblemCell &cell, const QString &t
     return found;
 }
 
+// Where the drawing puts H along BC, from the letters: A stands above the
+// right angle, so above H; B and C stand 3 mm out along the base.
+std::optional<double> footShare(const ProblemCell &cell)
+{
+    const QList<PdfWord> a = wordsNamed(cell, QStringLiteral("A")),
+                         b = wordsNamed(cell, QStringLiteral("B")),
+                         c = wordsNamed(cell, QStringLiteral("C"));
+    if (a.size() != 1 || b.size() != 1 || c.size() != 1)
+        return std::nullopt;
+    constexpr double letterOut = 3 * pointsPerMm;
+    const double bx = b[0].box.center().x() + letterOut;
+    const double cx = c[0].box.center().x() - letterOut;
+    return (a[0].box.center().x() - bx) / (cx - bx);
+}
+
 } // namespace
 
 class TestWorksheetPlaces : public QObject
@@ -269,6 +285,19 @@ void TestWorksheetPlaces::lengthsBesideTheirSegments()
         QVERIFY2(
             segments,
             qPrintable(QStringLiteral("problem %1: not one each of A, B, C, H").arg(cell.number)));
+        // H lies between B and C as BH : HC puts it; a drawing that cannot
+        // (a very flat triangle) says so, and only such a one.
+        const double trueShare = double(key[i].exact[0]) / double(key[i].exact[4]);
+        const double drawnShare = footShare(cell).value_or(-1);
+        const bool toScale = !phraseReading(cell, QStringLiteral("non in scala"));
+        const QString shape = QStringLiteral("problem %1: BH : BC %2, drawn %3%4")
+                                  .arg(cell.number)
+                                  .arg(trueShare)
+                                  .arg(drawnShare)
+                                  .arg(toScale ? QString() : QStringLiteral(", non in scala"));
+        QVERIFY2(drawnShare > 0 && drawnShare < 1, qPrintable(shape));
+        constexpr double sameShare = 0.02;
+        QVERIFY2(toScale == (std::abs(drawnShare - trueShare) < sameShare), qPrintable(shape));
         // Each length written as its name and value, the asked one as "?".
         const QList<std::pair<QString, QString>> shown = {
             {QStringLiteral("%1 = %2 cm").arg(key[i].firstName, key[i].firstValue),
@@ -295,27 +324,32 @@ void TestWorksheetPlaces::lengthsBesideTheirSegments()
 void TestWorksheetPlaces::problemsWholeOnTheirPages_data()
 {
     QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<int>("full"); // problems on a full page
     for (const int count : {5, problemsPerPage, problemsPerPage + 1, 20, 33, 60})
-        QTest::addRow("%d problems", count) << count;
+        QTest::addRow("%d problems", count) << count << "1" << problemsPerPage;
+    for (const int count : {twoStepProblemsPerPage, twoStepProblemsPerPage + 1, 20})
+        QTest::addRow("%d two-step problems", count) << count << "3" << twoStepProblemsPerPage;
 }
 
 void TestWorksheetPlaces::problemsWholeOnTheirPages()
 {
     QFETCH(int, count);
+    QFETCH(QString, level);
+    QFETCH(int, full);
     Sheet sheet;
-    makeSheet({"--seed", "5", "--count", QString::number(count)}, sheet);
+    makeSheet({"--seed", "5", "--count", QString::number(count), "--level", level}, sheet);
     if (QTest::currentTestFailed())
         return;
 
     // Full pages, the rest on the last one.
-    const int pageCount = (count + problemsPerPage - 1) / problemsPerPage;
+    const int pageCount = (count + full - 1) / full;
     QCOMPARE(sheet.pupilPages.size(), pageCount);
     QList<int> perPage(pageCount, 0);
     for (const ProblemCell &cell : sheet.problems)
         ++perPage[cell.page];
     for (int p = 0; p < pageCount; ++p)
-        QCOMPARE(perPage[p],
-                 p + 1 < pageCount ? problemsPerPage : count - problemsPerPage * (pageCount - 1));
+        QCOMPARE(perPage[p], p + 1 < pageCount ? full : count - full * (pageCount - 1));
 
     // Pages get separated in class: the name line tops every one, above its
     // problems; the score box is on the first alone, out of all the problems.

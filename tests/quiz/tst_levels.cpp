@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <numeric>
 
 using format::DisplayLocale;
 using quiz::Level;
@@ -59,6 +60,11 @@ private slots:
     void laterLevelsReseedAfterTheDesignedOrder();
     void setsAtEachLevel_data();
     void setsAtEachLevel();
+    void tableRowsHoldTheTheorems();
+    void tableHoldsEveryFamily_data();
+    void tableHoldsEveryFamily();
+    void laterLevelsVaryTheTriangle_data();
+    void laterLevelsVaryTheTriangle();
 };
 
 void TestLevels::everyKindOnEveryTriangle_data()
@@ -73,7 +79,7 @@ void TestLevels::everyKindOnEveryTriangle()
     QFETCH(int, m);
     QFETCH(int, n);
     const auto problem = quiz::problemOf(drawOfKind(level, index, m, n), DisplayLocale::italian());
-    const auto exact = handHundredths(m, n);
+    const auto exact = theoremHundredths(m, n);
 
     std::array<qint64, 6> shown{};
     QList<int> given;
@@ -237,6 +243,118 @@ void TestLevels::setsAtEachLevel()
         kinds.insert(solution.lines.constFirst());
     }
     QVERIFY(kinds.size() > 1);
+}
+
+// Every triangle of the table, as the window shows it: a primitive triple
+// scaled, its six texts exact to two places and short enough to type, and
+// every relation of the figure holding on them in exact hundredths.
+void TestLevels::tableRowsHoldTheTheorems()
+{
+    const auto table = quiz::triangleTable();
+    QVERIFY(table.size() > 30);
+    QSet<int> legs;
+    for (const quiz::ScaledTriangle &t : table) {
+        const auto [a, b, c] = t.shape;
+        const QString name = QStringLiteral("%1-%2-%3 x%4").arg(a).arg(b).arg(c).arg(t.scale);
+        QVERIFY2(a < b && a * a + b * b == c * c && std::gcd(int(a), int(b)) == 1,
+                 qPrintable(name));
+        // The shorter leg names the shape in the draw and in the record.
+        QVERIFY2(!legs.contains(a) || quiz::primitiveWithLeg(a) == t.shape, qPrintable(name));
+        legs.insert(a);
+
+        // BC × BH = AB², BC × HC = AC², BC × AH = AB × AC: exact in hundredths.
+        const qint64 ab = 100LL * a * t.scale, ac = 100LL * b * t.scale, bc = 100LL * c * t.scale;
+        QVERIFY2(ab * ab % bc == 0 && ac * ac % bc == 0 && ab * ac % bc == 0, qPrintable(name));
+
+        const quiz::ProblemDraw draw{a, t.scale, 1};
+        const auto problem = quiz::problemOf(draw, DisplayLocale::italian());
+        std::array<qint64, 6> shown{};
+        for (int i = 0; i < 6; ++i) {
+            const QString text = problem.texts[size_t(i)];
+            QVERIFY2(text.size() <= 6 && text.section(u',', 1).size() <= 2,
+                     qPrintable(name + u' ' + text));
+            shown[size_t(i)] = hundredths(text);
+        }
+        QCOMPARE(shown[2], ab);
+        QCOMPARE(shown[4], bc);
+        for (const relations::Relation &relation : relations::all())
+            QVERIFY2(relations::holds(relation, shown), qPrintable(name));
+        QCOMPARE(shown, theoremHundredths(a, t.scale));
+        QCOMPARE(double(float(draw.triangle().length(quiz::Length::HeightAH))),
+                 double(float(double(shown[5]) / 100)));
+    }
+}
+
+void TestLevels::tableHoldsEveryFamily_data()
+{
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<int>("c");
+    QTest::addColumn<QList<int>>("scales"); // those that must be there; empty: any
+    const QList<int> oneToFifteen = [] {
+        QList<int> list(15);
+        std::iota(list.begin(), list.end(), 1);
+        return list;
+    }();
+    QTest::newRow("3-4-5, the designed n = 1..15") << 3 << 4 << 5 << oneToFifteen;
+    QTest::newRow("7-24-25, the designed n = 1..15") << 7 << 24 << 25 << oneToFifteen;
+    QTest::newRow("5-12-13 x13: BH 25, HC 144, AH 60") << 5 << 12 << 13 << QList<int>{13};
+    // Every primitive triple with a hypotenuse below 100, found by search.
+    for (int c = 2; c < 100; ++c)
+        for (int a = 1; a < c; ++a)
+            for (int b = a + 1; b < c; ++b)
+                if (a * a + b * b == c * c && std::gcd(a, b) == 1)
+                    QTest::addRow("%d-%d-%d", a, b, c) << a << b << c << QList<int>{};
+}
+
+void TestLevels::tableHoldsEveryFamily()
+{
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(int, c);
+    QFETCH(QList<int>, scales);
+    QList<int> found;
+    for (const quiz::ScaledTriangle &t : quiz::triangleTable())
+        if (t.shape == quiz::Primitive{qint16(a), qint16(b), qint16(c)})
+            found.append(t.scale);
+    QVERIFY(!found.isEmpty());
+    for (const int scale : scales)
+        QVERIFY2(found.contains(scale), qPrintable(QString::number(scale)));
+}
+
+void TestLevels::laterLevelsVaryTheTriangle_data()
+{
+    QTest::addColumn<Level>("level");
+    QTest::newRow("level 2") << Level::AllSides;
+    QTest::newRow("level 3") << Level::TwoSteps;
+}
+
+// 60 problems show at least five shapes, and no triangle comes back within
+// five problems, whatever the level before.
+void TestLevels::laterLevelsVaryTheTriangle()
+{
+    QFETCH(Level, level);
+    quiz::QuizState state;
+    quiz::MixingRandomSource random(20261209);
+    FakeClock clock;
+    QList<quiz::ProblemDraw> draws;
+    for (int i = 0; i < 10; ++i)
+        draws.append(quiz::drawProblemAt(Level::OneStep, state, random, clock));
+    QSet<int> shapes;
+    for (int i = 0; i < 600; ++i) {
+        const auto draw = quiz::drawProblemAt(level, state, random, clock);
+        for (qsizetype back = 1; back <= 5; ++back) {
+            const auto &before = draws[draws.size() - back];
+            QVERIFY2(before.GenM != draw.GenM || before.Multiplier != draw.Multiplier,
+                     qPrintable(QStringLiteral("problem %1 repeats the triangle of %2 before")
+                                    .arg(i)
+                                    .arg(back)));
+        }
+        draws.append(draw);
+        if (i < 60)
+            shapes.insert(draw.GenM);
+    }
+    QVERIFY2(shapes.size() >= 5, qPrintable(QString::number(shapes.size())));
 }
 
 QTEST_APPLESS_MAIN(TestLevels)

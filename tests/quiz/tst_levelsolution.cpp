@@ -39,7 +39,7 @@ void TestLevelSolution::everyEquationHolds()
     QFETCH(int, m);
     QFETCH(int, n);
     const auto draw = drawOfKind(level, index, m, n);
-    const auto exact = handHundredths(m, n);
+    const auto exact = theoremHundredths(m, n);
     const auto solution = quiz::solveProblem(draw, DisplayLocale::italian());
     const auto problem = quiz::problemOf(draw, DisplayLocale::italian());
 

@@ -19,5 +19,8 @@ inline record::AnswerRow numberedAnswer(int i)
     row.typed = QString::number(i);
     row.right = i % 3 != 1;
     row.seconds = 1.5 + i % 7;
+    // Some belong to an assignment, so that its code travels with them.
+    if (i % 4 == 3)
+        row.assignment = QStringLiteral("J8C0-DQ5Y-MR");
     return row;
 }

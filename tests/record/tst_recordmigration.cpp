@@ -45,6 +45,7 @@ private slots:
         sqliteCli(path, QStringLiteral("DROP INDEX answer_uuid; DROP INDEX answer_unsent;"
                                        " ALTER TABLE answer DROP COLUMN uuid;"
                                        " ALTER TABLE answer DROP COLUMN sent;"
+                                       " ALTER TABLE answer DROP COLUMN assignment;"
                                        " PRAGMA user_version = 2;"));
         const QString before = sqliteCli(path, QStringLiteral("SELECT * FROM answer ORDER BY id"));
         QCOMPARE(before.count(u'\n') + 1, 30);
@@ -55,11 +56,15 @@ private slots:
         QCOMPARE(sqliteCli(path, QStringLiteral("SELECT count(DISTINCT uuid), count(*) FROM answer"
                                                 " WHERE uuid IS NOT NULL AND sent = 0")),
                  QStringLiteral("31|31"));
+        // No old answer belongs to an assignment.
+        QCOMPARE(
+            sqliteCli(path, QStringLiteral("SELECT count(*) FROM answer WHERE assignment = ''")),
+            QStringLiteral("31"));
         // The old columns of the old rows are as they were.
-        const QString columns =
-            sqliteCli(path, QStringLiteral("SELECT group_concat(name, ', ')"
-                                           " FROM pragma_table_info('answer')"
-                                           " WHERE name NOT IN ('uuid', 'sent')"));
+        const QString columns = sqliteCli(path, QStringLiteral("SELECT group_concat(name, ', ')"
+                                                               " FROM pragma_table_info('answer')"
+                                                               " WHERE name NOT IN ('uuid', 'sent',"
+                                                               " 'assignment')"));
         QCOMPARE(sqliteCli(path, QStringLiteral("SELECT %1 FROM answer WHERE id <= 30 ORDER BY id")
                                      .arg(columns)),
                  before);
@@ -96,7 +101,8 @@ private slots:
                 expected << QString::fromLatin1(column.name) + u' ' +
                                 record::serverType(column.type);
         }
-        expected << QStringLiteral("seq bigint") << QStringLiteral("received timestamptz");
+        expected << QStringLiteral("seq bigint") << QStringLiteral("sender name")
+                 << QStringLiteral("received timestamptz");
         onServer.sort();
         expected.sort();
         QCOMPARE(onServer, expected);

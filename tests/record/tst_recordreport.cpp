@@ -13,7 +13,10 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,6 +73,20 @@ QString fromCli(const QTemporaryDir &dir, const QString &sql)
                   {QStringLiteral("-batch"), QStringLiteral("ada.sqlite"), sql});
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// A copy of the pupil's file beside it, changed by sqlite3 as anyone with
+// the class folder could.
+QString changedCopy(const QString &original, const QTemporaryDir &dir, const QString &name,
+                    const QString &sql)
+{
+    const QString copy = dir.filePath(name);
+    QFile::remove(copy);
+    if (!QFile::copy(original, copy))
+        return {};
+    if (!sql.isEmpty())
+        sqliteCli(copy, sql);
+    return copy;
 }
 
 QString tallies(const QList<record::KindSummary> &kinds)
@@ -250,7 +267,7 @@ private slots:
         QCOMPARE(table.size(), contents.answers.size() + 1);
         QMap<QString, int> byPupil;
         for (const QJsonValue &line : table) {
-            QCOMPARE(line.toArray().size(), 15);
+            QCOMPARE(line.toArray().size(), 16); // the assignment's code last
             byPupil[line.toArray().at(1).toString()]++;
             for (const QJsonValue &cell : line.toArray())
                 QVERIFY2(!QStringLiteral("=+-@").contains(cell.toString().left(1)) ||
@@ -280,6 +297,201 @@ private slots:
             ids.insert(id);
         }
         QCOMPARE(ids.size(), quiz::designedKinds().size());
+    }
+
+    void hostileFileIsReadWithoutHarm_data()
+    {
+        QTest::addColumn<QString>("sql");  // what a classmate did to a copy of ada.sqlite
+        QTest::addColumn<QString>("kept"); // which of its answers count; empty: the file is skipped
+        QTest::addColumn<int>("discarded");
+        QTest::addColumn<int>("milliseconds"); // the time limit, 0 for the usual one
+        const QString endless =
+            QStringLiteral("WITH RECURSIVE r(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM r) ");
+        QTest::newRow("answer is a view over an endless query")
+            << QStringLiteral("ALTER TABLE answer RENAME TO a0; CREATE VIEW answer AS ") + endless +
+                   QStringLiteral("SELECT a0.* FROM r, a0 ORDER BY randomblob(1000);")
+            << QString() << 0 << 0;
+        QTest::newRow("session is a view over an endless query")
+            << QStringLiteral("ALTER TABLE session RENAME TO s0; CREATE VIEW session AS ") +
+                   endless + QStringLiteral("SELECT s0.* FROM r, s0;")
+            << QString() << 0 << 0;
+        QTest::newRow("times, levels and seconds no answer can have")
+            << QStringLiteral("UPDATE answer SET at = '2099-01-01T09:00:00.000' WHERE id = 1;"
+                              " UPDATE answer SET level = -5 WHERE id = 2;"
+                              " UPDATE answer SET seconds = 9e999 WHERE id = 3;"
+                              " UPDATE answer SET seconds = -2147483647 WHERE id = 4;"
+                              " UPDATE answer SET seconds = 'molti' WHERE id = 5;")
+            << QStringLiteral("id > 5") << 5 << 0;
+        QTest::newRow("a name of five million characters")
+            << QStringLiteral("UPDATE answer SET pupil = printf('%.*c', 5000000, 'x'),"
+                              " class = printf('%.*c', 61, 'y') WHERE id = 1;")
+            << QStringLiteral("1") << 0 << 0;
+        // A thousand times the answers, each with an id of its own, and a
+        // millisecond to read them.
+        QTest::newRow("a file longer to read than its time limit")
+            << QStringLiteral(
+                   "INSERT INTO answer (session, at, pupil, class, level, kind, m, n,"
+                   " given1, given2, asked, expected, typed, right, seconds, uuid)"
+                   " SELECT session, at, pupil, class, level, kind, m, n, given1,"
+                   " given2, asked, expected, typed, right, seconds,"
+                   " lower(hex(randomblob(16))) FROM answer, (WITH RECURSIVE r(i) AS"
+                   " (SELECT 1 UNION ALL SELECT i + 1 FROM r LIMIT 999) SELECT i FROM r);")
+            << QString() << 0 << 1;
+    }
+    void hostileFileIsReadWithoutHarm()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, kept);
+        QFETCH(int, discarded);
+        QFETCH(int, milliseconds);
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(m_class.filePath(pupils[0].file), dir.filePath(pupils[0].file)));
+        const QString copy =
+            changedCopy(dir.filePath(pupils[0].file), dir, QStringLiteral("copia.sqlite"), sql);
+        record::RecordReader reader;
+        if (milliseconds > 0)
+            reader.setTimeLimit(std::chrono::milliseconds(milliseconds));
+        const auto contents = reader.read({copy});
+        if (kept.isEmpty()) {
+            QCOMPARE(contents.files, QStringList());
+            QCOMPARE(contents.skipped.size(), 1);
+            QVERIFY(contents.skipped[0].reason.contains(QLatin1String("copia.sqlite")));
+            QCOMPARE(contents.skipped[0].reason.contains(QLatin1String("lentamente")),
+                     milliseconds > 0);
+            return;
+        }
+        QCOMPARE(QString::number(contents.answers.size()),
+                 sqliteCli(dir.filePath(pupils[0].file),
+                           QStringLiteral("SELECT count(*) FROM answer WHERE ") + kept));
+        QCOMPARE(contents.discarded, discarded);
+        for (const record::AnswerRow &row : contents.answers) {
+            QVERIFY(row.pupil.size() <= record::maxNameLength);
+            QVERIFY(row.className.size() <= record::maxNameLength);
+            QVERIFY(row.level >= 1 && row.level <= 3);
+            QVERIFY(row.seconds >= 0 && row.seconds <= 86400);
+            QVERIFY(row.when.date().year() < 2099);
+            if (row.pupil.startsWith(u'x')) // cut, and marked as cut
+                QVERIFY(row.pupil.endsWith(u'…') && row.className.endsWith(u'…'));
+        }
+    }
+
+    void oneAnswerInTwoFilesCountsOnce_data()
+    {
+        QTest::addColumn<QString>("sql"); // on a second copy of ada.sqlite
+        QTest::addColumn<int>("changed"); // answers the copies tell apart
+        QTest::newRow("an identical copy") << QString() << 0;
+        QTest::newRow("a copy whose solution was opened since")
+            << QStringLiteral("UPDATE answer SET solution_opened = 1 WHERE id = 3;") << 0;
+        QTest::newRow("a copy with two answers changed")
+            << QStringLiteral("UPDATE answer SET typed = '999' WHERE id IN (2, 4);") << 2;
+        QTest::newRow("a copy with one answer moved to another pupil")
+            << QStringLiteral("UPDATE answer SET pupil = 'Bruno' WHERE id = 1;") << 1;
+    }
+    void oneAnswerInTwoFilesCountsOnce()
+    {
+        QFETCH(QString, sql);
+        QFETCH(int, changed);
+        QTemporaryDir dir;
+        const QString original = dir.filePath(pupils[0].file);
+        QVERIFY(QFile::copy(m_class.filePath(pupils[0].file), original));
+        changedCopy(original, dir, QStringLiteral("ada-copia.sqlite"), sql);
+        const auto contents = record::RecordReader().read({dir.path()});
+        QCOMPARE(contents.files.size(), 2);
+        QCOMPARE(QString::number(contents.answers.size() + changed),
+                 sqliteCli(original, QStringLiteral("SELECT count(*) FROM answer")));
+        QCOMPARE(contents.clashes.size(), changed > 0 ? 1 : 0);
+        for (const QString &clash : contents.clashes)
+            QVERIFY(clash.contains(QLatin1String("ada-copia.sqlite")) &&
+                    clash.contains(QLatin1String("ada.sqlite")));
+        QSet<QString> ids;
+        for (const record::AnswerRow &row : contents.answers)
+            ids.insert(row.uuid);
+        QCOMPARE(ids.size(), contents.answers.size());
+    }
+
+    void aRecordInWalModeLeavesNothingBeside_data()
+    {
+        QTest::addColumn<bool>("withWal");
+        QTest::newRow("with the WAL the writer keeps") << true;
+        QTest::newRow("without it") << false;
+    }
+    void aRecordInWalModeLeavesNothingBeside()
+    {
+        QFETCH(bool, withWal);
+        QTemporaryDir home;
+        QTemporaryDir folder;
+        FakeClock clock;
+        const QString record = home.filePath(QStringLiteral("record.sqlite"));
+        // Twelve answers in the file, which an older version left in WAL
+        // mode; five more in the WAL of a connection still open.
+        {
+            record::RecordWriter writer(record, clock);
+            writer.setPupil(QStringLiteral("Dario"), QStringLiteral("3D"));
+            writer.startSession(1);
+            for (int i = 0; i < 12; ++i)
+                QVERIFY(writer.addAnswer(numberedAnswer(i)));
+        }
+        QSqlDatabase older =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older"));
+        const auto closeOlder = qScopeGuard([&older] {
+            older.close();
+            older = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("older"));
+        });
+        older.setDatabaseName(record);
+        QVERIFY(older.open());
+        QSqlQuery query(older);
+        QVERIFY(query.exec(QStringLiteral("PRAGMA journal_mode = WAL")));
+        QVERIFY(query.exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0")));
+        QVERIFY(query.exec(
+            QStringLiteral("INSERT INTO answer (session, at, pupil, class, level, kind, m, n,"
+                           " given1, given2, asked, expected, typed, right, seconds,"
+                           " solution_opened, uuid, assignment)"
+                           " SELECT session, at, pupil, class, level, kind, m, n, given1, given2,"
+                           " asked, expected, typed, right, seconds, solution_opened,"
+                           " lower(hex(randomblob(16))), assignment FROM answer"
+                           " ORDER BY id LIMIT 5")));
+        const QString copy = folder.filePath(QStringLiteral("dario.sqlite"));
+        QVERIFY(QFile::copy(home.filePath(QStringLiteral("record.sqlite")), copy));
+        if (withWal)
+            QVERIFY(QFile::copy(home.filePath(QStringLiteral("record.sqlite-wal")),
+                                copy + QStringLiteral("-wal")));
+        const QStringList before = QDir(folder.path()).entryList(QDir::Files);
+        const auto contents = record::RecordReader().read({folder.path()});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), before);
+        QCOMPARE(contents.skipped.size(), 0);
+        QCOMPARE(contents.answers.size(), withWal ? 17 : 12);
+    }
+
+    void csvCellsNeverStartAFormula_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("equals") << "=1+2";
+        QTest::newRow("plus") << "+39 333 1234567";
+        QTest::newRow("at") << "@SOMMA(A1)";
+        QTest::newRow("a Tab before the formula") << "\t=1+2";
+        QTest::newRow("a carriage return before the formula") << "\r=1+2";
+    }
+    void csvCellsNeverStartAFormula()
+    {
+        QFETCH(QString, name);
+        record::AnswerRow row = numberedAnswer(0);
+        row.pupil = name;
+        QTemporaryDir dir;
+        const QString csv = dir.filePath(QStringLiteral("report.csv"));
+        QCOMPARE(record::writeAnswersCsv(csv, {row}), std::nullopt);
+        QProcess python;
+        python.start(
+            QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral("-c"),
+             QStringLiteral("import csv, sys\n"
+                            "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
+                            "    print(list(csv.reader(f))[1][1], end='')\n"),
+             csv});
+        QVERIFY(python.waitForFinished(30000));
+        const QString cell = QString::fromUtf8(python.readAllStandardOutput());
+        QVERIFY2(cell.endsWith(name) && cell.size() > name.size(), qPrintable(cell));
+        QVERIFY(!QStringLiteral("=+-@\t\r").contains(cell.front()));
     }
 
     void csvRefusesWhatItCannotWrite_data()

@@ -9,6 +9,7 @@
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -50,11 +51,14 @@ private slots:
             QSKIP("sqlite3 is not installed");
         const QString why = m_server.start();
         QVERIFY2(why.isEmpty(), qPrintable(why));
+        m_passwords = m_server.addPupils(
+            {QStringLiteral("ada"), QStringLiteral("bruno"), QStringLiteral("dora")});
+        QVERIFY2(m_passwords.size() == 3, qPrintable(m_server.error()));
     }
 
     void init()
     {
-        m_server.psql(QStringLiteral("TRUNCATE answer, solution_opened"));
+        m_server.psql(QStringLiteral("TRUNCATE answer, solution_opened, answers_per_day"));
         QCOMPARE(m_server.error(), QString());
     }
 
@@ -63,13 +67,10 @@ private slots:
         constexpr int each = 40;
         auto first = startChild(QStringLiteral(SHARING_CHILD), {m_dir.filePath(QStringLiteral("ada.sqlite")), QString::number(each),
                                  QStringLiteral("Ada"), QStringLiteral("5"), QStringLiteral("--server"),
-                                 m_server.url(QStringLiteral("solvetra_pupil"),
-                                              QString::fromLatin1(PgServer::pupilPassword))});
+                                 urlOf(QStringLiteral("ada"))});
         auto second = startChild(QStringLiteral(SHARING_CHILD), {m_dir.filePath(QStringLiteral("bruno.sqlite")),
                                   QString::number(each), QStringLiteral("Bruno"), QStringLiteral("5"),
-                                  QStringLiteral("--server"),
-                                  m_server.url(QStringLiteral("solvetra_pupil"),
-                                               QString::fromLatin1(PgServer::pupilPassword))});
+                                  QStringLiteral("--server"), urlOf(QStringLiteral("bruno"))});
         QVERIFY(first->waitForFinished(100000));
         QVERIFY(second->waitForFinished(100000));
         QVERIFY(first->readAllStandardOutput().contains("unsent 0"));
@@ -119,8 +120,9 @@ private slots:
             writer.setPupil(QStringLiteral("Dora"), QStringLiteral("3B"));
             for (int i = 0; i < 12; ++i)
                 QVERIFY(writer.addAnswer(numberedAnswer(i)));
+            // Sent with Dora's own role: no name claims another.
             record::RecordSharing sharing(m_dir.filePath(QStringLiteral("ada.sqlite")),
-                                          {m_server.pupil(), {}});
+                                          {pupilOf(QStringLiteral("dora")), {}});
         }
         QCOMPARE(m_server.psql(QStringLiteral("SELECT count(*) FROM solution_opened")),
                  QStringLiteral("1"));
@@ -341,7 +343,193 @@ private slots:
         QCOMPARE(m_server.psql(QStringLiteral("SELECT count(*) FROM answer")), QStringLiteral("0"));
     }
 
+    // What a pupil's role does to its own defaults or password stops only
+    // that pupil, if anyone: the program sets what it needs at each connection.
+    void aPupilsRoleCannotStopTheSending_data()
+    {
+        QTest::addColumn<QString>("sql"); // run by bruno's role on itself
+        QTest::addColumn<QString>("sender");
+        QTest::addColumn<QString>("undo"); // by the superuser
+        QTest::newRow("read-only by default")
+            << "ALTER ROLE bruno SET default_transaction_read_only = on"
+            << "bruno"
+            << "ALTER ROLE bruno RESET ALL";
+        QTest::newRow("a search path of its own") << "ALTER ROLE bruno SET search_path = nowhere"
+                                                  << "bruno"
+                                                  << "ALTER ROLE bruno RESET ALL";
+        QTest::newRow("a new password locks out only its own role")
+            << "ALTER ROLE bruno PASSWORD 'mia'"
+            << "ada"
+            << QStringLiteral("ALTER ROLE bruno PASSWORD '%1'")
+                   .arg(m_passwords.value(QStringLiteral("bruno")));
+    }
+    void aPupilsRoleCannotStopTheSending()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, sender);
+        QFETCH(QString, undo);
+        m_server.psql(sql, QStringLiteral("bruno"), m_passwords.value(QStringLiteral("bruno")));
+        QCOMPARE(m_server.error(), QString());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("record.sqlite"));
+        FakeClock clock;
+        record::RecordWriter writer(path, clock);
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(writer.addAnswer(numberedAnswer(i)));
+        {
+            record::RecordSharing sharing(path, {pupilOf(sender), {}});
+            QSignalSpy trouble(&sharing, &record::RecordSharing::trouble);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                sqliteCli(path, QStringLiteral("SELECT count(*) FROM answer WHERE sent = 0")),
+                QStringLiteral("0"), 20000);
+            QCOMPARE(trouble.size(), 0);
+        }
+        m_server.psql(undo);
+        QCOMPARE(m_server.psql(QStringLiteral("SELECT sender, count(*) FROM answer GROUP BY 1")),
+                 sender + QStringLiteral("|5"));
+    }
+
+    // Whatever a pupil sends by hand, the server keeps only what an answer
+    // can be, and who sent it is the server's word.
+    void theServerKeepsOnlyWhatAnAnswerCanBe_data()
+    {
+        QTest::addColumn<QString>("columns");
+        QTest::addColumn<QString>("values");
+        const QString columns = QStringLiteral(
+            "uuid, at, pupil, class, level, kind, m, n, given1, given2, asked, expected, typed,"
+            " \"right\", seconds");
+        const auto row = [](const QString &at, const QString &pupil, const QString &level,
+                            const QString &seconds) {
+            return QStringLiteral("gen_random_uuid(), %1, %2, '3B', %3, 'AH:BH,HC', 3, 1, 1.8,"
+                                  " 3.2, 'AH', 2.4, '2,4', true, %4")
+                .arg(at, pupil, level, seconds);
+        };
+        const QString now = QStringLiteral("localtimestamp");
+        QTest::newRow("level -5") << columns << row(now, "'Ada'", "-5", "4");
+        QTest::newRow("negative seconds") << columns << row(now, "'Ada'", "1", "-35791394");
+        QTest::newRow("seconds not a number") << columns << row(now, "'Ada'", "1", "'NaN'");
+        QTest::newRow("seconds without end") << columns << row(now, "'Ada'", "1", "'Infinity'");
+        QTest::newRow("dated 2099") << columns << row("'2099-01-01'", "'Ada'", "1", "4");
+        QTest::newRow("a name of 61 characters")
+            << columns << row(now, "repeat('x', 61)", "1", "4");
+        QTest::newRow("another sender")
+            << columns + QStringLiteral(", sender") << row(now, "'Ada'", "1", "4") + ", 'bruno'";
+        QTest::newRow("a receiving time of its own")
+            << columns + QStringLiteral(", received")
+            << row(now, "'Ada'", "1", "4") + ", '2026-01-01'";
+    }
+    void theServerKeepsOnlyWhatAnAnswerCanBe()
+    {
+        QFETCH(QString, columns);
+        QFETCH(QString, values);
+        m_server.psql(QStringLiteral("INSERT INTO answer (%1) VALUES (%2)").arg(columns, values),
+                      QStringLiteral("ada"), m_passwords.value(QStringLiteral("ada")));
+        QVERIFY2(m_server.error().contains(QStringLiteral("ERROR")), "taken");
+        QCOMPARE(m_server.psql(QStringLiteral("SELECT count(*) FROM answer")), QStringLiteral("0"));
+    }
+
+    // A flood from one role stops at the day's limit; the others go on.
+    void aFloodStopsAtTheDaysLimit()
+    {
+        const QString flood = QStringLiteral(
+            "INSERT INTO answer (uuid, at, pupil, class, level, kind, m, n, given1, given2, asked,"
+            " expected, typed, \"right\", seconds) SELECT gen_random_uuid(), localtimestamp,"
+            " 'Ada', '3B', 1, 'AH:BH,HC', 3, 1, 1.8, 3.2, 'AH', 2.4, '2,4', true, 4"
+            " FROM generate_series(1, %1)");
+        const QString ada = m_passwords.value(QStringLiteral("ada"));
+        m_server.psql(flood.arg(2001), QStringLiteral("ada"), ada);
+        QVERIFY(m_server.error().contains(QStringLiteral("more answers today")));
+        m_server.psql(flood.arg(2000), QStringLiteral("ada"), ada);
+        QCOMPARE(m_server.error(), QString());
+        m_server.psql(flood.arg(1), QStringLiteral("ada"), ada);
+        QVERIFY(!m_server.error().isEmpty());
+        m_server.psql(flood.arg(1), QStringLiteral("bruno"),
+                      m_passwords.value(QStringLiteral("bruno")));
+        QCOMPARE(m_server.error(), QString());
+        QCOMPARE(m_server.psql(QStringLiteral("SELECT sender, count(*) FROM answer GROUP BY 1"
+                                              " ORDER BY 1")),
+                 QStringLiteral("ada|2000\nbruno|1"));
+        // And no role may hold the server's connections.
+        QCOMPARE(m_server.psql(QStringLiteral("SELECT count(*) FROM pg_roles WHERE rolname IN"
+                                              " ('ada', 'bruno', 'dora', 'solvetra_pupil')"
+                                              " AND rolconnlimit > 0")),
+                 QStringLiteral("4"));
+    }
+
+    // The report names the role that sent an answer whose name says another.
+    void theReportNamesTheSenderWhereTheNameSaysAnother()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("record.sqlite"));
+        FakeClock clock;
+        {
+            record::RecordWriter writer(path, clock);
+            writer.setPupil(QStringLiteral("Ada"), QStringLiteral("3B"));
+            QVERIFY(writer.addAnswer(numberedAnswer(0)));
+            record::RecordSharing sharing(path, {pupilOf(QStringLiteral("bruno")), {}});
+        }
+        {
+            record::RecordWriter writer(dir.filePath(QStringLiteral("ada.sqlite")), clock);
+            writer.setPupil(QStringLiteral("Ada"), QStringLiteral("3B"));
+            QVERIFY(writer.addAnswer(numberedAnswer(1)));
+            record::RecordSharing sharing(dir.filePath(QStringLiteral("ada.sqlite")),
+                                          {pupilOf(QStringLiteral("ada")), {}});
+        }
+        QCOMPARE(m_server.psql(QStringLiteral("SELECT count(*) FROM answer")), QStringLiteral("2"));
+        const QString csv = dir.filePath(QStringLiteral("report.csv"));
+        QProcess teacher;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PGPASSWORD"),
+                           QString::fromLatin1(PgServer::teacherPassword));
+        teacher.setProcessEnvironment(environment);
+        teacher.start(QStringLiteral(SOLVETRA_BINARY),
+                      {QStringLiteral("--report"), csv, QStringLiteral("--records"),
+                       m_server.url(QStringLiteral("solvetra_teacher"))});
+        QVERIFY(teacher.waitForFinished(60000));
+        QCOMPARE(teacher.exitCode(), 0);
+        QStringList names =
+            sortedLines(textOf(csv))
+                .replaceInStrings(QRegularExpression(QStringLiteral("^[^,]*,([^,]*),.*$")),
+                                  QStringLiteral("\\1"));
+        names.sort();
+        QCOMPARE(names.filter(QStringLiteral("Ada")),
+                 (QStringList{QStringLiteral("Ada"), QStringLiteral("Ada [bruno]")}));
+    }
+
+    // No pupil's values are in the statements' text, which the server's
+    // activity view and log show: they go apart from it.
+    void valuesGoApartFromTheStatement()
+    {
+        m_server.psql(QStringLiteral("ALTER DATABASE solvetra SET log_statement = 'all'"));
+        m_server.psql(QStringLiteral("ALTER DATABASE solvetra SET log_parameter_max_length = 0"));
+        QCOMPARE(m_server.error(), QString());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("record.sqlite"));
+        FakeClock clock;
+        {
+            record::RecordWriter writer(path, clock);
+            writer.setPupil(QStringLiteral("Zebedeo"), QStringLiteral("3Zeta"));
+            QVERIFY(writer.addAnswer(numberedAnswer(0)));
+            record::RecordSharing sharing(path, {pupilOf(QStringLiteral("ada")), {}});
+        }
+        m_server.psql(QStringLiteral("ALTER DATABASE solvetra RESET log_statement"));
+        m_server.psql(QStringLiteral("ALTER DATABASE solvetra RESET log_parameter_max_length"));
+        QCOMPARE(m_server.psql(QStringLiteral("SELECT pupil FROM answer")),
+                 QStringLiteral("Zebedeo"));
+        QFile log(m_server.socketFolder() + QStringLiteral("/server.log"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray logged = log.readAll();
+        QVERIFY(logged.contains("INSERT INTO answer"));
+        QVERIFY(!logged.contains("Zebedeo") && !logged.contains("3Zeta"));
+    }
+
 private:
+    QString urlOf(const QString &role) const { return m_server.url(role, m_passwords.value(role)); }
+    record::ServerAddress pupilOf(const QString &role) const
+    {
+        return m_server.pupil(role, m_passwords.value(role));
+    }
+
     static QString textOf(const QString &path)
     {
         if (path.endsWith(QLatin1String(".csv"))) {
@@ -357,6 +545,7 @@ private:
     }
 
     PgServer m_server;
+    QMap<QString, QString> m_passwords; // of the pupils' own roles
     QTemporaryDir m_dir;
 };
 

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <cmath>
 
 // The exact lengths of triangle (m, n) in hundredths, in the order BH, HC,
 // AB, AC, BC, AH (the order of quiz::Length), worked
@@ -15,6 +16,19 @@ inline std::array<qint64, 6> handHundredths(int m, int n)
     if (m == 3)
         return {180 * n, 320 * n, 300 * n, 400 * n, 500 * n, 240 * n};
     return {196 * n, 2304 * n, 700 * n, 2400 * n, 2500 * n, 672 * n};
+}
+
+// The lengths that projections BH and HC (in hundredths) make, by the
+// theorems: BC = BH + HC, AB² = BC × BH, AC² = BC × HC, AH² = BH × HC.
+// A root that is not whole gives -1, which no label can show.
+inline std::array<qint64, 6> projectionHundredths(qint64 bh, qint64 hc)
+{
+    const auto root = [](qint64 square) {
+        auto r = qint64(std::llround(std::sqrt(double(square))));
+        return r * r == square ? r : qint64(-1);
+    };
+    const qint64 bc = bh + hc;
+    return {bh, hc, root(bc * bh), root(bc * hc), bc, root(bh * hc)};
 }
 
 // One row for every triangle (m = 3 or 7, n = 1..15) and every pick 1..6.

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -142,6 +143,34 @@ public:
     }
     QString error() const { return m_error; }
 
+    // Roles of their own for names, as a technician makes them with the
+    // project's script; each name's password, or nothing when it failed
+    // (error() has why).
+    QMap<QString, QString> addPupils(const QStringList &names)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PSQL"), bin(QStringLiteral("psql")));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(SOLVETRA_SOURCE_DIR "/sql/solvetra-add-pupils"),
+                      {QStringLiteral("-h"), socketFolder(), QStringLiteral("-p"),
+                       QString::number(m_port), QStringLiteral("-U"), QStringLiteral("postgres"),
+                       QStringLiteral("-d"), QString::fromLatin1(database)});
+        process.write(names.join(u'\n').toUtf8() + '\n');
+        process.closeWriteChannel();
+        process.waitForFinished(60000);
+        m_error = QString::fromUtf8(process.readAllStandardError());
+        QMap<QString, QString> passwords;
+        // *:*:database:name:password, a ~/.pgpass line each.
+        for (const QString &line :
+             QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
+            const QStringList fields = line.split(u':');
+            if (fields.size() == 5)
+                passwords.insert(fields[3], fields[4]);
+        }
+        return passwords;
+    }
+
     QString socketFolder() const { return m_dir.path(); }
     int port() const { return m_port; }
 
@@ -149,6 +178,11 @@ public:
     {
         return {socketFolder(), m_port, QString::fromLatin1(database),
                 QStringLiteral("solvetra_pupil"), QString::fromLatin1(pupilPassword), {}};
+    }
+    // The same for one pupil's own role.
+    record::ServerAddress pupil(const QString &role, const QString &password) const
+    {
+        return {socketFolder(), m_port, QString::fromLatin1(database), role, password, {}};
     }
     // A URL the program reads, for role with password (none: from PGPASSWORD).
     QString url(const QString &role, const QString &password = {}) const

@@ -11,6 +11,7 @@ struct Run
 {
     int exitCode = -1;
     QString standardError;
+    QString standardOutput;
 };
 
 inline Run runSolvetra(const QStringList &arguments)
@@ -25,7 +26,8 @@ inline Run runSolvetra(const QStringList &arguments)
     process.start(QStringLiteral(SOLVETRA_BINARY), arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardError()),
+            QString::fromUtf8(process.readAllStandardOutput())};
 }
 
 // The text of a PDF in reading order, pages split by form feeds.

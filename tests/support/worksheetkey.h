@@ -6,13 +6,19 @@
 #include "support/relations.h"
 
 #include <QList>
+#include <QMap>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QTest>
 
+#include <array>
+#include <cmath>
+#include <numeric>
+
 // Reads a printed answer key back and checks each worked solution on its own
-// and against the thirty triangles, whatever its number of steps and lines.
+// and against every right triangle with whole sides that a sheet may print,
+// whatever its number of steps and lines.
 
 // The letters in the order of handHundredths.
 inline const QStringList &lengthLetters()
@@ -48,6 +54,7 @@ struct KeyEntry
     QString secondValue;
     QString firstName;
     QString secondName;
+    std::array<qint64, 6> exact{}; // the triangle's lengths, in the order of lengthLetters()
 };
 
 // The two-letter lengths a text names, in order.
@@ -93,12 +100,35 @@ inline QStringList printedNumbers(const QString &text)
     return numbers;
 }
 
-// Whether the solution is worked on triangle (m, n): every length it names
-// is printed with that triangle's value, and every member of every line's
-// chain "a = b = c" has the same exact value there.
-inline bool workedOn(const QStringList &lines, int m, int n)
+// Every triangle with whole sides below 10000 whose six lengths are exact to
+// two decimals, found by search: a primitive triple (a² + b² = c²) times k,
+// BH = AB² / BC, HC = AC² / BC, AH = AB × AC / BC. The designed thirty are
+// among them (3-4-5 and 7-24-25 with k = 1..15).
+inline const QList<std::array<qint64, 6>> &everyExactTriangle()
 {
-    const auto exact = handHundredths(m, n);
+    static const QList<std::array<qint64, 6>> list = [] {
+        QList<std::array<qint64, 6>> found;
+        for (qint64 c = 5; c < 1000; ++c)
+            for (qint64 a = 1; a * a * 2 < c * c; ++a) {
+                const auto b = qint64(std::llround(std::sqrt(double(c * c - a * a))));
+                if (b * b != c * c - a * a || std::gcd(a, b) != 1)
+                    continue;
+                for (qint64 k = 1; k * c < 10000; ++k) {
+                    const qint64 ab = 100 * k * a, ac = 100 * k * b, bc = 100 * k * c;
+                    if ((ab * ab) % bc == 0 && (ac * ac) % bc == 0 && (ab * ac) % bc == 0)
+                        found.append({ab * ab / bc, ac * ac / bc, ab, ac, bc, ab * ac / bc});
+                }
+            }
+        return found;
+    }();
+    return list;
+}
+
+// Whether the solution is worked on the triangle of exact lengths: every
+// length it names is printed with that triangle's value, and every member of
+// every line's chain "a = b = c" has the same exact value there.
+inline bool workedOn(const QStringList &lines, const std::array<qint64, 6> &exact)
+{
     const QStringList numbers = printedNumbers(lines.join(u'\n'));
     for (const QString &name : namedLengths(lines.join(u'\n')))
         if (!numbers.contains(decimalText(exact[size_t(lengthIndex(name))])))
@@ -123,11 +153,11 @@ inline bool workedOn(const QStringList &lines, int m, int n)
 
 // Checks one worked solution: each step opens with the theorem its lengths
 // tie, uses only lengths given or found, and every equation holds exactly on
-// one of the thirty triangles, whose asked length the last line gives.
+// one triangle, whose asked length the last line gives.
 inline void checkEntry(int number, const QStringList &lines, QList<KeyEntry> &key)
 {
     const QString where = QStringLiteral("key %1: %2").arg(number).arg(lines.join(u" | "));
-    KeyEntry entry{number, {}, {}, {}, {}, {}, {}};
+    KeyEntry entry{number, {}, {}, {}, {}, {}, {}, {}};
     int known = 0;
     for (const QString &line : lines) {
         const qsizetype colon = line.indexOf(u": ");
@@ -149,29 +179,33 @@ inline void checkEntry(int number, const QStringList &lines, QList<KeyEntry> &ke
         entry.hidden = names[0];
     }
     QVERIFY2(!entry.theorems.isEmpty() && lines.last().endsWith(u" cm"), qPrintable(where));
-    for (const int m : {3, 7})
-        for (int n = 1; n <= 15; ++n)
-            if (workedOn(lines, m, n)) {
-                const auto exact = handHundredths(m, n);
-                entry.firstValue = decimalText(exact[size_t(lengthIndex(entry.firstName))]);
-                entry.secondValue = decimalText(exact[size_t(lengthIndex(entry.secondName))]);
-                QVERIFY2(lines.last().endsWith(
-                             QStringLiteral(" %1 cm").arg(
-                                 decimalText(exact[size_t(lengthIndex(entry.hidden))]))),
-                         qPrintable(where));
-                key.append(entry);
-                return;
-            }
+    const QStringList numbers = printedNumbers(lines.join(u'\n'));
+    const int first = lengthIndex(entry.firstName);
+    for (const auto &exact : everyExactTriangle())
+        if (numbers.contains(decimalText(exact[size_t(first)])) && workedOn(lines, exact)) {
+            entry.firstValue = decimalText(exact[size_t(first)]);
+            entry.secondValue = decimalText(exact[size_t(lengthIndex(entry.secondName))]);
+            entry.exact = exact;
+            QVERIFY2(lines.last().endsWith(QStringLiteral(" %1 cm").arg(
+                         decimalText(exact[size_t(lengthIndex(entry.hidden))]))),
+                     qPrintable(where));
+            key.append(entry);
+            return;
+        }
     QFAIL(qPrintable(QStringLiteral("%1: no triangle makes every equation hold").arg(where)));
 }
 
 // Splits a printed key into its entries ("N. " opens each, after the title
-// "Soluzioni") and checks each; the page footers are left out.
+// "Soluzioni", its table of answers and "Svolgimento") and checks each; the
+// page footers are left out. The table gives each problem's asked length
+// and value, as the last line of its worked solution does.
 inline void readKey(const QString &text, QList<KeyEntry> &key)
 {
     static const QRegularExpression opening(uR"(^(\d+)\. (.*)$)"_qs);
+    static const QRegularExpression answer(uR"((\d+)\. (BH|HC|AB|AC|BC|AH) = ([\d,.]+) cm)"_qs);
+    enum { Before, Table, Steps } part = Before;
+    QMap<int, QString> table; // number -> "BH = 25"
     int number = 0;
-    bool inKey = false;
     QStringList lines;
     const auto flush = [&] {
         if (number > 0)
@@ -180,8 +214,21 @@ inline void readKey(const QString &text, QList<KeyEntry> &key)
     };
     for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
         const QString trimmed = line.trimmed().remove(u'\f');
-        inKey = inKey || trimmed == u"Soluzioni";
-        if (!inKey || trimmed.isEmpty() || trimmed == u"Soluzioni" || trimmed.startsWith(u"Seme "))
+        if (trimmed == u"Risposte") {
+            part = Table;
+            continue;
+        }
+        if (trimmed == u"Svolgimento") {
+            part = Steps;
+            continue;
+        }
+        if (part == Table) {
+            for (const auto &match : answer.globalMatch(trimmed))
+                table.insert(match.captured(1).toInt(),
+                             match.captured(2) + QStringLiteral(" = ") + match.captured(3));
+            continue;
+        }
+        if (part != Steps || trimmed.isEmpty() || trimmed.startsWith(u"Seme "))
             continue;
         const auto match = opening.match(trimmed);
         if (match.hasMatch()) {
@@ -195,4 +242,11 @@ inline void readKey(const QString &text, QList<KeyEntry> &key)
         }
     }
     flush();
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(table.size(), key.size());
+    for (const KeyEntry &entry : key) {
+        const QString value = decimalText(entry.exact[size_t(lengthIndex(entry.hidden))]);
+        QCOMPARE(table.value(entry.number), entry.hidden + QStringLiteral(" = ") + value);
+    }
 }

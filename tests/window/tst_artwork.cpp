@@ -9,6 +9,8 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QLineF>
 #include <QTest>
 
 namespace {
@@ -41,6 +43,8 @@ private slots:
     void windowIconHasEverySize();
     void pointerHotspotStaysOnTheNose_data();
     void pointerHotspotStaysOnTheNose();
+    void figureNamesItsPoints_data();
+    void figureNamesItsPoints();
     void noImagePluginIsLoaded();
 };
 
@@ -112,6 +116,58 @@ void TestArtwork::pointerHotspotStaysOnTheNose()
     const QImage image = cursor.pixmap().toImage();
     const int tip = qRound(2 * ratio) + int(ratio) / 2;
     QVERIFY(qAlpha(image.pixel(tip, tip)) > 0);
+}
+
+void TestArtwork::figureNamesItsPoints_data()
+{
+    QTest::addColumn<QPointF>("pointTwips"); // the designed point on the window
+    QTest::addColumn<QRect>("where");        // where its letter belongs, in the 1x picture
+    QTest::addColumn<bool>("white");         // drawn white on the blue, else dark
+    // Image4 lies at (1680, 2040) twips; the printed worksheet puts A above
+    // the right angle, B left of B, C right of C and H inside, left of the foot.
+    QTest::newRow("A above the right angle")
+        << QPointF(3470, 2690) << QRect(79, 0, 80, 43) << false;
+    QTest::newRow("B left of B") << QPointF(2070, 5290) << QRect(0, 190, 25, 60) << false;
+    QTest::newRow("C right of C") << QPointF(8500, 5300) << QRect(456, 190, 26, 60) << false;
+    QTest::newRow("H inside, left of the foot")
+        << QPointF(3480, 5280) << QRect(80, 176, 40, 40) << true;
+}
+
+// The rendered figure carries each letter near its point, each a glyph's
+// size, not covering the point itself.
+void TestArtwork::figureNamesItsPoints()
+{
+    QFETCH(QPointF, pointTwips);
+    QFETCH(QRect, where);
+    QFETCH(bool, white);
+    const QPointF point = (pointTwips - QPointF(1680, 2040)) / 15;
+    for (const qreal ratio : {1.0, 2.0, 3.0}) {
+        const QImage image = ui::artwork::picture(QStringLiteral("triangle"), ratio, 1.0)
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_ARGB32);
+        const qreal scale = image.width() / 482.0;
+        QRectF glyph;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QPointF at = QPointF(x + 0.5, y + 0.5) / scale;
+                const QColor c = image.pixelColor(x, y);
+                const bool ink =
+                    c.alpha() > 200 && (white ? c.lightness() > 200 : c.lightness() < 60);
+                if (ink && where.contains(at.toPoint()))
+                    glyph |= QRectF(at, QSizeF(1, 1) / scale);
+            }
+        const QString what = QStringLiteral("at %1x: glyph (%2, %3) %4 x %5")
+                                 .arg(ratio)
+                                 .arg(glyph.x())
+                                 .arg(glyph.y())
+                                 .arg(glyph.width())
+                                 .arg(glyph.height());
+        QVERIFY2(glyph.width() > 6 && glyph.width() < 20 && glyph.height() > 8 &&
+                     glyph.height() < 20,
+                 qPrintable(what));
+        QVERIFY2(QLineF(glyph.center(), point).length() < 25, qPrintable(what));
+        QVERIFY2(!glyph.adjusted(-1, -1, 1, 1).contains(point), qPrintable(what));
+    }
 }
 
 // Runs after the other slots have read every picture.

@@ -135,14 +135,16 @@ void TestLevelMenu::everyProblemOfALevelShowsTwoGivens()
     for (int round = 0; round < 40 * int(kinds.size()); ++round) {
         m_tavola->cmdNext_Click();
         const quiz::QuizState &state = m_tavola->state();
-        const auto exact = handHundredths(quiz::generatorOfRoll(state.ShapeRoll), state.Multiplier);
+        const auto exact = projectionHundredths(std::llround(state.ProjBH * 100),
+                                                std::llround(state.ProjHC * 100));
         int shown = 0;
         for (int i = 0; i < quiz::lengthCount; ++i) {
             QLabel *value = label(windowtests::valueLabels[i]);
             if (!value->isVisibleTo(m_tavola.get()))
                 continue;
             ++shown;
-            QCOMPARE(quiz::readNumber(value->text(), u',').value_or(-1), float(exact[size_t(i)] / 100.0));
+            QCOMPARE(quiz::readNumber(value->text(), u',').value_or(-1),
+                     float(exact[size_t(i)] / 100.0));
         }
         QCOMPARE(shown, 2);
         bool found = false;

@@ -8,12 +8,15 @@
 #include "support/tavolafixture.h"
 
 #include "files/settings.h"
+#include "record/recordreader.h"
 #include "ui/dialogs/pupildialog.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -36,6 +39,8 @@ private slots:
     void deleteReachesTheOtherWindow();
     void exportCopiesTheFile_data();
     void exportCopiesTheFile();
+    void statusBarSaysWhoPlays_data();
+    void statusBarSaysWhoPlays();
     void recordItemsGreyWithoutRecord();
     void reviewBringsBackWrongKind();
 
@@ -45,6 +50,7 @@ private:
         return m_tavola->menuBar()->findChild<QAction *>(QString::fromLatin1(name));
     }
     void startKeeping();
+    void choosePupil(const QString &name);
     QString cli(const QString &sql) const { return sqliteCli(m_path, sql); }
 
     QTemporaryDir m_dir;
@@ -86,6 +92,16 @@ void TestPupil::startKeeping()
     control<QTimer>("Timer1")->stop();
 }
 
+void TestPupil::choosePupil(const QString &name)
+{
+    QVERIFY(playing::respond<ui::PupilDialog>([this] { item("chiGioca")->trigger(); },
+                                              [&](ui::PupilDialog *dialog) {
+                                                  dialog->nameEdit()->setText(name);
+                                                  dialog->classEdit()->clear();
+                                                  dialog->accept();
+                                              }));
+}
+
 void TestPupil::chosenPupilNamesTheAnswers_data()
 {
     QTest::addColumn<QString>("name");
@@ -105,7 +121,9 @@ void TestPupil::chosenPupilNamesTheAnswers()
     QFETCH(QString, name);
     QFETCH(QString, className);
     startKeeping();
-    playing::answer(*m_tavola, true); // before: nobody named
+    playing::answer(*m_tavola, false); // an earlier run, nobody named: it stays so
+    startKeeping();
+    playing::answer(*m_tavola, true); // before the name: the name takes it
     const bool shown =
         playing::respond<ui::PupilDialog>([this] { item("chiGioca")->trigger(); },
                                           [&](ui::PupilDialog *dialog) {
@@ -118,7 +136,7 @@ void TestPupil::chosenPupilNamesTheAnswers()
     playing::answer(*m_tavola, true);
     const QString who = name.simplified() + u'|' + className.simplified();
     QCOMPARE(cli(QStringLiteral("SELECT pupil || '|' || class FROM answer ORDER BY id")),
-             QStringLiteral("|\n%1\n%1").arg(who));
+             QStringLiteral("|\n%1\n%1\n%1").arg(who));
     // The next run finds the same pupil.
     startKeeping();
     playing::answer(*m_tavola, true);
@@ -129,10 +147,11 @@ void TestPupil::chosenPupilNamesTheAnswers()
 
 void TestPupil::askedAtStartWithNamesSeen_data()
 {
-    QTest::addColumn<int>("pick"); // a row of the list, or -1 for a new name
+    QTest::addColumn<int>("pick"); // a row of the list, -1 for a new name, -2 for none
     QTest::addColumn<QString>("expected");
     QTest::newRow("an old name from the list") << 1 << "Bruno|3B";
     QTest::newRow("a new name typed") << -1 << "Dario|1C";
+    QTest::newRow("Esc keeps the question, then Senza nome") << -2 << "|";
 }
 
 void TestPupil::askedAtStartWithNamesSeen()
@@ -156,6 +175,7 @@ void TestPupil::askedAtStartWithNamesSeen()
     }
     QStringList listed;
     bool emptyFields = false;
+    bool stillAsking = false;
     const bool shown = playing::respond<ui::PupilDialog>(
         [this] { startKeeping(); },
         [&](ui::PupilDialog *dialog) {
@@ -163,6 +183,16 @@ void TestPupil::askedAtStartWithNamesSeen()
             emptyFields = dialog->nameEdit()->text().isEmpty();
             for (int i = 0; dialog->knownList() && i < dialog->knownList()->count(); ++i)
                 listed << dialog->knownList()->item(i)->text();
+            if (pick == -2) {
+                // A name half typed, then Esc: the question stays, and
+                // "Senza nome" plays without the half-typed name.
+                dialog->nameEdit()->setText(QStringLiteral("Ann"));
+                QTest::keyClick(dialog, Qt::Key_Escape);
+                stillAsking = dialog->isVisible() && dialog->result() == QDialog::Rejected &&
+                              QApplication::activeModalWidget() == dialog;
+                dialog->withoutNameButton()->click();
+                return;
+            }
             if (pick >= 0) {
                 dialog->knownList()->setCurrentRow(pick);
             } else {
@@ -173,6 +203,7 @@ void TestPupil::askedAtStartWithNamesSeen()
         });
     QVERIFY(shown);
     QVERIFY(emptyFields);
+    QCOMPARE(stillAsking, pick == -2);
     QCOMPARE(listed, (QStringList{"Anna (3B)", "Bruno (3B)"}));
     playing::answer(*m_tavola, false);
     QCOMPARE(cli(QStringLiteral("SELECT pupil || '|' || class FROM answer ORDER BY id DESC "
@@ -180,35 +211,132 @@ void TestPupil::askedAtStartWithNamesSeen()
              expected);
 }
 
+void TestPupil::statusBarSaysWhoPlays_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("nobody at level 1: empty, as designed") << ""
+                                                           << "" << 1 << "";
+    QTest::newRow("name, class and level 2") << "Anna Rossi"
+                                             << "3B" << 2 << "Anna Rossi, 3B · Livello 2";
+    QTest::newRow("name alone at level 1") << "Bruno"
+                                           << "" << 1 << "Bruno";
+    QTest::newRow("nobody at level 3") << ""
+                                       << "" << 3 << "Livello 3";
+}
+
+// The fourth panel, after "Record di": who plays and, from level 2 on, the
+// level; the screen reader reads it as shown. Without either it keeps the
+// illustration, and the three designed panels keep their places.
+void TestPupil::statusBarSaysWhoPlays()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(int, level);
+    QFETCH(QString, expected);
+    startKeeping();
+    auto *panel = m_tavola->statusBar()->findChild<QLabel *>(QStringLiteral("Panel4"));
+    QVERIFY(panel);
+    QVERIFY(!panel->pixmap().isNull());
+    const auto places = [this] {
+        QList<QRect> list;
+        for (const char *panelName : {"Panel1", "Panel2", "Panel3"})
+            list << m_tavola->statusBar()
+                        ->findChild<QLabel *>(QString::fromLatin1(panelName))
+                        ->geometry();
+        return list;
+    };
+    const QList<QRect> before = places();
+    playing::respond<ui::PupilDialog>([this] { item("chiGioca")->trigger(); },
+                                      [&](ui::PupilDialog *dialog) {
+                                          dialog->nameEdit()->setText(name);
+                                          dialog->classEdit()->setText(className);
+                                          dialog->accept();
+                                      });
+    item(qPrintable(QStringLiteral("livello%1").arg(level)))->trigger();
+    QCOMPARE(panel->text(), expected);
+    QCOMPARE(panel->toolTip(), expected);
+    QCOMPARE(panel->pixmap().isNull(), !expected.isEmpty());
+    if (!expected.isEmpty()) {
+        QCOMPARE(panel->accessibleName(), expected);
+        QTRY_VERIFY(panel->width() >= panel->sizeHint().width());
+    }
+    QTRY_COMPARE(places(), before);
+    // "Nuovo gioco" builds the bar again, saying the same.
+    item("new")->trigger();
+    panel = m_tavola->statusBar()->findChild<QLabel *>(QStringLiteral("Panel4"));
+    QTRY_VERIFY(panel && panel->text() == expected);
+}
+
 void TestPupil::deleteAsksFirst_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("reply");
-    QTest::newRow("yes deletes") << QMessageBox::Yes;
-    QTest::newRow("no keeps") << QMessageBox::No;
+    QTest::addColumn<bool>("classFolder");
+    QTest::newRow("yes deletes") << QMessageBox::Yes << false;
+    QTest::newRow("no keeps") << QMessageBox::No << false;
+    // The copy in the class folder is never deleted: the question says so.
+    QTest::newRow("yes deletes, the class folder's copy stays") << QMessageBox::Yes << true;
 }
 
+// On a shared account "Cancella i miei risultati" deletes the answers of
+// the pupil who plays, the other's untouched; deleting every answer is a
+// command of its own, with its own question.
 void TestPupil::deleteAsksFirst()
 {
     QFETCH(QMessageBox::StandardButton, reply);
+    QFETCH(bool, classFolder);
     startKeeping();
-    for (int i = 0; i < 3; ++i)
-        playing::answer(*m_tavola, i != 1);
+    QTemporaryDir share;
+    if (classFolder)
+        m_tavola->keepRecord(m_path, {{}, share.filePath(QStringLiteral("pupil@lab.sqlite"))});
+    for (const QString &pupil : {u"Anna"_qs, u"Bruno"_qs}) {
+        choosePupil(pupil);
+        for (int i = 0; i < 3; ++i)
+            playing::answer(*m_tavola, i != 1);
+    }
+    const auto counts = [this] {
+        return cli(QStringLiteral("SELECT pupil || ':' || count(*) FROM answer GROUP BY pupil "
+                                  "ORDER BY pupil"));
+    };
+    if (classFolder)
+        QTRY_COMPARE_WITH_TIMEOUT(record::RecordReader().read({share.path()}).answers.size(), 6,
+                                  20000);
     {
         ModalBoxes boxes({reply, QMessageBox::Ok});
         item("cancella")->trigger();
         QVERIFY(!boxes.seen.isEmpty());
         QCOMPARE(boxes.seen[0].defaultButton, QMessageBox::No); // a slip of Enter keeps them
+        QVERIFY2(boxes.seen[0].text.contains(u"Bruno"), qPrintable(boxes.seen[0].text));
+        QCOMPARE(boxes.seen[0].text.contains(QStringLiteral("cartella della classe")), classFolder);
         QCOMPARE(boxes.seen.size(), reply == QMessageBox::Yes ? 2 : 1);
+    }
+    QCOMPARE(counts(), reply == QMessageBox::Yes ? u"Anna:3"_qs : u"Anna:3\nBruno:3"_qs);
+    if (classFolder) {
+        playing::answer(*m_tavola, true);
+        // Every answer ever copied is still in the folder: the older copy
+        // stays beside the new one.
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(share.path()).entryList(QDir::Files).size(), 2, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(record::RecordReader().read({share.path()}).answers.size(), 7,
+                                  20000);
+        m_tavola.reset();
+        return;
+    }
+    {
+        ModalBoxes boxes({reply, QMessageBox::Ok});
+        item("cancellaTutti")->trigger();
+        QVERIFY(!boxes.seen.isEmpty());
+        QCOMPARE(boxes.seen[0].defaultButton, QMessageBox::No);
     }
     QCOMPARE(QFileInfo::exists(m_path), reply != QMessageBox::Yes);
     // The quiz goes on, and the next answer starts a new file.
     playing::answer(*m_tavola, true);
-    QCOMPARE(cli(QStringLiteral("SELECT count(*) FROM answer")),
-             reply == QMessageBox::Yes ? "1" : "4");
+    QCOMPARE(counts(), reply == QMessageBox::Yes ? u"Bruno:1"_qs : u"Anna:3\nBruno:4"_qs);
 }
 
-// Two windows of one account: "Cancella" in one, and the other's later
-// answers go into a new file instead of the deleted one.
+// Two windows of one account: "Cancella tutti..." in one, and the other's
+// later answers go into a new file instead of the deleted one.
 void TestPupil::deleteReachesTheOtherWindow()
 {
     startKeeping();
@@ -222,7 +350,7 @@ void TestPupil::deleteReachesTheOtherWindow()
     playing::answer(*m_tavola, true);
     {
         ModalBoxes boxes({QMessageBox::Yes, QMessageBox::Ok});
-        item("cancella")->trigger();
+        item("cancellaTutti")->trigger();
         QCOMPARE(boxes.seen.size(), 2);
     }
     QVERIFY(!QFileInfo::exists(m_path));
@@ -241,14 +369,20 @@ void TestPupil::exportCopiesTheFile_data()
     QTest::newRow("into a folder that is not there") << "manca/copia.sqlite" << false;
 }
 
+// The copy holds the answers of the pupil who plays, and nothing of the
+// other pupil on the same account, not even in the file's free pages.
 void TestPupil::exportCopiesTheFile()
 {
     QFETCH(QString, target);
     QFETCH(bool, copied);
     const QString to = m_dir.filePath(target);
     startKeeping();
-    for (int i = 0; i < 4; ++i)
-        playing::answer(*m_tavola, i % 2 == 0);
+    for (const QString &pupil : {u"Bruno"_qs, u"Anna"_qs}) {
+        choosePupil(pupil);
+        for (int i = 0; i < 4; ++i)
+            playing::answer(*m_tavola, i % 2 == 0);
+    }
+    playing::answer(*m_tavola, false);
     ModalBoxes boxes({QMessageBox::Ok});
     m_platform.savedFile = to;
     m_platform.savesProposed.clear();
@@ -260,11 +394,19 @@ void TestPupil::exportCopiesTheFile()
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].icon, copied ? QMessageBox::Information : QMessageBox::Warning);
     QCOMPARE(QFileInfo::exists(to), copied);
+    QVERIFY(!QFileInfo::exists(to + QStringLiteral(".part")));
     if (!copied)
         return;
     QVERIFY2(boxes.seen[0].text.contains(to), qPrintable(boxes.seen[0].text));
-    QCOMPARE(sqliteCli(to, QStringLiteral("SELECT count(*), sum(right) FROM answer")),
-             cli(QStringLiteral("SELECT count(*), sum(right) FROM answer")));
+    QCOMPARE(sqliteCli(to, QStringLiteral("SELECT pupil, count(*), sum(right) FROM answer "
+                                          "GROUP BY pupil")),
+             cli(QStringLiteral("SELECT pupil, count(*), sum(right) FROM answer "
+                                "WHERE pupil = 'Anna' GROUP BY pupil")));
+    QFile copy(to);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QVERIFY(!copy.readAll().contains("Bruno"));
+    // The record itself keeps both.
+    QCOMPARE(cli(QStringLiteral("SELECT count(DISTINCT pupil) FROM answer")), u"2"_qs);
     struct stat info
     {
     };
@@ -275,10 +417,11 @@ void TestPupil::exportCopiesTheFile()
 void TestPupil::recordItemsGreyWithoutRecord()
 {
     startWith(std::make_unique<quiz::MixingRandomSource>(8));
-    for (const char *name : {"chiGioca", "risultati", "esporta", "cancella", "ripasso"})
+    const auto names = {"chiGioca", "risultati", "esporta", "cancella", "cancellaTutti", "ripasso"};
+    for (const char *name : names)
         QVERIFY2(!item(name)->isEnabled(), name);
     m_tavola->keepRecord(m_path);
-    for (const char *name : {"chiGioca", "risultati", "esporta", "cancella", "ripasso"})
+    for (const char *name : names)
         QVERIFY2(item(name)->isEnabled(), name);
 }
 

@@ -7,18 +7,26 @@
 #include "support/tavolafixture.h"
 
 #include "files/settings.h"
+#include "format/language.h"
 #include "record/recordrows.h"
 #include "record/recordwriter.h"
+#include "record/summary.h"
+#include "ui/results/resultstables.h"
 #include "ui/results/resultswindow.h"
+#include "ui/results/tallychart.h"
 
 #include <QAccessible>
+#include <QImage>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
+
+Q_DECLARE_METATYPE(format::Language)
 
 namespace {
 
@@ -60,6 +68,8 @@ private slots:
     void tablesAgreeWithTheFile_data();
     void tablesAgreeWithTheFile();
     void escapeClosesAndSmallScreenScrolls();
+    void daysInTheLanguagesOwnWay_data();
+    void daysInTheLanguagesOwnWay();
 
 private:
     ui::ResultsWindow *openResults();
@@ -110,7 +120,11 @@ void TestResults::checkRow(const QStringList &cells, const QString &where)
     for (int i = 0; i < 3; ++i)
         QCOMPARE(cells[i + 1].toInt(), int(sums[i].toDouble()));
     const double total = sums[2].toDouble();
-    QVERIFY2(qAbs(percentOf(cells[4]) - (total ? 100 * sums[0].toDouble() / total : 0)) < 0.051,
+    if (total == 0) {
+        QCOMPARE(cells[4], QStringLiteral("—")); // nothing yet, not "0,0 %"
+        return;
+    }
+    QVERIFY2(qAbs(percentOf(cells[4]) - 100 * sums[0].toDouble() / total) < 0.051,
              qPrintable(cells[4]));
 }
 
@@ -120,6 +134,7 @@ void TestResults::tablesAgreeWithTheFile_data()
     QTest::addColumn<QList<bool>>("today");
     QTest::newRow("two days") << QList<bool>{true, false, true, true} << QList<bool>{false, true};
     QTest::newRow("today only, all wrong") << QList<bool>{} << QList<bool>{false, false, false};
+    QTest::newRow("nothing yet today") << QList<bool>{true, false} << QList<bool>{};
     QTest::newRow("twenty answers")
         << QList<bool>{true, true, false, true, false, true, true, true, false, true}
         << QList<bool>{true, false, false, true, true, true, true, false, true, true};
@@ -220,6 +235,55 @@ void TestResults::escapeClosesAndSmallScreenScrolls()
     QVERIFY(QTest::qWaitForWindowActive(results));
     QTest::keyClick(results, Qt::Key_Escape);
     QTRY_VERIFY(!open || !open->isVisible());
+}
+
+void TestResults::daysInTheLanguagesOwnWay_data()
+{
+    QTest::addColumn<format::Language>("language");
+    QTest::addColumn<QString>("expected"); // 9 December
+    QTest::newRow("Italian") << format::Language::Italian << "9/12";
+    QTest::newRow("German") << format::Language::German << "09.12.";
+    QTest::newRow("Spanish") << format::Language::Spanish << "9/12";
+    QTest::newRow("English") << format::Language::English << "9 Dec";
+}
+
+// The days under the progress chart as the language writes them, and every
+// label of every chart whole: the chart is as wide as its widest label.
+void TestResults::daysInTheLanguagesOwnWay()
+{
+    QFETCH(format::Language, language);
+    QFETCH(QString, expected);
+    format::useLanguage(language);
+    const auto restore = qScopeGuard([] { format::useLanguage(format::Language::Italian); });
+    QList<record::AnswerRow> rows;
+    for (int i = 0; i < 3; ++i) {
+        record::AnswerRow row = numberedAnswer(i);
+        row.when = QDateTime(QDate(2026, 12, 9 - i), QTime(10, 0));
+        row.level = 1 + i;
+        rows << row;
+    }
+    const record::RecordSummary summary(rows);
+    const auto locale = format::DisplayLocale::from(format::localeOf(language));
+    const auto days = ui::results::byDay(summary, 5, locale);
+    QCOMPARE(days.size(), 3);
+    QCOMPARE(days.last().label, expected);
+
+    // Drawn at its least size, no chart's text reaches its left edge: a
+    // label cut short would run off there.
+    for (const auto &lines : {days, ui::results::byLevel(rows), ui::results::byKind(summary)})
+        for (const auto direction :
+             {ui::TallyChart::Direction::Across, ui::TallyChart::Direction::Upright}) {
+            ui::TallyChart chart(direction, lines);
+            chart.resize(chart.minimumSizeHint());
+            QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            chart.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            // The upright chart's axis alone runs across the whole width.
+            for (int y = 0; y < image.height(); ++y)
+                QVERIFY2(qAlpha(image.pixel(0, y)) == 0 ||
+                             qAlpha(image.pixel(image.width() - 1, y)) != 0,
+                         qPrintable(lines.first().label));
+        }
 }
 
 QTEST_MAIN(TestResults)

@@ -55,6 +55,8 @@ void TestWorksheetDialog::countTakenOrRefused()
     const auto request = dialog.request();
     QCOMPARE(request.has_value(), taken);
     QCOMPARE(dialog.refusal()->isVisible(), !taken);
+    // No code for a sheet that cannot be made.
+    QCOMPARE(dialog.codeLabel()->text().isEmpty(), !taken);
     if (taken) {
         QCOMPARE(request->count, count);
     } else {
@@ -130,6 +132,14 @@ void TestWorksheetDialog::sameSheetAsCommandLine()
     const QString text = pdfText(fromDialog);
     QVERIFY(text.contains(QStringLiteral("Seme %1 ").arg(seed)));
     QCOMPARE(text, pdfText(fromCommand));
+
+    // The code the dialog shows is the code of that sheet.
+    const QString code = dialog.codeLabel()->text();
+    const QString fromCode = dir.filePath(QStringLiteral("code.pdf"));
+    QCOMPARE(runSolvetra({"--worksheet", fromCode, "--assignment", code}).exitCode, 0);
+    QCOMPARE(pdfText(fromCode).replace(QStringLiteral("Compito ") + code,
+                                       QStringLiteral("Seme ") + seed),
+             text);
 }
 
 void TestWorksheetDialog::savedFilesAreNamed_data()

@@ -28,10 +28,10 @@ QString shownName(const record::Pupil &pupil)
 } // namespace
 
 PupilDialog::PupilDialog(const QList<record::Pupil> &known, const record::Pupil &current,
-                         bool askAtStart, QWidget *parent)
+                         bool askAtStart, Moment moment, QWidget *parent)
     : QDialog(parent), m_pupils(known), m_name(new QLineEdit(current.name, this)),
       m_class(new QLineEdit(current.className, this)),
-      m_ask(new QCheckBox(tr("Chiedi chi gioca a ogni avvio"), this))
+      m_ask(new QCheckBox(tr("Chiedi chi gioca a ogni avvio"), this)), m_moment(moment)
 {
     setObjectName(QStringLiteral("chiGioca"));
     setWindowTitle(tr("Chi gioca?"));
@@ -60,10 +60,21 @@ PupilDialog::PupilDialog(const QList<record::Pupil> &known, const record::Pupil 
     m_ask->setObjectName(QStringLiteral("chiediAllAvvio"));
     m_ask->setChecked(askAtStart);
     layout->addWidget(m_ask);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("Gioca"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    if (moment == Moment::AtStart) {
+        // Playing without a name is an answer of its own, not a slip of Esc.
+        m_withoutName = buttons->addButton(tr("Senza nome"), QDialogButtonBox::ActionRole);
+        m_withoutName->setObjectName(QStringLiteral("senzaNome"));
+        connect(m_withoutName, &QPushButton::clicked, this, [this] {
+            m_namedNobody = true;
+            accept();
+        });
+    } else {
+        buttons->addButton(QDialogButtonBox::Cancel);
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    }
     layout->addWidget(buttons);
     // A new name is typed more often than an old one is picked on a pupil's own account.
     m_name->setFocus();
@@ -77,8 +88,16 @@ void PupilDialog::fillFrom(int row)
     m_class->setText(m_pupils[row].className);
 }
 
+void PupilDialog::reject()
+{
+    if (m_moment == Moment::FromMenu)
+        QDialog::reject();
+}
+
 record::Pupil PupilDialog::chosenPupil() const
 {
+    if (m_namedNobody)
+        return {};
     return {m_name->text().simplified(), m_class->text().simplified()};
 }
 

@@ -8,18 +8,25 @@
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 namespace ui {
 
 // "Chi gioca?": the pupil's name and class, picked from those who already
-// played here or typed anew, and whether to ask again at every start.
+// played here or typed anew, and whether to ask again at every start. At
+// start it is answered, not dismissed: "Senza nome" plays without a name,
+// and Esc leaves the question up.
 class PupilDialog : public QDialog
 {
     Q_OBJECT
 
 public:
+    enum class Moment { AtStart, FromMenu };
+
     PupilDialog(const QList<record::Pupil> &known, const record::Pupil &current, bool askAtStart,
-                QWidget *parent = nullptr);
+                Moment moment = Moment::FromMenu, QWidget *parent = nullptr);
+
+    void reject() override;
 
     // After the dialog is accepted.
     record::Pupil chosenPupil() const;
@@ -29,6 +36,7 @@ public:
     QLineEdit *nameEdit() const { return m_name; }
     QLineEdit *classEdit() const { return m_class; }
     QCheckBox *askBox() const { return m_ask; }
+    QPushButton *withoutNameButton() const { return m_withoutName; } // at start only
 
 private:
     void fillFrom(int row);
@@ -38,6 +46,9 @@ private:
     QLineEdit *m_name;
     QLineEdit *m_class;
     QCheckBox *m_ask;
+    Moment m_moment;
+    QPushButton *m_withoutName = nullptr;
+    bool m_namedNobody = false;
 };
 
 } // namespace ui

@@ -45,7 +45,7 @@ QWidget *withNote(QWidget *field, const QString &note, QWidget *parent)
 WorksheetDialog::WorksheetDialog(Platform &platform, QWidget *parent)
     : QDialog(parent), m_platform(platform), m_count(numberBox(3, this)),
       m_theorem(new QComboBox(this)), m_seed(numberBox(10, this)), m_key(new QComboBox(this)),
-      m_level(new QComboBox(this)), m_refusal(new QLabel(this))
+      m_level(new QComboBox(this)), m_refusal(new QLabel(this)), m_code(new QLabel(this))
 {
     setWindowTitle(tr("Stampa una scheda"));
     m_count->setText(QString::number(print::defaultProblemCount));
@@ -75,6 +75,18 @@ WorksheetDialog::WorksheetDialog(Platform &platform, QWidget *parent)
     form->addRow(tr("S&eme:"), m_seed);
     form->addRow(QString(), new QLabel(tr("Lo stesso seme dà la stessa scheda."), this));
     form->addRow(tr("S&oluzioni:"), m_key);
+    m_code->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_code->setStyleSheet(QStringLiteral("font-weight: bold"));
+    form->addRow(tr("Codice del compito:"), m_code);
+    form->addRow(QString(),
+                 new QLabel(tr("Con questo codice gli alunni hanno gli stessi problemi sullo "
+                               "schermo."),
+                            this));
+    for (QLineEdit *box : {m_count, m_seed})
+        connect(box, &QLineEdit::textChanged, this, &WorksheetDialog::showCode);
+    for (QComboBox *box : {m_theorem, m_level})
+        connect(box, &QComboBox::currentIndexChanged, this, &WorksheetDialog::showCode);
+    showCode();
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *printButton = buttons->addButton(tr("Stam&pa..."), QDialogButtonBox::AcceptRole);
@@ -95,6 +107,19 @@ void WorksheetDialog::refuse(const QString &line)
 {
     m_refusal->setText(line);
     m_refusal->show();
+}
+
+void WorksheetDialog::showCode()
+{
+    bool countRead = false;
+    bool seedRead = false;
+    const quiz::Assignment assignment{quiz::Level(m_level->currentData().toInt()),
+                                      quiz::TheoremChoice(m_theorem->currentData().toInt()),
+                                      m_count->text().toInt(&countRead),
+                                      m_seed->text().toUInt(&seedRead)};
+    m_code->setText(countRead && seedRead && quiz::isGivable(assignment)
+                        ? quiz::assignmentCode(assignment)
+                        : QString());
 }
 
 std::optional<print::WorksheetRequest> WorksheetDialog::request()

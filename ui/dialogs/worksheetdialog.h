@@ -41,11 +41,15 @@ public:
     QComboBox *keyBox() const { return m_key; }
     QComboBox *levelBox() const { return m_level; }
     QLabel *refusal() const { return m_refusal; }
+    // The code of the assignment the sheet is, for the pupils to type; empty
+    // while the controls ask for no sheet.
+    QLabel *codeLabel() const { return m_code; }
 
 private:
     void printSheet();
     void saveSheet();
     void refuse(const QString &line);
+    void showCode();
 
     Platform &m_platform;
     QLineEdit *m_count;
@@ -54,6 +58,7 @@ private:
     QComboBox *m_key;
     QComboBox *m_level;
     QLabel *m_refusal;
+    QLabel *m_code;
 };
 
 } // namespace ui

@@ -56,17 +56,22 @@ QList<Line> byKind(const record::RecordSummary &summary)
     return lines;
 }
 
-QList<Line> byDay(const record::RecordSummary &summary, int count)
+QList<Line> byDay(const record::RecordSummary &summary, int count,
+                  const format::DisplayLocale &locale)
 {
+    //: Day and month under a day's column (a QDate format): "dd.MM." in German.
+    const QString format = QCoreApplication::translate("ui::results", "d/M");
     QList<Line> lines;
     const QList<record::DaySummary> days = summary.days();
     for (qsizetype i = std::max<qsizetype>(0, days.size() - count); i < days.size(); ++i)
-        lines.append({days[i].day.toString(QStringLiteral("d/M")), days[i].tally});
+        lines.append({locale.qtLocale.toString(days[i].day, format), days[i].tally});
     return lines;
 }
 
 QString percentText(const record::Tally &tally, const format::DisplayLocale &locale)
 {
+    if (tally.answers == 0)
+        return QStringLiteral("—");
     return locale.qtLocale.toString(tally.percentRight(), 'f', 1) + QStringLiteral(" %");
 }
 

@@ -19,10 +19,12 @@ using Line = TallyChart::Bar;
 QList<Line> todayAndAllTime(const record::RecordSummary &summary, QDate today);
 QList<Line> byLevel(const QList<record::AnswerRow> &answers);
 QList<Line> byKind(const record::RecordSummary &summary);
-// The last days with answers, oldest first, labelled day/month.
-QList<Line> byDay(const record::RecordSummary &summary, int count);
+// The last days with answers, oldest first, labelled with day and month as
+// the language writes them ("9/12", "09.12.").
+QList<Line> byDay(const record::RecordSummary &summary, int count,
+                  const format::DisplayLocale &locale);
 
-// "83,3 %"
+// "83,3 %"; "—" with no answers yet.
 QString percentText(const record::Tally &tally, const format::DisplayLocale &locale);
 
 // A read-only table of lines, heads "Esatte", "Sbagliate", "Risposte", "% esatte",

@@ -84,7 +84,7 @@ ResultsWindow::ResultsWindow(const QList<record::AnswerRow> &answers, const reco
                 "legenda");
         addHeading(layout, tr("Giorno per giorno"));
         auto *days = new TallyChart(TallyChart::Direction::Upright,
-                                    results::byDay(summary, shownDays), page);
+                                    results::byDay(summary, shownDays, locale), page);
         days->setAccessibleName(tr("Risposte giorno per giorno, in verde le esatte"));
         layout->addWidget(days);
 

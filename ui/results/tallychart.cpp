@@ -10,9 +10,8 @@ namespace {
 
 constexpr int barThickness = 18;
 constexpr int gap = 6;
-constexpr int labelWidth = 110;
 constexpr int uprightHeight = 160;
-constexpr int columnWidth = 26;
+constexpr int leastColumnWidth = 26;
 
 } // namespace
 
@@ -44,14 +43,32 @@ QSize TallyChart::sizeHint() const
 {
     const int count = int(m_bars.size());
     if (m_direction == Direction::Across)
-        return {labelWidth + 240, m_top + count * m_pitch};
-    return {gap + count * (columnWidth + gap), uprightHeight + 2 * fontMetrics().height()};
+        return {labelWidth() + 240, m_top + count * m_pitch};
+    return {gap + count * (columnWidth() + gap), uprightHeight + 2 * fontMetrics().height()};
 }
 
 QSize TallyChart::minimumSizeHint() const
 {
     const QSize hint = sizeHint();
-    return {m_direction == Direction::Across ? labelWidth + 80 : hint.width(), hint.height()};
+    return {m_direction == Direction::Across ? labelWidth() + 80 : hint.width(), hint.height()};
+}
+
+int TallyChart::widestLabel() const
+{
+    int widest = 0;
+    for (const Bar &bar : m_bars)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(bar.label));
+    return widest;
+}
+
+int TallyChart::labelWidth() const
+{
+    return widestLabel() + 2 * gap;
+}
+
+int TallyChart::columnWidth() const
+{
+    return std::max(leastColumnWidth, widestLabel());
 }
 
 int TallyChart::mostAnswers() const
@@ -76,18 +93,17 @@ void TallyChart::paintEvent(QPaintEvent *)
 // A bar's length is its answers; the right part comes first.
 void TallyChart::paintAcross(QPainter &painter) const
 {
-    const int room = std::max(1, width() - labelWidth - gap);
+    const int room = std::max(1, width() - labelWidth() - gap);
     const double perAnswer = double(room) / mostAnswers();
     const int thickness = std::min(barThickness, m_pitch - gap);
     int top = m_top + (m_pitch - thickness) / 2;
     for (const Bar &bar : m_bars) {
-        const QRect label(0, top, labelWidth - gap, thickness);
-        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter,
-                         fontMetrics().elidedText(bar.label, Qt::ElideRight, label.width()));
+        const QRect label(0, top, labelWidth() - gap, thickness);
+        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, bar.label);
         const int right = int(bar.tally.right * perAnswer);
         const int wrong = int(bar.tally.wrong() * perAnswer);
-        painter.fillRect(labelWidth, top, right, thickness, rightColour());
-        painter.fillRect(labelWidth + right, top, wrong, thickness, wrongColour());
+        painter.fillRect(labelWidth(), top, right, thickness, rightColour());
+        painter.fillRect(labelWidth() + right, top, wrong, thickness, wrongColour());
         top += m_pitch;
     }
 }
@@ -98,6 +114,7 @@ void TallyChart::paintUpright(QPainter &painter) const
     const int textHeight = fontMetrics().height();
     const int foot = height() - 2 * textHeight;
     const double perAnswer = double(std::max(1, foot - textHeight)) / mostAnswers();
+    const int columnWidth = this->columnWidth();
     int left = gap;
     for (const Bar &bar : m_bars) {
         const int right = int(bar.tally.right * perAnswer);

@@ -32,6 +32,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // The widest label, measured in the chart's font: no label is cut short,
+    // in any language.
+    int widestLabel() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -39,6 +43,8 @@ private:
     void paintAcross(class QPainter &painter) const;
     void paintUpright(QPainter &painter) const;
     int mostAnswers() const;
+    int labelWidth() const;  // across: the labels' column
+    int columnWidth() const; // upright: a day's column, as wide as its date
 
     Direction m_direction;
     QList<Bar> m_bars;

@@ -11,6 +11,8 @@
 #include <QEvent>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -55,6 +57,7 @@ bool AnswerLog::settle()
 
 void AnswerLog::share(const record::SharePlaces &places)
 {
+    m_copiesToClassFolder = !places.classCopy.isEmpty();
     m_record->share(places);
 }
 
@@ -87,7 +90,12 @@ void AnswerLog::answered(const quiz::Problem &problem, const quiz::Verdict &verd
     if (problem.level != m_sessionLevel) {
         levelChosen(problem.level);
     }
-    const double seconds = m_shownAt.isValid() ? m_shownAt.msecsTo(m_clock.dateTime()) / 1000.0 : 0;
+    // A clock set back, or a problem left open over the weekend, is no time
+    // spent answering; the record and the server keep a day at most.
+    const double seconds =
+        m_shownAt.isValid()
+            ? std::clamp(m_shownAt.msecsTo(m_clock.dateTime()) / 1000.0, 0.0, 24 * 60 * 60.0)
+            : 0;
     const record::AnswerRow row =
         record::answerRowOf(problem, verdict.boxText, verdict.right, seconds);
     record().addAnswer(row);
@@ -142,12 +150,15 @@ void AnswerLog::setPupil(const record::Pupil &pupil)
     m_pupil = pupil;
     m_review.reset();
     m_record->setPupil(pupil.name, pupil.className);
+    emit pupilChanged();
 }
 
 void AnswerLog::choosePupil(bool atStart)
 {
     PupilDialog dialog(record::pupilsIn(allAnswers()), atStart ? record::Pupil() : m_pupil,
-                       pupilsettings::asksAtStart(), m_window);
+                       pupilsettings::asksAtStart(),
+                       atStart ? PupilDialog::Moment::AtStart : PupilDialog::Moment::FromMenu,
+                       m_window);
     if (dialog.exec() != QDialog::Accepted) {
         if (atStart)
             setPupil({});
@@ -182,10 +193,17 @@ bool AnswerLog::deleteRecord()
     return m_record->deleteRecord();
 }
 
+QString AnswerLog::deletePupilAnswers()
+{
+    writeAfterPaint(); // so that none of theirs comes in after the deletion
+    m_review.reset();
+    return m_record->deletePupilAnswers(m_pupil);
+}
+
 QString AnswerLog::exportTo(const QString &target)
 {
     writeAfterPaint();
-    return m_record->exportTo(target);
+    return m_record->exportTo(target, m_pupil);
 }
 
 void AnswerLog::setReviewing(bool on)

@@ -64,13 +64,14 @@ public:
     bool settle();
     // Sends the answers on to the school's server and the class folder too.
     void share(const record::SharePlaces &places);
+    bool copiesToClassFolder() const { return m_copiesToClassFolder; }
 
     QString path() const { return m_path; }
     record::Pupil pupil() const { return m_pupil; }
     void setPupil(const record::Pupil &pupil);
     // "Chi gioca?": at start the fields are empty, as another pupil may have
-    // played last, and a cancel plays without a name; from the menu they
-    // hold the current pupil and a cancel changes nothing.
+    // played last, and only "Senza nome" plays without a name; from the menu
+    // they hold the current pupil and a cancel changes nothing.
     void choosePupil(bool atStart);
 
     // Every answer in the file, and those of the pupil who plays (with any
@@ -80,9 +81,13 @@ public:
     void readPupilAnswers(QObject *context,
                           std::function<void(const QList<record::AnswerRow> &)> done);
 
-    // Deletes the file; true when it is gone.
+    // Deletes the file, every pupil's answers; true when it is gone.
     bool deleteRecord();
-    // A copy of the file at target: an empty text when done, else why not.
+    // Deletes the answers of the pupil who plays, the others' untouched: an
+    // empty text when done, else why not.
+    QString deletePupilAnswers();
+    // A copy of the file at target holding the answers of the pupil who
+    // plays: an empty text when done, else why not.
     QString exportTo(const QString &target);
 
     bool reviewing() const { return m_reviewing; }
@@ -94,6 +99,7 @@ public:
 signals:
     // How many of this run's answers are in the file now.
     void answersStored(int count);
+    void pupilChanged();
 
 protected:
     bool event(QEvent *event) override;
@@ -108,6 +114,7 @@ private:
     QWidget *m_window;
     std::unique_ptr<record::RecordThread> m_record;
     bool m_sessionStarted = false;
+    bool m_copiesToClassFolder = false;
     quiz::Level m_sessionLevel = quiz::defaultLevel;
     QDateTime m_shownAt;
     QPointer<QMessageBox> m_box;

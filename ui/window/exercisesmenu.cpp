@@ -5,6 +5,7 @@
 #include "files/settings.h"
 #include "quiz/solution.h"
 #include "ui/dialogs/alarmdialog.h"
+#include "ui/dialogs/assignmentdialog.h"
 #include "ui/dialogs/worksheetdialog.h"
 #include "ui/results/resultswindow.h"
 #include "ui/sheet/alarmzone.h"
@@ -41,6 +42,7 @@ ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizSession &session, format::
     soluzione = addNamedAction(m_menu, "soluzione", tr("Come si risolve"), {Qt::Key_F1});
     addLevelItems();
     scheda = addNamedAction(m_menu, "scheda", tr("Stampa una scheda..."), {Qt::CTRL | Qt::Key_P});
+    compito = addNamedAction(m_menu, "compito", tr("Compito..."));
     sveglia = addNamedAction(m_menu, "sveglia", tr("Imposta la sveglia..."));
     addLanguageItems();
     addRecordItems();
@@ -84,13 +86,16 @@ void ExercisesMenu::addRecordItems()
     risultati = addNamedAction(m_menu, "risultati", tr("I miei risultati"));
     esporta = addNamedAction(m_menu, "esporta", tr("Esporta i miei risultati..."));
     cancella = addNamedAction(m_menu, "cancella", tr("Cancella i miei risultati..."));
+    cancellaTutti = addNamedAction(m_menu, "cancellaTutti",
+                                   tr("Cancella tutti i risultati di questo account..."));
 }
 
 void ExercisesMenu::setLog(AnswerLog *log)
 {
     m_log = log;
-    for (QAction *item : {ripasso, chiGioca, risultati, esporta, cancella})
+    for (QAction *item : {ripasso, chiGioca, risultati, esporta, cancella, cancellaTutti})
         item->setEnabled(log != nullptr);
+    ripasso->setEnabled(log != nullptr && !m_assignment);
     ripasso->setChecked(log && log->reviewing());
 }
 
@@ -123,12 +128,14 @@ void ExercisesMenu::bind(const Runner &run, QWidget *stopwatch)
     }
     wire(soluzione, &QAction::triggered, this, &ExercisesMenu::soluzione_Click, run);
     wire(scheda, &QAction::triggered, this, &ExercisesMenu::scheda_Click, run);
+    wire(compito, &QAction::triggered, this, &ExercisesMenu::compito_Click, run);
     wire(sveglia, &QAction::triggered, this, &ExercisesMenu::sveglia_Click, run);
     wire(ripasso, &QAction::triggered, this, &ExercisesMenu::ripasso_Click, run);
     wire(chiGioca, &QAction::triggered, this, &ExercisesMenu::chiGioca_Click, run);
     wire(risultati, &QAction::triggered, this, &ExercisesMenu::risultati_Click, run);
     wire(esporta, &QAction::triggered, this, &ExercisesMenu::esporta_Click, run);
     wire(cancella, &QAction::triggered, this, &ExercisesMenu::cancella_Click, run);
+    wire(cancellaTutti, &QAction::triggered, this, &ExercisesMenu::cancellaTutti_Click, run);
     wire(new AlarmZone(stopwatch), &AlarmZone::clicked, this, &ExercisesMenu::sveglia_Click, run);
 }
 
@@ -156,8 +163,48 @@ void ExercisesMenu::scheda_Click()
     dialog.exec();
 }
 
+void ExercisesMenu::compito_Click()
+{
+    AssignmentDialog dialog({}, m_window);
+    if (dialog.exec() == QDialog::Accepted)
+        emit assignmentChosen(dialog.chosenAssignment());
+}
+
+void ExercisesMenu::setAssignment(const std::optional<quiz::Assignment> &assignment)
+{
+    m_assignment = assignment;
+    const quiz::Level shown = assignment ? assignment->level : m_session.level();
+    for (size_t i = 0; i < livello.size(); ++i)
+        livello[i]->setChecked(quiz::allLevels[i] == shown);
+    ripasso->setEnabled(m_log != nullptr && !assignment);
+}
+
+bool ExercisesMenu::mayLeaveAssignment()
+{
+    if (!m_assignment)
+        return true;
+    const auto answer =
+        showBox(m_window, QMessageBox::Question, tr("Compito"),
+                tr("Il compito %1 non è finito. Vuoi lasciarlo? Potrai continuarlo più tardi "
+                   "da «Compito...».")
+                    .arg(quiz::assignmentCode(*m_assignment)),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
 void ExercisesMenu::livello_Click(quiz::Level chosen)
 {
+    if (m_assignment) {
+        if (!mayLeaveAssignment()) {
+            setAssignment(m_assignment); // the radio items back on its level
+            return;
+        }
+        files::Settings::user().setValue(levelKey, int(chosen));
+        // The window's own level goes on, now the one chosen.
+        emit assignmentLeft(chosen);
+        setAssignment(std::nullopt);
+        return;
+    }
     if (chosen == m_session.level())
         return;
     files::Settings::user().setValue(levelKey, int(chosen));
@@ -251,22 +298,58 @@ void ExercisesMenu::esporta_Click()
                 tr("Non ho potuto copiare i risultati: %1").arg(refusal));
 }
 
+// The next copy keeps the one already in the class folder beside it: say so.
+QString ExercisesMenu::withClassFolderCopy(const QString &question) const
+{
+    if (!m_log->copiesToClassFolder())
+        return question;
+    return question + u' ' + tr("La copia già nella cartella della classe resta per l'insegnante.");
+}
+
 void ExercisesMenu::cancella_Click()
 {
     if (!m_log)
         return;
-    const auto answer = showBox(
-        m_window, QMessageBox::Question, tr("Cancella i miei risultati"),
-        tr("Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer "
-           "(anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare."),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const QString name = m_log->pupil().name;
+    QString question =
+        name.isEmpty()
+            ? tr("Vuoi davvero cancellare i risultati dati senza nome? Quelli di chi ha dato il "
+                 "suo nome restano. Non si potranno più recuperare.")
+            : tr("Vuoi davvero cancellare i risultati di %1? Quelli degli altri restano. Non si "
+                 "potranno più recuperare.")
+                  .arg(name);
+    const auto answer =
+        showBox(m_window, QMessageBox::Question, tr("Cancella i miei risultati"),
+                withClassFolderCopy(question), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    if (m_log->deleteRecord())
+    const QString refusal = m_log->deletePupilAnswers();
+    if (refusal.isEmpty())
         showBox(m_window, QMessageBox::Information, tr("Cancella i miei risultati"),
                 tr("I risultati sono stati cancellati."));
     else
         showBox(m_window, QMessageBox::Warning, tr("Cancella i miei risultati"),
+                tr("Non ho potuto cancellare i risultati: %1").arg(refusal));
+}
+
+void ExercisesMenu::cancellaTutti_Click()
+{
+    if (!m_log)
+        return;
+    const QString question =
+        tr("Vuoi davvero cancellare tutti i risultati salvati con questo utente del computer "
+           "(anche quelli di chi altro vi ha giocato)? Non si potranno più recuperare.");
+    const auto answer =
+        showBox(m_window, QMessageBox::Question, tr("Cancella tutti i risultati di questo account"),
+                withClassFolderCopy(question), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    if (m_log->deleteRecord())
+        showBox(m_window, QMessageBox::Information,
+                tr("Cancella tutti i risultati di questo account"),
+                tr("I risultati sono stati cancellati."));
+    else
+        showBox(m_window, QMessageBox::Warning, tr("Cancella tutti i risultati di questo account"),
                 tr("Non ho potuto cancellare il file dei risultati «%1».")
                     .arg(QDir::toNativeSeparators(m_log->path())));
 }

@@ -3,6 +3,7 @@
 
 #include "format/displaylocale.h"
 #include "format/language.h"
+#include "quiz/assignment.h"
 #include "quiz/clock.h"
 #include "quiz/level.h"
 #include "quiz/quizsession.h"
@@ -16,6 +17,7 @@
 #include <array>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -59,9 +61,17 @@ public:
     // The record the window keeps, or none.
     void setLog(AnswerLog *log);
 
+    // The assignment that runs, or none. While one runs the level shown is
+    // its own, "Ripasso" is set aside, and a new level is chosen only once
+    // the pupil agrees to leave it.
+    void setAssignment(const std::optional<quiz::Assignment> &assignment);
+    // Asks whether to leave the assignment that runs; true when none runs.
+    bool mayLeaveAssignment();
+
     // Handlers, named after the menu items.
     void soluzione_Click();
     void scheda_Click();
+    void compito_Click();
     void sveglia_Click();
     void livello_Click(quiz::Level chosen);
     void lingua_Click(format::Language chosen);
@@ -70,24 +80,33 @@ public:
     void risultati_Click();
     void esporta_Click();
     void cancella_Click();
+    void cancellaTutti_Click();
 
     QAction *soluzione = nullptr;                            // "Come si risolve"
     QAction *scheda = nullptr;                               // "Stampa una scheda..."
+    QAction *compito = nullptr;                              // "Compito..."
     QAction *sveglia = nullptr;                              // "Imposta la sveglia..."
     std::array<QAction *, quiz::allLevels.size()> livello{}; // "Livello": one radio item a level
     // "Lingua": one radio item a language, in format::allLanguages' order.
     std::array<QAction *, format::allLanguages.size()> lingua{};
-    QAction *ripasso = nullptr;   // "Ripasso", checkable
-    QAction *chiGioca = nullptr;  // "Chi gioca..."
-    QAction *risultati = nullptr; // "I miei risultati"
-    QAction *esporta = nullptr;   // "Esporta i miei risultati..."
-    QAction *cancella = nullptr;  // "Cancella i miei risultati..."
+    QAction *ripasso = nullptr;       // "Ripasso", checkable
+    QAction *chiGioca = nullptr;      // "Chi gioca..."
+    QAction *risultati = nullptr;     // "I miei risultati"
+    QAction *esporta = nullptr;       // "Esporta i miei risultati..."
+    QAction *cancella = nullptr;      // "Cancella i miei risultati..."
+    QAction *cancellaTutti = nullptr; // "Cancella tutti i risultati di questo account..."
 
 signals:
     // The worked solution of the answered problem was shown.
     void solutionShown();
+    // A pupil typed the code of an assignment to play.
+    void assignmentChosen(const quiz::Assignment &assignment);
+    // The pupil chose to leave the assignment for a level, maybe the one
+    // the window had before it.
+    void assignmentLeft(quiz::Level chosen);
 
 private:
+    QString withClassFolderCopy(const QString &question) const;
     void addLevelItems();
     void addLanguageItems();
     void addRecordItems();
@@ -100,7 +119,8 @@ private:
     Platform &m_platform;
     QWidget *m_window;
     AnswerLog *m_log = nullptr;
-    QPointer<QDialog> m_results; // "I miei risultati", while open
+    QPointer<QDialog> m_results;                  // "I miei risultati", while open
+    std::optional<quiz::Assignment> m_assignment; // while one runs
 };
 
 } // namespace ui

@@ -13,6 +13,7 @@
 #include "ui/sheet/picturebutton.h"
 #include "ui/sheet/sheetdesign.h"
 #include "ui/sheet/twips.h"
+#include "ui/window/assignmentsettings.h"
 #include "ui/window/captioncolour.h"
 #include "ui/window/messagebox.h"
 #include "ui/window/pupilsettings.h"
@@ -44,14 +45,22 @@ Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platfor
     // The window's own listeners come first: the screen reader and the
     // record hear of what the labels already show.
     connect(&m_session, &quiz::QuizSession::problemPosed, this, &Tavola::applyProblem);
-    connect(
-        &m_session, &quiz::QuizSession::problemPosed, this,
-        [this](const quiz::Problem &problem) { accessible::describeProblem(m_controls, problem); });
+    connect(&m_session, &quiz::QuizSession::problemPosed, this,
+            [this](const quiz::Problem &problem) {
+                accessible::describeProblem(m_controls, problem);
+                // Read with each question, as the panel cannot be while the box has the focus.
+                if (m_run)
+                    m_controls.txtAnswer->setAccessibleDescription(
+                        m_run->progressText() + QStringLiteral(". ") +
+                        m_controls.txtAnswer->accessibleDescription());
+            });
     connect(&m_session, &quiz::QuizSession::answerJudged, this,
             [this](const quiz::Problem &, const quiz::Verdict &verdict) { applyVerdict(verdict); });
     connect(&m_session, &quiz::QuizSession::answerJudged, this,
             [this](const quiz::Problem &problem, const quiz::Verdict &verdict) {
                 accessible::describeVerdict(m_controls, verdict, problem);
+                if (m_run)
+                    assignmentAnswered(verdict.right);
             });
     connect(&m_session, &quiz::QuizSession::levelChanged, this,
             [this] { dispatch([this] { level_Changed(); }); });
@@ -79,6 +88,11 @@ void Tavola::start()
     // Before the first problem, which is drawn for the pupil who plays.
     if (m_log && pupilsettings::asksAtStart())
         m_log->choosePupil(true);
+    if (m_opening)
+        m_run.emplace(*m_opening, progressToResume(*m_opening));
+    else
+        offerUnfinishedAssignment();
+    showAssignment();
     Form_Activate();
 }
 
@@ -89,6 +103,7 @@ void Tavola::load()
     setCentralWidget(m_controls.sheet);
     buildMenus();
     setStatusBar(createStatusBar(devicePixelRatio()));
+    showLastPanel();
     setWindowTitle(tr("Gioca  con i Solvetra"));
     if (!isVisible()) {
         // Room for the whole sheet: the designed client area leaves the
@@ -148,6 +163,24 @@ void Tavola::bindEvents()
     wire(m_menu.designed.calc, &QAction::triggered, this, &Tavola::calc_Click, run);
     wire(m_menu.designed.newGame, &QAction::triggered, this, &Tavola::new_Click, run);
     m_menu.esercizi->bind(run, m_controls.Image1);
+    connect(m_menu.esercizi, &ExercisesMenu::assignmentChosen, this,
+            [this, run](const quiz::Assignment &assignment) {
+                run([this, assignment] {
+                    if (m_menu.esercizi->mayLeaveAssignment())
+                        beginAssignment(assignment);
+                });
+            });
+    connect(m_menu.esercizi, &ExercisesMenu::assignmentLeft, this, [this, run](quiz::Level chosen) {
+        run([this, chosen] {
+            endAssignment();
+            // The assignment's problem gives way to one of the level,
+            // changed or not.
+            if (chosen != m_session.level())
+                m_session.setLevel(chosen);
+            else
+                level_Changed();
+        });
+    });
     connect(m_menu.esercizi, &ExercisesMenu::solutionShown, this, [this] {
         if (m_log)
             m_log->solutionOpened();
@@ -270,7 +303,11 @@ void Tavola::cmdNext_Click()
     for (DesignLabel *length : c.lengths)
         length->hide();
 
-    m_session.poseProblem(m_locale, m_log ? m_log->reviewWeights(m_session.level()) : QList<int>());
+    if (m_run)
+        poseAssignmentProblem();
+    else
+        m_session.poseProblem(m_locale,
+                              m_log ? m_log->reviewWeights(m_session.level()) : QList<int>());
 
     setNextEnabled(false);
     c.txtAnswer->setFocus();
@@ -378,6 +415,9 @@ void Tavola::calc_Click()
 
 void Tavola::new_Click()
 {
+    if (!m_menu.esercizi->mayLeaveAssignment())
+        return;
+    endAssignment();
     if (m_log)
         m_log->closeSession();
     unload();
@@ -392,8 +432,114 @@ void Tavola::new_Click()
 // next problem is of the new level anyway.
 void Tavola::level_Changed()
 {
+    showLastPanel();
     if (!m_controls.cmdNext->isEnabled())
         cmdNext_Click();
+}
+
+// ---- Assignments ----
+
+void Tavola::beginAssignment(const quiz::Assignment &assignment)
+{
+    m_run.emplace(assignment, progressToResume(assignment));
+    showAssignment();
+    cmdNext_Click();
+}
+
+// The same code again goes on where the pupil stopped, if they want.
+quiz::AssignmentProgress Tavola::progressToResume(const quiz::Assignment &assignment)
+{
+    const auto kept = assignmentsettings::unfinished(player());
+    if (!kept || kept->assignment != assignment || kept->progress.answered == 0)
+        return {};
+    const auto answer =
+        showBox(this, QMessageBox::Question, tr("Compito"),
+                tr("Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?")
+                    .arg(quiz::assignmentCode(assignment))
+                    .arg(kept->progress.answered + 1)
+                    .arg(assignment.count),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    return answer == QMessageBox::Yes ? kept->progress : quiz::AssignmentProgress{};
+}
+
+void Tavola::offerUnfinishedAssignment()
+{
+    const auto kept = assignmentsettings::unfinished(player());
+    if (!kept)
+        return;
+    const auto answer =
+        showBox(this, QMessageBox::Question, tr("Compito"),
+                tr("Il compito %1 non è finito: eri arrivato al problema %2 di %3. Vuoi "
+                   "continuarlo?")
+                    .arg(quiz::assignmentCode(kept->assignment))
+                    .arg(kept->progress.answered + 1)
+                    .arg(kept->assignment.count),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        m_run.emplace(kept->assignment, kept->progress);
+    else
+        assignmentsettings::forget();
+}
+
+record::Pupil Tavola::player() const
+{
+    return m_log ? m_log->pupil() : record::Pupil();
+}
+
+// The session poses the assignment's problem, as it would one it drew.
+void Tavola::poseAssignmentProblem()
+{
+    const quiz::Problem problem = m_run->pose(m_clock.dateTime(), m_locale);
+    showAssignment();
+    m_session.pose(problem);
+}
+
+void Tavola::assignmentAnswered(bool right)
+{
+    m_run->answered(right, m_clock.dateTime());
+    assignmentsettings::keep(*m_run, player());
+    if (!m_run->finished())
+        return;
+    const QString text = m_run->endText();
+    endAssignment();
+    // Once every listener has had the verdict, so that the record takes the
+    // answer before the box waits for the pupil.
+    QTimer::singleShot(0, this, [this, text] {
+        dispatch([this, text] { showBox(this, QMessageBox::Information, tr("Compito"), text); });
+    });
+}
+
+// The panel, the level shown and "Ripasso" follow the assignment.
+void Tavola::showAssignment()
+{
+    showLastPanel();
+    if (m_menu.esercizi)
+        m_menu.esercizi->setAssignment(m_run ? std::optional(m_run->assignment()) : std::nullopt);
+}
+
+// Left or finished; what was done stays kept for later.
+void Tavola::endAssignment()
+{
+    if (!m_run)
+        return;
+    m_run.reset();
+    showAssignment();
+}
+
+// Who plays and, during an assignment, how far they are; read by a screen
+// reader as the panel's name.
+void Tavola::showLastPanel()
+{
+    // Not statusBar(), which would make one before the window is loaded.
+    auto *bar = findChild<QStatusBar *>(QStringLiteral("StatusBar1"), Qt::FindDirectChildrenOnly);
+    if (!bar)
+        return;
+    QStringList parts;
+    if (const QString who = whoPlaysText(player(), m_session.level()); !who.isEmpty())
+        parts << who;
+    if (m_run)
+        parts << m_run->progressText();
+    ui::showInLastPanel(bar, parts.join(QStringLiteral(" · ")));
 }
 
 void Tavola::keepRecord(const QString &path, const record::SharePlaces &places)
@@ -401,6 +547,7 @@ void Tavola::keepRecord(const QString &path, const record::SharePlaces &places)
     delete m_log;
     m_log = new AnswerLog(path, m_clock, this);
     m_log->listenTo(m_session);
+    connect(m_log, &AnswerLog::pupilChanged, this, &Tavola::showLastPanel);
     if (m_menu.esercizi)
         m_menu.esercizi->setLog(m_log);
     m_log->share(places);

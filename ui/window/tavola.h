@@ -2,6 +2,7 @@
 #pragma once
 
 #include "format/displaylocale.h"
+#include "quiz/assignmentrun.h"
 #include "quiz/clock.h"
 #include "quiz/quizsession.h"
 #include "quiz/randomsource.h"
@@ -33,11 +34,16 @@ namespace ui {
 //     weighted by the AnswerLog's review) -> problemPosed(Problem)
 //     -> applyProblem: the value labels; accessible::describeProblem;
 //        ExercisesMenu (no solution yet); AnswerLog (the time shown);
+//   during an assignment, cmdNext_Click -> quiz::AssignmentRun::pose instead
+//     (problem k of the assignment's set, the worksheet's own), which the
+//     session poses as it would one it drew;
 //   Enter in txtAnswer -> txtAnswer_KeyPress -> QuizSession::judge -> Verdict
 //     -> answerJudged(Problem, Verdict) -> applyVerdict: message and score
-//        labels; accessible::describeVerdict; ExercisesMenu (the solution);
-//        AnswerLog -> record::RecordThread, which writes on its own thread;
+//        labels; accessible::describeVerdict; the assignment's progress;
+//        ExercisesMenu (the solution); AnswerLog -> record::RecordThread,
+//        which writes on its own thread;
 //   a ProblemDraw -> quiz::solveProblem (F1) and quiz::drawProblemSet (print/).
+// The kinds of problem are one table (quiz/kind.h) that all of these read.
 class Tavola : public QMainWindow
 {
     Q_OBJECT
@@ -53,6 +59,13 @@ public:
 
     quiz::QuizState &state() { return m_session.state(); }
     quiz::QuizSession &session() { return m_session; }
+    // Opens on an assignment, as the command line asks: start() begins it.
+    void openOnAssignment(const quiz::Assignment &assignment) { m_opening = assignment; }
+    // Begins an assignment, or goes on where the pupil stopped it, and poses
+    // its problem at once.
+    void beginAssignment(const quiz::Assignment &assignment);
+    // The assignment that runs, if any.
+    const std::optional<quiz::AssignmentRun> &assignmentRun() const { return m_run; }
     // Keeps every judged answer in the record file at path, from the next
     // answer on. Without it the window keeps nothing, as designed.
     // places: where the answers go besides the record, if anywhere.
@@ -106,6 +119,15 @@ private:
     void applyVerdict(const quiz::Verdict &verdict);
     void showRefusal(const quiz::Verdict &verdict);
     void showAlarm();
+    // The assignment's hooks: where a pupil stopped, its problems, its answers.
+    quiz::AssignmentProgress progressToResume(const quiz::Assignment &assignment);
+    void offerUnfinishedAssignment();
+    record::Pupil player() const; // who plays, as the record names them
+    void poseAssignmentProblem();
+    void assignmentAnswered(bool right);
+    void showAssignment();
+    void endAssignment();
+    void showLastPanel();
     void runCaptionClock(QTime now);
 
     // Every handler runs through here: an error that escapes it is reported
@@ -128,6 +150,9 @@ private:
     SheetZoom *m_zoom = nullptr;      // lives for the whole run
     AnswerLog *m_log = nullptr;       // the record, when kept
     bool m_openingMaximised = false;  // placed at its first size, not before
+
+    std::optional<quiz::Assignment> m_opening; // from the command line
+    std::optional<quiz::AssignmentRun> m_run;  // while an assignment runs
 };
 
 } // namespace ui

@@ -14,8 +14,10 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <array>
 
 namespace ui {
@@ -26,6 +28,8 @@ constexpr double statusFontPoints = 13.5;
 // The status bar's illustration leaves room for the panel's sunken frame.
 constexpr int illustrationMargin = 6;
 constexpr int illustrationHeight = 146;
+constexpr int lastPanelTwips = 1440;
+constexpr const char *illustrationProperty = "illustration";
 
 // A menu and the action that opens it carry the same name.
 QMenu *addNamedMenu(QMenuBar *bar, const char *name, const QString &title)
@@ -120,7 +124,7 @@ QStatusBar *createStatusBar(qreal devicePixelRatio)
     const std::array<Panel, 4> panels{{{"Solvetra", 4910, 1550},
                                        {"Solvetra", 4800, 1440},
                                        {QT_TRANSLATE_NOOP("QObject", "Record di"), 1590, 1440},
-                                       {"", 1440, 1440}}};
+                                       {"", lastPanelTwips, lastPanelTwips}}};
     QLabel *panel = nullptr;
     for (size_t i = 0; i < panels.size(); ++i) {
         panel = new QLabel(QObject::tr(panels[i].text), bar);
@@ -134,12 +138,48 @@ QStatusBar *createStatusBar(qreal devicePixelRatio)
         bar->addWidget(panel, width);
     }
     // The last panel, which has no text, carries the illustration.
-    panel->setAlignment(Qt::AlignCenter);
-    panel->setAccessibleName(accessible::illustrationName());
-    panel->setPixmap(
+    panel->setProperty(
+        illustrationProperty,
         artwork::picture(QStringLiteral("sage"), devicePixelRatio,
                          double(bar->height() - illustrationMargin) / illustrationHeight));
+    showInLastPanel(bar, QString());
     return bar;
+}
+
+QString whoPlaysText(const record::Pupil &pupil, quiz::Level level)
+{
+    QStringList who;
+    for (const QString &part : {pupil.name, pupil.className})
+        if (!part.isEmpty())
+            who << part;
+    QStringList parts;
+    if (!who.isEmpty())
+        parts << who.join(QStringLiteral(", "));
+    if (level != quiz::Level::OneStep)
+        parts << QCoreApplication::translate("QObject", "Livello %1").arg(int(level));
+    return parts.join(QStringLiteral(" · "));
+}
+
+void showInLastPanel(QStatusBar *bar, const QString &text)
+{
+    auto *panel = bar->findChild<QLabel *>(QStringLiteral("Panel4"));
+    if (!panel)
+        return;
+    panel->setToolTip(text);
+    if (text.isEmpty()) {
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setMinimumWidth(twips::toPixels(lastPanelTwips));
+        panel->setMaximumWidth(twips::toPixels(lastPanelTwips));
+        panel->setPixmap(panel->property(illustrationProperty).value<QPixmap>());
+        panel->setAccessibleName(accessible::illustrationName());
+        return;
+    }
+    // Nothing stands right of the last panel: it grows there, moving nothing.
+    panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    panel->setMaximumWidth(QWIDGETSIZE_MAX);
+    panel->setText(text);
+    panel->setMinimumWidth(std::max(twips::toPixels(lastPanelTwips), panel->sizeHint().width()));
+    panel->setAccessibleName(text);
 }
 
 } // namespace ui

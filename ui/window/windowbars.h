@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "quiz/level.h"
+#include "record/pupil.h"
+
+#include <QString>
 #include <QtGlobal>
 
 class QAction;
@@ -34,5 +38,15 @@ void addMenuBarKey(QMainWindow *window);
 // The status bar with its four designed panels, the last one carrying the
 // illustration drawn for the given screen ratio.
 QStatusBar *createStatusBar(qreal devicePixelRatio);
+
+// Who plays, for the status bar's fourth panel: the name and class, and the
+// level from level 2 on ("Anna Rossi, 3B · Livello 2"); empty with no name
+// at level 1.
+QString whoPlaysText(const record::Pupil &pupil, quiz::Level level);
+
+// Puts text in the fourth panel (who plays, an assignment's progress), which
+// grows to hold it; an empty text gives the panel back its illustration and
+// its designed width.
+void showInLastPanel(QStatusBar *bar, const QString &text);
 
 } // namespace ui
