@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/identity.h"
 
+#include "app/version.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 

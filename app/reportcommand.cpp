@@ -23,11 +23,11 @@ const QString fromOption = QStringLiteral("from");
 const QString toOption = QStringLiteral("to");
 const QString classOption = QStringLiteral("class");
 
-// lupdate files a free tr() call under the enclosing namespace.
-QString tr(const char *text)
+// This file's texts, under its namespace's context.
+struct Texts
 {
-    return QCoreApplication::translate("app", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(app)
+};
 
 // Only our own lines should reach the teacher's terminal: a file's name
 // or a pupil's text never moves the cursor or starts an escape sequence.
@@ -48,7 +48,7 @@ std::optional<QString> readDate(const QCommandLineParser &parser, const QString 
         return std::nullopt;
     date = QDate::fromString(parser.value(option), Qt::ISODate);
     if (!date.isValid())
-        return tr("--%1 vuole una data come 2026-12-09, non %2.")
+        return Texts::tr("--%1 vuole una data come 2026-12-09, non %2.")
             .arg(option, format::echoed(parser.value(option)));
     return std::nullopt;
 }
@@ -57,11 +57,11 @@ std::optional<QString> readDate(const QCommandLineParser &parser, const QString 
 std::optional<QString> nothingToReport(const record::RecordContents &contents)
 {
     if (contents.files.isEmpty() && contents.skipped.isEmpty())
-        return tr("non ho trovato nessun file di risultati.");
+        return Texts::tr("non ho trovato nessun file di risultati.");
     if (contents.files.isEmpty())
         return contents.skipped.first().reason;
     if (contents.answers.isEmpty())
-        return tr("nessuna risposta nei file per il periodo e la classe chiesti.");
+        return Texts::tr("nessuna risposta nei file per il periodo e la classe chiesti.");
     return std::nullopt;
 }
 
@@ -78,15 +78,18 @@ void fixLocalZone()
 
 QList<QCommandLineOption> reportOptions()
 {
-    return {{reportOption, tr("Scrive il resoconto della classe in PDF o in CSV, senza finestra."),
+    return {{reportOption,
+             Texts::tr("Scrive il resoconto della classe in PDF o in CSV, senza finestra."),
              QStringLiteral("file.pdf|file.csv")},
             {recordsOption,
-             tr("Un file di risultati, una cartella di file o un server "
-                "postgresql://utente@host/banca-dati; si può ripetere."),
-             tr("percorso")},
-            {fromOption, tr("Solo le risposte da questo giorno (AAAA-MM-GG)."), tr("data")},
-            {toOption, tr("Solo le risposte fino a questo giorno (AAAA-MM-GG)."), tr("data")},
-            {classOption, tr("Solo le risposte di questa classe."), tr("classe")}};
+             Texts::tr("Un file di risultati, una cartella di file o un server "
+                       "postgresql://utente@host/banca-dati; si può ripetere."),
+             Texts::tr("percorso")},
+            {fromOption, Texts::tr("Solo le risposte da questo giorno (AAAA-MM-GG)."),
+             Texts::tr("data")},
+            {toOption, Texts::tr("Solo le risposte fino a questo giorno (AAAA-MM-GG)."),
+             Texts::tr("data")},
+            {classOption, Texts::tr("Solo le risposte di questa classe."), Texts::tr("classe")}};
 }
 
 bool reportRequested(const QCommandLineParser &parser)
@@ -108,17 +111,18 @@ std::variant<ReportCommand, QString> readReportCommand(const QCommandLineParser 
     ReportCommand command;
     command.path = parser.value(reportOption);
     if (!command.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) && !isCsv(command.path))
-        return tr("--report vuole un file .pdf o .csv, non %1.").arg(format::echoed(command.path));
+        return Texts::tr("--report vuole un file .pdf o .csv, non %1.")
+            .arg(format::echoed(command.path));
     command.records = parser.values(recordsOption);
     if (command.records.isEmpty())
-        return tr("--report vuole almeno un --records con i file di risultati.");
+        return Texts::tr("--report vuole almeno un --records con i file di risultati.");
     if (auto error = readDate(parser, fromOption, command.filter.from))
         return *error;
     if (auto error = readDate(parser, toOption, command.filter.to))
         return *error;
     if (command.filter.from.isValid() && command.filter.to.isValid() &&
         command.filter.from > command.filter.to)
-        return tr("--from viene dopo --to.");
+        return Texts::tr("--from viene dopo --to.");
     command.filter.className = parser.value(classOption);
     if (assignmentGiven(parser)) {
         auto assignment = readAssignmentCode(parser);
@@ -144,12 +148,13 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
     for (const record::SkippedFile &skipped : contents.skipped)
         printLine(skipped.reason);
     if (contents.discarded > 0)
-        printLine(tr("righe scartate: %1").arg(contents.discarded));
+        printLine(Texts::tr("righe scartate: %1").arg(contents.discarded));
     for (const QString &clash : contents.clashes)
         printLine(clash);
     const QList<record::AnswerRow> counted = print::countedAnswers(contents, command.filter);
     if (counted.isEmpty() && isCsv(command.path)) {
-        printLine(tr("nessuna risposta al compito %1 nei file.").arg(command.filter.assignment));
+        printLine(
+            Texts::tr("nessuna risposta al compito %1 nei file.").arg(command.filter.assignment));
         return usageErrorStatus;
     }
     const auto error = isCsv(command.path)

@@ -23,11 +23,11 @@ namespace {
 
 constexpr auto pupilRole = "solvetra_pupil";
 
-// lupdate files a free tr() call under the enclosing namespace.
-QString tr(const char *text)
+// This file's texts, under its namespace's context.
+struct Texts
 {
-    return QCoreApplication::translate("app", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(app)
+};
 
 class Scopes
 {
@@ -53,12 +53,12 @@ std::optional<QString> refusalOfPasswordFile(const struct stat &status, const QS
 {
     if (!S_ISREG(status.st_mode) || (status.st_uid != 0 && status.st_uid != ::getuid()) ||
         (status.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return tr("solvetra: il file della password %1 non è un file normale di root con i "
-                  "permessi 0640: non lo uso.")
+        return Texts::tr("solvetra: il file della password %1 non è un file normale di root con i "
+                         "permessi 0640: non lo uso.")
             .arg(format::echoed(path));
     if ((status.st_mode & S_IROTH) != 0)
-        return tr("solvetra: il file della password %1 è leggibile da tutti: non lo uso. "
-                  "Deve avere i permessi 0640 (root e il gruppo degli alunni).")
+        return Texts::tr("solvetra: il file della password %1 è leggibile da tutti: non lo uso. "
+                         "Deve avere i permessi 0640 (root e il gruppo degli alunni).")
             .arg(format::echoed(path));
     return std::nullopt;
 }
@@ -102,8 +102,8 @@ QString userPassword(const files::Settings &user, QStringList &warnings)
     if (password.isEmpty() || ::stat(QFile::encodeName(user.path()).constData(), &status) != 0 ||
         (status.st_mode & (S_IRGRP | S_IROTH)) == 0)
         return password;
-    warnings << tr("solvetra: le impostazioni %1 sono leggibili da altri utenti: non uso la "
-                   "password che contengono. Devono avere i permessi 0600.")
+    warnings << Texts::tr("solvetra: le impostazioni %1 sono leggibili da altri utenti: non uso la "
+                          "password che contengono. Devono avere i permessi 0600.")
                     .arg(format::echoed(user.path()));
     return {};
 }

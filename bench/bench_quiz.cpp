@@ -78,7 +78,7 @@ int main()
     // texts written by QLocale.
     compare(
         "problems generated",
-        [&](int) { sink = quiz::generateProblem(state, random, clock, locale).expectedValue; },
+        [&](int) { sink = quiz::generateProblem(state, random, clock, locale).expectedValue(); },
         "baseline: reseeds, draws, 6 QLocale texts",
         [&](int i) {
             random.reseed(clock.secondsSinceMidnight());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/classreport.h"
 
+#include "quiz/kindid.h"
+
 #include "files/safewrite.h"
 #include "format/displaylocale.h"
 #include "format/echo.h"
@@ -36,11 +38,11 @@ struct Line
 };
 using Page = QList<Line>;
 
-// lupdate files a free tr() call under the enclosing namespace.
-QString tr(const char *text)
+// This file's texts, under its namespace's context.
+struct Texts
 {
-    return QCoreApplication::translate("print", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(print)
+};
 
 QString percent(const record::Tally &tally)
 {
@@ -53,8 +55,8 @@ QString duration(double seconds)
     // A year of a class is more seconds than an int holds.
     const qint64 whole = qRound64(seconds);
     if (whole < 3600)
-        return tr("%1 min %2 s").arg(whole / 60).arg(whole % 60);
-    return tr("%1 h %2 min").arg(whole / 3600).arg(whole / 60 % 60);
+        return Texts::tr("%1 min %2 s").arg(whole / 60).arg(whole % 60);
+    return Texts::tr("%1 h %2 min").arg(whole / 3600).arg(whole / 60 % 60);
 }
 
 QString levels(const QList<int> &played)
@@ -71,23 +73,24 @@ QString period(const record::RecordSummary &summary, const record::RecordFilter 
     const QDate from = filter.from.isValid() ? filter.from : days.value(0).day;
     const QDate to = filter.to.isValid() ? filter.to : days.value(days.size() - 1).day;
     const QLocale locale = format::DisplayLocale::current().qtLocale;
-    return tr("dal %1 al %2")
+    return Texts::tr("dal %1 al %2")
         .arg(locale.toString(from, QLocale::ShortFormat),
              locale.toString(to, QLocale::ShortFormat));
 }
 
 QString pupilName(const record::PupilSummary &pupil)
 {
-    return pupil.pupil.isEmpty() ? tr("(senza nome)") : pupil.pupil;
+    return pupil.pupil.isEmpty() ? Texts::tr("(senza nome)") : pupil.pupil;
 }
 
 QList<Line> kindLines(const QList<record::KindSummary> &kinds)
 {
-    QList<Line> lines{
-        {Style::Header, {tr("Tipo di problema"), tr("Risposte"), tr("Esatte"), tr("Sbagliate")}}};
+    QList<Line> lines{{Style::Header,
+                       {Texts::tr("Tipo di problema"), Texts::tr("Risposte"), Texts::tr("Esatte"),
+                        Texts::tr("Sbagliate")}}};
     for (const record::KindSummary &kind : kinds)
         lines.append({Style::Row,
-                      {readableKind(kind.kind), QString::number(kind.tally.answers),
+                      {quiz::readableKind(kind.kind), QString::number(kind.tally.answers),
                        percent(kind.tally), QString::number(kind.tally.wrong())}});
     return lines;
 }
@@ -97,33 +100,35 @@ QList<Line> summaryLines(const record::RecordContents &contents, const record::R
                          const QList<record::PupilSummary> &pupils)
 {
     QList<Line> lines{
-        {Style::Title, {tr("Resoconto della classe")}},
+        {Style::Title, {Texts::tr("Resoconto della classe")}},
         {Style::Text,
-         {tr("Classe: %1").arg(filter.className.isEmpty() ? tr("tutte") : filter.className)}},
-        {Style::Text, {tr("Periodo: %1").arg(period(summary, filter))}},
-        {Style::Text, {tr("Alunni: %1").arg(pupils.size())}},
-        {Style::Text, {tr("Risposte: %1").arg(summary.total().answers)}},
-        {Style::Text, {tr("Esatte: %1").arg(percent(summary.total()))}},
-        {Style::Heading, {tr("Alunni")}},
+         {Texts::tr("Classe: %1")
+              .arg(filter.className.isEmpty() ? Texts::tr("tutte") : filter.className)}},
+        {Style::Text, {Texts::tr("Periodo: %1").arg(period(summary, filter))}},
+        {Style::Text, {Texts::tr("Alunni: %1").arg(pupils.size())}},
+        {Style::Text, {Texts::tr("Risposte: %1").arg(summary.total().answers)}},
+        {Style::Text, {Texts::tr("Esatte: %1").arg(percent(summary.total()))}},
+        {Style::Heading, {Texts::tr("Alunni")}},
         {Style::Header,
-         {tr("Alunno"), tr("Classe"), tr("Risposte"), tr("Esatte"), tr("Tempo"), tr("Livelli")}}};
+         {Texts::tr("Alunno"), Texts::tr("Classe"), Texts::tr("Risposte"), Texts::tr("Esatte"),
+          Texts::tr("Tempo"), Texts::tr("Livelli")}}};
     for (const record::PupilSummary &pupil : pupils)
         lines.append({Style::Row,
                       {pupilName(pupil), pupil.className, QString::number(pupil.tally.answers),
                        percent(pupil.tally), duration(pupil.seconds), levels(pupil.levels)}});
-    lines.append({Style::Heading, {tr("Per tipo di problema")}});
+    lines.append({Style::Heading, {Texts::tr("Per tipo di problema")}});
     lines += kindLines(summary.kinds());
-    lines.append({Style::Heading, {tr("I cinque tipi più spesso sbagliati")}});
+    lines.append({Style::Heading, {Texts::tr("I cinque tipi più spesso sbagliati")}});
     lines += kindLines(summary.mostOftenWrong(5));
     if (!contents.skipped.isEmpty()) {
-        lines.append({Style::Heading, {tr("File saltati")}});
+        lines.append({Style::Heading, {Texts::tr("File saltati")}});
         for (const record::SkippedFile &skipped : contents.skipped)
             lines.append({Style::Text, {skipped.reason}});
     }
     if (contents.discarded > 0 || !contents.clashes.isEmpty()) {
-        lines.append({Style::Heading, {tr("Risposte lasciate fuori")}});
+        lines.append({Style::Heading, {Texts::tr("Risposte lasciate fuori")}});
         if (contents.discarded > 0)
-            lines.append({Style::Text, {tr("Righe scartate: %1").arg(contents.discarded)}});
+            lines.append({Style::Text, {Texts::tr("Righe scartate: %1").arg(contents.discarded)}});
         for (const QString &clash : contents.clashes)
             lines.append({Style::Text, {clash}});
     }
@@ -146,17 +151,17 @@ QList<Line> pupilLines(const record::PupilSummary &pupil, const QList<record::An
     const record::RecordSummary summary(own);
     QList<Line> lines{
         {Style::Title, {pupilName(pupil)}, true},
-        {Style::Text, {tr("Classe: %1").arg(pupil.className)}},
+        {Style::Text, {Texts::tr("Classe: %1").arg(pupil.className)}},
         {Style::Text,
-         {tr("Risposte: %1, esatte %2, sbagliate %3 (%4)")
+         {Texts::tr("Risposte: %1, esatte %2, sbagliate %3 (%4)")
               .arg(pupil.tally.answers)
               .arg(pupil.tally.right)
               .arg(pupil.tally.wrong())
               .arg(percent(pupil.tally))}},
-        {Style::Text, {tr("Tempo: %1").arg(duration(pupil.seconds))}},
-        {Style::Text, {tr("Livelli giocati: %1").arg(levels(pupil.levels))}},
-        {Style::Text, {tr("Record di risposte esatte di fila: %1").arg(pupil.longestRun)}},
-        {Style::Heading, {tr("I tipi più spesso sbagliati")}}};
+        {Style::Text, {Texts::tr("Tempo: %1").arg(duration(pupil.seconds))}},
+        {Style::Text, {Texts::tr("Livelli giocati: %1").arg(levels(pupil.levels))}},
+        {Style::Text, {Texts::tr("Record di risposte esatte di fila: %1").arg(pupil.longestRun)}},
+        {Style::Heading, {Texts::tr("I tipi più spesso sbagliati")}}};
     lines += kindLines(summary.mostOftenWrong(5));
     return lines;
 }
@@ -174,8 +179,8 @@ public:
     {
         const QList<quiz::ProblemDraw> problems = quiz::assignmentProblems(assignment);
         for (qsizetype i = 0; i < problems.size(); ++i)
-            m_places[{record::kindId(problems[i].kind()), problems[i].GenM,
-                      problems[i].Multiplier}] = int(i);
+            m_places[{quiz::kindId(problems[i].kind()), problems[i].GenM, problems[i].Multiplier}] =
+                int(i);
     }
 
     // -1 for an answer to no problem of the sheet.
@@ -223,41 +228,45 @@ QList<Line> assignmentLines(const QString &code, const QList<record::PupilSummar
             if (!last.isValid() || row.when > last)
                 last = row.when;
         }
-        QString state = tr("non iniziato");
+        QString state = Texts::tr("non iniziato");
         if (attempt.size() == assignment->count) {
-            state = tr("fatto");
+            state = Texts::tr("fatto");
             ++done;
         } else if (!attempt.isEmpty()) {
-            state = tr("iniziato (%1 di %2)").arg(attempt.size()).arg(assignment->count);
+            state = Texts::tr("iniziato (%1 di %2)").arg(attempt.size()).arg(assignment->count);
             ++begun;
         }
         const bool started = !attempt.isEmpty();
         // The class goes with the name: the state needs the room.
         const QString who = pupil.className.isEmpty()
                                 ? pupilName(pupil)
-                                : tr("%1 (%2)").arg(pupilName(pupil), pupil.className);
-        rows.append({Style::Row,
-                     {who, state,
-                      started ? tr("%1 su %2").arg(tally.right).arg(assignment->count) : QString(),
-                      started ? duration(seconds) : QString(),
-                      attempt.size() == assignment->count
-                          ? locale.toString(last.date(), QLocale::ShortFormat)
-                          : QString()}});
+                                : Texts::tr("%1 (%2)").arg(pupilName(pupil), pupil.className);
+        rows.append(
+            {Style::Row,
+             {who, state,
+              started ? Texts::tr("%1 su %2").arg(tally.right).arg(assignment->count) : QString(),
+              started ? duration(seconds) : QString(),
+              attempt.size() == assignment->count
+                  ? locale.toString(last.date(), QLocale::ShortFormat)
+                  : QString()}});
     }
 
     QList<Line> lines{
-        {Style::Title, {tr("Compito %1").arg(code)}, true},
+        {Style::Title, {Texts::tr("Compito %1").arg(code)}, true},
         {Style::Text,
-         {tr("Livello %1, %2 problemi").arg(int(assignment->level)).arg(assignment->count)}},
+         {Texts::tr("Livello %1, %2 problemi").arg(int(assignment->level)).arg(assignment->count)}},
         {Style::Text,
-         {tr("Fatto: %1 · Iniziato: %2 · Non iniziato: %3")
+         {Texts::tr("Fatto: %1 · Iniziato: %2 · Non iniziato: %3")
               .arg(done)
               .arg(begun)
               .arg(pupils.size() - done - begun)}},
-        {Style::Header, {tr("Alunno"), tr("Stato"), tr("Esatte"), tr("Tempo"), tr("Finito il")}}};
+        {Style::Header,
+         {Texts::tr("Alunno"), Texts::tr("Stato"), Texts::tr("Esatte"), Texts::tr("Tempo"),
+          Texts::tr("Finito il")}}};
     lines += rows;
-    lines.append({Style::Heading, {tr("I problemi più spesso sbagliati")}});
-    lines.append({Style::Header, {tr("Problema"), tr("Risposte"), tr("Sbagliate")}});
+    lines.append({Style::Heading, {Texts::tr("I problemi più spesso sbagliati")}});
+    lines.append(
+        {Style::Header, {Texts::tr("Problema"), Texts::tr("Risposte"), Texts::tr("Sbagliate")}});
     QList<int> wrongFirst;
     for (int place = 0; place < assignment->count; ++place)
         if (byProblem[place].wrong() > 0)
@@ -266,7 +275,7 @@ QList<Line> assignmentLines(const QString &code, const QList<record::PupilSummar
                              [&](int place) { return byProblem[place].wrong(); });
     for (const int place : wrongFirst.mid(0, 5))
         lines.append({Style::Row,
-                      {tr("%1. %2").arg(place + 1).arg(readableKind(kindOf[place])),
+                      {Texts::tr("%1. %2").arg(place + 1).arg(quiz::readableKind(kindOf[place])),
                        QString::number(byProblem[place].answers),
                        QString::number(byProblem[place].wrong())}});
     return lines;
@@ -343,7 +352,8 @@ bool paintPages(QPdfWriter &writer, const QList<Page> &pages)
         }
         painter.setFont(fontFor(Style::Text));
         painter.drawText(QRectF(margin, paper.height() - margin, width, lineHeight),
-                         Qt::AlignCenter, tr("Pagina %1 di %2").arg(p + 1).arg(pages.size()));
+                         Qt::AlignCenter,
+                         Texts::tr("Pagina %1 di %2").arg(p + 1).arg(pages.size()));
     }
     return painter.end();
 }
@@ -362,15 +372,6 @@ QList<record::AnswerRow> countedAnswers(const record::RecordContents &contents,
     return counted;
 }
 
-QString readableKind(const QString &kindId)
-{
-    const QString asked = kindId.section(u':', 0, 0);
-    const QStringList givens = kindId.section(u':', 1).split(u',');
-    if (givens.size() != 2)
-        return kindId;
-    return tr("%1 da %2 e %3").arg(asked, givens[0], givens[1]);
-}
-
 std::optional<QString> writeClassReportPdf(const QString &path,
                                            const record::RecordContents &contents,
                                            const record::RecordFilter &filter)
@@ -381,7 +382,7 @@ std::optional<QString> writeClassReportPdf(const QString &path,
     QPdfWriter writer(&file.device());
     writer.setResolution(pageDpi);
     writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setTitle(tr("Resoconto della classe"));
+    writer.setTitle(Texts::tr("Resoconto della classe"));
     writer.setCreator(QStringLiteral("Solvetra"));
 
     // One summary of the whole for every page: a school's year is millions of answers.

@@ -9,9 +9,6 @@
 
 namespace print {
 
-// "AH:BH,HC" as a teacher reads it: "AH da BH e HC".
-QString readableKind(const QString &kindId);
-
 // The answers a report counts: those of the filter's assignment alone, when
 // it names one.
 QList<record::AnswerRow> countedAnswers(const record::RecordContents &contents,

@@ -83,14 +83,9 @@ Verdict judgeAnswer(QuizState &state, const QString &boxText, const format::Disp
     } else {
         state.WrongCount = checked::add(state.WrongCount, qint32(1));
         verdict.message = wrongMessagePrefix() + verdict.expectedText;
-        verdict.wrongScore =
-            format::formatNumber(state.WrongCount, format::pattern::wrongCount, locale);
     }
-    verdict.rightScore = format::formatNumber(state.RightCount, format::pattern::count, locale);
     verdict.score = {state.RightCount, state.WrongCount,
                      qint64(state.RightCount) + state.WrongCount};
-    verdict.totalScore =
-        format::formatNumber(double(verdict.score.total), format::pattern::count, locale);
     return verdict;
 }
 

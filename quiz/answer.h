@@ -27,8 +27,8 @@ struct Score
     qint64 total = 0;
 };
 
-// The outcome of one Enter in the answer box. Labels whose text is absent
-// are left as they are.
+// The outcome of one Enter in the answer box: facts, which the window turns
+// into its labels' texts.
 struct Verdict
 {
     QString boxText; // "0" when the box was empty, else what it held
@@ -38,11 +38,6 @@ struct Verdict
     float expectedValue = 0;
     QString expectedText; // the right value as the message writes it
     Score score;          // after this answer
-
-    // The score labels' new texts.
-    std::optional<QString> rightScore;
-    std::optional<QString> wrongScore;
-    std::optional<QString> totalScore;
 };
 
 // Judges the box text against the expected value and counts the answer.

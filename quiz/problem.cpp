@@ -206,7 +206,6 @@ Problem problemOf(const ProblemDraw &draw, const format::DisplayLocale &locale)
         problem.unitVisible[size_t(kind.hiddenUnitLabel)] = false;
     problem.caption = lengthName(kind.asked());
     problem.captionTone = kind.tone;
-    problem.expectedValue = float(triangle.length(kind.asked()));
     return problem;
 }
 
@@ -214,14 +213,6 @@ Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clo
                         const format::DisplayLocale &locale)
 {
     return problemOf(drawProblem(state, random, clock), locale);
-}
-
-Problem generateProblemAt(Level level, QuizState &state, RandomSource &random, const Clock &clock,
-                          const format::DisplayLocale &locale)
-{
-    Problem problem = problemOf(drawProblemAt(level, state, random, clock), locale);
-    problem.level = level;
-    return problem;
 }
 
 } // namespace quiz

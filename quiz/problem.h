@@ -80,11 +80,13 @@ struct Problem
     std::array<bool, unitLabelCount> unitVisible{};
     QString caption; // names the asked length
     CaptionTone captionTone = CaptionTone::Blue;
-    float expectedValue = 0;
     QString assignment; // the code of the assignment it is part of, if any
 
     QString text(Length which) const { return texts[size_t(which)]; }
     const ProblemKind &kind() const { return draw.kind(); }
+    // The asked length in single precision, worked out from the draw: the
+    // value judged against is QuizState's ExpectedValue alone.
+    float expectedValue() const { return float(draw.triangle().length(kind().asked())); }
 };
 
 // Texts of the six lengths: whole values without decimals, the others with
@@ -111,9 +113,5 @@ Problem problemOf(const ProblemDraw &draw, const format::DisplayLocale &locale);
 // new problem.
 Problem generateProblem(QuizState &state, RandomSource &random, const Clock &clock,
                         const format::DisplayLocale &locale);
-
-// The same at a level.
-Problem generateProblemAt(Level level, QuizState &state, RandomSource &random, const Clock &clock,
-                          const format::DisplayLocale &locale);
 
 } // namespace quiz

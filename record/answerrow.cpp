@@ -1,25 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/answerrow.h"
 
+#include "quiz/kindid.h"
 #include "quiz/problem.h"
 
 namespace record {
 
-QString kindId(const quiz::ProblemKind &kind)
-{
-    const auto givens = kind.givens();
-    return quiz::lengthLetters(kind.asked()) + u':' + quiz::lengthLetters(givens[0]) + u',' +
-           quiz::lengthLetters(givens[1]);
-}
-
 AnswerRow answerRowOf(const quiz::Problem &problem, const QString &typed, bool right,
-                      double seconds, int level)
+                      double seconds)
 {
     const quiz::ProblemKind &kind = problem.kind();
     const quiz::Triangle triangle = problem.draw.triangle();
     AnswerRow row;
-    row.level = level;
-    row.kind = kindId(kind);
+    row.level = int(problem.level);
+    row.kind = quiz::kindId(kind);
     row.m = problem.draw.GenM;
     row.n = problem.draw.Multiplier;
     row.given1 = triangle.length(kind.givens()[0]);

@@ -19,7 +19,7 @@ struct AnswerRow
     QString pupil; // either may be empty: the record is kept all the same
     QString className;
     int level = 1;
-    QString kind; // a stable id of the kind of problem, see kindId()
+    QString kind; // a stable id of the kind of problem, see quiz::kindId()
     int m = 0;    // the triangle: its shape's shorter leg (the generator, 3 or 7, at
                   // level 1) and its multiplier
     int n = 0;
@@ -42,12 +42,8 @@ struct SessionRow
     int level = 1;
 };
 
-// "AH:BH,HC": the asked length, then the givens. Stored in every row, so it
-// must never change for an existing kind.
-QString kindId(const quiz::ProblemKind &kind);
-
 // The row of an answer to problem; when and who are filled in by the writer.
 AnswerRow answerRowOf(const quiz::Problem &problem, const QString &typed, bool right,
-                      double seconds, int level);
+                      double seconds);
 
 } // namespace record

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/answerscsv.h"
 
+#include "record/answercolumns.h"
+
 #include "files/safewrite.h"
 #include "format/displaylocale.h"
 
@@ -46,44 +48,40 @@ QString yesNo(bool value)
 
 QStringList header()
 {
-    return {
-        QCoreApplication::translate("record", "Data e ora"),
-        QCoreApplication::translate("record", "Alunno"),
-        QCoreApplication::translate("record", "Classe"),
-        QCoreApplication::translate("record", "Livello"),
-        QCoreApplication::translate("record", "Tipo di problema"),
-        QCoreApplication::translate("record", "m"),
-        QCoreApplication::translate("record", "n"),
-        QCoreApplication::translate("record", "Primo dato"),
-        QCoreApplication::translate("record", "Secondo dato"),
-        QCoreApplication::translate("record", "Lunghezza chiesta"),
-        QCoreApplication::translate("record", "Valore atteso"),
-        QCoreApplication::translate("record", "Risposta scritta"),
-        QCoreApplication::translate("record", "Esatta"),
-        QCoreApplication::translate("record", "Secondi"),
-        QCoreApplication::translate("record", "Soluzione aperta"),
-        QCoreApplication::translate("record", "Compito"),
-    };
+    QStringList cells;
+    for (const AnswerColumn &column : answerColumns()) {
+        if (column.csvHeader)
+            cells << QCoreApplication::translate("record", column.csvHeader);
+    }
+    return cells;
+}
+
+QString cellOf(const AnswerColumn &column, const AnswerRow &row)
+{
+    const QVariant value = column.value(row);
+    switch (column.type) {
+    case ColumnType::Stamp:
+        return row.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    case ColumnType::Real:
+        return decimal(value.toDouble());
+    case ColumnType::Flag:
+        return yesNo(value.toInt() != 0);
+    case ColumnType::Text:
+    case ColumnType::Integer:
+    case ColumnType::AnswerId:
+        break;
+    }
+    return value.toString();
 }
 
 QStringList cellsOf(const AnswerRow &row)
 {
-    return {row.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-            row.pupil,
-            row.className,
-            QString::number(row.level),
-            row.kind,
-            QString::number(row.m),
-            QString::number(row.n),
-            decimal(row.given1),
-            decimal(row.given2),
-            row.asked,
-            decimal(row.expected),
-            row.typed,
-            yesNo(row.right),
-            decimal(row.seconds),
-            yesNo(row.solutionOpened),
-            row.assignment};
+    QStringList cells;
+    for (const AnswerColumn &column : answerColumns()) {
+        if (column.csvHeader)
+            cells << cellOf(column, row);
+    }
+    return cells;
 }
 
 void appendLine(QString &text, const QStringList &cells)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/answersender.h"
 
+#include "record/answercolumns.h"
 #include "record/recordfile.h"
 #include "record/schema.h"
 
@@ -21,20 +22,33 @@ namespace record {
 namespace {
 
 constexpr int batchSize = 500;
-constexpr int columns = 15;
 
-const QString selectWaiting = QStringLiteral(
-    "SELECT uuid, at, pupil, class, level, kind, m, n, given1, given2, asked, expected, typed,"
-    " right, seconds, solution_opened, id, assignment FROM answer WHERE sent = 0 ORDER BY id"
-    " LIMIT %1");
+// The answer's own columns, then the file's id: sent as the server's seq.
+QString selectWaiting()
+{
+    return QStringLiteral("SELECT %1, id FROM answer WHERE sent = 0 ORDER BY id LIMIT %2")
+        .arg(answerColumnList())
+        .arg(batchSize);
+}
 
+// The server keeps whether the solution was opened in a table of its own.
 // Qt's driver writes bound values into the statement's text, which other
 // sessions of the role see in pg_stat_activity: libpq sends them apart.
-constexpr auto insertAnswer =
-    "INSERT INTO answer (uuid, at, pupil, class, level, kind, m, n, given1, given2, asked,"
-    " expected, typed, \"right\", seconds, seq, assignment)"
-    " VALUES ($1, $2, $3, $4, $5, $6, $7, $8, $9, $10, $11, $12, $13, $14, $15, $16, $17)"
-    " ON CONFLICT DO NOTHING";
+QByteArray insertAnswer()
+{
+    QStringList names;
+    QStringList parameters;
+    for (const AnswerColumn &column : answerColumns()) {
+        if (column.onServerAnswer)
+            names << QStringLiteral("\"%1\"").arg(QLatin1String(column.name));
+    }
+    names << QStringLiteral("seq");
+    for (qsizetype i = 1; i <= names.size(); ++i)
+        parameters << QStringLiteral("$%1").arg(i);
+    return QStringLiteral("INSERT INTO answer (%1) VALUES (%2) ON CONFLICT DO NOTHING")
+        .arg(names.join(QStringLiteral(", ")), parameters.join(QStringLiteral(", ")))
+        .toUtf8();
+}
 
 constexpr auto insertOpened =
     "INSERT INTO solution_opened (uuid) VALUES ($1) ON CONFLICT DO NOTHING";
@@ -42,6 +56,7 @@ constexpr auto insertOpened =
 struct Waiting
 {
     QVariantList values; // the server's columns, in insertAnswer's order
+    QString uuid;
     bool opened = false;
     qint64 id = 0;
 };
@@ -50,16 +65,22 @@ QList<Waiting> waitingIn(QSqlDatabase &db)
 {
     QList<Waiting> rows;
     QSqlQuery query(db);
-    if (!query.exec(selectWaiting.arg(batchSize)))
+    if (!query.exec(selectWaiting()))
         return rows;
+    const int idColumn = int(answerColumns().size());
     while (query.next()) {
+        const AnswerRow answer = answerFrom(query);
         Waiting row;
-        for (int column = 0; column < columns; ++column)
-            row.values << query.value(column);
-        row.values[13] = query.value(13).toInt() != 0;
-        row.opened = query.value(15).toInt() != 0;
-        row.id = query.value(16).toLongLong();
-        row.values << row.id << query.value(17).toString();
+        for (const AnswerColumn &column : answerColumns()) {
+            if (!column.onServerAnswer)
+                continue;
+            const QVariant value = column.value(answer);
+            row.values << (column.type == ColumnType::Flag ? QVariant(value.toInt() != 0) : value);
+        }
+        row.uuid = answer.uuid;
+        row.opened = answer.solutionOpened;
+        row.id = query.value(idColumn).toLongLong();
+        row.values << row.id;
         rows << row;
     }
     return rows;
@@ -172,14 +193,19 @@ int AnswerSender::sendBatch()
         return -1;
     }
     QSqlDatabase &server = m_link.database();
+    // The sends share the record's thread with the pupil's answers: a server
+    // that stalls gives up the batch, which goes again later, rather than
+    // hold the writing up.
+    QSqlQuery(server).exec(QStringLiteral("SET statement_timeout = '10s'"));
     PGconn *connection = connectionOf(server);
     std::optional<QSqlError> error;
     if (!connection || !server.transaction())
         error = server.lastError();
+    const QByteArray insert = insertAnswer();
     for (qsizetype i = 0; !error && i < rows.size(); ++i) {
-        error = execApart(connection, insertAnswer, rows.at(i).values);
+        error = execApart(connection, insert.constData(), rows.at(i).values);
         if (!error && rows.at(i).opened)
-            error = execApart(connection, insertOpened, {rows.at(i).values.first()});
+            error = execApart(connection, insertOpened, {rows.at(i).uuid});
     }
     if (!error && !server.commit())
         error = server.lastError();

@@ -16,6 +16,8 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
 namespace record {
 
 namespace {
@@ -23,9 +25,9 @@ namespace {
 constexpr int sqliteCorrupt = 11;
 constexpr int sqliteNotADatabase = 26;
 
-// Short: the writer runs on the window's thread, and a copy of the program
-// that holds the lock longer than this is retried at the next answer.
-constexpr auto connectOptions = "QSQLITE_BUSY_TIMEOUT=2000";
+// The record's own thread waits this long for another copy's lock; what
+// still waits is retried a little later, so a read is never queued long.
+constexpr auto connectOptions = "QSQLITE_BUSY_TIMEOUT=250";
 constexpr auto readOptions = "QSQLITE_BUSY_TIMEOUT=2000;QSQLITE_OPEN_READONLY";
 // Immutable: no lock, no -shm, nothing written in a folder the reader may
 // not even be allowed to write.
@@ -130,6 +132,16 @@ bool hasForeignTables(QSqlDatabase &db)
 
 } // namespace
 
+FileIdentity identityOf(const QString &path)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return {quint64(info.st_dev), quint64(info.st_ino)};
+}
+
 QString defaultRecordPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
@@ -159,6 +171,7 @@ FileState RecordFile::open(Mode mode)
         m_reason = QStringLiteral("cannot create");
         return FileState::Unwritable;
     }
+    m_identity = identityOf(m_path);
     const QString name = mode == Mode::Inspect ? inspectedName() : m_path;
     if (name.isEmpty()) {
         m_reason = QStringLiteral("cannot copy");
@@ -185,6 +198,12 @@ FileState RecordFile::open(Mode mode)
         }
     }
     return check(mode);
+}
+
+bool RecordFile::stillAtPath() const
+{
+    const FileIdentity now = identityOf(m_path);
+    return now.exists() && now == m_identity;
 }
 
 // The file itself, immutable; or, when a WAL beside it holds answers not yet
@@ -237,9 +256,14 @@ FileState RecordFile::check(Mode mode)
         return FileState::NotRecord;
     if (mode != Mode::Write)
         return FileState::Ready;
-    // WAL lets a reader (another copy, the teacher's report) read while the
-    // pupil writes; FULL makes each commit reach the disk before it returns.
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) ||
+    // A rollback journal, not a write-ahead log: each commit lands in the
+    // file itself, so record.sqlite copied alone (as a teacher copies it)
+    // holds every answer, and no log grows while a reader or a full disk
+    // keeps it from being folded back. A file of an older version in WAL
+    // mode is folded back here. FULL makes each commit reach the disk
+    // before it returns.
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = DELETE")) || !query.next() ||
+        query.value(0).toString() != QLatin1String("delete") ||
         !query.exec(QStringLiteral("PRAGMA synchronous = FULL")) || !migrate(m_db)) {
         m_reason = query.lastError().text();
         if (m_reason.trimmed().isEmpty())

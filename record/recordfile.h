@@ -23,6 +23,17 @@ enum class FileState {
     Unwritable, // cannot be opened, created or changed just now
 };
 
+// Which file a path names: the device and the inode, so that a file deleted
+// and made anew under the same name is told apart.
+struct FileIdentity
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool exists() const { return inode != 0; }
+    bool operator==(const FileIdentity &) const = default;
+};
+FileIdentity identityOf(const QString &path);
+
 // One connection to one record file, registered with Qt SQL under a name of
 // its own and removed with it.
 class RecordFile
@@ -42,6 +53,9 @@ public:
     FileState state() const { return m_state; }
     QString reason() const { return m_reason; } // the driver's words when not Ready
     QSqlDatabase &database() { return m_db; }
+    // False once the file opened is gone from its path, or another took its
+    // place: writing on would put answers into a file nobody sees.
+    bool stillAtPath() const;
 
 private:
     FileState open(Mode mode);
@@ -54,6 +68,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_copy; // of a file with a WAL, read in private
     QString m_connection;
     QSqlDatabase m_db;
+    FileIdentity m_identity;
     FileState m_state = FileState::Unwritable;
     QString m_reason;
 };

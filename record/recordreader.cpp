@@ -2,6 +2,7 @@
 #include "record/recordreader.h"
 
 #include "format/echo.h"
+#include "record/answercolumns.h"
 #include "record/recordfile.h"
 #include "record/schema.h"
 #include "record/serverlink.h"
@@ -136,24 +137,13 @@ bool isPossible(const QSqlQuery &query, const QDateTime &when)
 // The row, or nothing when it holds what no answer can.
 std::optional<AnswerRow> answerOf(const QSqlQuery &query)
 {
-    AnswerRow row;
-    row.when = QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs);
+    AnswerRow row = answerFrom(query);
     if (!isPossible(query, row.when))
         return std::nullopt;
-    row.pupil = cutName(query.value(1).toString());
-    row.className = cutName(query.value(2).toString());
-    row.level = query.value(3).toInt();
-    row.kind = cutName(query.value(4).toString());
-    row.m = query.value(5).toInt();
-    row.n = query.value(6).toInt();
-    row.given1 = query.value(7).toDouble();
-    row.given2 = query.value(8).toDouble();
-    row.asked = cutName(query.value(9).toString());
-    row.expected = query.value(10).toDouble();
-    row.typed = cutName(query.value(11).toString());
-    row.right = query.value(12).toInt() != 0;
-    row.seconds = query.value(13).toDouble();
-    row.solutionOpened = query.value(14).toInt() != 0;
+    for (const AnswerColumn &column : answerColumns()) {
+        if (column.type == ColumnType::Text)
+            column.read(row, cutName(column.value(row).toString()));
+    }
     return row;
 }
 
@@ -268,31 +258,31 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
     QSqlQuery query(file.database());
     QVariantList values;
     const QString answerWhere = whereOf(m_filter, QStringLiteral("at"), true, values);
+    // A column the file's version did not have yet is read as its default.
     const int version = versionOf(file.database());
-    const QString uuid = version >= 3 ? QStringLiteral("uuid") : QStringLiteral("NULL");
-    QStringList columns;
-    for (const char *text : {"at", "pupil", "class"})
-        columns << textColumn(QLatin1String(text));
-    for (const char *number : {"level"})
-        columns << numberColumn(QLatin1String(number));
-    columns << textColumn(QStringLiteral("kind"));
-    for (const char *number : {"m", "n", "given1", "given2"})
-        columns << numberColumn(QLatin1String(number));
-    columns << textColumn(QStringLiteral("asked")) << numberColumn(QStringLiteral("expected"))
-            << textColumn(QStringLiteral("typed"));
-    for (const char *number : {"right", "seconds", "solution_opened"})
-        columns << numberColumn(QLatin1String(number));
-    columns << (uuid == QLatin1String("NULL") ? uuid : textColumn(uuid));
-    columns << (version >= 4 ? textColumn(QStringLiteral("assignment")) : QStringLiteral("''"));
-    bool read =
-        run(query,
-            QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) +
-                QStringLiteral(" FROM answer") + answerWhere + QStringLiteral(" ORDER BY at, id"),
-            values);
+    const QString columns = answerColumnList([version](const AnswerColumn &column) {
+        const QString name = QString::fromLatin1(column.name);
+        if (version < column.since)
+            return column.type == ColumnType::AnswerId ? QStringLiteral("NULL")
+                                                       : QStringLiteral("''");
+        switch (column.type) {
+        case ColumnType::Stamp:
+        case ColumnType::Text:
+        case ColumnType::AnswerId:
+            return textColumn(name);
+        case ColumnType::Integer:
+        case ColumnType::Real:
+        case ColumnType::Flag:
+            break;
+        }
+        return numberColumn(name);
+    });
+    bool read = run(query,
+                    QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM answer") +
+                        answerWhere + QStringLiteral(" ORDER BY at, id"),
+                    values);
     while (read && query.next()) {
         if (std::optional<AnswerRow> row = answerOf(query)) {
-            row->uuid = query.value(15).toString();
-            row->assignment = query.value(16).toString();
             answers.append(std::move(*row));
         } else {
             ++discarded;
@@ -360,13 +350,16 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
     const QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
     // A cursor hands the rows over in large batches: a school's year is
     // millions of them, too many for one result and too slow one by one.
+    const QString columns = answerColumnList([](const AnswerColumn &column) {
+        const QString name = QStringLiteral("a.\"%1\"").arg(QLatin1String(column.name));
+        if (column.type == ColumnType::Stamp)
+            return QStringLiteral("to_char(%1, 'YYYY-MM-DD\"T\"HH24:MI:SS.MS')").arg(name);
+        return column.onServerAnswer ? name : QStringLiteral("o.uuid IS NOT NULL");
+    });
     read = read &&
-           query.exec(QStringLiteral("DECLARE report NO SCROLL CURSOR FOR SELECT to_char(a.at,"
-                                     " 'YYYY-MM-DD\"T\"HH24:MI:SS.MS'), pupil, class, level, kind,"
-                                     " m, n, given1, given2, asked, expected, typed, \"right\","
-                                     " seconds, o.uuid IS NOT NULL, a.sender, a.assignment"
-                                     " FROM answer a"
-                                     " LEFT JOIN solution_opened o USING (uuid)") +
+           query.exec(QStringLiteral("DECLARE report NO SCROLL CURSOR FOR SELECT ") + columns +
+                      QStringLiteral(", a.sender") +
+                      QStringLiteral(" FROM answer a LEFT JOIN solution_opened o USING (uuid)") +
                       withLiterals(link.database(), where, values) +
                       QStringLiteral(" ORDER BY a.at, a.seq, a.uuid"));
     for (qsizetype before = -1; read && before != answers.size();) {
@@ -374,8 +367,7 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
         read = query.exec(QStringLiteral("FETCH 20000 FROM report"));
         while (read && query.next()) {
             if (std::optional<AnswerRow> row = answerOf(query)) {
-                markSender(*row, query.value(15).toString());
-                row->assignment = query.value(16).toString();
+                markSender(*row, query.value(int(answerColumns().size())).toString());
                 answers.append(std::move(*row));
             } else {
                 ++contents.discarded;

@@ -9,11 +9,11 @@
 
 #include <chrono>
 
-class QThread;
+#include <memory>
 
 namespace record {
 
-class ShareWorker;
+class AnswerSender;
 
 // Where a record goes besides its own file: the school's server, a copy in
 // the class folder, either or both.
@@ -31,9 +31,10 @@ struct SharePlaces
 QString classCopyName(const QString &account, const QString &host);
 
 // Sends the record's new answers to the server and copies the record into
-// the class folder, on a thread of its own so that a slow server or share
-// never holds up the quiz. What fails is tried again at the next answer and
-// every retry interval; the local file keeps everything meanwhile.
+// the class folder, on the thread it lives on: RecordService's, so that a
+// slow server or share never holds up the quiz. What fails is tried again at
+// the next answer and every retry interval; the local file keeps everything
+// meanwhile.
 class RecordSharing : public QObject
 {
     Q_OBJECT
@@ -42,7 +43,7 @@ public:
     RecordSharing(const QString &recordPath, const SharePlaces &places,
                   std::chrono::milliseconds retry = std::chrono::seconds(60),
                   QObject *parent = nullptr);
-    // A last send and copy, waited for a few seconds at most.
+    // A last send and copy.
     ~RecordSharing() override;
 
     // The record took new answers.
@@ -54,10 +55,18 @@ signals:
 
 private:
     void post();
+    void round();
+    void send();
+    void copy();
 
-    QThread *m_thread;
-    ShareWorker *m_worker;
+    QString m_recordPath;
+    SharePlaces m_places;
+    std::unique_ptr<AnswerSender> m_sender;
     QTimer m_retry;
+    bool m_roundPosted = false;
+    bool m_copyDue = true;
+    bool m_serverSaid = false;
+    bool m_copySaid = false;
 };
 
 } // namespace record

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/recordwriter.h"
 
+#include "record/answercolumns.h"
 #include "record/recordfile.h"
 
 #include "quiz/clock.h"
@@ -45,12 +46,6 @@ QString setAsideLine(const QString &aside)
         .arg(QDir::toNativeSeparators(aside));
 }
 
-// Qt binds a null text as NULL; who and what was typed may be empty, never unknown.
-QString notNull(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
 } // namespace
 
 RecordWriter::RecordWriter(const QString &path, const quiz::Clock &clock, QObject *parent)
@@ -81,41 +76,44 @@ void RecordWriter::setPupil(const QString &name, const QString &className)
     flush();
 }
 
-void RecordWriter::startSession(int level)
+void RecordWriter::startSession(int level, bool writeNow)
 {
-    endSession();
+    endSession(writeNow);
     m_session = Session{SessionRow{m_clock.dateTime(), QDateTime(), level}, 0, true, false};
-    flush();
+    if (writeNow)
+        flush();
 }
 
-void RecordWriter::endSession()
+void RecordWriter::endSession(bool writeNow)
 {
     if (!m_session.active)
         return;
     m_session.active = false;
     m_session.row.ended = m_clock.dateTime();
-    flush();
+    if (writeNow)
+        flush();
 }
 
-bool RecordWriter::addAnswer(AnswerRow row)
+bool RecordWriter::addAnswer(AnswerRow row, bool writeNow)
 {
-    row.when = m_clock.dateTime();
+    if (!row.when.isValid())
+        row.when = m_clock.dateTime();
     row.pupil = m_pupil;
     row.className = m_className;
     // From the system's entropy: ids made on many computers must not meet.
     row.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     m_waiting.append(row);
     m_openedWaits = false;
-    return flush();
+    return writeNow ? flush() : false;
 }
 
-bool RecordWriter::markSolutionOpened()
+bool RecordWriter::markSolutionOpened(bool writeNow)
 {
     if (!m_waiting.isEmpty())
         m_waiting.last().solutionOpened = true;
     else if (m_lastAnswerId != 0)
         m_openedWaits = true;
-    return flush();
+    return writeNow ? flush() : m_waiting.isEmpty() && !m_openedWaits;
 }
 
 bool RecordWriter::flush()
@@ -132,20 +130,29 @@ bool RecordWriter::flush()
 
 bool RecordWriter::deleteRecord()
 {
-    closeFile();
     m_waiting.clear();
-    m_unnamedIds.clear();
-    m_namingWaits = false;
-    m_openedWaits = false;
-    m_lastAnswerId = 0;
-    m_session.id = 0;
-    m_session.endWritten = false;
+    startNewFile();
     m_troubleSaid = false;
     return removeRecord(m_path);
 }
 
+void RecordWriter::startNewFile()
+{
+    closeFile();
+    m_session.id = 0;
+    m_session.endWritten = false;
+    m_lastAnswerId = 0;
+    m_openedWaits = false;
+    m_unnamedIds.clear();
+    m_namingWaits = false;
+}
+
 bool RecordWriter::ensureOpen()
 {
+    // Another window of the account may have deleted the file ("Cancella i
+    // miei risultati"): what comes now goes into a new one.
+    if (m_file && !m_file->stillAtPath())
+        startNewFile();
     if (m_file)
         return true;
     m_file = std::make_unique<RecordFile>(m_path, RecordFile::Mode::Write);
@@ -159,10 +166,7 @@ bool RecordWriter::ensureOpen()
         }
         emit trouble(setAsideLine(aside));
         // What was in the old file stays there; the new one starts afresh.
-        m_session.id = 0;
-        m_session.endWritten = false;
-        m_lastAnswerId = 0;
-        m_openedWaits = false;
+        startNewFile();
         m_file = std::make_unique<RecordFile>(m_path, RecordFile::Mode::Write);
         state = m_file->state();
     }
@@ -192,7 +196,8 @@ bool RecordWriter::writeWaiting()
     if (written && m_namingWaits)
         written = nameUnnamed();
     if (written && m_openedWaits) {
-        query.prepare(QStringLiteral("UPDATE answer SET solution_opened = 1, sent = 0 WHERE id = ?"));
+        query.prepare(
+            QStringLiteral("UPDATE answer SET solution_opened = 1, sent = 0 WHERE id = ?"));
         query.addBindValue(m_lastAnswerId);
         written = query.exec();
     }
@@ -254,28 +259,12 @@ bool RecordWriter::writeSession()
 qint64 RecordWriter::insertAnswer(const AnswerRow &row)
 {
     QSqlQuery query(m_file->database());
-    query.prepare(QStringLiteral(
-        "INSERT INTO answer (session, at, pupil, class, level, kind, m, n, given1, given2, asked,"
-        " expected, typed, right, seconds, solution_opened, uuid, assignment)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const QVariantList values = answerValues(row);
+    query.prepare(QStringLiteral("INSERT INTO answer (session, %1) VALUES (?%2)")
+                      .arg(answerColumnList(), QStringLiteral(", ?").repeated(values.size())));
     query.addBindValue(m_session.id != 0 ? QVariant(m_session.id) : QVariant());
-    query.addBindValue(stamp(row.when));
-    query.addBindValue(notNull(row.pupil));
-    query.addBindValue(notNull(row.className));
-    query.addBindValue(row.level);
-    query.addBindValue(row.kind);
-    query.addBindValue(row.m);
-    query.addBindValue(row.n);
-    query.addBindValue(row.given1);
-    query.addBindValue(row.given2);
-    query.addBindValue(row.asked);
-    query.addBindValue(row.expected);
-    query.addBindValue(notNull(row.typed));
-    query.addBindValue(row.right ? 1 : 0);
-    query.addBindValue(row.seconds);
-    query.addBindValue(row.solutionOpened ? 1 : 0);
-    query.addBindValue(row.uuid);
-    query.addBindValue(notNull(row.assignment));
+    for (const QVariant &value : values)
+        query.addBindValue(value);
     return query.exec() ? query.lastInsertId().toLongLong() : 0;
 }
 

@@ -19,7 +19,7 @@ class RecordFile;
 // Keeps the pupil's answers. Each answer is committed when it is given; when
 // the file will not take it, it waits in memory and goes in with the next
 // answer that finds the file writable again. The writer runs on the caller's
-// thread: a commit is one short transaction, made after the verdict is shown.
+// thread; the window's is RecordService's.
 class RecordWriter : public QObject
 {
     Q_OBJECT
@@ -31,14 +31,15 @@ public:
     // The first name given takes the answers given unnamed so far by this
     // writer, as a pupil names herself after a few problems.
     void setPupil(const QString &name, const QString &className);
-    void startSession(int level);
-    void endSession();
+    // Each of these writes at once unless told to leave it to the next flush().
+    void startSession(int level, bool writeNow = true);
+    void endSession(bool writeNow = true);
 
-    // Stamps row with the time and the pupil, then commits it. Returns true
+    // Stamps row with the pupil (and the time, unless it has one), then commits it. Returns true
     // when it is in the file, false when it waits in memory.
-    bool addAnswer(AnswerRow row);
+    bool addAnswer(AnswerRow row, bool writeNow = true);
     // The worked solution of the last answer was opened.
-    bool markSolutionOpened();
+    bool markSolutionOpened(bool writeNow = true);
 
     // Tries again to write what waits; true when nothing waits any more.
     bool flush();
@@ -46,6 +47,8 @@ public:
 
     // Deletes the record file, and forgets what waited to go into it.
     bool deleteRecord();
+    // Lets go of the file; the next flush() opens it again.
+    void close() { closeFile(); }
 
 signals:
     // One Italian line the window shows: the file cannot be written (said
@@ -62,6 +65,7 @@ private:
     };
 
     bool ensureOpen();
+    void startNewFile();
     bool writeWaiting();
     bool writeSession();
     bool nameUnnamed();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/reviewboxes.h"
 
+#include "quiz/kindid.h"
+
 #include "quiz/kind.h"
 
 namespace record {
@@ -29,7 +31,7 @@ QList<int> ReviewBoxes::weights(std::span<const quiz::ProblemKind> kinds) const
     QList<int> weights;
     weights.reserve(qsizetype(kinds.size()));
     for (const quiz::ProblemKind &kind : kinds)
-        weights.append(1 << rightsToGo(kindId(kind)));
+        weights.append(1 << rightsToGo(quiz::kindId(kind)));
     return weights;
 }
 

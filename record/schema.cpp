@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/schema.h"
 
+#include "record/answercolumns.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
@@ -71,6 +73,22 @@ bool runStep(QSqlDatabase &db, int from)
     return true;
 }
 
+// The steps must have made every column the program writes and reads.
+bool hasEveryAnswerColumn(QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT name FROM pragma_table_info('answer')")))
+        return false;
+    QStringList present;
+    while (query.next())
+        present << query.value(0).toString();
+    for (const AnswerColumn &column : answerColumns()) {
+        if (!present.contains(QLatin1String(column.name)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int versionOf(QSqlDatabase &db)
@@ -88,7 +106,7 @@ bool migrate(QSqlDatabase &db)
         if (!runStep(db, version))
             return false;
     }
-    return versionOf(db) == schemaVersion;
+    return versionOf(db) == schemaVersion && hasEveryAnswerColumn(db);
 }
 
 } // namespace record

@@ -100,7 +100,7 @@
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+42"/>
         <source>Record di</source>
         <translation>Rekord</translation>
     </message>
@@ -245,7 +245,7 @@
         <translation>die Dateien enthalten keine Antworten für diesen Zeitraum und diese Klasse.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Schreibt den Klassenbericht als PDF oder CSV, ohne Fenster.</translation>
     </message>
@@ -265,18 +265,18 @@
         <translation>Nur die Antworten ab diesem Tag (JJJJ-MM-TT).</translation>
     </message>
     <message>
-        <location line="+0"/>
         <location line="+1"/>
+        <location line="+2"/>
         <source>data</source>
         <translation>datum</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Solo le risposte fino a questo giorno (AAAA-MM-GG).</source>
         <translation>Nur die Antworten bis zu diesem Tag (JJJJ-MM-TT).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Solo le risposte di questa classe.</source>
         <translation>Nur die Antworten dieser Klasse.</translation>
     </message>
@@ -291,7 +291,7 @@
         <translation>--report braucht eine .pdf- oder .csv-Datei, nicht %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--report vuole almeno un --records con i file di risultati.</source>
         <translation>--report braucht mindestens ein --records mit den Ergebnisdateien.</translation>
     </message>
@@ -511,7 +511,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+56"/>
+        <location filename="../print/classreport.cpp" line="+58"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -537,38 +537,38 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+0"/>
-        <location line="+22"/>
-        <location line="+151"/>
+        <location line="+24"/>
+        <location line="+152"/>
         <source>Risposte</source>
         <translation>Antworten</translation>
     </message>
     <message>
-        <location line="-173"/>
-        <location line="+22"/>
-        <location line="+148"/>
+        <location line="-176"/>
+        <location line="+24"/>
+        <location line="+149"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location line="-170"/>
-        <location line="+173"/>
+        <location line="-172"/>
+        <location line="+175"/>
         <source>Sbagliate</source>
         <translation>Falsch</translation>
     </message>
     <message>
-        <location line="-160"/>
-        <location line="+284"/>
+        <location line="-162"/>
+        <location line="+278"/>
         <source>Resoconto della classe</source>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <location line="-282"/>
-        <location line="+47"/>
+        <location line="-276"/>
+        <location line="+49"/>
         <source>Classe: %1</source>
         <translation>Klasse: %1</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-48"/>
         <source>tutte</source>
         <translation>alle</translation>
     </message>
@@ -599,17 +599,17 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+148"/>
+        <location line="+149"/>
         <source>Alunno</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location line="-148"/>
+        <location line="-149"/>
         <source>Classe</source>
         <translation>Klasse</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location line="+148"/>
         <source>Tempo</source>
         <translation>Zeit</translation>
@@ -735,14 +735,9 @@ Die Liste der Optionen: %1 --help
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+78"/>
         <source>Pagina %1 di %2</source>
         <translation>Seite %1 von %2</translation>
-    </message>
-    <message>
-        <location line="+25"/>
-        <source>%1 da %2 e %3</source>
-        <translation>%1 aus %2 und %3</translation>
     </message>
     <message>
         <location filename="../print/sheetpainter.cpp" line="+38"/>
@@ -1011,11 +1006,16 @@ Die Liste der Optionen: %1 --help
         <source>Compito %1 finito: %2 esatte su %3, in %4 min %5 s.</source>
         <translation>Auftrag %1 erledigt: %2 von %3 richtig, in %4 min %5 s.</translation>
     </message>
+    <message>
+        <location filename="../quiz/kindid.cpp" line="+24"/>
+        <source>%1 da %2 e %3</source>
+        <translation>%1 aus %2 und %3</translation>
+    </message>
 </context>
 <context>
     <name>record</name>
     <message>
-        <location filename="../record/answerscsv.cpp" line="+43"/>
+        <location filename="../record/answerscsv.cpp" line="+45"/>
         <source>sì</source>
         <translation>ja</translation>
     </message>
@@ -1025,7 +1025,7 @@ Die Liste der Optionen: %1 --help
         <translation>nein</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../record/answercolumns.cpp" line="+85"/>
         <source>Data e ora</source>
         <translation>Datum und Uhrzeit</translation>
     </message>
@@ -1095,12 +1095,12 @@ Die Liste der Optionen: %1 --help
         <translation>Sekunden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Soluzione aperta</source>
         <translation>Lösung geöffnet</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Compito</source>
         <translation>Auftrag</translation>
     </message>
@@ -1150,7 +1150,7 @@ Die Liste der Optionen: %1 --help
         <translation>%1 lässt sich nicht schreiben</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+31"/>
+        <location filename="../record/recordreader.cpp" line="+32"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>„%1“ ist beschädigt und lässt sich nicht lesen.</translation>
     </message>
@@ -1170,7 +1170,7 @@ Die Liste der Optionen: %1 --help
         <translation>„%1“ lässt sich nicht öffnen.</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+185"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 und %2 haben %3 Antworten mit demselben Code, aber verschiedenem Inhalt: ich lasse sie weg.</translation>
     </message>
@@ -1185,7 +1185,7 @@ Die Liste der Optionen: %1 --help
         <translation>„%1“ ist keine gültige Adresse eines PostgreSQL-Servers.</translation>
     </message>
     <message>
-        <location filename="../record/recordwriter.cpp" line="+24"/>
+        <location filename="../record/recordwriter.cpp" line="+25"/>
         <source>Non riesco a salvare i risultati nel file «%1». Il gioco continua: le risposte restano in memoria e saranno salvate appena il file sarà di nuovo scrivibile.</source>
         <translation>Die Ergebnisse lassen sich nicht in der Datei „%1“ speichern. Das Spiel geht weiter: Die Antworten bleiben im Speicher und werden gespeichert, sobald die Datei wieder beschreibbar ist.</translation>
     </message>
@@ -1200,7 +1200,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisdatei war beschädigt: Sie wurde als „%1“ beiseitegelegt und eine neue begonnen.</translation>
     </message>
     <message>
-        <location filename="../record/recordsharing.cpp" line="+30"/>
+        <location filename="../record/recordsharing.cpp" line="+26"/>
         <source>Il gioco continua: le risposte restano su questo computer e saranno inviate appena possibile.</source>
         <translation>Das Spiel geht weiter: Die Antworten bleiben auf diesem Computer und werden gesendet, sobald es geht.</translation>
     </message>
@@ -1243,6 +1243,12 @@ Die Liste der Optionen: %1 --help
         <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>Der Schulserver (%1) antwortet nicht.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordservice.cpp" line="+333"/>
+        <location line="+9"/>
+        <source>il registro è occupato da un altro programma</source>
+        <translation>das Ergebnisprotokoll wird von einem anderen Programm belegt</translation>
     </message>
 </context>
 <context>
@@ -1314,7 +1320,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+228"/>
+        <location filename="../ui/window/answerlog.cpp" line="+234"/>
         <source>I miei risultati</source>
         <translation>Meine Ergebnisse</translation>
     </message>
@@ -1345,7 +1351,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+38"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
         <source>Esercizi</source>
         <translation>Übungen</translation>
     </message>
@@ -1371,7 +1377,7 @@ Die Liste der Optionen: %1 --help
         <translation>Wecker stellen...</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+20"/>
         <source>Livello</source>
         <translation>Stufe</translation>
     </message>
@@ -1416,7 +1422,7 @@ Die Liste der Optionen: %1 --help
         <translation>Sprache</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+83"/>
         <source>Compito</source>
         <translation>Auftrag</translation>
     </message>
@@ -1426,17 +1432,17 @@ Die Liste der Optionen: %1 --help
         <translation>Der Auftrag %1 ist nicht erledigt. Willst du ihn verlassen? Du kannst ihn später über „Auftrag...“ fortsetzen.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+42"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Sprache: %1, ab dem nächsten „Neues Spiel“.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+54"/>
         <source>risultati.sqlite</source>
         <translation>ergebnisse.sqlite</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>risultati-%1.sqlite</source>
         <translation>ergebnisse-%1.sqlite</translation>
     </message>
@@ -1463,7 +1469,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die Ergebnisse ließen sich nicht kopieren: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
         <translation>Die Kopie im Klassenordner bleibt für die Lehrkraft erhalten.</translation>
     </message>
@@ -1685,12 +1691,12 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+82"/>
+        <location filename="../ui/window/tavola.cpp" line="+107"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Spiel mit Solvetra</translation>
     </message>
     <message>
-        <location line="+146"/>
+        <location line="+168"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1704,12 +1710,12 @@ Die Liste der Optionen: %1 --help
 %2</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>Giocare con I Solvetra</source>
         <translation>Mit Solvetra spielen</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+100"/>
         <source>Sveglia</source>
         <translation>Wecker</translation>
     </message>
@@ -1731,12 +1737,12 @@ Die Liste der Optionen: %1 --help
     <message>
         <location line="+43"/>
         <location line="+15"/>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Compito</source>
         <translation>Auftrag</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-51"/>
         <source>Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?</source>
         <translation>Im Auftrag %1 warst du bei Aufgabe %2 von %3. Willst du dort weitermachen?</translation>
     </message>
@@ -1746,7 +1752,7 @@ Die Liste der Optionen: %1 --help
         <translation>Der Auftrag %1 ist nicht erledigt: du warst bei Aufgabe %2 von %3. Willst du weitermachen?</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+86"/>
         <source>Uscire dal programma</source>
         <translation>Programm beenden</translation>
     </message>
@@ -1769,7 +1775,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::WorksheetDialog</name>
     <message>
-        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+49"/>
+        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+50"/>
         <source>Stampa una scheda</source>
         <translation>Arbeitsblatt drucken</translation>
     </message>
@@ -1963,7 +1969,7 @@ Die Liste der Optionen: %1 --help
         <translation>dd.MM.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
@@ -1973,7 +1979,7 @@ Die Liste der Optionen: %1 --help
         <translation>Falsch</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Risposte</source>
         <translation>Antworten</translation>
     </message>

@@ -100,7 +100,7 @@
         <translation>New game</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+42"/>
         <source>Record di</source>
         <translation>Record of</translation>
     </message>
@@ -245,7 +245,7 @@
         <translation>the files hold no answers for the period and class asked for.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Writes the class report as PDF or CSV, without a window.</translation>
     </message>
@@ -265,18 +265,18 @@
         <translation>Only the answers from this day on (YYYY-MM-DD).</translation>
     </message>
     <message>
-        <location line="+0"/>
         <location line="+1"/>
+        <location line="+2"/>
         <source>data</source>
         <translation>date</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Solo le risposte fino a questo giorno (AAAA-MM-GG).</source>
         <translation>Only the answers up to this day (YYYY-MM-DD).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Solo le risposte di questa classe.</source>
         <translation>Only the answers of this class.</translation>
     </message>
@@ -291,7 +291,7 @@
         <translation>--report needs a .pdf or .csv file, not %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--report vuole almeno un --records con i file di risultati.</source>
         <translation>--report needs at least one --records with the results files.</translation>
     </message>
@@ -511,7 +511,7 @@ For the list of options: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+56"/>
+        <location filename="../print/classreport.cpp" line="+58"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -537,38 +537,38 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+0"/>
-        <location line="+22"/>
-        <location line="+151"/>
+        <location line="+24"/>
+        <location line="+152"/>
         <source>Risposte</source>
         <translation>Answers</translation>
     </message>
     <message>
-        <location line="-173"/>
-        <location line="+22"/>
-        <location line="+148"/>
+        <location line="-176"/>
+        <location line="+24"/>
+        <location line="+149"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
     <message>
-        <location line="-170"/>
-        <location line="+173"/>
+        <location line="-172"/>
+        <location line="+175"/>
         <source>Sbagliate</source>
         <translation>Wrong</translation>
     </message>
     <message>
-        <location line="-160"/>
-        <location line="+284"/>
+        <location line="-162"/>
+        <location line="+278"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-282"/>
-        <location line="+47"/>
+        <location line="-276"/>
+        <location line="+49"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-48"/>
         <source>tutte</source>
         <translation>all</translation>
     </message>
@@ -599,17 +599,17 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+148"/>
+        <location line="+149"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
-        <location line="-148"/>
+        <location line="-149"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location line="+148"/>
         <source>Tempo</source>
         <translation>Time</translation>
@@ -735,14 +735,9 @@ For the list of options: %1 --help
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+78"/>
         <source>Pagina %1 di %2</source>
         <translation>Page %1 of %2</translation>
-    </message>
-    <message>
-        <location line="+25"/>
-        <source>%1 da %2 e %3</source>
-        <translation>%1 from %2 and %3</translation>
     </message>
     <message>
         <location filename="../print/sheetpainter.cpp" line="+38"/>
@@ -1011,11 +1006,16 @@ For the list of options: %1 --help
         <source>Compito %1 finito: %2 esatte su %3, in %4 min %5 s.</source>
         <translation>Assignment %1 done: %2 right out of %3, in %4 min %5 s.</translation>
     </message>
+    <message>
+        <location filename="../quiz/kindid.cpp" line="+24"/>
+        <source>%1 da %2 e %3</source>
+        <translation>%1 from %2 and %3</translation>
+    </message>
 </context>
 <context>
     <name>record</name>
     <message>
-        <location filename="../record/answerscsv.cpp" line="+43"/>
+        <location filename="../record/answerscsv.cpp" line="+45"/>
         <source>sì</source>
         <translation>yes</translation>
     </message>
@@ -1025,7 +1025,7 @@ For the list of options: %1 --help
         <translation>no</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../record/answercolumns.cpp" line="+85"/>
         <source>Data e ora</source>
         <translation>Date and time</translation>
     </message>
@@ -1095,12 +1095,12 @@ For the list of options: %1 --help
         <translation>Seconds</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Soluzione aperta</source>
         <translation>Solution opened</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Compito</source>
         <translation>Assignment</translation>
     </message>
@@ -1150,7 +1150,7 @@ For the list of options: %1 --help
         <translation>cannot write %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+31"/>
+        <location filename="../record/recordreader.cpp" line="+32"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>“%1” is damaged and cannot be read.</translation>
     </message>
@@ -1170,7 +1170,7 @@ For the list of options: %1 --help
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+185"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 and %2 have %3 answers with the same code but different contents: I leave them out.</translation>
     </message>
@@ -1185,7 +1185,7 @@ For the list of options: %1 --help
         <translation>“%1” is not a valid address of a PostgreSQL server.</translation>
     </message>
     <message>
-        <location filename="../record/recordwriter.cpp" line="+24"/>
+        <location filename="../record/recordwriter.cpp" line="+25"/>
         <source>Non riesco a salvare i risultati nel file «%1». Il gioco continua: le risposte restano in memoria e saranno salvate appena il file sarà di nuovo scrivibile.</source>
         <translation>The results cannot be saved in the file “%1”. The game goes on: the answers stay in memory and will be saved as soon as the file can be written again.</translation>
     </message>
@@ -1200,7 +1200,7 @@ For the list of options: %1 --help
         <translation>The results file was damaged: it was put aside as “%1” and a new one was started.</translation>
     </message>
     <message>
-        <location filename="../record/recordsharing.cpp" line="+30"/>
+        <location filename="../record/recordsharing.cpp" line="+26"/>
         <source>Il gioco continua: le risposte restano su questo computer e saranno inviate appena possibile.</source>
         <translation>The game goes on: the answers stay on this computer and will be sent as soon as possible.</translation>
     </message>
@@ -1243,6 +1243,12 @@ For the list of options: %1 --help
         <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>The school&apos;s server (%1) does not answer.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordservice.cpp" line="+333"/>
+        <location line="+9"/>
+        <source>il registro è occupato da un altro programma</source>
+        <translation>another program is using the record</translation>
     </message>
 </context>
 <context>
@@ -1314,7 +1320,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+228"/>
+        <location filename="../ui/window/answerlog.cpp" line="+234"/>
         <source>I miei risultati</source>
         <translation>My results</translation>
     </message>
@@ -1345,7 +1351,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+38"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
         <source>Esercizi</source>
         <translation>Exercises</translation>
     </message>
@@ -1371,7 +1377,7 @@ For the list of options: %1 --help
         <translation>Set the alarm...</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+20"/>
         <source>Livello</source>
         <translation>Level</translation>
     </message>
@@ -1416,7 +1422,7 @@ For the list of options: %1 --help
         <translation>Language</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+83"/>
         <source>Compito</source>
         <translation>Assignment</translation>
     </message>
@@ -1426,17 +1432,17 @@ For the list of options: %1 --help
         <translation>Assignment %1 is not finished. Do you want to leave it? You can go on with it later from “Assignment...”.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+42"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Language: %1, from the next “New game”.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+54"/>
         <source>risultati.sqlite</source>
         <translation>results.sqlite</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>risultati-%1.sqlite</source>
         <translation>results-%1.sqlite</translation>
     </message>
@@ -1463,7 +1469,7 @@ For the list of options: %1 --help
         <translation>The results could not be copied: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
         <translation>The copy already in the class folder stays there for the teacher.</translation>
     </message>
@@ -1685,12 +1691,12 @@ For the list of options: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+82"/>
+        <location filename="../ui/window/tavola.cpp" line="+107"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Play with Solvetra</translation>
     </message>
     <message>
-        <location line="+146"/>
+        <location line="+168"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1704,12 +1710,12 @@ For the list of options: %1 --help
 %2</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>Giocare con I Solvetra</source>
         <translation>Playing with Solvetra</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+100"/>
         <source>Sveglia</source>
         <translation>Alarm</translation>
     </message>
@@ -1731,12 +1737,12 @@ For the list of options: %1 --help
     <message>
         <location line="+43"/>
         <location line="+15"/>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Compito</source>
         <translation>Assignment</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-51"/>
         <source>Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?</source>
         <translation>In assignment %1 you had got to problem %2 of %3. Do you want to go on from there?</translation>
     </message>
@@ -1746,7 +1752,7 @@ For the list of options: %1 --help
         <translation>Assignment %1 is not finished: you had got to problem %2 of %3. Do you want to go on with it?</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+86"/>
         <source>Uscire dal programma</source>
         <translation>Quit the program</translation>
     </message>
@@ -1769,7 +1775,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::WorksheetDialog</name>
     <message>
-        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+49"/>
+        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+50"/>
         <source>Stampa una scheda</source>
         <translation>Print a worksheet</translation>
     </message>
@@ -1963,7 +1969,7 @@ For the list of options: %1 --help
         <translation>d MMM</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
@@ -1973,7 +1979,7 @@ For the list of options: %1 --help
         <translation>Wrong</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Risposte</source>
         <translation>Answers</translation>
     </message>

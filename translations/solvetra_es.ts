@@ -100,7 +100,7 @@
         <translation>Juego nuevo</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+42"/>
         <source>Record di</source>
         <translation>Récord de</translation>
     </message>
@@ -245,7 +245,7 @@
         <translation>los archivos no tienen respuestas del periodo y la clase pedidos.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
         <translation>Escribe el informe de la clase en PDF o en CSV, sin ventana.</translation>
     </message>
@@ -265,18 +265,18 @@
         <translation>Solo las respuestas desde este día (AAAA-MM-DD).</translation>
     </message>
     <message>
-        <location line="+0"/>
         <location line="+1"/>
+        <location line="+2"/>
         <source>data</source>
         <translation>fecha</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>Solo le risposte fino a questo giorno (AAAA-MM-GG).</source>
         <translation>Solo las respuestas hasta este día (AAAA-MM-DD).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Solo le risposte di questa classe.</source>
         <translation>Solo las respuestas de esta clase.</translation>
     </message>
@@ -291,7 +291,7 @@
         <translation>--report necesita un archivo .pdf o .csv, no %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--report vuole almeno un --records con i file di risultati.</source>
         <translation>--report necesita al menos un --records con los archivos de resultados.</translation>
     </message>
@@ -511,7 +511,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+56"/>
+        <location filename="../print/classreport.cpp" line="+58"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -537,38 +537,38 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+0"/>
-        <location line="+22"/>
-        <location line="+151"/>
+        <location line="+24"/>
+        <location line="+152"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
     </message>
     <message>
-        <location line="-173"/>
-        <location line="+22"/>
-        <location line="+148"/>
+        <location line="-176"/>
+        <location line="+24"/>
+        <location line="+149"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location line="-170"/>
-        <location line="+173"/>
+        <location line="-172"/>
+        <location line="+175"/>
         <source>Sbagliate</source>
         <translation>Erróneas</translation>
     </message>
     <message>
-        <location line="-160"/>
-        <location line="+284"/>
+        <location line="-162"/>
+        <location line="+278"/>
         <source>Resoconto della classe</source>
         <translation>Informe de la clase</translation>
     </message>
     <message>
-        <location line="-282"/>
-        <location line="+47"/>
+        <location line="-276"/>
+        <location line="+49"/>
         <source>Classe: %1</source>
         <translation>Clase: %1</translation>
     </message>
     <message>
-        <location line="-47"/>
+        <location line="-48"/>
         <source>tutte</source>
         <translation>todas</translation>
     </message>
@@ -599,17 +599,17 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+148"/>
+        <location line="+149"/>
         <source>Alunno</source>
         <translation>Alumno</translation>
     </message>
     <message>
-        <location line="-148"/>
+        <location line="-149"/>
         <source>Classe</source>
         <translation>Clase</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location line="+148"/>
         <source>Tempo</source>
         <translation>Tiempo</translation>
@@ -735,14 +735,9 @@ Para la lista de opciones: %1 --help
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+78"/>
         <source>Pagina %1 di %2</source>
         <translation>Página %1 de %2</translation>
-    </message>
-    <message>
-        <location line="+25"/>
-        <source>%1 da %2 e %3</source>
-        <translation>%1 a partir de %2 y %3</translation>
     </message>
     <message>
         <location filename="../print/sheetpainter.cpp" line="+38"/>
@@ -1011,11 +1006,16 @@ Para la lista de opciones: %1 --help
         <source>Compito %1 finito: %2 esatte su %3, in %4 min %5 s.</source>
         <translation>Tarea %1 terminada: %2 correctas de %3, en %4 min %5 s.</translation>
     </message>
+    <message>
+        <location filename="../quiz/kindid.cpp" line="+24"/>
+        <source>%1 da %2 e %3</source>
+        <translation>%1 a partir de %2 y %3</translation>
+    </message>
 </context>
 <context>
     <name>record</name>
     <message>
-        <location filename="../record/answerscsv.cpp" line="+43"/>
+        <location filename="../record/answerscsv.cpp" line="+45"/>
         <source>sì</source>
         <translation>sí</translation>
     </message>
@@ -1025,7 +1025,7 @@ Para la lista de opciones: %1 --help
         <translation>no</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../record/answercolumns.cpp" line="+85"/>
         <source>Data e ora</source>
         <translation>Fecha y hora</translation>
     </message>
@@ -1095,12 +1095,12 @@ Para la lista de opciones: %1 --help
         <translation>Segundos</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Soluzione aperta</source>
         <translation>Solución abierta</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Compito</source>
         <translation>Tarea</translation>
     </message>
@@ -1150,7 +1150,7 @@ Para la lista de opciones: %1 --help
         <translation>no se puede escribir %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+31"/>
+        <location filename="../record/recordreader.cpp" line="+32"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>«%1» está dañado y no se puede leer.</translation>
     </message>
@@ -1170,7 +1170,7 @@ Para la lista de opciones: %1 --help
         <translation>No consigo abrir «%1».</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+185"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 y %2 tienen %3 respuestas con el mismo código pero distinto contenido: las dejo fuera.</translation>
     </message>
@@ -1185,7 +1185,7 @@ Para la lista de opciones: %1 --help
         <translation>«%1» no es una dirección válida de un servidor PostgreSQL.</translation>
     </message>
     <message>
-        <location filename="../record/recordwriter.cpp" line="+24"/>
+        <location filename="../record/recordwriter.cpp" line="+25"/>
         <source>Non riesco a salvare i risultati nel file «%1». Il gioco continua: le risposte restano in memoria e saranno salvate appena il file sarà di nuovo scrivibile.</source>
         <translation>No consigo guardar los resultados en el archivo «%1». El juego sigue: las respuestas quedan en memoria y se guardarán en cuanto el archivo se pueda escribir de nuevo.</translation>
     </message>
@@ -1200,7 +1200,7 @@ Para la lista de opciones: %1 --help
         <translation>El archivo de resultados estaba dañado: lo he apartado como «%1» y he empezado uno nuevo.</translation>
     </message>
     <message>
-        <location filename="../record/recordsharing.cpp" line="+30"/>
+        <location filename="../record/recordsharing.cpp" line="+26"/>
         <source>Il gioco continua: le risposte restano su questo computer e saranno inviate appena possibile.</source>
         <translation>El juego sigue: las respuestas quedan en este ordenador y se enviarán en cuanto sea posible.</translation>
     </message>
@@ -1243,6 +1243,12 @@ Para la lista de opciones: %1 --help
         <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>El servidor de la escuela (%1) no responde.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordservice.cpp" line="+333"/>
+        <location line="+9"/>
+        <source>il registro è occupato da un altro programma</source>
+        <translation>otro programa está usando el registro</translation>
     </message>
 </context>
 <context>
@@ -1314,7 +1320,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::AnswerLog</name>
     <message>
-        <location filename="../ui/window/answerlog.cpp" line="+228"/>
+        <location filename="../ui/window/answerlog.cpp" line="+234"/>
         <source>I miei risultati</source>
         <translation>Mis resultados</translation>
     </message>
@@ -1345,7 +1351,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::ExercisesMenu</name>
     <message>
-        <location filename="../ui/window/exercisesmenu.cpp" line="+38"/>
+        <location filename="../ui/window/exercisesmenu.cpp" line="+37"/>
         <source>Esercizi</source>
         <translation>Ejercicios</translation>
     </message>
@@ -1371,7 +1377,7 @@ Para la lista de opciones: %1 --help
         <translation>Poner la alarma...</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+20"/>
         <source>Livello</source>
         <translation>Nivel</translation>
     </message>
@@ -1416,7 +1422,7 @@ Para la lista de opciones: %1 --help
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+83"/>
         <source>Compito</source>
         <translation>Tarea</translation>
     </message>
@@ -1426,17 +1432,17 @@ Para la lista de opciones: %1 --help
         <translation>La tarea %1 no está terminada. ¿Quieres dejarla? Podrás seguirla más tarde desde «Tarea...».</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+42"/>
         <source>Lingua: %1, dal prossimo «Nuovo gioco».</source>
         <translation>Idioma: %1, a partir del próximo «Juego nuevo».</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+54"/>
         <source>risultati.sqlite</source>
         <translation>resultados.sqlite</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>risultati-%1.sqlite</source>
         <translation>resultados-%1.sqlite</translation>
     </message>
@@ -1463,7 +1469,7 @@ Para la lista de opciones: %1 --help
         <translation>No he podido copiar los resultados: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>La copia già nella cartella della classe resta per l&apos;insegnante.</source>
         <translation>La copia que ya está en la carpeta de la clase se queda para el profesor.</translation>
     </message>
@@ -1685,12 +1691,12 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::Tavola</name>
     <message>
-        <location filename="../ui/window/tavola.cpp" line="+82"/>
+        <location filename="../ui/window/tavola.cpp" line="+107"/>
         <source>Gioca  con i Solvetra</source>
         <translation>Juega con Solvetra</translation>
     </message>
     <message>
-        <location line="+146"/>
+        <location line="+168"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1704,12 +1710,12 @@ Para la lista de opciones: %1 --help
 %2</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>Giocare con I Solvetra</source>
         <translation>Jugar con Solvetra</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+100"/>
         <source>Sveglia</source>
         <translation>Alarma</translation>
     </message>
@@ -1731,12 +1737,12 @@ Para la lista de opciones: %1 --help
     <message>
         <location line="+43"/>
         <location line="+15"/>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Compito</source>
         <translation>Tarea</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-51"/>
         <source>Nel compito %1 eri arrivato al problema %2 di %3. Vuoi continuare da lì?</source>
         <translation>En la tarea %1 habías llegado al problema %2 de %3. ¿Quieres seguir desde ahí?</translation>
     </message>
@@ -1746,7 +1752,7 @@ Para la lista de opciones: %1 --help
         <translation>La tarea %1 no está terminada: habías llegado al problema %2 de %3. ¿Quieres seguirla?</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+86"/>
         <source>Uscire dal programma</source>
         <translation>Salir del programa</translation>
     </message>
@@ -1769,7 +1775,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::WorksheetDialog</name>
     <message>
-        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+49"/>
+        <location filename="../ui/dialogs/worksheetdialog.cpp" line="+50"/>
         <source>Stampa una scheda</source>
         <translation>Imprimir una hoja</translation>
     </message>
@@ -1963,7 +1969,7 @@ Para la lista de opciones: %1 --help
         <translation>d/M</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
@@ -1973,7 +1979,7 @@ Para la lista de opciones: %1 --help
         <translation>Erróneas</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
     </message>

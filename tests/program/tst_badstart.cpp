@@ -4,6 +4,7 @@
 // a pipe, a command line with a name missing.
 #include "files/settings.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,16 +22,26 @@ namespace {
 
 struct Started
 {
-    bool stillRunning = false; // after the grace time: the window is up
+    bool stillRunning = false; // the window came up and painted
     int exitCode = -1;
     bool crashed = false;
     QString standardError;
 };
 
-// Runs the program with no display unless the row gives one, kills it if it
-// is still running after graceMs (a window), and tells what happened.
+// Qt's widget painting log says when the window's content reaches the screen.
+const QString paintLog = QStringLiteral("qt.widgets.painting");
+
+bool windowPainted(const QString &line)
+{
+    return line.startsWith(paintLog) && line.contains(QLatin1String("Flushing")) &&
+           line.contains(QLatin1String("Tavola"));
+}
+
+// Runs the program with no display unless the row gives one. With window,
+// waits until the window has painted (then kills it) or the program ends;
+// else waits for its end. Says what happened, the painting log left out.
 Started start(const QStringList &arguments, const QStringList &variables,
-              const QString &configHome = {}, int graceMs = 4000)
+              const QString &configHome = {}, bool window = false)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"})
@@ -39,19 +50,41 @@ Started start(const QStringList &arguments, const QStringList &variables,
         environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     if (!configHome.isEmpty())
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    // Whatever the program keeps stays out of the user's home folder.
+    const QTemporaryDir home;
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    if (window)
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"), paintLog + QStringLiteral("=true"));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(SOLVETRA_BINARY), arguments);
+    process.setReadChannel(QProcess::StandardError);
+    QStringList lines;
     Started started;
-    started.stillRunning = !process.waitForFinished(graceMs);
+    const QDeadlineTimer deadline(60000);
+    while (window && !started.stillRunning && !deadline.hasExpired() &&
+           (process.canReadLine() || process.waitForReadyRead(1000) ||
+            process.state() == QProcess::Running)) {
+        while (process.canReadLine()) {
+            const QString line = QString::fromLocal8Bit(process.readLine());
+            started.stillRunning = started.stillRunning || windowPainted(line);
+            if (!line.startsWith(paintLog))
+                lines << line;
+        }
+    }
     if (started.stillRunning) {
         process.kill();
         process.waitForFinished(5000);
     } else {
+        process.waitForFinished(int(deadline.remainingTime()));
         started.crashed = process.exitStatus() != QProcess::NormalExit;
         started.exitCode = process.exitCode();
     }
-    started.standardError = QString::fromLocal8Bit(process.readAllStandardError());
+    for (const QString &line : QString::fromLocal8Bit(process.readAllStandardError()).split(u'\n'))
+        if (!line.isEmpty() && !line.startsWith(paintLog))
+            lines << line + u'\n';
+    started.standardError = lines.join(QString());
     return started;
 }
 
@@ -117,7 +150,7 @@ private slots:
         QFETCH(QStringList, options);
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("x.pdf"));
-        const Started run = start(QStringList{"--worksheet", pdf} + options, {}, {}, 60000);
+        const Started run = start(QStringList{"--worksheet", pdf} + options, {});
         QVERIFY2(!run.crashed && run.exitCode == 0, qPrintable(run.standardError));
         QVERIFY(QFileInfo(pdf).size() > 0);
     }
@@ -126,7 +159,8 @@ private slots:
     void displayOptionReachesALiveServer()
     {
 #ifdef SOLVETRA_SANITIZED_BUILD
-        QSKIP("under AddressSanitizer libxkbcommon-x11 overflows a buffer of its own on connecting");
+        QSKIP(
+            "under AddressSanitizer libxkbcommon-x11 overflows a buffer of its own on connecting");
 #endif
         QProcess server;
         server.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp"});
@@ -137,7 +171,7 @@ private slots:
         // The server names its display once it listens; its socket shows it.
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + number),
                                  10000);
-        const Started run = start({"-display", u':' + number}, {}, {}, 5000);
+        const Started run = start({"-display", u':' + number}, {}, {}, true);
         // Terminated, not killed: the server then removes its lock and socket,
         // which the next server started here would otherwise trip over.
         server.terminate();
@@ -163,7 +197,8 @@ private slots:
     {
         QFETCH(QString, factor);
         QFETCH(bool, ignored);
-        const Started run = start({}, {"QT_QPA_PLATFORM=offscreen", "QT_SCALE_FACTOR=" + factor});
+        const Started run =
+            start({}, {"QT_QPA_PLATFORM=offscreen", "QT_SCALE_FACTOR=" + factor}, {}, true);
         QVERIFY2(run.stillRunning, qPrintable(run.standardError));
         const QString line = QStringLiteral("QT_SCALE_FACTOR=«") + factor + u'»';
         QCOMPARE(run.standardError.count(line), ignored ? 1 : 0);
@@ -185,7 +220,7 @@ private slots:
         QVERIFY(fifo ? ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0
                      : QDir(home.path()).mkpath(file));
         const mode_t before = modeOf(file);
-        const Started run = start({}, {"QT_QPA_PLATFORM=offscreen"}, home.path(), 6000);
+        const Started run = start({}, {"QT_QPA_PLATFORM=offscreen"}, home.path(), true);
         QVERIFY2(run.stillRunning, qPrintable(run.standardError));
         QCOMPARE(run.standardError.count(QStringLiteral("solvetra.conf")), 1);
         QCOMPARE(modeOf(file), before);

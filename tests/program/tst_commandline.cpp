@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
 #include "app/identity.h"
+#include "app/version.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/answer.h"
+#include "quiz/quizsession.h"
 #include "quiz/runtimeerror.h"
+#include "support/fakes.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <limits>
@@ -22,6 +25,8 @@ private slots:
     void notANumberIsNotCounted();
     void everyEnterCounts();
     void countsBeyondSixteenBits();
+    void sessionSaysWhatHappened_data();
+    void sessionSaysWhatHappened();
 };
 
 void TestAnswer::readsNumbers_data()
@@ -94,10 +99,9 @@ void TestAnswer::judges()
     QCOMPARE(verdict.boxText, typed);
     QCOMPARE(state.RightCount, right ? 3 : 2);
     QCOMPARE(state.WrongCount, right ? 3 : 4);
-    QCOMPARE(verdict.rightScore, std::optional<QString>(right ? "3" : "2"));
-    // A right answer leaves the wrong-answer label alone.
-    QCOMPARE(verdict.wrongScore, right ? std::nullopt : std::optional<QString>("4"));
-    QCOMPARE(verdict.totalScore, std::optional<QString>("6"));
+    QCOMPARE(verdict.score.right, right ? 3 : 2);
+    QCOMPARE(verdict.score.wrong, right ? 3 : 4);
+    QCOMPARE(verdict.score.total, 6);
 }
 
 void TestAnswer::emptyBoxCountsAsZero()
@@ -131,7 +135,7 @@ void TestAnswer::notANumberIsNotCounted()
     QCOMPARE(verdict.boxText, typed);
     QCOMPARE(state.RightCount, 0);
     QCOMPARE(state.WrongCount, 0);
-    QVERIFY(!verdict.rightScore && !verdict.wrongScore && !verdict.totalScore);
+    QCOMPARE(verdict.score.total, 0);
 }
 
 void TestAnswer::everyEnterCounts()
@@ -141,7 +145,7 @@ void TestAnswer::everyEnterCounts()
     quiz::judgeAnswer(state, "12", DisplayLocale::italian());
     const quiz::Verdict second = quiz::judgeAnswer(state, "12", DisplayLocale::italian());
     QCOMPARE(state.RightCount, 2);
-    QCOMPARE(second.totalScore, std::optional<QString>("2"));
+    QCOMPARE(second.score.total, 2);
 }
 
 void TestAnswer::countsBeyondSixteenBits()
@@ -152,16 +156,62 @@ void TestAnswer::countsBeyondSixteenBits()
     state.RightCount = 32767;
     state.WrongCount = 32767;
     const quiz::Verdict right = quiz::judgeAnswer(state, "12", DisplayLocale::italian());
-    QCOMPARE(right.rightScore, std::optional<QString>("32768"));
-    QCOMPARE(right.totalScore, std::optional<QString>("65535"));
+    QCOMPARE(right.score.right, 32768);
+    QCOMPARE(right.score.total, 65535);
     const quiz::Verdict wrong = quiz::judgeAnswer(state, "1", DisplayLocale::italian());
-    QCOMPARE(wrong.wrongScore, std::optional<QString>("32768"));
-    QCOMPARE(wrong.totalScore, std::optional<QString>("65536"));
+    QCOMPARE(wrong.score.wrong, 32768);
+    QCOMPARE(wrong.score.total, 65536);
 
     state.RightCount = std::numeric_limits<qint32>::max();
     QVERIFY_THROWS_EXCEPTION(quiz::RuntimeError,
                              quiz::judgeAnswer(state, "12", DisplayLocale::italian()));
     QCOMPARE(state.RightCount, std::numeric_limits<qint32>::max());
+}
+
+void TestAnswer::sessionSaysWhatHappened_data()
+{
+    QTest::addColumn<QString>("typed"); // "right" for the expected value
+    QTest::addColumn<int>("judged");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("right answer: judged, right") << "right" << 1 << true;
+    QTest::newRow("wrong answer: judged, wrong") << "100000" << 1 << false;
+    QTest::newRow("not a number: not judged") << "," << 0 << false;
+}
+
+// The listeners hear of the problem on display and of its verdict as
+// values, and of the level once when it changes.
+void TestAnswer::sessionSaysWhatHappened()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, judged);
+    QFETCH(bool, right);
+    FakeClock clock;
+    quiz::MixingRandomSource random(7);
+    quiz::QuizSession session(clock, random, quiz::Level::OneStep);
+    QSignalSpy posed(&session, &quiz::QuizSession::problemPosed);
+    QSignalSpy verdicts(&session, &quiz::QuizSession::answerJudged);
+    QSignalSpy levels(&session, &quiz::QuizSession::levelChanged);
+
+    session.poseProblem(DisplayLocale::italian());
+    QCOMPARE(posed.size(), 1);
+    const auto problem = posed[0][0].value<quiz::Problem>();
+    QCOMPARE(problem.expectedValue(), session.state().ExpectedValue);
+    if (typed == QLatin1String("right"))
+        typed = QString::number(problem.expectedValue(), 'g', 6).replace(u'.', u',');
+    const quiz::Verdict verdict = session.judge(typed, DisplayLocale::italian());
+    QCOMPARE(verdicts.size(), judged);
+    QCOMPARE(verdict.right, right);
+    QCOMPARE(session.state().RightCount + session.state().WrongCount, judged);
+    if (judged)
+        QCOMPARE(verdicts[0][1].value<quiz::Verdict>().right, right);
+
+    session.setLevel(quiz::Level::OneStep);
+    session.setLevel(quiz::Level::TwoSteps);
+    session.setLevel(quiz::Level::TwoSteps);
+    QCOMPARE(levels.size(), 1);
+    QCOMPARE(session.level(), quiz::Level::TwoSteps);
+    session.load();
+    QCOMPARE(session.state().RightCount + session.state().WrongCount, 0);
 }
 
 QTEST_APPLESS_MAIN(TestAnswer)

@@ -92,7 +92,8 @@ void TestLevels::everyKindOnEveryTriangle()
     QCOMPARE(given.size(), 2);
     const auto asked = int(letters.indexOf(problem.caption.section(u' ', -1)));
     QVERIFY2(asked >= 0 && !given.contains(asked), qPrintable(problem.caption));
-    QCOMPARE(problem.expectedValue, QString::number(double(exact[size_t(asked)]) / 100).toFloat());
+    QCOMPARE(problem.expectedValue(),
+             QString::number(double(exact[size_t(asked)]) / 100).toFloat());
     QVERIFY(problem.unitVisible[0] && problem.unitVisible[1]);
 
     // Each step of the route is one of the figure's relations, holding on
@@ -159,9 +160,9 @@ void TestLevels::kindsEquallyLikely()
     QList<int> counts(kinds, 0);
     for (int i = 0; i < draws; ++i) {
         const auto draw = quiz::drawProblemAt(level, state, random, clock);
-        const auto &kinds = quiz::kindsOfLevel(level);
-        const auto at = &draw.kind() - kinds.data();
-        QVERIFY(at >= 0 && at < qsizetype(kinds.size()));
+        const auto &levelKinds = quiz::kindsOfLevel(level);
+        const auto at = &draw.kind() - levelKinds.data();
+        QVERIFY(at >= 0 && at < qsizetype(levelKinds.size()));
         ++counts[at];
         QVERIFY(state.HiddenPick >= 1 && state.HiddenPick <= 6);
         QCOMPARE(state.ExpectedValue, float(draw.triangle().length(draw.kind().asked())));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/solution.h"
-#include "support/exactlengths.h"
 #include "support/exactequation.h"
+#include "support/exactlengths.h"
 #include "support/levelkinds.h"
 
 #include <QTest>
@@ -66,7 +66,8 @@ void TestLevelSolution::everyEquationHolds()
                 first = value;
             QVERIFY2(*value == *first, qPrintable(line));
             if (colon >= 0 && i > 0)
-                QVERIFY2((evaluator.used() & ~known) == 0, qPrintable(line + " uses a length not known"));
+                QVERIFY2((evaluator.used() & ~known) == 0,
+                         qPrintable(line + " uses a length not known"));
         }
         // A line "X = ... = x" finds X.
         if (colon < 0 && !members[0].endsWith(u'²'))
@@ -75,8 +76,9 @@ void TestLevelSolution::everyEquationHolds()
     QCOMPARE(theorems, level == Level::TwoSteps ? 2 : 1);
     const QString last = solution.lines.constLast();
     QVERIFY(last.startsWith(quiz::lengthLetters(draw.kind().asked()) + QStringLiteral(" = ")));
-    QVERIFY(last.endsWith(QStringLiteral(" = ") + problem.text(draw.kind().asked()) + QStringLiteral(" cm")));
-    QCOMPARE(float(double(solution.result) / 100), problem.expectedValue);
+    QVERIFY(last.endsWith(QStringLiteral(" = ") + problem.text(draw.kind().asked()) +
+                          QStringLiteral(" cm")));
+    QCOMPARE(float(double(solution.result) / 100), problem.expectedValue());
 }
 
 void TestLevelSolution::textsWordForWord_data()
@@ -88,7 +90,9 @@ void TestLevelSolution::textsWordForWord_data()
     QTest::addColumn<QString>("asked");
     QTest::addColumn<QString>("text");
     QTest::newRow("legs given, BH asked: Pythagoras, then the leg theorem")
-        << 3 << 7 << "AB" << "AC" << "BH"
+        << 3 << 7 << "AB"
+        << "AC"
+        << "BH"
         << "Teorema di Pitagora: BC² = AB² + AC²\n"
            "BC² = 21² + 28² = 441 + 784 = 1225\n"
            "BC = √1225 = 35 cm\n"
@@ -108,12 +112,12 @@ void TestLevelSolution::textsWordForWord()
     for (int i = 0; i < int(kinds.size()); ++i) {
         const auto [g1, g2] = kinds[size_t(i)].givens();
         const QStringList givens{quiz::lengthLetters(g1), quiz::lengthLetters(g2)};
-        if (givens.contains(given1) && givens.contains(given2)
-            && quiz::lengthLetters(kinds[size_t(i)].asked()) == asked) {
-            QCOMPARE(quiz::solveProblem(drawOfKind(Level::TwoSteps, i, m, n),
-                                        DisplayLocale::italian())
-                         .text(),
-                     text);
+        if (givens.contains(given1) && givens.contains(given2) &&
+            quiz::lengthLetters(kinds[size_t(i)].asked()) == asked) {
+            QCOMPARE(
+                quiz::solveProblem(drawOfKind(Level::TwoSteps, i, m, n), DisplayLocale::italian())
+                    .text(),
+                text);
             return;
         }
     }

@@ -116,8 +116,7 @@ void TestProblem::everyTriangleAndPick()
     QFETCH(int, n);
     QFETCH(int, pick);
     const DisplayLocale italian = DisplayLocale::italian();
-    const auto problem =
-        quiz::problemOf({qint16(m), qint16(n), qint16(pick)}, italian);
+    const auto problem = quiz::problemOf({qint16(m), qint16(n), qint16(pick)}, italian);
 
     const auto exact = handHundredths(m, n);
     for (int i = 0; i < quiz::lengthCount; ++i)
@@ -143,7 +142,7 @@ void TestProblem::everyTriangleAndPick()
 
     // What a pupil types for the exact decimal must be exactly the expected value.
     const float typed = decimalText(int(*solved), u'.').toFloat();
-    QCOMPARE(problem.expectedValue, typed);
+    QCOMPARE(problem.expectedValue(), typed);
 }
 
 void TestProblem::drawsChooseTriangleAndPick_data()
@@ -176,7 +175,7 @@ void TestProblem::drawsChooseTriangleAndPick()
     QCOMPARE(state.Multiplier, multiplier);
     QCOMPARE(state.HiddenPick, pick);
     QCOMPARE(problem.text(Length::HypBC), hypotenuse);
-    QCOMPARE(state.ExpectedValue, problem.expectedValue);
+    QCOMPARE(state.ExpectedValue, problem.expectedValue());
 }
 
 void TestProblem::reseedsInOrder()

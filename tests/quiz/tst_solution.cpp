@@ -52,9 +52,8 @@ void TestSolution::numbersAreExact()
     QCOMPARE(s.theorem, pick <= 3 ? quiz::Theorem::Altitude : quiz::Theorem::Leg);
 
     // The same answer the window expects, and the same hidden quantity.
-    const auto problem =
-        quiz::problemOf({qint16(m), qint16(n), qint16(pick)}, italian);
-    QCOMPARE(float(double(s.result) / 100), problem.expectedValue);
+    const auto problem = quiz::problemOf({qint16(m), qint16(n), qint16(pick)}, italian);
+    QCOMPARE(float(double(s.result) / 100), problem.expectedValue());
     QVERIFY(!problem.visible[size_t(s.hidden)]);
     QVERIFY(problem.visible[size_t(s.first)] && problem.visible[size_t(s.second)]);
     QVERIFY(s.lines.constLast().endsWith(QStringLiteral(" = %1 cm").arg(problem.text(s.hidden))));

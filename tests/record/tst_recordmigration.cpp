@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "record/answercolumns.h"
 #include "record/recordwriter.h"
 #include "record/schema.h"
 #include "recordrows.h"
 #include "support/fakes.h"
 #include "support/sqlitecli.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,6 +68,57 @@ private slots:
         QCOMPARE(sqliteCli(path, QStringLiteral("SELECT %1 FROM answer WHERE id <= 30 ORDER BY id")
                                      .arg(columns)),
                  before);
+    }
+
+    // The answer's columns are one table in the program; the school's
+    // server, set up by hand from its SQL file, and a new record file
+    // must both have exactly those, besides their own bookkeeping.
+    void everyPlaceHasTheAnswerColumns()
+    {
+        QFile sql(QStringLiteral(SOLVETRA_SOURCE_DIR "/sql/school-server.sql"));
+        QVERIFY(sql.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(sql.readAll());
+        const QRegularExpression table(QStringLiteral("CREATE TABLE answer \\((.*?)\\n\\);"),
+                                       QRegularExpression::DotMatchesEverythingOption);
+        const QString body = table.match(text).captured(1);
+        QVERIFY(!body.isEmpty());
+        QStringList onServer;
+        for (QString line : body.split(u'\n')) {
+            line = line.section(QStringLiteral("--"), 0, 0).trimmed();
+            const QRegularExpression column(
+                QStringLiteral("^\"?(\\w+)\"?\\s+([a-z ]+(\\(\\d\\))?)"));
+            const auto match = column.match(line);
+            if (match.hasMatch())
+                onServer << match.captured(1) + u' ' +
+                                match.captured(2)
+                                    .remove(QStringLiteral(" NOT NULL"))
+                                    .remove(QStringLiteral(" PRIMARY KEY"))
+                                    .trimmed();
+        }
+        QStringList expected;
+        for (const record::AnswerColumn &column : record::answerColumns()) {
+            if (column.onServerAnswer)
+                expected << QString::fromLatin1(column.name) + u' ' +
+                                record::serverType(column.type);
+        }
+        expected << QStringLiteral("seq bigint") << QStringLiteral("sender name")
+                 << QStringLiteral("received timestamptz");
+        onServer.sort();
+        expected.sort();
+        QCOMPARE(onServer, expected);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("record.sqlite"));
+        writeAnswers(path, 0, 1);
+        QStringList inFile =
+            sqliteCli(path, QStringLiteral("SELECT name FROM pragma_table_info('answer')"))
+                .split(u'\n');
+        QStringList wanted{QStringLiteral("id"), QStringLiteral("session"), QStringLiteral("sent")};
+        for (const record::AnswerColumn &column : record::answerColumns())
+            wanted << QString::fromLatin1(column.name);
+        inFile.sort();
+        wanted.sort();
+        QCOMPARE(inFile, wanted);
     }
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "quiz/kindid.h"
 #include "record/answerscsv.h"
 #include "record/recordreader.h"
 #include "record/recordwriter.h"
@@ -12,7 +13,10 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -278,7 +282,7 @@ private slots:
     {
         QSet<QString> ids;
         for (const quiz::ProblemKind &kind : quiz::designedKinds()) {
-            const QString id = record::kindId(kind);
+            const QString id = quiz::kindId(kind);
             const QStringList parts = id.split(QRegularExpression(QStringLiteral("[:,]")));
             QVERIFY2(QRegularExpression(QStringLiteral("^[A-Z]{2}:[A-Z]{2},[A-Z]{2}$"))
                          .match(id)
@@ -418,18 +422,35 @@ private slots:
         QTemporaryDir folder;
         FakeClock clock;
         const QString record = home.filePath(QStringLiteral("record.sqlite"));
-        // Twelve answers in the file, which stays in WAL mode; five more in a
-        // WAL of a writer still open.
-        std::optional<record::RecordWriter> writer(std::in_place, record, clock);
-        for (int i = 0; i < 17; ++i) {
-            if (i == 12)
-                writer.emplace(record, clock);
-            if (i == 0 || i == 12) {
-                writer->setPupil(QStringLiteral("Dario"), QStringLiteral("3D"));
-                writer->startSession(1);
-            }
-            QVERIFY(writer->addAnswer(numberedAnswer(i)));
+        // Twelve answers in the file, which an older version left in WAL
+        // mode; five more in the WAL of a connection still open.
+        {
+            record::RecordWriter writer(record, clock);
+            writer.setPupil(QStringLiteral("Dario"), QStringLiteral("3D"));
+            writer.startSession(1);
+            for (int i = 0; i < 12; ++i)
+                QVERIFY(writer.addAnswer(numberedAnswer(i)));
         }
+        QSqlDatabase older =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older"));
+        const auto closeOlder = qScopeGuard([&older] {
+            older.close();
+            older = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("older"));
+        });
+        older.setDatabaseName(record);
+        QVERIFY(older.open());
+        QSqlQuery query(older);
+        QVERIFY(query.exec(QStringLiteral("PRAGMA journal_mode = WAL")));
+        QVERIFY(query.exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0")));
+        QVERIFY(query.exec(
+            QStringLiteral("INSERT INTO answer (session, at, pupil, class, level, kind, m, n,"
+                           " given1, given2, asked, expected, typed, right, seconds,"
+                           " solution_opened, uuid, assignment)"
+                           " SELECT session, at, pupil, class, level, kind, m, n, given1, given2,"
+                           " asked, expected, typed, right, seconds, solution_opened,"
+                           " lower(hex(randomblob(16))), assignment FROM answer"
+                           " ORDER BY id LIMIT 5")));
         const QString copy = folder.filePath(QStringLiteral("dario.sqlite"));
         QVERIFY(QFile::copy(home.filePath(QStringLiteral("record.sqlite")), copy));
         if (withWal)

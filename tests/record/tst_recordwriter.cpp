@@ -8,6 +8,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -142,6 +143,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("sub/record.sqlite"));
         writeAnswers(path, 0, first);
+        // As an older version left it: in write-ahead-log mode.
+        QCOMPARE(sqliteCli(path, QStringLiteral("PRAGMA journal_mode = WAL")),
+                 QStringLiteral("wal"));
         writeAnswers(path, first, second);
         QCOMPARE(answerCount(path), first + second);
         const QString typed =
@@ -151,7 +155,10 @@ private slots:
         for (int i = 0; i < first + second; ++i)
             expected << QString::number(i);
         QCOMPARE(typed, expected.join(u' '));
-        QCOMPARE(sqliteCli(path, QStringLiteral("PRAGMA journal_mode")), QStringLiteral("wal"));
+        // Every answer is in the file itself: a copy of it alone has them all.
+        QCOMPARE(sqliteCli(path, QStringLiteral("PRAGMA journal_mode")), QStringLiteral("delete"));
+        for (const char *side : {"-wal", "-shm", "-journal"})
+            QVERIFY2(!QFileInfo::exists(path + QLatin1String(side)), side);
         QCOMPARE(sqliteCli(path, QStringLiteral("PRAGMA user_version")).toInt(),
                  record::schemaVersion);
         QCOMPARE(QFile::permissions(path) & 0x7777,
@@ -312,22 +319,20 @@ private slots:
                        .arg(i)
                        .arg(i % 2);
         sqliteCli(path, sql);
-        const QString oldColumns =
-            QStringLiteral("id, session, at, pupil, class, level, kind, m, n, given1, given2, asked,"
-                           " expected, typed, right, seconds, solution_opened");
-        const QString oldRows = sqliteCli(
-            path, QStringLiteral("SELECT %1 FROM answer ORDER BY id").arg(oldColumns));
+        const QString oldColumns = QStringLiteral(
+            "id, session, at, pupil, class, level, kind, m, n, given1, given2, asked,"
+            " expected, typed, right, seconds, solution_opened");
+        const QString oldRows =
+            sqliteCli(path, QStringLiteral("SELECT %1 FROM answer ORDER BY id").arg(oldColumns));
 
         writeAnswers(path, 0, 1);
         QCOMPARE(sqliteCli(path, QStringLiteral("PRAGMA user_version")).toInt(),
                  record::schemaVersion);
         QCOMPARE(answerCount(path), rows + 1);
-        QCOMPARE(
-            sqliteCli(path,
-                      QStringLiteral("SELECT %1 FROM answer WHERE id <= %2 ORDER BY id")
-                          .arg(oldColumns)
-                          .arg(rows)),
-            oldRows);
+        QCOMPARE(sqliteCli(path, QStringLiteral("SELECT %1 FROM answer WHERE id <= %2 ORDER BY id")
+                                     .arg(oldColumns)
+                                     .arg(rows)),
+                 oldRows);
         QVERIFY(
             sqliteCli(path, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"))
                 .split(u'\n')

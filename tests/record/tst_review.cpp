@@ -2,6 +2,7 @@
 // "Ripasso": kinds the pupil got wrong come back more often until answered
 // right twice, and with nothing to review the draw is the uniform one, seed
 // for seed. Frequencies are counted over many seeded draws.
+#include "quiz/kindid.h"
 #include "record/recordrows.h"
 #include "support/fakes.h"
 
@@ -22,7 +23,7 @@ constexpr int draws = 6000;
 
 QString idOf(quiz::Level level, int index)
 {
-    return record::kindId(quiz::kindsOfLevel(level)[size_t(index)]);
+    return quiz::kindId(quiz::kindsOfLevel(level)[size_t(index)]);
 }
 
 // How often each kind of the level is drawn, over draws from one seed.
@@ -39,7 +40,7 @@ QList<int> counts(quiz::Level level, const record::ReviewBoxes &boxes, quint64 s
             quiz::drawProblemReviewed(level, state, random, clock, weights);
         const quiz::ProblemKind &kind = draw.kind();
         for (size_t k = 0; k < kinds.size(); ++k)
-            seen[qsizetype(k)] += record::kindId(kinds[k]) == record::kindId(kind);
+            seen[qsizetype(k)] += quiz::kindId(kinds[k]) == quiz::kindId(kind);
         // What the pupil must type is the kind's asked length.
         if (!QTest::qCompare(state.ExpectedValue, float(draw.triangle().length(kind.asked())),
                              "ExpectedValue", "asked length", __FILE__, __LINE__))

@@ -12,7 +12,9 @@ public:
     bool calculatorAvailable = true;
     int beeps = 0;
     int calculatorsStarted = 0;
-    QList<int> endings; // exit statuses, in order
+    QList<int> endings;        // exit statuses, in order
+    QString savedFile;         // the answer to the next save dialog; empty cancels
+    QStringList savesProposed; // what each save dialog proposed
 
     void beep() override { ++beeps; }
     bool startCalculator() override
@@ -21,4 +23,10 @@ public:
         return calculatorAvailable;
     }
     void endProgram(int exitStatus) override { endings.append(exitStatus); }
+    QString chooseFileToSave(QWidget *, const QString &, const QString &suggested,
+                             const QString &) override
+    {
+        savesProposed.append(suggested);
+        return savedFile;
+    }
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/window/answerlog.h"
 #include "ui/window/tavola.h"
 
 #include <QApplication>
@@ -26,7 +27,9 @@ inline void answer(ui::Tavola &tavola, bool right)
                                 : QString::number(int(expected) + 7);
     QTest::keyClicks(box, typed);
     QTest::keyClick(box, Qt::Key_Return);
-    QCoreApplication::processEvents(); // the record is written after the verdict
+    // The record is written on its own thread after the verdict.
+    if (auto *log = tavola.findChild<ui::AnswerLog *>())
+        QVERIFY(log->settle());
     // A click, not Enter: a window a dialog just left may not be active yet.
     tavola.findChild<QPushButton *>(QStringLiteral("cmdNext"))->click();
 }

@@ -98,7 +98,7 @@ void TestAccessibleTexts::verdictCarriesRightValueAndScore()
     quiz::QuizState state;
     state.RightCount = 2;
     state.WrongCount = 1;
-    state.ExpectedValue = problem.expectedValue;
+    state.ExpectedValue = problem.expectedValue();
     const quiz::Verdict verdict = quiz::judgeAnswer(state, typed, locale);
     QCOMPARE(verdictDescription(verdict, problem), description);
 }

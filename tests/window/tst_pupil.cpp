@@ -12,9 +12,7 @@
 #include "ui/dialogs/pupildialog.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -38,6 +36,7 @@ private slots:
     void askedAtStartWithNamesSeen();
     void deleteAsksFirst_data();
     void deleteAsksFirst();
+    void deleteReachesTheOtherWindow();
     void exportCopiesTheFile_data();
     void exportCopiesTheFile();
     void statusBarSaysWhoPlays_data();
@@ -243,9 +242,9 @@ void TestPupil::statusBarSaysWhoPlays()
     QVERIFY(!panel->pixmap().isNull());
     const auto places = [this] {
         QList<QRect> list;
-        for (const char *name : {"Panel1", "Panel2", "Panel3"})
+        for (const char *panelName : {"Panel1", "Panel2", "Panel3"})
             list << m_tavola->statusBar()
-                        ->findChild<QLabel *>(QString::fromLatin1(name))
+                        ->findChild<QLabel *>(QString::fromLatin1(panelName))
                         ->geometry();
         return list;
     };
@@ -336,6 +335,32 @@ void TestPupil::deleteAsksFirst()
     QCOMPARE(counts(), reply == QMessageBox::Yes ? u"Bruno:1"_qs : u"Anna:3\nBruno:4"_qs);
 }
 
+// Two windows of one account: "Cancella tutti..." in one, and the other's
+// later answers go into a new file instead of the deleted one.
+void TestPupil::deleteReachesTheOtherWindow()
+{
+    startKeeping();
+    quiz::MixingRandomSource random(5);
+    ui::Tavola other(m_clock, random, m_platform);
+    other.keepRecord(m_path);
+    other.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    other.findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
+    playing::answer(other, true);
+    playing::answer(*m_tavola, true);
+    {
+        ModalBoxes boxes({QMessageBox::Yes, QMessageBox::Ok});
+        item("cancellaTutti")->trigger();
+        QCOMPARE(boxes.seen.size(), 2);
+    }
+    QVERIFY(!QFileInfo::exists(m_path));
+    playing::answer(other, false);
+    playing::answer(other, true);
+    QCOMPARE(cli(QStringLiteral("SELECT count(*), sum(right) FROM answer")), "2|1");
+    playing::answer(*m_tavola, true);
+    QCOMPARE(cli(QStringLiteral("SELECT count(*), sum(right) FROM answer")), "3|2");
+}
+
 void TestPupil::exportCopiesTheFile_data()
 {
     QTest::addColumn<QString>("target");
@@ -359,16 +384,13 @@ void TestPupil::exportCopiesTheFile()
     }
     playing::answer(*m_tavola, false);
     ModalBoxes boxes({QMessageBox::Ok});
-    const bool asked = playing::respond<QFileDialog>(
-        [this] { item("esporta")->trigger(); },
-        [&](QFileDialog *dialog) {
-            dialog->selectFile(to);
-            // selectFile leaves the name box as it is while the box has the focus.
-            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-                name->setText(to);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-    QVERIFY(asked);
+    m_platform.savedFile = to;
+    m_platform.savesProposed.clear();
+    item("esporta")->trigger();
+    // Asked once, proposing a name in a folder that is not the home folder.
+    QCOMPARE(m_platform.savesProposed.size(), 1);
+    QVERIFY2(!m_platform.savesProposed[0].startsWith(QDir::homePath()),
+             qPrintable(m_platform.savesProposed[0]));
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].icon, copied ? QMessageBox::Information : QMessageBox::Warning);
     QCOMPARE(QFileInfo::exists(to), copied);

@@ -100,6 +100,9 @@ void TestResults::cleanup()
 ui::ResultsWindow *TestResults::openResults()
 {
     m_tavola->menuBar()->findChild<QAction *>(QStringLiteral("risultati"))->trigger();
+    // It opens once the record's thread has read the answers.
+    if (!QTest::qWaitFor([this] { return m_tavola->findChild<ui::ResultsWindow *>(); }, 10000))
+        return nullptr;
     auto *results = m_tavola->findChild<ui::ResultsWindow *>();
     if (results && !QTest::qWaitForWindowExposed(results))
         return nullptr;

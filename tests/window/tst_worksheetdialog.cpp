@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet dialog: what it takes, what it refuses in words, and that a
 // seed typed into it gives the sheet the command line gives.
+#include "support/fakeplatform.h"
 #include "support/modalboxes.h"
 #include "support/solvetrarun.h"
 #include "ui/dialogs/worksheetdialog.h"
@@ -45,7 +46,8 @@ void TestWorksheetDialog::countTakenOrRefused()
 {
     QFETCH(int, count);
     QFETCH(bool, taken);
-    ui::WorksheetDialog dialog;
+    FakePlatform platform;
+    ui::WorksheetDialog dialog(platform);
     dialog.show();
     dialog.countBox()->clear();
     QTest::keyClicks(dialog.countBox(), QString::number(count));
@@ -105,7 +107,8 @@ void TestWorksheetDialog::sameSheetAsCommandLine()
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed: cannot compare the sheets");
     QTemporaryDir dir;
-    ui::WorksheetDialog dialog;
+    FakePlatform platform;
+    ui::WorksheetDialog dialog(platform);
     dialog.seedBox()->clear();
     QTest::keyClicks(dialog.seedBox(), seed);
     dialog.countBox()->setText(QStringLiteral("13"));
@@ -153,7 +156,8 @@ void TestWorksheetDialog::savedFilesAreNamed()
     QFETCH(int, keyIndex);
     QFETCH(QStringList, files);
     QTemporaryDir dir;
-    ui::WorksheetDialog dialog;
+    FakePlatform platform;
+    ui::WorksheetDialog dialog(platform);
     dialog.seedBox()->setText(QStringLiteral("52"));
     dialog.keyBox()->setCurrentIndex(keyIndex);
     const QString path = dir.filePath(dialog.suggestedFileName());
@@ -170,7 +174,8 @@ void TestWorksheetDialog::savedFilesAreNamed()
 void TestWorksheetDialog::unwritableWorksheetIsReported()
 {
     QTemporaryDir dir;
-    ui::WorksheetDialog dialog;
+    FakePlatform platform;
+    ui::WorksheetDialog dialog(platform);
     ModalBoxes boxes({QMessageBox::Ok});
     QVERIFY(!dialog.saveTo(dir.filePath(QStringLiteral("missing/scheda.pdf"))));
     QCOMPARE(boxes.seen.size(), 1);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/worksheetdialog.h"
 
+#include "ui/window/platform.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,10 +42,10 @@ QWidget *withNote(QWidget *field, const QString &note, QWidget *parent)
 
 } // namespace
 
-WorksheetDialog::WorksheetDialog(QWidget *parent)
-    : QDialog(parent), m_count(numberBox(3, this)), m_theorem(new QComboBox(this)),
-      m_seed(numberBox(10, this)), m_key(new QComboBox(this)), m_level(new QComboBox(this)),
-      m_refusal(new QLabel(this)), m_code(new QLabel(this))
+WorksheetDialog::WorksheetDialog(Platform &platform, QWidget *parent)
+    : QDialog(parent), m_platform(platform), m_count(numberBox(3, this)),
+      m_theorem(new QComboBox(this)), m_seed(numberBox(10, this)), m_key(new QComboBox(this)),
+      m_level(new QComboBox(this)), m_refusal(new QLabel(this)), m_code(new QLabel(this))
 {
     setWindowTitle(tr("Stampa una scheda"));
     m_count->setText(QString::number(print::defaultProblemCount));
@@ -199,9 +200,9 @@ void WorksheetDialog::saveSheet()
 {
     if (!request())
         return;
-    const QString suggested = QDir::home().filePath(suggestedFileName());
-    const QString path = QFileDialog::getSaveFileName(this, tr("Salva la scheda"), suggested,
-                                                      tr("Documenti PDF (*.pdf)"));
+    const QString suggested = QDir(suggestedFolder()).filePath(suggestedFileName());
+    const QString path = m_platform.chooseFileToSave(this, tr("Salva la scheda"), suggested,
+                                                     tr("Documenti PDF (*.pdf)"));
     if (!path.isEmpty() && saveTo(path))
         accept();
 }

@@ -13,6 +13,8 @@ class QLineEdit;
 
 namespace ui {
 
+class Platform;
+
 // Asks how many problems, which level and theorem, which seed and where the answer key
 // goes, then prints the worksheet or saves it as a PDF.
 class WorksheetDialog : public QDialog
@@ -20,7 +22,7 @@ class WorksheetDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit WorksheetDialog(QWidget *parent = nullptr);
+    explicit WorksheetDialog(Platform &platform, QWidget *parent = nullptr);
 
     // What the controls ask for now, or nothing (and the refusal line shown)
     // when a number is out of its range.
@@ -49,6 +51,7 @@ private:
     void refuse(const QString &line);
     void showCode();
 
+    Platform &m_platform;
     QLineEdit *m_count;
     QComboBox *m_theorem;
     QLineEdit *m_seed;

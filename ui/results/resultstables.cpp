@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results/resultstables.h"
 
-#include "print/classreport.h"
+#include "quiz/kindid.h"
 #include "quiz/level.h"
 
 #include <QCoreApplication>
@@ -12,11 +12,11 @@
 namespace ui::results {
 namespace {
 
-// lupdate files a free tr() call under the enclosing namespace.
-QString tr(const char *text)
+// This file's texts, under its namespace's context.
+struct Texts
 {
-    return QCoreApplication::translate("ui::results", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ui::results)
+};
 
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment)
 {
@@ -30,7 +30,7 @@ QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment)
 
 QList<Line> todayAndAllTime(const record::RecordSummary &summary, QDate today)
 {
-    return {{tr("Oggi"), summary.onDay(today)}, {tr("In tutto"), summary.total()}};
+    return {{Texts::tr("Oggi"), summary.onDay(today)}, {Texts::tr("In tutto"), summary.total()}};
 }
 
 QList<Line> byLevel(const QList<record::AnswerRow> &answers)
@@ -41,8 +41,8 @@ QList<Line> byLevel(const QList<record::AnswerRow> &answers)
     QList<Line> lines;
     for (auto it = levels.cbegin(); it != levels.cend(); ++it) {
         const auto level = quiz::levelOfNumber(it.key());
-        const QString name = level ? tr("%1. %2").arg(it.key()).arg(quiz::levelName(*level))
-                                   : tr("Livello %1").arg(it.key());
+        const QString name = level ? Texts::tr("%1. %2").arg(it.key()).arg(quiz::levelName(*level))
+                                   : Texts::tr("Livello %1").arg(it.key());
         lines.append({name, it.value()});
     }
     return lines;
@@ -52,7 +52,7 @@ QList<Line> byKind(const record::RecordSummary &summary)
 {
     QList<Line> lines;
     for (const record::KindSummary &kind : summary.kinds())
-        lines.append({print::readableKind(kind.kind), kind.tally});
+        lines.append({quiz::readableKind(kind.kind), kind.tally});
     return lines;
 }
 
@@ -80,8 +80,8 @@ QTableWidget *tallyTable(const QString &name, const QString &firstHead, const QL
 {
     auto *table = new QTableWidget(int(lines.size()), 5, parent);
     table->setAccessibleName(name);
-    table->setHorizontalHeaderLabels(
-        {firstHead, tr("Esatte"), tr("Sbagliate"), tr("Risposte"), tr("% esatte")});
+    table->setHorizontalHeaderLabels({firstHead, Texts::tr("Esatte"), Texts::tr("Sbagliate"),
+                                      Texts::tr("Risposte"), Texts::tr("% esatte")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::SingleSelection);

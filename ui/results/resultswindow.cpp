@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results/resultswindow.h"
 
-#include "print/classreport.h"
+#include "quiz/kindid.h"
 #include "record/summary.h"
 #include "ui/results/resultstables.h"
 #include "ui/results/tallychart.h"
@@ -95,9 +95,9 @@ ResultsWindow::ResultsWindow(const QList<record::AnswerRow> &answers, const reco
         QStringList wrong;
         for (const record::KindSummary &kind : summary.mostOftenWrong(shownWrongKinds))
             wrong << (kind.tally.wrong() == 1
-                          ? tr("%1 (1 volta)").arg(print::readableKind(kind.kind))
+                          ? tr("%1 (1 volta)").arg(quiz::readableKind(kind.kind))
                           : tr("%1 (%2 volte)")
-                                .arg(print::readableKind(kind.kind),
+                                .arg(quiz::readableKind(kind.kind),
                                      locale.qtLocale.toString(kind.tally.wrong())));
         addText(layout,
                 wrong.isEmpty() ? tr("Nessun tipo di problema sbagliato: bravo!")

@@ -2,17 +2,13 @@
 #include "ui/window/answerlog.h"
 
 #include "record/answerrow.h"
-#include "record/pupilrecord.h"
-#include "record/recordfile.h"
 #include "record/recordreader.h"
-#include "record/recordsharing.h"
-#include "record/recordwriter.h"
+#include "record/recordservice.h"
 #include "ui/dialogs/pupildialog.h"
 #include "ui/window/pupilsettings.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFileInfo>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -26,38 +22,62 @@ const QEvent::Type writeAnswers = QEvent::Type(QEvent::registerEventType());
 
 AnswerLog::AnswerLog(const QString &path, const quiz::Clock &clock, QWidget *window)
     : QObject(window), m_path(path), m_clock(clock), m_window(window),
+      m_record(std::make_unique<record::RecordThread>(path, clock)),
       m_pupil(pupilsettings::remembered()), m_reviewing(pupilsettings::reviewing())
 {
+    connect(m_record.get(), &record::RecordThread::trouble, this, &AnswerLog::tell);
+    connect(m_record.get(), &record::RecordThread::answersStored, this, &AnswerLog::answersStored);
+    m_record->setPupil(m_pupil.name, m_pupil.className);
 }
 
 AnswerLog::~AnswerLog()
 {
+    finish();
+}
+
+void AnswerLog::finish()
+{
     writeAfterPaint();
-    if (m_writer)
-        m_writer->endSession();
-    // After the session's end is in the file, so the last copy has it.
-    m_sharing.reset();
+    m_record->finish();
+}
+
+void AnswerLog::closeSession()
+{
+    writeAfterPaint();
+    if (m_sessionStarted)
+        m_record->close();
+    m_sessionStarted = false;
+}
+
+bool AnswerLog::settle()
+{
+    writeAfterPaint();
+    return m_record->settle();
 }
 
 void AnswerLog::share(const record::SharePlaces &places)
 {
-    m_sharing.reset();
     m_copiesToClassFolder = !places.classCopy.isEmpty();
-    if (!places.any())
-        return;
-    m_sharing = std::make_unique<record::RecordSharing>(m_path, places);
-    connect(m_sharing.get(), &record::RecordSharing::trouble, this, &AnswerLog::tell);
+    m_record->share(places);
 }
 
-record::RecordWriter &AnswerLog::writer()
+// The session starts with the first answer, so a run without one leaves
+// no file behind.
+record::RecordThread &AnswerLog::record()
 {
-    if (!m_writer) {
-        m_writer = std::make_unique<record::RecordWriter>(m_path, m_clock);
-        connect(m_writer.get(), &record::RecordWriter::trouble, this, &AnswerLog::tell);
-        m_writer->setPupil(m_pupil.name, m_pupil.className);
-        m_writer->startSession(int(m_sessionLevel));
+    if (!m_sessionStarted) {
+        m_sessionStarted = true;
+        m_record->startSession(int(m_sessionLevel));
     }
-    return *m_writer;
+    return *m_record;
+}
+
+void AnswerLog::listenTo(quiz::QuizSession &session)
+{
+    m_sessionLevel = session.level();
+    connect(&session, &quiz::QuizSession::problemPosed, this, [this] { problemShown(); });
+    connect(&session, &quiz::QuizSession::answerJudged, this, &AnswerLog::answeredAfterPaint);
+    connect(&session, &quiz::QuizSession::levelChanged, this, &AnswerLog::levelChosen);
 }
 
 void AnswerLog::problemShown()
@@ -77,17 +97,16 @@ void AnswerLog::answered(const quiz::Problem &problem, const quiz::Verdict &verd
             ? std::clamp(m_shownAt.msecsTo(m_clock.dateTime()) / 1000.0, 0.0, 24 * 60 * 60.0)
             : 0;
     const record::AnswerRow row =
-        record::answerRowOf(problem, verdict.boxText, verdict.right, seconds, int(problem.level));
-    writer().addAnswer(row);
-    if (m_sharing)
-        m_sharing->answerWritten();
+        record::answerRowOf(problem, verdict.boxText, verdict.right, seconds);
+    record().addAnswer(row);
     if (m_review)
         m_review->add(row.kind, row.right);
 }
 
 // A repaint is a posted event of low priority (QEvent::UpdateRequest); one
-// of lower priority still is delivered after it, so the commit, which waits
-// for the disk, comes after the verdict is on screen.
+// of lower priority still is delivered after it, so the record's thread,
+// which competes for the two cores, starts its commit only once the verdict
+// is on screen.
 void AnswerLog::answeredAfterPaint(const quiz::Problem &problem, const quiz::Verdict &verdict)
 {
     if (m_afterPaint.isEmpty())
@@ -113,20 +132,16 @@ void AnswerLog::writeAfterPaint()
 void AnswerLog::solutionOpened()
 {
     writeAfterPaint(); // the mark goes on the answer, which must be in first
-    if (m_writer)
-        m_writer->markSolutionOpened();
-    if (m_sharing)
-        m_sharing->answerWritten();
+    if (m_sessionStarted)
+        m_record->markSolutionOpened();
 }
 
 // A session is one level played: a new level starts a new one.
 void AnswerLog::levelChosen(quiz::Level level)
 {
     m_sessionLevel = level;
-    if (!m_writer)
-        return;
-    m_writer->endSession();
-    m_writer->startSession(int(level));
+    if (m_sessionStarted)
+        m_record->startSession(int(level));
 }
 
 void AnswerLog::setPupil(const record::Pupil &pupil)
@@ -134,8 +149,7 @@ void AnswerLog::setPupil(const record::Pupil &pupil)
     writeAfterPaint(); // an answer given goes in under who gave it
     m_pupil = pupil;
     m_review.reset();
-    if (m_writer)
-        m_writer->setPupil(pupil.name, pupil.className);
+    m_record->setPupil(pupil.name, pupil.className);
     emit pupilChanged();
 }
 
@@ -158,46 +172,38 @@ void AnswerLog::choosePupil(bool atStart)
 
 QList<record::AnswerRow> AnswerLog::allAnswers() const
 {
-    // A file not made yet holds no answers; the reader would call it unreadable.
-    if (!QFileInfo::exists(m_path))
-        return {};
-    record::RecordReader reader;
-    reader.setOwnRecord(true);
-    return reader.read({m_path}).answers;
+    return m_record->read();
 }
 
-QList<record::AnswerRow> AnswerLog::pupilAnswers()
+void AnswerLog::readPupilAnswers(QObject *context,
+                                 std::function<void(const QList<record::AnswerRow> &)> done)
 {
     writeAfterPaint();
-    if (m_writer)
-        m_writer->flush();
-    return record::answersOf(allAnswers(), m_pupil);
+    m_record->readLater(
+        {}, context,
+        [pupil = m_pupil, done = std::move(done)](const QList<record::AnswerRow> &answers) {
+            done(record::answersOf(answers, pupil));
+        });
 }
 
 bool AnswerLog::deleteRecord()
 {
     writeAfterPaint(); // so that none comes in after the deletion
     m_review.reset();
-    if (m_writer)
-        return m_writer->deleteRecord();
-    return record::removeRecord(m_path);
+    return m_record->deleteRecord();
 }
 
 QString AnswerLog::deletePupilAnswers()
 {
     writeAfterPaint(); // so that none of theirs comes in after the deletion
-    if (m_writer)
-        m_writer->flush();
     m_review.reset();
-    return record::deletePupilAnswers(m_path, m_pupil);
+    return m_record->deletePupilAnswers(m_pupil);
 }
 
 QString AnswerLog::exportTo(const QString &target)
 {
     writeAfterPaint();
-    if (m_writer)
-        m_writer->flush();
-    return record::copyPupilRecord(m_path, target, m_pupil);
+    return m_record->exportTo(target, m_pupil);
 }
 
 void AnswerLog::setReviewing(bool on)
@@ -214,10 +220,7 @@ QList<int> AnswerLog::reviewWeights(quiz::Level level)
         record::RecordFilter recent;
         recent.from = m_clock.dateTime().date().addDays(-record::ReviewBoxes::recentDays);
         m_review.emplace();
-        record::RecordReader reader(recent);
-        reader.setOwnRecord(true);
-        if (QFileInfo::exists(m_path))
-            m_review->addAll(record::answersOf(reader.read({m_path}).answers, m_pupil));
+        m_review->addAll(record::answersOf(m_record->read(recent), m_pupil));
     }
     return m_review->weights(quiz::kindsOfLevel(level));
 }

@@ -5,6 +5,7 @@
 #include "quiz/clock.h"
 #include "quiz/level.h"
 #include "quiz/problem.h"
+#include "quiz/quizsession.h"
 #include "record/answerrow.h"
 #include "record/pupil.h"
 #include "record/reviewboxes.h"
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,8 +24,7 @@ class QMessageBox;
 class QWidget;
 
 namespace record {
-class RecordSharing;
-class RecordWriter;
+class RecordThread;
 struct SharePlaces;
 } // namespace record
 
@@ -31,10 +32,11 @@ namespace ui {
 
 // The window's side of the pupil's record: every judged answer goes in,
 // with the seconds it took and whether its worked solution was opened. The
-// file is opened at the first answer, after the first problem is on screen,
-// and a file that will not take the answers is said once, in a box that
-// does not stop the quiz. It knows who plays, and which kinds of problem
-// that pupil is to review.
+// record's own thread writes it (record::RecordThread), so the window never
+// waits for the file. The file is opened at the first answer, after the
+// first problem is on screen, and a file that will not take the answers is
+// said once, in a box that does not stop the quiz. It knows who plays, and
+// which kinds of problem that pupil is to review.
 class AnswerLog : public QObject
 {
     Q_OBJECT
@@ -43,12 +45,23 @@ public:
     AnswerLog(const QString &path, const quiz::Clock &clock, QWidget *window);
     ~AnswerLog() override;
 
+    // Hears of the session's problems, verdicts and levels.
+    void listenTo(quiz::QuizSession &session);
+
     void problemShown();
     void answered(const quiz::Problem &problem, const quiz::Verdict &verdict);
     // The same, once the window has painted what is on screen now.
     void answeredAfterPaint(const quiz::Problem &problem, const quiz::Verdict &verdict);
     void solutionOpened();
     void levelChosen(quiz::Level level);
+    // "Nuovo gioco": the session's end goes in and the file is let go; the
+    // next answer starts a new session.
+    void closeSession();
+    // Every way out of the program: what waits is written and the file
+    // closed, waited for a few seconds at most.
+    void finish();
+    // Waits until the record's thread has done all it was handed.
+    bool settle();
     // Sends the answers on to the school's server and the class folder too.
     void share(const record::SharePlaces &places);
     bool copiesToClassFolder() const { return m_copiesToClassFolder; }
@@ -64,7 +77,9 @@ public:
     // Every answer in the file, and those of the pupil who plays (with any
     // still to be written).
     QList<record::AnswerRow> allAnswers() const;
-    QList<record::AnswerRow> pupilAnswers();
+    // The same, handed to done once read, without waiting.
+    void readPupilAnswers(QObject *context,
+                          std::function<void(const QList<record::AnswerRow> &)> done);
 
     // Deletes the file, every pupil's answers; true when it is gone.
     bool deleteRecord();
@@ -82,21 +97,23 @@ public:
     QList<int> reviewWeights(quiz::Level level);
 
 signals:
+    // How many of this run's answers are in the file now.
+    void answersStored(int count);
     void pupilChanged();
 
 protected:
     bool event(QEvent *event) override;
 
 private:
-    record::RecordWriter &writer();
+    record::RecordThread &record();
     void writeAfterPaint();
     void tell(const QString &line);
 
     QString m_path;
     const quiz::Clock &m_clock;
     QWidget *m_window;
-    std::unique_ptr<record::RecordWriter> m_writer;
-    std::unique_ptr<record::RecordSharing> m_sharing;
+    std::unique_ptr<record::RecordThread> m_record;
+    bool m_sessionStarted = false;
     bool m_copiesToClassFolder = false;
     quiz::Level m_sessionLevel = quiz::defaultLevel;
     QDateTime m_shownAt;

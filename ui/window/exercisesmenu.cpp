@@ -12,11 +12,11 @@
 #include "ui/window/answerlog.h"
 #include "ui/window/commands.h"
 #include "ui/window/messagebox.h"
+#include "ui/window/platform.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
-#include <QFileDialog>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,12 +31,11 @@ const QString levelKey = QStringLiteral("quiz/level");
 
 } // namespace
 
-ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
-                             quiz::Level &level, format::Language &language,
+ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizSession &session, format::Language &language,
                              const quiz::Clock &clock, const format::DisplayLocale &locale,
-                             QWidget *window)
-    : QObject(bar), m_menu(bar->addMenu(tr("Esercizi"))), m_state(state), m_problem(problem),
-      m_level(level), m_language(language), m_clock(clock), m_locale(locale), m_window(window)
+                             Platform &platform, QWidget *window)
+    : QObject(bar), m_menu(bar->addMenu(tr("Esercizi"))), m_session(session), m_language(language),
+      m_clock(clock), m_locale(locale), m_platform(platform), m_window(window)
 {
     m_menu->setObjectName(QStringLiteral("esercizi"));
     m_menu->menuAction()->setObjectName(QStringLiteral("esercizi"));
@@ -47,7 +46,12 @@ ExercisesMenu::ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::
     sveglia = addNamedAction(m_menu, "sveglia", tr("Imposta la sveglia..."));
     addLanguageItems();
     addRecordItems();
+    // The worked solution gives the answer away, so it waits for a verdict.
     soluzione->setEnabled(false);
+    connect(&session, &quiz::QuizSession::problemPosed, this,
+            [this] { soluzione->setEnabled(false); });
+    connect(&session, &quiz::QuizSession::answerJudged, this,
+            [this] { soluzione->setEnabled(true); });
     setLog(nullptr);
 }
 
@@ -68,7 +72,7 @@ void ExercisesMenu::addLevelItems()
         livello[i] = addNamedAction(levels, name.constData(),
                                     tr("%1. %2").arg(int(level)).arg(quiz::levelName(level)));
         livello[i]->setCheckable(true);
-        livello[i]->setChecked(level == m_level);
+        livello[i]->setChecked(level == m_session.level());
         group->addAction(livello[i]);
     }
     ripasso = addNamedAction(m_menu, "ripasso", tr("Ripasso"));
@@ -141,15 +145,10 @@ void ExercisesMenu::addCommands(const QList<QAction *> &commands)
     m_menu->addActions(commands);
 }
 
-void ExercisesMenu::setVerdictStanding(bool standing)
-{
-    soluzione->setEnabled(standing);
-}
-
 void ExercisesMenu::soluzione_Click()
 {
     const QString title = tr("Come si risolve");
-    const QString text = quiz::solveProblem(m_problem.draw, m_locale).text();
+    const QString text = quiz::solveProblem(m_session.problem().draw, m_locale).text();
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, m_window);
     // A screen reader announces the box by these; the steps must all be heard.
     box.setAccessibleName(title);
@@ -160,7 +159,7 @@ void ExercisesMenu::soluzione_Click()
 
 void ExercisesMenu::scheda_Click()
 {
-    WorksheetDialog dialog(m_window);
+    WorksheetDialog dialog(m_platform, m_window);
     dialog.exec();
 }
 
@@ -174,7 +173,7 @@ void ExercisesMenu::compito_Click()
 void ExercisesMenu::setAssignment(const std::optional<quiz::Assignment> &assignment)
 {
     m_assignment = assignment;
-    const quiz::Level shown = assignment ? assignment->level : m_level;
+    const quiz::Level shown = assignment ? assignment->level : m_session.level();
     for (size_t i = 0; i < livello.size(); ++i)
         livello[i]->setChecked(quiz::allLevels[i] == shown);
     ripasso->setEnabled(m_log != nullptr && !assignment);
@@ -200,19 +199,16 @@ void ExercisesMenu::livello_Click(quiz::Level chosen)
             setAssignment(m_assignment); // the radio items back on its level
             return;
         }
-        emit assignmentLeft();
-        // The window's own level goes on, now the one chosen.
-        m_level = chosen;
         files::Settings::user().setValue(levelKey, int(chosen));
+        // The window's own level goes on, now the one chosen.
+        emit assignmentLeft(chosen);
         setAssignment(std::nullopt);
-        emit levelChanged();
         return;
     }
-    if (chosen == m_level)
+    if (chosen == m_session.level())
         return;
-    m_level = chosen;
     files::Settings::user().setValue(levelKey, int(chosen));
-    emit levelChanged();
+    m_session.setLevel(chosen);
 }
 
 // The window is built in its language at each restart; rebuilt now, it would
@@ -236,10 +232,10 @@ void ExercisesMenu::lingua_Click(format::Language chosen)
 
 void ExercisesMenu::sveglia_Click()
 {
-    AlarmDialog dialog(quiz::pendingAlarm(m_clock.timeOfDay(), m_state.AlarmTime), m_clock,
-                       m_window);
+    AlarmDialog dialog(quiz::pendingAlarm(m_clock.timeOfDay(), m_session.state().AlarmTime),
+                       m_clock, m_window);
     if (dialog.exec() == QDialog::Accepted)
-        m_state.AlarmTime = dialog.chosenAlarm();
+        m_session.state().AlarmTime = dialog.chosenAlarm();
 }
 
 } // namespace ui
@@ -263,14 +259,18 @@ void ExercisesMenu::risultati_Click()
     if (!m_log)
         return;
     // Its own window, so the pupil can keep it beside the quiz; one at a
-    // time, with today's figures.
-    if (m_results)
-        m_results->close();
-    auto *results = new ResultsWindow(m_log->pupilAnswers(), m_log->pupil(),
-                                      m_clock.dateTime().date(), m_locale, m_window);
-    results->setAttribute(Qt::WA_DeleteOnClose);
-    results->show();
-    m_results = results;
+    // time, with today's figures. It opens when the record's thread has
+    // read them; the quiz goes on meanwhile.
+    m_log->readPupilAnswers(
+        this, [this, pupil = m_log->pupil()](const QList<record::AnswerRow> &answers) {
+            if (m_results)
+                m_results->close();
+            auto *results =
+                new ResultsWindow(answers, pupil, m_clock.dateTime().date(), m_locale, m_window);
+            results->setAttribute(Qt::WA_DeleteOnClose);
+            results->show();
+            m_results = results;
+        });
 }
 
 void ExercisesMenu::esporta_Click()
@@ -280,11 +280,12 @@ void ExercisesMenu::esporta_Click()
     // Named for the pupil, so the teacher's folder of copies tells them apart.
     QString name = m_log->pupil().name;
     name.replace(QRegularExpression(QStringLiteral("[^\\w]+")), QStringLiteral("-"));
-    const QString suggested = QDir::home().filePath(
-        name.isEmpty() ? tr("risultati.sqlite") : tr("risultati-%1.sqlite").arg(name));
+    const QString suggested = QDir(suggestedFolder())
+                                  .filePath(name.isEmpty() ? tr("risultati.sqlite")
+                                                           : tr("risultati-%1.sqlite").arg(name));
     const QString target =
-        QFileDialog::getSaveFileName(m_window, tr("Esporta i miei risultati"), suggested,
-                                     tr("Risultati di Solvetra (*.sqlite)"));
+        m_platform.chooseFileToSave(m_window, tr("Esporta i miei risultati"), suggested,
+                                    tr("Risultati di Solvetra (*.sqlite)"));
     if (target.isEmpty())
         return;
     const QString refusal = m_log->exportTo(target);

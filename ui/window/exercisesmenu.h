@@ -6,8 +6,7 @@
 #include "quiz/assignment.h"
 #include "quiz/clock.h"
 #include "quiz/level.h"
-#include "quiz/problem.h"
-#include "quiz/quizstate.h"
+#include "quiz/quizsession.h"
 #include "ui/window/commands.h"
 
 #include <QDialog>
@@ -28,6 +27,7 @@ class QWidget;
 namespace ui {
 
 class AnswerLog;
+class Platform;
 
 // The "Esercizi" menu, after the window's four: how the current problem is
 // solved, the level and the review, a worksheet to print, the alarm, the
@@ -40,11 +40,11 @@ class ExercisesMenu : public QObject
     Q_OBJECT
 
 public:
-    // problem is the one on display, level the one played and language the
-    // one the next restart speaks, all kept by the window.
-    ExercisesMenu(QMenuBar *bar, quiz::QuizState &state, const quiz::Problem &problem,
-                  quiz::Level &level, format::Language &language, const quiz::Clock &clock,
-                  const format::DisplayLocale &locale, QWidget *window);
+    // The session holds the problem on display and the level; language is
+    // the one the next restart speaks, kept by the window.
+    ExercisesMenu(QMenuBar *bar, quiz::QuizSession &session, format::Language &language,
+                  const quiz::Clock &clock, const format::DisplayLocale &locale, Platform &platform,
+                  QWidget *window);
 
     // The level chosen in an earlier run, or the first one.
     static quiz::Level rememberedLevel();
@@ -60,9 +60,6 @@ public:
 
     // The record the window keeps, or none.
     void setLog(AnswerLog *log);
-
-    // The worked solution gives the answer away, so it waits for a verdict.
-    void setVerdictStanding(bool standing);
 
     // The assignment that runs, or none. While one runs the level shown is
     // its own, "Ripasso" is set aside, and a new level is chosen only once
@@ -100,14 +97,13 @@ public:
     QAction *cancellaTutti = nullptr; // "Cancella tutti i risultati di questo account..."
 
 signals:
-    // A new level was chosen; the problem on display is of the old one.
-    void levelChanged();
     // The worked solution of the answered problem was shown.
     void solutionShown();
     // A pupil typed the code of an assignment to play.
     void assignmentChosen(const quiz::Assignment &assignment);
-    // The pupil chose to leave the assignment for another level.
-    void assignmentLeft();
+    // The pupil chose to leave the assignment for a level, maybe the one
+    // the window had before it.
+    void assignmentLeft(quiz::Level chosen);
 
 private:
     QString withClassFolderCopy(const QString &question) const;
@@ -116,12 +112,11 @@ private:
     void addRecordItems();
 
     QMenu *m_menu;
-    quiz::QuizState &m_state;
-    const quiz::Problem &m_problem;
-    quiz::Level &m_level;
+    quiz::QuizSession &m_session;
     format::Language &m_language;
     const quiz::Clock &m_clock;
     const format::DisplayLocale &m_locale;
+    Platform &m_platform;
     QWidget *m_window;
     AnswerLog *m_log = nullptr;
     QPointer<QDialog> m_results;                  // "I miei risultati", while open

@@ -2,6 +2,8 @@
 #include "ui/window/platform.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -41,6 +43,17 @@ bool DesktopPlatform::startCalculator()
     const QString program = findProgram(calculatorCandidates());
     // Detached and without a shell: the calculator outlives nothing of ours.
     return !program.isEmpty() && QProcess::startDetached(program, {});
+}
+
+QString suggestedFolder()
+{
+    return QStandardPaths::isTestModeEnabled() ? QDir::tempPath() : QDir::homePath();
+}
+
+QString DesktopPlatform::chooseFileToSave(QWidget *parent, const QString &title,
+                                          const QString &suggested, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
 void DesktopPlatform::endProgram(int exitStatus)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/tavola.h"
 
+#include "format/numberpattern.h"
 #include "format/timetext.h"
 #include "quiz/answer.h"
 #include "quiz/review.h"
@@ -18,6 +19,7 @@
 #include "ui/window/pupilsettings.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -37,8 +39,31 @@ constexpr int internalErrorNumber = 51;
 } // namespace
 
 Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_clock(clock), m_random(random), m_platform(platform)
+    : QMainWindow(parent), m_clock(clock), m_random(random), m_platform(platform),
+      m_session(clock, random, ExercisesMenu::rememberedLevel())
 {
+    // The window's own listeners come first: the screen reader and the
+    // record hear of what the labels already show.
+    connect(&m_session, &quiz::QuizSession::problemPosed, this, &Tavola::applyProblem);
+    connect(&m_session, &quiz::QuizSession::problemPosed, this,
+            [this](const quiz::Problem &problem) {
+                accessible::describeProblem(m_controls, problem);
+                // Read with each question, as the panel cannot be while the box has the focus.
+                if (m_run)
+                    m_controls.txtAnswer->setAccessibleDescription(
+                        m_run->progressText() + QStringLiteral(". ") +
+                        m_controls.txtAnswer->accessibleDescription());
+            });
+    connect(&m_session, &quiz::QuizSession::answerJudged, this,
+            [this](const quiz::Problem &, const quiz::Verdict &verdict) { applyVerdict(verdict); });
+    connect(&m_session, &quiz::QuizSession::answerJudged, this,
+            [this](const quiz::Problem &problem, const quiz::Verdict &verdict) {
+                accessible::describeVerdict(m_controls, verdict, problem);
+                if (m_run)
+                    assignmentAnswered(verdict.right);
+            });
+    connect(&m_session, &quiz::QuizSession::levelChanged, this,
+            [this] { dispatch([this] { level_Changed(); }); });
     setObjectName(QStringLiteral("Tavola"));
     setWindowIcon(artwork::windowIcon());
     accessible::installReaderFilter();
@@ -121,7 +146,7 @@ void Tavola::buildMenus()
 {
     QMenuBar *bar = createMenuBar(m_menu.designed);
     m_menu.esercizi =
-        new ExercisesMenu(bar, m_state, m_problem, m_level, m_language, m_clock, m_locale, this);
+        new ExercisesMenu(bar, m_session, m_language, m_clock, m_locale, m_platform, this);
     const auto zoom = zoomActions();
     m_menu.esercizi->addCommands(QList<QAction *>(zoom.begin(), zoom.end()));
     m_menu.esercizi->setLog(m_log);
@@ -138,7 +163,6 @@ void Tavola::bindEvents()
     wire(m_menu.designed.calc, &QAction::triggered, this, &Tavola::calc_Click, run);
     wire(m_menu.designed.newGame, &QAction::triggered, this, &Tavola::new_Click, run);
     m_menu.esercizi->bind(run, m_controls.Image1);
-    wire(m_menu.esercizi, &ExercisesMenu::levelChanged, this, &Tavola::level_Changed, run);
     connect(m_menu.esercizi, &ExercisesMenu::assignmentChosen, this,
             [this, run](const quiz::Assignment &assignment) {
                 run([this, assignment] {
@@ -146,7 +170,17 @@ void Tavola::bindEvents()
                         beginAssignment(assignment);
                 });
             });
-    connect(m_menu.esercizi, &ExercisesMenu::assignmentLeft, this, [this] { endAssignment(); });
+    connect(m_menu.esercizi, &ExercisesMenu::assignmentLeft, this, [this, run](quiz::Level chosen) {
+        run([this, chosen] {
+            endAssignment();
+            // The assignment's problem gives way to one of the level,
+            // changed or not.
+            if (chosen != m_session.level())
+                m_session.setLevel(chosen);
+            else
+                level_Changed();
+        });
+    });
     connect(m_menu.esercizi, &ExercisesMenu::solutionShown, this, [this] {
         if (m_log)
             m_log->solutionOpened();
@@ -157,7 +191,6 @@ void Tavola::setNextEnabled(bool enabled)
 {
     m_controls.cmdNext->setEnabled(enabled);
     m_nextOnEnter->setEnabled(enabled);
-    m_menu.esercizi->setVerdictStanding(enabled);
 }
 
 bool Tavola::isMinimisedOrMaximised() const
@@ -203,6 +236,19 @@ void Tavola::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
+void Tavola::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted() && m_log)
+        m_log->finish();
+}
+
+void Tavola::endOnSignal()
+{
+    if (m_log)
+        m_log->finish();
+}
+
 void Tavola::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
@@ -234,9 +280,7 @@ void Tavola::reportUncaughtError(int number, const QString &description)
 
 void Tavola::Form_Load()
 {
-    m_state.RightCount = 0;
-    m_state.WrongCount = 0;
-    m_state.AlarmTime = QString();
+    m_session.load();
 }
 
 void Tavola::Form_Activate()
@@ -259,13 +303,11 @@ void Tavola::cmdNext_Click()
     for (DesignLabel *length : c.lengths)
         length->hide();
 
-    if (m_run) {
-        applyProblem(poseAssignmentProblem());
-    } else {
-        const QList<int> review = m_log ? m_log->reviewWeights(m_level) : QList<int>();
-        applyProblem(
-            quiz::generateProblemReviewed(m_level, m_state, m_random, m_clock, m_locale, review));
-    }
+    if (m_run)
+        poseAssignmentProblem();
+    else
+        m_session.poseProblem(m_locale,
+                              m_log ? m_log->reviewWeights(m_session.level()) : QList<int>());
 
     setNextEnabled(false);
     c.txtAnswer->setFocus();
@@ -285,15 +327,6 @@ void Tavola::applyProblem(const quiz::Problem &problem)
         m_controls.Label2[i]->setVisible(problem.unitVisible[i]);
     m_controls.Label5->setTextColour(colourOf(problem.captionTone));
     m_controls.Label5->setCaption(problem.caption);
-    m_problem = problem;
-    accessible::describeProblem(m_controls, problem);
-    // Read with each question, as the panel cannot be while the box has the focus.
-    if (m_run)
-        m_controls.txtAnswer->setAccessibleDescription(
-            m_run->progressText() + QStringLiteral(". ") +
-            m_controls.txtAnswer->accessibleDescription());
-    if (m_log)
-        m_log->problemShown();
 }
 
 void Tavola::txtAnswer_KeyPress()
@@ -303,32 +336,33 @@ void Tavola::txtAnswer_KeyPress()
     // Return that reaches the box anyway must not count the answer twice.
     if (m_controls.cmdNext->isEnabled())
         return;
-    applyVerdict(quiz::judgeAnswer(m_state, m_controls.txtAnswer->text(), m_locale));
+    const quiz::Verdict verdict = m_session.judge(m_controls.txtAnswer->text(), m_locale);
+    if (!verdict.counted)
+        showRefusal(verdict);
+}
+
+// Not a number: the pupil corrects the text in the box, which keeps the focus.
+void Tavola::showRefusal(const quiz::Verdict &verdict)
+{
+    if (m_controls.txtAnswer->text() != verdict.boxText)
+        m_controls.txtAnswer->setText(verdict.boxText);
+    m_controls.lblMessage->setCaption(verdict.message);
 }
 
 void Tavola::applyVerdict(const quiz::Verdict &verdict)
 {
     SheetControls &c = m_controls;
-    if (c.txtAnswer->text() != verdict.boxText)
-        c.txtAnswer->setText(verdict.boxText);
-    c.lblMessage->setCaption(verdict.message);
-    if (!verdict.counted)
-        return; // the pupil corrects the text in the box, which keeps the focus
-
-    if (verdict.wrongScore)
-        c.lblScore1->setCaption(*verdict.wrongScore);
-    if (verdict.rightScore)
-        c.lblScore->setCaption(*verdict.rightScore);
-    if (verdict.totalScore)
-        c.lblScore2->setCaption(*verdict.totalScore);
-    accessible::describeVerdict(c, verdict, m_problem);
+    showRefusal(verdict); // the box and the message, as for a refusal
+    // A right answer leaves the wrong answers' label as it is.
+    if (!verdict.right)
+        c.lblScore1->setCaption(
+            format::formatNumber(verdict.score.wrong, format::pattern::wrongCount, m_locale));
+    c.lblScore->setCaption(
+        format::formatNumber(verdict.score.right, format::pattern::count, m_locale));
+    c.lblScore2->setCaption(
+        format::formatNumber(double(verdict.score.total), format::pattern::count, m_locale));
     setNextEnabled(true);
     c.cmdNext->setFocus();
-    // Written once the verdict is on screen, so that the file never delays it.
-    if (m_log)
-        m_log->answeredAfterPaint(m_problem, verdict);
-    if (m_run)
-        assignmentAnswered(verdict.right);
 }
 
 void Tavola::Timer1_Timer()
@@ -341,12 +375,12 @@ void Tavola::Timer1_Timer()
     if (format::timeToText(now, m_locale) == m_controls.lblTime->text())
         return;
 
-    if (m_alarm.ringsAt(now, m_state.AlarmTime)) {
+    if (m_alarm.ringsAt(now, state().AlarmTime)) {
         m_inTick = true;
         showAlarm();
         m_inTick = false;
     }
-    accessible::describeAlarm(m_controls, quiz::pendingAlarm(now, m_state.AlarmTime));
+    accessible::describeAlarm(m_controls, quiz::pendingAlarm(now, state().AlarmTime));
 
     if (isMinimisedOrMaximised())
         m_controls.lblTime->setCaption(format::timeToText(m_clock.timeOfDay(), m_locale));
@@ -384,6 +418,8 @@ void Tavola::new_Click()
     if (!m_menu.esercizi->mayLeaveAssignment())
         return;
     endAssignment();
+    if (m_log)
+        m_log->closeSession();
     unload();
     format::useLanguage(m_language);
     m_locale = format::DisplayLocale::current();
@@ -396,8 +432,6 @@ void Tavola::new_Click()
 // next problem is of the new level anyway.
 void Tavola::level_Changed()
 {
-    if (m_log)
-        m_log->levelChosen(m_level);
     showLastPanel();
     if (!m_controls.cmdNext->isEnabled())
         cmdNext_Click();
@@ -452,12 +486,12 @@ record::Pupil Tavola::player() const
     return m_log ? m_log->pupil() : record::Pupil();
 }
 
-quiz::Problem Tavola::poseAssignmentProblem()
+// The session poses the assignment's problem, as it would one it drew.
+void Tavola::poseAssignmentProblem()
 {
-    quiz::Problem problem = m_run->pose(m_clock.dateTime(), m_locale);
-    m_state.ExpectedValue = problem.expectedValue;
+    const quiz::Problem problem = m_run->pose(m_clock.dateTime(), m_locale);
     showAssignment();
-    return problem;
+    m_session.pose(problem);
 }
 
 void Tavola::assignmentAnswered(bool right)
@@ -468,7 +502,11 @@ void Tavola::assignmentAnswered(bool right)
         return;
     const QString text = m_run->endText();
     endAssignment();
-    showBox(this, QMessageBox::Information, tr("Compito"), text);
+    // Once every listener has had the verdict, so that the record takes the
+    // answer before the box waits for the pupil.
+    QTimer::singleShot(0, this, [this, text] {
+        dispatch([this, text] { showBox(this, QMessageBox::Information, tr("Compito"), text); });
+    });
 }
 
 // The panel, the level shown and "Ripasso" follow the assignment.
@@ -497,7 +535,7 @@ void Tavola::showLastPanel()
     if (!bar)
         return;
     QStringList parts;
-    if (const QString who = whoPlaysText(player(), m_level); !who.isEmpty())
+    if (const QString who = whoPlaysText(player(), m_session.level()); !who.isEmpty())
         parts << who;
     if (m_run)
         parts << m_run->progressText();
@@ -508,6 +546,7 @@ void Tavola::keepRecord(const QString &path, const record::SharePlaces &places)
 {
     delete m_log;
     m_log = new AnswerLog(path, m_clock, this);
+    m_log->listenTo(m_session);
     connect(m_log, &AnswerLog::pupilChanged, this, &Tavola::showLastPanel);
     if (m_menu.esercizi)
         m_menu.esercizi->setLog(m_log);
@@ -527,6 +566,9 @@ void Tavola::cmdExit_Click()
     showBox(this, QMessageBox::NoIcon, tr("Data ") + format::dateToText(now.date(), m_locale),
             tr("Ciao a presto. Ore ") + format::timeToText(now.time(), m_locale));
     m_controls.Timer1->stop();
+    // The end stays immediate for the window; the record is closed first.
+    if (m_log)
+        m_log->finish();
     m_platform.endProgram(0);
 }
 

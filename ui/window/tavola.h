@@ -4,8 +4,7 @@
 #include "format/displaylocale.h"
 #include "quiz/assignmentrun.h"
 #include "quiz/clock.h"
-#include "quiz/problem.h"
-#include "quiz/quizstate.h"
+#include "quiz/quizsession.h"
 #include "quiz/randomsource.h"
 #include "record/recordsharing.h"
 #include "ui/sheet/sheetbuilder.h"
@@ -28,22 +27,22 @@ namespace ui {
 
 // The quiz window: the triangle with its lengths, the answer box, the score,
 // the clock, the menus and the status bar. One object lives for the whole
-// run; a restart rebuilds its controls and keeps its QuizState.
+// run; a restart rebuilds its controls and keeps its session.
 //
-// How a problem travels:
-//   Enter in txtAnswer -> txtAnswer_KeyPress -> quiz::judgeAnswer -> quiz::Verdict
-//     -> applyVerdict: the message and score labels, and accessible::describeVerdict
-//        (the screen reader hears the verdict from the Verdict and the Problem);
-//   cmdNext_Click -> quiz::drawProblemReviewed at the level (drawProblemAt: at
-//     level 1 the designed reseeds and draws, written into QuizState; with
-//     "Ripasso" on, the kind drawn again by the AnswerLog's review weights)
-//     -> quiz::ProblemDraw
-//     -> quiz::problemOf (texts, visibility, caption) -> applyProblem: the value
-//     labels, and accessible::describeProblem;
-//   during an assignment, cmdNext_Click -> quiz::AssignmentRun::pose instead: problem
-//     k of the assignment's set, the worksheet's own (quiz::assignmentProblems);
-//   a ProblemDraw -> quiz::solveProblem -> the worked solution (F1) and, through
-//     quiz::drawProblemSet, the printed worksheet (print/).
+// How a problem travels (the handlers only call the session; the rest listen):
+//   cmdNext_Click -> quiz::QuizSession::poseProblem (the draw at the level,
+//     weighted by the AnswerLog's review) -> problemPosed(Problem)
+//     -> applyProblem: the value labels; accessible::describeProblem;
+//        ExercisesMenu (no solution yet); AnswerLog (the time shown);
+//   during an assignment, cmdNext_Click -> quiz::AssignmentRun::pose instead
+//     (problem k of the assignment's set, the worksheet's own), which the
+//     session poses as it would one it drew;
+//   Enter in txtAnswer -> txtAnswer_KeyPress -> QuizSession::judge -> Verdict
+//     -> answerJudged(Problem, Verdict) -> applyVerdict: message and score
+//        labels; accessible::describeVerdict; the assignment's progress;
+//        ExercisesMenu (the solution); AnswerLog -> record::RecordThread,
+//        which writes on its own thread;
+//   a ProblemDraw -> quiz::solveProblem (F1) and quiz::drawProblemSet (print/).
 // The kinds of problem are one table (quiz/kind.h) that all of these read.
 class Tavola : public QMainWindow
 {
@@ -58,7 +57,8 @@ public:
     // Builds the controls as designed and runs Form_Load; start() begins with it.
     void load();
 
-    quiz::QuizState &state() { return m_state; }
+    quiz::QuizState &state() { return m_session.state(); }
+    quiz::QuizSession &session() { return m_session; }
     // Opens on an assignment, as the command line asks: start() begins it.
     void openOnAssignment(const quiz::Assignment &assignment) { m_opening = assignment; }
     // Begins an assignment, or goes on where the pupil stopped it, and poses
@@ -90,7 +90,12 @@ public:
     void level_Changed();
     void cmdExit_Click();
 
+    // The session ends from outside (SIGTERM, or SIGHUP at logout): what
+    // waits for the record is written and the file closed.
+    void endOnSignal();
+
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -112,12 +117,13 @@ private:
 
     void applyProblem(const quiz::Problem &problem);
     void applyVerdict(const quiz::Verdict &verdict);
+    void showRefusal(const quiz::Verdict &verdict);
     void showAlarm();
     // The assignment's hooks: where a pupil stopped, its problems, its answers.
     quiz::AssignmentProgress progressToResume(const quiz::Assignment &assignment);
     void offerUnfinishedAssignment();
     record::Pupil player() const; // who plays, as the record names them
-    quiz::Problem poseAssignmentProblem();
+    void poseAssignmentProblem();
     void assignmentAnswered(bool right);
     void showAssignment();
     void endAssignment();
@@ -134,16 +140,14 @@ private:
     Platform &m_platform;
     format::Language m_language = format::currentLanguage(); // in use from the next restart
     format::DisplayLocale m_locale = format::DisplayLocale::current();
-    quiz::QuizState m_state;
-    quiz::AlarmRule m_alarm;                                // survives restarts
-    quiz::Level m_level = ExercisesMenu::rememberedLevel(); // "Nuovo gioco" keeps it
+    quiz::QuizSession m_session; // the problem, the score and the level
+    quiz::AlarmRule m_alarm;     // survives restarts
     bool m_inTick = false;
     SheetBuilder m_builder;
     SheetControls m_controls;
     MenuActions m_menu;
     QAction *m_nextOnEnter = nullptr; // lives for the whole run
     SheetZoom *m_zoom = nullptr;      // lives for the whole run
-    quiz::Problem m_problem;          // the one on display
     AnswerLog *m_log = nullptr;       // the record, when kept
     bool m_openingMaximised = false;  // placed at its first size, not before
 
