@@ -8,6 +8,7 @@
 #include "format/echo.h"
 #include "print/classreport.h"
 #include "record/answerscsv.h"
+#include "record/xlsxreport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -39,6 +40,11 @@ void printLine(const QString &line)
 bool isCsv(const QString &path)
 {
     return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+}
+
+bool isXlsx(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
 }
 
 std::optional<QString> readDate(const QCommandLineParser &parser, const QString &option,
@@ -78,8 +84,10 @@ void fixLocalZone()
 
 QList<QCommandLineOption> reportOptions()
 {
-    return {{reportOption, tr("Scrive il resoconto della classe in PDF o in CSV, senza finestra."),
-             QStringLiteral("file.pdf|file.csv")},
+    return {{reportOption,
+             tr("Scrive il resoconto della classe in PDF, in CSV o come foglio di calcolo, senza "
+                "finestra."),
+             QStringLiteral("file.pdf|file.csv|file.xlsx")},
             {recordsOption,
              tr("Un file di risultati, una cartella di file o un server "
                 "postgresql://utente@host/banca-dati; si può ripetere."),
@@ -107,8 +115,10 @@ std::variant<ReportCommand, QString> readReportCommand(const QCommandLineParser 
 {
     ReportCommand command;
     command.path = parser.value(reportOption);
-    if (!command.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) && !isCsv(command.path))
-        return tr("--report vuole un file .pdf o .csv, non %1.").arg(format::echoed(command.path));
+    if (!command.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) &&
+        !isCsv(command.path) && !isXlsx(command.path))
+        return tr("--report vuole un file .pdf, .csv o .xlsx, non %1.")
+            .arg(format::echoed(command.path));
     command.records = parser.values(recordsOption);
     if (command.records.isEmpty())
         return tr("--report vuole almeno un --records con i file di risultati.");
@@ -148,12 +158,13 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
     for (const QString &clash : contents.clashes)
         printLine(clash);
     const QList<record::AnswerRow> counted = print::countedAnswers(contents, command.filter);
-    if (counted.isEmpty() && isCsv(command.path)) {
+    if (counted.isEmpty() && !command.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         printLine(tr("nessuna risposta al compito %1 nei file.").arg(command.filter.assignment));
         return usageErrorStatus;
     }
-    const auto error = isCsv(command.path)
-                           ? record::writeAnswersCsv(command.path, counted)
+    const auto error = isCsv(command.path) ? record::writeAnswersCsv(command.path, counted)
+                       : isXlsx(command.path)
+                           ? record::writeReportXlsx(command.path, counted, contents.answers)
                            : print::writeClassReportPdf(command.path, contents, command.filter);
     if (error) {
         printLine(*error);

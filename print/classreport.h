@@ -2,6 +2,7 @@
 #pragma once
 
 #include "record/recordreader.h"
+#include "record/summary.h"
 
 #include <QString>
 
@@ -11,6 +12,10 @@ namespace print {
 
 // "AH:BH,HC" as a teacher reads it: "AH da BH e HC".
 QString readableKind(const QString &kindId);
+
+// "83,3 %" and "12 min 5 s" as the report writes them.
+QString percent(const record::Tally &tally);
+QString duration(double seconds);
 
 // The answers a report counts: those of the filter's assignment alone, when
 // it names one.
