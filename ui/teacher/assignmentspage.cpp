@@ -36,11 +36,11 @@ QPushButton *namedButton(const QString &text, const char *name, QWidget *parent)
 
 AssignmentsPage::AssignmentsPage(QWidget *parent)
     : QWidget(parent), m_level(new QComboBox(this)), m_theorem(new QComboBox(this)),
-      m_count(new QSpinBox(this)), m_make(namedButton(tr("&Crea il compito"), "crea", this)),
+      m_count(new QSpinBox(this)), m_make(namedButton(tr("Cr&ea il compito"), "crea", this)),
       m_code(new QLabel(this)), m_refusal(new QLabel(this)),
       m_copy(namedButton(tr("C&opia"), "copia", this)),
       m_print(namedButton(tr("&Stampa la scheda..."), "stampa", this)),
-      m_moodle(namedButton(tr("&Esporta per Moodle..."), "moodle", this)),
+      m_moodle(namedButton(tr("Esporta per &Moodle..."), "moodle", this)),
       m_made(new QTableWidget(0, 3, this))
 {
     setObjectName(QStringLiteral("compiti"));

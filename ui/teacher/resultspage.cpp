@@ -84,7 +84,7 @@ constexpr int classRole = Qt::UserRole + 2;
 ResultsPage::ResultsPage(QString classFolder, QWidget *parent)
     : QWidget(parent), m_classFolder(std::move(classFolder)), m_loader(new RecordLoader(this)),
       m_source(new QLabel(tr("Scegli dove sono le risposte."), this)), m_class(new QComboBox(this)),
-      m_byDate(new QCheckBox(tr("Solo dal"), this)),
+      m_byDate(new QCheckBox(tr("Solo &dal"), this)),
       m_from(new QDateEdit(QDate::currentDate().addMonths(-1), this)),
       m_to(new QDateEdit(QDate::currentDate(), this)), m_assignment(new QComboBox(this)),
       m_progress(new QProgressBar(this)), m_cancel(namedButton(tr("&Annulla"), "annulla", this)),
@@ -94,9 +94,9 @@ ResultsPage::ResultsPage(QString classFolder, QWidget *parent)
       m_assignments(new QStandardItemModel(0, 5, this)), m_skipped(new QListWidget(this))
 {
     setObjectName(QStringLiteral("risultatiClasse"));
-    auto *folder = namedButton(tr("&Cartella..."), "cartella", this);
+    auto *folder = namedButton(tr("Car&tella..."), "cartella", this);
     auto *files = namedButton(tr("&File..."), "file", this);
-    auto *classButton = namedButton(tr("Cartella della &classe"), "cartellaClasse", this);
+    auto *classButton = namedButton(tr("Cartella della cla&sse"), "cartellaClasse", this);
     classButton->setEnabled(!m_classFolder.isEmpty());
     m_source->setObjectName(QStringLiteral("dove"));
     m_source->setWordWrap(true);
@@ -142,9 +142,9 @@ ResultsPage::ResultsPage(QString classFolder, QWidget *parent)
 
     m_summary->setHorizontalHeaderLabels(
         {tr("Classe"), tr("Alunni"), tr("Risposte"), tr("Esatte"), tr("% esatte"), tr("Tempo")});
-    m_pupils->setHorizontalHeaderLabels({tr("Alunno"), tr("Classe"), tr("Risposte"), tr("% esatte"),
-                                         tr("Tempo"), tr("Livelli"), tr("Compiti fatti"),
-                                         tr("Esatte")});
+    m_pupils->setHorizontalHeaderLabels({tr("Alunno"), tr("Classe"), tr("Risposte"), tr("Esatte"),
+                                         tr("% esatte"), tr("Tempo"), tr("Livelli"),
+                                         tr("Compiti fatti")});
     m_kinds->setHorizontalHeaderLabels(
         {tr("Tipo"), tr("Risposte"), tr("Esatte"), tr("Sbagliate"), tr("% esatte")});
     m_assignments->setHorizontalHeaderLabels(
@@ -152,7 +152,12 @@ ResultsPage::ResultsPage(QString classFolder, QWidget *parent)
 
     auto *tables = new QTabWidget(this);
     tables->setObjectName(QStringLiteral("tabelle"));
-    tables->addTab(tableOf(m_summary, tr("Riepilogo della classe")), tr("Riepilogo"));
+    QTableView *summary = tableOf(m_summary, tr("Riepilogo della classe"));
+    // One row: as tall as it, the room below goes to the pupils.
+    summary->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    summary->setFixedHeight(summary->horizontalHeader()->sizeHint().height() +
+                            summary->verticalHeader()->defaultSectionSize() +
+                            2 * summary->frameWidth());
     m_pupilsView = tableOf(m_pupils, tr("Alunni"));
     tables->addTab(m_pupilsView, tr("Alunni"));
     tables->addTab(tableOf(m_kinds, tr("Per tipo di problema")), tr("Tipi"));
@@ -166,6 +171,7 @@ ResultsPage::ResultsPage(QString classFolder, QWidget *parent)
     layout->addWidget(m_source);
     layout->addLayout(filters);
     layout->addLayout(progress);
+    layout->addWidget(summary);
     layout->addWidget(tables, 1);
 
     auto *exportMenu = new QMenu(m_export);
@@ -356,11 +362,10 @@ void ResultsPage::showContents(const record::RecordContents &contents)
         first->setData(pupil.className, classRole);
         first->setToolTip(tr("Invio apre la pagina di %1").arg(name));
         m_pupils->appendRow({first, cell(pupil.className, pupil.className),
-                             number(pupil.tally.answers), percentCell(pupil.tally),
-                             durationCell(pupil.seconds),
+                             number(pupil.tally.answers), number(pupil.tally.right),
+                             percentCell(pupil.tally), durationCell(pupil.seconds),
                              cell(levelsText(pupil.levels), levelsText(pupil.levels)),
-                             number(donePerPupil.value({pupil.className, pupil.pupil})),
-                             number(pupil.tally.right)});
+                             number(donePerPupil.value({pupil.className, pupil.pupil}))});
     }
 
     m_kinds->removeRows(0, m_kinds->rowCount());

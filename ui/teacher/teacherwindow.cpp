@@ -23,7 +23,8 @@ TeacherWindow::TeacherWindow(const QString &classFolder, QWidget *parent)
 {
     setObjectName(QStringLiteral("insegnante"));
     setWindowTitle(tr("Solvetra – Insegnante"));
-    setWindowIcon(QIcon(QStringLiteral(":/artwork/hicolor/48x48/apps/example.solvetra.solvetra-teacher.png")));
+    setWindowIcon(QIcon(
+        QStringLiteral(":/artwork/hicolor/48x48/apps/example.solvetra.solvetra-teacher.png")));
     m_tabs->setObjectName(QStringLiteral("schede"));
     m_tabs->addTab(m_assignments, tr("&Compiti"));
     m_tabs->addTab(m_results, tr("&Risultati"));
