@@ -292,8 +292,9 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     CommandLineResult window;
     window.teacher = parser.isSet(teacherOption);
     if (window.teacher && assignmentGiven(parser))
+        // Filed apart from the help page's lines.
         return usageError(
-            QCoreApplication::translate("commandline", "--assignment non va insieme a --teacher."));
+            QCoreApplication::translate("app", "--assignment non va insieme a --teacher."));
     if (assignmentGiven(parser)) {
         auto assignment = readAssignmentCode(parser);
         if (const QString *error = std::get_if<QString>(&assignment))

@@ -345,11 +345,16 @@
         <source>--new-assignment non va con --%1.</source>
         <translation>--new-assignment geht nicht mit --%1.</translation>
     </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+297"/>
+        <source>--assignment non va insieme a --teacher.</source>
+        <translation>--assignment geht nicht zusammen mit --teacher.</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+26"/>
+        <location line="-271"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>Die Sprache: it (Italienisch), de (Deutsch), es (Spanisch), en (Englisch). Für das Fenster bleibt sie auch später gewählt.</translation>
     </message>
@@ -439,12 +444,7 @@ Die Liste der Optionen: %1 --help
         <translation>--%1 gilt nur mit --worksheet, --moodle oder --gift.</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>--assignment non va insieme a --teacher.</source>
-        <translation>--assignment geht nicht zusammen mit --teacher.</translation>
-    </message>
-    <message>
-        <location line="-152"/>
+        <location line="-144"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 gilt nur mit --worksheet.</translation>
     </message>
@@ -2158,7 +2158,7 @@ Die Liste der Optionen: %1 --help
     <message>
         <location filename="../ui/teacher/assignmentspage.cpp" line="+39"/>
         <source>Cr&amp;ea il compito</source>
-        <translation>Auftrag &amp;erstellen</translation>
+        <translation>Auftrag e&amp;rstellen</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2218,7 +2218,7 @@ Die Liste der Optionen: %1 --help
     <message>
         <location line="+1"/>
         <source>&amp;Teorema:</source>
-        <translation>S&amp;atz:</translation>
+        <translation>Sa&amp;tz:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2252,8 +2252,8 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+13"/>
-        <source>I compiti che hai creato:</source>
-        <translation>Deine erstellten Aufträge:</translation>
+        <source>I compiti che h&amp;ai creato:</source>
+        <translation>Deine erstellten Aufträ&amp;ge:</translation>
     </message>
     <message>
         <location line="+30"/>
@@ -2325,7 +2325,7 @@ Die Liste der Optionen: %1 --help
     <message>
         <location line="+1"/>
         <source>&amp;Esporta...</source>
-        <translation>&amp;Exportieren...</translation>
+        <translation>E&amp;xportieren...</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -345,11 +345,16 @@
         <source>--new-assignment non va con --%1.</source>
         <translation>--new-assignment does not go with --%1.</translation>
     </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+297"/>
+        <source>--assignment non va insieme a --teacher.</source>
+        <translation>--assignment does not go with --teacher.</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+26"/>
+        <location line="-271"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>The language: it (Italian), de (German), es (Spanish), en (English). For the window it stays chosen afterwards too.</translation>
     </message>
@@ -439,12 +444,7 @@ For the list of options: %1 --help
         <translation>--%1 only works with --worksheet, --moodle or --gift.</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>--assignment non va insieme a --teacher.</source>
-        <translation>--assignment does not go with --teacher.</translation>
-    </message>
-    <message>
-        <location line="-152"/>
+        <location line="-144"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 only works with --worksheet.</translation>
     </message>
@@ -2252,8 +2252,8 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+13"/>
-        <source>I compiti che hai creato:</source>
-        <translation>The assignments you made:</translation>
+        <source>I compiti che h&amp;ai creato:</source>
+        <translation>The assignments you ma&amp;de:</translation>
     </message>
     <message>
         <location line="+30"/>
@@ -2335,7 +2335,7 @@ For the list of options: %1 --help
     <message>
         <location line="+1"/>
         <source>&amp;File...</source>
-        <translation>&amp;Files...</translation>
+        <translation>F&amp;iles...</translation>
     </message>
     <message>
         <location line="+1"/>

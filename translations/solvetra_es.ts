@@ -345,11 +345,16 @@
         <source>--new-assignment non va con --%1.</source>
         <translation>--new-assignment no va con --%1.</translation>
     </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+297"/>
+        <source>--assignment non va insieme a --teacher.</source>
+        <translation>--assignment no va junto con --teacher.</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+26"/>
+        <location line="-271"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>El idioma: it (italiano), de (alemán), es (español), en (inglés). Para la ventana queda elegido también después.</translation>
     </message>
@@ -439,12 +444,7 @@ Para la lista de opciones: %1 --help
         <translation>--%1 solo vale con --worksheet, --moodle o --gift.</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>--assignment non va insieme a --teacher.</source>
-        <translation>--assignment no va junto con --teacher.</translation>
-    </message>
-    <message>
-        <location line="-152"/>
+        <location line="-144"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 solo vale con --worksheet.</translation>
     </message>
@@ -2218,7 +2218,7 @@ Para la lista de opciones: %1 --help
     <message>
         <location line="+1"/>
         <source>&amp;Teorema:</source>
-        <translation>&amp;Teorema:</translation>
+        <translation>Teorem&amp;a:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2252,8 +2252,8 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+13"/>
-        <source>I compiti che hai creato:</source>
-        <translation>Las tareas que has creado:</translation>
+        <source>I compiti che h&amp;ai creato:</source>
+        <translation>Las tareas que has &amp;creado:</translation>
     </message>
     <message>
         <location line="+30"/>
@@ -2325,7 +2325,7 @@ Para la lista de opciones: %1 --help
     <message>
         <location line="+1"/>
         <source>&amp;Esporta...</source>
-        <translation>&amp;Exportar...</translation>
+        <translation>E&amp;xportar...</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2393,7 +2393,7 @@ Para la lista de opciones: %1 --help
     <message>
         <location line="+2"/>
         <source>Co&amp;mpito:</source>
-        <translation>&amp;Tarea:</translation>
+        <translation>Tar&amp;ea:</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -7,6 +7,7 @@
 #include "support/sqlitecli.h"
 
 #include "format/displaylocale.h"
+#include "format/language.h"
 #include "print/classreport.h"
 #include "quiz/assignment.h"
 #include "record/recordwriter.h"
@@ -14,17 +15,22 @@
 #include "ui/teacher/resultspage.h"
 #include "ui/teacher/teacherwindow.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+Q_DECLARE_METATYPE(format::Language)
 
 namespace {
 
@@ -75,6 +81,8 @@ private slots:
     void spreadsheetReadBack_data();
     void spreadsheetReadBack();
     void cancelReturnsQuickly();
+    void keysDistinctInEveryLanguage_data();
+    void keysDistinctInEveryLanguage();
 
 private:
     QTemporaryDir m_dir;
@@ -307,6 +315,48 @@ void TestTeacher::cancelReturnsQuickly()
     const qint64 whole = timer.elapsed();
     qInfo("cancelled after %lld ms; the whole read takes %lld ms", elapsed, whole);
     QVERIFY2(whole > elapsed, "the read ended before it was cancelled");
+}
+
+void TestTeacher::keysDistinctInEveryLanguage_data()
+{
+    QTest::addColumn<format::Language>("language");
+    for (const format::Language language : format::allLanguages)
+        QTest::newRow(qPrintable(format::languageCode(language))) << language;
+}
+
+// A keyboard user reaches every control of a tab with Alt and its letter:
+// two controls on one tab, or one and a tab's own name, must not share it.
+void TestTeacher::keysDistinctInEveryLanguage()
+{
+    QFETCH(format::Language, language);
+    format::useLanguage(language);
+    ui::teacher::TeacherWindow window;
+    const auto keyOf = [](const QString &text) {
+        const qsizetype at = text.indexOf(u'&');
+        return at < 0 || at + 1 >= text.size() ? QChar() : text.at(at + 1).toLower();
+    };
+    for (int tab = 0; tab < window.tabs()->count(); ++tab) {
+        QHash<QChar, QString> used;
+        for (int other = 0; other < window.tabs()->count(); ++other)
+            used.insert(keyOf(window.tabs()->tabText(other)), window.tabs()->tabText(other));
+        QStringList texts;
+        for (const QAbstractButton *button :
+             window.tabs()->widget(tab)->findChildren<QAbstractButton *>())
+            if (!button->text().isEmpty()) // a tab bar's scroll arrows
+                texts << button->text();
+        for (const QLabel *label : window.tabs()->widget(tab)->findChildren<QLabel *>())
+            if (label->buddy())
+                texts << label->text();
+        QVERIFY(texts.size() >= 6);
+        for (const QString &text : std::as_const(texts)) {
+            const QChar key = keyOf(text);
+            QVERIFY2(!key.isNull(), qPrintable(text + QStringLiteral(": no key")));
+            QVERIFY2(!used.contains(key),
+                     qPrintable(text + QStringLiteral(" and ") + used.value(key)));
+            used.insert(key, text);
+        }
+    }
+    format::useLanguage(format::Language::Italian);
 }
 
 QTEST_MAIN(TestTeacher)

@@ -98,7 +98,7 @@ AssignmentsPage::AssignmentsPage(QWidget *parent)
     layout->addWidget(m_code);
     layout->addWidget(m_refusal);
     layout->addLayout(buttons);
-    auto *madeLabel = new QLabel(tr("I compiti che hai creato:"), this);
+    auto *madeLabel = new QLabel(tr("I compiti che h&ai creato:"), this);
     madeLabel->setBuddy(m_made);
     layout->addWidget(madeLabel);
     layout->addWidget(m_made, 1);
