@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/teacher/recordloader.h"
 
+#include "record/recordfolder.h"
+
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QThread>
 
@@ -29,15 +32,25 @@ void RecordLoader::stopRun()
     m_reading = false;
 }
 
-void RecordLoader::start(const QStringList &paths, const record::RecordFilter &filter,
-                         const QList<record::SkippedFile> &alreadySkipped)
+void RecordLoader::start(const QStringList &paths, const record::RecordFilter &filter)
 {
     stopRun();
     auto run = std::make_shared<Run>();
     m_run = run;
     m_reading = true;
     QPointer<RecordLoader> self(this);
-    run->thread = QThread::create([run, self, paths, filter, alreadySkipped] {
+    run->thread = QThread::create([run, self, paths, filter] {
+        QStringList files;
+        QList<record::SkippedFile> walkSkipped;
+        for (const QString &path : paths) {
+            if (!QFileInfo(path).isDir()) {
+                files << path;
+                continue;
+            }
+            record::FolderFiles found = record::recordFilesUnder(path);
+            files += found.files;
+            walkSkipped += found.skipped;
+        }
         record::RecordReader reader(filter);
         reader.setStop(&run->stop);
         reader.setProgress([run, self](qsizetype done, qsizetype total) {
@@ -49,8 +62,8 @@ void RecordLoader::start(const QStringList &paths, const record::RecordFilter &f
                 },
                 Qt::QueuedConnection);
         });
-        record::RecordContents contents = reader.read(paths);
-        contents.skipped = alreadySkipped + contents.skipped;
+        record::RecordContents contents = reader.read(files);
+        contents.skipped = walkSkipped + contents.skipped;
         QMetaObject::invokeMethod(
             self,
             [run, self, contents = std::move(contents)] {

@@ -24,9 +24,9 @@ public:
     explicit RecordLoader(QObject *parent = nullptr);
     ~RecordLoader() override;
 
-    // Starts reading; a read still running is cancelled.
-    void start(const QStringList &paths, const record::RecordFilter &filter,
-               const QList<record::SkippedFile> &alreadySkipped = {});
+    // Starts reading files and folders (with their sub-folders, walked on
+    // the reading thread too); a read still running is cancelled.
+    void start(const QStringList &paths, const record::RecordFilter &filter);
     void cancel();
     bool reading() const { return m_reading; }
 

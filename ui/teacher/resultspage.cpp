@@ -6,7 +6,6 @@
 #include "quiz/assignment.h"
 #include "record/answerscsv.h"
 #include "record/assignmentstanding.h"
-#include "record/recordfolder.h"
 #include "record/summary.h"
 #include "record/xlsxreport.h"
 #include "ui/results/resultswindow.h"
@@ -18,7 +17,6 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -275,23 +273,11 @@ void ResultsPage::reread()
 {
     if (m_paths.isEmpty())
         return;
-    // A folder is walked whole here; the reader takes the files it found.
-    QStringList files;
-    m_walkSkipped.clear();
-    for (const QString &path : std::as_const(m_paths)) {
-        if (QFileInfo(path).isDir()) {
-            record::FolderFiles found = record::recordFilesUnder(path);
-            files += found.files;
-            m_walkSkipped += found.skipped;
-        } else {
-            files << path;
-        }
-    }
     m_progress->setRange(0, 0);
     m_progress->show();
     m_cancel->show();
     m_shownFilter = filter();
-    m_loader->start(files, m_shownFilter, m_walkSkipped);
+    m_loader->start(m_paths, m_shownFilter);
 }
 
 void ResultsPage::cancel()

@@ -68,7 +68,6 @@ private:
     QString m_classFolder;
     RecordLoader *m_loader;
     QStringList m_paths;
-    QList<record::SkippedFile> m_walkSkipped;
     record::RecordContents m_contents;
     record::RecordFilter m_shownFilter;
 
