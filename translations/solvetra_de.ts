@@ -2306,9 +2306,82 @@ Die Liste der Optionen: %1 --help
     </message>
 </context>
 <context>
+    <name>ui::teacher::PupilPage</name>
+    <message>
+        <location filename="../ui/teacher/pupilpage.cpp" line="+34"/>
+        <source>(senza nome)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quando</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Livello</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tipo</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Atteso</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scritto</source>
+        <translation>Eingegeben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Esatta</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Secondi</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>sì</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Le risposte di %1</source>
+        <translation>Die Antworten von %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Risultati</source>
+        <translation>&amp;Ergebnisse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>R&amp;isposte</source>
+        <translation>&amp;Antworten</translation>
+    </message>
+</context>
+<context>
     <name>ui::teacher::ResultsPage</name>
     <message>
-        <location filename="../ui/teacher/resultspage.cpp" line="+86"/>
+        <location filename="../ui/teacher/resultspage.cpp" line="+84"/>
         <source>Scegli dove sono le risposte.</source>
         <translation>Wähle, wo die Antworten sind.</translation>
     </message>
@@ -2556,7 +2629,7 @@ Die Liste der Optionen: %1 --help
         <translation>Antworten aus: %1</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+70"/>
         <source>tutte</source>
         <translation>alle</translation>
     </message>
@@ -2587,7 +2660,7 @@ Die Liste der Optionen: %1 --help
         </translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>

@@ -2306,9 +2306,82 @@ For the list of options: %1 --help
     </message>
 </context>
 <context>
+    <name>ui::teacher::PupilPage</name>
+    <message>
+        <location filename="../ui/teacher/pupilpage.cpp" line="+34"/>
+        <source>(senza nome)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quando</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Livello</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tipo</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Atteso</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scritto</source>
+        <translation>Typed</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Esatta</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Secondi</source>
+        <translation>Seconds</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>sì</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Le risposte di %1</source>
+        <translation>%1's answers</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Risultati</source>
+        <translation>&amp;Results</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>R&amp;isposte</source>
+        <translation>&amp;Answers</translation>
+    </message>
+</context>
+<context>
     <name>ui::teacher::ResultsPage</name>
     <message>
-        <location filename="../ui/teacher/resultspage.cpp" line="+86"/>
+        <location filename="../ui/teacher/resultspage.cpp" line="+84"/>
         <source>Scegli dove sono le risposte.</source>
         <translation>Choose where the answers are.</translation>
     </message>
@@ -2556,7 +2629,7 @@ For the list of options: %1 --help
         <translation>Answers from: %1</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+70"/>
         <source>tutte</source>
         <translation>all</translation>
     </message>
@@ -2587,7 +2660,7 @@ For the list of options: %1 --help
         </translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>

@@ -2306,9 +2306,82 @@ Para la lista de opciones: %1 --help
     </message>
 </context>
 <context>
+    <name>ui::teacher::PupilPage</name>
+    <message>
+        <location filename="../ui/teacher/pupilpage.cpp" line="+34"/>
+        <source>(senza nome)</source>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quando</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Livello</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Atteso</source>
+        <translation>Esperado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scritto</source>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Esatta</source>
+        <translation>Correcta</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Secondi</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>sì</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Le risposte di %1</source>
+        <translation>Las respuestas de %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Risultati</source>
+        <translation>&amp;Resultados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>R&amp;isposte</source>
+        <translation>R&amp;espuestas</translation>
+    </message>
+</context>
+<context>
     <name>ui::teacher::ResultsPage</name>
     <message>
-        <location filename="../ui/teacher/resultspage.cpp" line="+86"/>
+        <location filename="../ui/teacher/resultspage.cpp" line="+84"/>
         <source>Scegli dove sono le risposte.</source>
         <translation>Elige dónde están las respuestas.</translation>
     </message>
@@ -2556,7 +2629,7 @@ Para la lista de opciones: %1 --help
         <translation>Respuestas de: %1</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+70"/>
         <source>tutte</source>
         <translation>todas</translation>
     </message>
@@ -2587,7 +2660,7 @@ Para la lista de opciones: %1 --help
         </translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>

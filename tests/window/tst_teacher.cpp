@@ -12,6 +12,7 @@
 #include "quiz/assignment.h"
 #include "record/recordwriter.h"
 #include "record/xlsxreport.h"
+#include "ui/teacher/pupilpage.h"
 #include "ui/teacher/resultspage.h"
 #include "ui/teacher/teacherwindow.h"
 
@@ -27,6 +28,7 @@
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -166,6 +168,17 @@ void TestTeacher::windowShowsTheReportsFigures()
             QVERIFY2(line.contains(text(pupils, row, column)),
                      qPrintable(line + QStringLiteral(" / ") + text(pupils, row, column)));
     }
+    // Enter on a pupil's row opens that pupil's page, with every answer.
+    QTableView *view = page->pupilsView();
+    view->setCurrentIndex(view->model()->index(1, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    const auto *pupilPage = page->findChild<ui::teacher::PupilPage *>();
+    QVERIFY(pupilPage);
+    const QString opened = view->model()->index(1, 0).data().toString();
+    QVERIFY(pupilPage->windowTitle().startsWith(opened));
+    QCOMPARE(QString::number(pupilPage->answersModel()->rowCount()),
+             view->model()->index(1, 2).data().toString());
+
     // Done, begun, not begun: as the report's assignment page counts them.
     const QStandardItemModel *assignments = page->assignmentsModel();
     const auto found = assignments->findItems(quiz::assignmentCode(m_assignment));

@@ -8,7 +8,7 @@
 #include "record/assignmentstanding.h"
 #include "record/summary.h"
 #include "record/xlsxreport.h"
-#include "ui/results/resultswindow.h"
+#include "ui/teacher/pupilpage.h"
 #include "ui/teacher/recordloader.h"
 #include "ui/window/messagebox.h"
 
@@ -387,8 +387,7 @@ void ResultsPage::openPupil(const QModelIndex &index)
     for (const record::AnswerRow &row : print::countedAnswers(m_contents, m_shownFilter))
         if (row.pupil == pupil.name && row.className == pupil.className)
             answers.append(row);
-    auto *page = new ResultsWindow(answers, pupil, QDate::currentDate(),
-                                   format::DisplayLocale::current(), this);
+    auto *page = new PupilPage(answers, pupil, this);
     page->setAttribute(Qt::WA_DeleteOnClose);
     page->show();
 }
