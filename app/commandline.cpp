@@ -193,7 +193,12 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     const QCommandLineOption versionOption(
         {QStringLiteral("v"), QStringLiteral("version")},
         QCoreApplication::translate("commandline", "Mostra la versione ed esce."));
-    QList<QCommandLineOption> ownOptions{helpOption, versionOption, languageOption()};
+    const QCommandLineOption teacherOption(
+        QStringLiteral("teacher"),
+        QCoreApplication::translate("commandline",
+                                    "Apre la finestra dell'insegnante: compiti e risultati."));
+    QList<QCommandLineOption> ownOptions{helpOption, versionOption, languageOption(),
+                                         teacherOption};
     ownOptions += worksheetOptions();
     ownOptions += questionFileOptions();
     ownOptions += assignmentOptions();
@@ -285,6 +290,11 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
                                                       "o --gift.")
                               .arg(*option));
     CommandLineResult window;
+    window.teacher = parser.isSet(teacherOption);
+    if (window.teacher && assignmentGiven(parser))
+        // Filed apart from the help page's lines.
+        return usageError(
+            QCoreApplication::translate("app", "--assignment non va insieme a --teacher."));
     if (assignmentGiven(parser)) {
         auto assignment = readAssignmentCode(parser);
         if (const QString *error = std::get_if<QString>(&assignment))

@@ -30,6 +30,7 @@ struct CommandLineResult
     QString display;                            // Qt's -display, when given
     std::optional<format::Language> language;   // --language, when given
     std::optional<quiz::Assignment> assignment; // for the window, when given
+    bool teacher = false;                       // the teacher's window, not the quiz
 };
 
 inline constexpr int usageErrorStatus = 2;

@@ -5,9 +5,12 @@
 #include "app/schoolsettings.h"
 #include "files/languagechoice.h"
 #include "record/recordfile.h"
+#include "ui/teacher/teacherwindow.h"
+#include "ui/window/appsetup.h"
 #include "ui/window/program.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cerrno>
@@ -100,6 +103,14 @@ int main(int argc, char *argv[])
     if (command.language)
         files::rememberLanguage(*command.language);
     QApplication app(argc, argv);
+    if (command.teacher) {
+        ui::prepareApplication(app);
+        const QString classCopy = app::readSchoolSettings().places.classCopy;
+        ui::teacher::TeacherWindow teacher(
+            classCopy.isEmpty() ? QString() : QFileInfo(classCopy).absolutePath());
+        teacher.show();
+        return app.exec();
+    }
     ui::Program program(app);
     const app::SchoolSettings school = app::readSchoolSettings();
     for (const QString &warning : school.warnings)

@@ -8,6 +8,7 @@
 #include "format/echo.h"
 #include "print/classreport.h"
 #include "record/answerscsv.h"
+#include "record/xlsxreport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -39,6 +40,11 @@ void printLine(const QString &line)
 bool isCsv(const QString &path)
 {
     return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+}
+
+bool isXlsx(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
 }
 
 std::optional<QString> readDate(const QCommandLineParser &parser, const QString &option,
@@ -79,8 +85,10 @@ void fixLocalZone()
 QList<QCommandLineOption> reportOptions()
 {
     return {{reportOption,
-             Texts::tr("Scrive il resoconto della classe in PDF o in CSV, senza finestra."),
-             QStringLiteral("file.pdf|file.csv")},
+             Texts::tr(
+                 "Scrive il resoconto della classe in PDF, in CSV o come foglio di calcolo, senza "
+                 "finestra."),
+             QStringLiteral("file.pdf|file.csv|file.xlsx")},
             {recordsOption,
              Texts::tr("Un file di risultati, una cartella di file o un server "
                        "postgresql://utente@host/banca-dati; si può ripetere."),
@@ -110,8 +118,9 @@ std::variant<ReportCommand, QString> readReportCommand(const QCommandLineParser 
 {
     ReportCommand command;
     command.path = parser.value(reportOption);
-    if (!command.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) && !isCsv(command.path))
-        return Texts::tr("--report vuole un file .pdf o .csv, non %1.")
+    if (!command.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) &&
+        !isCsv(command.path) && !isXlsx(command.path))
+        return Texts::tr("--report vuole un file .pdf, .csv o .xlsx, non %1.")
             .arg(format::echoed(command.path));
     command.records = parser.values(recordsOption);
     if (command.records.isEmpty())
@@ -152,13 +161,14 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
     for (const QString &clash : contents.clashes)
         printLine(clash);
     const QList<record::AnswerRow> counted = print::countedAnswers(contents, command.filter);
-    if (counted.isEmpty() && isCsv(command.path)) {
+    if (counted.isEmpty() && !command.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         printLine(
             Texts::tr("nessuna risposta al compito %1 nei file.").arg(command.filter.assignment));
         return usageErrorStatus;
     }
-    const auto error = isCsv(command.path)
-                           ? record::writeAnswersCsv(command.path, counted)
+    const auto error = isCsv(command.path) ? record::writeAnswersCsv(command.path, counted)
+                       : isXlsx(command.path)
+                           ? record::writeReportXlsx(command.path, counted, contents.answers)
                            : print::writeClassReportPdf(command.path, contents, command.filter);
     if (error) {
         printLine(*error);

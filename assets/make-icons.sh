@@ -13,5 +13,7 @@ for size in 16 22 24 32 48 64 128 256; do
     dir=hicolor/${size}x${size}/apps
     mkdir -p "$dir"
     "$RSVG" -w "$size" -h "$size" solvetra-icon.svg -o "$dir/$id.png"
+    # The teacher's entry: the same icon with a mark of its own.
+    "$RSVG" -w "$size" -h "$size" solvetra-teacher-icon.svg -o "$dir/$id-teacher.png"
 done
 echo "hicolor icons rendered in $(pwd)/hicolor"

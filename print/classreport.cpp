@@ -7,6 +7,7 @@
 #include "format/displaylocale.h"
 #include "format/echo.h"
 #include "quiz/assignment.h"
+#include "record/assignmentstanding.h"
 #include "record/summary.h"
 
 #include <QCoreApplication>
@@ -43,21 +44,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(print)
 };
-
-QString percent(const record::Tally &tally)
-{
-    return format::DisplayLocale::current().qtLocale.toString(tally.percentRight(), 'f', 1) +
-           QStringLiteral(" %");
-}
-
-QString duration(double seconds)
-{
-    // A year of a class is more seconds than an int holds.
-    const qint64 whole = qRound64(seconds);
-    if (whole < 3600)
-        return Texts::tr("%1 min %2 s").arg(whole / 60).arg(whole % 60);
-    return Texts::tr("%1 h %2 min").arg(whole / 3600).arg(whole / 60 % 60);
-}
 
 QString levels(const QList<int> &played)
 {
@@ -166,89 +152,43 @@ QList<Line> pupilLines(const record::PupilSummary &pupil, const QList<record::An
     return lines;
 }
 
-// One pupil's answers to an assignment: the last answer to each of its
-// problems, by the problem's number on the sheet.
-using Attempt = QMap<int, record::AnswerRow>;
-
-// Where each answer's problem stands on the assignment's sheet: its triangle
-// and kind name one problem of the set.
-class SheetPlaces
-{
-public:
-    explicit SheetPlaces(const quiz::Assignment &assignment)
-    {
-        const QList<quiz::ProblemDraw> problems = quiz::assignmentProblems(assignment);
-        for (qsizetype i = 0; i < problems.size(); ++i)
-            m_places[{quiz::kindId(problems[i].kind()), problems[i].GenM, problems[i].Multiplier}] =
-                int(i);
-    }
-
-    // -1 for an answer to no problem of the sheet.
-    int of(const record::AnswerRow &row) const
-    {
-        const auto found = m_places.find({row.kind, row.m, row.n});
-        return found == m_places.end() ? -1 : found->second;
-    }
-
-private:
-    std::map<std::tuple<QString, int, int>, int> m_places;
-};
-
 QList<Line> assignmentLines(const QString &code, const QList<record::PupilSummary> &pupils,
                             const QList<record::AnswerRow> &answers)
 {
     const auto assignment = quiz::assignmentOfCode(code);
     if (!assignment)
         return {};
-    const SheetPlaces places(*assignment);
-    QHash<PupilKey, Attempt> attempts;
-    QList<record::Tally> byProblem(assignment->count);
-    QList<QString> kindOf(assignment->count);
-    for (const record::AnswerRow &row : answers) {
-        const int place = places.of(row);
-        if (row.assignment != code || place < 0)
-            continue;
-        attempts[{row.className, row.pupil}][place] = row; // rows come in time order
-        byProblem[place].add(row.right);
-        kindOf[place] = row.kind;
-    }
-
+    const record::AssignmentStandings standings =
+        record::assignmentStandings(code, pupils, answers);
+    using State = record::AssignmentStanding::State;
+    const QList<record::Tally> &byProblem = standings.byProblem;
+    const QList<QString> &kindOf = standings.kindOf;
     QList<Line> rows;
-    int done = 0;
-    int begun = 0;
+    const int done = standings.counted(State::Done);
+    const int begun = standings.counted(State::Begun);
     const QLocale locale = format::DisplayLocale::current().qtLocale;
-    for (const record::PupilSummary &pupil : pupils) {
-        const Attempt attempt = attempts.value({pupil.className, pupil.pupil});
-        record::Tally tally;
-        double seconds = 0;
-        QDateTime last;
-        for (const record::AnswerRow &row : attempt) {
-            tally.add(row.right);
-            seconds += row.seconds;
-            if (!last.isValid() || row.when > last)
-                last = row.when;
-        }
+    for (const record::AssignmentStanding &standing : standings.pupils) {
         QString state = Texts::tr("non iniziato");
-        if (attempt.size() == assignment->count) {
+        if (standing.state() == State::Done)
             state = Texts::tr("fatto");
-            ++done;
-        } else if (!attempt.isEmpty()) {
-            state = Texts::tr("iniziato (%1 di %2)").arg(attempt.size()).arg(assignment->count);
-            ++begun;
-        }
-        const bool started = !attempt.isEmpty();
+        else if (standing.state() == State::Begun)
+            state = Texts::tr("iniziato (%1 di %2)").arg(standing.answered).arg(standing.count);
+        const bool started = standing.answered > 0;
+        record::PupilSummary pupil;
+        pupil.pupil = standing.pupil;
+        pupil.className = standing.className;
         // The class goes with the name: the state needs the room.
         const QString who = pupil.className.isEmpty()
                                 ? pupilName(pupil)
                                 : Texts::tr("%1 (%2)").arg(pupilName(pupil), pupil.className);
-        rows.append(
-            {Style::Row,
-             {who, state,
-              started ? Texts::tr("%1 su %2").arg(tally.right).arg(assignment->count) : QString(),
-              started ? duration(seconds) : QString(),
-              attempt.size() == assignment->count
-                  ? locale.toString(last.date(), QLocale::ShortFormat)
-                  : QString()}});
+        rows.append({Style::Row,
+                     {who, state,
+                      started ? Texts::tr("%1 su %2").arg(standing.tally.right).arg(standing.count)
+                              : QString(),
+                      started ? duration(standing.seconds) : QString(),
+                      standing.state() == State::Done
+                          ? locale.toString(standing.finished.date(), QLocale::ShortFormat)
+                          : QString()}});
     }
 
     QList<Line> lines{
@@ -360,6 +300,23 @@ bool paintPages(QPdfWriter &writer, const QList<Page> &pages)
 
 } // namespace
 
+QString percent(const record::Tally &tally)
+{
+    return format::DisplayLocale::current().qtLocale.toString(tally.percentRight(), 'f', 1) +
+           QStringLiteral(" %");
+}
+
+QString duration(double seconds)
+{
+    // A year of a class is more seconds than an int holds.
+    const qint64 whole = qRound64(seconds);
+    if (whole < 3600)
+        return QCoreApplication::translate("print", "%1 min %2 s").arg(whole / 60).arg(whole % 60);
+    return QCoreApplication::translate("print", "%1 h %2 min")
+        .arg(whole / 3600)
+        .arg(whole / 60 % 60);
+}
+
 QList<record::AnswerRow> countedAnswers(const record::RecordContents &contents,
                                         const record::RecordFilter &filter)
 {
@@ -398,12 +355,9 @@ std::optional<QString> writeClassReportPdf(const QString &path,
     }
     // A page per assignment, listing every pupil the records know of, the
     // ones who never began it too.
-    QStringList codes;
-    if (!filter.assignment.isEmpty())
+    QStringList codes = record::assignmentCodes(counted);
+    if (!filter.assignment.isEmpty() && !codes.contains(filter.assignment))
         codes.append(filter.assignment);
-    for (const record::AnswerRow &row : counted)
-        if (!row.assignment.isEmpty() && !codes.contains(row.assignment))
-            codes.append(row.assignment);
     std::ranges::sort(codes);
     const QList<record::PupilSummary> everyone =
         filter.assignment.isEmpty() ? pupils : record::RecordSummary(contents.answers).pupils();

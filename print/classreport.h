@@ -2,12 +2,17 @@
 #pragma once
 
 #include "record/recordreader.h"
+#include "record/summary.h"
 
 #include <QString>
 
 #include <optional>
 
 namespace print {
+
+// "83,3 %" and "12 min 5 s" as the report writes them.
+QString percent(const record::Tally &tally);
+QString duration(double seconds);
 
 // The answers a report counts: those of the filter's assignment alone, when
 // it names one.

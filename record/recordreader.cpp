@@ -190,6 +190,11 @@ QString cutName(const QString &name)
     return name.left(kept) + u'…';
 }
 
+bool RecordReader::isRecordName(const QString &name)
+{
+    return !isSideFile(name);
+}
+
 QStringList RecordReader::filesOf(const QString &path)
 {
     if (isServerUrl(path) || !QFileInfo(path).isDir())
@@ -208,13 +213,16 @@ RecordContents RecordReader::read(const QStringList &paths) const
     RecordContents contents;
     SeenIds seen;                                    // answer ids, for a record copied twice
     QHash<std::pair<QString, QString>, int> clashes; // answers told apart, by pair of files
-    for (const QString &path : paths) {
-        for (const QString &file : filesOf(path)) {
-            if (isServerUrl(file))
-                readServer(file, contents);
-            else
-                readFile(file, contents, seen, clashes);
-        }
+    QStringList files;
+    for (const QString &path : paths)
+        files += filesOf(path);
+    for (qsizetype i = 0; i < files.size() && !stopped(); ++i) {
+        if (isServerUrl(files[i]))
+            readServer(files[i], contents);
+        else
+            readFile(files[i], contents, seen, clashes);
+        if (m_progress)
+            m_progress(i + 1, files.size());
     }
     if (clashes.isEmpty())
         return contents;
@@ -281,7 +289,7 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
                     QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM answer") +
                         answerWhere + QStringLiteral(" ORDER BY at, id"),
                     values);
-    while (read && query.next()) {
+    while (read && !stopped() && query.next()) {
         if (std::optional<AnswerRow> row = answerOf(query)) {
             answers.append(std::move(*row));
         } else {

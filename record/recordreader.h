@@ -9,7 +9,9 @@
 #include <QSet>
 #include <QStringList>
 
+#include <atomic>
 #include <chrono>
+#include <functional>
 
 namespace record {
 
@@ -63,7 +65,20 @@ public:
     // of the file, and POSIX drops every lock the process holds on it then.
     void setOwnRecord(bool own) { m_ownRecord = own; }
 
+    // Set from another thread, the read stops at the next row and returns
+    // what it has; the caller throws that away.
+    void setStop(const std::atomic_bool *stop) { m_stop = stop; }
+    // Called after each file or server, with how many of how many are read.
+    void setProgress(std::function<void(qsizetype done, qsizetype total)> progress)
+    {
+        m_progress = std::move(progress);
+    }
+
     RecordContents read(const QStringList &paths) const;
+
+    // Whether a file of that name can be a record, not one of SQLite's
+    // files beside it or a copy still being made.
+    static bool isRecordName(const QString &name);
 
     // The files a path names: itself, or the files in the folder it is; a
     // postgresql:// URL names the school's server.
@@ -71,6 +86,9 @@ public:
 
 private:
     bool m_ownRecord = false;
+    const std::atomic_bool *m_stop = nullptr;
+    std::function<void(qsizetype, qsizetype)> m_progress;
+    bool stopped() const { return m_stop && m_stop->load(std::memory_order_relaxed); }
     // Where an answer id was first met, and the answer's place in the
     // contents, or -1 once it is left out.
     struct Seen

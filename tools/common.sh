@@ -18,6 +18,7 @@ run_packages=(
     libsqlite3-dev        # SQLite's own header: a time limit on reading a file from anyone
     libqt6sql6-psql       # Qt's PostgreSQL driver, which sends them to the school's server
     libpq-dev             # libpq's header: the values go apart from the statement's text
+    libxlsxwriter-dev     # the report as a spreadsheet
     galculator            # a small calculator for "Calcolatrice" (any of those it looks for will do)
 )
 
@@ -39,6 +40,7 @@ test_packages=(
     orca               # and the screen reader
     postgresql         # a real school server, started by the tests in a temporary folder
     openssl            # its certificate, for the connections that must be encrypted
+    python3-openpyxl   # reads the teacher's spreadsheet back
 )
 # npm fetches the GIFT parser that reads the Moodle test's file back. A machine
 # with a Node.js of its own has its npm already, and Debian's would conflict.

@@ -230,7 +230,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+51"/>
+        <location filename="../app/reportcommand.cpp" line="+57"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 braucht ein Datum wie 2026-12-09, nicht %2.</translation>
     </message>
@@ -246,11 +246,11 @@
     </message>
     <message>
         <location line="+18"/>
-        <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
-        <translation>Schreibt den Klassenbericht als PDF oder CSV, ohne Fenster.</translation>
+        <source>Scrive il resoconto della classe in PDF, in CSV o come foglio di calcolo, senza finestra.</source>
+        <translation>Schreibt den Klassenbericht als PDF, CSV oder Tabelle, ohne Fenster.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Un file di risultati, una cartella di file o un server postgresql://utente@host/banca-dati; si può ripetere.</source>
         <translation>Eine Ergebnisdatei, ein Ordner mit solchen Dateien oder ein Server postgresql://benutzer@host/datenbank; darf mehrfach stehen.</translation>
     </message>
@@ -286,9 +286,9 @@
         <translation>klasse</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>--report vuole un file .pdf o .csv, non %1.</source>
-        <translation>--report braucht eine .pdf- oder .csv-Datei, nicht %1.</translation>
+        <location line="+23"/>
+        <source>--report vuole un file .pdf, .csv o .xlsx, non %1.</source>
+        <translation>--report braucht eine .pdf-, .csv- oder .xlsx-Datei, nicht %1.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -306,7 +306,7 @@
         <translation>verworfene Zeilen: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>keine Antwort zum Auftrag %1 in den Dateien.</translation>
     </message>
@@ -345,11 +345,16 @@
         <source>--new-assignment non va con --%1.</source>
         <translation>--new-assignment geht nicht mit --%1.</translation>
     </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+297"/>
+        <source>--assignment non va insieme a --teacher.</source>
+        <translation>--assignment geht nicht zusammen mit --teacher.</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+26"/>
+        <location line="-271"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>Die Sprache: it (Italienisch), de (Deutsch), es (Spanisch), en (Englisch). Für das Fenster bleibt sie auch später gewählt.</translation>
     </message>
@@ -414,7 +419,12 @@ Die Liste der Optionen: %1 --help
         <translation>Zeigt die Version und endet.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+3"/>
+        <source>Apre la finestra dell&apos;insegnante: compiti e risultati.</source>
+        <translation>Öffnet das Fenster für Lehrkräfte: Aufträge und Ergebnisse.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language braucht it, de, es oder en, nicht %1.</translation>
     </message>
@@ -434,7 +444,7 @@ Die Liste der Optionen: %1 --help
         <translation>--%1 gilt nur mit --worksheet, --moodle oder --gift.</translation>
     </message>
     <message>
-        <location line="-139"/>
+        <location line="-144"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 gilt nur mit --worksheet.</translation>
     </message>
@@ -494,7 +504,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+46"/>
+        <location filename="../app/main.cpp" line="+49"/>
         <source>solvetra: impossibile scrivere sullo standard output: %1
 </source>
         <translation>solvetra: die Standardausgabe lässt sich nicht schreiben: %1
@@ -511,7 +521,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+58"/>
+        <location filename="../print/classreport.cpp" line="+314"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -521,7 +531,7 @@ Die Liste der Optionen: %1 --help
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-253"/>
         <source>dal %1 al %2</source>
         <translation>vom %1 bis %2</translation>
     </message>
@@ -538,31 +548,31 @@ Die Liste der Optionen: %1 --help
     <message>
         <location line="+0"/>
         <location line="+24"/>
-        <location line="+152"/>
+        <location line="+110"/>
         <source>Risposte</source>
         <translation>Antworten</translation>
     </message>
     <message>
-        <location line="-176"/>
+        <location line="-134"/>
         <location line="+24"/>
-        <location line="+149"/>
+        <location line="+105"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location line="-172"/>
-        <location line="+175"/>
+        <location line="-128"/>
+        <location line="+133"/>
         <source>Sbagliate</source>
         <translation>Falsch</translation>
     </message>
     <message>
-        <location line="-162"/>
-        <location line="+278"/>
+        <location line="-120"/>
+        <location line="+253"/>
         <source>Resoconto della classe</source>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <location line="-276"/>
+        <location line="-251"/>
         <location line="+49"/>
         <source>Classe: %1</source>
         <translation>Klasse: %1</translation>
@@ -599,23 +609,23 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+149"/>
+        <location line="+105"/>
         <source>Alunno</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location line="-149"/>
+        <location line="-105"/>
         <source>Classe</source>
         <translation>Klasse</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+148"/>
+        <location line="+104"/>
         <source>Tempo</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location line="-148"/>
+        <location line="-104"/>
         <source>Livelli</source>
         <translation>Stufen</translation>
     </message>
@@ -670,7 +680,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die am häufigsten falschen Arten</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+21"/>
         <source>non iniziato</source>
         <translation>nicht begonnen</translation>
     </message>
@@ -680,12 +690,12 @@ Die Liste der Optionen: %1 --help
         <translation>erledigt</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>iniziato (%1 di %2)</source>
         <translation>begonnen (%1 von %2)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -695,7 +705,7 @@ Die Liste der Optionen: %1 --help
         <translation>%1 von %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Compito %1</source>
         <translation>Auftrag %1</translation>
     </message>
@@ -710,12 +720,12 @@ Die Liste der Optionen: %1 --help
         <translation>Erledigt: %1 · Begonnen: %2 · Nicht begonnen: %3</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Stato</source>
         <translation>Stand</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Finito il</source>
         <translation>Erledigt am</translation>
     </message>
@@ -725,7 +735,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die am häufigsten falsch gelösten Aufgaben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Problema</source>
         <translation>Aufgabe</translation>
     </message>
@@ -851,7 +861,7 @@ Die Liste der Optionen: %1 --help
         <translation>Schreibt dieselben Aufgaben im Textformat GIFT, ohne Abbildungen; hängt .gift an einen Namen ohne an.</translation>
     </message>
     <message>
-        <location filename="../app/commandline.cpp" line="+76"/>
+        <location filename="../app/commandline.cpp" line="+81"/>
         <source>--worksheet non va insieme a --moodle o --gift.</source>
         <translation>--worksheet geht nicht zusammen mit --moodle oder --gift.</translation>
     </message>
@@ -1031,16 +1041,23 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="+152"/>
+        <location line="+31"/>
+        <location line="+20"/>
         <source>Alunno</source>
         <translation>Schüler</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="-51"/>
+        <location line="+31"/>
+        <location line="+20"/>
         <source>Classe</source>
         <translation>Klasse</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Livello</source>
         <translation>Stufe</translation>
     </message>
@@ -1086,11 +1103,13 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="+2"/>
         <source>Esatta</source>
         <translation>Richtig</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Secondi</source>
         <translation>Sekunden</translation>
     </message>
@@ -1101,6 +1120,8 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../record/xlsxreport.cpp" line="-22"/>
+        <location line="+22"/>
         <source>Compito</source>
         <translation>Auftrag</translation>
     </message>
@@ -1170,7 +1191,7 @@ Die Liste der Optionen: %1 --help
         <translation>„%1“ lässt sich nicht öffnen.</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+193"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 und %2 haben %3 Antworten mit demselben Code, aber verschiedenem Inhalt: ich lasse sie weg.</translation>
     </message>
@@ -1243,6 +1264,150 @@ Die Liste der Optionen: %1 --help
         <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>Der Schulserver (%1) antwortet nicht.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordfolder.cpp" line="+23"/>
+        <source>«%1» riporta a una cartella già letta: non la seguo.</source>
+        <translation>„%1“ führt zu einem schon gelesenen Ordner zurück: ich folge ihm nicht.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>«%1» non si può leggere.</source>
+        <translation>„%1“ lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <location filename="../record/xlsxreport.cpp" line="-96"/>
+        <source>fatto</source>
+        <translation>erledigt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>iniziato</source>
+        <translation>begonnen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>non iniziato</source>
+        <translation>nicht begonnen</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+18"/>
+        <source>Risposte</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <location line="+18"/>
+        <location line="+14"/>
+        <source>Esatte</source>
+        <translation>Richtige</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <location line="+18"/>
+        <source>Sbagliate</source>
+        <translation>Falsche</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <location line="+17"/>
+        <source>% esatte</source>
+        <translation>% richtig</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <location line="+31"/>
+        <source>Tempo (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>Livelli</source>
+        <translation>Stufen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Compiti fatti</source>
+        <translation>Erledigte Aufträge</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+33"/>
+        <source>Tipo</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Stato</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Risolti</source>
+        <translation>Gelöst</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Problemi</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Finito il</source>
+        <translation>Beendet am</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Quando</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dato 1</source>
+        <translation>Gegeben 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dato 2</source>
+        <translation>Gegeben 2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Richiesto</source>
+        <translation>Gesucht</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Atteso</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scritto</source>
+        <translation>Eingegeben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soluzione vista</source>
+        <translation>Lösung angesehen</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>troppe risposte per un foglio di calcolo (%1, al più %2): restringi le date o la classe.</source>
+        <translation>zu viele Antworten für eine Tabelle (%1, höchstens %2): Daten oder Klasse einschränken.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+14"/>
+        <source>impossibile scrivere «%1»: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <location line="+7"/>
+        <source>impossibile scrivere «%1»</source>
+        <translation>„%1“ kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location filename="../record/recordservice.cpp" line="+333"/>
@@ -1437,24 +1602,24 @@ Die Liste der Optionen: %1 --help
         <translation>Sprache: %1, ab dem nächsten „Neues Spiel“.</translation>
     </message>
     <message>
-        <location line="+54"/>
-        <source>risultati.sqlite</source>
-        <translation>ergebnisse.sqlite</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+57"/>
         <source>risultati-%1.sqlite</source>
         <translation>ergebnisse-%1.sqlite</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>risultati-%1-%2.sqlite</source>
+        <translation>ergebnisse-%1-%2.sqlite</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <location line="+7"/>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Esporta i miei risultati</source>
         <translation>Meine Ergebnisse exportieren</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-11"/>
         <source>Risultati di Solvetra (*.sqlite)</source>
         <translation>Solvetra-Ergebnisse (*.sqlite)</translation>
     </message>
@@ -1462,6 +1627,11 @@ Die Liste der Optionen: %1 --help
         <location line="+7"/>
         <source>I risultati sono stati copiati in «%1».</source>
         <translation>Die Ergebnisse wurden nach „%1“ kopiert.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Consegna questo file all&apos;insegnante: lo apre con Solvetra – Insegnante</source>
+        <translation>Gib diese Datei deiner Lehrkraft: Sie öffnet sie mit Solvetra – Lehrkraft</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1696,7 +1866,7 @@ Die Liste der Optionen: %1 --help
         <translation>Spiel mit Solvetra</translation>
     </message>
     <message>
-        <location line="+168"/>
+        <location line="+167"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1987,6 +2157,563 @@ Die Liste der Optionen: %1 --help
         <location line="+0"/>
         <source>% esatte</source>
         <translation>% richtig</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::AssignmentsPage</name>
+    <message>
+        <location filename="../ui/teacher/assignmentspage.cpp" line="+39"/>
+        <source>Cr&amp;ea il compito</source>
+        <translation>Auftrag e&amp;rstellen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>C&amp;opia</source>
+        <translation>K&amp;opieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stampa la scheda...</source>
+        <translation>Arbeitsblatt &amp;drucken...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Esporta per &amp;Moodle...</source>
+        <translation>Für &amp;Moodle exportieren...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Livello %1: %2</source>
+        <translation>Stufe %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Entrambi i teoremi</source>
+        <translation>Beide Sätze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Solo il primo teorema di Euclide</source>
+        <translation>Nur der Kathetensatz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Solo il secondo teorema di Euclide</source>
+        <translation>Nur der Höhensatz</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Livello</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Teorema</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Numero di problemi</source>
+        <translation>Anzahl der Aufgaben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Livello:</source>
+        <translation>&amp;Stufe:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Teorema:</source>
+        <translation>Sa&amp;tz:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Problemi:</source>
+        <translation>A&amp;ufgaben:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Codice del compito</source>
+        <translation>Code des Auftrags</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>I compiti che hai creato</source>
+        <translation>Deine erstellten Aufträge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Codice</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Creato il</source>
+        <translation>Erstellt am</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Alunni che l&apos;hanno fatto</source>
+        <translation>Schüler, die ihn erledigt haben</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>I compiti che h&amp;ai creato:</source>
+        <translation>Deine erstellten Aufträ&amp;ge:</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Questo livello non ha problemi con questo teorema: scegline un altro.</source>
+        <translation>Diese Stufe hat keine Aufgaben zu diesem Satz: wähle einen anderen.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location line="+7"/>
+        <location line="+2"/>
+        <source>Stampa la scheda</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>compito-%1.pdf</source>
+        <translation>auftrag-%1.pdf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>La scheda è in «%1», le soluzioni in «%2».</source>
+        <translation>Das Arbeitsblatt ist in „%1“, die Lösungen in „%2“.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+12"/>
+        <location line="+2"/>
+        <source>Esporta per Moodle</source>
+        <translation>Für Moodle exportieren</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>compito-%1.xml</source>
+        <translation>auftrag-%1.xml</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moodle XML (*.xml);;GIFT (*.gift *.txt)</source>
+        <translation>Moodle XML (*.xml);;GIFT (*.gift *.txt)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Le domande sono in «%1».</source>
+        <translation>Die Fragen sind in „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::PupilPage</name>
+    <message>
+        <location filename="../ui/teacher/pupilpage.cpp" line="+35"/>
+        <source>(senza nome)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quando</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Livello</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tipo</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Atteso</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scritto</source>
+        <translation>Eingegeben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Esatta</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Secondi</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>sì</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Le risposte di %1</source>
+        <translation>Die Antworten von %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Risultati</source>
+        <translation>&amp;Ergebnisse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>R&amp;isposte</source>
+        <translation>&amp;Antworten</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::ResultsPage</name>
+    <message>
+        <location filename="../ui/teacher/resultspage.cpp" line="+85"/>
+        <source>Scegli dove sono le risposte.</source>
+        <translation>Wähle, wo die Antworten sind.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Solo &amp;dal</source>
+        <translation>Nur &amp;vom</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Annulla</source>
+        <translation>A&amp;bbrechen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Esporta...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Car&amp;tella...</source>
+        <translation>&amp;Ordner...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;File...</source>
+        <translation>&amp;Dateien...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cartella della cla&amp;sse</source>
+        <translation>&amp;Klassenordner</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Le risposte:</source>
+        <translation>Die Antworten:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tutte</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+34"/>
+        <location line="+1"/>
+        <source>Classe</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <location line="-34"/>
+        <source>Tutti</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+39"/>
+        <source>Compito</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <location line="-38"/>
+        <source>Solo le risposte tra due date</source>
+        <translation>Nur die Antworten zwischen zwei Daten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dal giorno</source>
+        <translation>Vom Tag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Al giorno</source>
+        <translation>Bis zum Tag</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>C&amp;lasse:</source>
+        <translation>K&amp;lasse:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Co&amp;mpito:</source>
+        <translation>Auf&amp;trag:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>al</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Lettura delle risposte</source>
+        <translation>Lesen der Antworten</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+17"/>
+        <location line="+1"/>
+        <source>Alunni</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>Risposte</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>Esatte</source>
+        <translation>Richtige</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+2"/>
+        <location line="+3"/>
+        <source>% esatte</source>
+        <translation>% richtig</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+2"/>
+        <source>Tempo</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Alunno</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Livelli</source>
+        <translation>Stufen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compiti fatti</source>
+        <translation>Erledigte Aufträge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tipo</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sbagliate</source>
+        <translation>Falsche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fatto</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Iniziato</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Non iniziato</source>
+        <translation>Nicht begonnen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Problemi</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Riepilogo della classe</source>
+        <translation>Übersicht der Klasse</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Per tipo di problema</source>
+        <translation>Nach Aufgabentyp</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tipi</source>
+        <translation>Typen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Per compito</source>
+        <translation>Nach Auftrag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Compiti</source>
+        <translation>Aufträge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>File saltati</source>
+        <translation>Übersprungene Dateien</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Resoconto PDF...</source>
+        <translation>Bericht als PDF...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Risposte CSV...</source>
+        <translation>Antworten als CSV...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Foglio di calcolo (.xlsx)...</source>
+        <translation>Tabelle (.xlsx)...</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Lettura annullata.</source>
+        <translation>Lesen abgebrochen.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>La cartella delle risposte</source>
+        <translation>Der Ordner der Antworten</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>I file delle risposte</source>
+        <translation>Die Dateien der Antworten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Risultati di Solvetra (*.sqlite);;Tutti i file (*)</source>
+        <translation>Solvetra-Ergebnisse (*.sqlite);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Risposte da: %1</source>
+        <translation>Antworten aus: %1</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>tutte</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>(senza nome)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Invio apre la pagina di %1</source>
+        <translation>Eingabe öffnet die Seite von %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+22"/>
+        <source>Risposte da %n file.</source>
+        <translation>
+            <numerusform>Antworten aus %n Datei.</numerusform>
+            <numerusform>Antworten aus %n Dateien.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Saltati: %n.</source>
+        <translation>
+            <numerusform>Übersprungen: %n.</numerusform>
+            <numerusform>Übersprungen: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Foglio di calcolo (*.xlsx)</source>
+        <translation>Tabelle (*.xlsx)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>resoconto-%1.%2</source>
+        <translation>bericht-%1.%2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+11"/>
+        <location line="+2"/>
+        <source>Esporta</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il resoconto è in «%1».</source>
+        <translation>Der Bericht ist in „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::TeacherWindow</name>
+    <message>
+        <location filename="../ui/teacher/teacherwindow.cpp" line="+25"/>
+        <source>Solvetra – Insegnante</source>
+        <translation>Solvetra – Lehrkraft</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Compiti</source>
+        <translation>&amp;Aufträge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Risultati</source>
+        <translation>&amp;Ergebnisse</translation>
     </message>
 </context>
 <context>

@@ -230,7 +230,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+51"/>
+        <location filename="../app/reportcommand.cpp" line="+57"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 needs a date such as 2026-12-09, not %2.</translation>
     </message>
@@ -246,11 +246,11 @@
     </message>
     <message>
         <location line="+18"/>
-        <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
-        <translation>Writes the class report as PDF or CSV, without a window.</translation>
+        <source>Scrive il resoconto della classe in PDF, in CSV o come foglio di calcolo, senza finestra.</source>
+        <translation>Writes the class report as PDF, CSV or a spreadsheet, without a window.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Un file di risultati, una cartella di file o un server postgresql://utente@host/banca-dati; si può ripetere.</source>
         <translation>A results file, a folder of them or a server postgresql://user@host/database; may be given more than once.</translation>
     </message>
@@ -286,9 +286,9 @@
         <translation>class</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>--report vuole un file .pdf o .csv, non %1.</source>
-        <translation>--report needs a .pdf or .csv file, not %1.</translation>
+        <location line="+23"/>
+        <source>--report vuole un file .pdf, .csv o .xlsx, non %1.</source>
+        <translation>--report wants a .pdf, .csv or .xlsx file, not %1.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -306,7 +306,7 @@
         <translation>rows discarded: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>no answer to assignment %1 in the files.</translation>
     </message>
@@ -345,11 +345,16 @@
         <source>--new-assignment non va con --%1.</source>
         <translation>--new-assignment does not go with --%1.</translation>
     </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+297"/>
+        <source>--assignment non va insieme a --teacher.</source>
+        <translation>--assignment does not go with --teacher.</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+26"/>
+        <location line="-271"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>The language: it (Italian), de (German), es (Spanish), en (English). For the window it stays chosen afterwards too.</translation>
     </message>
@@ -414,7 +419,12 @@ For the list of options: %1 --help
         <translation>Shows the version and exits.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+3"/>
+        <source>Apre la finestra dell&apos;insegnante: compiti e risultati.</source>
+        <translation>Opens the teacher&apos;s window: assignments and results.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language needs it, de, es or en, not %1.</translation>
     </message>
@@ -434,7 +444,7 @@ For the list of options: %1 --help
         <translation>--%1 only works with --worksheet, --moodle or --gift.</translation>
     </message>
     <message>
-        <location line="-139"/>
+        <location line="-144"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 only works with --worksheet.</translation>
     </message>
@@ -494,7 +504,7 @@ For the list of options: %1 --help
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+46"/>
+        <location filename="../app/main.cpp" line="+49"/>
         <source>solvetra: impossibile scrivere sullo standard output: %1
 </source>
         <translation>solvetra: cannot write to standard output: %1
@@ -511,7 +521,7 @@ For the list of options: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+58"/>
+        <location filename="../print/classreport.cpp" line="+314"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -521,7 +531,7 @@ For the list of options: %1 --help
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-253"/>
         <source>dal %1 al %2</source>
         <translation>from %1 to %2</translation>
     </message>
@@ -538,31 +548,31 @@ For the list of options: %1 --help
     <message>
         <location line="+0"/>
         <location line="+24"/>
-        <location line="+152"/>
+        <location line="+110"/>
         <source>Risposte</source>
         <translation>Answers</translation>
     </message>
     <message>
-        <location line="-176"/>
+        <location line="-134"/>
         <location line="+24"/>
-        <location line="+149"/>
+        <location line="+105"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
     <message>
-        <location line="-172"/>
-        <location line="+175"/>
+        <location line="-128"/>
+        <location line="+133"/>
         <source>Sbagliate</source>
         <translation>Wrong</translation>
     </message>
     <message>
-        <location line="-162"/>
-        <location line="+278"/>
+        <location line="-120"/>
+        <location line="+253"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-276"/>
+        <location line="-251"/>
         <location line="+49"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
@@ -599,23 +609,23 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+149"/>
+        <location line="+105"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
-        <location line="-149"/>
+        <location line="-105"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+148"/>
+        <location line="+104"/>
         <source>Tempo</source>
         <translation>Time</translation>
     </message>
     <message>
-        <location line="-148"/>
+        <location line="-104"/>
         <source>Livelli</source>
         <translation>Levels</translation>
     </message>
@@ -670,7 +680,7 @@ For the list of options: %1 --help
         <translation>The kinds most often wrong</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+21"/>
         <source>non iniziato</source>
         <translation>not begun</translation>
     </message>
@@ -680,12 +690,12 @@ For the list of options: %1 --help
         <translation>done</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>iniziato (%1 di %2)</source>
         <translation>begun (%1 of %2)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -695,7 +705,7 @@ For the list of options: %1 --help
         <translation>%1 of %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Compito %1</source>
         <translation>Assignment %1</translation>
     </message>
@@ -710,12 +720,12 @@ For the list of options: %1 --help
         <translation>Done: %1 · Begun: %2 · Not begun: %3</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Stato</source>
         <translation>State</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Finito il</source>
         <translation>Finished on</translation>
     </message>
@@ -725,7 +735,7 @@ For the list of options: %1 --help
         <translation>The problems most often wrong</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Problema</source>
         <translation>Problem</translation>
     </message>
@@ -851,7 +861,7 @@ For the list of options: %1 --help
         <translation>Writes the same problems in the GIFT text format, without figures; adds .gift to a name without it.</translation>
     </message>
     <message>
-        <location filename="../app/commandline.cpp" line="+76"/>
+        <location filename="../app/commandline.cpp" line="+81"/>
         <source>--worksheet non va insieme a --moodle o --gift.</source>
         <translation>--worksheet does not go with --moodle or --gift.</translation>
     </message>
@@ -1031,16 +1041,23 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="+152"/>
+        <location line="+31"/>
+        <location line="+20"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="-51"/>
+        <location line="+31"/>
+        <location line="+20"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Livello</source>
         <translation>Level</translation>
     </message>
@@ -1086,11 +1103,13 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="+2"/>
         <source>Esatta</source>
         <translation>Right</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Secondi</source>
         <translation>Seconds</translation>
     </message>
@@ -1101,6 +1120,8 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../record/xlsxreport.cpp" line="-22"/>
+        <location line="+22"/>
         <source>Compito</source>
         <translation>Assignment</translation>
     </message>
@@ -1170,7 +1191,7 @@ For the list of options: %1 --help
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+193"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 and %2 have %3 answers with the same code but different contents: I leave them out.</translation>
     </message>
@@ -1243,6 +1264,150 @@ For the list of options: %1 --help
         <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>The school&apos;s server (%1) does not answer.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordfolder.cpp" line="+23"/>
+        <source>«%1» riporta a una cartella già letta: non la seguo.</source>
+        <translation>“%1” leads back to a folder already read: not followed.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>«%1» non si può leggere.</source>
+        <translation>“%1” cannot be read.</translation>
+    </message>
+    <message>
+        <location filename="../record/xlsxreport.cpp" line="-96"/>
+        <source>fatto</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>iniziato</source>
+        <translation>begun</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>non iniziato</source>
+        <translation>not begun</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+18"/>
+        <source>Risposte</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <location line="+18"/>
+        <location line="+14"/>
+        <source>Esatte</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <location line="+18"/>
+        <source>Sbagliate</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <location line="+17"/>
+        <source>% esatte</source>
+        <translation>% right</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <location line="+31"/>
+        <source>Tempo (s)</source>
+        <translation>Time (s)</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>Livelli</source>
+        <translation>Levels</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Compiti fatti</source>
+        <translation>Assignments done</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+33"/>
+        <source>Tipo</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Stato</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Risolti</source>
+        <translation>Answered</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Problemi</source>
+        <translation>Problems</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Finito il</source>
+        <translation>Finished on</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Quando</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dato 1</source>
+        <translation>Given 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dato 2</source>
+        <translation>Given 2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Richiesto</source>
+        <translation>Asked</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Atteso</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scritto</source>
+        <translation>Typed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soluzione vista</source>
+        <translation>Solution seen</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>troppe risposte per un foglio di calcolo (%1, al più %2): restringi le date o la classe.</source>
+        <translation>too many answers for a spreadsheet (%1, at most %2): narrow the dates or the class.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+14"/>
+        <source>impossibile scrivere «%1»: %2</source>
+        <translation>cannot write “%1”: %2</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <location line="+7"/>
+        <source>impossibile scrivere «%1»</source>
+        <translation>cannot write “%1”</translation>
     </message>
     <message>
         <location filename="../record/recordservice.cpp" line="+333"/>
@@ -1437,24 +1602,24 @@ For the list of options: %1 --help
         <translation>Language: %1, from the next “New game”.</translation>
     </message>
     <message>
-        <location line="+54"/>
-        <source>risultati.sqlite</source>
-        <translation>results.sqlite</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+57"/>
         <source>risultati-%1.sqlite</source>
         <translation>results-%1.sqlite</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>risultati-%1-%2.sqlite</source>
+        <translation>results-%1-%2.sqlite</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <location line="+7"/>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Esporta i miei risultati</source>
         <translation>Export my results</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-11"/>
         <source>Risultati di Solvetra (*.sqlite)</source>
         <translation>Solvetra results (*.sqlite)</translation>
     </message>
@@ -1462,6 +1627,11 @@ For the list of options: %1 --help
         <location line="+7"/>
         <source>I risultati sono stati copiati in «%1».</source>
         <translation>The results were copied to “%1”.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Consegna questo file all&apos;insegnante: lo apre con Solvetra – Insegnante</source>
+        <translation>Give this file to your teacher: it opens with Solvetra – Teacher</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1696,7 +1866,7 @@ For the list of options: %1 --help
         <translation>Play with Solvetra</translation>
     </message>
     <message>
-        <location line="+168"/>
+        <location line="+167"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1987,6 +2157,563 @@ For the list of options: %1 --help
         <location line="+0"/>
         <source>% esatte</source>
         <translation>% right</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::AssignmentsPage</name>
+    <message>
+        <location filename="../ui/teacher/assignmentspage.cpp" line="+39"/>
+        <source>Cr&amp;ea il compito</source>
+        <translation>Mak&amp;e the assignment</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>C&amp;opia</source>
+        <translation>C&amp;opy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stampa la scheda...</source>
+        <translation>Print the work&amp;sheet...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Esporta per &amp;Moodle...</source>
+        <translation>Export for &amp;Moodle...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Livello %1: %2</source>
+        <translation>Level %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Entrambi i teoremi</source>
+        <translation>Both theorems</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Solo il primo teorema di Euclide</source>
+        <translation>Only the leg rule</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Solo il secondo teorema di Euclide</source>
+        <translation>Only the altitude theorem</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Livello</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Teorema</source>
+        <translation>Theorem</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Numero di problemi</source>
+        <translation>Number of problems</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Livello:</source>
+        <translation>&amp;Level:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Teorema:</source>
+        <translation>&amp;Theorem:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Problemi:</source>
+        <translation>&amp;Problems:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Codice del compito</source>
+        <translation>Assignment code</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>I compiti che hai creato</source>
+        <translation>The assignments you made</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Codice</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Creato il</source>
+        <translation>Made on</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Alunni che l&apos;hanno fatto</source>
+        <translation>Pupils who did it</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>I compiti che h&amp;ai creato:</source>
+        <translation>The assignments you ma&amp;de:</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Questo livello non ha problemi con questo teorema: scegline un altro.</source>
+        <translation>This level has no problems with this theorem: choose another.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location line="+7"/>
+        <location line="+2"/>
+        <source>Stampa la scheda</source>
+        <translation>Print the worksheet</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>compito-%1.pdf</source>
+        <translation>assignment-%1.pdf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>La scheda è in «%1», le soluzioni in «%2».</source>
+        <translation>The worksheet is in “%1”, the answer key in “%2”.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+12"/>
+        <location line="+2"/>
+        <source>Esporta per Moodle</source>
+        <translation>Export for Moodle</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>compito-%1.xml</source>
+        <translation>assignment-%1.xml</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moodle XML (*.xml);;GIFT (*.gift *.txt)</source>
+        <translation>Moodle XML (*.xml);;GIFT (*.gift *.txt)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Le domande sono in «%1».</source>
+        <translation>The questions are in “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::PupilPage</name>
+    <message>
+        <location filename="../ui/teacher/pupilpage.cpp" line="+35"/>
+        <source>(senza nome)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quando</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Livello</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tipo</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Atteso</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scritto</source>
+        <translation>Typed</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Esatta</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Secondi</source>
+        <translation>Seconds</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>sì</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Le risposte di %1</source>
+        <translation>%1&apos;s answers</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Risultati</source>
+        <translation>&amp;Results</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>R&amp;isposte</source>
+        <translation>&amp;Answers</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::ResultsPage</name>
+    <message>
+        <location filename="../ui/teacher/resultspage.cpp" line="+85"/>
+        <source>Scegli dove sono le risposte.</source>
+        <translation>Choose where the answers are.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Solo &amp;dal</source>
+        <translation>Only &amp;from</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Esporta...</source>
+        <translation>&amp;Export...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Car&amp;tella...</source>
+        <translation>Fol&amp;der...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;File...</source>
+        <translation>F&amp;iles...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cartella della cla&amp;sse</source>
+        <translation>Cla&amp;ss folder</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Le risposte:</source>
+        <translation>The answers:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tutte</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+34"/>
+        <location line="+1"/>
+        <source>Classe</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <location line="-34"/>
+        <source>Tutti</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+39"/>
+        <source>Compito</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <location line="-38"/>
+        <source>Solo le risposte tra due date</source>
+        <translation>Only the answers between two dates</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dal giorno</source>
+        <translation>From the day</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Al giorno</source>
+        <translation>To the day</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>C&amp;lasse:</source>
+        <translation>C&amp;lass:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Co&amp;mpito:</source>
+        <translation>Assign&amp;ment:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>al</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Lettura delle risposte</source>
+        <translation>Reading the answers</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+17"/>
+        <location line="+1"/>
+        <source>Alunni</source>
+        <translation>Pupils</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>Risposte</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>Esatte</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+2"/>
+        <location line="+3"/>
+        <source>% esatte</source>
+        <translation>% right</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+2"/>
+        <source>Tempo</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Alunno</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Livelli</source>
+        <translation>Levels</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compiti fatti</source>
+        <translation>Assignments done</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tipo</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sbagliate</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fatto</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Iniziato</source>
+        <translation>Begun</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Non iniziato</source>
+        <translation>Not begun</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Problemi</source>
+        <translation>Problems</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Riepilogo della classe</source>
+        <translation>Class summary</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Per tipo di problema</source>
+        <translation>By kind of problem</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tipi</source>
+        <translation>Kinds</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Per compito</source>
+        <translation>By assignment</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Compiti</source>
+        <translation>Assignments</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>File saltati</source>
+        <translation>Skipped files</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Resoconto PDF...</source>
+        <translation>PDF report...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Risposte CSV...</source>
+        <translation>CSV answers...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Foglio di calcolo (.xlsx)...</source>
+        <translation>Spreadsheet (.xlsx)...</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Lettura annullata.</source>
+        <translation>Reading cancelled.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>La cartella delle risposte</source>
+        <translation>The answers&apos; folder</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>I file delle risposte</source>
+        <translation>The answers&apos; files</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Risultati di Solvetra (*.sqlite);;Tutti i file (*)</source>
+        <translation>Solvetra results (*.sqlite);;All files (*)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Risposte da: %1</source>
+        <translation>Answers from: %1</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>tutte</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>(senza nome)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Invio apre la pagina di %1</source>
+        <translation>Enter opens %1&apos;s page</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+22"/>
+        <source>Risposte da %n file.</source>
+        <translation>
+            <numerusform>Answers from %n file.</numerusform>
+            <numerusform>Answers from %n files.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Saltati: %n.</source>
+        <translation>
+            <numerusform>Skipped: %n.</numerusform>
+            <numerusform>Skipped: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Foglio di calcolo (*.xlsx)</source>
+        <translation>Spreadsheet (*.xlsx)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>resoconto-%1.%2</source>
+        <translation>report-%1.%2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+11"/>
+        <location line="+2"/>
+        <source>Esporta</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il resoconto è in «%1».</source>
+        <translation>The report is in “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::TeacherWindow</name>
+    <message>
+        <location filename="../ui/teacher/teacherwindow.cpp" line="+25"/>
+        <source>Solvetra – Insegnante</source>
+        <translation>Solvetra – Teacher</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Compiti</source>
+        <translation>&amp;Assignments</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Risultati</source>
+        <translation>&amp;Results</translation>
     </message>
 </context>
 <context>

@@ -230,7 +230,7 @@
 <context>
     <name>app</name>
     <message>
-        <location filename="../app/reportcommand.cpp" line="+51"/>
+        <location filename="../app/reportcommand.cpp" line="+57"/>
         <source>--%1 vuole una data come 2026-12-09, non %2.</source>
         <translation>--%1 necesita una fecha como 2026-12-09, no %2.</translation>
     </message>
@@ -246,11 +246,11 @@
     </message>
     <message>
         <location line="+18"/>
-        <source>Scrive il resoconto della classe in PDF o in CSV, senza finestra.</source>
-        <translation>Escribe el informe de la clase en PDF o en CSV, sin ventana.</translation>
+        <source>Scrive il resoconto della classe in PDF, in CSV o come foglio di calcolo, senza finestra.</source>
+        <translation>Escribe el informe de la clase en PDF, en CSV o como hoja de cálculo, sin ventana.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Un file di risultati, una cartella di file o un server postgresql://utente@host/banca-dati; si può ripetere.</source>
         <translation>Un archivo de resultados, una carpeta de archivos o un servidor postgresql://usuario@host/base-de-datos; se puede repetir.</translation>
     </message>
@@ -286,9 +286,9 @@
         <translation>clase</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>--report vuole un file .pdf o .csv, non %1.</source>
-        <translation>--report necesita un archivo .pdf o .csv, no %1.</translation>
+        <location line="+23"/>
+        <source>--report vuole un file .pdf, .csv o .xlsx, non %1.</source>
+        <translation>--report quiere un archivo .pdf, .csv o .xlsx, no %1.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -306,7 +306,7 @@
         <translation>filas descartadas: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>ninguna respuesta a la tarea %1 en los archivos.</translation>
     </message>
@@ -345,11 +345,16 @@
         <source>--new-assignment non va con --%1.</source>
         <translation>--new-assignment no va con --%1.</translation>
     </message>
+    <message>
+        <location filename="../app/commandline.cpp" line="+297"/>
+        <source>--assignment non va insieme a --teacher.</source>
+        <translation>--assignment no va junto con --teacher.</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
-        <location filename="../app/commandline.cpp" line="+26"/>
+        <location line="-271"/>
         <source>La lingua: it (italiano), de (tedesco), es (spagnolo), en (inglese). Per la finestra resta scelta anche dopo.</source>
         <translation>El idioma: it (italiano), de (alemán), es (español), en (inglés). Para la ventana queda elegido también después.</translation>
     </message>
@@ -414,7 +419,12 @@ Para la lista de opciones: %1 --help
         <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+3"/>
+        <source>Apre la finestra dell&apos;insegnante: compiti e risultati.</source>
+        <translation>Abre la ventana del docente: tareas y resultados.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>--language vuole it, de, es o en, non %1.</source>
         <translation>--language necesita it, de, es o en, no %1.</translation>
     </message>
@@ -434,7 +444,7 @@ Para la lista de opciones: %1 --help
         <translation>--%1 solo vale con --worksheet, --moodle o --gift.</translation>
     </message>
     <message>
-        <location line="-139"/>
+        <location line="-144"/>
         <source>--%1 vale solo con --worksheet.</source>
         <translation>--%1 solo vale con --worksheet.</translation>
     </message>
@@ -494,7 +504,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+46"/>
+        <location filename="../app/main.cpp" line="+49"/>
         <source>solvetra: impossibile scrivere sullo standard output: %1
 </source>
         <translation>solvetra: no se puede escribir en la salida estándar: %1
@@ -511,7 +521,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+58"/>
+        <location filename="../print/classreport.cpp" line="+314"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -521,7 +531,7 @@ Para la lista de opciones: %1 --help
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-253"/>
         <source>dal %1 al %2</source>
         <translation>del %1 al %2</translation>
     </message>
@@ -538,31 +548,31 @@ Para la lista de opciones: %1 --help
     <message>
         <location line="+0"/>
         <location line="+24"/>
-        <location line="+152"/>
+        <location line="+110"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
     </message>
     <message>
-        <location line="-176"/>
+        <location line="-134"/>
         <location line="+24"/>
-        <location line="+149"/>
+        <location line="+105"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location line="-172"/>
-        <location line="+175"/>
+        <location line="-128"/>
+        <location line="+133"/>
         <source>Sbagliate</source>
         <translation>Erróneas</translation>
     </message>
     <message>
-        <location line="-162"/>
-        <location line="+278"/>
+        <location line="-120"/>
+        <location line="+253"/>
         <source>Resoconto della classe</source>
         <translation>Informe de la clase</translation>
     </message>
     <message>
-        <location line="-276"/>
+        <location line="-251"/>
         <location line="+49"/>
         <source>Classe: %1</source>
         <translation>Clase: %1</translation>
@@ -599,23 +609,23 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+149"/>
+        <location line="+105"/>
         <source>Alunno</source>
         <translation>Alumno</translation>
     </message>
     <message>
-        <location line="-149"/>
+        <location line="-105"/>
         <source>Classe</source>
         <translation>Clase</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+148"/>
+        <location line="+104"/>
         <source>Tempo</source>
         <translation>Tiempo</translation>
     </message>
     <message>
-        <location line="-148"/>
+        <location line="-104"/>
         <source>Livelli</source>
         <translation>Niveles</translation>
     </message>
@@ -670,7 +680,7 @@ Para la lista de opciones: %1 --help
         <translation>Los tipos más a menudo fallados</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+21"/>
         <source>non iniziato</source>
         <translation>no empezada</translation>
     </message>
@@ -680,12 +690,12 @@ Para la lista de opciones: %1 --help
         <translation>hecha</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>iniziato (%1 di %2)</source>
         <translation>empezada (%1 de %2)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -695,7 +705,7 @@ Para la lista de opciones: %1 --help
         <translation>%1 de %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Compito %1</source>
         <translation>Tarea %1</translation>
     </message>
@@ -710,12 +720,12 @@ Para la lista de opciones: %1 --help
         <translation>Hecha: %1 · Empezada: %2 · No empezada: %3</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Stato</source>
         <translation>Estado</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Finito il</source>
         <translation>Terminada el</translation>
     </message>
@@ -725,7 +735,7 @@ Para la lista de opciones: %1 --help
         <translation>Los problemas más a menudo errados</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Problema</source>
         <translation>Problema</translation>
     </message>
@@ -851,7 +861,7 @@ Para la lista de opciones: %1 --help
         <translation>Escribe los mismos problemas en el formato de texto GIFT, sin figuras; añade .gift a un nombre que no lo tiene.</translation>
     </message>
     <message>
-        <location filename="../app/commandline.cpp" line="+76"/>
+        <location filename="../app/commandline.cpp" line="+81"/>
         <source>--worksheet non va insieme a --moodle o --gift.</source>
         <translation>--worksheet no va junto con --moodle o --gift.</translation>
     </message>
@@ -1031,16 +1041,23 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="+152"/>
+        <location line="+31"/>
+        <location line="+20"/>
         <source>Alunno</source>
         <translation>Alumno</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="-51"/>
+        <location line="+31"/>
+        <location line="+20"/>
         <source>Classe</source>
         <translation>Clase</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Livello</source>
         <translation>Nivel</translation>
     </message>
@@ -1086,11 +1103,13 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="+2"/>
         <source>Esatta</source>
         <translation>Correcta</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Secondi</source>
         <translation>Segundos</translation>
     </message>
@@ -1101,6 +1120,8 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../record/xlsxreport.cpp" line="-22"/>
+        <location line="+22"/>
         <source>Compito</source>
         <translation>Tarea</translation>
     </message>
@@ -1170,7 +1191,7 @@ Para la lista de opciones: %1 --help
         <translation>No consigo abrir «%1».</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+193"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 y %2 tienen %3 respuestas con el mismo código pero distinto contenido: las dejo fuera.</translation>
     </message>
@@ -1243,6 +1264,150 @@ Para la lista de opciones: %1 --help
         <location line="+6"/>
         <source>Il server della scuola (%1) non risponde.</source>
         <translation>El servidor de la escuela (%1) no responde.</translation>
+    </message>
+    <message>
+        <location filename="../record/recordfolder.cpp" line="+23"/>
+        <source>«%1» riporta a una cartella già letta: non la seguo.</source>
+        <translation>«%1» lleva a una carpeta ya leída: no la sigo.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>«%1» non si può leggere.</source>
+        <translation>«%1» no se puede leer.</translation>
+    </message>
+    <message>
+        <location filename="../record/xlsxreport.cpp" line="-96"/>
+        <source>fatto</source>
+        <translation>hecha</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>iniziato</source>
+        <translation>empezada</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>non iniziato</source>
+        <translation>sin empezar</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+18"/>
+        <source>Risposte</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <location line="+18"/>
+        <location line="+14"/>
+        <source>Esatte</source>
+        <translation>Correctas</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <location line="+18"/>
+        <source>Sbagliate</source>
+        <translation>Erróneas</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <location line="+17"/>
+        <source>% esatte</source>
+        <translation>% correctas</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <location line="+31"/>
+        <source>Tempo (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>Livelli</source>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Compiti fatti</source>
+        <translation>Tareas hechas</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+33"/>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Stato</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Risolti</source>
+        <translation>Resueltos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Problemi</source>
+        <translation>Problemas</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Finito il</source>
+        <translation>Terminada el</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Quando</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dato 1</source>
+        <translation>Dato 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dato 2</source>
+        <translation>Dato 2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Richiesto</source>
+        <translation>Pedido</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Atteso</source>
+        <translation>Esperado</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Scritto</source>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Soluzione vista</source>
+        <translation>Solución vista</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>troppe risposte per un foglio di calcolo (%1, al più %2): restringi le date o la classe.</source>
+        <translation>demasiadas respuestas para una hoja de cálculo (%1, como mucho %2): limita las fechas o la clase.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+14"/>
+        <source>impossibile scrivere «%1»: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <location line="+7"/>
+        <source>impossibile scrivere «%1»</source>
+        <translation>no se puede escribir «%1»</translation>
     </message>
     <message>
         <location filename="../record/recordservice.cpp" line="+333"/>
@@ -1437,24 +1602,24 @@ Para la lista de opciones: %1 --help
         <translation>Idioma: %1, a partir del próximo «Juego nuevo».</translation>
     </message>
     <message>
-        <location line="+54"/>
-        <source>risultati.sqlite</source>
-        <translation>resultados.sqlite</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+57"/>
         <source>risultati-%1.sqlite</source>
         <translation>resultados-%1.sqlite</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>risultati-%1-%2.sqlite</source>
+        <translation>resultados-%1-%2.sqlite</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <location line="+7"/>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Esporta i miei risultati</source>
         <translation>Exportar mis resultados</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-11"/>
         <source>Risultati di Solvetra (*.sqlite)</source>
         <translation>Resultados de Solvetra (*.sqlite)</translation>
     </message>
@@ -1462,6 +1627,11 @@ Para la lista de opciones: %1 --help
         <location line="+7"/>
         <source>I risultati sono stati copiati in «%1».</source>
         <translation>Los resultados se han copiado en «%1».</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Consegna questo file all&apos;insegnante: lo apre con Solvetra – Insegnante</source>
+        <translation>Entrega este archivo a tu docente: lo abre con Solvetra – Docente</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1696,7 +1866,7 @@ Para la lista de opciones: %1 --help
         <translation>Juega con Solvetra</translation>
     </message>
     <message>
-        <location line="+168"/>
+        <location line="+167"/>
         <source>Solvetra</source>
         <translation>Solvetra</translation>
     </message>
@@ -1987,6 +2157,563 @@ Para la lista de opciones: %1 --help
         <location line="+0"/>
         <source>% esatte</source>
         <translation>% correctas</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::AssignmentsPage</name>
+    <message>
+        <location filename="../ui/teacher/assignmentspage.cpp" line="+39"/>
+        <source>Cr&amp;ea il compito</source>
+        <translation>Cr&amp;ear la tarea</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>C&amp;opia</source>
+        <translation>C&amp;opiar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stampa la scheda...</source>
+        <translation>Imprimir la &amp;hoja...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Esporta per &amp;Moodle...</source>
+        <translation>Exportar para &amp;Moodle...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Livello %1: %2</source>
+        <translation>Nivel %1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Entrambi i teoremi</source>
+        <translation>Ambos teoremas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Solo il primo teorema di Euclide</source>
+        <translation>Solo el teorema del cateto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Solo il secondo teorema di Euclide</source>
+        <translation>Solo el teorema de la altura</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Livello</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Teorema</source>
+        <translation>Teorema</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Numero di problemi</source>
+        <translation>Número de problemas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Livello:</source>
+        <translation>&amp;Nivel:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Teorema:</source>
+        <translation>Teorem&amp;a:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Problemi:</source>
+        <translation>&amp;Problemas:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Codice del compito</source>
+        <translation>Código de la tarea</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>I compiti che hai creato</source>
+        <translation>Las tareas que has creado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Codice</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Creato il</source>
+        <translation>Creada el</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Alunni che l&apos;hanno fatto</source>
+        <translation>Alumnos que la han hecho</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>I compiti che h&amp;ai creato:</source>
+        <translation>Las tareas que has &amp;creado:</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Questo livello non ha problemi con questo teorema: scegline un altro.</source>
+        <translation>Este nivel no tiene problemas con este teorema: elige otro.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location line="+7"/>
+        <location line="+2"/>
+        <source>Stampa la scheda</source>
+        <translation>Imprimir la hoja</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>compito-%1.pdf</source>
+        <translation>tarea-%1.pdf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>La scheda è in «%1», le soluzioni in «%2».</source>
+        <translation>La hoja está en «%1», las soluciones en «%2».</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+12"/>
+        <location line="+2"/>
+        <source>Esporta per Moodle</source>
+        <translation>Exportar para Moodle</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>compito-%1.xml</source>
+        <translation>tarea-%1.xml</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moodle XML (*.xml);;GIFT (*.gift *.txt)</source>
+        <translation>Moodle XML (*.xml);;GIFT (*.gift *.txt)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Le domande sono in «%1».</source>
+        <translation>Las preguntas están en «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::PupilPage</name>
+    <message>
+        <location filename="../ui/teacher/pupilpage.cpp" line="+35"/>
+        <source>(senza nome)</source>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Quando</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Livello</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Atteso</source>
+        <translation>Esperado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scritto</source>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Esatta</source>
+        <translation>Correcta</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Secondi</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>sì</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Le risposte di %1</source>
+        <translation>Las respuestas de %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Risultati</source>
+        <translation>&amp;Resultados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>R&amp;isposte</source>
+        <translation>R&amp;espuestas</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::ResultsPage</name>
+    <message>
+        <location filename="../ui/teacher/resultspage.cpp" line="+85"/>
+        <source>Scegli dove sono le risposte.</source>
+        <translation>Elige dónde están las respuestas.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Solo &amp;dal</source>
+        <translation>Solo &amp;del</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Esporta...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Car&amp;tella...</source>
+        <translation>Car&amp;peta...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;File...</source>
+        <translation>&amp;Archivos...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cartella della cla&amp;sse</source>
+        <translation>Carpeta de la cla&amp;se</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Le risposte:</source>
+        <translation>Las respuestas:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tutte</source>
+        <translation>Todas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+34"/>
+        <location line="+1"/>
+        <source>Classe</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <location line="-34"/>
+        <source>Tutti</source>
+        <translation>Todas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+39"/>
+        <source>Compito</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <location line="-38"/>
+        <source>Solo le risposte tra due date</source>
+        <translation>Solo las respuestas entre dos fechas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dal giorno</source>
+        <translation>Desde el día</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Al giorno</source>
+        <translation>Hasta el día</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>C&amp;lasse:</source>
+        <translation>C&amp;lase:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Co&amp;mpito:</source>
+        <translation>Tar&amp;ea:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>al</source>
+        <translation>al</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Lettura delle risposte</source>
+        <translation>Lectura de las respuestas</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+17"/>
+        <location line="+1"/>
+        <source>Alunni</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>Risposte</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>Esatte</source>
+        <translation>Correctas</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+2"/>
+        <location line="+3"/>
+        <source>% esatte</source>
+        <translation>% correctas</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+2"/>
+        <source>Tempo</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Alunno</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Livelli</source>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Compiti fatti</source>
+        <translation>Tareas hechas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tipo</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sbagliate</source>
+        <translation>Erróneas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fatto</source>
+        <translation>Hecha</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Iniziato</source>
+        <translation>Empezada</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Non iniziato</source>
+        <translation>Sin empezar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Problemi</source>
+        <translation>Problemas</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Riepilogo della classe</source>
+        <translation>Resumen de la clase</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Per tipo di problema</source>
+        <translation>Por tipo de problema</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tipi</source>
+        <translation>Tipos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Per compito</source>
+        <translation>Por tarea</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Compiti</source>
+        <translation>Tareas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>File saltati</source>
+        <translation>Archivos omitidos</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Resoconto PDF...</source>
+        <translation>Informe PDF...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Risposte CSV...</source>
+        <translation>Respuestas CSV...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Foglio di calcolo (.xlsx)...</source>
+        <translation>Hoja de cálculo (.xlsx)...</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Lettura annullata.</source>
+        <translation>Lectura cancelada.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>La cartella delle risposte</source>
+        <translation>La carpeta de las respuestas</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>I file delle risposte</source>
+        <translation>Los archivos de las respuestas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Risultati di Solvetra (*.sqlite);;Tutti i file (*)</source>
+        <translation>Resultados de Solvetra (*.sqlite);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Risposte da: %1</source>
+        <translation>Respuestas de: %1</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>tutte</source>
+        <translation>todas</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>(senza nome)</source>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Invio apre la pagina di %1</source>
+        <translation>Intro abre la página de %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+22"/>
+        <source>Risposte da %n file.</source>
+        <translation>
+            <numerusform>Respuestas de %n archivo.</numerusform>
+            <numerusform>Respuestas de %n archivos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Saltati: %n.</source>
+        <translation>
+            <numerusform>Omitidos: %n.</numerusform>
+            <numerusform>Omitidos: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Foglio di calcolo (*.xlsx)</source>
+        <translation>Hoja de cálculo (*.xlsx)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>resoconto-%1.%2</source>
+        <translation>informe-%1.%2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+11"/>
+        <location line="+2"/>
+        <source>Esporta</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Il resoconto è in «%1».</source>
+        <translation>El informe está en «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::TeacherWindow</name>
+    <message>
+        <location filename="../ui/teacher/teacherwindow.cpp" line="+25"/>
+        <source>Solvetra – Insegnante</source>
+        <translation>Solvetra – Docente</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Compiti</source>
+        <translation>&amp;Tareas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Risultati</source>
+        <translation>&amp;Resultados</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = solvetra ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
 for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n \
-    fonts-liberation libqt6sql6-sqlite libqt6sql6-psql; do
+    fonts-liberation libqt6sql6-sqlite libqt6sql6-psql 'libxlsxwriter[0-9]+'; do
     field Depends | grep -Eq "(^|, )$dependency( |,|$)" || fail "Depends lacks $dependency"
 done
 # A calculator for "Calcolatrice", the small one that ./run.sh installs among them.
@@ -51,6 +51,8 @@ dpkg-deb -x "$deb" "$root"
 expected=(
     usr/bin/solvetra
     usr/share/applications/$id.desktop
+    usr/share/applications/$id-teacher.desktop
+    usr/share/icons/hicolor/scalable/apps/$id-teacher.svg
     usr/share/metainfo/$id.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/$id.svg
     usr/share/man/man1/solvetra.1.gz
@@ -62,7 +64,8 @@ expected=(
     usr/share/solvetra/school-server.sql
 )
 for size in 16 22 24 32 48 64 128 256; do
-    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+               "usr/share/icons/hicolor/${size}x${size}/apps/$id-teacher.png")
 done
 for file in "${expected[@]}"; do
     [ -s "$root/$file" ] || fail "missing $file"

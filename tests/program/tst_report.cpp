@@ -10,6 +10,7 @@
 #include "quiz/assignment.h"
 #include "record/recordwriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -101,6 +102,7 @@ private slots:
     void totalsEqualRows_data();
     void totalsEqualRows();
     void csvRowsAndNeutralisedName();
+    void spreadsheetFromCommandLine();
     void badInput_data();
     void badInput();
     void badFileAmongGood();
@@ -180,6 +182,22 @@ void TestReport::csvRowsAndNeutralisedName()
     QVERIFY(firstName.contains(QStringLiteral("SOMMA")));
 }
 
+// The spreadsheet from the command line: a zip of Office Open XML whose
+// sheets the teacher's window writes too (read back in tst_teacher).
+void TestReport::spreadsheetFromCommandLine()
+{
+    const QString xlsx = m_dir.filePath(QStringLiteral("class.xlsx"));
+    const Run run = runSolvetra({QStringLiteral("--report"), xlsx, QStringLiteral("--records"),
+                                 m_files[0], QStringLiteral("--records"), m_files[1]});
+    QCOMPARE(run.exitCode, 0);
+    QFile file(xlsx);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("PK\x03\x04"));
+    QVERIFY(bytes.contains("xl/worksheets/sheet4.xml"));
+    QVERIFY(!QDir(m_dir.path()).entryList({QStringLiteral("class.xlsx.part-*")}).size());
+}
+
 void TestReport::badInput_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -231,6 +249,9 @@ void TestReport::badInput_data()
     const QString unwritableCsv = dir + QStringLiteral("/missing/class.csv");
     QTest::newRow("unwritable csv")
         << QStringList{report, unwritableCsv, records, m_records} << unwritableCsv;
+    const QString unwritableXlsx = dir + QStringLiteral("/missing/class.xlsx");
+    QTest::newRow("unwritable xlsx")
+        << QStringList{report, unwritableXlsx, records, m_records} << unwritableXlsx;
     QTest::newRow("bad date") << QStringList{report,
                                              pdf,
                                              records,

@@ -280,9 +280,12 @@ void ExercisesMenu::esporta_Click()
     // Named for the pupil, so the teacher's folder of copies tells them apart.
     QString name = m_log->pupil().name;
     name.replace(QRegularExpression(QStringLiteral("[^\\w]+")), QStringLiteral("-"));
-    const QString suggested = QDir(suggestedFolder())
-                                  .filePath(name.isEmpty() ? tr("risultati.sqlite")
-                                                           : tr("risultati-%1.sqlite").arg(name));
+    // The date too: the teacher collects a copy now and again.
+    const QString day = m_clock.dateTime().date().toString(Qt::ISODate);
+    const QString suggested =
+        QDir(suggestedFolder())
+            .filePath(name.isEmpty() ? tr("risultati-%1.sqlite").arg(day)
+                                     : tr("risultati-%1-%2.sqlite").arg(name, day));
     const QString target =
         m_platform.chooseFileToSave(m_window, tr("Esporta i miei risultati"), suggested,
                                     tr("Risultati di Solvetra (*.sqlite)"));
@@ -292,7 +295,9 @@ void ExercisesMenu::esporta_Click()
     if (refusal.isEmpty())
         showBox(
             m_window, QMessageBox::Information, tr("Esporta i miei risultati"),
-            tr("I risultati sono stati copiati in «%1».").arg(QDir::toNativeSeparators(target)));
+            tr("I risultati sono stati copiati in «%1».").arg(QDir::toNativeSeparators(target)) +
+                u' ' +
+                tr("Consegna questo file all'insegnante: lo apre con Solvetra – Insegnante"));
     else
         showBox(m_window, QMessageBox::Warning, tr("Esporta i miei risultati"),
                 tr("Non ho potuto copiare i risultati: %1").arg(refusal));

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "record/assignmentstanding.h"
+
+#include "quiz/assignment.h"
+#include "quiz/kindid.h"
+
+#include <QHash>
+#include <QMap>
+
+#include <algorithm>
+
+#include <map>
+#include <tuple>
+
+namespace record {
+namespace {
+
+// Where each answer's problem stands on the assignment's sheet: its triangle
+// and kind name one problem of the set.
+class SheetPlaces
+{
+public:
+    explicit SheetPlaces(const quiz::Assignment &assignment)
+    {
+        const QList<quiz::ProblemDraw> problems = quiz::assignmentProblems(assignment);
+        for (qsizetype i = 0; i < problems.size(); ++i)
+            m_places[{quiz::kindId(problems[i].kind()), problems[i].GenM, problems[i].Multiplier}] =
+                int(i);
+    }
+
+    // -1 for an answer to no problem of the sheet.
+    int of(const AnswerRow &row) const
+    {
+        const auto found = m_places.find({row.kind, row.m, row.n});
+        return found == m_places.end() ? -1 : found->second;
+    }
+
+private:
+    std::map<std::tuple<QString, int, int>, int> m_places;
+};
+
+// One pupil's answers to an assignment: the last answer to each of its
+// problems, by the problem's number on the sheet.
+using Attempt = QMap<int, AnswerRow>;
+using PupilKey = std::pair<QString, QString>;
+
+} // namespace
+
+int AssignmentStandings::counted(AssignmentStanding::State state) const
+{
+    return int(std::count_if(pupils.cbegin(), pupils.cend(),
+                             [state](const AssignmentStanding &p) { return p.state() == state; }));
+}
+
+AssignmentStandings assignmentStandings(const QString &code, const QList<PupilSummary> &pupils,
+                                        const QList<AnswerRow> &answers)
+{
+    const auto assignment = quiz::assignmentOfCode(code);
+    if (!assignment)
+        return {};
+    const SheetPlaces places(*assignment);
+    AssignmentStandings standings;
+    standings.byProblem.resize(assignment->count);
+    standings.kindOf.resize(assignment->count);
+    QHash<PupilKey, Attempt> attempts;
+    for (const AnswerRow &row : answers) {
+        const int place = places.of(row);
+        if (row.assignment != code || place < 0)
+            continue;
+        attempts[{row.className, row.pupil}][place] = row; // rows come in time order
+        standings.byProblem[place].add(row.right);
+        standings.kindOf[place] = row.kind;
+    }
+    for (const PupilSummary &pupil : pupils) {
+        const Attempt attempt = attempts.value({pupil.className, pupil.pupil});
+        AssignmentStanding standing;
+        standing.pupil = pupil.pupil;
+        standing.className = pupil.className;
+        standing.answered = int(attempt.size());
+        standing.count = assignment->count;
+        QDateTime last;
+        for (const AnswerRow &row : attempt) {
+            standing.tally.add(row.right);
+            standing.seconds += row.seconds;
+            if (!last.isValid() || row.when > last)
+                last = row.when;
+        }
+        if (standing.state() == AssignmentStanding::State::Done)
+            standing.finished = last;
+        standings.pupils.append(standing);
+    }
+    return standings;
+}
+
+QStringList assignmentCodes(const QList<AnswerRow> &answers)
+{
+    QStringList codes;
+    for (const AnswerRow &row : answers) {
+        if (!row.assignment.isEmpty() && !codes.contains(row.assignment))
+            codes.append(row.assignment);
+    }
+    return codes;
+}
+
+} // namespace record

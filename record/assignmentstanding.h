@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "record/summary.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace record {
+
+// How far one pupil went in an assignment: the last answer to each of its
+// problems counts.
+struct AssignmentStanding
+{
+    enum class State { NotBegun, Begun, Done };
+
+    QString pupil;
+    QString className;
+    int answered = 0; // problems of the sheet answered
+    int count = 0;    // problems on the sheet
+    Tally tally;      // of the last answers to each problem
+    double seconds = 0;
+    QDateTime finished; // the last answer, once done
+
+    State state() const
+    {
+        return answered == count ? State::Done : answered > 0 ? State::Begun : State::NotBegun;
+    }
+};
+
+struct AssignmentStandings
+{
+    QList<AssignmentStanding> pupils; // in the order of the pupils given
+    QList<Tally> byProblem;           // every answer to each problem of the sheet
+    QList<QString> kindOf;            // each problem's kind, where answered
+
+    int counted(AssignmentStanding::State state) const;
+};
+
+// Each pupil's standing in the assignment of code, from the answers (in time
+// order); empty when the code names no assignment.
+AssignmentStandings assignmentStandings(const QString &code, const QList<PupilSummary> &pupils,
+                                        const QList<AnswerRow> &answers);
+
+// The assignments the answers name, in the order first met.
+QStringList assignmentCodes(const QList<AnswerRow> &answers);
+
+} // namespace record

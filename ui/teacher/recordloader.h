@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "record/recordreader.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <atomic>
+#include <memory>
+
+class QThread;
+
+namespace ui::teacher {
+
+// Reads records on a thread of its own, so that the window answers while a
+// class's year of answers is read. A read cancelled or replaced by a newer
+// one is thrown away when it ends; the window does not wait for it.
+class RecordLoader : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RecordLoader(QObject *parent = nullptr);
+    ~RecordLoader() override;
+
+    // Starts reading files and folders (with their sub-folders, walked on
+    // the reading thread too); a read still running is cancelled.
+    void start(const QStringList &paths, const record::RecordFilter &filter);
+    void cancel();
+    bool reading() const { return m_reading; }
+
+signals:
+    void progress(qsizetype done, qsizetype total);
+    void read(const record::RecordContents &contents);
+    void cancelled();
+
+private:
+    struct Run
+    {
+        std::atomic_bool stop = false;
+        QThread *thread = nullptr;
+    };
+    void stopRun();
+
+    std::shared_ptr<Run> m_run;
+    QList<std::shared_ptr<Run>> m_live; // every thread not yet ended, cancelled ones too
+    bool m_reading = false;
+};
+
+} // namespace ui::teacher

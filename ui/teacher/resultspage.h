@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "record/recordreader.h"
+
+#include <QHash>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTableView;
+
+namespace ui::teacher {
+
+class RecordLoader;
+
+// "Risultati": where the answers are, the filters, and the class's figures
+// in tables that sort by any column; a pupil's row opens that pupil's page.
+// Reading runs off the window's thread and can be cancelled.
+class ResultsPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ResultsPage(QString classFolder, QWidget *parent = nullptr);
+    ~ResultsPage() override;
+
+    // Reads these files and folders (folders with their sub-folders).
+    void readFrom(const QStringList &paths);
+    void cancel();
+    bool reading() const;
+
+    // The tables as a screen reader reads them, each behind its sorter.
+    QStandardItemModel *summaryModel() const { return m_summary; }
+    QStandardItemModel *pupilsModel() const { return m_pupils; }
+    QStandardItemModel *kindsModel() const { return m_kinds; }
+    QStandardItemModel *assignmentsModel() const { return m_assignments; }
+    QListWidget *skippedList() const { return m_skipped; }
+    QTableView *pupilsView() const { return m_pupilsView; }
+    QPushButton *cancelButton() const { return m_cancel; }
+    QProgressBar *progressBar() const { return m_progress; }
+
+    record::RecordFilter filter() const;
+    const record::RecordContents &contents() const { return m_contents; }
+
+signals:
+    // After each read: how many pupils finished each assignment.
+    void assignmentsDone(const QHash<QString, int> &doneByCode);
+    void readFinished();
+
+private:
+    void chooseFolder();
+    void chooseFiles();
+    void useClassFolder();
+    void reread();
+    void showContents(const record::RecordContents &contents);
+    void openPupil(const QModelIndex &index);
+    void exportTo(const QString &kind);
+    QTableView *tableOf(QStandardItemModel *model, const QString &name);
+
+    QString m_classFolder;
+    RecordLoader *m_loader;
+    QStringList m_paths;
+    record::RecordContents m_contents;
+    record::RecordFilter m_shownFilter;
+
+    QLabel *m_source;
+    QComboBox *m_class;
+    QCheckBox *m_byDate;
+    QDateEdit *m_from;
+    QDateEdit *m_to;
+    QComboBox *m_assignment;
+    QProgressBar *m_progress;
+    QPushButton *m_cancel;
+    QPushButton *m_export;
+    QStandardItemModel *m_summary;
+    QStandardItemModel *m_pupils;
+    QStandardItemModel *m_kinds;
+    QStandardItemModel *m_assignments;
+    QTableView *m_pupilsView = nullptr;
+    QListWidget *m_skipped;
+};
+
+} // namespace ui::teacher
