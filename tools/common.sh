@@ -19,6 +19,7 @@ run_packages=(
     libqt6sql6-psql       # Qt's PostgreSQL driver, which sends them to the school's server
     libpq-dev             # libpq's header: the values go apart from the statement's text
     libxlsxwriter-dev     # the report as a spreadsheet
+    pkg-config            # how CMake finds libxlsxwriter
     galculator            # a small calculator for "Calcolatrice" (any of those it looks for will do)
 )
 
