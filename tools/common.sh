@@ -20,6 +20,7 @@ run_packages=(
     libpq-dev             # libpq's header: the values go apart from the statement's text
     libxlsxwriter-dev     # the report as a spreadsheet
     pkg-config            # how CMake finds libxlsxwriter
+    zlib1g-dev            # libxlsxwriter asks the linker for -lz, which its package does not bring
     galculator            # a small calculator for "Calcolatrice" (any of those it looks for will do)
 )
 
