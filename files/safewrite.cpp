@@ -23,6 +23,28 @@ int statOf(const QString &path, struct stat &status)
     return ::stat(QFile::encodeName(path).constData(), &status);
 }
 
+// Why what stands at path may not be written over: nothing when it is a
+// regular file or nothing at all. A link is looked through or not, as said.
+std::optional<QString> refusalFor(const QString &path, bool throughLinks)
+{
+    struct stat status
+    {
+    };
+    const int found =
+        throughLinks ? statOf(path, status) : ::lstat(QFile::encodeName(path).constData(), &status);
+    if (found != 0) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        return cannotWrite(path, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    if (S_ISREG(status.st_mode))
+        return std::nullopt;
+    if (S_ISDIR(status.st_mode))
+        return cannotWrite(path, QString::fromLocal8Bit(std::strerror(EISDIR)));
+    return cannotWrite(path, QCoreApplication::translate(
+                                 "files", "esiste già e non è un file normale, lo lascio com'è"));
+}
+
 } // namespace
 
 bool isSpecialFile(const QString &path)
@@ -35,20 +57,7 @@ bool isSpecialFile(const QString &path)
 
 std::optional<QString> refusalToWrite(const QString &path)
 {
-    struct stat status
-    {
-    };
-    if (statOf(path, status) != 0) {
-        if (errno == ENOENT)
-            return std::nullopt;
-        return cannotWrite(path, QString::fromLocal8Bit(std::strerror(errno)));
-    }
-    if (S_ISREG(status.st_mode))
-        return std::nullopt;
-    if (S_ISDIR(status.st_mode))
-        return cannotWrite(path, QString::fromLocal8Bit(std::strerror(EISDIR)));
-    return cannotWrite(path, QCoreApplication::translate(
-                                 "files", "esiste già e non è un file normale, lo lascio com'è"));
+    return refusalFor(path, true);
 }
 
 std::optional<QString> PrivateSaveFile::open()
@@ -78,20 +87,7 @@ std::optional<QString> PrivateSaveFile::commit()
 
 std::optional<QString> refusalToReplace(const QString &path)
 {
-    struct stat status
-    {
-    };
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
-        if (errno == ENOENT)
-            return std::nullopt;
-        return cannotWrite(path, QString::fromLocal8Bit(std::strerror(errno)));
-    }
-    if (S_ISREG(status.st_mode))
-        return std::nullopt;
-    if (S_ISDIR(status.st_mode))
-        return cannotWrite(path, QString::fromLocal8Bit(std::strerror(EISDIR)));
-    return cannotWrite(path, QCoreApplication::translate(
-                                 "files", "esiste già e non è un file normale, lo lascio com'è"));
+    return refusalFor(path, false);
 }
 
 QString cannotWrite(const QString &path, const QString &reason)
