@@ -35,6 +35,8 @@ namespace {
 
 // The number an error report shows for a failure outside the quiz's arithmetic.
 constexpr int internalErrorNumber = 51;
+// How long a window opening maximised waits for the window manager to maximise it.
+constexpr int maximisingWaitMs = 300;
 
 } // namespace
 
@@ -84,7 +86,12 @@ void Tavola::start()
 {
     m_openingMaximised = true;
     load();
+    // A window manager may map the window at its normal size and maximise it
+    // only then: it is painted and placed once, at the size it opens with.
+    m_awaitingMaximised = true;
+    setUpdatesEnabled(false);
     showMaximized();
+    QTimer::singleShot(maximisingWaitMs, this, [this] { placeOpened(); });
     // Before the first problem, which is drawn for the pupil who plays.
     if (m_log && pupilsettings::asksAtStart())
         m_log->choosePupil(true);
@@ -110,7 +117,9 @@ void Tavola::load()
         // two buttons under the status bar.
         const QSize sheet = SheetBuilder::designedSize();
         const int width = std::max(twips::toPixels(designedClientTwips[0]), sheet.width());
-        resize(width, sheet.height() + statusBar()->height() + menuBar()->sizeHint().height());
+        m_normalSize =
+            QSize(width, sheet.height() + statusBar()->height() + menuBar()->sizeHint().height());
+        resize(m_normalSize);
         // A window opening maximised is placed once, at its first size.
         if (!m_openingMaximised)
             m_builder.applyScale(1.0);
@@ -219,10 +228,25 @@ void Tavola::fitSheet()
         m_builder.applyScale(scale);
 }
 
+// Without a window manager that maximises, the window opens as it is.
+void Tavola::placeOpened()
+{
+    if (!m_awaitingMaximised)
+        return;
+    m_awaitingMaximised = false;
+    fitSheet();
+    setUpdatesEnabled(true);
+}
+
 void Tavola::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    fitSheet();
+    if (m_awaitingMaximised) {
+        if (isMaximized() && isVisible() && event->size() != m_normalSize)
+            placeOpened();
+    } else {
+        fitSheet();
+    }
     dispatch([this] { Form_Resize(); });
 }
 

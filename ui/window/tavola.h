@@ -114,6 +114,7 @@ private:
     void setNextEnabled(bool enabled);
     bool isMinimisedOrMaximised() const;
     void fitSheet();
+    void placeOpened();
 
     void applyProblem(const quiz::Problem &problem);
     void applyVerdict(const quiz::Verdict &verdict);
@@ -150,6 +151,8 @@ private:
     SheetZoom *m_zoom = nullptr;      // lives for the whole run
     AnswerLog *m_log = nullptr;       // the record, when kept
     bool m_openingMaximised = false;  // placed at its first size, not before
+    bool m_awaitingMaximised = false; // shown, neither painted nor placed until maximised
+    QSize m_normalSize;
 
     std::optional<quiz::Assignment> m_opening; // from the command line
     std::optional<quiz::AssignmentRun> m_run;  // while an assignment runs
