@@ -54,7 +54,7 @@ public:
 
     // Loads the window, shows it maximised and puts up the first problem.
     void start();
-    // Builds the controls as designed and runs Form_Load; start() begins with it.
+    // Builds the bars and the controls as designed and runs Form_Load.
     void load();
 
     quiz::QuizState &state() { return m_session.state(); }
@@ -109,6 +109,10 @@ private:
     };
 
     void unload();
+    // The menus, the status bar, the caption and the normal size.
+    void loadFrame();
+    // The sheet's controls, then Form_Load.
+    void loadSheet();
     void buildMenus();
     void bindEvents();
     void setNextEnabled(bool enabled);
