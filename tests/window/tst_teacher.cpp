@@ -1,19 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's window over a folder tree of real record files: the same
-// figures as the PDF report of the same records, the spreadsheet read back
-// by another program, and a long read cancelled.
+// figures as the PDF report of the same records, the bars beside their rows,
+// the spreadsheet read back by another program, a long read cancelled, and
+// the school's server read with the teacher's password.
 #include "record/recordrows.h"
 #include "support/fakes.h"
+#include "support/pgserver.h"
 #include "support/sqlitecli.h"
 
 #include "format/displaylocale.h"
 #include "format/language.h"
 #include "print/classreport.h"
 #include "quiz/assignment.h"
+#include "record/recordsharing.h"
 #include "record/recordwriter.h"
+#include "record/serverpassword.h"
 #include "record/xlsxreport.h"
 #include "ui/teacher/pupilpage.h"
 #include "ui/teacher/resultspage.h"
+#include "ui/teacher/tablechart.h"
 #include "ui/teacher/teacherwindow.h"
 
 #include <QAbstractButton>
@@ -31,6 +36,9 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(format::Language)
 
@@ -84,6 +92,12 @@ private slots:
     void spreadsheetReadBack_data();
     void spreadsheetReadBack();
     void cancelReturnsQuickly();
+    void chartsStandBesideTheirRows_data();
+    void chartsStandBesideTheirRows();
+    void serverReadAsItsReport_data();
+    void serverReadAsItsReport();
+    void passwordFileLeavesWhatIsNotOurs_data();
+    void passwordFileLeavesWhatIsNotOurs();
     void keysDistinctInEveryLanguage_data();
     void keysDistinctInEveryLanguage();
 
@@ -92,6 +106,10 @@ private:
     QStringList m_records;
     quiz::Assignment m_assignment;
     record::RecordContents m_contents;
+    std::unique_ptr<PgServer> m_server;
+    QString m_serverReport; // "answers right pupils" of --report over the server
+
+    QString startServer();
 };
 
 void TestTeacher::initTestCase()
@@ -329,6 +347,303 @@ void TestTeacher::cancelReturnsQuickly()
     const qint64 whole = timer.elapsed();
     qInfo("cancelled after %lld ms; the whole read takes %lld ms", elapsed, whole);
     QVERIFY2(whole > elapsed, "the read ended before it was cancelled");
+}
+
+void TestTeacher::chartsStandBesideTheirRows_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::newRow("pupils by name") << 0 << 0 << Qt::AscendingOrder;
+    QTest::newRow("pupils by share, most first") << 0 << 4 << Qt::DescendingOrder;
+    QTest::newRow("kinds by answers, most first") << 1 << 1 << Qt::DescendingOrder;
+    QTest::newRow("kinds by wrong answers") << 1 << 3 << Qt::AscendingOrder;
+}
+
+// Each bar, read off the painted chart, stands level with its row of the
+// sorted table and shows that row's right and wrong answers: pupils as
+// shares of one length, kinds as lengths by their answers.
+void TestTeacher::chartsStandBesideTheirRows()
+{
+    QFETCH(int, tab);
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    ui::teacher::TeacherWindow window;
+    window.resize(1100, 760);
+    window.tabs()->setCurrentWidget(window.results());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ui::teacher::ResultsPage *page = window.results();
+    QSignalSpy finished(page, &ui::teacher::ResultsPage::readFinished);
+    page->readFrom({m_dir.filePath(QStringLiteral("classe"))});
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
+    auto *tables = page->findChild<QTabWidget *>(QStringLiteral("tabelle"));
+    tables->setCurrentIndex(tab);
+    auto *view = tables->currentWidget()->findChild<QTableView *>();
+    auto *chart = tables->currentWidget()->findChild<ui::teacher::TableChart *>();
+    QVERIFY(view && chart);
+    view->sortByColumn(column, order);
+    QCoreApplication::processEvents();
+    // A picture of the table beside it: named, never in the way of Tab.
+    QCOMPARE(chart->focusPolicy(), Qt::NoFocus);
+    QVERIFY(chart->accessibleName().contains(view->accessibleName()));
+
+    const bool share = tab == 0;
+    const int answersColumn = share ? 2 : 1;
+    const QImage image = chart->grab().toImage();
+    const QAbstractItemModel *model = view->model();
+    QVERIFY(model->rowCount() >= 3);
+    QList<std::array<int, 4>> bars; // answers, right, green, red
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QRect rect = view->visualRect(model->index(row, 0));
+        const int y = chart->mapFromGlobal(view->viewport()->mapToGlobal(rect.center())).y();
+        if (rect.isEmpty() || y >= image.height())
+            break; // scrolled out of sight
+        int green = 0;
+        int red = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            green += colour == ui::rightColour();
+            red += colour == ui::wrongColour();
+        }
+        bars.append({model->index(row, answersColumn).data(Qt::UserRole).toInt(),
+                     model->index(row, answersColumn + 1).data(Qt::UserRole).toInt(), green, red});
+    }
+    QVERIFY(bars.size() >= 3);
+    const auto longest =
+        *std::ranges::max_element(bars, {}, [](const std::array<int, 4> &bar) { return bar[0]; });
+    const double pixelsPerAnswer = double(longest[2] + longest[3]) / longest[0];
+    QVERIFY(pixelsPerAnswer > 0);
+    for (const auto &[answers, right, green, red] : bars) {
+        const QString seen = QStringLiteral("%1 right of %2 painted %3 green, %4 red")
+                                 .arg(right)
+                                 .arg(answers)
+                                 .arg(green)
+                                 .arg(red);
+        QVERIFY2(qAbs(green - double(right) / answers * (green + red)) <= 1.5, qPrintable(seen));
+        if (share)
+            QVERIFY2(qAbs(green + red - (longest[2] + longest[3])) <= 1, qPrintable(seen));
+        else
+            QVERIFY2(qAbs(green + red - answers * pixelsPerAnswer) <= 1.5, qPrintable(seen));
+    }
+}
+
+// A server of its own with two pupils' answers sent the pupils' way, and
+// what the teacher's command-line report makes of it, read by Python.
+QString TestTeacher::startServer()
+{
+    if (m_server)
+        return m_serverReport.isEmpty() ? QStringLiteral("the server did not start") : QString();
+    if (!PgServer::installed())
+        return QStringLiteral("PostgreSQL 15 missing");
+    m_server = std::make_unique<PgServer>();
+    if (const QString why = m_server->start(); !why.isEmpty())
+        return why;
+    const QStringList names{QStringLiteral("Ada"), QStringLiteral("Bruno")};
+    for (int i = 0; i < names.size(); ++i) {
+        const QString path = m_dir.filePath(QStringLiteral("server/%1.sqlite").arg(names[i]));
+        writePupil(path, names[i], 7 + 5 * i, m_assignment, 3 * i);
+        record::RecordSharing sharing(path, {m_server->pupil(), {}});
+    }
+    QProcess report;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PGPASSWORD"),
+                       QString::fromLatin1(PgServer::teacherPassword));
+    report.setProcessEnvironment(environment);
+    const QString csv = m_dir.filePath(QStringLiteral("server.csv"));
+    report.start(QStringLiteral(SOLVETRA_BINARY),
+                 {QStringLiteral("--report"), csv, QStringLiteral("--records"),
+                  m_server->url(QStringLiteral("solvetra_teacher"))});
+    if (!report.waitForFinished(60000) || report.exitCode() != 0)
+        return QStringLiteral("--report: ") + QString::fromLocal8Bit(report.readAllStandardError());
+    QProcess python;
+    python.start(
+        QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral("-c"),
+         QStringLiteral("import csv,sys\n"
+                        "rows=list(csv.DictReader(open(sys.argv[1],encoding='utf-8-sig')))\n"
+                        "print(len(rows),sum(r['Esatta']=='sì' for r in rows),"
+                        "len({(r['Classe'],r['Alunno']) for r in rows}))"),
+         csv});
+    python.waitForFinished(60000);
+    m_serverReport = QString::fromUtf8(python.readAllStandardOutput()).trimmed();
+    if (m_serverReport.isEmpty())
+        return QStringLiteral("python: ") + QString::fromLocal8Bit(python.readAllStandardError());
+    return {};
+}
+
+void TestTeacher::serverReadAsItsReport_data()
+{
+    QTest::addColumn<QString>("rolePassword");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<QString>("before"); // the password file, %1 host %2 port; "-": none
+    QTest::addColumn<bool>("there");
+    QTest::addColumn<QString>("problem");
+    const QString teacher = QString::fromLatin1(PgServer::teacherPassword);
+    QTest::newRow("typed, not kept") << teacher << teacher << false << "-" << true << QString();
+    QTest::newRow("typed and kept in a new file")
+        << teacher << teacher << true << "-" << true << QString();
+    QTest::newRow("kept among other lines, the old one replaced")
+        << teacher << teacher << true
+        << "# scuola\ndb.lan:5432:solvetra:solvetra_teacher:altra\n"
+           "%1:%2:solvetra:solvetra_teacher:vecchia\n*:*:*:io:mia\n"
+        << true << QString();
+    QTest::newRow("a password with a colon and a backslash, kept")
+        << "do:c\\ente"
+        << "do:c\\ente" << true << "-" << true << QString();
+    QTest::newRow("wrong password, not kept")
+        << teacher << "sbagliata" << false << "-" << true << "non accetta l'utente o la password";
+    QTest::newRow("no password, none kept")
+        << teacher << QString() << false << "-" << true << "non accetta l'utente o la password";
+    QTest::newRow("no server there")
+        << teacher << teacher << false << "-" << false << "non risponde";
+}
+
+// The page reads the server as the command-line report does, or says in
+// the window why not; the password lands in libpq's own 0600 file only
+// when asked, and libpq then finds it there by itself.
+void TestTeacher::serverReadAsItsReport()
+{
+    QFETCH(QString, rolePassword);
+    QFETCH(QString, typed);
+    QFETCH(bool, keep);
+    QFETCH(QString, before);
+    QFETCH(bool, there);
+    QFETCH(QString, problem);
+    if (const QString why = startServer(); !why.isEmpty())
+        QSKIP(qPrintable(why));
+    m_server->psql(QStringLiteral("ALTER ROLE solvetra_teacher PASSWORD '%1'").arg(rolePassword));
+    QVERIFY2(m_server->error().isEmpty(), qPrintable(m_server->error()));
+    qunsetenv("PGPASSWORD");
+    const QString file = m_dir.filePath(QStringLiteral("pgpass-%1").arg(QTest::currentDataTag()));
+    qputenv("PGPASSFILE", QFile::encodeName(file));
+    QByteArray old;
+    if (before != u"-") {
+        old = before.arg(m_server->socketFolder()).arg(m_server->port()).toUtf8();
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::WriteOnly));
+        written.write(old);
+        written.close();
+        QVERIFY(written.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    }
+    record::ServerAddress address = m_server->pupil(QStringLiteral("solvetra_teacher"), {});
+    if (!there)
+        address.port = m_server->port() + 1;
+
+    const auto read = [&](const QString &password, bool keepIt) {
+        auto page = std::make_unique<ui::teacher::ResultsPage>(QString());
+        QSignalSpy finished(page.get(), &ui::teacher::ResultsPage::readFinished);
+        page->readFromServer(address.url(), password, keepIt);
+        if (!QTest::qWaitFor([&] { return finished.size() == 1; }, 30000))
+            page.reset();
+        return page;
+    };
+    const auto totals = [](const ui::teacher::ResultsPage &page) {
+        const QStandardItemModel *summary = page.summaryModel();
+        return summary->rowCount() != 1
+                   ? QString()
+                   : QStringList{text(summary, 0, 2), text(summary, 0, 3), text(summary, 0, 1)}
+                         .join(u' ');
+    };
+    const auto page = read(typed, keep);
+    QVERIFY(page);
+    const QString said = page->sourceLabel()->text();
+    if (problem.isEmpty()) {
+        QCOMPARE(totals(*page), m_serverReport);
+        QCOMPARE(QString::number(page->pupilsModel()->rowCount()), m_serverReport.section(u' ', 2));
+    } else {
+        // Said in the window in its words, with no table that looks like a class.
+        QVERIFY2(said.contains(problem), qPrintable(said));
+        QVERIFY2(!said.contains(QLatin1String("FATAL")), qPrintable(said));
+        QCOMPARE(page->summaryModel()->rowCount(), 0);
+        QCOMPARE(page->pupilsModel()->rowCount(), 0);
+    }
+
+    QFile kept(file);
+    if (!keep) {
+        if (old.isEmpty())
+            QVERIFY(!kept.exists());
+        else
+            QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == old);
+        return;
+    }
+    struct stat status
+    {
+    };
+    QCOMPARE(::lstat(QFile::encodeName(file).constData(), &status), 0);
+    QVERIFY(S_ISREG(status.st_mode));
+    QCOMPARE(status.st_mode & 07777, mode_t(0600));
+    // Every other line as it was, in its order; the server's own line once.
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    const QStringList now = QString::fromUtf8(kept.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    const QString ours = QStringLiteral("%1:%2:solvetra:solvetra_teacher:")
+                             .arg(m_server->socketFolder())
+                             .arg(m_server->port());
+    QStringList others = QString::fromUtf8(old).split(u'\n', Qt::SkipEmptyParts);
+    others.removeIf([&](const QString &line) { return line.startsWith(ours); });
+    QStringList rest = now;
+    QCOMPARE(rest.removeIf([&](const QString &line) { return line.startsWith(ours); }), 1);
+    QCOMPARE(rest, others);
+    // libpq itself takes the kept password: nothing typed, the same class.
+    const auto again = read(QString(), false);
+    QVERIFY(again);
+    QCOMPARE(totals(*again), m_serverReport);
+}
+
+void TestTeacher::passwordFileLeavesWhatIsNotOurs_data()
+{
+    QTest::addColumn<QString>("planted");
+    QTest::newRow("a link to a file of ours") << "link";
+    QTest::newRow("a dangling link") << "dangling";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("another user's file") << "other";
+}
+
+// Nothing is written through what stands at the password file's name
+// unless it is this user's own regular file.
+void TestTeacher::passwordFileLeavesWhatIsNotOurs()
+{
+    QFETCH(QString, planted);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral(".pgpass"));
+    const QString target = dir.filePath(QStringLiteral("target"));
+    QFile written(target);
+    QVERIFY(written.open(QIODevice::WriteOnly));
+    written.write("mine\n");
+    written.close();
+    if (planted == u"link")
+        QVERIFY(QFile::link(target, file));
+    else if (planted == u"dangling")
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), file));
+    else if (planted == u"folder")
+        QVERIFY(QDir().mkdir(file));
+    else if (::geteuid() != 0)
+        QSKIP("a file of another user needs root to make");
+    else
+        QVERIFY(QFile::copy(target, file) &&
+                ::chown(QFile::encodeName(file).constData(), 65534, 65534) == 0);
+    struct stat before
+    {
+    };
+    QCOMPARE(::lstat(QFile::encodeName(file).constData(), &before), 0);
+
+    const auto error = record::keepServerPassword(
+        file,
+        {QStringLiteral("db.lan"), 5432, QStringLiteral("solvetra"), QStringLiteral("t"), {}, {}},
+        QStringLiteral("segreta"));
+    QVERIFY(error);
+    QVERIFY2(error->contains(QDir(dir.path()).filePath(QStringLiteral(".pgpass"))),
+             qPrintable(*error));
+    struct stat after
+    {
+    };
+    QCOMPARE(::lstat(QFile::encodeName(file).constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("mine\n"));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nowhere"))));
 }
 
 void TestTeacher::keysDistinctInEveryLanguage_data()
