@@ -1800,11 +1800,6 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+7"/>
-        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
-        <translation>In den Diagrammen: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; richtig, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; falsch.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
         <source>Giorno per giorno</source>
         <translation>Tag für Tag</translation>
     </message>
@@ -2143,7 +2138,12 @@ Die Liste der Optionen: %1 --help
         <translation>dd.MM.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+10"/>
+        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
+        <translation>In den Diagrammen: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; richtig, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; falsch.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
@@ -2391,7 +2391,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::teacher::ResultsPage</name>
     <message>
-        <location filename="../ui/teacher/resultspage.cpp" line="+88"/>
+        <location filename="../ui/teacher/resultspage.cpp" line="+89"/>
         <source>Scegli dove sono le risposte.</source>
         <translation>Wähle, wo die Antworten sind.</translation>
     </message>
@@ -2624,7 +2624,7 @@ Die Liste der Optionen: %1 --help
         <translation>Lesen abgebrochen.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+57"/>
         <source>La cartella delle risposte</source>
         <translation>Der Ordner der Antworten</translation>
     </message>

@@ -1800,11 +1800,6 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+7"/>
-        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
-        <translation>In the charts: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; right, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; wrong.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
         <source>Giorno per giorno</source>
         <translation>Day by day</translation>
     </message>
@@ -2143,7 +2138,12 @@ For the list of options: %1 --help
         <translation>d MMM</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+10"/>
+        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
+        <translation>In the charts: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; right, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; wrong.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
@@ -2391,7 +2391,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::teacher::ResultsPage</name>
     <message>
-        <location filename="../ui/teacher/resultspage.cpp" line="+88"/>
+        <location filename="../ui/teacher/resultspage.cpp" line="+89"/>
         <source>Scegli dove sono le risposte.</source>
         <translation>Choose where the answers are.</translation>
     </message>
@@ -2624,7 +2624,7 @@ For the list of options: %1 --help
         <translation>Reading cancelled.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+57"/>
         <source>La cartella delle risposte</source>
         <translation>The answers&apos; folder</translation>
     </message>

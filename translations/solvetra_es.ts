@@ -1800,11 +1800,6 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+7"/>
-        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
-        <translation>En los gráficos: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; correctas, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; erróneas.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
         <source>Giorno per giorno</source>
         <translation>Día a día</translation>
     </message>
@@ -2143,7 +2138,12 @@ Para la lista de opciones: %1 --help
         <translation>d/M</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+10"/>
+        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
+        <translation>En los gráficos: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; correctas, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; erróneas.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
@@ -2391,7 +2391,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::teacher::ResultsPage</name>
     <message>
-        <location filename="../ui/teacher/resultspage.cpp" line="+88"/>
+        <location filename="../ui/teacher/resultspage.cpp" line="+89"/>
         <source>Scegli dove sono le risposte.</source>
         <translation>Elige dónde están las respuestas.</translation>
     </message>
@@ -2624,7 +2624,7 @@ Para la lista de opciones: %1 --help
         <translation>Lectura cancelada.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+57"/>
         <source>La cartella delle risposte</source>
         <translation>La carpeta de las respuestas</translation>
     </message>

@@ -10,6 +10,7 @@
 #include "record/serverpassword.h"
 #include "record/summary.h"
 #include "record/xlsxreport.h"
+#include "ui/results/resultstables.h"
 #include "ui/teacher/pupilpage.h"
 #include "ui/teacher/recordloader.h"
 #include "ui/teacher/serversource.h"
@@ -243,7 +244,12 @@ QWidget *ResultsPage::withChart(QTableView *table, TableChart::Columns columns,
     auto *row = new QHBoxLayout(pair);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(table, 3);
-    row->addWidget(new TableChart(table, columns, scale, pair), 2);
+    auto *bars = new QVBoxLayout;
+    bars->addWidget(new TableChart(table, columns, scale, pair), 1);
+    auto *legend = new QLabel(results::chartLegend(), pair);
+    legend->setObjectName(QStringLiteral("legenda"));
+    bars->addWidget(legend);
+    row->addLayout(bars, 2);
     return pair;
 }
 
