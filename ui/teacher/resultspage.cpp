@@ -10,7 +10,6 @@
 #include "record/serverpassword.h"
 #include "record/summary.h"
 #include "record/xlsxreport.h"
-#include "ui/results/resultstables.h"
 #include "ui/teacher/pupilpage.h"
 #include "ui/teacher/recordloader.h"
 #include "ui/teacher/serversource.h"
@@ -243,13 +242,8 @@ QWidget *ResultsPage::withChart(QTableView *table, TableChart::Columns columns,
     auto *pair = new QWidget(this);
     auto *row = new QHBoxLayout(pair);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(table, 3);
-    auto *bars = new QVBoxLayout;
-    bars->addWidget(new TableChart(table, columns, scale, pair), 1);
-    auto *legend = new QLabel(results::chartLegend(), pair);
-    legend->setObjectName(QStringLiteral("legenda"));
-    bars->addWidget(legend);
-    row->addLayout(bars, 2);
+    row->addWidget(table, 2);
+    row->addWidget(new TableChart(table, columns, scale, pair), 1);
     return pair;
 }
 

@@ -14,12 +14,22 @@
 #include <QVBoxLayout>
 
 namespace ui::teacher {
+namespace {
+
+// "~/.pgpass", as the teacher knows it.
+QString shownPath(const QString &path)
+{
+    const QString home = QDir::homePath() + u'/';
+    return path.startsWith(home) ? QStringLiteral("~/") + path.mid(home.size())
+                                 : QDir::toNativeSeparators(path);
+}
+
+} // namespace
 
 ServerSourceDialog::ServerSourceDialog(const QString &url, QWidget *parent)
     : QDialog(parent), m_address(new QLineEdit(url, this)), m_password(new QLineEdit(this)),
-      m_keep(new QCheckBox(tr("&Ricorda la password in %1")
-                               .arg(QDir::toNativeSeparators(record::passwordFilePath())),
-                           this)),
+      m_keep(new QCheckBox(
+          tr("&Ricorda la password in %1").arg(shownPath(record::passwordFilePath())), this)),
       m_refusal(new QLabel(this))
 {
     setObjectName(QStringLiteral("serverDellaScuola"));
@@ -55,7 +65,10 @@ ServerSourceDialog::ServerSourceDialog(const QString &url, QWidget *parent)
     layout->addLayout(form);
     layout->addWidget(m_refusal);
     layout->addWidget(buttons);
-    m_address->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
+    // The whole address in sight, however long the server's name.
+    m_address->setMinimumWidth(
+        std::max(fontMetrics().averageCharWidth() * 50,
+                 fontMetrics().horizontalAdvance(url + QStringLiteral("MMM"))));
     (url.isEmpty() ? m_address : m_password)->setFocus();
 }
 

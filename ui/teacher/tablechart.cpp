@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/teacher/tablechart.h"
 
+#include "ui/results/resultstables.h"
+
 #include <QHeaderView>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -9,13 +12,16 @@ namespace ui::teacher {
 
 TableChart::TableChart(QTableView *table, Columns columns, TallyChart::Scale scale, QWidget *parent)
     : QWidget(parent), m_table(table), m_columns(columns),
-      m_chart(new TallyChart(TallyChart::Direction::Across, {}, this))
+      m_chart(new TallyChart(TallyChart::Direction::Across, {}, this)),
+      m_legend(new QLabel(results::chartLegend(), this))
 {
     setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     setAccessibleName(tr("Grafico: %1").arg(table->accessibleName()));
     setAccessibleDescription(tr("Le stesse risposte della tabella, in barre."));
     m_chart->setScale(scale);
+    m_legend->setObjectName(QStringLiteral("legenda"));
+    m_legend->setIndent(fontMetrics().averageCharWidth());
     m_chart->setAccessibleName(accessibleName());
     // A row scrolled out of the table scrolls out of the chart too.
     table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -49,6 +55,7 @@ void TableChart::rebuild()
 void TableChart::align()
 {
     const int top = m_table->frameWidth() + m_table->horizontalHeader()->height();
+    m_legend->setGeometry(0, 0, width(), top);
     m_chart->setGeometry(0, top, width(), std::max(0, height() - top - m_table->frameWidth()));
     const int rows = m_table->model()->rowCount();
     m_chart->alignWithRows(rows > 0 ? m_table->rowViewportPosition(0) : 0,

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QTableView;
 
 namespace ui::teacher {
@@ -12,6 +13,7 @@ namespace ui::teacher {
 // Bars beside a table of tallies, one a row, in the order the table is
 // sorted and level with its rows as it scrolls. The table is what a screen
 // reader reads; the bars are its picture, named as such and never focused.
+// What the colours mean stands level with the table's header.
 class TableChart : public QWidget
 {
     Q_OBJECT
@@ -40,6 +42,7 @@ private:
     QTableView *m_table;
     Columns m_columns;
     TallyChart *m_chart;
+    QLabel *m_legend;
 };
 
 } // namespace ui::teacher
