@@ -2762,7 +2762,7 @@ For the list of options: %1 --help
     <message>
         <location line="+7"/>
         <source>&amp;Leggi</source>
-        <translation>&amp;Read</translation>
+        <translation>Rea&amp;d</translation>
     </message>
     <message>
         <location line="+30"/>

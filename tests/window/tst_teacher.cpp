@@ -18,6 +18,7 @@
 #include "record/xlsxreport.h"
 #include "ui/teacher/pupilpage.h"
 #include "ui/teacher/resultspage.h"
+#include "ui/teacher/serversource.h"
 #include "ui/teacher/tablechart.h"
 #include "ui/teacher/teacherwindow.h"
 
@@ -609,19 +610,24 @@ void TestTeacher::keysDistinctInEveryLanguage()
         const qsizetype at = text.indexOf(u'&');
         return at < 0 || at + 1 >= text.size() ? QChar() : text.at(at + 1).toLower();
     };
-    for (int tab = 0; tab < window.tabs()->count(); ++tab) {
+    // Each tab with the tabs' own names, and the server's dialog, whose
+    // Annulla is Esc.
+    ui::teacher::ServerSourceDialog dialog(QString{});
+    QList<QWidget *> pages{&dialog};
+    for (int tab = 0; tab < window.tabs()->count(); ++tab)
+        pages << window.tabs()->widget(tab);
+    for (QWidget *page : std::as_const(pages)) {
         QHash<QChar, QString> used;
-        for (int other = 0; other < window.tabs()->count(); ++other)
-            used.insert(keyOf(window.tabs()->tabText(other)), window.tabs()->tabText(other));
+        for (int tab = 0; tab < window.tabs()->count() && page != &dialog; ++tab)
+            used.insert(keyOf(window.tabs()->tabText(tab)), window.tabs()->tabText(tab));
         QStringList texts;
-        for (const QAbstractButton *button :
-             window.tabs()->widget(tab)->findChildren<QAbstractButton *>())
-            if (!button->text().isEmpty()) // a tab bar's scroll arrows
-                texts << button->text();
-        for (const QLabel *label : window.tabs()->widget(tab)->findChildren<QLabel *>())
+        for (const QAbstractButton *button : page->findChildren<QAbstractButton *>())
+            if (!button->text().isEmpty() && (page != &dialog || button->text().contains(u'&')))
+                texts << button->text(); // not a tab bar's scroll arrows
+        for (const QLabel *label : page->findChildren<QLabel *>())
             if (label->buddy())
                 texts << label->text();
-        QVERIFY(texts.size() >= 6);
+        QVERIFY(texts.size() >= 4);
         for (const QString &text : std::as_const(texts)) {
             const QChar key = keyOf(text);
             QVERIFY2(!key.isNull(), qPrintable(text + QStringLiteral(": no key")));
