@@ -14,6 +14,7 @@
 #include "ui/teacher/recordloader.h"
 #include "ui/teacher/serversource.h"
 #include "ui/teacher/tablechart.h"
+#include "ui/teacher/teachersettings.h"
 #include "ui/window/messagebox.h"
 
 #include <QCheckBox>
@@ -283,9 +284,15 @@ void ResultsPage::useClassFolder()
 
 void ResultsPage::chooseServer()
 {
-    ServerSourceDialog dialog(m_server.isNamed() ? m_server.url() : QString(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        readFromServer(dialog.url(), dialog.password(), dialog.keepPassword());
+    const QString last = lastServer();
+    ServerSourceDialog dialog(!last.isEmpty()      ? last
+                              : m_server.isNamed() ? m_server.url()
+                                                   : QString(),
+                              this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    rememberServer(dialog.url());
+    readFromServer(dialog.url(), dialog.password(), dialog.keepPassword());
 }
 
 void ResultsPage::readFromServer(const QString &url, const QString &password, bool keepPassword)
