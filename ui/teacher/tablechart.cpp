@@ -47,6 +47,7 @@ void TableChart::rebuild()
         bars.append({model->index(row, m_columns.label).data().toString(),
                      {value(m_columns.answers), value(m_columns.right)}});
     }
+    m_legend->setVisible(!bars.isEmpty());
     m_chart->setBars(std::move(bars));
     align();
 }
