@@ -103,6 +103,7 @@ int main(int argc, char *argv[])
     std::fputs(scaleFactorLine.c_str(), stderr);
     if (command.language)
         files::rememberLanguage(*command.language);
+    ui::prepareEnvironment();
     QApplication app(argc, argv);
     if (command.teacher) {
         ui::prepareApplication(app);

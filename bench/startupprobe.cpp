@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startupprobe.h"
 
+#include "ui/window/appsetup.h"
 #include "ui/window/program.h"
 
 #include <QApplication>
@@ -8,12 +9,15 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 #include <functional>
-#include <memory>
+#include <unistd.h>
 
 namespace ui::startupprobe {
 namespace {
+
+constexpr int quietMs = 200;
 
 // VmHWM: the most resident memory the process has held so far.
 long peakResidentKb()
@@ -28,54 +32,108 @@ long peakResidentKb()
     return -1;
 }
 
-// Reports once, after the paint that shows what was awaited has finished.
-class FirstPaint : public QObject
+long long monotonicNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void report(const char *what, long long ns)
+{
+    std::printf("%s %lld %ld\n", what, ns, peakResidentKb());
+    std::fflush(stdout);
+}
+
+// Watches every paint. A zero timer posted at a paint runs once the paint
+// has been flushed to the screen.
+class PaintWatch : public QObject
 {
 public:
-    explicit FirstPaint(std::function<bool(QObject *)> awaited) : m_awaited(std::move(awaited)) {}
+    PaintWatch(std::function<bool(QObject *)> awaited, End end)
+        : m_awaited(std::move(awaited)), m_end(end)
+    {
+        m_quiet.setSingleShot(true);
+        m_quiet.setInterval(quietMs);
+        connect(&m_quiet, &QTimer::timeout, this, &PaintWatch::settle);
+    }
+
+    void settle()
+    {
+        if (!m_painted || m_settled)
+            return;
+        m_settled = true;
+        m_quiet.stop();
+        report("settled", m_lastChange);
+        if (m_end == End::WhenSettled)
+            QCoreApplication::quit();
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (!m_seen && event->type() == QEvent::Paint && m_awaited(watched)) {
-            m_seen = true;
-            QTimer::singleShot(0, qApp, [] {
-                std::printf("painted %ld\n", peakResidentKb());
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
+        if (event->type() != QEvent::Paint || m_settled)
+            return false;
+        const bool first = !m_painted && m_awaited(watched);
+        if (first)
+            m_painted = true;
+        if (m_painted && !m_stampPending) {
+            m_stampPending = true;
+            QTimer::singleShot(0, this, [this, first] { stamp(first); });
         }
         return false;
     }
 
 private:
+    void stamp(bool first)
+    {
+        m_stampPending = false;
+        m_lastChange = monotonicNs();
+        if (first) {
+            report("painted", m_lastChange);
+            if (m_end == End::AtFirstPaint)
+                ::_exit(0); // nothing after the first flush is counted
+        }
+        m_quiet.start();
+    }
+
     std::function<bool(QObject *)> m_awaited;
-    bool m_seen = false;
+    End m_end;
+    QTimer m_quiet;
+    long long m_lastChange = 0;
+    bool m_painted = false;
+    bool m_stampPending = false;
+    bool m_settled = false;
 };
 
 } // namespace
 
-int run(int argc, char *argv[], Window window)
+int run(int argc, char *argv[], Window window, End end)
 {
-    QApplication app(argc, argv);
     if (window == Window::Bare) {
+        QApplication app(argc, argv);
         QLabel label(QStringLiteral("Solvetra"));
-        FirstPaint probe([&label](QObject *watched) { return watched == &label; });
-        app.installEventFilter(&probe);
+        PaintWatch watch([&label](QObject *watched) { return watched == &label; }, end);
+        app.installEventFilter(&watch);
         label.show();
         return app.exec();
     }
 
     // What the program's entry does, then wait for the question to be painted.
-    FirstPaint probe([](QObject *watched) {
-        const auto *label = qobject_cast<QLabel *>(watched);
-        return label && label->objectName() == QLatin1String("Label5") && !label->text().isEmpty();
-    });
-    app.installEventFilter(&probe);
+    prepareEnvironment();
+    QApplication app(argc, argv);
+    PaintWatch watch(
+        [](QObject *watched) {
+            const auto *label = qobject_cast<QLabel *>(watched);
+            return label && label->objectName() == QLatin1String("Label5") &&
+                   !label->text().isEmpty();
+        },
+        end);
+    app.installEventFilter(&watch);
     Program program(app);
-    if (window == Window::QuizWithRecord)
-        program.window().keepRecord(qEnvironmentVariable("SOLVETRA_BENCH_RECORD"));
     program.window().start();
+    if (auto *clock = program.window().findChild<QTimer *>(QStringLiteral("Timer1")))
+        QObject::connect(clock, &QTimer::timeout, &watch, &PaintWatch::settle);
     return app.exec();
 }
 

@@ -1,16 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Start-up measured from outside: a child process starts the quiz window
-// (bare of a record, or keeping the one named by SOLVETRA_BENCH_RECORD as
-// the program does) or a bare Qt window showing one label, and writes one line to
-// standard output as soon as the first problem (or the label) is painted:
-//     painted <peak resident set in kB>
-// then quits.
+// Start-up measured from outside: a child process starts the quiz window as
+// the program's entry does, or a bare Qt window showing one label, and writes
+// to standard output, each time read on the monotonic clock:
+//     painted <ns> <peak resident set in kB>   the first problem (or the label) painted
+//     settled <ns> <peak resident set in kB>   the last change before the window stood still
+// A window stands still when nothing was painted for a while, or when the
+// quiz's clock ticks for the first time (its ticks and the caret's blinking
+// are its life, not its start-up).
 namespace ui::startupprobe {
 
-enum class Window { Quiz, QuizWithRecord, Bare };
+enum class Window { Quiz, Bare };
 
-int run(int argc, char *argv[], Window window);
+enum class End {
+    AtFirstPaint, // ends at once after the first paint is flushed, for counting instructions
+    WhenSettled,
+    Never, // stays idle until killed, for counting its wake-ups
+};
+
+int run(int argc, char *argv[], Window window, End end);
 
 } // namespace ui::startupprobe

@@ -78,6 +78,31 @@ QList<QPointF> cornersOf(const QRectF &r)
     return {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()};
 }
 
+// The window's size at each paint of the sheet, and the sheet's layouts (each
+// scale gives the sheet its font).
+class SheetWatch : public QObject
+{
+public:
+    explicit SheetWatch(const QWidget *window) : m_window(window) {}
+    QList<QSize> paintedAt;
+    int layouts = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched->objectName() == QLatin1String("sheet")) {
+            if (event->type() == QEvent::Paint)
+                paintedAt << m_window->size();
+            else if (event->type() == QEvent::FontChange)
+                ++layouts;
+        }
+        return false;
+    }
+
+private:
+    const QWidget *m_window;
+};
+
 } // namespace
 
 class TestTavola : public QObject, private TavolaFixture
@@ -100,6 +125,7 @@ private slots:
     void fontsMapToLiberation();
     void figureDrawsInDesignedOrder();
     void menusAndStatusBar();
+    void opensMaximisedAtOnce();
 
 private:
     Figure figure() const;
@@ -367,6 +393,23 @@ void TestTavola::menusAndStatusBar()
 }
 
 // The program's own set-up: font substitutes, Qt's Italian texts.
+// The first paint is already the maximised window: no paint at the normal
+// size, and the sheet laid out once (the offscreen screen is smaller than the
+// normal size, so a layout at that size would be a second one).
+void TestTavola::opensMaximisedAtOnce()
+{
+    SheetWatch watch(m_tavola.get());
+    qApp->installEventFilter(&watch);
+    m_tavola->start();
+    QVERIFY(QTest::qWaitForWindowExposed(m_tavola.get()));
+    QTRY_VERIFY(!watch.paintedAt.isEmpty());
+    qApp->removeEventFilter(&watch);
+    QVERIFY(m_tavola->isMaximized());
+    for (const QSize &size : watch.paintedAt)
+        QCOMPARE(size, m_tavola->size());
+    QCOMPARE(watch.layouts, 1);
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);

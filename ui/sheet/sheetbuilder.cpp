@@ -12,6 +12,7 @@
 #include "ui/sheet/twips.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -32,10 +33,13 @@ QString designText(const char *text)
 
 QFont fontOf(const FontDesign &design, double scale)
 {
-    QFont font{QString::fromLatin1(design.family)};
+    QFont font{installedFamily(design.family)};
     font.setPointSizeF(design.points * scale);
     font.setBold(design.bold);
     font.setItalic(design.italic);
+    // The sheet's texts are Latin, which each face covers: without merging,
+    // no fallback faces are looked up for them.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
@@ -126,6 +130,14 @@ void fillSlot(SheetControls &controls, const ControlSlot &slot, QWidget *control
 }
 
 } // namespace
+
+QString installedFamily(const char *family)
+{
+    // Not hasFamily(), which asks fontconfig for aliases each time.
+    static const QStringList installed = QFontDatabase::families();
+    const QString named = QString::fromLatin1(family);
+    return installed.contains(named, Qt::CaseInsensitive) ? named : QFont::substitute(named);
+}
 
 SheetControls SheetBuilder::build()
 {

@@ -13,6 +13,11 @@ namespace ui {
 
 struct ControlDesign;
 
+// The design names Windows faces. Where one is not installed, the face that
+// stands in for it: asked for by the missing name, the font database would
+// search fontconfig's fallbacks for every size.
+QString installedFamily(const char *family);
+
 // Creates the sheet from its design table and lays it out at a scale.
 class SheetBuilder
 {

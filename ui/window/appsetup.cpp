@@ -23,10 +23,28 @@ void substituteFonts()
                               QStringLiteral("Liberation Serif"));
 }
 
+constexpr char noSharedImages[] = "QT_XCB_NO_MITSHM";
+bool sharedImagesTurnedOff = false;
+
 } // namespace
+
+void prepareEnvironment()
+{
+    // With shared memory, every paint that follows a flush of the same place
+    // (the caret's blinking, the clock) first waits for the X server to have
+    // read the shared image: a round trip that wakes two threads at each tick
+    // of an idle window. Through the socket, a tick is one wake-up.
+    if (!qEnvironmentVariableIsSet(noSharedImages)) {
+        qputenv(noSharedImages, "1");
+        sharedImagesTurnedOff = true;
+    }
+}
 
 void prepareApplication(QApplication &app)
 {
+    // Read when the connection opened; the calculator must not inherit it.
+    if (sharedImagesTurnedOff)
+        qunsetenv(noSharedImages);
     substituteFonts();
     // The language chosen before the application existed gets its
     // translators now; in Italian the message boxes' buttons read Sì, No, OK.

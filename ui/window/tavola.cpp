@@ -35,6 +35,8 @@ namespace {
 
 // The number an error report shows for a failure outside the quiz's arithmetic.
 constexpr int internalErrorNumber = 51;
+// How long a window opening maximised waits for the window manager to maximise it.
+constexpr int maximisingWaitMs = 300;
 
 } // namespace
 
@@ -83,8 +85,15 @@ Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platfor
 void Tavola::start()
 {
     m_openingMaximised = true;
-    load();
+    // A window manager maps the window at its normal size and maximises it
+    // some milliseconds later. The window is shown first, unpainted and
+    // unplaced until it is maximised, and its sheet is built meanwhile.
+    m_awaitingMaximised = true;
+    setUpdatesEnabled(false);
+    loadFrame();
     showMaximized();
+    loadSheet();
+    QTimer::singleShot(maximisingWaitMs, this, [this] { placeOpened(); });
     // Before the first problem, which is drawn for the pupil who plays.
     if (m_log && pupilsettings::asksAtStart())
         m_log->choosePupil(true);
@@ -98,25 +107,40 @@ void Tavola::start()
 
 void Tavola::load()
 {
-    m_controls = m_builder.build();
-    accessible::describeSheet(m_controls);
-    setCentralWidget(m_controls.sheet);
+    loadFrame();
+    loadSheet();
+}
+
+void Tavola::loadFrame()
+{
     buildMenus();
     setStatusBar(createStatusBar(devicePixelRatio()));
     showLastPanel();
     setWindowTitle(tr("Gioca  con i Solvetra"));
+    if (isVisible())
+        return;
+    // Room for the whole sheet: the designed client area leaves the two
+    // buttons under the status bar.
+    const QSize sheet = SheetBuilder::designedSize();
+    const int width = std::max(twips::toPixels(designedClientTwips[0]), sheet.width());
+    m_normalSize =
+        QSize(width, sheet.height() + statusBar()->height() + menuBar()->sizeHint().height());
+    resize(m_normalSize);
+}
+
+void Tavola::loadSheet()
+{
+    m_controls = m_builder.build();
+    accessible::describeSheet(m_controls);
+    setCentralWidget(m_controls.sheet);
     if (!isVisible()) {
-        // Room for the whole sheet: the designed client area leaves the
-        // two buttons under the status bar.
-        const QSize sheet = SheetBuilder::designedSize();
-        const int width = std::max(twips::toPixels(designedClientTwips[0]), sheet.width());
-        resize(width, sheet.height() + statusBar()->height() + menuBar()->sizeHint().height());
         // A window opening maximised is placed once, at its first size.
         if (!m_openingMaximised)
             m_builder.applyScale(1.0);
     } else {
-        // A restart: the new bars and sheet would be shown only later, and
-        // the layout would leave the sheet at a new widget's default size.
+        // Shown already (a restart, or a window opening maximised): the new
+        // bars and sheet would be shown only later, and the layout would
+        // leave the sheet at a new widget's default size.
         for (QWidget *part :
              std::initializer_list<QWidget *>{menuBar(), statusBar(), m_controls.sheet})
             part->show();
@@ -205,7 +229,7 @@ std::array<QAction *, 3> Tavola::zoomActions() const
 
 void Tavola::fitSheet()
 {
-    if (!m_controls.sheet)
+    if (!m_controls.sheet || m_awaitingMaximised)
         return;
     if (QLayout *frame = layout())
         frame->activate();
@@ -219,10 +243,23 @@ void Tavola::fitSheet()
         m_builder.applyScale(scale);
 }
 
+// Once maximised, or after a while without a window manager that maximises.
+void Tavola::placeOpened()
+{
+    if (!m_awaitingMaximised)
+        return;
+    m_awaitingMaximised = false;
+    fitSheet();
+    setUpdatesEnabled(true);
+}
+
 void Tavola::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    fitSheet();
+    if (m_awaitingMaximised && isMaximized() && isVisible() && event->size() != m_normalSize)
+        placeOpened();
+    else
+        fitSheet();
     dispatch([this] { Form_Resize(); });
 }
 

@@ -54,7 +54,7 @@ public:
 
     // Loads the window, shows it maximised and puts up the first problem.
     void start();
-    // Builds the controls as designed and runs Form_Load; start() begins with it.
+    // Builds the bars and the controls as designed and runs Form_Load.
     void load();
 
     quiz::QuizState &state() { return m_session.state(); }
@@ -109,11 +109,16 @@ private:
     };
 
     void unload();
+    // The menus, the status bar, the caption and the normal size.
+    void loadFrame();
+    // The sheet's controls, then Form_Load.
+    void loadSheet();
     void buildMenus();
     void bindEvents();
     void setNextEnabled(bool enabled);
     bool isMinimisedOrMaximised() const;
     void fitSheet();
+    void placeOpened();
 
     void applyProblem(const quiz::Problem &problem);
     void applyVerdict(const quiz::Verdict &verdict);
@@ -150,6 +155,8 @@ private:
     SheetZoom *m_zoom = nullptr;      // lives for the whole run
     AnswerLog *m_log = nullptr;       // the record, when kept
     bool m_openingMaximised = false;  // placed at its first size, not before
+    bool m_awaitingMaximised = false; // shown, neither painted nor placed until maximised
+    QSize m_normalSize;
 
     std::optional<quiz::Assignment> m_opening; // from the command line
     std::optional<quiz::AssignmentRun> m_run;  // while an assignment runs

@@ -3,6 +3,7 @@
 
 #include "ui/access/accessibletexts.h"
 #include "ui/sheet/artwork.h"
+#include "ui/sheet/sheetbuilder.h"
 #include "ui/sheet/sheetdesign.h"
 #include "ui/sheet/twips.h"
 #include "ui/window/commands.h"
@@ -108,7 +109,7 @@ QStatusBar *createStatusBar(qreal devicePixelRatio)
 {
     auto *bar = new QStatusBar;
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    QFont font(QString::fromLatin1(sheetFont.family));
+    QFont font(installedFamily(sheetFont.family));
     font.setPointSizeF(statusFontPoints);
     font.setBold(true);
     bar->setFont(font);
