@@ -15,6 +15,8 @@
 
 namespace record {
 
+struct ReportFigures;
+
 // Which answers a report takes; a null date or an empty class takes all.
 struct RecordFilter
 {
@@ -38,6 +40,10 @@ struct SkippedFile
 // the program never lets one be typed longer.
 inline constexpr qsizetype maxNameLength = 60;
 QString cutName(const QString &name);
+
+// The pupil as the teacher sees an answer from the server: with the sender
+// beside the name when the two tell different people.
+QString shownPupil(const QString &pupil, const QString &sender);
 
 struct RecordContents
 {
@@ -74,7 +80,20 @@ public:
         m_progress = std::move(progress);
     }
 
+    // Only the answers of these pupils (class, name as read), whose names
+    // are stored as one of storedNames; the files are read as a whole all
+    // the same.
+    void setOnlyPupils(QSet<std::pair<QString, QString>> pupils, QStringList storedNames)
+    {
+        m_onlyPupils = std::move(pupils);
+        m_storedNames = std::move(storedNames);
+        m_onlySome = true;
+    }
+
     RecordContents read(const QStringList &paths) const;
+    // The report's figures, summed where the answers are: the same as the
+    // rows read() gives would make, without bringing the rows over.
+    ReportFigures readFigures(const QStringList &paths) const;
 
     // Whether a file of that name can be a record, not one of SQLite's
     // files beside it or a copy still being made.
@@ -101,8 +120,21 @@ private:
     void readFile(const QString &path, RecordContents &contents, SeenIds &seen,
                   QHash<std::pair<QString, QString>, int> &clashes) const;
     void readServer(const QString &url, RecordContents &contents) const;
+    struct IdScan;
+    struct SourceRead;
+    SourceRead figuresOfFile(const QString &path, ReportFigures &report, IdScan &ids,
+                             int place) const;
+    SourceRead figuresOfServer(const QString &url, ReportFigures &report) const;
+    bool taken(const AnswerRow &row) const
+    {
+        return !m_onlySome || m_onlyPupils.contains({row.className, row.pupil});
+    }
+    QString onlyNames(const QString &column, QVariantList &values) const;
 
     RecordFilter m_filter;
+    bool m_onlySome = false;
+    QSet<std::pair<QString, QString>> m_onlyPupils;
+    QStringList m_storedNames;
     QString m_serverPassword;
     std::chrono::milliseconds m_timeLimit = std::chrono::seconds(60);
 };
