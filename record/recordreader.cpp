@@ -647,6 +647,7 @@ ReportFigures RecordReader::readFigures(const QStringList &paths) const
                                 : figuresOfFile(sources[i], report, ids, int(i));
         if (source.figures.read) {
             report.files.append(source.shown);
+            report.sources.append(source.name);
             read.append(std::move(source));
         }
         if (m_progress)

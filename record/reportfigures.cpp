@@ -180,6 +180,7 @@ ReportFigures reportFiguresOfRows(const RecordContents &contents, const RecordFi
     }
     ReportFigures report = reportFiguresOf(pupils, filter);
     report.files = contents.files;
+    report.sources = contents.files;
     report.skipped = contents.skipped;
     report.discarded = contents.discarded;
     report.clashes = contents.clashes;

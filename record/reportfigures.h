@@ -44,6 +44,7 @@ struct ReportFigures
     QHash<PupilKey, QSet<QString>> storedNames;
 
     QStringList files;
+    QStringList sources; // the files and servers read, to read a pupil's rows again
     QList<SkippedFile> skipped;
     int discarded = 0;
     QStringList clashes;

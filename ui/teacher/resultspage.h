@@ -2,6 +2,7 @@
 #pragma once
 
 #include "record/recordreader.h"
+#include "record/reportfigures.h"
 
 #include <QHash>
 #include <QWidget>
@@ -48,7 +49,7 @@ public:
     QProgressBar *progressBar() const { return m_progress; }
 
     record::RecordFilter filter() const;
-    const record::RecordContents &contents() const { return m_contents; }
+    const record::ReportFigures &figures() const { return m_figures; }
 
 signals:
     // After each read: how many pupils finished each assignment.
@@ -60,7 +61,7 @@ private:
     void chooseFiles();
     void useClassFolder();
     void reread();
-    void showContents(const record::RecordContents &contents);
+    void showContents(const record::ReportFigures &contents);
     void openPupil(const QModelIndex &index);
     void exportTo(const QString &kind);
     QTableView *tableOf(QStandardItemModel *model, const QString &name);
@@ -68,7 +69,7 @@ private:
     QString m_classFolder;
     RecordLoader *m_loader;
     QStringList m_paths;
-    record::RecordContents m_contents;
+    record::ReportFigures m_figures;
     record::RecordFilter m_shownFilter;
 
     QLabel *m_source;
