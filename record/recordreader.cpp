@@ -312,7 +312,11 @@ RecordContents RecordReader::read(const QStringList &paths) const
     QList<AnswerRow> kept;
     kept.reserve(contents.answers.size());
     for (qsizetype i = 0; i < contents.answers.size(); ++i) {
-        if (!contents.answers[i].uuid.isEmpty() && seen.value(contents.answers[i].uuid).index != i)
+        // The server's answers are not among the files' ids: they stay.
+        const auto first = contents.answers[i].uuid.isEmpty()
+                               ? seen.cend()
+                               : seen.constFind(contents.answers[i].uuid);
+        if (first != seen.cend() && first->index != i)
             continue;
         kept.append(std::move(contents.answers[i]));
     }
