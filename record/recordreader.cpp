@@ -717,4 +717,30 @@ ReportFigures RecordReader::readFigures(const QStringList &paths) const
     return report;
 }
 
+QStringList RecordReader::serverStatements() const
+{
+    QVariantList values;
+    const QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
+    const auto written = [](QString statement, QVariantList given) {
+        qsizetype at = 0;
+        for (const QVariant &value : given) {
+            at = statement.indexOf(u'?', at);
+            const QString literal =
+                u'\'' + value.toString().replace(u'\'', QStringLiteral("''")) + u'\'';
+            statement.replace(at, 1, literal);
+            at += literal.size();
+        }
+        return statement;
+    };
+    const QString count = written(QStringLiteral("SELECT count(*) FROM answer a") + where, values);
+    values << tomorrow();
+    const FigureStatements statements =
+        figureStatements({serverAnswers(where), &serverStamp}, m_filter);
+    QVariantList counted = values;
+    if (!m_filter.assignment.isEmpty())
+        counted << m_filter.assignment;
+    return {written(statements.pupils, values), written(statements.groups, counted),
+            written(statements.runs, counted), written(statements.attempts, counted), count};
+}
+
 } // namespace record

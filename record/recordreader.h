@@ -94,6 +94,9 @@ public:
     // The report's figures, summed where the answers are: the same as the
     // rows read() gives would make, without bringing the rows over.
     ReportFigures readFigures(const QStringList &paths) const;
+    // The statements readFigures() has the school's server run, their
+    // values written in: to time the server alone.
+    QStringList serverStatements() const;
 
     // Whether a file of that name can be a record, not one of SQLite's
     // files beside it or a copy still being made.

@@ -187,6 +187,42 @@ ReportFigures reportFiguresOfRows(const RecordContents &contents, const RecordFi
     return report;
 }
 
+FigureStatements figureStatements(const FigureDialect &dialect, const RecordFilter &filter)
+{
+    const QString with = withCounted(dialect, filter);
+    FigureStatements statements;
+    // Every pupil of the records, and the assignments each one's answers name.
+    statements.pupils = QStringLiteral("WITH good AS (") + dialect.from +
+                        QStringLiteral(") SELECT c, p, s, asg, count(*) FROM good "
+                                       "GROUP BY c, p, s, asg");
+    statements.groups = with +
+                        QStringLiteral("SELECT c, p, s, kind, level, count(*), sum(r), "
+                                       "sum(secs), ") +
+                        dialect.stamp(QStringLiteral("min(t)")) + QStringLiteral(", ") +
+                        dialect.stamp(QStringLiteral("max(t)")) +
+                        QStringLiteral(" FROM counted GROUP BY c, p, s, kind, level");
+    // The longest run: a run of right answers is an island where the
+    // answer's place among the pupil's and among the pupil's right ones
+    // differ by the same number.
+    statements.runs =
+        with +
+        QStringLiteral("SELECT c, p, s, max(length) FROM (SELECT c, p, s, count(*) AS length "
+                       "FROM (SELECT c, p, s, r, row_number() OVER (PARTITION BY c, p, s "
+                       "ORDER BY t, o1, o2) - row_number() OVER (PARTITION BY c, p, s, r "
+                       "ORDER BY t, o1, o2) AS island FROM counted) AS placed WHERE r = 1 "
+                       "GROUP BY c, p, s, island) AS runs GROUP BY c, p, s");
+    // Each pupil's answers to each problem of an assignment, and the last one.
+    statements.attempts =
+        with + QStringLiteral("SELECT c, p, s, asg, kind, m, n, answers, rights, r, secs, ") +
+        dialect.stamp(QStringLiteral("t")) +
+        QStringLiteral(" FROM (SELECT c, p, s, asg, kind, m, n, r, secs, t, row_number() OVER "
+                       "(PARTITION BY c, p, s, asg, kind, m, n ORDER BY t DESC, o1 DESC, o2 "
+                       "DESC) AS latest, count(*) OVER (PARTITION BY c, p, s, asg, kind, m, n) "
+                       "AS answers, sum(r) OVER (PARTITION BY c, p, s, asg, kind, m, n) AS "
+                       "rights FROM counted WHERE asg <> '') AS problems WHERE latest = 1");
+    return statements;
+}
+
 SourceFigures sourceFiguresOf(const QSqlDatabase &db, const FigureDialect &dialect,
                               const QVariantList &values, const RecordFilter &filter,
                               const std::atomic_bool *stop)
@@ -195,17 +231,12 @@ SourceFigures sourceFiguresOf(const QSqlDatabase &db, const FigureDialect &diale
     QVariantList countedValues = values;
     if (!filter.assignment.isEmpty())
         countedValues << filter.assignment;
-    const QString with = withCounted(dialect, filter);
+    const FigureStatements statements = figureStatements(dialect, filter);
     const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
     QSqlQuery query(db);
     Keys keys;
 
-    // Every pupil of the records, and the assignments each one's answers name.
-    bool read = run(query,
-                    QStringLiteral("WITH good AS (") + dialect.from +
-                        QStringLiteral(") SELECT c, p, s, asg, count(*) FROM good "
-                                       "GROUP BY c, p, s, asg"),
-                    values);
+    bool read = run(query, statements.pupils, values);
     while (read && !stopped() && query.next()) {
         PupilFigures &pupil = source.pupils[keys.of(query, source)];
         const QString code = cutName(query.value(3).toString());
@@ -215,14 +246,7 @@ SourceFigures sourceFiguresOf(const QSqlDatabase &db, const FigureDialect &diale
     }
     read = read && !query.lastError().isValid();
 
-    read = read && run(query,
-                       with +
-                           QStringLiteral("SELECT c, p, s, kind, level, count(*), sum(r), "
-                                          "sum(secs), ") +
-                           dialect.stamp(QStringLiteral("min(t)")) + QStringLiteral(", ") +
-                           dialect.stamp(QStringLiteral("max(t)")) +
-                           QStringLiteral(" FROM counted GROUP BY c, p, s, kind, level"),
-                       countedValues);
+    read = read && run(query, statements.groups, countedValues);
     while (read && !stopped() && query.next()) {
         PupilFigures &pupil = source.pupils[keys.of(query, source)];
         const Tally tally{query.value(5).toInt(), query.value(6).toInt()};
@@ -239,37 +263,14 @@ SourceFigures sourceFiguresOf(const QSqlDatabase &db, const FigureDialect &diale
     }
     read = read && !query.lastError().isValid();
 
-    // The longest run: a run of right answers is an island where the
-    // answer's place among the pupil's and among the pupil's right ones
-    // differ by the same number.
-    read = read &&
-           run(query,
-               with + QStringLiteral(
-                          "SELECT c, p, s, max(length) FROM (SELECT c, p, s, count(*) AS length "
-                          "FROM (SELECT c, p, s, r, row_number() OVER (PARTITION BY c, p, s "
-                          "ORDER BY t, o1, o2) - row_number() OVER (PARTITION BY c, p, s, r "
-                          "ORDER BY t, o1, o2) AS island FROM counted) AS placed WHERE r = 1 "
-                          "GROUP BY c, p, s, island) AS runs GROUP BY c, p, s"),
-               countedValues);
+    read = read && run(query, statements.runs, countedValues);
     while (read && !stopped() && query.next()) {
         PupilFigures &pupil = source.pupils[keys.of(query, source)];
         pupil.summary.longestRun = std::max(pupil.summary.longestRun, query.value(3).toInt());
     }
     read = read && !query.lastError().isValid();
 
-    // Each pupil's answers to each problem of an assignment, and the last one.
-    read =
-        read &&
-        run(query,
-            with + QStringLiteral("SELECT c, p, s, asg, kind, m, n, answers, rights, r, secs, ") +
-                dialect.stamp(QStringLiteral("t")) +
-                QStringLiteral(
-                    " FROM (SELECT c, p, s, asg, kind, m, n, r, secs, t, row_number() OVER "
-                    "(PARTITION BY c, p, s, asg, kind, m, n ORDER BY t DESC, o1 DESC, o2 "
-                    "DESC) AS latest, count(*) OVER (PARTITION BY c, p, s, asg, kind, m, n) "
-                    "AS answers, sum(r) OVER (PARTITION BY c, p, s, asg, kind, m, n) AS "
-                    "rights FROM counted WHERE asg <> '') AS problems WHERE latest = 1"),
-            countedValues);
+    read = read && run(query, statements.attempts, countedValues);
     while (read && !stopped() && query.next()) {
         PupilFigures &pupil = source.pupils[keys.of(query, source)];
         ProblemAnswers &answers = pupil.attempts[cutName(query.value(3).toString())][{

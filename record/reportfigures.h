@@ -81,6 +81,17 @@ struct FigureDialect
     QString (*stamp)(const QString &column); // a time as ISO text to the millisecond
 };
 
+// The report's sums, as statements over dialect.from; all but pupils take the
+// filter's assignment after dialect.from's values.
+struct FigureStatements
+{
+    QString pupils;   // every pupil and the assignments their answers name
+    QString groups;   // by pupil, kind and level
+    QString runs;     // each pupil's longest run of right answers
+    QString attempts; // each pupil's answers to each problem of an assignment
+};
+FigureStatements figureStatements(const FigureDialect &dialect, const RecordFilter &filter);
+
 // Runs the report's sums on db over dialect.from, whose statement takes values.
 SourceFigures sourceFiguresOf(const QSqlDatabase &db, const FigureDialect &dialect,
                               const QVariantList &values, const RecordFilter &filter,
