@@ -739,8 +739,8 @@ QStringList RecordReader::serverStatements() const
     QVariantList counted = values;
     if (!m_filter.assignment.isEmpty())
         counted << m_filter.assignment;
-    return {written(statements.pupils, values), written(statements.groups, counted),
-            written(statements.runs, counted), written(statements.attempts, counted), count};
+    return {written(statements.groups, values), written(statements.runs, counted),
+            written(statements.attempts, counted), count};
 }
 
 } // namespace record

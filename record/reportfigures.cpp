@@ -191,26 +191,22 @@ FigureStatements figureStatements(const FigureDialect &dialect, const RecordFilt
 {
     const QString with = withCounted(dialect, filter);
     FigureStatements statements;
-    // Every pupil of the records, and the assignments each one's answers name.
-    statements.pupils = QStringLiteral("WITH good AS (") + dialect.from +
-                        QStringLiteral(") SELECT c, p, s, asg, count(*) FROM good "
-                                       "GROUP BY c, p, s, asg");
-    statements.groups = with +
-                        QStringLiteral("SELECT c, p, s, kind, level, count(*), sum(r), "
-                                       "sum(secs), ") +
-                        dialect.stamp(QStringLiteral("min(t)")) + QStringLiteral(", ") +
-                        dialect.stamp(QStringLiteral("max(t)")) +
-                        QStringLiteral(" FROM counted GROUP BY c, p, s, kind, level");
-    // The longest run: a run of right answers is an island where the
-    // answer's place among the pupil's and among the pupil's right ones
-    // differ by the same number.
+    // By pupil, assignment, kind and level: every pupil and assignment, and
+    // the counted answers' sums.
+    statements.groups =
+        QStringLiteral("WITH good AS (") + dialect.from +
+        QStringLiteral(") SELECT c, p, s, asg, kind, level, count(*), sum(r), sum(secs), ") +
+        dialect.stamp(QStringLiteral("min(t)")) + QStringLiteral(", ") +
+        dialect.stamp(QStringLiteral("max(t)")) +
+        QStringLiteral(" FROM good GROUP BY c, p, s, asg, kind, level");
+    // The longest run: the right answers after the same number of wrong
+    // ones make one island.
     statements.runs =
         with +
         QStringLiteral("SELECT c, p, s, max(length) FROM (SELECT c, p, s, count(*) AS length "
-                       "FROM (SELECT c, p, s, r, row_number() OVER (PARTITION BY c, p, s "
-                       "ORDER BY t, o1, o2) - row_number() OVER (PARTITION BY c, p, s, r "
-                       "ORDER BY t, o1, o2) AS island FROM counted) AS placed WHERE r = 1 "
-                       "GROUP BY c, p, s, island) AS runs GROUP BY c, p, s");
+                       "FROM (SELECT c, p, s, r, sum(1 - r) OVER (PARTITION BY c, p, s ORDER BY "
+                       "t, o1, o2 ROWS UNBOUNDED PRECEDING) AS island FROM counted) AS placed "
+                       "WHERE r = 1 GROUP BY c, p, s, island) AS runs GROUP BY c, p, s");
     // Each pupil's answers to each problem of an assignment, and the last one.
     statements.attempts =
         with + QStringLiteral("SELECT c, p, s, asg, kind, m, n, answers, rights, r, secs, ") +
@@ -236,30 +232,28 @@ SourceFigures sourceFiguresOf(const QSqlDatabase &db, const FigureDialect &diale
     QSqlQuery query(db);
     Keys keys;
 
-    bool read = run(query, statements.pupils, values);
+    bool read = true;
+
+    read = read && run(query, statements.groups, values);
     while (read && !stopped() && query.next()) {
         PupilFigures &pupil = source.pupils[keys.of(query, source)];
         const QString code = cutName(query.value(3).toString());
         if (!code.isEmpty())
             pupil.codes.insert(code);
-        source.good += query.value(4).toInt();
-    }
-    read = read && !query.lastError().isValid();
-
-    read = read && run(query, statements.groups, countedValues);
-    while (read && !stopped() && query.next()) {
-        PupilFigures &pupil = source.pupils[keys.of(query, source)];
-        const Tally tally{query.value(5).toInt(), query.value(6).toInt()};
+        source.good += query.value(6).toInt();
+        if (!filter.assignment.isEmpty() && code != filter.assignment)
+            continue;
+        const Tally tally{query.value(6).toInt(), query.value(7).toInt()};
         addTo(pupil.summary.tally, tally);
-        addTo(pupil.kinds[cutName(query.value(3).toString())], tally);
-        pupil.summary.seconds += query.value(7).toDouble();
-        const int level = query.value(4).toInt();
+        addTo(pupil.kinds[cutName(query.value(4).toString())], tally);
+        pupil.summary.seconds += query.value(8).toDouble();
+        const int level = query.value(5).toInt();
         if (!pupil.summary.levels.contains(level)) {
             pupil.summary.levels.append(level);
             std::ranges::sort(pupil.summary.levels);
         }
-        widen(pupil.firstDay, pupil.lastDay, dayOf(query.value(8).toString()));
         widen(pupil.firstDay, pupil.lastDay, dayOf(query.value(9).toString()));
+        widen(pupil.firstDay, pupil.lastDay, dayOf(query.value(10).toString()));
     }
     read = read && !query.lastError().isValid();
 
