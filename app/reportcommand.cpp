@@ -178,6 +178,41 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
         }
         return 0;
     }
+    if (isCsv(command.path)) {
+        // Row after row as they come: no more held than a few of them.
+        record::AnswersCsvWriter csv(command.path);
+        if (const auto refusal = csv.open()) {
+            printLine(*refusal);
+            return usageErrorStatus;
+        }
+        qsizetype answers = 0;
+        const record::RecordContents contents =
+            reader.stream(command.records, [&](const record::AnswerRow &row) {
+                ++answers;
+                if (command.filter.assignment.isEmpty() ||
+                    row.assignment == command.filter.assignment)
+                    csv.add(row);
+            });
+        if (const auto nothing = nothingToReport(contents, answers > 0)) {
+            printLine(*nothing);
+            return usageErrorStatus;
+        }
+        tellLeftOut(contents);
+        if (contents.cutShort) {
+            printLine(Texts::tr("un file si è interrotto a metà lettura: non scrivo il CSV."));
+            return usageErrorStatus;
+        }
+        if (csv.added() == 0) {
+            printLine(Texts::tr("nessuna risposta al compito %1 nei file.")
+                          .arg(command.filter.assignment));
+            return usageErrorStatus;
+        }
+        if (const auto error = csv.commit()) {
+            printLine(*error);
+            return usageErrorStatus;
+        }
+        return 0;
+    }
     const record::RecordContents contents = reader.read(command.records);
     if (const auto nothing = nothingToReport(contents, !contents.answers.isEmpty())) {
         printLine(*nothing);
@@ -190,9 +225,7 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
             Texts::tr("nessuna risposta al compito %1 nei file.").arg(command.filter.assignment));
         return usageErrorStatus;
     }
-    const auto error = isCsv(command.path)
-                           ? record::writeAnswersCsv(command.path, counted)
-                           : record::writeReportXlsx(command.path, counted, contents.answers);
+    const auto error = record::writeReportXlsx(command.path, counted, contents.answers);
     if (error) {
         printLine(*error);
         return usageErrorStatus;

@@ -348,9 +348,12 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
         return;
     }
     QList<AnswerRow> answers;
+    qsizetype handed = 0; // to the stream
     int discarded = 0;
     QList<SessionRow> sessions;
     QSqlQuery query(file.database());
+    // Else the driver keeps every row it has handed over.
+    query.setForwardOnly(true);
     QVariantList values;
     QString answerWhere = whereOf(m_filter, QStringLiteral("at"), true, values);
     answerWhere = joined(answerWhere, onlyNames(QStringLiteral("pupil"), values));
@@ -379,8 +382,14 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
                     values);
     while (read && !stopped() && query.next()) {
         if (std::optional<AnswerRow> row = answerOf(query)) {
-            if (taken(*row))
+            if (!taken(*row))
+                continue;
+            if (m_sink) {
+                (*m_sink)(std::move(*row), false);
+                ++handed;
+            } else {
                 answers.append(std::move(*row));
+            }
         } else {
             ++discarded;
         }
@@ -399,6 +408,7 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
     }
     read = read && !query.lastError().isValid();
     if (!read) {
+        contents.cutShort = contents.cutShort || handed > 0;
         contents.skipped.append(
             {path, limit.hasExpired() ? tooSlow() : reasonFor(FileState::Damaged, path)});
         return;
@@ -441,6 +451,7 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
         address->password = m_serverPassword;
     ServerLink link(*address);
     QList<AnswerRow> answers;
+    qsizetype handed = 0; // to the stream
     bool read = link.open() && link.database().transaction();
     QSqlQuery query(link.database());
     QVariantList values;
@@ -460,14 +471,18 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
                       QStringLiteral(" FROM answer a LEFT JOIN solution_opened o USING (uuid)") +
                       withLiterals(link.database(), where, values) +
                       QStringLiteral(" ORDER BY a.at, a.seq, a.uuid"));
-    for (qsizetype before = -1; read && before != answers.size();) {
-        before = answers.size();
+    for (qsizetype before = -1; read && before != answers.size() + handed;) {
+        before = answers.size() + handed;
         read = query.exec(QStringLiteral("FETCH 20000 FROM report"));
         while (read && query.next()) {
             if (std::optional<AnswerRow> row = answerOf(query)) {
                 markSender(*row, query.value(int(answerColumns().size())).toString());
-                if (taken(*row))
+                if (taken(*row) && m_sink) {
+                    (*m_sink)(std::move(*row), true);
+                    ++handed;
+                } else if (taken(*row)) {
                     answers.append(std::move(*row));
+                }
             } else {
                 ++contents.discarded;
             }
@@ -477,6 +492,7 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
     if (!read || query.lastError().isValid()) {
         if (link.problem() == ServerProblem::None)
             link.failed(query.lastError());
+        contents.cutShort = contents.cutShort || handed > 0;
         contents.skipped.append({address->shown(), problemLine(link.problem(), *address)});
         return;
     }
@@ -487,10 +503,8 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
 QString RecordReader::onlyNames(const QString &column, QVariantList &values) const
 {
     // A long list is told apart by the program alone.
-    if (!m_onlySome || m_storedNames.size() > 500)
+    if (!m_onlySome || m_storedNames.isEmpty() || m_storedNames.size() > 500)
         return {};
-    if (m_storedNames.isEmpty())
-        return QStringLiteral("0 = 1");
     QStringList marks;
     for (const QString &name : m_storedNames) {
         marks << QStringLiteral("?");
@@ -741,6 +755,73 @@ QStringList RecordReader::serverStatements() const
         counted << m_filter.assignment;
     return {written(statements.groups, values), written(statements.runs, counted),
             written(statements.attempts, counted), count};
+}
+
+// A file that cannot be read here is skipped by the stream itself.
+void RecordReader::scanIds(const QString &path, int place, IdScan &ids) const
+{
+    RecordFile file(path, m_ownRecord ? RecordFile::Mode::Read : RecordFile::Mode::Inspect,
+                    QDeadlineTimer(m_timeLimit));
+    if (file.state() != FileState::Ready)
+        return;
+    QVariantList values;
+    const QString where = whereOf(m_filter, QStringLiteral("at"), true, values);
+    values << tomorrow();
+    QSqlQuery query(file.database());
+    query.setForwardOnly(true);
+    bool read =
+        run(query,
+            QStringLiteral("WITH good AS (") + fileAnswers(versionOf(file.database()), where) +
+                QStringLiteral(") SELECT c, p, u FROM good WHERE u <> ''"),
+            values);
+    while (read && !stopped() && query.next())
+        ids.add(query.value(2).toString(), place,
+                {cutName(query.value(0).toString()), cutName(query.value(1).toString())});
+}
+
+RecordContents RecordReader::stream(const QStringList &paths,
+                                    const std::function<void(const AnswerRow &)> &take) const
+{
+    QStringList sources;
+    for (const QString &path : paths)
+        sources += filesOf(path);
+    QStringList files;
+    std::ranges::copy_if(sources, std::back_inserter(files),
+                         [](const QString &source) { return !isServerUrl(source); });
+    // An answer in two files: its pupils' rows are settled first, as read()
+    // settles them, and handed on where read() keeps them.
+    IdScan ids;
+    for (qsizetype i = 0; files.size() > 1 && i < files.size() && !stopped(); ++i)
+        scanIds(files[i], int(i), ids);
+    ids.firstSeen.clear();
+    QHash<QString, AnswerRow> settled;
+    QStringList clashes;
+    if (!ids.shared.isEmpty()) {
+        RecordReader reader(*this);
+        reader.setOnlyPupils(ids.shared, {});
+        const RecordContents contents = reader.read(files);
+        for (const AnswerRow &row : contents.answers)
+            if (!row.uuid.isEmpty())
+                settled.insert(row.uuid, row);
+        clashes = contents.clashes;
+    }
+    QSet<QString> handed;
+    const Sink sink = [&](AnswerRow &&row, bool fromServer) {
+        if (fromServer || row.uuid.isEmpty() || !ids.shared.contains({row.className, row.pupil})) {
+            take(row);
+            return;
+        }
+        const auto kept = settled.constFind(row.uuid);
+        if (kept != settled.cend() && !handed.contains(row.uuid)) {
+            handed.insert(row.uuid);
+            take(*kept);
+        }
+    };
+    RecordReader streaming(*this);
+    streaming.m_sink = &sink;
+    RecordContents contents = streaming.read(sources);
+    contents.clashes = clashes;
+    return contents;
 }
 
 } // namespace record

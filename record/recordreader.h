@@ -51,8 +51,9 @@ struct RecordContents
     QList<SessionRow> sessions;
     QStringList files; // the record files read
     QList<SkippedFile> skipped;
-    int discarded = 0;   // rows with a time, a level or a figure no answer can have
-    QStringList clashes; // Italian lines: answers two files tell apart, left out
+    int discarded = 0;     // rows with a time, a level or a figure no answer can have
+    QStringList clashes;   // Italian lines: answers two files tell apart, left out
+    bool cutShort = false; // streamed: a file failed after some of its answers were handed on
 };
 
 // Reads record files without changing them: the pupil's own, or the copies
@@ -91,6 +92,11 @@ public:
     }
 
     RecordContents read(const QStringList &paths) const;
+    // Hands take each answer read() would give, in the same order, keeping
+    // none: a school's year of rows goes through the memory of a few. The
+    // contents hold all but the answers.
+    RecordContents stream(const QStringList &paths,
+                          const std::function<void(const AnswerRow &)> &take) const;
     // The report's figures, summed where the answers are: the same as the
     // rows read() gives would make, without bringing the rows over.
     ReportFigures readFigures(const QStringList &paths) const;
@@ -124,6 +130,10 @@ private:
                   QHash<std::pair<QString, QString>, int> &clashes) const;
     void readServer(const QString &url, RecordContents &contents) const;
     struct IdScan;
+    // Where a stream sends each row, and whether it came from the server.
+    using Sink = std::function<void(AnswerRow &&row, bool fromServer)>;
+    const Sink *m_sink = nullptr;
+    void scanIds(const QString &path, int place, IdScan &ids) const;
     struct SourceRead;
     SourceRead figuresOfFile(const QString &path, ReportFigures &report, IdScan &ids,
                              int place) const;
