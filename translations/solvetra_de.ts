@@ -245,7 +245,7 @@
         <translation>die Dateien enthalten keine Antworten für diesen Zeitraum und diese Klasse.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+34"/>
         <source>Scrive il resoconto della classe in PDF, in CSV o come foglio di calcolo, senza finestra.</source>
         <translation>Schreibt den Klassenbericht als PDF, CSV oder Tabelle, ohne Fenster.</translation>
     </message>
@@ -286,7 +286,7 @@
         <translation>klasse</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <source>--report vuole un file .pdf, .csv o .xlsx, non %1.</source>
         <translation>--report braucht eine .pdf-, .csv- oder .xlsx-Datei, nicht %1.</translation>
     </message>
@@ -301,12 +301,18 @@
         <translation>--from liegt nach --to.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="-69"/>
         <source>righe scartate: %1</source>
         <translation>verworfene Zeilen: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+122"/>
+        <source>un file si è interrotto a metà lettura: non scrivo il CSV.</source>
+        <translation>eine Datei brach mitten im Lesen ab: die CSV-Datei wird nicht geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+19"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>keine Antwort zum Auftrag %1 in den Dateien.</translation>
     </message>
@@ -483,13 +489,12 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+50"/>
-        <location line="+43"/>
+        <location filename="../files/safewrite.cpp" line="+44"/>
         <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>gibt es schon und ist keine normale Datei, ich lasse sie, wie sie ist</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+51"/>
         <source>impossibile scrivere il file %1: %2</source>
         <translation>die Datei %1 lässt sich nicht schreiben: %2</translation>
     </message>
@@ -521,7 +526,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+314"/>
+        <location filename="../print/classreport.cpp" line="+298"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -531,7 +536,7 @@ Die Liste der Optionen: %1 --help
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location line="-253"/>
+        <location line="-238"/>
         <source>dal %1 al %2</source>
         <translation>vom %1 bis %2</translation>
     </message>
@@ -547,38 +552,38 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+0"/>
-        <location line="+24"/>
-        <location line="+110"/>
+        <location line="+23"/>
+        <location line="+96"/>
         <source>Risposte</source>
         <translation>Antworten</translation>
     </message>
     <message>
-        <location line="-134"/>
-        <location line="+24"/>
-        <location line="+105"/>
+        <location line="-119"/>
+        <location line="+23"/>
+        <location line="+91"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
     <message>
-        <location line="-128"/>
-        <location line="+133"/>
+        <location line="-113"/>
+        <location line="+118"/>
         <source>Sbagliate</source>
         <translation>Falsch</translation>
     </message>
     <message>
-        <location line="-120"/>
-        <location line="+253"/>
+        <location line="-106"/>
+        <location line="+246"/>
         <source>Resoconto della classe</source>
         <translation>Klassenbericht</translation>
     </message>
     <message>
-        <location line="-251"/>
-        <location line="+49"/>
+        <location line="-244"/>
+        <location line="+37"/>
         <source>Classe: %1</source>
         <translation>Klasse: %1</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-36"/>
         <source>tutte</source>
         <translation>alle</translation>
     </message>
@@ -609,23 +614,23 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+105"/>
+        <location line="+91"/>
         <source>Alunno</source>
         <translation>Schüler</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-91"/>
         <source>Classe</source>
         <translation>Klasse</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+104"/>
+        <location line="+90"/>
         <source>Tempo</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location line="-104"/>
+        <location line="-90"/>
         <source>Livelli</source>
         <translation>Stufen</translation>
     </message>
@@ -655,7 +660,7 @@ Die Liste der Optionen: %1 --help
         <translation>Verworfene Zeilen: %1</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+13"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Antworten: %1, richtig %2, falsch %3 (%4)</translation>
     </message>
@@ -680,7 +685,7 @@ Die Liste der Optionen: %1 --help
         <translation>Die am häufigsten falschen Arten</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>non iniziato</source>
         <translation>nicht begonnen</translation>
     </message>
@@ -1171,7 +1176,7 @@ Die Liste der Optionen: %1 --help
         <translation>%1 lässt sich nicht schreiben</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+32"/>
+        <location filename="../record/recordreader.cpp" line="+33"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>„%1“ ist beschädigt und lässt sich nicht lesen.</translation>
     </message>
@@ -1191,17 +1196,19 @@ Die Liste der Optionen: %1 --help
         <translation>„%1“ lässt sich nicht öffnen.</translation>
     </message>
     <message>
-        <location line="+193"/>
+        <location line="+279"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 und %2 haben %3 Antworten mit demselben Code, aber verschiedenem Inhalt: ich lasse sie weg.</translation>
     </message>
     <message>
         <location line="+16"/>
+        <location line="+213"/>
         <source>«%1» si legge troppo lentamente: lo salto.</source>
         <translation>„%1“ lässt sich zu langsam lesen: ich überspringe sie.</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="-109"/>
+        <location line="+163"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>„%1“ ist keine gültige Adresse eines PostgreSQL-Servers.</translation>
     </message>
@@ -2635,7 +2642,7 @@ Die Liste der Optionen: %1 --help
         <translation>Antworten aus: %1</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+63"/>
         <source>tutte</source>
         <translation>alle</translation>
     </message>
@@ -2666,7 +2673,7 @@ Die Liste der Optionen: %1 --help
         </translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -2687,13 +2694,18 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location line="+11"/>
+        <location line="+29"/>
         <location line="+2"/>
         <source>Esporta</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-12"/>
+        <source>Un file si è interrotto a metà lettura.</source>
+        <translation>Eine Datei brach mitten im Lesen ab.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Il resoconto è in «%1».</source>
         <translation>Der Bericht ist in „%1“.</translation>
     </message>

@@ -245,7 +245,7 @@
         <translation>the files hold no answers for the period and class asked for.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+34"/>
         <source>Scrive il resoconto della classe in PDF, in CSV o come foglio di calcolo, senza finestra.</source>
         <translation>Writes the class report as PDF, CSV or a spreadsheet, without a window.</translation>
     </message>
@@ -286,7 +286,7 @@
         <translation>class</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <source>--report vuole un file .pdf, .csv o .xlsx, non %1.</source>
         <translation>--report wants a .pdf, .csv or .xlsx file, not %1.</translation>
     </message>
@@ -301,12 +301,18 @@
         <translation>--from comes after --to.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="-69"/>
         <source>righe scartate: %1</source>
         <translation>rows discarded: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+122"/>
+        <source>un file si è interrotto a metà lettura: non scrivo il CSV.</source>
+        <translation>a file broke off halfway through reading: the CSV is not written.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+19"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>no answer to assignment %1 in the files.</translation>
     </message>
@@ -483,13 +489,12 @@ For the list of options: %1 --help
 <context>
     <name>files</name>
     <message>
-        <location filename="../files/safewrite.cpp" line="+50"/>
-        <location line="+43"/>
+        <location filename="../files/safewrite.cpp" line="+44"/>
         <source>esiste già e non è un file normale, lo lascio com&apos;è</source>
         <translation>already exists and is not a regular file, left as it is</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+51"/>
         <source>impossibile scrivere il file %1: %2</source>
         <translation>cannot write the file %1: %2</translation>
     </message>
@@ -521,7 +526,7 @@ For the list of options: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+314"/>
+        <location filename="../print/classreport.cpp" line="+298"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -531,7 +536,7 @@ For the list of options: %1 --help
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location line="-253"/>
+        <location line="-238"/>
         <source>dal %1 al %2</source>
         <translation>from %1 to %2</translation>
     </message>
@@ -547,38 +552,38 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+0"/>
-        <location line="+24"/>
-        <location line="+110"/>
+        <location line="+23"/>
+        <location line="+96"/>
         <source>Risposte</source>
         <translation>Answers</translation>
     </message>
     <message>
-        <location line="-134"/>
-        <location line="+24"/>
-        <location line="+105"/>
+        <location line="-119"/>
+        <location line="+23"/>
+        <location line="+91"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
     <message>
-        <location line="-128"/>
-        <location line="+133"/>
+        <location line="-113"/>
+        <location line="+118"/>
         <source>Sbagliate</source>
         <translation>Wrong</translation>
     </message>
     <message>
-        <location line="-120"/>
-        <location line="+253"/>
+        <location line="-106"/>
+        <location line="+246"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-251"/>
-        <location line="+49"/>
+        <location line="-244"/>
+        <location line="+37"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-36"/>
         <source>tutte</source>
         <translation>all</translation>
     </message>
@@ -609,23 +614,23 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+105"/>
+        <location line="+91"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-91"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+104"/>
+        <location line="+90"/>
         <source>Tempo</source>
         <translation>Time</translation>
     </message>
     <message>
-        <location line="-104"/>
+        <location line="-90"/>
         <source>Livelli</source>
         <translation>Levels</translation>
     </message>
@@ -655,7 +660,7 @@ For the list of options: %1 --help
         <translation>Rows discarded: %1</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+13"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Answers: %1, right %2, wrong %3 (%4)</translation>
     </message>
@@ -680,7 +685,7 @@ For the list of options: %1 --help
         <translation>The kinds most often wrong</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>non iniziato</source>
         <translation>not begun</translation>
     </message>
@@ -1171,7 +1176,7 @@ For the list of options: %1 --help
         <translation>cannot write %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+32"/>
+        <location filename="../record/recordreader.cpp" line="+33"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>“%1” is damaged and cannot be read.</translation>
     </message>
@@ -1191,17 +1196,19 @@ For the list of options: %1 --help
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location line="+193"/>
+        <location line="+279"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 and %2 have %3 answers with the same code but different contents: I leave them out.</translation>
     </message>
     <message>
         <location line="+16"/>
+        <location line="+213"/>
         <source>«%1» si legge troppo lentamente: lo salto.</source>
         <translation>“%1” reads too slowly: I skip it.</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="-109"/>
+        <location line="+163"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>“%1” is not a valid address of a PostgreSQL server.</translation>
     </message>
@@ -2635,7 +2642,7 @@ For the list of options: %1 --help
         <translation>Answers from: %1</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+63"/>
         <source>tutte</source>
         <translation>all</translation>
     </message>
@@ -2666,7 +2673,7 @@ For the list of options: %1 --help
         </translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -2687,13 +2694,18 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location line="+11"/>
+        <location line="+29"/>
         <location line="+2"/>
         <source>Esporta</source>
         <translation>Export</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-12"/>
+        <source>Un file si è interrotto a metà lettura.</source>
+        <translation>A file broke off halfway through reading.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Il resoconto è in «%1».</source>
         <translation>The report is in “%1”.</translation>
     </message>

@@ -404,13 +404,25 @@ void ResultsPage::exportTo(const QString &kind)
     std::optional<QString> error;
     if (kind == u"pdf") {
         error = print::writeClassReportPdf(path, m_figures, m_shownFilter);
+    } else if (kind == u"csv") {
+        // Row after row, read again from where the figures were summed.
+        record::AnswersCsvWriter csv(path);
+        error = csv.open();
+        if (!error) {
+            const record::RecordContents read =
+                record::RecordReader(m_shownFilter).stream(m_figures.sources, [&](const auto &row) {
+                    if (m_shownFilter.assignment.isEmpty() ||
+                        row.assignment == m_shownFilter.assignment)
+                        csv.add(row);
+                });
+            error = read.cutShort ? tr("Un file si è interrotto a metà lettura.") : csv.commit();
+        }
     } else {
         // The rows themselves, read again from where the figures were summed.
         const record::RecordContents contents =
             record::RecordReader(m_shownFilter).read(m_figures.sources);
         const QList<record::AnswerRow> counted = print::countedAnswers(contents, m_shownFilter);
-        error = kind == u"csv" ? record::writeAnswersCsv(path, counted)
-                               : record::writeReportXlsx(path, counted, contents.answers);
+        error = record::writeReportXlsx(path, counted, contents.answers);
     }
     if (error)
         showBox(this, QMessageBox::Warning, tr("Esporta"), *error);
