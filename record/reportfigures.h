@@ -81,12 +81,11 @@ struct FigureDialect
     QString (*stamp)(const QString &column); // a time as ISO text to the millisecond
 };
 
-// The report's sums, as statements over dialect.from; all but pupils take the
-// filter's assignment after dialect.from's values.
+// The report's sums, as statements over dialect.from; runs and attempts
+// take the filter's assignment after dialect.from's values.
 struct FigureStatements
 {
-    QString pupils;   // every pupil and the assignments their answers name
-    QString groups;   // by pupil, kind and level
+    QString groups;   // by pupil, assignment, kind and level: pupils, codes and sums
     QString runs;     // each pupil's longest run of right answers
     QString attempts; // each pupil's answers to each problem of an assignment
 };
