@@ -5,6 +5,7 @@
 #include "app/schoolsettings.h"
 #include "files/languagechoice.h"
 #include "record/recordfile.h"
+#include "ui/teacher/resultspage.h"
 #include "ui/teacher/teacherwindow.h"
 #include "ui/window/appsetup.h"
 #include "ui/window/program.h"
@@ -105,9 +106,17 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (command.teacher) {
         ui::prepareApplication(app);
-        const QString classCopy = app::readSchoolSettings().places.classCopy;
+        const record::SharePlaces places = app::readSchoolSettings().places;
+        const QString &classCopy = places.classCopy;
         ui::teacher::TeacherWindow teacher(
             classCopy.isEmpty() ? QString() : QFileInfo(classCopy).absolutePath());
+        // The settings name the pupils' way in; the teacher reads with the
+        // teacher's role and password.
+        record::ServerAddress server = places.server;
+        if (server.user == u"solvetra_pupil")
+            server.user = QStringLiteral("solvetra_teacher");
+        server.password.clear();
+        teacher.results()->setServerAddress(server);
         teacher.show();
         return app.exec();
     }

@@ -15,6 +15,28 @@ QString ServerAddress::shown() const
     return text + u'/' + database;
 }
 
+QString ServerAddress::url() const
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("postgresql"));
+    url.setUserName(user);
+    url.setPath(u'/' + database);
+    if (port != 5432)
+        url.setPort(port);
+    QUrlQuery query;
+    // A socket's folder goes where libpq takes it, as serverAddressOf reads it.
+    if (host.startsWith(u'/')) {
+        url.setHost(QStringLiteral("localhost"));
+        query.addQueryItem(QStringLiteral("host"), host);
+    } else {
+        url.setHost(host); // none: libpq's own socket
+    }
+    if (!sslmode.isEmpty())
+        query.addQueryItem(QStringLiteral("sslmode"), sslmode);
+    url.setQuery(query);
+    return url.toString();
+}
+
 QString ServerAddress::connectOptions() const
 {
     QString options = QStringLiteral("connect_timeout=3");

@@ -22,6 +22,8 @@ struct ServerAddress
     bool isNamed() const { return !database.isEmpty(); }
     // user@host:port/database, for the lines the user reads; never the password.
     QString shown() const;
+    // The postgresql:// URL that names it, without the password.
+    QString url() const;
     // The libpq options Qt's driver passes on, with a short connect timeout
     // so that a server that does not answer is given up soon.
     QString connectOptions() const;

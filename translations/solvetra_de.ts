@@ -509,7 +509,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+49"/>
+        <location filename="../app/main.cpp" line="+50"/>
         <source>solvetra: impossibile scrivere sullo standard output: %1
 </source>
         <translation>solvetra: die Standardausgabe lässt sich nicht schreiben: %1
@@ -1422,6 +1422,11 @@ Die Liste der Optionen: %1 --help
         <source>il registro è occupato da un altro programma</source>
         <translation>das Ergebnisprotokoll wird von einem anderen Programm belegt</translation>
     </message>
+    <message>
+        <location filename="../record/serverpassword.cpp" line="+46"/>
+        <source>non è un file normale di questo utente, lo lascio com&apos;è</source>
+        <translation>ist keine normale Datei dieses Benutzers, ich lasse sie, wie sie ist</translation>
+    </message>
 </context>
 <context>
     <name>report</name>
@@ -1803,11 +1808,6 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+7"/>
-        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
-        <translation>In den Diagrammen: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; richtig, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; falsch.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
         <source>Giorno per giorno</source>
         <translation>Tag für Tag</translation>
     </message>
@@ -2146,7 +2146,12 @@ Die Liste der Optionen: %1 --help
         <translation>dd.MM.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+10"/>
+        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
+        <translation>In den Diagrammen: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; richtig, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; falsch.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Esatte</source>
         <translation>Richtig</translation>
     </message>
@@ -2394,7 +2399,7 @@ Die Liste der Optionen: %1 --help
 <context>
     <name>ui::teacher::ResultsPage</name>
     <message>
-        <location filename="../ui/teacher/resultspage.cpp" line="+85"/>
+        <location filename="../ui/teacher/resultspage.cpp" line="+89"/>
         <source>Scegli dove sono le risposte.</source>
         <translation>Wähle, wo die Antworten sind.</translation>
     </message>
@@ -2429,7 +2434,12 @@ Die Liste der Optionen: %1 --help
         <translation>&amp;Klassenordner</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Ser&amp;ver della scuola...</source>
+        <translation>Schul&amp;server...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Le risposte:</source>
         <translation>Die Antworten:</translation>
     </message>
@@ -2581,7 +2591,7 @@ Die Liste der Optionen: %1 --help
         <translation>Nach Aufgabentyp</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Tipi</source>
         <translation>Typen</translation>
     </message>
@@ -2617,12 +2627,12 @@ Die Liste der Optionen: %1 --help
         <translation>Tabelle (.xlsx)...</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Lettura annullata.</source>
         <translation>Lesen abgebrochen.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+52"/>
         <source>La cartella delle risposte</source>
         <translation>Der Ordner der Antworten</translation>
     </message>
@@ -2637,7 +2647,12 @@ Die Liste der Optionen: %1 --help
         <translation>Solvetra-Ergebnisse (*.sqlite);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+29"/>
+        <source>Server della scuola</source>
+        <translation>Schulserver</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Risposte da: %1</source>
         <translation>Antworten aus: %1</translation>
     </message>
@@ -2673,7 +2688,12 @@ Die Liste der Optionen: %1 --help
         </translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+4"/>
+        <source>Nessuna risposta letta. %1</source>
+        <translation>Keine Antworten gelesen. %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -2694,20 +2714,86 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location line="+29"/>
+        <location line="+28"/>
         <location line="+2"/>
         <source>Esporta</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-11"/>
         <source>Un file si è interrotto a metà lettura.</source>
         <translation>Eine Datei brach mitten im Lesen ab.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+12"/>
         <source>Il resoconto è in «%1».</source>
         <translation>Der Bericht ist in „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::ServerSourceDialog</name>
+    <message>
+        <location filename="../ui/teacher/serversource.cpp" line="+32"/>
+        <source>&amp;Ricorda la password in %1</source>
+        <translation>Passwort in %1 &amp;merken</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Server della scuola</source>
+        <translation>Schulserver</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Indirizzo del server</source>
+        <translation>Adresse des Servers</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vuota: la password già ricordata, se c&apos;è.</source>
+        <translation>Leer: das schon gemerkte Passwort, falls es eines gibt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ricorda la password</source>
+        <translation>Passwort merken</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Indirizzo:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Leggi</source>
+        <translation>&amp;Lesen</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>«%1» non è l&apos;indirizzo di un server: scrivilo come postgresql://utente@server/banca-dati.</source>
+        <translation>„%1“ ist keine Serveradresse: schreibe sie als postgresql://benutzer@server/datenbank.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::TableChart</name>
+    <message>
+        <location filename="../ui/teacher/tablechart.cpp" line="+20"/>
+        <source>Grafico: %1</source>
+        <translation>Diagramm: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Le stesse risposte della tabella, in barre.</source>
+        <translation>Dieselben Antworten wie in der Tabelle, als Balken.</translation>
     </message>
 </context>
 <context>

@@ -509,7 +509,7 @@ For the list of options: %1 --help
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+49"/>
+        <location filename="../app/main.cpp" line="+50"/>
         <source>solvetra: impossibile scrivere sullo standard output: %1
 </source>
         <translation>solvetra: cannot write to standard output: %1
@@ -1422,6 +1422,11 @@ For the list of options: %1 --help
         <source>il registro è occupato da un altro programma</source>
         <translation>another program is using the record</translation>
     </message>
+    <message>
+        <location filename="../record/serverpassword.cpp" line="+46"/>
+        <source>non è un file normale di questo utente, lo lascio com&apos;è</source>
+        <translation>is not a regular file of this user, left as it is</translation>
+    </message>
 </context>
 <context>
     <name>report</name>
@@ -1803,11 +1808,6 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+7"/>
-        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
-        <translation>In the charts: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; right, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; wrong.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
         <source>Giorno per giorno</source>
         <translation>Day by day</translation>
     </message>
@@ -2146,7 +2146,12 @@ For the list of options: %1 --help
         <translation>d MMM</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+10"/>
+        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
+        <translation>In the charts: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; right, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; wrong.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
@@ -2394,7 +2399,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::teacher::ResultsPage</name>
     <message>
-        <location filename="../ui/teacher/resultspage.cpp" line="+85"/>
+        <location filename="../ui/teacher/resultspage.cpp" line="+89"/>
         <source>Scegli dove sono le risposte.</source>
         <translation>Choose where the answers are.</translation>
     </message>
@@ -2429,7 +2434,12 @@ For the list of options: %1 --help
         <translation>Cla&amp;ss folder</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Ser&amp;ver della scuola...</source>
+        <translation>School ser&amp;ver...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Le risposte:</source>
         <translation>The answers:</translation>
     </message>
@@ -2581,7 +2591,7 @@ For the list of options: %1 --help
         <translation>By kind of problem</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Tipi</source>
         <translation>Kinds</translation>
     </message>
@@ -2617,12 +2627,12 @@ For the list of options: %1 --help
         <translation>Spreadsheet (.xlsx)...</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Lettura annullata.</source>
         <translation>Reading cancelled.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+52"/>
         <source>La cartella delle risposte</source>
         <translation>The answers&apos; folder</translation>
     </message>
@@ -2637,7 +2647,12 @@ For the list of options: %1 --help
         <translation>Solvetra results (*.sqlite);;All files (*)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+29"/>
+        <source>Server della scuola</source>
+        <translation>School&apos;s server</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Risposte da: %1</source>
         <translation>Answers from: %1</translation>
     </message>
@@ -2673,7 +2688,12 @@ For the list of options: %1 --help
         </translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+4"/>
+        <source>Nessuna risposta letta. %1</source>
+        <translation>No answers read. %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -2694,20 +2714,86 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location line="+29"/>
+        <location line="+28"/>
         <location line="+2"/>
         <source>Esporta</source>
         <translation>Export</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-11"/>
         <source>Un file si è interrotto a metà lettura.</source>
         <translation>A file broke off halfway through reading.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+12"/>
         <source>Il resoconto è in «%1».</source>
         <translation>The report is in “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::ServerSourceDialog</name>
+    <message>
+        <location filename="../ui/teacher/serversource.cpp" line="+32"/>
+        <source>&amp;Ricorda la password in %1</source>
+        <translation>&amp;Remember the password in %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Server della scuola</source>
+        <translation>School&apos;s server</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Indirizzo del server</source>
+        <translation>Server address</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vuota: la password già ricordata, se c&apos;è.</source>
+        <translation>Empty: the password already remembered, if any.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ricorda la password</source>
+        <translation>Remember the password</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Indirizzo:</source>
+        <translation>&amp;Address:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Leggi</source>
+        <translation>Rea&amp;d</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>«%1» non è l&apos;indirizzo di un server: scrivilo come postgresql://utente@server/banca-dati.</source>
+        <translation>“%1” is not a server address: write it as postgresql://user@server/database.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::TableChart</name>
+    <message>
+        <location filename="../ui/teacher/tablechart.cpp" line="+20"/>
+        <source>Grafico: %1</source>
+        <translation>Chart: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Le stesse risposte della tabella, in barre.</source>
+        <translation>The same answers as the table, as bars.</translation>
     </message>
 </context>
 <context>

@@ -509,7 +509,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>main</name>
     <message>
-        <location filename="../app/main.cpp" line="+49"/>
+        <location filename="../app/main.cpp" line="+50"/>
         <source>solvetra: impossibile scrivere sullo standard output: %1
 </source>
         <translation>solvetra: no se puede escribir en la salida estándar: %1
@@ -1422,6 +1422,11 @@ Para la lista de opciones: %1 --help
         <source>il registro è occupato da un altro programma</source>
         <translation>otro programa está usando el registro</translation>
     </message>
+    <message>
+        <location filename="../record/serverpassword.cpp" line="+46"/>
+        <source>non è un file normale di questo utente, lo lascio com&apos;è</source>
+        <translation>no es un archivo normal de este usuario, lo dejo como está</translation>
+    </message>
 </context>
 <context>
     <name>report</name>
@@ -1803,11 +1808,6 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+7"/>
-        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
-        <translation>En los gráficos: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; correctas, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; erróneas.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
         <source>Giorno per giorno</source>
         <translation>Día a día</translation>
     </message>
@@ -2146,7 +2146,12 @@ Para la lista de opciones: %1 --help
         <translation>d/M</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+10"/>
+        <source>Nei grafici: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; esatte, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; sbagliate.</source>
+        <translation>En los gráficos: &lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; correctas, &lt;span style=&quot;color:%2&quot;&gt;■&lt;/span&gt; erróneas.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
@@ -2394,7 +2399,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::teacher::ResultsPage</name>
     <message>
-        <location filename="../ui/teacher/resultspage.cpp" line="+85"/>
+        <location filename="../ui/teacher/resultspage.cpp" line="+89"/>
         <source>Scegli dove sono le risposte.</source>
         <translation>Elige dónde están las respuestas.</translation>
     </message>
@@ -2429,7 +2434,12 @@ Para la lista de opciones: %1 --help
         <translation>Carpeta de la cla&amp;se</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Ser&amp;ver della scuola...</source>
+        <translation>Ser&amp;vidor de la escuela...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Le risposte:</source>
         <translation>Las respuestas:</translation>
     </message>
@@ -2581,7 +2591,7 @@ Para la lista de opciones: %1 --help
         <translation>Por tipo de problema</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Tipi</source>
         <translation>Tipos</translation>
     </message>
@@ -2617,12 +2627,12 @@ Para la lista de opciones: %1 --help
         <translation>Hoja de cálculo (.xlsx)...</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Lettura annullata.</source>
         <translation>Lectura cancelada.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+52"/>
         <source>La cartella delle risposte</source>
         <translation>La carpeta de las respuestas</translation>
     </message>
@@ -2637,7 +2647,12 @@ Para la lista de opciones: %1 --help
         <translation>Resultados de Solvetra (*.sqlite);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+29"/>
+        <source>Server della scuola</source>
+        <translation>Servidor de la escuela</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Risposte da: %1</source>
         <translation>Respuestas de: %1</translation>
     </message>
@@ -2673,7 +2688,12 @@ Para la lista de opciones: %1 --help
         </translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+4"/>
+        <source>Nessuna risposta letta. %1</source>
+        <translation>Ninguna respuesta leída. %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -2694,20 +2714,86 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location line="+29"/>
+        <location line="+28"/>
         <location line="+2"/>
         <source>Esporta</source>
         <translation>Exportar</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-11"/>
         <source>Un file si è interrotto a metà lettura.</source>
         <translation>Un archivo se interrumpió a mitad de la lectura.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+12"/>
         <source>Il resoconto è in «%1».</source>
         <translation>El informe está en «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::ServerSourceDialog</name>
+    <message>
+        <location filename="../ui/teacher/serversource.cpp" line="+32"/>
+        <source>&amp;Ricorda la password in %1</source>
+        <translation>&amp;Recordar la contraseña en %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Server della scuola</source>
+        <translation>Servidor de la escuela</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Indirizzo del server</source>
+        <translation>Dirección del servidor</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vuota: la password già ricordata, se c&apos;è.</source>
+        <translation>Vacía: la contraseña ya recordada, si la hay.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ricorda la password</source>
+        <translation>Recordar la contraseña</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Indirizzo:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Leggi</source>
+        <translation>&amp;Leer</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>«%1» non è l&apos;indirizzo di un server: scrivilo come postgresql://utente@server/banca-dati.</source>
+        <translation>«%1» no es la dirección de un servidor: escríbela como postgresql://usuario@servidor/base-de-datos.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::teacher::TableChart</name>
+    <message>
+        <location filename="../ui/teacher/tablechart.cpp" line="+20"/>
+        <source>Grafico: %1</source>
+        <translation>Gráfico: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Le stesse risposte della tabella, in barre.</source>
+        <translation>Las mismas respuestas de la tabla, en barras.</translation>
     </message>
 </context>
 <context>

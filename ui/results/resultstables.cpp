@@ -68,6 +68,13 @@ QList<Line> byDay(const record::RecordSummary &summary, int count,
     return lines;
 }
 
+QString chartLegend()
+{
+    return Texts::tr("Nei grafici: <span style=\"color:%1\">■</span> esatte, "
+                     "<span style=\"color:%2\">■</span> sbagliate.")
+        .arg(rightColour().name(), wrongColour().name());
+}
+
 QString percentText(const record::Tally &tally, const format::DisplayLocale &locale)
 {
     if (tally.answers == 0)

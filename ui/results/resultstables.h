@@ -24,6 +24,9 @@ QList<Line> byKind(const record::RecordSummary &summary);
 QList<Line> byDay(const record::RecordSummary &summary, int count,
                   const format::DisplayLocale &locale);
 
+// What the bars' colours mean, as rich text; the numbers are in the tables.
+QString chartLegend();
+
 // "83,3 %"; "—" with no answers yet.
 QString percentText(const record::Tally &tally, const format::DisplayLocale &locale);
 

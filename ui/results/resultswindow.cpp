@@ -77,11 +77,7 @@ ResultsWindow::ResultsWindow(const QList<record::AnswerRow> &answers, const reco
         layout->addWidget(tableWithChart(m_kinds, kinds, page));
 
         // What the colours mean; the numbers themselves are in the tables.
-        addText(layout,
-                tr("Nei grafici: <span style=\"color:%1\">■</span> esatte, "
-                   "<span style=\"color:%2\">■</span> sbagliate.")
-                    .arg(rightColour().name(), wrongColour().name()),
-                "legenda");
+        addText(layout, results::chartLegend(), "legenda");
         addHeading(layout, tr("Giorno per giorno"));
         auto *days = new TallyChart(TallyChart::Direction::Upright,
                                     results::byDay(summary, shownDays, locale), page);

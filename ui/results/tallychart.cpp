@@ -32,6 +32,19 @@ TallyChart::TallyChart(Direction direction, QList<Bar> bars, QWidget *parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
+void TallyChart::setBars(QList<Bar> bars)
+{
+    m_bars = std::move(bars);
+    updateGeometry();
+    update();
+}
+
+void TallyChart::setScale(Scale scale)
+{
+    m_scale = scale;
+    update();
+}
+
 void TallyChart::alignWithRows(int top, int pitch)
 {
     m_top = top;
@@ -90,18 +103,21 @@ void TallyChart::paintEvent(QPaintEvent *)
         paintUpright(painter);
 }
 
-// A bar's length is its answers; the right part comes first.
+// A bar's length is its answers, or the room for its share; the right
+// part comes first.
 void TallyChart::paintAcross(QPainter &painter) const
 {
     const int room = std::max(1, width() - labelWidth() - gap);
-    const double perAnswer = double(room) / mostAnswers();
     const int thickness = std::min(barThickness, m_pitch - gap);
     int top = m_top + (m_pitch - thickness) / 2;
     for (const Bar &bar : m_bars) {
         const QRect label(0, top, labelWidth() - gap, thickness);
         painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, bar.label);
+        const double perAnswer =
+            double(room) /
+            (m_scale == Scale::Share ? std::max(1, bar.tally.answers) : mostAnswers());
         const int right = int(bar.tally.right * perAnswer);
-        const int wrong = int(bar.tally.wrong() * perAnswer);
+        const int wrong = int(bar.tally.answers * perAnswer) - right;
         painter.fillRect(labelWidth(), top, right, thickness, rightColour());
         painter.fillRect(labelWidth() + right, top, wrong, thickness, wrongColour());
         top += m_pitch;

@@ -17,6 +17,9 @@ class TallyChart : public QWidget
 
 public:
     enum class Direction { Across, Upright };
+    // Across: a bar as long as its answers, or every bar as long as the
+    // room, its right part its share of right answers.
+    enum class Scale { Answers, Share };
     struct Bar
     {
         QString label;
@@ -24,6 +27,10 @@ public:
     };
 
     TallyChart(Direction direction, QList<Bar> bars, QWidget *parent = nullptr);
+
+    void setBars(QList<Bar> bars);
+    const QList<Bar> &bars() const { return m_bars; }
+    void setScale(Scale scale);
 
     // Across: the first bar's top and the distance between bars, so that
     // each bar stands beside its row of the table.
@@ -47,6 +54,7 @@ private:
     int columnWidth() const; // upright: a day's column, as wide as its date
 
     Direction m_direction;
+    Scale m_scale = Scale::Answers;
     QList<Bar> m_bars;
     int m_top;
     int m_pitch;

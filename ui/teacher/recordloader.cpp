@@ -2,6 +2,7 @@
 #include "ui/teacher/recordloader.h"
 
 #include "record/recordfolder.h"
+#include "record/serveraddress.h"
 
 #include <QFileInfo>
 #include <QMetaObject>
@@ -39,11 +40,11 @@ void RecordLoader::start(const QStringList &paths, const record::RecordFilter &f
     m_run = run;
     m_reading = true;
     QPointer<RecordLoader> self(this);
-    run->thread = QThread::create([run, self, paths, filter] {
+    run->thread = QThread::create([run, self, paths, filter, password = m_serverPassword] {
         QStringList files;
         QList<record::SkippedFile> walkSkipped;
         for (const QString &path : paths) {
-            if (!QFileInfo(path).isDir()) {
+            if (record::isServerUrl(path) || !QFileInfo(path).isDir()) {
                 files << path;
                 continue;
             }
@@ -52,6 +53,7 @@ void RecordLoader::start(const QStringList &paths, const record::RecordFilter &f
             walkSkipped += found.skipped;
         }
         record::RecordReader reader(filter);
+        reader.setServerPassword(password);
         reader.setStop(&run->stop);
         reader.setProgress([run, self](qsizetype done, qsizetype total) {
             QMetaObject::invokeMethod(

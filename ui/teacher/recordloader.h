@@ -29,6 +29,9 @@ public:
     // the reading thread too); a read still running is cancelled.
     void start(const QStringList &paths, const record::RecordFilter &filter);
     void cancel();
+    // For a server URL without one, in the reads started after it.
+    void setServerPassword(const QString &password) { m_serverPassword = password; }
+    const QString &serverPassword() const { return m_serverPassword; }
     bool reading() const { return m_reading; }
 
 signals:
@@ -47,6 +50,7 @@ private:
     std::shared_ptr<Run> m_run;
     QList<std::shared_ptr<Run>> m_live; // every thread not yet ended, cancelled ones too
     bool m_reading = false;
+    QString m_serverPassword;
 };
 
 } // namespace ui::teacher

@@ -7,10 +7,14 @@
 #include "quiz/kindid.h"
 #include "record/answerscsv.h"
 #include "record/assignmentstanding.h"
+#include "record/serverpassword.h"
 #include "record/summary.h"
 #include "record/xlsxreport.h"
 #include "ui/teacher/pupilpage.h"
 #include "ui/teacher/recordloader.h"
+#include "ui/teacher/serversource.h"
+#include "ui/teacher/tablechart.h"
+#include "ui/teacher/teachersettings.h"
 #include "ui/window/messagebox.h"
 
 #include <QCheckBox>
@@ -97,11 +101,12 @@ ResultsPage::ResultsPage(QString classFolder, QWidget *parent)
     auto *files = namedButton(tr("&File..."), "file", this);
     auto *classButton = namedButton(tr("Cartella della cla&sse"), "cartellaClasse", this);
     classButton->setEnabled(!m_classFolder.isEmpty());
+    auto *server = namedButton(tr("Ser&ver della scuola..."), "server", this);
     m_source->setObjectName(QStringLiteral("dove"));
     m_source->setWordWrap(true);
     auto *sources = new QHBoxLayout;
     sources->addWidget(new QLabel(tr("Le risposte:"), this));
-    for (QPushButton *button : {folder, files, classButton})
+    for (QPushButton *button : {folder, files, classButton, server})
         sources->addWidget(button);
     sources->addStretch();
 
@@ -158,8 +163,10 @@ ResultsPage::ResultsPage(QString classFolder, QWidget *parent)
                             summary->verticalHeader()->defaultSectionSize() +
                             2 * summary->frameWidth());
     m_pupilsView = tableOf(m_pupils, tr("Alunni"));
-    tables->addTab(m_pupilsView, tr("Alunni"));
-    tables->addTab(tableOf(m_kinds, tr("Per tipo di problema")), tr("Tipi"));
+    tables->addTab(withChart(m_pupilsView, {4, 2, 3}, TallyChart::Scale::Share), tr("Alunni"));
+    tables->addTab(withChart(tableOf(m_kinds, tr("Per tipo di problema")), {4, 1, 2},
+                             TallyChart::Scale::Answers),
+                   tr("Tipi"));
     tables->addTab(tableOf(m_assignments, tr("Per compito")), tr("Compiti"));
     m_skipped->setObjectName(QStringLiteral("saltati"));
     m_skipped->setAccessibleName(tr("File saltati"));
@@ -185,6 +192,7 @@ ResultsPage::ResultsPage(QString classFolder, QWidget *parent)
     connect(folder, &QPushButton::clicked, this, &ResultsPage::chooseFolder);
     connect(files, &QPushButton::clicked, this, &ResultsPage::chooseFiles);
     connect(classButton, &QPushButton::clicked, this, &ResultsPage::useClassFolder);
+    connect(server, &QPushButton::clicked, this, &ResultsPage::chooseServer);
     connect(m_cancel, &QPushButton::clicked, this, &ResultsPage::cancel);
     connect(m_byDate, &QCheckBox::toggled, this, [this](bool on) {
         m_from->setEnabled(on);
@@ -228,6 +236,18 @@ QTableView *ResultsPage::tableOf(QStandardItemModel *model, const QString &name)
     return view;
 }
 
+// The table with its bars beside it, labelled with the right answers' share.
+QWidget *ResultsPage::withChart(QTableView *table, TableChart::Columns columns,
+                                TallyChart::Scale scale)
+{
+    auto *pair = new QWidget(this);
+    auto *row = new QHBoxLayout(pair);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(table, 2);
+    row->addWidget(new TableChart(table, columns, scale, pair), 1);
+    return pair;
+}
+
 record::RecordFilter ResultsPage::filter() const
 {
     record::RecordFilter filter;
@@ -262,11 +282,41 @@ void ResultsPage::useClassFolder()
     readFrom({m_classFolder});
 }
 
+void ResultsPage::chooseServer()
+{
+    const QString last = lastServer();
+    ServerSourceDialog dialog(!last.isEmpty()      ? last
+                              : m_server.isNamed() ? m_server.url()
+                                                   : QString(),
+                              this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    rememberServer(dialog.url());
+    readFromServer(dialog.url(), dialog.password(), dialog.keepPassword());
+}
+
+void ResultsPage::readFromServer(const QString &url, const QString &password, bool keepPassword)
+{
+    const auto address = record::serverAddressOf(url);
+    if (keepPassword && address && !password.isEmpty()) {
+        if (const auto error =
+                record::keepServerPassword(record::passwordFilePath(), *address, password))
+            showBox(this, QMessageBox::Warning, tr("Server della scuola"), *error);
+    }
+    m_loader->setServerPassword(password);
+    readFrom({url});
+}
+
 void ResultsPage::readFrom(const QStringList &paths)
 {
     m_paths = paths;
-    m_source->setText(
-        tr("Risposte da: %1").arg(QDir::toNativeSeparators(paths.join(QStringLiteral(", ")))));
+    // A server by its address, never with a password a URL may carry.
+    QStringList shown;
+    for (const QString &path : paths) {
+        const auto address = record::serverAddressOf(path);
+        shown << (address ? address->shown() : QDir::toNativeSeparators(path));
+    }
+    m_source->setText(tr("Risposte da: %1").arg(shown.join(QStringLiteral(", "))));
     reread();
 }
 
@@ -366,9 +416,21 @@ void ResultsPage::showContents(const record::ReportFigures &contents)
                       (contents.skipped.isEmpty()
                            ? QString()
                            : u' ' + tr("Saltati: %n.", nullptr, int(contents.skipped.size()))));
+    // Nothing read is no class of nobody: the reason stands in its place.
+    if (contents.files.isEmpty() && !contents.skipped.isEmpty()) {
+        m_summary->removeRows(0, m_summary->rowCount());
+        m_source->setText(tr("Nessuna risposta letta. %1").arg(contents.skipped.first().reason));
+    }
     m_export->setEnabled(contents.hasCounted());
     emit assignmentsDone(doneByCode);
     emit readFinished();
+}
+
+record::RecordReader ResultsPage::rereader() const
+{
+    record::RecordReader reader(m_shownFilter);
+    reader.setServerPassword(m_loader->serverPassword());
+    return reader;
 }
 
 void ResultsPage::openPupil(const QModelIndex &index)
@@ -378,7 +440,7 @@ void ResultsPage::openPupil(const QModelIndex &index)
     const QStandardItem *first = m_pupils->item(source.row(), 0);
     const record::Pupil pupil{first->data(pupilRole).toString(), first->data(classRole).toString()};
     // One pupil's rows are few: read again, as the figures were read.
-    record::RecordReader reader(m_shownFilter);
+    record::RecordReader reader = rereader();
     const QSet<QString> stored = m_figures.storedNames.value({pupil.className, pupil.name});
     reader.setOnlyPupils({{pupil.className, pupil.name}},
                          QStringList(stored.cbegin(), stored.cend()));
@@ -410,7 +472,7 @@ void ResultsPage::exportTo(const QString &kind)
         error = csv.open();
         if (!error) {
             const record::RecordContents read =
-                record::RecordReader(m_shownFilter).stream(m_figures.sources, [&](const auto &row) {
+                rereader().stream(m_figures.sources, [&](const auto &row) {
                     if (m_shownFilter.assignment.isEmpty() ||
                         row.assignment == m_shownFilter.assignment)
                         csv.add(row);
@@ -419,8 +481,7 @@ void ResultsPage::exportTo(const QString &kind)
         }
     } else {
         // The rows themselves, read again from where the figures were summed.
-        const record::RecordContents contents =
-            record::RecordReader(m_shownFilter).read(m_figures.sources);
+        const record::RecordContents contents = rereader().read(m_figures.sources);
         const QList<record::AnswerRow> counted = print::countedAnswers(contents, m_shownFilter);
         error = record::writeReportXlsx(path, counted, contents.answers);
     }

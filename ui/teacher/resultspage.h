@@ -3,6 +3,8 @@
 
 #include "record/recordreader.h"
 #include "record/reportfigures.h"
+#include "record/serveraddress.h"
+#include "ui/teacher/tablechart.h"
 
 #include <QHash>
 #include <QWidget>
@@ -35,6 +37,11 @@ public:
 
     // Reads these files and folders (folders with their sub-folders).
     void readFrom(const QStringList &paths);
+    // The school's server the settings name, offered first.
+    void setServerAddress(const record::ServerAddress &server) { m_server = server; }
+    // Reads the server at url with password (empty: libpq's own ~/.pgpass),
+    // keeping the password in libpq's password file only when asked.
+    void readFromServer(const QString &url, const QString &password, bool keepPassword);
     void cancel();
     bool reading() const;
 
@@ -44,6 +51,7 @@ public:
     QStandardItemModel *kindsModel() const { return m_kinds; }
     QStandardItemModel *assignmentsModel() const { return m_assignments; }
     QListWidget *skippedList() const { return m_skipped; }
+    QLabel *sourceLabel() const { return m_source; }
     QTableView *pupilsView() const { return m_pupilsView; }
     QPushButton *cancelButton() const { return m_cancel; }
     QProgressBar *progressBar() const { return m_progress; }
@@ -60,13 +68,18 @@ private:
     void chooseFolder();
     void chooseFiles();
     void useClassFolder();
+    void chooseServer();
     void reread();
     void showContents(const record::ReportFigures &contents);
     void openPupil(const QModelIndex &index);
+    // Reads the rows again, where and as the figures shown were read.
+    record::RecordReader rereader() const;
     void exportTo(const QString &kind);
     QTableView *tableOf(QStandardItemModel *model, const QString &name);
+    QWidget *withChart(QTableView *table, TableChart::Columns columns, TallyChart::Scale scale);
 
     QString m_classFolder;
+    record::ServerAddress m_server;
     RecordLoader *m_loader;
     QStringList m_paths;
     record::ReportFigures m_figures;

@@ -3,6 +3,7 @@
 
 #include "files/settings.h"
 #include "quiz/assignment.h"
+#include "record/serveraddress.h"
 
 #include <QStringList>
 
@@ -10,6 +11,7 @@ namespace ui::teacher {
 namespace {
 
 const QString assignmentsKey = QStringLiteral("teacher/assignments");
+const QString serverKey = QStringLiteral("teacher/server");
 
 } // namespace
 
@@ -36,6 +38,20 @@ void rememberAssignment(const MadeAssignment &assignment)
     }
     kept << assignment.code + u' ' + assignment.made.toString(Qt::ISODate);
     files::Settings::user().setValue(assignmentsKey, kept);
+}
+
+QString lastServer()
+{
+    const auto address =
+        record::serverAddressOf(files::Settings::user().value(serverKey).toString());
+    return address ? address->url() : QString();
+}
+
+void rememberServer(const QString &url)
+{
+    // Never a password a URL may carry: the settings are no place for it.
+    if (const auto address = record::serverAddressOf(url))
+        files::Settings::user().setValue(serverKey, address->url());
 }
 
 } // namespace ui::teacher

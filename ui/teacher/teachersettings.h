@@ -19,4 +19,9 @@ QList<MadeAssignment> madeAssignments();
 // Adds one (a code already kept is kept once, with its first date).
 void rememberAssignment(const MadeAssignment &assignment);
 
+// The school's server the teacher read last, as a URL without a password;
+// empty when none was.
+QString lastServer();
+void rememberServer(const QString &url);
+
 } // namespace ui::teacher
