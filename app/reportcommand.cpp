@@ -213,19 +213,28 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
         }
         return 0;
     }
-    const record::RecordContents contents = reader.read(command.records);
-    if (const auto nothing = nothingToReport(contents, !contents.answers.isEmpty())) {
+    const record::ReportFigures figures = reader.readFigures(command.records);
+    if (const auto nothing = nothingToReport(figures, !figures.everyone.isEmpty())) {
         printLine(*nothing);
         return usageErrorStatus;
     }
-    tellLeftOut(contents);
-    const QList<record::AnswerRow> counted = print::countedAnswers(contents, command.filter);
-    if (counted.isEmpty()) {
+    tellLeftOut(figures);
+    if (!figures.hasCounted()) {
         printLine(
             Texts::tr("nessuna risposta al compito %1 nei file.").arg(command.filter.assignment));
         return usageErrorStatus;
     }
-    const auto error = record::writeReportXlsx(command.path, counted, contents.answers);
+    // The sheets of sums from the figures, the answers' sheet row after row.
+    const auto error = record::writeReportXlsx(command.path, figures, [&](const auto &take) {
+        return !reader
+                    .stream(figures.sources,
+                            [&](const record::AnswerRow &row) {
+                                if (command.filter.assignment.isEmpty() ||
+                                    row.assignment == command.filter.assignment)
+                                    take(row);
+                            })
+                    .cutShort;
+    });
     if (error) {
         printLine(*error);
         return usageErrorStatus;

@@ -312,7 +312,7 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>keine Antwort zum Auftrag %1 in den Dateien.</translation>
     </message>
@@ -1046,23 +1046,20 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+152"/>
+        <location filename="../record/xlsxreport.cpp" line="+182"/>
         <location line="+31"/>
-        <location line="+20"/>
         <source>Alunno</source>
         <translation>Schüler</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="-51"/>
+        <location filename="../record/xlsxreport.cpp" line="-31"/>
         <location line="+31"/>
-        <location line="+20"/>
         <source>Classe</source>
         <translation>Klasse</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Livello</source>
         <translation>Stufe</translation>
     </message>
@@ -1108,13 +1105,11 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+2"/>
         <source>Esatta</source>
         <translation>Richtig</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Secondi</source>
         <translation>Sekunden</translation>
     </message>
@@ -1125,8 +1120,7 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../record/xlsxreport.cpp" line="-22"/>
-        <location line="+22"/>
+        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Compito</source>
         <translation>Auftrag</translation>
     </message>
@@ -1283,7 +1277,7 @@ Die Liste der Optionen: %1 --help
         <translation>„%1“ lässt sich nicht lesen.</translation>
     </message>
     <message>
-        <location filename="../record/xlsxreport.cpp" line="-96"/>
+        <location filename="../record/xlsxreport.cpp" line="-102"/>
         <source>fatto</source>
         <translation>erledigt</translation>
     </message>
@@ -1298,7 +1292,7 @@ Die Liste der Optionen: %1 --help
         <translation>nicht begonnen</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+65"/>
         <location line="+18"/>
         <source>Risposte</source>
         <translation>Antworten</translation>
@@ -1340,12 +1334,11 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+17"/>
-        <location line="+33"/>
         <source>Tipo</source>
         <translation>Typ</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="+13"/>
         <source>Stato</source>
         <translation>Stand</translation>
     </message>
@@ -1365,54 +1358,24 @@ Die Liste der Optionen: %1 --help
         <translation>Beendet am</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Quando</source>
-        <translation>Wann</translation>
+        <location line="+82"/>
+        <source>impossibile scrivere «%1»: un file si è interrotto a metà lettura.</source>
+        <translation>„%1“ kann nicht geschrieben werden: eine Datei brach mitten im Lesen ab.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Dato 1</source>
-        <translation>Gegeben 1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Dato 2</source>
-        <translation>Gegeben 2</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Richiesto</source>
-        <translation>Gesucht</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Atteso</source>
-        <translation>Erwartet</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Scritto</source>
-        <translation>Eingegeben</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Soluzione vista</source>
-        <translation>Lösung angesehen</translation>
-    </message>
-    <message>
-        <location line="+28"/>
+        <location line="-25"/>
         <source>troppe risposte per un foglio di calcolo (%1, al più %2): restringi le date o la classe.</source>
         <translation>zu viele Antworten für eine Tabelle (%1, höchstens %2): Daten oder Klasse einschränken.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>impossibile scrivere «%1»: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="-4"/>
-        <location line="+7"/>
+        <location line="-7"/>
+        <location line="+10"/>
         <source>impossibile scrivere «%1»</source>
         <translation>„%1“ kann nicht geschrieben werden</translation>
     </message>
@@ -2714,18 +2677,18 @@ Die Liste der Optionen: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location line="+28"/>
+        <location line="+35"/>
         <location line="+2"/>
         <source>Esporta</source>
         <translation>Exportieren</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-18"/>
         <source>Un file si è interrotto a metà lettura.</source>
         <translation>Eine Datei brach mitten im Lesen ab.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+19"/>
         <source>Il resoconto è in «%1».</source>
         <translation>Der Bericht ist in „%1“.</translation>
     </message>

@@ -312,7 +312,7 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>no answer to assignment %1 in the files.</translation>
     </message>
@@ -1046,23 +1046,20 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+152"/>
+        <location filename="../record/xlsxreport.cpp" line="+182"/>
         <location line="+31"/>
-        <location line="+20"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="-51"/>
+        <location filename="../record/xlsxreport.cpp" line="-31"/>
         <location line="+31"/>
-        <location line="+20"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Livello</source>
         <translation>Level</translation>
     </message>
@@ -1108,13 +1105,11 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+2"/>
         <source>Esatta</source>
         <translation>Right</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Secondi</source>
         <translation>Seconds</translation>
     </message>
@@ -1125,8 +1120,7 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../record/xlsxreport.cpp" line="-22"/>
-        <location line="+22"/>
+        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Compito</source>
         <translation>Assignment</translation>
     </message>
@@ -1283,7 +1277,7 @@ For the list of options: %1 --help
         <translation>“%1” cannot be read.</translation>
     </message>
     <message>
-        <location filename="../record/xlsxreport.cpp" line="-96"/>
+        <location filename="../record/xlsxreport.cpp" line="-102"/>
         <source>fatto</source>
         <translation>done</translation>
     </message>
@@ -1298,7 +1292,7 @@ For the list of options: %1 --help
         <translation>not begun</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+65"/>
         <location line="+18"/>
         <source>Risposte</source>
         <translation>Answers</translation>
@@ -1340,12 +1334,11 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+17"/>
-        <location line="+33"/>
         <source>Tipo</source>
         <translation>Kind</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="+13"/>
         <source>Stato</source>
         <translation>State</translation>
     </message>
@@ -1365,54 +1358,24 @@ For the list of options: %1 --help
         <translation>Finished on</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Quando</source>
-        <translation>When</translation>
+        <location line="+82"/>
+        <source>impossibile scrivere «%1»: un file si è interrotto a metà lettura.</source>
+        <translation>cannot write “%1”: a file broke off halfway through reading.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Dato 1</source>
-        <translation>Given 1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Dato 2</source>
-        <translation>Given 2</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Richiesto</source>
-        <translation>Asked</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Atteso</source>
-        <translation>Expected</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Scritto</source>
-        <translation>Typed</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Soluzione vista</source>
-        <translation>Solution seen</translation>
-    </message>
-    <message>
-        <location line="+28"/>
+        <location line="-25"/>
         <source>troppe risposte per un foglio di calcolo (%1, al più %2): restringi le date o la classe.</source>
         <translation>too many answers for a spreadsheet (%1, at most %2): narrow the dates or the class.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>impossibile scrivere «%1»: %2</source>
         <translation>cannot write “%1”: %2</translation>
     </message>
     <message>
-        <location line="-4"/>
-        <location line="+7"/>
+        <location line="-7"/>
+        <location line="+10"/>
         <source>impossibile scrivere «%1»</source>
         <translation>cannot write “%1”</translation>
     </message>
@@ -2714,18 +2677,18 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location line="+28"/>
+        <location line="+35"/>
         <location line="+2"/>
         <source>Esporta</source>
         <translation>Export</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-18"/>
         <source>Un file si è interrotto a metà lettura.</source>
         <translation>A file broke off halfway through reading.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+19"/>
         <source>Il resoconto è in «%1».</source>
         <translation>The report is in “%1”.</translation>
     </message>

@@ -312,7 +312,7 @@
     </message>
     <message>
         <location line="+4"/>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>ninguna respuesta a la tarea %1 en los archivos.</translation>
     </message>
@@ -1046,23 +1046,20 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+152"/>
+        <location filename="../record/xlsxreport.cpp" line="+182"/>
         <location line="+31"/>
-        <location line="+20"/>
         <source>Alunno</source>
         <translation>Alumno</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="-51"/>
+        <location filename="../record/xlsxreport.cpp" line="-31"/>
         <location line="+31"/>
-        <location line="+20"/>
         <source>Classe</source>
         <translation>Clase</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Livello</source>
         <translation>Nivel</translation>
     </message>
@@ -1108,13 +1105,11 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+2"/>
         <source>Esatta</source>
         <translation>Correcta</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Secondi</source>
         <translation>Segundos</translation>
     </message>
@@ -1125,8 +1120,7 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../record/xlsxreport.cpp" line="-22"/>
-        <location line="+22"/>
+        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Compito</source>
         <translation>Tarea</translation>
     </message>
@@ -1283,7 +1277,7 @@ Para la lista de opciones: %1 --help
         <translation>«%1» no se puede leer.</translation>
     </message>
     <message>
-        <location filename="../record/xlsxreport.cpp" line="-96"/>
+        <location filename="../record/xlsxreport.cpp" line="-102"/>
         <source>fatto</source>
         <translation>hecha</translation>
     </message>
@@ -1298,7 +1292,7 @@ Para la lista de opciones: %1 --help
         <translation>sin empezar</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+65"/>
         <location line="+18"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
@@ -1340,12 +1334,11 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+17"/>
-        <location line="+33"/>
         <source>Tipo</source>
         <translation>Tipo</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="+13"/>
         <source>Stato</source>
         <translation>Estado</translation>
     </message>
@@ -1365,54 +1358,24 @@ Para la lista de opciones: %1 --help
         <translation>Terminada el</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Quando</source>
-        <translation>Cuándo</translation>
+        <location line="+82"/>
+        <source>impossibile scrivere «%1»: un file si è interrotto a metà lettura.</source>
+        <translation>no se puede escribir «%1»: un archivo se interrumpió a mitad de la lectura.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Dato 1</source>
-        <translation>Dato 1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Dato 2</source>
-        <translation>Dato 2</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Richiesto</source>
-        <translation>Pedido</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Atteso</source>
-        <translation>Esperado</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Scritto</source>
-        <translation>Escrito</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Soluzione vista</source>
-        <translation>Solución vista</translation>
-    </message>
-    <message>
-        <location line="+28"/>
+        <location line="-25"/>
         <source>troppe risposte per un foglio di calcolo (%1, al più %2): restringi le date o la classe.</source>
         <translation>demasiadas respuestas para una hoja de cálculo (%1, como mucho %2): limita las fechas o la clase.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>impossibile scrivere «%1»: %2</source>
         <translation>no se puede escribir «%1»: %2</translation>
     </message>
     <message>
-        <location line="-4"/>
-        <location line="+7"/>
+        <location line="-7"/>
+        <location line="+10"/>
         <source>impossibile scrivere «%1»</source>
         <translation>no se puede escribir «%1»</translation>
     </message>
@@ -2714,18 +2677,18 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location line="+28"/>
+        <location line="+35"/>
         <location line="+2"/>
         <source>Esporta</source>
         <translation>Exportar</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-18"/>
         <source>Un file si è interrotto a metà lettura.</source>
         <translation>Un archivo se interrumpió a mitad de la lectura.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+19"/>
         <source>Il resoconto è in «%1».</source>
         <translation>El informe está en «%1».</translation>
     </message>

@@ -480,10 +480,17 @@ void ResultsPage::exportTo(const QString &kind)
             error = read.cutShort ? tr("Un file si è interrotto a metà lettura.") : csv.commit();
         }
     } else {
-        // The rows themselves, read again from where the figures were summed.
-        const record::RecordContents contents = rereader().read(m_figures.sources);
-        const QList<record::AnswerRow> counted = print::countedAnswers(contents, m_shownFilter);
-        error = record::writeReportXlsx(path, counted, contents.answers);
+        // The answers' sheet row after row, read again from where the figures were summed.
+        error = record::writeReportXlsx(path, m_figures, [&](const auto &take) {
+            return !rereader()
+                        .stream(m_figures.sources,
+                                [&](const record::AnswerRow &row) {
+                                    if (m_shownFilter.assignment.isEmpty() ||
+                                        row.assignment == m_shownFilter.assignment)
+                                        take(row);
+                                })
+                        .cutShort;
+        });
     }
     if (error)
         showBox(this, QMessageBox::Warning, tr("Esporta"), *error);
