@@ -17,6 +17,7 @@
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
+#include <QUuid>
 #include <QVariantList>
 
 #include <cmath>
@@ -522,19 +523,45 @@ QString RecordReader::onlyNames(const QString &column, QVariantList &values) con
 struct RecordReader::IdScan
 {
     bool wanted = false;
-    QHash<QString, std::pair<int, PupilKey>> firstSeen;
     QSet<PupilKey> shared;
 
-    void add(const QString &id, int place, const PupilKey &pupil)
+    void add(const QString &id, const PupilKey &pupil)
     {
-        const auto first = firstSeen.constFind(id);
-        if (first == firstSeen.cend()) {
-            firstSeen.insert(id, {place, pupil});
-            return;
+        auto known = m_pupils.constFind(pupil);
+        if (known == m_pupils.cend()) {
+            known = m_pupils.insert(pupil, int(m_keys.size()));
+            m_keys.append(pupil);
         }
-        shared.insert(first->second);
-        shared.insert(pupil);
+        // Ids as 16 bytes where they are ids: a school's files hold millions.
+        // Two texts of one id are told apart by the rows, as read() does.
+        const QUuid uuid(id);
+        const int first = uuid.isNull() ? seen(m_otherIds, id, *known) : seen(m_ids, uuid, *known);
+        if (first >= 0) {
+            shared.insert(m_keys[first]);
+            shared.insert(pupil);
+        }
     }
+    void forgetIds()
+    {
+        m_ids = {};
+        m_otherIds = {};
+    }
+
+private:
+    // The pupil of the id's first answer, or -1 the first time.
+    template <typename Key> static int seen(QHash<Key, int> &ids, const Key &id, int pupil)
+    {
+        const auto first = ids.constFind(id);
+        if (first != ids.cend())
+            return *first;
+        ids.insert(id, pupil);
+        return -1;
+    }
+
+    QHash<PupilKey, int> m_pupils;
+    QList<PupilKey> m_keys;
+    QHash<QUuid, int> m_ids;
+    QHash<QString, int> m_otherIds;
 };
 
 struct RecordReader::SourceRead
@@ -545,7 +572,7 @@ struct RecordReader::SourceRead
 };
 
 RecordReader::SourceRead RecordReader::figuresOfFile(const QString &path, ReportFigures &report,
-                                                     IdScan &ids, int place) const
+                                                     IdScan &ids) const
 {
     SourceRead source{path, path, {}};
     const QDeadlineTimer limit(m_timeLimit);
@@ -588,7 +615,7 @@ RecordReader::SourceRead RecordReader::figuresOfFile(const QString &path, Report
                        QStringLiteral(") SELECT c, p, u FROM good WHERE u <> ''"),
                    values);
         while (read && !stopped() && query.next())
-            ids.add(query.value(2).toString(), place,
+            ids.add(query.value(2).toString(),
                     {cutName(query.value(0).toString()), cutName(query.value(1).toString())});
         read = read && !query.lastError().isValid();
     }
@@ -660,9 +687,8 @@ ReportFigures RecordReader::readFigures(const QStringList &paths) const
                      sources, [](const QString &source) { return !isServerUrl(source); }) > 1;
     QList<SourceRead> read;
     for (qsizetype i = 0; i < sources.size() && !stopped(); ++i) {
-        SourceRead source = isServerUrl(sources[i])
-                                ? figuresOfServer(sources[i], report)
-                                : figuresOfFile(sources[i], report, ids, int(i));
+        SourceRead source = isServerUrl(sources[i]) ? figuresOfServer(sources[i], report)
+                                                    : figuresOfFile(sources[i], report, ids);
         if (source.figures.read) {
             report.files.append(source.shown);
             report.sources.append(source.name);
@@ -758,7 +784,7 @@ QStringList RecordReader::serverStatements() const
 }
 
 // A file that cannot be read here is skipped by the stream itself.
-void RecordReader::scanIds(const QString &path, int place, IdScan &ids) const
+void RecordReader::scanIds(const QString &path, IdScan &ids) const
 {
     RecordFile file(path, m_ownRecord ? RecordFile::Mode::Read : RecordFile::Mode::Inspect,
                     QDeadlineTimer(m_timeLimit));
@@ -775,7 +801,7 @@ void RecordReader::scanIds(const QString &path, int place, IdScan &ids) const
                 QStringLiteral(") SELECT c, p, u FROM good WHERE u <> ''"),
             values);
     while (read && !stopped() && query.next())
-        ids.add(query.value(2).toString(), place,
+        ids.add(query.value(2).toString(),
                 {cutName(query.value(0).toString()), cutName(query.value(1).toString())});
 }
 
@@ -792,8 +818,8 @@ RecordContents RecordReader::stream(const QStringList &paths,
     // settles them, and handed on where read() keeps them.
     IdScan ids;
     for (qsizetype i = 0; files.size() > 1 && i < files.size() && !stopped(); ++i)
-        scanIds(files[i], int(i), ids);
-    ids.firstSeen.clear();
+        scanIds(files[i], ids);
+    ids.forgetIds();
     QHash<QString, AnswerRow> settled;
     QStringList clashes;
     if (!ids.shared.isEmpty()) {

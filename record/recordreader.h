@@ -133,10 +133,9 @@ private:
     // Where a stream sends each row, and whether it came from the server.
     using Sink = std::function<void(AnswerRow &&row, bool fromServer)>;
     const Sink *m_sink = nullptr;
-    void scanIds(const QString &path, int place, IdScan &ids) const;
+    void scanIds(const QString &path, IdScan &ids) const;
     struct SourceRead;
-    SourceRead figuresOfFile(const QString &path, ReportFigures &report, IdScan &ids,
-                             int place) const;
+    SourceRead figuresOfFile(const QString &path, ReportFigures &report, IdScan &ids) const;
     SourceRead figuresOfServer(const QString &url, ReportFigures &report) const;
     bool taken(const AnswerRow &row) const
     {
