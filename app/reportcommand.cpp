@@ -60,15 +60,31 @@ std::optional<QString> readDate(const QCommandLineParser &parser, const QString 
 }
 
 // Why there is nothing to report, or nothing when there is.
-std::optional<QString> nothingToReport(const record::RecordContents &contents)
+template <typename Read> std::optional<QString> nothingToReport(const Read &read, bool answered)
 {
-    if (contents.files.isEmpty() && contents.skipped.isEmpty())
+    if (read.files.isEmpty() && read.skipped.isEmpty())
         return Texts::tr("non ho trovato nessun file di risultati.");
-    if (contents.files.isEmpty())
-        return contents.skipped.first().reason;
-    if (contents.answers.isEmpty())
+    if (read.files.isEmpty())
+        return read.skipped.first().reason;
+    if (!answered)
         return Texts::tr("nessuna risposta nei file per il periodo e la classe chiesti.");
     return std::nullopt;
+}
+
+// What was left out, said before the report is written.
+template <typename Read> void tellLeftOut(const Read &read)
+{
+    for (const record::SkippedFile &skipped : read.skipped)
+        printLine(skipped.reason);
+    if (read.discarded > 0)
+        printLine(Texts::tr("righe scartate: %1").arg(read.discarded));
+    for (const QString &clash : read.clashes)
+        printLine(clash);
+}
+
+bool isPdf(const QString &path)
+{
+    return path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
 }
 
 // Unset, glibc looks at /etc/localtime again at every local time it
@@ -118,8 +134,7 @@ std::variant<ReportCommand, QString> readReportCommand(const QCommandLineParser 
 {
     ReportCommand command;
     command.path = parser.value(reportOption);
-    if (!command.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) &&
-        !isCsv(command.path) && !isXlsx(command.path))
+    if (!isPdf(command.path) && !isCsv(command.path) && !isXlsx(command.path))
         return Texts::tr("--report vuole un file .pdf, .csv o .xlsx, non %1.")
             .arg(format::echoed(command.path));
     command.records = parser.values(recordsOption);
@@ -149,27 +164,77 @@ int runReportCommand(int argc, char *argv[], const ReportCommand &command)
 
     record::RecordReader reader(command.filter);
     reader.setServerPassword(askServerPassword(command.records));
-    const record::RecordContents contents = reader.read(command.records);
-    if (const auto nothing = nothingToReport(contents)) {
+    if (isPdf(command.path)) {
+        // The figures alone: the rows stay where they are.
+        const record::ReportFigures figures = reader.readFigures(command.records);
+        if (const auto nothing = nothingToReport(figures, !figures.everyone.isEmpty())) {
+            printLine(*nothing);
+            return usageErrorStatus;
+        }
+        tellLeftOut(figures);
+        if (const auto error = print::writeClassReportPdf(command.path, figures, command.filter)) {
+            printLine(*error);
+            return usageErrorStatus;
+        }
+        return 0;
+    }
+    if (isCsv(command.path)) {
+        // Row after row as they come: no more held than a few of them.
+        record::AnswersCsvWriter csv(command.path);
+        if (const auto refusal = csv.open()) {
+            printLine(*refusal);
+            return usageErrorStatus;
+        }
+        qsizetype answers = 0;
+        const record::RecordContents contents =
+            reader.stream(command.records, [&](const record::AnswerRow &row) {
+                ++answers;
+                if (command.filter.assignment.isEmpty() ||
+                    row.assignment == command.filter.assignment)
+                    csv.add(row);
+            });
+        if (const auto nothing = nothingToReport(contents, answers > 0)) {
+            printLine(*nothing);
+            return usageErrorStatus;
+        }
+        tellLeftOut(contents);
+        if (contents.cutShort) {
+            printLine(Texts::tr("un file si è interrotto a metà lettura: non scrivo il CSV."));
+            return usageErrorStatus;
+        }
+        if (csv.added() == 0) {
+            printLine(Texts::tr("nessuna risposta al compito %1 nei file.")
+                          .arg(command.filter.assignment));
+            return usageErrorStatus;
+        }
+        if (const auto error = csv.commit()) {
+            printLine(*error);
+            return usageErrorStatus;
+        }
+        return 0;
+    }
+    const record::ReportFigures figures = reader.readFigures(command.records);
+    if (const auto nothing = nothingToReport(figures, !figures.everyone.isEmpty())) {
         printLine(*nothing);
         return usageErrorStatus;
     }
-    for (const record::SkippedFile &skipped : contents.skipped)
-        printLine(skipped.reason);
-    if (contents.discarded > 0)
-        printLine(Texts::tr("righe scartate: %1").arg(contents.discarded));
-    for (const QString &clash : contents.clashes)
-        printLine(clash);
-    const QList<record::AnswerRow> counted = print::countedAnswers(contents, command.filter);
-    if (counted.isEmpty() && !command.path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+    tellLeftOut(figures);
+    if (!figures.hasCounted()) {
         printLine(
             Texts::tr("nessuna risposta al compito %1 nei file.").arg(command.filter.assignment));
         return usageErrorStatus;
     }
-    const auto error = isCsv(command.path) ? record::writeAnswersCsv(command.path, counted)
-                       : isXlsx(command.path)
-                           ? record::writeReportXlsx(command.path, counted, contents.answers)
-                           : print::writeClassReportPdf(command.path, contents, command.filter);
+    // The sheets of sums from the figures, the answers' sheet row after row.
+    const auto error = record::writeReportXlsx(command.path, figures, [&](const auto &take) {
+        return !reader
+                    .stream(figures.sources,
+                            [&](const record::AnswerRow &row) {
+                                if (command.filter.assignment.isEmpty() ||
+                                    row.assignment == command.filter.assignment)
+                                    take(row);
+                            })
+                    .cutShort;
+    });
     if (error) {
         printLine(*error);
         return usageErrorStatus;

@@ -3,14 +3,18 @@
 // (started in a temporary folder, commits reaching the disk), filled by the
 // server itself to a quarter, half and all of a year's 2 million answers. At
 // each size: the answers per second that 30 pupils' programs send at once,
-// each answer through its own record file and its own commit as in the quiz,
-// and the time of the teacher's PDF report over the year for one class and
-// for the whole school, from the server.
+// each answer through its own record file and its own commit as in the quiz;
+// and the teacher's report over the year, run as the program's own command in
+// a process of its own: the PDF for one class and for the whole school, from
+// sums the server works out, beside psql running the same statements alone;
+// and the school's answers as CSV, streamed. The time and the peak memory of
+// each. The largest size is the first argument (2,000,000 if none).
 #include "print/classreport.h"
 #include "quiz/clock.h"
 #include "record/answersender.h"
 #include "record/recordreader.h"
 #include "record/recordwriter.h"
+#include "reportchild.h"
 #include "support/pgserver.h"
 
 #include <QElapsedTimer>
@@ -95,48 +99,45 @@ double insertRate(PgServer &server, const QString &folder, int round)
     return clients * answersPerClient / (timer.nsecsElapsed() / 1e9);
 }
 
-struct ReportTime
+const QString teacherUrl(const PgServer &server)
 {
-    double read = 0; // from the server into memory
-    double total = 0; // and the summary and the PDF
-    double cpu = 0;   // of this process, apart from the server's and the machine's load
-    qsizetype answers = 0;
-};
-
-double cpuSeconds()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return server.url(QStringLiteral("solvetra_teacher"),
+                      QString::fromLatin1(PgServer::teacherPassword));
 }
 
-ReportTime reportTime(PgServer &server, const QString &className, const QString &pdf)
+const QStringList yearOptions = {QStringLiteral("--from"), QStringLiteral("2025-09-01"),
+                                 QStringLiteral("--to"), QStringLiteral("2026-06-30")};
+
+ChildRun report(const PgServer &server, const QString &output, const QString &className)
 {
-    const double cpuBefore = cpuSeconds();
+    QStringList arguments = QStringList{QStringLiteral("--report"), output,
+                                        QStringLiteral("--records"), teacherUrl(server)} +
+                            yearOptions;
+    if (!className.isEmpty())
+        arguments << QStringLiteral("--class") << className;
+    const ChildRun run = runChild(QStringLiteral(SOLVETRA_BINARY), arguments);
+    if (run.status != 0)
+        std::fprintf(stderr, "the report %s failed: %d\n", qPrintable(output), run.status);
+    return run;
+}
+
+// The statements the report has the server run, by psql alone.
+double psqlSeconds(PgServer &server, const QString &className)
+{
+    record::RecordReader reader({QDate(2025, 9, 1), QDate(2026, 6, 30), className});
     QElapsedTimer timer;
     timer.start();
-    record::RecordFilter filter{QDate(2025, 9, 1), QDate(2026, 6, 30), className};
-    record::RecordReader reader(filter);
-    const record::RecordContents contents = reader.read(
-        {server.url(QStringLiteral("solvetra_teacher"), QString::fromLatin1(PgServer::teacherPassword))});
-    if (!contents.skipped.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(contents.skipped.first().reason));
-    ReportTime time;
-    time.read = timer.nsecsElapsed() / 1e9;
-    time.answers = contents.answers.size();
-    if (print::writeClassReportPdf(pdf, contents, filter))
-        std::fputs("the report could not be written\n", stderr);
-    time.total = timer.nsecsElapsed() / 1e9;
-    time.cpu = cpuSeconds() - cpuBefore;
-    return time;
+    server.psql(reader.serverStatements().join(QStringLiteral(";\n")),
+                QStringLiteral("solvetra_teacher"), QString::fromLatin1(PgServer::teacherPassword));
+    if (!server.error().isEmpty())
+        std::fprintf(stderr, "psql: %s\n", qPrintable(server.error()));
+    return timer.nsecsElapsed() / 1e9;
 }
 
-void printReport(const char *what, const ReportTime &time, const char *target)
+void printRun(const char *what, const ChildRun &run, const char *target)
 {
-    std::printf("  report of %s over the year, %lld answers: %.2f s (read %.2f s, client CPU "
-                "%.2f s; target %s)\n",
-                what, static_cast<long long>(time.answers), time.total, time.read, time.cpu, target);
+    std::printf("    %-28s %6.2f s, peak %4ld MB (target %s)\n", what, run.seconds, run.peakMb,
+                target);
 }
 
 } // namespace
@@ -162,9 +163,10 @@ int main(int argc, char *argv[])
     qint64 made = 0;
     int round = 0;
     // One size given on the command line measures that size only.
-    QList<qint64> sizes{yearOfAnswers / 4, yearOfAnswers / 2, yearOfAnswers};
-    if (argc > 1)
-        sizes = {std::clamp<qint64>(QByteArray(argv[1]).toLongLong(), 1, yearOfAnswers)};
+    const qint64 largest =
+        argc > 1 ? std::clamp<qint64>(QByteArray(argv[1]).toLongLong(), 4, yearOfAnswers)
+                 : yearOfAnswers;
+    const QList<qint64> sizes{largest / 4, largest / 2, largest};
     for (const qint64 size : sizes) {
         QElapsedTimer making;
         making.start();
@@ -175,11 +177,24 @@ int main(int argc, char *argv[])
                     making.elapsed() / 1e3);
         std::printf("  %d clients at once: %.0f answers/s\n", clients,
                     insertRate(server, folder.path(), ++round));
-        printReport("class 3B",
-                    reportTime(server, QStringLiteral("3B"), folder.filePath(QStringLiteral("3B.pdf"))),
-                    "< 2 s");
-        printReport("the whole school",
-                    reportTime(server, {}, folder.filePath(QStringLiteral("school.pdf"))), "< 30 s");
+        for (int run = 1; run <= 3; ++run) {
+            std::printf("  run %d\n", run);
+            const double alone = psqlSeconds(server, {});
+            const ChildRun school =
+                report(server, folder.filePath(QStringLiteral("school.pdf")), {});
+            std::printf("    psql, the school's sums alone: %.2f s\n", alone);
+            printRun("PDF of the whole school", school, "< 5 s, < 150 MB");
+            std::printf("      %.2fx psql alone (target <= 1.5x)\n", school.seconds / alone);
+            const double classAlone = psqlSeconds(server, QStringLiteral("3B"));
+            const ChildRun oneClass =
+                report(server, folder.filePath(QStringLiteral("3B.pdf")), QStringLiteral("3B"));
+            std::printf("    psql, class 3B's sums alone: %.2f s\n", classAlone);
+            printRun("PDF of class 3B", oneClass, "< 0.3 s");
+            std::printf("      %.2fx psql alone\n", oneClass.seconds / classAlone);
+            printRun("CSV of the whole school",
+                     report(server, folder.filePath(QStringLiteral("school.csv")), {}),
+                     "< 15 s at 2,000,000, < 150 MB");
+        }
         std::fflush(stdout);
     }
     return 0;

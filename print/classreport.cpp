@@ -53,11 +53,10 @@ QString levels(const QList<int> &played)
     return names.join(QStringLiteral(", "));
 }
 
-QString period(const record::RecordSummary &summary, const record::RecordFilter &filter)
+QString period(const record::ReportFigures &figures, const record::RecordFilter &filter)
 {
-    const QList<record::DaySummary> days = summary.days();
-    const QDate from = filter.from.isValid() ? filter.from : days.value(0).day;
-    const QDate to = filter.to.isValid() ? filter.to : days.value(days.size() - 1).day;
+    const QDate from = filter.from.isValid() ? filter.from : figures.firstDay;
+    const QDate to = filter.to.isValid() ? filter.to : figures.lastDay;
     const QLocale locale = format::DisplayLocale::current().qtLocale;
     return Texts::tr("dal %1 al %2")
         .arg(locale.toString(from, QLocale::ShortFormat),
@@ -81,19 +80,18 @@ QList<Line> kindLines(const QList<record::KindSummary> &kinds)
     return lines;
 }
 
-QList<Line> summaryLines(const record::RecordContents &contents, const record::RecordFilter &filter,
-                         const record::RecordSummary &summary,
-                         const QList<record::PupilSummary> &pupils)
+QList<Line> summaryLines(const record::ReportFigures &contents, const record::RecordFilter &filter)
 {
+    const QList<record::PupilSummary> &pupils = contents.pupils;
     QList<Line> lines{
         {Style::Title, {Texts::tr("Resoconto della classe")}},
         {Style::Text,
          {Texts::tr("Classe: %1")
               .arg(filter.className.isEmpty() ? Texts::tr("tutte") : filter.className)}},
-        {Style::Text, {Texts::tr("Periodo: %1").arg(period(summary, filter))}},
+        {Style::Text, {Texts::tr("Periodo: %1").arg(period(contents, filter))}},
         {Style::Text, {Texts::tr("Alunni: %1").arg(pupils.size())}},
-        {Style::Text, {Texts::tr("Risposte: %1").arg(summary.total().answers)}},
-        {Style::Text, {Texts::tr("Esatte: %1").arg(percent(summary.total()))}},
+        {Style::Text, {Texts::tr("Risposte: %1").arg(contents.total.answers)}},
+        {Style::Text, {Texts::tr("Esatte: %1").arg(percent(contents.total))}},
         {Style::Heading, {Texts::tr("Alunni")}},
         {Style::Header,
          {Texts::tr("Alunno"), Texts::tr("Classe"), Texts::tr("Risposte"), Texts::tr("Esatte"),
@@ -103,9 +101,9 @@ QList<Line> summaryLines(const record::RecordContents &contents, const record::R
                       {pupilName(pupil), pupil.className, QString::number(pupil.tally.answers),
                        percent(pupil.tally), duration(pupil.seconds), levels(pupil.levels)}});
     lines.append({Style::Heading, {Texts::tr("Per tipo di problema")}});
-    lines += kindLines(summary.kinds());
+    lines += kindLines(contents.kinds);
     lines.append({Style::Heading, {Texts::tr("I cinque tipi più spesso sbagliati")}});
-    lines += kindLines(summary.mostOftenWrong(5));
+    lines += kindLines(record::mostOftenWrong(contents.kinds, 5));
     if (!contents.skipped.isEmpty()) {
         lines.append({Style::Heading, {Texts::tr("File saltati")}});
         for (const record::SkippedFile &skipped : contents.skipped)
@@ -121,20 +119,8 @@ QList<Line> summaryLines(const record::RecordContents &contents, const record::R
     return lines;
 }
 
-using PupilKey = std::pair<QString, QString>; // class, name
-
-// Each pupil's answers, gathered in one pass: a school has a thousand pupils.
-QHash<PupilKey, QList<record::AnswerRow>> answersByPupil(const QList<record::AnswerRow> &all)
+QList<Line> pupilLines(const record::PupilSummary &pupil, const QList<record::KindSummary> &kinds)
 {
-    QHash<PupilKey, QList<record::AnswerRow>> byPupil;
-    for (const record::AnswerRow &row : all)
-        byPupil[{row.className, row.pupil}].append(row);
-    return byPupil;
-}
-
-QList<Line> pupilLines(const record::PupilSummary &pupil, const QList<record::AnswerRow> &own)
-{
-    const record::RecordSummary summary(own);
     QList<Line> lines{
         {Style::Title, {pupilName(pupil)}, true},
         {Style::Text, {Texts::tr("Classe: %1").arg(pupil.className)}},
@@ -148,18 +134,16 @@ QList<Line> pupilLines(const record::PupilSummary &pupil, const QList<record::An
         {Style::Text, {Texts::tr("Livelli giocati: %1").arg(levels(pupil.levels))}},
         {Style::Text, {Texts::tr("Record di risposte esatte di fila: %1").arg(pupil.longestRun)}},
         {Style::Heading, {Texts::tr("I tipi più spesso sbagliati")}}};
-    lines += kindLines(summary.mostOftenWrong(5));
+    lines += kindLines(record::mostOftenWrong(kinds, 5));
     return lines;
 }
 
 QList<Line> assignmentLines(const QString &code, const QList<record::PupilSummary> &pupils,
-                            const QList<record::AnswerRow> &answers)
+                            const record::AssignmentStandings &standings)
 {
     const auto assignment = quiz::assignmentOfCode(code);
     if (!assignment)
         return {};
-    const record::AssignmentStandings standings =
-        record::assignmentStandings(code, pupils, answers);
     using State = record::AssignmentStanding::State;
     const QList<record::Tally> &byProblem = standings.byProblem;
     const QList<QString> &kindOf = standings.kindOf;
@@ -333,6 +317,13 @@ std::optional<QString> writeClassReportPdf(const QString &path,
                                            const record::RecordContents &contents,
                                            const record::RecordFilter &filter)
 {
+    return writeClassReportPdf(path, record::reportFiguresOfRows(contents, filter), filter);
+}
+
+std::optional<QString> writeClassReportPdf(const QString &path,
+                                           const record::ReportFigures &figures,
+                                           const record::RecordFilter &filter)
+{
     files::PrivateSaveFile file(path);
     if (auto refusal = file.open())
         return refusal;
@@ -342,27 +333,17 @@ std::optional<QString> writeClassReportPdf(const QString &path,
     writer.setTitle(Texts::tr("Resoconto della classe"));
     writer.setCreator(QStringLiteral("Solvetra"));
 
-    // One summary of the whole for every page: a school's year is millions of answers.
-    const QList<record::AnswerRow> counted = countedAnswers(contents, filter);
-    const record::RecordSummary summary(counted);
-    const QList<record::PupilSummary> pupils = summary.pupils();
     QList<Line> lines;
-    if (!counted.isEmpty()) {
-        lines = summaryLines(contents, filter, summary, pupils);
-        const auto byPupil = answersByPupil(counted);
-        for (const record::PupilSummary &pupil : pupils)
-            lines += pupilLines(pupil, byPupil.value({pupil.className, pupil.pupil}));
+    if (figures.hasCounted()) {
+        lines = summaryLines(figures, filter);
+        for (const record::PupilSummary &pupil : figures.pupils)
+            lines += pupilLines(pupil, figures.pupilKinds.value({pupil.className, pupil.pupil}));
     }
     // A page per assignment, listing every pupil the records know of, the
     // ones who never began it too.
-    QStringList codes = record::assignmentCodes(counted);
-    if (!filter.assignment.isEmpty() && !codes.contains(filter.assignment))
-        codes.append(filter.assignment);
-    std::ranges::sort(codes);
-    const QList<record::PupilSummary> everyone =
-        filter.assignment.isEmpty() ? pupils : record::RecordSummary(contents.answers).pupils();
-    for (const QString &code : codes)
-        lines += assignmentLines(code, everyone, counted);
+    for (auto standing = figures.standings.cbegin(); standing != figures.standings.cend();
+         ++standing)
+        lines += assignmentLines(standing.key(), figures.everyone, *standing);
     const qreal pageHeight = writer.pageLayout().fullRectPixels(pageDpi).height() - 3 * margin;
     if (!paintPages(writer, paginate(lines, pageHeight)))
         return files::cannotWrite(path, file.device().errorString());

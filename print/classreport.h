@@ -2,6 +2,7 @@
 #pragma once
 
 #include "record/recordreader.h"
+#include "record/reportfigures.h"
 #include "record/summary.h"
 
 #include <QString>
@@ -23,6 +24,10 @@ QList<record::AnswerRow> countedAnswers(const record::RecordContents &contents,
 // Italian line that says why it could not, or nothing.
 std::optional<QString> writeClassReportPdf(const QString &path,
                                            const record::RecordContents &contents,
+                                           const record::RecordFilter &filter);
+// The same from the figures summed where the answers are.
+std::optional<QString> writeClassReportPdf(const QString &path,
+                                           const record::ReportFigures &figures,
                                            const record::RecordFilter &filter);
 
 } // namespace print

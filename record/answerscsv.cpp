@@ -106,13 +106,52 @@ QByteArray answersCsv(const QList<AnswerRow> &answers)
 
 std::optional<QString> writeAnswersCsv(const QString &path, const QList<AnswerRow> &answers)
 {
-    files::PrivateSaveFile file(path);
-    if (auto refusal = file.open())
+    AnswersCsvWriter writer(path);
+    if (auto refusal = writer.open())
         return refusal;
-    const QByteArray bytes = answersCsv(answers);
-    if (file.device().write(bytes) != bytes.size())
-        return files::cannotWrite(path, file.device().errorString());
-    return file.commit();
+    for (const AnswerRow &row : answers)
+        writer.add(row);
+    return writer.commit();
+}
+
+AnswersCsvWriter::AnswersCsvWriter(const QString &path) : m_path(path)
+{
+}
+
+AnswersCsvWriter::~AnswersCsvWriter() = default;
+
+std::optional<QString> AnswersCsvWriter::open()
+{
+    m_file = std::make_unique<files::PrivateSaveFile>(m_path);
+    if (auto refusal = m_file->open())
+        return refusal;
+    // The byte-order mark tells a spreadsheet the file is UTF-8, not Latin-1.
+    m_failed = m_file->device().write("\xEF\xBB\xBF") != 3;
+    appendLine(m_waiting, header());
+    return std::nullopt;
+}
+
+void AnswersCsvWriter::add(const AnswerRow &row)
+{
+    appendLine(m_waiting, cellsOf(row));
+    ++m_added;
+    if (m_waiting.size() > 1 << 16)
+        flush();
+}
+
+bool AnswersCsvWriter::flush()
+{
+    const QByteArray bytes = m_waiting.toUtf8();
+    m_waiting.clear();
+    m_failed = m_failed || m_file->device().write(bytes) != bytes.size();
+    return !m_failed;
+}
+
+std::optional<QString> AnswersCsvWriter::commit()
+{
+    if (!flush())
+        return files::cannotWrite(m_path, m_file->device().errorString());
+    return m_file->commit();
 }
 
 } // namespace record

@@ -29,9 +29,10 @@ public:
     }
 
     // -1 for an answer to no problem of the sheet.
-    int of(const AnswerRow &row) const
+    int of(const AnswerRow &row) const { return of({row.kind, row.m, row.n}); }
+    int of(const ProblemOfSheet &problem) const
     {
-        const auto found = m_places.find({row.kind, row.m, row.n});
+        const auto found = m_places.find(problem);
         return found == m_places.end() ? -1 : found->second;
     }
 
@@ -42,7 +43,6 @@ private:
 // One pupil's answers to an assignment: the last answer to each of its
 // problems, by the problem's number on the sheet.
 using Attempt = QMap<int, AnswerRow>;
-using PupilKey = std::pair<QString, QString>;
 
 } // namespace
 
@@ -84,6 +84,50 @@ AssignmentStandings assignmentStandings(const QString &code, const QList<PupilSu
             standing.seconds += row.seconds;
             if (!last.isValid() || row.when > last)
                 last = row.when;
+        }
+        if (standing.state() == AssignmentStanding::State::Done)
+            standing.finished = last;
+        standings.pupils.append(standing);
+    }
+    return standings;
+}
+
+AssignmentStandings assignmentStandings(const QString &code, const QList<PupilSummary> &pupils,
+                                        const Attempts &attempts)
+{
+    const auto assignment = quiz::assignmentOfCode(code);
+    if (!assignment)
+        return {};
+    const SheetPlaces places(*assignment);
+    AssignmentStandings standings;
+    standings.byProblem.resize(assignment->count);
+    standings.kindOf.resize(assignment->count);
+    for (auto pupil = attempts.cbegin(); pupil != attempts.cend(); ++pupil) {
+        for (auto problem = pupil->cbegin(); problem != pupil->cend(); ++problem) {
+            const int place = places.of(problem.key());
+            if (place < 0)
+                continue;
+            standings.byProblem[place].answers += problem->all.answers;
+            standings.byProblem[place].right += problem->all.right;
+            standings.kindOf[place] = std::get<0>(problem.key());
+        }
+    }
+    for (const PupilSummary &pupil : pupils) {
+        AssignmentStanding standing;
+        standing.pupil = pupil.pupil;
+        standing.className = pupil.className;
+        standing.count = assignment->count;
+        QDateTime last;
+        const QMap<ProblemOfSheet, ProblemAnswers> own =
+            attempts.value({pupil.className, pupil.pupil});
+        for (auto problem = own.cbegin(); problem != own.cend(); ++problem) {
+            if (places.of(problem.key()) < 0)
+                continue;
+            ++standing.answered;
+            standing.tally.add(problem->lastRight);
+            standing.seconds += problem->lastSeconds;
+            if (!last.isValid() || problem->lastWhen > last)
+                last = problem->lastWhen;
         }
         if (standing.state() == AssignmentStanding::State::Done)
             standing.finished = last;

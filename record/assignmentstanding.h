@@ -4,9 +4,13 @@
 #include "record/summary.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
+
+#include <tuple>
 
 namespace record {
 
@@ -38,6 +42,25 @@ struct AssignmentStandings
 
     int counted(AssignmentStanding::State state) const;
 };
+
+// A problem as its answers name it: kind, triangle and multiplier.
+using ProblemOfSheet = std::tuple<QString, int, int>;
+
+// A pupil's answers to one problem of an assignment: every one, and the last.
+struct ProblemAnswers
+{
+    Tally all;
+    bool lastRight = false;
+    double lastSeconds = 0;
+    QDateTime lastWhen;
+};
+using PupilKey = std::pair<QString, QString>; // class, name
+using Attempts = QHash<PupilKey, QMap<ProblemOfSheet, ProblemAnswers>>;
+
+// Each pupil's standing in the assignment of code, from each pupil's answers
+// to its problems; empty when the code names no assignment.
+AssignmentStandings assignmentStandings(const QString &code, const QList<PupilSummary> &pupils,
+                                        const Attempts &attempts);
 
 // Each pupil's standing in the assignment of code, from the answers (in time
 // order); empty when the code names no assignment.

@@ -4,6 +4,7 @@
 #include "format/echo.h"
 #include "record/answercolumns.h"
 #include "record/recordfile.h"
+#include "record/reportfigures.h"
 #include "record/schema.h"
 #include "record/serverlink.h"
 
@@ -16,6 +17,7 @@
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
+#include <QUuid>
 #include <QVariantList>
 
 #include <cmath>
@@ -173,11 +175,93 @@ QString spelled(const QString &name)
 // teacher sees the sender beside it, and the two are counted apart.
 void markSender(AnswerRow &row, const QString &sender)
 {
-    if (!sender.isEmpty() && !row.pupil.isEmpty() && spelled(sender) != spelled(row.pupil))
-        row.pupil += QStringLiteral(" [%1]").arg(cutName(sender));
+    row.pupil = shownPupil(row.pupil, sender);
+}
+
+QString joined(const QString &where, const QString &condition)
+{
+    if (condition.isEmpty())
+        return where;
+    return (where.isEmpty() ? QStringLiteral(" WHERE ") : where + QStringLiteral(" AND ")) +
+           condition;
+}
+
+QString isNumber(const QString &column, const char *low, const char *high)
+{
+    return QStringLiteral("typeof(\"%1\") IN ('integer', 'real') AND \"%1\" BETWEEN %2 AND %3")
+        .arg(column, QLatin1String(low), QLatin1String(high));
+}
+
+// The answers of a file the sums take, in the columns they name: what
+// answerOf() keeps, told by SQL.
+QString fileAnswers(int version, const QString &where)
+{
+    const QString assignment =
+        version < 4 ? QStringLiteral("''") : QStringLiteral("substr(assignment, 1, 61)");
+    const QString id = version < 3 ? QStringLiteral("NULL") : QStringLiteral("substr(uuid, 1, 61)");
+    QStringList possible{
+        isNumber(QStringLiteral("level"), "1", "3"),
+        isNumber(QStringLiteral("m"), "1", "1000"),
+        isNumber(QStringLiteral("n"), "1", "1000"),
+        isNumber(QStringLiteral("given1"), "0.001", "1e6"),
+        isNumber(QStringLiteral("given2"), "0.001", "1e6"),
+        isNumber(QStringLiteral("expected"), "0.001", "1e6"),
+        isNumber(QStringLiteral("right"), "0", "1"),
+        isNumber(QStringLiteral("seconds"), "0", "86400"),
+        isNumber(QStringLiteral("solution_opened"), "0", "1"),
+        QStringLiteral("typeof(at) = 'text' AND at GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]"
+                       "T[0-9][0-9]:[0-9][0-9]:[0-9][0-9].[0-9][0-9][0-9]' AND "
+                       "strftime('%Y-%m-%dT%H:%M:%f', at) = at AND at >= '2000-01-01' AND "
+                       "at <= ?")};
+    return QStringLiteral("SELECT substr(class, 1, 61) AS c, substr(pupil, 1, 61) AS p, '' AS s, "
+                          "substr(kind, 1, 61) AS kind, CAST(level AS INTEGER) AS level, "
+                          "CAST(m AS INTEGER) AS m, CAST(n AS INTEGER) AS n, "
+                          "CASE WHEN \"right\" = 1 THEN 1 ELSE 0 END AS r, seconds AS secs, "
+                          "at AS t, id AS o1, 0 AS o2, ") +
+           assignment + QStringLiteral(" AS asg, ") + id + QStringLiteral(" AS u FROM answer") +
+           joined(where, possible.join(QStringLiteral(" AND ")));
+}
+
+QString serverAnswers(const QString &where)
+{
+    return QStringLiteral(
+               "SELECT substr(a.class, 1, 61) AS c, substr(a.pupil, 1, 61) AS p, "
+               "a.sender::text AS s, substr(a.kind, 1, 61) AS kind, a.level AS level, a.m AS m, "
+               "a.n AS n, CASE WHEN a.\"right\" THEN 1 ELSE 0 END AS r, a.seconds AS secs, "
+               "a.at AS t, a.seq AS o1, a.uuid AS o2, substr(a.assignment, 1, 61) AS asg, "
+               "a.uuid::text AS u FROM answer a") +
+           joined(where,
+                  QStringLiteral("a.level BETWEEN 1 AND 3 AND a.m BETWEEN 1 AND 1000 AND a.n "
+                                 "BETWEEN 1 AND 1000 AND a.given1 BETWEEN 0.001 AND 1e6 AND "
+                                 "a.given2 BETWEEN 0.001 AND 1e6 AND a.expected BETWEEN 0.001 AND "
+                                 "1e6 AND a.seconds BETWEEN 0 AND 86400 AND a.at >= '2000-01-01' "
+                                 "AND a.at <= CAST(? AS timestamp)"));
+}
+
+QString sameStamp(const QString &column)
+{
+    return column;
+}
+
+QString serverStamp(const QString &column)
+{
+    return QStringLiteral("to_char(%1, 'YYYY-MM-DD\"T\"HH24:MI:SS.MS')").arg(column);
+}
+
+// The latest time an answer may have, as the rows are told apart.
+QString tomorrow()
+{
+    return QDateTime::currentDateTime().addDays(1).toString(Qt::ISODateWithMs);
 }
 
 } // namespace
+
+QString shownPupil(const QString &pupil, const QString &sender)
+{
+    if (!sender.isEmpty() && !pupil.isEmpty() && spelled(sender) != spelled(pupil))
+        return pupil + QStringLiteral(" [%1]").arg(cutName(sender));
+    return pupil;
+}
 
 QString cutName(const QString &name)
 {
@@ -229,7 +313,11 @@ RecordContents RecordReader::read(const QStringList &paths) const
     QList<AnswerRow> kept;
     kept.reserve(contents.answers.size());
     for (qsizetype i = 0; i < contents.answers.size(); ++i) {
-        if (!contents.answers[i].uuid.isEmpty() && seen.value(contents.answers[i].uuid).index != i)
+        // The server's answers are not among the files' ids: they stay.
+        const auto first = contents.answers[i].uuid.isEmpty()
+                               ? seen.cend()
+                               : seen.constFind(contents.answers[i].uuid);
+        if (first != seen.cend() && first->index != i)
             continue;
         kept.append(std::move(contents.answers[i]));
     }
@@ -261,11 +349,15 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
         return;
     }
     QList<AnswerRow> answers;
+    qsizetype handed = 0; // to the stream
     int discarded = 0;
     QList<SessionRow> sessions;
     QSqlQuery query(file.database());
+    // Else the driver keeps every row it has handed over.
+    query.setForwardOnly(true);
     QVariantList values;
-    const QString answerWhere = whereOf(m_filter, QStringLiteral("at"), true, values);
+    QString answerWhere = whereOf(m_filter, QStringLiteral("at"), true, values);
+    answerWhere = joined(answerWhere, onlyNames(QStringLiteral("pupil"), values));
     // A column the file's version did not have yet is read as its default.
     const int version = versionOf(file.database());
     const QString columns = answerColumnList([version](const AnswerColumn &column) {
@@ -291,7 +383,14 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
                     values);
     while (read && !stopped() && query.next()) {
         if (std::optional<AnswerRow> row = answerOf(query)) {
-            answers.append(std::move(*row));
+            if (!taken(*row))
+                continue;
+            if (m_sink) {
+                (*m_sink)(std::move(*row), false);
+                ++handed;
+            } else {
+                answers.append(std::move(*row));
+            }
         } else {
             ++discarded;
         }
@@ -310,6 +409,7 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
     }
     read = read && !query.lastError().isValid();
     if (!read) {
+        contents.cutShort = contents.cutShort || handed > 0;
         contents.skipped.append(
             {path, limit.hasExpired() ? tooSlow() : reasonFor(FileState::Damaged, path)});
         return;
@@ -352,10 +452,12 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
         address->password = m_serverPassword;
     ServerLink link(*address);
     QList<AnswerRow> answers;
+    qsizetype handed = 0; // to the stream
     bool read = link.open() && link.database().transaction();
     QSqlQuery query(link.database());
     QVariantList values;
-    const QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
+    QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
+    where = joined(where, onlyNames(QStringLiteral("a.pupil"), values));
     // A cursor hands the rows over in large batches: a school's year is
     // millions of them, too many for one result and too slow one by one.
     const QString columns = answerColumnList([](const AnswerColumn &column) {
@@ -370,13 +472,18 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
                       QStringLiteral(" FROM answer a LEFT JOIN solution_opened o USING (uuid)") +
                       withLiterals(link.database(), where, values) +
                       QStringLiteral(" ORDER BY a.at, a.seq, a.uuid"));
-    for (qsizetype before = -1; read && before != answers.size();) {
-        before = answers.size();
+    for (qsizetype before = -1; read && before != answers.size() + handed;) {
+        before = answers.size() + handed;
         read = query.exec(QStringLiteral("FETCH 20000 FROM report"));
         while (read && query.next()) {
             if (std::optional<AnswerRow> row = answerOf(query)) {
                 markSender(*row, query.value(int(answerColumns().size())).toString());
-                answers.append(std::move(*row));
+                if (taken(*row) && m_sink) {
+                    (*m_sink)(std::move(*row), true);
+                    ++handed;
+                } else if (taken(*row)) {
+                    answers.append(std::move(*row));
+                }
             } else {
                 ++contents.discarded;
             }
@@ -386,11 +493,361 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
     if (!read || query.lastError().isValid()) {
         if (link.problem() == ServerProblem::None)
             link.failed(query.lastError());
+        contents.cutShort = contents.cutShort || handed > 0;
         contents.skipped.append({address->shown(), problemLine(link.problem(), *address)});
         return;
     }
     contents.answers.append(answers);
     contents.files.append(address->shown());
+}
+
+QString RecordReader::onlyNames(const QString &column, QVariantList &values) const
+{
+    // A long list is told apart by the program alone.
+    if (!m_onlySome || m_storedNames.isEmpty() || m_storedNames.size() > 500)
+        return {};
+    QStringList marks;
+    for (const QString &name : m_storedNames) {
+        marks << QStringLiteral("?");
+        values << name;
+    }
+    return QStringLiteral("substr(%1, 1, %2) IN (%3)")
+        .arg(column)
+        .arg(maxNameLength + 1)
+        .arg(marks.join(u','));
+}
+
+// The answer ids of the files, kept only when there are two files or more:
+// pupils whose ids come back in another file, or twice in one, are counted
+// from their rows.
+struct RecordReader::IdScan
+{
+    bool wanted = false;
+    QSet<PupilKey> shared;
+
+    void add(const QString &id, const PupilKey &pupil)
+    {
+        auto known = m_pupils.constFind(pupil);
+        if (known == m_pupils.cend()) {
+            known = m_pupils.insert(pupil, int(m_keys.size()));
+            m_keys.append(pupil);
+        }
+        // Ids as 16 bytes where they are ids: a school's files hold millions.
+        // Two texts of one id are told apart by the rows, as read() does.
+        const QUuid uuid(id);
+        const int first = uuid.isNull() ? seen(m_otherIds, id, *known) : seen(m_ids, uuid, *known);
+        if (first >= 0) {
+            shared.insert(m_keys[first]);
+            shared.insert(pupil);
+        }
+    }
+    void forgetIds()
+    {
+        m_ids = {};
+        m_otherIds = {};
+    }
+
+private:
+    // The pupil of the id's first answer, or -1 the first time.
+    template <typename Key> static int seen(QHash<Key, int> &ids, const Key &id, int pupil)
+    {
+        const auto first = ids.constFind(id);
+        if (first != ids.cend())
+            return *first;
+        ids.insert(id, pupil);
+        return -1;
+    }
+
+    QHash<PupilKey, int> m_pupils;
+    QList<PupilKey> m_keys;
+    QHash<QUuid, int> m_ids;
+    QHash<QString, int> m_otherIds;
+};
+
+struct RecordReader::SourceRead
+{
+    QString name; // as the files of the report name it
+    QString shown;
+    SourceFigures figures;
+};
+
+RecordReader::SourceRead RecordReader::figuresOfFile(const QString &path, ReportFigures &report,
+                                                     IdScan &ids) const
+{
+    SourceRead source{path, path, {}};
+    const QDeadlineTimer limit(m_timeLimit);
+    const auto skip = [&](FileState state) {
+        report.skipped.append(
+            {path, limit.hasExpired() ? QCoreApplication::translate(
+                                            "record", "«%1» si legge troppo lentamente: lo salto.")
+                                            .arg(format::cut(QDir::toNativeSeparators(path)))
+                                      : reasonFor(state, path)});
+        source.figures.read = false;
+        return source;
+    };
+    RecordFile file(path, m_ownRecord ? RecordFile::Mode::Read : RecordFile::Mode::Inspect, limit);
+    if (file.state() != FileState::Ready)
+        return skip(file.state());
+    QVariantList values;
+    const QString where = whereOf(m_filter, QStringLiteral("at"), true, values);
+    const QVariantList filtered = values;
+    values << tomorrow();
+    const QString answers = fileAnswers(versionOf(file.database()), where);
+    source.figures =
+        sourceFiguresOf(file.database(), {answers, &sameStamp}, values, m_filter, m_stop);
+    bool read = source.figures.read;
+    QSqlQuery query(file.database());
+    query.setForwardOnly(true);
+    read = read && run(query, QStringLiteral("SELECT count(*) FROM answer") + where, filtered) &&
+           query.next();
+    const int rows = read ? query.value(0).toInt() : 0;
+    // A session table that cannot be read makes the file damaged, as for its rows.
+    QVariantList sessionValues;
+    read = read &&
+           run(query,
+               QStringLiteral("SELECT count(*) FROM session") +
+                   whereOf(m_filter, QStringLiteral("started"), false, sessionValues),
+               sessionValues) &&
+           query.next();
+    if (read && ids.wanted) {
+        read = run(query,
+                   QStringLiteral("WITH good AS (") + answers +
+                       QStringLiteral(") SELECT c, p, u FROM good WHERE u <> ''"),
+                   values);
+        while (read && !stopped() && query.next())
+            ids.add(query.value(2).toString(),
+                    {cutName(query.value(0).toString()), cutName(query.value(1).toString())});
+        read = read && !query.lastError().isValid();
+    }
+    if (!read || stopped())
+        return skip(FileState::Damaged);
+    report.discarded += rows - source.figures.good;
+    return source;
+}
+
+RecordReader::SourceRead RecordReader::figuresOfServer(const QString &url,
+                                                       ReportFigures &report) const
+{
+    SourceRead source{url, url, {}};
+    std::optional<ServerAddress> address = serverAddressOf(url);
+    if (!address) {
+        report.skipped.append(
+            {url, QCoreApplication::translate("record", "«%1» non è un indirizzo valido di un "
+                                                        "server PostgreSQL.")
+                      .arg(url)});
+        return source;
+    }
+    if (address->password.isEmpty())
+        address->password = m_serverPassword;
+    source.shown = address->shown();
+    ServerLink link(*address);
+    QSqlQuery query;
+    // Every sum sees the same answers, however many come in meanwhile.
+    bool read = link.open() && link.database().transaction();
+    if (read) {
+        query = QSqlQuery(link.database());
+        read = query.exec(
+            QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY"));
+    }
+    QVariantList values;
+    const QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
+    const QVariantList filtered = values;
+    values << tomorrow();
+    if (read) {
+        source.figures = sourceFiguresOf(link.database(), {serverAnswers(where), &serverStamp},
+                                         values, m_filter, m_stop);
+        read = source.figures.read &&
+               run(query, QStringLiteral("SELECT count(*) FROM answer a") + where, filtered) &&
+               query.next();
+    }
+    const int rows = read ? query.value(0).toInt() : 0;
+    const QSqlError error = query.lastError();
+    query.finish();
+    if (link.database().isOpen())
+        link.database().rollback();
+    if (!read) {
+        if (link.problem() == ServerProblem::None)
+            link.failed(error);
+        report.skipped.append({address->shown(), problemLine(link.problem(), *address)});
+        source.figures.read = false;
+        return source;
+    }
+    report.discarded += rows - source.figures.good;
+    return source;
+}
+
+ReportFigures RecordReader::readFigures(const QStringList &paths) const
+{
+    ReportFigures report;
+    QStringList sources;
+    for (const QString &path : paths)
+        sources += filesOf(path);
+    IdScan ids;
+    ids.wanted = std::ranges::count_if(
+                     sources, [](const QString &source) { return !isServerUrl(source); }) > 1;
+    QList<SourceRead> read;
+    for (qsizetype i = 0; i < sources.size() && !stopped(); ++i) {
+        SourceRead source = isServerUrl(sources[i]) ? figuresOfServer(sources[i], report)
+                                                    : figuresOfFile(sources[i], report, ids);
+        if (source.figures.read) {
+            report.files.append(source.shown);
+            report.sources.append(source.name);
+            read.append(std::move(source));
+        }
+        if (m_progress)
+            m_progress(i + 1, sources.size());
+    }
+
+    // A pupil's answers in more than one place, or an answer read twice,
+    // are counted from the rows: runs and copies do not add up.
+    QSet<PupilKey> fromRows = ids.shared;
+    QHash<PupilKey, int> places;
+    for (const SourceRead &source : std::as_const(read)) {
+        fromRows.unite(source.figures.mixed);
+        for (auto it = source.figures.pupils.cbegin(); it != source.figures.pupils.cend(); ++it)
+            if (++places[it.key()] > 1)
+                fromRows.insert(it.key());
+    }
+    PupilFigureSet pupils;
+    QStringList rowSources;
+    QSet<QString> storedNames;
+    for (const SourceRead &source : std::as_const(read)) {
+        bool rows = false;
+        for (auto it = source.figures.pupils.cbegin(); it != source.figures.pupils.cend(); ++it) {
+            if (!fromRows.contains(it.key())) {
+                pupils.insert(it.key(), *it);
+                continue;
+            }
+            rows = true;
+            storedNames.unite(it->storedNames);
+        }
+        if (rows)
+            rowSources.append(source.name);
+    }
+    if (!fromRows.isEmpty() && !stopped()) {
+        RecordReader reader(m_filter);
+        reader.m_serverPassword = m_serverPassword;
+        reader.m_timeLimit = m_timeLimit;
+        reader.m_ownRecord = m_ownRecord;
+        reader.m_stop = m_stop;
+        reader.setOnlyPupils(fromRows, QStringList(storedNames.cbegin(), storedNames.cend()));
+        const RecordContents contents = reader.read(rowSources);
+        QMap<PupilKey, QList<AnswerRow>> byPupil;
+        for (const AnswerRow &row : contents.answers)
+            byPupil[{row.className, row.pupil}].append(row);
+        for (auto it = byPupil.cbegin(); it != byPupil.cend(); ++it) {
+            PupilFigures figures = pupilFiguresOf(*it, m_filter);
+            figures.storedNames = storedNames;
+            pupils.insert(it.key(), figures);
+        }
+        report.clashes = contents.clashes;
+    }
+    const ReportFigures figures = reportFiguresOf(pupils, m_filter);
+    report.total = figures.total;
+    report.firstDay = figures.firstDay;
+    report.lastDay = figures.lastDay;
+    report.pupils = figures.pupils;
+    report.everyone = figures.everyone;
+    report.kinds = figures.kinds;
+    report.pupilKinds = figures.pupilKinds;
+    report.codes = figures.codes;
+    report.allCodes = figures.allCodes;
+    report.standings = figures.standings;
+    report.storedNames = figures.storedNames;
+    return report;
+}
+
+QStringList RecordReader::serverStatements() const
+{
+    QVariantList values;
+    const QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
+    const auto written = [](QString statement, QVariantList given) {
+        qsizetype at = 0;
+        for (const QVariant &value : given) {
+            at = statement.indexOf(u'?', at);
+            const QString literal =
+                u'\'' + value.toString().replace(u'\'', QStringLiteral("''")) + u'\'';
+            statement.replace(at, 1, literal);
+            at += literal.size();
+        }
+        return statement;
+    };
+    const QString count = written(QStringLiteral("SELECT count(*) FROM answer a") + where, values);
+    values << tomorrow();
+    const FigureStatements statements =
+        figureStatements({serverAnswers(where), &serverStamp}, m_filter);
+    QVariantList counted = values;
+    if (!m_filter.assignment.isEmpty())
+        counted << m_filter.assignment;
+    return {written(statements.groups, values), written(statements.runs, counted),
+            written(statements.attempts, counted), count};
+}
+
+// A file that cannot be read here is skipped by the stream itself.
+void RecordReader::scanIds(const QString &path, IdScan &ids) const
+{
+    RecordFile file(path, m_ownRecord ? RecordFile::Mode::Read : RecordFile::Mode::Inspect,
+                    QDeadlineTimer(m_timeLimit));
+    if (file.state() != FileState::Ready)
+        return;
+    QVariantList values;
+    const QString where = whereOf(m_filter, QStringLiteral("at"), true, values);
+    values << tomorrow();
+    QSqlQuery query(file.database());
+    query.setForwardOnly(true);
+    bool read =
+        run(query,
+            QStringLiteral("WITH good AS (") + fileAnswers(versionOf(file.database()), where) +
+                QStringLiteral(") SELECT c, p, u FROM good WHERE u <> ''"),
+            values);
+    while (read && !stopped() && query.next())
+        ids.add(query.value(2).toString(),
+                {cutName(query.value(0).toString()), cutName(query.value(1).toString())});
+}
+
+RecordContents RecordReader::stream(const QStringList &paths,
+                                    const std::function<void(const AnswerRow &)> &take) const
+{
+    QStringList sources;
+    for (const QString &path : paths)
+        sources += filesOf(path);
+    QStringList files;
+    std::ranges::copy_if(sources, std::back_inserter(files),
+                         [](const QString &source) { return !isServerUrl(source); });
+    // An answer in two files: its pupils' rows are settled first, as read()
+    // settles them, and handed on where read() keeps them.
+    IdScan ids;
+    for (qsizetype i = 0; files.size() > 1 && i < files.size() && !stopped(); ++i)
+        scanIds(files[i], ids);
+    ids.forgetIds();
+    QHash<QString, AnswerRow> settled;
+    QStringList clashes;
+    if (!ids.shared.isEmpty()) {
+        RecordReader reader(*this);
+        reader.setOnlyPupils(ids.shared, {});
+        const RecordContents contents = reader.read(files);
+        for (const AnswerRow &row : contents.answers)
+            if (!row.uuid.isEmpty())
+                settled.insert(row.uuid, row);
+        clashes = contents.clashes;
+    }
+    QSet<QString> handed;
+    const Sink sink = [&](AnswerRow &&row, bool fromServer) {
+        if (fromServer || row.uuid.isEmpty() || !ids.shared.contains({row.className, row.pupil})) {
+            take(row);
+            return;
+        }
+        const auto kept = settled.constFind(row.uuid);
+        if (kept != settled.cend() && !handed.contains(row.uuid)) {
+            handed.insert(row.uuid);
+            take(*kept);
+        }
+    };
+    RecordReader streaming(*this);
+    streaming.m_sink = &sink;
+    RecordContents contents = streaming.read(sources);
+    contents.clashes = clashes;
+    return contents;
 }
 
 } // namespace record

@@ -15,6 +15,8 @@
 
 namespace record {
 
+struct ReportFigures;
+
 // Which answers a report takes; a null date or an empty class takes all.
 struct RecordFilter
 {
@@ -39,14 +41,19 @@ struct SkippedFile
 inline constexpr qsizetype maxNameLength = 60;
 QString cutName(const QString &name);
 
+// The pupil as the teacher sees an answer from the server: with the sender
+// beside the name when the two tell different people.
+QString shownPupil(const QString &pupil, const QString &sender);
+
 struct RecordContents
 {
     QList<AnswerRow> answers; // in the order they were given, file by file
     QList<SessionRow> sessions;
     QStringList files; // the record files read
     QList<SkippedFile> skipped;
-    int discarded = 0;   // rows with a time, a level or a figure no answer can have
-    QStringList clashes; // Italian lines: answers two files tell apart, left out
+    int discarded = 0;     // rows with a time, a level or a figure no answer can have
+    QStringList clashes;   // Italian lines: answers two files tell apart, left out
+    bool cutShort = false; // streamed: a file failed after some of its answers were handed on
 };
 
 // Reads record files without changing them: the pupil's own, or the copies
@@ -74,7 +81,28 @@ public:
         m_progress = std::move(progress);
     }
 
+    // Only the answers of these pupils (class, name as read), whose names
+    // are stored as one of storedNames; the files are read as a whole all
+    // the same.
+    void setOnlyPupils(QSet<std::pair<QString, QString>> pupils, QStringList storedNames)
+    {
+        m_onlyPupils = std::move(pupils);
+        m_storedNames = std::move(storedNames);
+        m_onlySome = true;
+    }
+
     RecordContents read(const QStringList &paths) const;
+    // Hands take each answer read() would give, in the same order, keeping
+    // none: a school's year of rows goes through the memory of a few. The
+    // contents hold all but the answers.
+    RecordContents stream(const QStringList &paths,
+                          const std::function<void(const AnswerRow &)> &take) const;
+    // The report's figures, summed where the answers are: the same as the
+    // rows read() gives would make, without bringing the rows over.
+    ReportFigures readFigures(const QStringList &paths) const;
+    // The statements readFigures() has the school's server run, their
+    // values written in: to time the server alone.
+    QStringList serverStatements() const;
 
     // Whether a file of that name can be a record, not one of SQLite's
     // files beside it or a copy still being made.
@@ -101,8 +129,24 @@ private:
     void readFile(const QString &path, RecordContents &contents, SeenIds &seen,
                   QHash<std::pair<QString, QString>, int> &clashes) const;
     void readServer(const QString &url, RecordContents &contents) const;
+    struct IdScan;
+    // Where a stream sends each row, and whether it came from the server.
+    using Sink = std::function<void(AnswerRow &&row, bool fromServer)>;
+    const Sink *m_sink = nullptr;
+    void scanIds(const QString &path, IdScan &ids) const;
+    struct SourceRead;
+    SourceRead figuresOfFile(const QString &path, ReportFigures &report, IdScan &ids) const;
+    SourceRead figuresOfServer(const QString &url, ReportFigures &report) const;
+    bool taken(const AnswerRow &row) const
+    {
+        return !m_onlySome || m_onlyPupils.contains({row.className, row.pupil});
+    }
+    QString onlyNames(const QString &column, QVariantList &values) const;
 
     RecordFilter m_filter;
+    bool m_onlySome = false;
+    QSet<std::pair<QString, QString>> m_onlyPupils;
+    QStringList m_storedNames;
     QString m_serverPassword;
     std::chrono::milliseconds m_timeLimit = std::chrono::seconds(60);
 };

@@ -41,9 +41,8 @@ RecordSummary::RecordSummary(QList<AnswerRow> answers)
     for (qsizetype i = 0; i < answers.size(); ++i) {
         const QDateTime &when = answers.at(i).when;
         // Unknown times first, as QDateTime orders them.
-        order.emplace_back(when.isValid() ? when.toMSecsSinceEpoch()
-                                          : std::numeric_limits<qint64>::min(),
-                           i);
+        order.emplace_back(
+            when.isValid() ? when.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min(), i);
     }
     std::stable_sort(order.begin(), order.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
@@ -101,17 +100,21 @@ QList<KindSummary> RecordSummary::kinds() const
     return kinds;
 }
 
-QList<KindSummary> RecordSummary::mostOftenWrong(int count) const
+QList<KindSummary> mostOftenWrong(QList<KindSummary> kinds, int count)
 {
-    QList<KindSummary> wrong = kinds();
-    wrong.removeIf([](const KindSummary &kind) { return kind.tally.wrong() == 0; });
-    // kinds() is by id, so a stable sort keeps ties by id.
-    std::stable_sort(wrong.begin(), wrong.end(), [](const KindSummary &a, const KindSummary &b) {
+    kinds.removeIf([](const KindSummary &kind) { return kind.tally.wrong() == 0; });
+    std::stable_sort(kinds.begin(), kinds.end(), [](const KindSummary &a, const KindSummary &b) {
         return a.tally.wrong() > b.tally.wrong();
     });
-    if (wrong.size() > count)
-        wrong.resize(std::max(count, 0));
-    return wrong;
+    if (kinds.size() > count)
+        kinds.resize(std::max(count, 0));
+    return kinds;
+}
+
+// kinds() is by id, so ties stay by id.
+QList<KindSummary> RecordSummary::mostOftenWrong(int count) const
+{
+    return record::mostOftenWrong(kinds(), count);
 }
 
 QList<DaySummary> RecordSummary::days() const

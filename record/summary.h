@@ -41,6 +41,10 @@ struct DaySummary
     Tally tally;
 };
 
+// The kinds with a wrong answer, most wrong first (ties in the order given),
+// at most count.
+QList<KindSummary> mostOftenWrong(QList<KindSummary> kinds, int count = 5);
+
 // The figures the pupil's window and the teacher's report show, worked out
 // from answer rows of one or many pupils.
 class RecordSummary

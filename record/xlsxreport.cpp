@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/xlsxreport.h"
 
+#include "record/answercolumns.h"
 #include "record/assignmentstanding.h"
+#include "record/reportfigures.h"
 #include "record/summary.h"
 
 #include <QCoreApplication>
@@ -124,8 +126,39 @@ struct Formats
     lxw_format *dateTime;
 };
 
-void writeBook(lxw_workbook *book, const QList<AnswerRow> &counted,
-               const QList<AnswerRow> &everyone)
+// The answers' sheet takes the answer's own columns, as the CSV does.
+void writeAnswer(Sheet &sheet, const AnswerRow &row, const Formats &formats)
+{
+    int place = 0;
+    for (const AnswerColumn &column : answerColumns()) {
+        if (!column.csvHeader)
+            continue;
+        const QVariant value = column.value(row);
+        switch (column.type) {
+        case ColumnType::Stamp:
+            sheet.time(place, row.when, formats.dateTime);
+            break;
+        case ColumnType::Integer:
+            sheet.number(place, value.toDouble());
+            break;
+        case ColumnType::Real:
+            sheet.number(place, value.toDouble(),
+                         qstrcmp(column.name, "seconds") == 0 ? formats.seconds : nullptr);
+            break;
+        case ColumnType::Flag:
+            sheet.boolean(place, value.toInt() != 0);
+            break;
+        case ColumnType::Text:
+        case ColumnType::AnswerId:
+            sheet.text(place, value.toString());
+            break;
+        }
+        ++place;
+    }
+    sheet.nextRow();
+}
+
+bool writeBook(lxw_workbook *book, const ReportFigures &figures, const CountedRows &rows)
 {
     Formats formats{workbook_add_format(book), workbook_add_format(book), workbook_add_format(book),
                     workbook_add_format(book), workbook_add_format(book)};
@@ -135,14 +168,11 @@ void writeBook(lxw_workbook *book, const QList<AnswerRow> &counted,
     format_set_num_format(formats.date, "yyyy-mm-dd");
     format_set_num_format(formats.dateTime, "yyyy-mm-dd hh:mm:ss");
 
-    const RecordSummary summary(counted);
-    const QList<PupilSummary> pupils = summary.pupils();
-    const QStringList codes = assignmentCodes(counted);
-    const QList<PupilSummary> allPupils = RecordSummary(everyone).pupils();
+    const QList<PupilSummary> &pupils = figures.pupils;
     QHash<std::pair<QString, QString>, int> assignmentsDone;
     QList<std::pair<QString, AssignmentStandings>> standings;
-    for (const QString &code : codes) {
-        standings.append({code, assignmentStandings(code, allPupils, counted)});
+    for (const QString &code : figures.codes) {
+        standings.append({code, figures.standings.value(code)});
         for (const AssignmentStanding &s : std::as_const(standings.last().second.pupils))
             if (s.state() == AssignmentStanding::State::Done)
                 ++assignmentsDone[{s.className, s.pupil}];
@@ -169,7 +199,7 @@ void writeBook(lxw_workbook *book, const QList<AnswerRow> &counted,
     Sheet tipi(book, "Tipi", formats.head,
                {tr("Tipo"), tr("Risposte"), tr("Esatte"), tr("Sbagliate"), tr("% esatte")},
                {18, 10, 10, 10, 10});
-    for (const KindSummary &kind : summary.kinds()) {
+    for (const KindSummary &kind : figures.kinds) {
         tipi.text(0, kind.kind);
         tipi.number(1, kind.tally.answers);
         tipi.number(2, kind.tally.right);
@@ -199,29 +229,20 @@ void writeBook(lxw_workbook *book, const QList<AnswerRow> &counted,
     }
     compiti.finish();
 
-    Sheet risposte(book, "Risposte", formats.head,
-                   {tr("Quando"), tr("Alunno"), tr("Classe"), tr("Livello"), tr("Tipo"),
-                    tr("Dato 1"), tr("Dato 2"), tr("Richiesto"), tr("Atteso"), tr("Scritto"),
-                    tr("Esatta"), tr("Secondi"), tr("Soluzione vista"), tr("Compito")},
-                   {19, 24, 10, 8, 14, 10, 10, 10, 10, 12, 8, 10, 10, 16});
-    for (const AnswerRow &row : counted) {
-        risposte.time(0, row.when, formats.dateTime);
-        risposte.text(1, row.pupil);
-        risposte.text(2, row.className);
-        risposte.number(3, row.level);
-        risposte.text(4, row.kind);
-        risposte.number(5, row.given1);
-        risposte.number(6, row.given2);
-        risposte.text(7, row.asked);
-        risposte.number(8, row.expected);
-        risposte.text(9, row.typed);
-        risposte.boolean(10, row.right);
-        risposte.number(11, row.seconds, formats.seconds);
-        risposte.boolean(12, row.solutionOpened);
-        risposte.text(13, row.assignment);
-        risposte.nextRow();
+    QStringList heads;
+    QList<double> widths;
+    for (const AnswerColumn &column : answerColumns()) {
+        if (!column.csvHeader)
+            continue;
+        heads << tr(column.csvHeader);
+        widths << (column.type == ColumnType::Stamp  ? 19
+                   : column.type == ColumnType::Text ? 16
+                                                     : 10);
     }
+    Sheet risposte(book, "Risposte", formats.head, heads, widths);
+    const bool whole = rows([&](const AnswerRow &row) { writeAnswer(risposte, row, formats); });
     risposte.finish();
+    return whole;
 }
 
 } // namespace
@@ -229,10 +250,27 @@ void writeBook(lxw_workbook *book, const QList<AnswerRow> &counted,
 std::optional<QString> writeReportXlsx(const QString &path, const QList<AnswerRow> &counted,
                                        const QList<AnswerRow> &everyone)
 {
-    if (counted.size() > maxRows)
+    RecordContents contents;
+    contents.answers = counted;
+    ReportFigures figures = reportFiguresOfRows(contents, {});
+    // Every pupil the answers name is listed on each assignment.
+    figures.everyone = RecordSummary(everyone).pupils();
+    for (auto it = figures.standings.begin(); it != figures.standings.end(); ++it)
+        *it = assignmentStandings(it.key(), figures.everyone, counted);
+    return writeReportXlsx(path, figures, [&](const auto &take) {
+        for (const AnswerRow &row : counted)
+            take(row);
+        return true;
+    });
+}
+
+std::optional<QString> writeReportXlsx(const QString &path, const ReportFigures &figures,
+                                       const CountedRows &rows)
+{
+    if (figures.total.answers > maxRows)
         return tr("troppe risposte per un foglio di calcolo (%1, al più %2): restringi le date o "
                   "la classe.")
-            .arg(counted.size())
+            .arg(figures.total.answers)
             .arg(maxRows);
     const QFileInfo target(path);
     // Written beside the target and moved over it once complete, so that a
@@ -245,14 +283,18 @@ std::optional<QString> writeReportXlsx(const QString &path, const QList<AnswerRo
     part.close();
     const QByteArray partName = QFile::encodeName(part.fileName());
     lxw_workbook_options options{};
-    options.constant_memory = LXW_FALSE;
+    // Each row goes to the sheet's file as it is written.
+    options.constant_memory = LXW_TRUE;
     const QByteArray tmp = QFile::encodeName(QDir::tempPath());
     options.tmpdir = const_cast<char *>(tmp.constData());
     lxw_workbook *book = workbook_new_opt(partName.constData(), &options);
     if (!book)
         return tr("impossibile scrivere «%1»").arg(QDir::toNativeSeparators(path));
-    writeBook(book, counted, everyone);
+    const bool whole = writeBook(book, figures, rows);
     const lxw_error error = workbook_close(book);
+    if (!whole)
+        return tr("impossibile scrivere «%1»: un file si è interrotto a metà lettura.")
+            .arg(QDir::toNativeSeparators(path));
     if (error != LXW_NO_ERROR)
         return tr("impossibile scrivere «%1»: %2")
             .arg(QDir::toNativeSeparators(path), QString::fromUtf8(lxw_strerror(error)));

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace record {
@@ -17,5 +18,15 @@ namespace record {
 // Italian line that says why it could not, or nothing.
 std::optional<QString> writeReportXlsx(const QString &path, const QList<AnswerRow> &counted,
                                        const QList<AnswerRow> &everyone);
+
+struct ReportFigures;
+// Hands each counted answer to take, in order; false when the rows could not
+// all be read.
+using CountedRows = std::function<bool(const std::function<void(const AnswerRow &)> &take)>;
+
+// The same from the figures summed where the answers are, the answers'
+// sheet written row after row as rows hands them over.
+std::optional<QString> writeReportXlsx(const QString &path, const ReportFigures &figures,
+                                       const CountedRows &rows);
 
 } // namespace record

@@ -245,7 +245,7 @@
         <translation>the files hold no answers for the period and class asked for.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+34"/>
         <source>Scrive il resoconto della classe in PDF, in CSV o come foglio di calcolo, senza finestra.</source>
         <translation>Writes the class report as PDF, CSV or a spreadsheet, without a window.</translation>
     </message>
@@ -286,7 +286,7 @@
         <translation>class</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <source>--report vuole un file .pdf, .csv o .xlsx, non %1.</source>
         <translation>--report wants a .pdf, .csv or .xlsx file, not %1.</translation>
     </message>
@@ -301,12 +301,18 @@
         <translation>--from comes after --to.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="-69"/>
         <source>righe scartate: %1</source>
         <translation>rows discarded: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+122"/>
+        <source>un file si è interrotto a metà lettura: non scrivo il CSV.</source>
+        <translation>a file broke off halfway through reading: the CSV is not written.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+18"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>no answer to assignment %1 in the files.</translation>
     </message>
@@ -520,7 +526,7 @@ For the list of options: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+314"/>
+        <location filename="../print/classreport.cpp" line="+298"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -530,7 +536,7 @@ For the list of options: %1 --help
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location line="-253"/>
+        <location line="-238"/>
         <source>dal %1 al %2</source>
         <translation>from %1 to %2</translation>
     </message>
@@ -546,38 +552,38 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+0"/>
-        <location line="+24"/>
-        <location line="+110"/>
+        <location line="+23"/>
+        <location line="+96"/>
         <source>Risposte</source>
         <translation>Answers</translation>
     </message>
     <message>
-        <location line="-134"/>
-        <location line="+24"/>
-        <location line="+105"/>
+        <location line="-119"/>
+        <location line="+23"/>
+        <location line="+91"/>
         <source>Esatte</source>
         <translation>Right</translation>
     </message>
     <message>
-        <location line="-128"/>
-        <location line="+133"/>
+        <location line="-113"/>
+        <location line="+118"/>
         <source>Sbagliate</source>
         <translation>Wrong</translation>
     </message>
     <message>
-        <location line="-120"/>
-        <location line="+253"/>
+        <location line="-106"/>
+        <location line="+246"/>
         <source>Resoconto della classe</source>
         <translation>Class report</translation>
     </message>
     <message>
-        <location line="-251"/>
-        <location line="+49"/>
+        <location line="-244"/>
+        <location line="+37"/>
         <source>Classe: %1</source>
         <translation>Class: %1</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-36"/>
         <source>tutte</source>
         <translation>all</translation>
     </message>
@@ -608,23 +614,23 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+105"/>
+        <location line="+91"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-91"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+104"/>
+        <location line="+90"/>
         <source>Tempo</source>
         <translation>Time</translation>
     </message>
     <message>
-        <location line="-104"/>
+        <location line="-90"/>
         <source>Livelli</source>
         <translation>Levels</translation>
     </message>
@@ -654,7 +660,7 @@ For the list of options: %1 --help
         <translation>Rows discarded: %1</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+13"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Answers: %1, right %2, wrong %3 (%4)</translation>
     </message>
@@ -679,7 +685,7 @@ For the list of options: %1 --help
         <translation>The kinds most often wrong</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>non iniziato</source>
         <translation>not begun</translation>
     </message>
@@ -1040,23 +1046,20 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+152"/>
+        <location filename="../record/xlsxreport.cpp" line="+182"/>
         <location line="+31"/>
-        <location line="+20"/>
         <source>Alunno</source>
         <translation>Pupil</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="-51"/>
+        <location filename="../record/xlsxreport.cpp" line="-31"/>
         <location line="+31"/>
-        <location line="+20"/>
         <source>Classe</source>
         <translation>Class</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Livello</source>
         <translation>Level</translation>
     </message>
@@ -1102,13 +1105,11 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+2"/>
         <source>Esatta</source>
         <translation>Right</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Secondi</source>
         <translation>Seconds</translation>
     </message>
@@ -1119,8 +1120,7 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../record/xlsxreport.cpp" line="-22"/>
-        <location line="+22"/>
+        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Compito</source>
         <translation>Assignment</translation>
     </message>
@@ -1170,7 +1170,7 @@ For the list of options: %1 --help
         <translation>cannot write %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+32"/>
+        <location filename="../record/recordreader.cpp" line="+33"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>“%1” is damaged and cannot be read.</translation>
     </message>
@@ -1190,17 +1190,19 @@ For the list of options: %1 --help
         <translation>“%1” cannot be opened.</translation>
     </message>
     <message>
-        <location line="+193"/>
+        <location line="+279"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 and %2 have %3 answers with the same code but different contents: I leave them out.</translation>
     </message>
     <message>
         <location line="+16"/>
+        <location line="+213"/>
         <source>«%1» si legge troppo lentamente: lo salto.</source>
         <translation>“%1” reads too slowly: I skip it.</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="-109"/>
+        <location line="+163"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>“%1” is not a valid address of a PostgreSQL server.</translation>
     </message>
@@ -1275,7 +1277,7 @@ For the list of options: %1 --help
         <translation>“%1” cannot be read.</translation>
     </message>
     <message>
-        <location filename="../record/xlsxreport.cpp" line="-96"/>
+        <location filename="../record/xlsxreport.cpp" line="-102"/>
         <source>fatto</source>
         <translation>done</translation>
     </message>
@@ -1290,7 +1292,7 @@ For the list of options: %1 --help
         <translation>not begun</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+65"/>
         <location line="+18"/>
         <source>Risposte</source>
         <translation>Answers</translation>
@@ -1332,12 +1334,11 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+17"/>
-        <location line="+33"/>
         <source>Tipo</source>
         <translation>Kind</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="+13"/>
         <source>Stato</source>
         <translation>State</translation>
     </message>
@@ -1357,54 +1358,24 @@ For the list of options: %1 --help
         <translation>Finished on</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Quando</source>
-        <translation>When</translation>
+        <location line="+82"/>
+        <source>impossibile scrivere «%1»: un file si è interrotto a metà lettura.</source>
+        <translation>cannot write “%1”: a file broke off halfway through reading.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Dato 1</source>
-        <translation>Given 1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Dato 2</source>
-        <translation>Given 2</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Richiesto</source>
-        <translation>Asked</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Atteso</source>
-        <translation>Expected</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Scritto</source>
-        <translation>Typed</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Soluzione vista</source>
-        <translation>Solution seen</translation>
-    </message>
-    <message>
-        <location line="+28"/>
+        <location line="-25"/>
         <source>troppe risposte per un foglio di calcolo (%1, al più %2): restringi le date o la classe.</source>
         <translation>too many answers for a spreadsheet (%1, at most %2): narrow the dates or the class.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>impossibile scrivere «%1»: %2</source>
         <translation>cannot write “%1”: %2</translation>
     </message>
     <message>
-        <location line="-4"/>
-        <location line="+7"/>
+        <location line="-7"/>
+        <location line="+10"/>
         <source>impossibile scrivere «%1»</source>
         <translation>cannot write “%1”</translation>
     </message>
@@ -2624,7 +2595,7 @@ For the list of options: %1 --help
         <translation>Reading cancelled.</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+52"/>
         <source>La cartella delle risposte</source>
         <translation>The answers&apos; folder</translation>
     </message>
@@ -2639,7 +2610,7 @@ For the list of options: %1 --help
         <translation>Solvetra results (*.sqlite);;All files (*)</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+29"/>
         <source>Server della scuola</source>
         <translation>School&apos;s server</translation>
     </message>
@@ -2649,7 +2620,7 @@ For the list of options: %1 --help
         <translation>Answers from: %1</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+63"/>
         <source>tutte</source>
         <translation>all</translation>
     </message>
@@ -2685,7 +2656,7 @@ For the list of options: %1 --help
         <translation>No answers read. %1</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+34"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -2706,13 +2677,18 @@ For the list of options: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location line="+11"/>
+        <location line="+35"/>
         <location line="+2"/>
         <source>Esporta</source>
         <translation>Export</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-18"/>
+        <source>Un file si è interrotto a metà lettura.</source>
+        <translation>A file broke off halfway through reading.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Il resoconto è in «%1».</source>
         <translation>The report is in “%1”.</translation>
     </message>
@@ -2720,12 +2696,12 @@ For the list of options: %1 --help
 <context>
     <name>ui::teacher::ServerSourceDialog</name>
     <message>
-        <location filename="../ui/teacher/serversource.cpp" line="+20"/>
+        <location filename="../ui/teacher/serversource.cpp" line="+32"/>
         <source>&amp;Ricorda la password in %1</source>
         <translation>&amp;Remember the password in %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>Server della scuola</source>
         <translation>School&apos;s server</translation>
     </message>
@@ -2765,7 +2741,7 @@ For the list of options: %1 --help
         <translation>Rea&amp;d</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>«%1» non è l&apos;indirizzo di un server: scrivilo come postgresql://utente@server/banca-dati.</source>
         <translation>“%1” is not a server address: write it as postgresql://user@server/database.</translation>
     </message>
@@ -2773,7 +2749,7 @@ For the list of options: %1 --help
 <context>
     <name>ui::teacher::TableChart</name>
     <message>
-        <location filename="../ui/teacher/tablechart.cpp" line="+16"/>
+        <location filename="../ui/teacher/tablechart.cpp" line="+20"/>
         <source>Grafico: %1</source>
         <translation>Chart: %1</translation>
     </message>

@@ -245,7 +245,7 @@
         <translation>los archivos no tienen respuestas del periodo y la clase pedidos.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+34"/>
         <source>Scrive il resoconto della classe in PDF, in CSV o come foglio di calcolo, senza finestra.</source>
         <translation>Escribe el informe de la clase en PDF, en CSV o como hoja de cálculo, sin ventana.</translation>
     </message>
@@ -286,7 +286,7 @@
         <translation>clase</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <source>--report vuole un file .pdf, .csv o .xlsx, non %1.</source>
         <translation>--report quiere un archivo .pdf, .csv o .xlsx, no %1.</translation>
     </message>
@@ -301,12 +301,18 @@
         <translation>--from es posterior a --to.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="-69"/>
         <source>righe scartate: %1</source>
         <translation>filas descartadas: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+122"/>
+        <source>un file si è interrotto a metà lettura: non scrivo il CSV.</source>
+        <translation>un archivo se interrumpió a mitad de la lectura: no escribo el CSV.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+18"/>
         <source>nessuna risposta al compito %1 nei file.</source>
         <translation>ninguna respuesta a la tarea %1 en los archivos.</translation>
     </message>
@@ -520,7 +526,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>print</name>
     <message>
-        <location filename="../print/classreport.cpp" line="+314"/>
+        <location filename="../print/classreport.cpp" line="+298"/>
         <source>%1 min %2 s</source>
         <translation>%1 min %2 s</translation>
     </message>
@@ -530,7 +536,7 @@ Para la lista de opciones: %1 --help
         <translation>%1 h %2 min</translation>
     </message>
     <message>
-        <location line="-253"/>
+        <location line="-238"/>
         <source>dal %1 al %2</source>
         <translation>del %1 al %2</translation>
     </message>
@@ -546,38 +552,38 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+0"/>
-        <location line="+24"/>
-        <location line="+110"/>
+        <location line="+23"/>
+        <location line="+96"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
     </message>
     <message>
-        <location line="-134"/>
-        <location line="+24"/>
-        <location line="+105"/>
+        <location line="-119"/>
+        <location line="+23"/>
+        <location line="+91"/>
         <source>Esatte</source>
         <translation>Correctas</translation>
     </message>
     <message>
-        <location line="-128"/>
-        <location line="+133"/>
+        <location line="-113"/>
+        <location line="+118"/>
         <source>Sbagliate</source>
         <translation>Erróneas</translation>
     </message>
     <message>
-        <location line="-120"/>
-        <location line="+253"/>
+        <location line="-106"/>
+        <location line="+246"/>
         <source>Resoconto della classe</source>
         <translation>Informe de la clase</translation>
     </message>
     <message>
-        <location line="-251"/>
-        <location line="+49"/>
+        <location line="-244"/>
+        <location line="+37"/>
         <source>Classe: %1</source>
         <translation>Clase: %1</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-36"/>
         <source>tutte</source>
         <translation>todas</translation>
     </message>
@@ -608,23 +614,23 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+2"/>
-        <location line="+105"/>
+        <location line="+91"/>
         <source>Alunno</source>
         <translation>Alumno</translation>
     </message>
     <message>
-        <location line="-105"/>
+        <location line="-91"/>
         <source>Classe</source>
         <translation>Clase</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+104"/>
+        <location line="+90"/>
         <source>Tempo</source>
         <translation>Tiempo</translation>
     </message>
     <message>
-        <location line="-104"/>
+        <location line="-90"/>
         <source>Livelli</source>
         <translation>Niveles</translation>
     </message>
@@ -654,7 +660,7 @@ Para la lista de opciones: %1 --help
         <translation>Filas descartadas: %1</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+13"/>
         <source>Risposte: %1, esatte %2, sbagliate %3 (%4)</source>
         <translation>Respuestas: %1, correctas %2, erróneas %3 (%4)</translation>
     </message>
@@ -679,7 +685,7 @@ Para la lista de opciones: %1 --help
         <translation>Los tipos más a menudo fallados</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+19"/>
         <source>non iniziato</source>
         <translation>no empezada</translation>
     </message>
@@ -1040,23 +1046,20 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+152"/>
+        <location filename="../record/xlsxreport.cpp" line="+182"/>
         <location line="+31"/>
-        <location line="+20"/>
         <source>Alunno</source>
         <translation>Alumno</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="-51"/>
+        <location filename="../record/xlsxreport.cpp" line="-31"/>
         <location line="+31"/>
-        <location line="+20"/>
         <source>Classe</source>
         <translation>Clase</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Livello</source>
         <translation>Nivel</translation>
     </message>
@@ -1102,13 +1105,11 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+2"/>
         <source>Esatta</source>
         <translation>Correcta</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Secondi</source>
         <translation>Segundos</translation>
     </message>
@@ -1119,8 +1120,7 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../record/xlsxreport.cpp" line="-22"/>
-        <location line="+22"/>
+        <location filename="../record/xlsxreport.cpp" line="+0"/>
         <source>Compito</source>
         <translation>Tarea</translation>
     </message>
@@ -1170,7 +1170,7 @@ Para la lista de opciones: %1 --help
         <translation>no se puede escribir %1</translation>
     </message>
     <message>
-        <location filename="../record/recordreader.cpp" line="+32"/>
+        <location filename="../record/recordreader.cpp" line="+33"/>
         <source>«%1» è danneggiato e non si può leggere.</source>
         <translation>«%1» está dañado y no se puede leer.</translation>
     </message>
@@ -1190,17 +1190,19 @@ Para la lista de opciones: %1 --help
         <translation>No consigo abrir «%1».</translation>
     </message>
     <message>
-        <location line="+193"/>
+        <location line="+279"/>
         <source>%1 e %2 hanno %3 risposte con lo stesso codice ma contenuti diversi: le lascio fuori.</source>
         <translation>%1 y %2 tienen %3 respuestas con el mismo código pero distinto contenido: las dejo fuera.</translation>
     </message>
     <message>
         <location line="+16"/>
+        <location line="+213"/>
         <source>«%1» si legge troppo lentamente: lo salto.</source>
         <translation>«%1» se lee demasiado despacio: lo omito.</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="-109"/>
+        <location line="+163"/>
         <source>«%1» non è un indirizzo valido di un server PostgreSQL.</source>
         <translation>«%1» no es una dirección válida de un servidor PostgreSQL.</translation>
     </message>
@@ -1275,7 +1277,7 @@ Para la lista de opciones: %1 --help
         <translation>«%1» no se puede leer.</translation>
     </message>
     <message>
-        <location filename="../record/xlsxreport.cpp" line="-96"/>
+        <location filename="../record/xlsxreport.cpp" line="-102"/>
         <source>fatto</source>
         <translation>hecha</translation>
     </message>
@@ -1290,7 +1292,7 @@ Para la lista de opciones: %1 --help
         <translation>sin empezar</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+65"/>
         <location line="+18"/>
         <source>Risposte</source>
         <translation>Respuestas</translation>
@@ -1332,12 +1334,11 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+17"/>
-        <location line="+33"/>
         <source>Tipo</source>
         <translation>Tipo</translation>
     </message>
     <message>
-        <location line="-20"/>
+        <location line="+13"/>
         <source>Stato</source>
         <translation>Estado</translation>
     </message>
@@ -1357,54 +1358,24 @@ Para la lista de opciones: %1 --help
         <translation>Terminada el</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Quando</source>
-        <translation>Cuándo</translation>
+        <location line="+82"/>
+        <source>impossibile scrivere «%1»: un file si è interrotto a metà lettura.</source>
+        <translation>no se puede escribir «%1»: un archivo se interrumpió a mitad de la lectura.</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Dato 1</source>
-        <translation>Dato 1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Dato 2</source>
-        <translation>Dato 2</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Richiesto</source>
-        <translation>Pedido</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Atteso</source>
-        <translation>Esperado</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Scritto</source>
-        <translation>Escrito</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Soluzione vista</source>
-        <translation>Solución vista</translation>
-    </message>
-    <message>
-        <location line="+28"/>
+        <location line="-25"/>
         <source>troppe risposte per un foglio di calcolo (%1, al più %2): restringi le date o la classe.</source>
         <translation>demasiadas respuestas para una hoja de cálculo (%1, como mucho %2): limita las fechas o la clase.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>impossibile scrivere «%1»: %2</source>
         <translation>no se puede escribir «%1»: %2</translation>
     </message>
     <message>
-        <location line="-4"/>
-        <location line="+7"/>
+        <location line="-7"/>
+        <location line="+10"/>
         <source>impossibile scrivere «%1»</source>
         <translation>no se puede escribir «%1»</translation>
     </message>
@@ -2624,7 +2595,7 @@ Para la lista de opciones: %1 --help
         <translation>Lectura cancelada.</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+52"/>
         <source>La cartella delle risposte</source>
         <translation>La carpeta de las respuestas</translation>
     </message>
@@ -2639,7 +2610,7 @@ Para la lista de opciones: %1 --help
         <translation>Resultados de Solvetra (*.sqlite);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+29"/>
         <source>Server della scuola</source>
         <translation>Servidor de la escuela</translation>
     </message>
@@ -2649,7 +2620,7 @@ Para la lista de opciones: %1 --help
         <translation>Respuestas de: %1</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+63"/>
         <source>tutte</source>
         <translation>todas</translation>
     </message>
@@ -2685,7 +2656,7 @@ Para la lista de opciones: %1 --help
         <translation>Ninguna respuesta leída. %1</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+34"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -2706,13 +2677,18 @@ Para la lista de opciones: %1 --help
     </message>
     <message>
         <location line="+1"/>
-        <location line="+11"/>
+        <location line="+35"/>
         <location line="+2"/>
         <source>Esporta</source>
         <translation>Exportar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-18"/>
+        <source>Un file si è interrotto a metà lettura.</source>
+        <translation>Un archivo se interrumpió a mitad de la lectura.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Il resoconto è in «%1».</source>
         <translation>El informe está en «%1».</translation>
     </message>
@@ -2720,12 +2696,12 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::teacher::ServerSourceDialog</name>
     <message>
-        <location filename="../ui/teacher/serversource.cpp" line="+20"/>
+        <location filename="../ui/teacher/serversource.cpp" line="+32"/>
         <source>&amp;Ricorda la password in %1</source>
         <translation>&amp;Recordar la contraseña en %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>Server della scuola</source>
         <translation>Servidor de la escuela</translation>
     </message>
@@ -2765,7 +2741,7 @@ Para la lista de opciones: %1 --help
         <translation>&amp;Leer</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+33"/>
         <source>«%1» non è l&apos;indirizzo di un server: scrivilo come postgresql://utente@server/banca-dati.</source>
         <translation>«%1» no es la dirección de un servidor: escríbela como postgresql://usuario@servidor/base-de-datos.</translation>
     </message>
@@ -2773,7 +2749,7 @@ Para la lista de opciones: %1 --help
 <context>
     <name>ui::teacher::TableChart</name>
     <message>
-        <location filename="../ui/teacher/tablechart.cpp" line="+16"/>
+        <location filename="../ui/teacher/tablechart.cpp" line="+20"/>
         <source>Grafico: %1</source>
         <translation>Gráfico: %1</translation>
     </message>

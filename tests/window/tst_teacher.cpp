@@ -245,11 +245,11 @@ void TestTeacher::spreadsheetReadBack_data()
                                     << "datetime"
                                     << "";
     QTest::newRow("answers' right") << "Risposte"
-                                    << "K"
+                                    << "M"
                                     << "bool"
                                     << "SELECT sum(right) FROM answer";
     QTest::newRow("answers' seconds") << "Risposte"
-                                      << "L"
+                                      << "N"
                                       << "number"
                                       << "SELECT sum(seconds) FROM answer";
     QTest::newRow("assignment's problems done") << "Compiti"

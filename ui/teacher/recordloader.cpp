@@ -64,7 +64,7 @@ void RecordLoader::start(const QStringList &paths, const record::RecordFilter &f
                 },
                 Qt::QueuedConnection);
         });
-        record::RecordContents contents = reader.read(files);
+        record::ReportFigures contents = reader.readFigures(files);
         contents.skipped = walkSkipped + contents.skipped;
         QMetaObject::invokeMethod(
             self,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "record/recordreader.h"
+#include "record/reportfigures.h"
 
 #include <QObject>
 #include <QPointer>
@@ -13,8 +14,8 @@ class QThread;
 
 namespace ui::teacher {
 
-// Reads records on a thread of its own, so that the window answers while a
-// class's year of answers is read. A read cancelled or replaced by a newer
+// Sums records on a thread of its own, so that the window answers while a
+// class's year of answers is summed. A read cancelled or replaced by a newer
 // one is thrown away when it ends; the window does not wait for it.
 class RecordLoader : public QObject
 {
@@ -30,11 +31,12 @@ public:
     void cancel();
     // For a server URL without one, in the reads started after it.
     void setServerPassword(const QString &password) { m_serverPassword = password; }
+    const QString &serverPassword() const { return m_serverPassword; }
     bool reading() const { return m_reading; }
 
 signals:
     void progress(qsizetype done, qsizetype total);
-    void read(const record::RecordContents &contents);
+    void read(const record::ReportFigures &figures);
     void cancelled();
 
 private:

@@ -341,25 +341,19 @@ bool ResultsPage::reading() const
     return m_loader->reading();
 }
 
-void ResultsPage::showContents(const record::RecordContents &contents)
+void ResultsPage::showContents(const record::ReportFigures &contents)
 {
     m_progress->hide();
     m_cancel->hide();
-    m_contents = contents;
-    const QList<record::AnswerRow> counted = print::countedAnswers(contents, m_shownFilter);
-    const record::RecordSummary summary(counted);
-    const QList<record::PupilSummary> pupils = summary.pupils();
-    const QList<record::PupilSummary> everyone =
-        m_shownFilter.assignment.isEmpty() ? pupils
-                                           : record::RecordSummary(contents.answers).pupils();
+    m_figures = contents;
+    const QList<record::PupilSummary> &pupils = contents.pupils;
+    const QList<record::PupilSummary> &everyone = contents.everyone;
 
     // The filters offer what the records hold; a choice made stays offered.
     for (const record::PupilSummary &pupil : everyone)
         if (!pupil.className.isEmpty() && m_class->findData(pupil.className) < 0)
             m_class->addItem(pupil.className, pupil.className);
-    QStringList codes = record::assignmentCodes(contents.answers);
-    std::ranges::sort(codes);
-    for (const QString &code : std::as_const(codes))
+    for (const QString &code : contents.allCodes)
         if (m_assignment->findData(code) < 0)
             m_assignment->addItem(code, code);
 
@@ -367,9 +361,8 @@ void ResultsPage::showContents(const record::RecordContents &contents)
     QHash<std::pair<QString, QString>, int> donePerPupil;
     m_assignments->removeRows(0, m_assignments->rowCount());
     using State = record::AssignmentStanding::State;
-    for (const QString &code : record::assignmentCodes(counted)) {
-        const record::AssignmentStandings standings =
-            record::assignmentStandings(code, everyone, counted);
+    for (const QString &code : contents.codes) {
+        const record::AssignmentStandings &standings = contents.standings[code];
         doneByCode[code] = standings.counted(State::Done);
         for (const record::AssignmentStanding &s : standings.pupils)
             if (s.state() == State::Done)
@@ -388,8 +381,8 @@ void ResultsPage::showContents(const record::RecordContents &contents)
     const QString className =
         m_shownFilter.className.isEmpty() ? tr("tutte") : m_shownFilter.className;
     m_summary->appendRow({cell(className, className), number(pupils.size()),
-                          number(summary.total().answers), number(summary.total().right),
-                          percentCell(summary.total()), durationCell(seconds)});
+                          number(contents.total.answers), number(contents.total.right),
+                          percentCell(contents.total), durationCell(seconds)});
 
     m_pupils->removeRows(0, m_pupils->rowCount());
     for (const record::PupilSummary &pupil : pupils) {
@@ -406,7 +399,7 @@ void ResultsPage::showContents(const record::RecordContents &contents)
     }
 
     m_kinds->removeRows(0, m_kinds->rowCount());
-    for (const record::KindSummary &kind : summary.kinds()) {
+    for (const record::KindSummary &kind : contents.kinds) {
         const QString readable = quiz::readableKind(kind.kind);
         m_kinds->appendRow({cell(readable, readable), number(kind.tally.answers),
                             number(kind.tally.right), number(kind.tally.wrong()),
@@ -428,9 +421,16 @@ void ResultsPage::showContents(const record::RecordContents &contents)
         m_summary->removeRows(0, m_summary->rowCount());
         m_source->setText(tr("Nessuna risposta letta. %1").arg(contents.skipped.first().reason));
     }
-    m_export->setEnabled(!counted.isEmpty());
+    m_export->setEnabled(contents.hasCounted());
     emit assignmentsDone(doneByCode);
     emit readFinished();
+}
+
+record::RecordReader ResultsPage::rereader() const
+{
+    record::RecordReader reader(m_shownFilter);
+    reader.setServerPassword(m_loader->serverPassword());
+    return reader;
 }
 
 void ResultsPage::openPupil(const QModelIndex &index)
@@ -439,10 +439,13 @@ void ResultsPage::openPupil(const QModelIndex &index)
     const QModelIndex source = sorter->mapToSource(index);
     const QStandardItem *first = m_pupils->item(source.row(), 0);
     const record::Pupil pupil{first->data(pupilRole).toString(), first->data(classRole).toString()};
-    QList<record::AnswerRow> answers;
-    for (const record::AnswerRow &row : print::countedAnswers(m_contents, m_shownFilter))
-        if (row.pupil == pupil.name && row.className == pupil.className)
-            answers.append(row);
+    // One pupil's rows are few: read again, as the figures were read.
+    record::RecordReader reader = rereader();
+    const QSet<QString> stored = m_figures.storedNames.value({pupil.className, pupil.name});
+    reader.setOnlyPupils({{pupil.className, pupil.name}},
+                         QStringList(stored.cbegin(), stored.cend()));
+    const QList<record::AnswerRow> answers =
+        print::countedAnswers(reader.read(m_figures.sources), m_shownFilter);
     auto *page = new PupilPage(answers, pupil, this);
     page->setAttribute(Qt::WA_DeleteOnClose);
     page->show();
@@ -460,11 +463,35 @@ void ResultsPage::exportTo(const QString &kind)
         return;
     if (!path.endsWith(u'.' + kind, Qt::CaseInsensitive))
         path += u'.' + kind;
-    const QList<record::AnswerRow> counted = print::countedAnswers(m_contents, m_shownFilter);
-    const auto error = kind == u"pdf" ? print::writeClassReportPdf(path, m_contents, m_shownFilter)
-                       : kind == u"csv"
-                           ? record::writeAnswersCsv(path, counted)
-                           : record::writeReportXlsx(path, counted, m_contents.answers);
+    std::optional<QString> error;
+    if (kind == u"pdf") {
+        error = print::writeClassReportPdf(path, m_figures, m_shownFilter);
+    } else if (kind == u"csv") {
+        // Row after row, read again from where the figures were summed.
+        record::AnswersCsvWriter csv(path);
+        error = csv.open();
+        if (!error) {
+            const record::RecordContents read =
+                rereader().stream(m_figures.sources, [&](const auto &row) {
+                    if (m_shownFilter.assignment.isEmpty() ||
+                        row.assignment == m_shownFilter.assignment)
+                        csv.add(row);
+                });
+            error = read.cutShort ? tr("Un file si è interrotto a metà lettura.") : csv.commit();
+        }
+    } else {
+        // The answers' sheet row after row, read again from where the figures were summed.
+        error = record::writeReportXlsx(path, m_figures, [&](const auto &take) {
+            return !rereader()
+                        .stream(m_figures.sources,
+                                [&](const record::AnswerRow &row) {
+                                    if (m_shownFilter.assignment.isEmpty() ||
+                                        row.assignment == m_shownFilter.assignment)
+                                        take(row);
+                                })
+                        .cutShort;
+        });
+    }
     if (error)
         showBox(this, QMessageBox::Warning, tr("Esporta"), *error);
     else

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "record/recordreader.h"
+#include "record/reportfigures.h"
 #include "record/serveraddress.h"
 #include "ui/teacher/tablechart.h"
 
@@ -56,7 +57,7 @@ public:
     QProgressBar *progressBar() const { return m_progress; }
 
     record::RecordFilter filter() const;
-    const record::RecordContents &contents() const { return m_contents; }
+    const record::ReportFigures &figures() const { return m_figures; }
 
 signals:
     // After each read: how many pupils finished each assignment.
@@ -69,8 +70,10 @@ private:
     void useClassFolder();
     void chooseServer();
     void reread();
-    void showContents(const record::RecordContents &contents);
+    void showContents(const record::ReportFigures &contents);
     void openPupil(const QModelIndex &index);
+    // Reads the rows again, where and as the figures shown were read.
+    record::RecordReader rereader() const;
     void exportTo(const QString &kind);
     QTableView *tableOf(QStandardItemModel *model, const QString &name);
     QWidget *withChart(QTableView *table, TableChart::Columns columns, TallyChart::Scale scale);
@@ -79,7 +82,7 @@ private:
     record::ServerAddress m_server;
     RecordLoader *m_loader;
     QStringList m_paths;
-    record::RecordContents m_contents;
+    record::ReportFigures m_figures;
     record::RecordFilter m_shownFilter;
 
     QLabel *m_source;
