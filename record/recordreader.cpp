@@ -186,9 +186,11 @@ QString joined(const QString &where, const QString &condition)
            condition;
 }
 
+// A number within bounds: a unary plus takes the column's affinity away, so
+// a text or a blob, which sorts after every number, is never between them.
 QString isNumber(const QString &column, const char *low, const char *high)
 {
-    return QStringLiteral("typeof(\"%1\") IN ('integer', 'real') AND \"%1\" BETWEEN %2 AND %3")
+    return QStringLiteral("+\"%1\" BETWEEN %2 AND %3")
         .arg(column, QLatin1String(low), QLatin1String(high));
 }
 
@@ -200,8 +202,7 @@ QString fileAnswers(int version, const QString &where)
         version < 4 ? QStringLiteral("''") : QStringLiteral("substr(assignment, 1, 61)");
     const QString id = version < 3 ? QStringLiteral("NULL") : QStringLiteral("substr(uuid, 1, 61)");
     QStringList possible{
-        isNumber(QStringLiteral("level"), "1", "3"),
-        isNumber(QStringLiteral("m"), "1", "1000"),
+        isNumber(QStringLiteral("level"), "1", "3"), isNumber(QStringLiteral("m"), "1", "1000"),
         isNumber(QStringLiteral("n"), "1", "1000"),
         isNumber(QStringLiteral("given1"), "0.001", "1e6"),
         isNumber(QStringLiteral("given2"), "0.001", "1e6"),
@@ -209,10 +210,9 @@ QString fileAnswers(int version, const QString &where)
         isNumber(QStringLiteral("right"), "0", "1"),
         isNumber(QStringLiteral("seconds"), "0", "86400"),
         isNumber(QStringLiteral("solution_opened"), "0", "1"),
-        QStringLiteral("typeof(at) = 'text' AND at GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]"
-                       "T[0-9][0-9]:[0-9][0-9]:[0-9][0-9].[0-9][0-9][0-9]' AND "
-                       "strftime('%Y-%m-%dT%H:%M:%f', at) = at AND at >= '2000-01-01' AND "
-                       "at <= ?")};
+        // What strftime() writes back unchanged is a time of that very shape.
+        QStringLiteral("typeof(at) = 'text' AND strftime('%Y-%m-%dT%H:%M:%f', at) = at AND "
+                       "at >= '2000-01-01' AND at <= ?")};
     return QStringLiteral("SELECT substr(class, 1, 61) AS c, substr(pupil, 1, 61) AS p, '' AS s, "
                           "substr(kind, 1, 61) AS kind, CAST(level AS INTEGER) AS level, "
                           "CAST(m AS INTEGER) AS m, CAST(n AS INTEGER) AS n, "
@@ -236,11 +236,6 @@ QString serverAnswers(const QString &where)
                                  "a.given2 BETWEEN 0.001 AND 1e6 AND a.expected BETWEEN 0.001 AND "
                                  "1e6 AND a.seconds BETWEEN 0 AND 86400 AND a.at >= '2000-01-01' "
                                  "AND a.at <= CAST(? AS timestamp)"));
-}
-
-QString sameStamp(const QString &column)
-{
-    return column;
 }
 
 QString serverStamp(const QString &column)
@@ -592,12 +587,35 @@ RecordReader::SourceRead RecordReader::figuresOfFile(const QString &path, Report
     const QString where = whereOf(m_filter, QStringLiteral("at"), true, values);
     const QVariantList filtered = values;
     values << tomorrow();
-    const QString answers = fileAnswers(versionOf(file.database()), where);
-    source.figures =
-        sourceFiguresOf(file.database(), {answers, &sameStamp}, values, m_filter, m_stop);
-    bool read = source.figures.read;
+    // One pass over the answers, in the order they were given: the index on
+    // the time hands them over without a sort.
     QSqlQuery query(file.database());
     query.setForwardOnly(true);
+    FigureFold fold(m_filter);
+    FoldedAnswer answer;
+    bool read = run(
+        query, fileAnswers(versionOf(file.database()), where) + QStringLiteral(" ORDER BY at, id"),
+        values);
+    while (read && !stopped() && query.next()) {
+        answer.className = query.value(0).toString();
+        answer.pupil = query.value(1).toString();
+        answer.kind = query.value(3).toString();
+        answer.level = query.value(4).toInt();
+        answer.m = query.value(5).toInt();
+        answer.n = query.value(6).toInt();
+        answer.right = query.value(7).toInt() != 0;
+        answer.seconds = query.value(8).toDouble();
+        answer.when = query.value(9).toString();
+        answer.assignment = query.value(12).toString();
+        const PupilKey pupil = fold.add(answer);
+        if (ids.wanted) {
+            const QString id = query.value(13).toString();
+            if (!id.isEmpty())
+                ids.add(id, pupil);
+        }
+    }
+    read = read && !query.lastError().isValid();
+    source.figures = fold.finish();
     read = read && run(query, QStringLiteral("SELECT count(*) FROM answer") + where, filtered) &&
            query.next();
     const int rows = read ? query.value(0).toInt() : 0;
@@ -609,16 +627,6 @@ RecordReader::SourceRead RecordReader::figuresOfFile(const QString &path, Report
                    whereOf(m_filter, QStringLiteral("started"), false, sessionValues),
                sessionValues) &&
            query.next();
-    if (read && ids.wanted) {
-        read = run(query,
-                   QStringLiteral("WITH good AS (") + answers +
-                       QStringLiteral(") SELECT c, p, u FROM good WHERE u <> ''"),
-                   values);
-        while (read && !stopped() && query.next())
-            ids.add(query.value(2).toString(),
-                    {cutName(query.value(0).toString()), cutName(query.value(1).toString())});
-        read = read && !query.lastError().isValid();
-    }
     if (!read || stopped())
         return skip(FileState::Damaged);
     report.discarded += rows - source.figures.good;

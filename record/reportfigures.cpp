@@ -5,6 +5,7 @@
 #include <QSqlQuery>
 
 #include <algorithm>
+#include <map>
 
 namespace record {
 namespace {
@@ -59,9 +60,13 @@ class Keys
 public:
     PupilKey of(const QSqlQuery &query, SourceFigures &source)
     {
-        const QString className = query.value(0).toString();
-        const QString pupil = query.value(1).toString();
-        const QString sender = query.value(2).toString();
+        return of(query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+                  source);
+    }
+
+    PupilKey of(const QString &className, const QString &pupil, const QString &sender,
+                SourceFigures &source)
+    {
         const PupilKey key{cutName(className), shownPupil(cutName(pupil), sender)};
         const Stored stored{className, pupil, sender};
         const auto known = m_stored.constFind(key);
@@ -280,6 +285,97 @@ SourceFigures sourceFiguresOf(const QSqlDatabase &db, const FigureDialect &diale
     }
     read = read && !query.lastError().isValid();
     source.read = read && !stopped();
+    return source;
+}
+
+struct FigureFold::State
+{
+    struct Pupil
+    {
+        PupilFigures *figures = nullptr;
+        int run = 0;
+        QString first; // the counted answers' earliest and latest times
+        QString last;
+        QHash<QString, QMap<ProblemOfSheet, QString>> lastWhen; // as stored, by code
+    };
+
+    RecordFilter filter;
+    Keys keys;
+    SourceFigures source;
+    std::map<PupilKey, Pupil> pupils; // kept in place as more are added
+    // A file's answers are mostly one pupil's: the last one's key is kept.
+    QString lastClass;
+    QString lastPupil;
+    PupilKey lastKey;
+    Pupil *last = nullptr;
+};
+
+FigureFold::FigureFold(RecordFilter filter) : m_state(std::make_unique<State>())
+{
+    m_state->filter = std::move(filter);
+}
+
+FigureFold::~FigureFold() = default;
+
+PupilKey FigureFold::add(const FoldedAnswer &answer)
+{
+    State &fold = *m_state;
+    if (!fold.last || answer.className != fold.lastClass || answer.pupil != fold.lastPupil) {
+        fold.lastKey = fold.keys.of(answer.className, answer.pupil, QString(), fold.source);
+        fold.last = &fold.pupils[fold.lastKey];
+        fold.last->figures = &fold.source.pupils[fold.lastKey];
+        fold.lastClass = answer.className;
+        fold.lastPupil = answer.pupil;
+    }
+    State::Pupil &state = *fold.last;
+    PupilFigures &figures = *state.figures;
+    ++fold.source.good;
+    const QString code = cutName(answer.assignment);
+    if (!code.isEmpty())
+        figures.codes.insert(code);
+    if (!fold.filter.assignment.isEmpty() && code != fold.filter.assignment)
+        return fold.lastKey;
+    figures.summary.tally.add(answer.right);
+    const QString kind = cutName(answer.kind);
+    figures.kinds[kind].add(answer.right);
+    figures.summary.seconds += answer.seconds;
+    if (!figures.summary.levels.contains(answer.level)) {
+        figures.summary.levels.append(answer.level);
+        std::ranges::sort(figures.summary.levels);
+    }
+    if (state.first.isEmpty() || answer.when < state.first)
+        state.first = answer.when;
+    if (answer.when > state.last)
+        state.last = answer.when;
+    state.run = answer.right ? state.run + 1 : 0;
+    figures.summary.longestRun = std::max(figures.summary.longestRun, state.run);
+    if (!code.isEmpty()) {
+        const ProblemOfSheet problem{kind, answer.m, answer.n};
+        ProblemAnswers &answers = figures.attempts[code][problem];
+        answers.all.add(answer.right);
+        answers.lastRight = answer.right;
+        answers.lastSeconds = answer.seconds;
+        state.lastWhen[code][problem] = answer.when;
+    }
+    return fold.lastKey;
+}
+
+SourceFigures FigureFold::finish()
+{
+    State &fold = *m_state;
+    for (auto &[key, state] : fold.pupils) {
+        PupilFigures &figures = *state.figures;
+        if (!state.first.isEmpty()) {
+            figures.firstDay = dayOf(state.first);
+            figures.lastDay = dayOf(state.last);
+        }
+        for (auto code = state.lastWhen.cbegin(); code != state.lastWhen.cend(); ++code)
+            for (auto problem = code->cbegin(); problem != code->cend(); ++problem)
+                figures.attempts[code.key()][problem.key()].lastWhen =
+                    QDateTime::fromString(*problem, Qt::ISODateWithMs);
+    }
+    SourceFigures source = std::move(fold.source);
+    source.read = true;
     return source;
 }
 
