@@ -22,6 +22,8 @@
 
 #include <cmath>
 
+#include <sqlite3.h>
+
 namespace record {
 
 namespace {
@@ -196,7 +198,8 @@ QString isNumber(const QString &column, const char *low, const char *high)
 
 // The answers of a file the sums take, in the columns they name: what
 // answerOf() keeps, told by SQL.
-QString fileAnswers(int version, const QString &where)
+// timeChecked: by SQL; else the reader tells a time with isRecordTime().
+QString fileAnswers(int version, const QString &where, bool timeChecked = true)
 {
     const QString assignment =
         version < 4 ? QStringLiteral("''") : QStringLiteral("substr(assignment, 1, 61)");
@@ -211,8 +214,10 @@ QString fileAnswers(int version, const QString &where)
         isNumber(QStringLiteral("seconds"), "0", "86400"),
         isNumber(QStringLiteral("solution_opened"), "0", "1"),
         // What strftime() writes back unchanged is a time of that very shape.
-        QStringLiteral("typeof(at) = 'text' AND strftime('%Y-%m-%dT%H:%M:%f', at) = at AND "
-                       "at >= '2000-01-01' AND at <= ?")};
+        QStringLiteral("typeof(at) = 'text' AND ") +
+            (timeChecked ? QStringLiteral("strftime('%Y-%m-%dT%H:%M:%f', at) = at AND ")
+                         : QString()) +
+            QStringLiteral("at >= '2000-01-01' AND at <= ?")};
     return QStringLiteral("SELECT substr(class, 1, 61) AS c, substr(pupil, 1, 61) AS p, '' AS s, "
                           "substr(kind, 1, 61) AS kind, CAST(level AS INTEGER) AS level, "
                           "CAST(m AS INTEGER) AS m, CAST(n AS INTEGER) AS n, "
@@ -221,6 +226,92 @@ QString fileAnswers(int version, const QString &where)
            assignment + QStringLiteral(" AS asg, ") + id + QStringLiteral(" AS u FROM answer") +
            joined(where, possible.join(QStringLiteral(" AND ")));
 }
+
+// What strftime('%Y-%m-%dT%H:%M:%f', at) gives back unchanged, told without
+// SQLite's date functions, the dearest part of reading a file's answers: a
+// real day of the Gregorian calendar, a time of day, milliseconds.
+bool isRecordTime(QLatin1StringView text)
+{
+    static constexpr char shape[] = "0000-00-00T00:00:00.000";
+    if (text.size() != qsizetype(sizeof shape) - 1)
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i].toLatin1();
+        if (shape[i] == '0' ? c < '0' || c > '9' : c != shape[i])
+            return false;
+    }
+    const auto number = [&](qsizetype at, qsizetype digits) {
+        int value = 0;
+        for (qsizetype i = at; i < at + digits; ++i)
+            value = value * 10 + (text[i].toLatin1() - '0');
+        return value;
+    };
+    return QDate::isValid(number(0, 4), number(5, 2), number(8, 2)) && number(11, 2) < 24 &&
+           number(14, 2) < 60 && number(17, 2) < 60;
+}
+
+// A statement run by SQLite itself on a file's connection: its texts read
+// as the file keeps them, without a value made for each cell.
+class FileRows
+{
+public:
+    FileRows(const QSqlDatabase &db, const QString &sql, const QVariantList &values)
+    {
+        const QVariant handle = db.driver()->handle();
+        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+            return;
+        sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
+        const QByteArray statement = sql.toUtf8();
+        if (!connection ||
+            sqlite3_prepare_v2(connection, statement.constData(), int(statement.size()),
+                               &m_statement, nullptr) != SQLITE_OK)
+            return;
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            const QByteArray value = values[i].toString().toUtf8();
+            if (sqlite3_bind_text(m_statement, int(i + 1), value.constData(), int(value.size()),
+                                  SQLITE_TRANSIENT) != SQLITE_OK)
+                return;
+        }
+        m_state = SQLITE_OK;
+    }
+    ~FileRows() { sqlite3_finalize(m_statement); }
+    FileRows(const FileRows &) = delete;
+    FileRows &operator=(const FileRows &) = delete;
+
+    bool next()
+    {
+        if (m_state == SQLITE_OK || m_state == SQLITE_ROW)
+            m_state = sqlite3_step(m_statement);
+        return m_state == SQLITE_ROW;
+    }
+    // Every row was read, none failed.
+    bool done() const { return m_state == SQLITE_DONE; }
+
+    QUtf8StringView utf8(int column) const
+    {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
+        return {text, sqlite3_column_bytes(m_statement, column)};
+    }
+    QLatin1StringView latin1(int column) const
+    {
+        const QUtf8StringView text = utf8(column);
+        return {text.data(), text.size()};
+    }
+    // Made anew only when the text differs from the one it holds; an empty
+    // text is a text, as a name it is looked for again.
+    void text(int column, QString &into) const
+    {
+        const QUtf8StringView text = utf8(column);
+        if (into.isNull() || !QAnyStringView::equal(into, text))
+            into = text.isEmpty() ? QStringLiteral("") : text.toString();
+    }
+    int integer(int column) const { return sqlite3_column_int(m_statement, column); }
+    double real(int column) const { return sqlite3_column_double(m_statement, column); }
+
+private:
+    sqlite3_stmt *m_statement = nullptr;
+    int m_state = SQLITE_ERROR;
+};
 
 QString serverAnswers(const QString &where)
 {
@@ -520,7 +611,7 @@ struct RecordReader::IdScan
     bool wanted = false;
     QSet<PupilKey> shared;
 
-    void add(const QString &id, const PupilKey &pupil)
+    void add(QAnyStringView id, const PupilKey &pupil)
     {
         auto known = m_pupils.constFind(pupil);
         if (known == m_pupils.cend()) {
@@ -529,8 +620,9 @@ struct RecordReader::IdScan
         }
         // Ids as 16 bytes where they are ids: a school's files hold millions.
         // Two texts of one id are told apart by the rows, as read() does.
-        const QUuid uuid(id);
-        const int first = uuid.isNull() ? seen(m_otherIds, id, *known) : seen(m_ids, uuid, *known);
+        const QUuid uuid = QUuid::fromString(id);
+        const int first =
+            uuid.isNull() ? seen(m_otherIds, id.toString(), *known) : seen(m_ids, uuid, *known);
         if (first >= 0) {
             shared.insert(m_keys[first]);
             shared.insert(pupil);
@@ -589,33 +681,34 @@ RecordReader::SourceRead RecordReader::figuresOfFile(const QString &path, Report
     values << tomorrow();
     // One pass over the answers, in the order they were given: the index on
     // the time hands them over without a sort.
+    FigureFold fold(m_filter);
+    FileRows answers(file.database(),
+                     fileAnswers(versionOf(file.database()), where, false) +
+                         QStringLiteral(" ORDER BY at, id"),
+                     values);
+    FoldedAnswer answer;
+    while (!stopped() && answers.next()) {
+        const QLatin1StringView when = answers.latin1(9);
+        if (!isRecordTime(when))
+            continue;
+        answers.text(0, answer.className);
+        answers.text(1, answer.pupil);
+        answers.text(3, answer.kind);
+        answer.level = answers.integer(4);
+        answer.m = answers.integer(5);
+        answer.n = answers.integer(6);
+        answer.right = answers.integer(7) != 0;
+        answer.seconds = answers.real(8);
+        answer.when = when;
+        answers.text(12, answer.assignment);
+        const PupilKey pupil = fold.add(answer);
+        if (ids.wanted && !answers.utf8(13).isEmpty())
+            ids.add(answers.utf8(13), pupil);
+    }
+    bool read = answers.done();
+    source.figures = fold.finish();
     QSqlQuery query(file.database());
     query.setForwardOnly(true);
-    FigureFold fold(m_filter);
-    FoldedAnswer answer;
-    bool read = run(
-        query, fileAnswers(versionOf(file.database()), where) + QStringLiteral(" ORDER BY at, id"),
-        values);
-    while (read && !stopped() && query.next()) {
-        answer.className = query.value(0).toString();
-        answer.pupil = query.value(1).toString();
-        answer.kind = query.value(3).toString();
-        answer.level = query.value(4).toInt();
-        answer.m = query.value(5).toInt();
-        answer.n = query.value(6).toInt();
-        answer.right = query.value(7).toInt() != 0;
-        answer.seconds = query.value(8).toDouble();
-        answer.when = query.value(9).toString();
-        answer.assignment = query.value(12).toString();
-        const PupilKey pupil = fold.add(answer);
-        if (ids.wanted) {
-            const QString id = query.value(13).toString();
-            if (!id.isEmpty())
-                ids.add(id, pupil);
-        }
-    }
-    read = read && !query.lastError().isValid();
-    source.figures = fold.finish();
     read = read && run(query, QStringLiteral("SELECT count(*) FROM answer") + where, filtered) &&
            query.next();
     const int rows = read ? query.value(0).toInt() : 0;

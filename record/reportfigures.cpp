@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
 
 namespace record {
 namespace {
@@ -294,8 +295,8 @@ struct FigureFold::State
     {
         PupilFigures *figures = nullptr;
         int run = 0;
-        QString first; // the counted answers' earliest and latest times
-        QString last;
+        std::string first; // the counted answers' earliest and latest times
+        std::string last;
         QHash<QString, QMap<ProblemOfSheet, QString>> lastWhen; // as stored, by code
     };
 
@@ -343,10 +344,11 @@ PupilKey FigureFold::add(const FoldedAnswer &answer)
         figures.summary.levels.append(answer.level);
         std::ranges::sort(figures.summary.levels);
     }
-    if (state.first.isEmpty() || answer.when < state.first)
-        state.first = answer.when;
-    if (answer.when > state.last)
-        state.last = answer.when;
+    const std::string_view when(answer.when.data(), size_t(answer.when.size()));
+    if (state.first.empty() || when < state.first)
+        state.first.assign(when);
+    if (when > state.last)
+        state.last.assign(when);
     state.run = answer.right ? state.run + 1 : 0;
     figures.summary.longestRun = std::max(figures.summary.longestRun, state.run);
     if (!code.isEmpty()) {
@@ -355,7 +357,7 @@ PupilKey FigureFold::add(const FoldedAnswer &answer)
         answers.all.add(answer.right);
         answers.lastRight = answer.right;
         answers.lastSeconds = answer.seconds;
-        state.lastWhen[code][problem] = answer.when;
+        state.lastWhen[code][problem] = answer.when.toString();
     }
     return fold.lastKey;
 }
@@ -365,9 +367,9 @@ SourceFigures FigureFold::finish()
     State &fold = *m_state;
     for (auto &[key, state] : fold.pupils) {
         PupilFigures &figures = *state.figures;
-        if (!state.first.isEmpty()) {
-            figures.firstDay = dayOf(state.first);
-            figures.lastDay = dayOf(state.last);
+        if (!state.first.empty()) {
+            figures.firstDay = dayOf(QString::fromLatin1(state.first));
+            figures.lastDay = dayOf(QString::fromLatin1(state.last));
         }
         for (auto code = state.lastWhen.cbegin(); code != state.lastWhen.cend(); ++code)
             for (auto problem = code->cbegin(); problem != code->cend(); ++problem)

@@ -88,7 +88,7 @@ struct FoldedAnswer
     int n = 0;
     bool right = false;
     double seconds = 0;
-    QString when; // ISO text to the millisecond
+    QLatin1StringView when; // ISO text to the millisecond
 };
 
 // The report's sums of one record file, taken in one pass over its answers in

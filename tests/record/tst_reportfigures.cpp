@@ -253,9 +253,16 @@ void insertRows(QSqlDatabase db, const QList<record::AnswerRow> &rows, int impos
             query.addBindValue(value);
         QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
     }
-    // A level no quiz has, a time that is no time, a text for a number.
-    static const char *const broken[] = {"level = 9", "at = 'ieri'", "m = 'tre'", "seconds = -1",
-                                         "at = '1999-12-31T10:00:00.000'"};
+    // A level no quiz has, a time that is no time, a text for a number, a
+    // day no calendar has; each in turn over the files.
+    static const char *const broken[] = {"level = 9",
+                                         "at = 'ieri'",
+                                         "m = 'tre'",
+                                         "seconds = -1",
+                                         "at = '1999-12-31T10:00:00.000'",
+                                         "at = '2026-02-29T10:00:00.000'",
+                                         "at = '2026-11-31T10:00:00.000'"};
+    static int made = 0;
     for (int i = 0; i < impossible && !rows.isEmpty(); ++i) {
         record::AnswerRow row = rows.first();
         row.uuid = QStringLiteral("x%1").arg(i);
@@ -265,7 +272,7 @@ void insertRows(QSqlDatabase db, const QList<record::AnswerRow> &rows, int impos
         QSqlQuery change(db);
         QVERIFY2(change.exec(QStringLiteral("UPDATE answer SET %1 WHERE id = "
                                             "(SELECT max(id) FROM answer)")
-                                 .arg(QLatin1String(broken[i % 5]))),
+                                 .arg(QLatin1String(broken[made++ % std::size(broken)]))),
                  qPrintable(change.lastError().text()));
     }
     QVERIFY(db.commit());
