@@ -201,9 +201,14 @@ QString isNumber(const QString &column, const char *low, const char *high)
 // timeChecked: by SQL; else the reader tells a time with isRecordTime().
 QString fileAnswers(int version, const QString &where, bool timeChecked = true)
 {
-    const QString assignment =
-        version < 4 ? QStringLiteral("''") : QStringLiteral("substr(assignment, 1, 61)");
-    const QString id = version < 3 ? QStringLiteral("NULL") : QStringLiteral("substr(uuid, 1, 61)");
+    // A text no longer than a name may be and one character more; cut only
+    // when longer, since substr() copies every text it hands on.
+    const auto text = [](const char *column) {
+        return QStringLiteral("CASE WHEN length(%1) > 61 THEN substr(%1, 1, 61) ELSE %1 END")
+            .arg(QLatin1String(column));
+    };
+    const QString assignment = version < 4 ? QStringLiteral("''") : text("assignment");
+    const QString id = version < 3 ? QStringLiteral("NULL") : text("uuid");
     QStringList possible{
         isNumber(QStringLiteral("level"), "1", "3"), isNumber(QStringLiteral("m"), "1", "1000"),
         isNumber(QStringLiteral("n"), "1", "1000"),
@@ -218,8 +223,9 @@ QString fileAnswers(int version, const QString &where, bool timeChecked = true)
             (timeChecked ? QStringLiteral("strftime('%Y-%m-%dT%H:%M:%f', at) = at AND ")
                          : QString()) +
             QStringLiteral("at >= '2000-01-01' AND at <= ?")};
-    return QStringLiteral("SELECT substr(class, 1, 61) AS c, substr(pupil, 1, 61) AS p, '' AS s, "
-                          "substr(kind, 1, 61) AS kind, CAST(level AS INTEGER) AS level, "
+    return QStringLiteral("SELECT ") + text("class") + QStringLiteral(" AS c, ") + text("pupil") +
+           QStringLiteral(" AS p, '' AS s, ") + text("kind") +
+           QStringLiteral(" AS kind, CAST(level AS INTEGER) AS level, "
                           "CAST(m AS INTEGER) AS m, CAST(n AS INTEGER) AS n, "
                           "CASE WHEN \"right\" = 1 THEN 1 ELSE 0 END AS r, seconds AS secs, "
                           "at AS t, id AS o1, 0 AS o2, ") +
