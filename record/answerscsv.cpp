@@ -24,26 +24,18 @@ QString neutralised(const QString &cell)
     return cell;
 }
 
-QString quoted(const QString &cell)
+// Appends the cell to line, quoted where RFC 4180 wants it.
+void appendQuoted(QString &line, const QString &cell)
 {
     const QString safe = neutralised(cell);
     if (!safe.contains(u',') && !safe.contains(u'"') && !safe.contains(u'\n') &&
-        !safe.contains(u'\r'))
-        return safe;
-    return u'"' + QString(safe).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
-QString decimal(double value)
-{
-    // Seven digits: the expected value comes from single precision.
-    return QString::number(value, 'g', 7)
-        .replace(u'.', format::DisplayLocale::current().decimalSeparator);
-}
-
-QString yesNo(bool value)
-{
-    return value ? QCoreApplication::translate("record", "sì")
-                 : QCoreApplication::translate("record", "no");
+        !safe.contains(u'\r')) {
+        line += safe;
+        return;
+    }
+    line += u'"';
+    line += QString(safe).replace(u'"', QStringLiteral("\"\""));
+    line += u'"';
 }
 
 QStringList header()
@@ -56,50 +48,102 @@ QStringList header()
     return cells;
 }
 
-QString cellOf(const AnswerColumn &column, const AnswerRow &row)
+void appendNumber(QString &line, int value, int digits)
 {
-    const QVariant value = column.value(row);
-    switch (column.type) {
-    case ColumnType::Stamp:
-        return row.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    case ColumnType::Real:
-        return decimal(value.toDouble());
-    case ColumnType::Flag:
-        return yesNo(value.toInt() != 0);
-    case ColumnType::Text:
-    case ColumnType::Integer:
-    case ColumnType::AnswerId:
-        break;
-    }
-    return value.toString();
+    for (int unit = digits == 4 ? 1000 : 10; unit > 0; unit /= 10)
+        line += QChar(u'0' + value / unit % 10);
 }
 
-QStringList cellsOf(const AnswerRow &row)
+// As when.toString("yyyy-MM-dd HH:mm:ss") writes it, digit by digit: a
+// local time is turned into words once per answer, and Qt's own formatting
+// of it was most of the time a school's CSV took.
+void appendStamp(QString &line, const QDateTime &when)
 {
-    QStringList cells;
-    for (const AnswerColumn &column : answerColumns()) {
-        if (column.csvHeader)
-            cells << cellOf(column, row);
+    const QDate day = when.date();
+    if (!when.isValid() || day.year() < 1000 || day.year() > 9999) {
+        line += when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return;
     }
-    return cells;
+    const QTime time = when.time();
+    appendNumber(line, day.year(), 4);
+    line += u'-';
+    appendNumber(line, day.month(), 2);
+    line += u'-';
+    appendNumber(line, day.day(), 2);
+    line += u' ';
+    appendNumber(line, time.hour(), 2);
+    line += u':';
+    appendNumber(line, time.minute(), 2);
+    line += u':';
+    appendNumber(line, time.second(), 2);
 }
 
-void appendLine(QString &text, const QStringList &cells)
+// How the cells are written, taken once for all rows: the locale and the
+// translations would otherwise be looked up for every cell.
+struct CsvCells
 {
-    QStringList line;
-    for (const QString &cell : cells)
-        line << quoted(cell);
-    text += line.join(u',') + QStringLiteral("\r\n");
+    QChar decimalSeparator = format::DisplayLocale::current().decimalSeparator;
+    QString yes = QCoreApplication::translate("record", "sì");
+    QString no = QCoreApplication::translate("record", "no");
+
+    void appendLine(QString &line, const AnswerRow &row) const
+    {
+        bool first = true;
+        for (const AnswerColumn &column : answerColumns()) {
+            if (!column.csvHeader)
+                continue;
+            if (!first)
+                line += u',';
+            first = false;
+            switch (column.type) {
+            case ColumnType::Stamp:
+                appendStamp(line, row.when);
+                break;
+            case ColumnType::Real:
+                // Seven digits: the expected value comes from single precision.
+                appendQuoted(line, QString::number(column.value(row).toDouble(), 'g', 7)
+                                       .replace(u'.', decimalSeparator));
+                break;
+            case ColumnType::Flag:
+                appendQuoted(line, column.value(row).toInt() != 0 ? yes : no);
+                break;
+            case ColumnType::Text:
+            case ColumnType::Integer:
+            case ColumnType::AnswerId:
+                appendQuoted(line, column.value(row).toString());
+                break;
+            }
+        }
+        line += QStringLiteral("\r\n");
+    }
+};
+
+void appendHeader(QString &text)
+{
+    const QStringList cells = header();
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            text += u',';
+        appendQuoted(text, cells[i]);
+    }
+    text += QStringLiteral("\r\n");
 }
+
+constexpr qsizetype waitingSize = 1 << 16;
 
 } // namespace
+
+struct AnswersCsvWriter::CellFormat : CsvCells
+{
+};
 
 QByteArray answersCsv(const QList<AnswerRow> &answers)
 {
     QString text;
-    appendLine(text, header());
+    appendHeader(text);
+    const CsvCells format;
     for (const AnswerRow &row : answers)
-        appendLine(text, cellsOf(row));
+        format.appendLine(text, row);
     // The byte-order mark tells a spreadsheet the file is UTF-8, not Latin-1.
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
@@ -127,22 +171,24 @@ std::optional<QString> AnswersCsvWriter::open()
         return refusal;
     // The byte-order mark tells a spreadsheet the file is UTF-8, not Latin-1.
     m_failed = m_file->device().write("\xEF\xBB\xBF") != 3;
-    appendLine(m_waiting, header());
+    m_format = std::make_unique<CellFormat>();
+    m_waiting.reserve(waitingSize + 4096);
+    appendHeader(m_waiting);
     return std::nullopt;
 }
 
 void AnswersCsvWriter::add(const AnswerRow &row)
 {
-    appendLine(m_waiting, cellsOf(row));
+    m_format->appendLine(m_waiting, row);
     ++m_added;
-    if (m_waiting.size() > 1 << 16)
+    if (m_waiting.size() > waitingSize)
         flush();
 }
 
 bool AnswersCsvWriter::flush()
 {
     const QByteArray bytes = m_waiting.toUtf8();
-    m_waiting.clear();
+    m_waiting.resize(0); // keeps its room
     m_failed = m_failed || m_file->device().write(bytes) != bytes.size();
     return !m_failed;
 }

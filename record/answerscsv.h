@@ -40,8 +40,10 @@ public:
 private:
     bool flush();
 
+    struct CellFormat;
     QString m_path;
     std::unique_ptr<files::PrivateSaveFile> m_file;
+    std::unique_ptr<CellFormat> m_format;
     QString m_waiting;
     qsizetype m_added = 0;
     bool m_failed = false;

@@ -127,22 +127,23 @@ bool isFigure(const QVariant &value, double low, double high)
 
 // What no answer can hold: a time before the program or after today, a
 // level it does not have, a negative or endless time, a length of nothing.
-bool isPossible(const QSqlQuery &query, const QDateTime &when)
+bool isPossible(const QSqlQuery &query, const QDateTime &when, const QDateTime &latest)
 {
     constexpr double day = 24 * 60 * 60;
-    return when.isValid() && when.date().year() >= 2000 &&
-           when <= QDateTime::currentDateTime().addDays(1) && isFigure(query.value(3), 1, 3) &&
-           isFigure(query.value(5), 1, 1000) && isFigure(query.value(6), 1, 1000) &&
-           isFigure(query.value(7), 0.001, 1e6) && isFigure(query.value(8), 0.001, 1e6) &&
-           isFigure(query.value(10), 0.001, 1e6) && isFigure(query.value(12), 0, 1) &&
-           isFigure(query.value(13), 0, day) && isFigure(query.value(14), 0, 1);
+    return when.isValid() && when.date().year() >= 2000 && when <= latest &&
+           isFigure(query.value(3), 1, 3) && isFigure(query.value(5), 1, 1000) &&
+           isFigure(query.value(6), 1, 1000) && isFigure(query.value(7), 0.001, 1e6) &&
+           isFigure(query.value(8), 0.001, 1e6) && isFigure(query.value(10), 0.001, 1e6) &&
+           isFigure(query.value(12), 0, 1) && isFigure(query.value(13), 0, day) &&
+           isFigure(query.value(14), 0, 1);
 }
 
 // The row, or nothing when it holds what no answer can.
-std::optional<AnswerRow> answerOf(const QSqlQuery &query)
+// latest: a day after the read began, the latest time an answer may have.
+std::optional<AnswerRow> answerOf(const QSqlQuery &query, const QDateTime &latest)
 {
     AnswerRow row = answerFrom(query);
-    if (!isPossible(query, row.when))
+    if (!isPossible(query, row.when, latest))
         return std::nullopt;
     for (const AnswerColumn &column : answerColumns()) {
         if (column.type == ColumnType::Text)
@@ -175,10 +176,26 @@ QString spelled(const QString &name)
 
 // The server knows who sent each answer: where the name says another, the
 // teacher sees the sender beside it, and the two are counted apart.
-void markSender(AnswerRow &row, const QString &sender)
+// Remembers the names it has shown: a school's year is a few thousand
+// pupils and senders, each spelled out again for every answer otherwise.
+class SenderMarks
 {
-    row.pupil = shownPupil(row.pupil, sender);
-}
+public:
+    void mark(AnswerRow &row, const QString &sender)
+    {
+        const std::pair<QString, QString> key{row.pupil, sender};
+        auto known = m_shown.constFind(key);
+        if (known == m_shown.cend()) {
+            if (m_shown.size() > 100'000)
+                m_shown.clear();
+            known = m_shown.insert(key, shownPupil(row.pupil, sender));
+        }
+        row.pupil = *known;
+    }
+
+private:
+    QHash<std::pair<QString, QString>, QString> m_shown;
+};
 
 QString joined(const QString &where, const QString &condition)
 {
@@ -444,6 +461,7 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
     qsizetype handed = 0; // to the stream
     int discarded = 0;
     QList<SessionRow> sessions;
+    const QDateTime latest = QDateTime::currentDateTime().addDays(1);
     QSqlQuery query(file.database());
     // Else the driver keeps every row it has handed over.
     query.setForwardOnly(true);
@@ -474,7 +492,7 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
                         answerWhere + QStringLiteral(" ORDER BY at, id"),
                     values);
     while (read && !stopped() && query.next()) {
-        if (std::optional<AnswerRow> row = answerOf(query)) {
+        if (std::optional<AnswerRow> row = answerOf(query, latest)) {
             if (!taken(*row))
                 continue;
             if (m_sink) {
@@ -547,6 +565,8 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
     qsizetype handed = 0; // to the stream
     bool read = link.open() && link.database().transaction();
     QSqlQuery query(link.database());
+    const QDateTime latest = QDateTime::currentDateTime().addDays(1);
+    SenderMarks marks;
     QVariantList values;
     QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
     where = joined(where, onlyNames(QStringLiteral("a.pupil"), values));
@@ -568,8 +588,8 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
         before = answers.size() + handed;
         read = query.exec(QStringLiteral("FETCH 20000 FROM report"));
         while (read && query.next()) {
-            if (std::optional<AnswerRow> row = answerOf(query)) {
-                markSender(*row, query.value(int(answerColumns().size())).toString());
+            if (std::optional<AnswerRow> row = answerOf(query, latest)) {
+                marks.mark(*row, query.value(int(answerColumns().size())).toString());
                 if (taken(*row) && m_sink) {
                     (*m_sink)(std::move(*row), true);
                     ++handed;
