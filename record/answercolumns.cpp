@@ -51,13 +51,37 @@ template <bool AnswerRow::*member> AnswerColumn flagColumn(const char *name, con
             [](AnswerRow &r, const QVariant &v) { r.*member = v.toInt() != 0; }, header};
 }
 
+// A time as the record and the server write it, "2026-11-02T08:00:07.000",
+// read digit by digit; any other text as Qt reads ISO times. A school's
+// year is millions of them.
+QDateTime stampOf(const QString &text)
+{
+    static constexpr char16_t shape[] = u"0000-00-00T00:00:00.000";
+    const qsizetype size = std::size(shape) - 1;
+    bool plain = text.size() == size;
+    for (qsizetype i = 0; plain && i < size; ++i)
+        plain = shape[i] == u'0' ? text[i].isDigit() && text[i].unicode() < 128
+                                 : text[i] == QChar(shape[i]);
+    const auto number = [&](qsizetype at, qsizetype digits) {
+        int value = 0;
+        for (qsizetype i = at; i < at + digits; ++i)
+            value = value * 10 + text[i].unicode() - u'0';
+        return value;
+    };
+    // Hour 24 is the next day's midnight to Qt.
+    if (!plain || number(11, 2) > 23)
+        return QDateTime::fromString(text, Qt::ISODateWithMs);
+    const QDate day(number(0, 4), number(5, 2), number(8, 2));
+    const QTime time(number(11, 2), number(14, 2), number(17, 2), number(20, 3));
+    if (!day.isValid() || !time.isValid())
+        return QDateTime::fromString(text, Qt::ISODateWithMs);
+    return QDateTime(day, time);
+}
+
 AnswerColumn stampColumn(const char *name, const char *header)
 {
     return {name, ColumnType::Stamp, [](const AnswerRow &r) { return QVariant(stamp(r.when)); },
-            [](AnswerRow &r, const QVariant &v) {
-                r.when = QDateTime::fromString(v.toString(), Qt::ISODateWithMs);
-            },
-            header};
+            [](AnswerRow &r, const QVariant &v) { r.when = stampOf(v.toString()); }, header};
 }
 
 // The server keeps the solution's mark in a table of its own, so that a

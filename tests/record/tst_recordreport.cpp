@@ -494,6 +494,36 @@ private slots:
         QVERIFY(!QStringLiteral("=+-@\t\r").contains(cell.front()));
     }
 
+    // The time as Qt reads and writes it, whatever the local clock did then.
+    void csvTimeIsTheAnswersLocalTime_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("a school morning") << "2026-11-02T08:00:07.250";
+        QTest::newRow("the hour the clocks skip") << "2026-03-29T02:30:00.000";
+        QTest::newRow("the hour the clocks repeat") << "2026-10-25T02:30:00.000";
+        QTest::newRow("midnight written as hour 24") << "2026-11-02T24:00:00.000";
+        QTest::newRow("a day no calendar has") << "2026-02-29T10:00:00.000";
+    }
+    void csvTimeIsTheAnswersLocalTime()
+    {
+        QFETCH(QString, stored);
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Europe/Rome");
+        const auto restore = qScopeGuard([&] { qputenv("TZ", zone); });
+        QTemporaryDir dir;
+        const QString copy =
+            changedCopy(m_class.filePath(pupils[0].file), dir, QStringLiteral("ada.sqlite"),
+                        QStringLiteral("UPDATE answer SET at = '%1'").arg(stored));
+        const auto contents = record::RecordReader().read({copy});
+        const QDateTime when = QDateTime::fromString(stored, Qt::ISODateWithMs);
+        QCOMPARE(contents.answers.size(), when.isValid() ? pupils[0].answers : 0);
+        if (contents.answers.isEmpty())
+            return;
+        const QList<QByteArray> lines = record::answersCsv(contents.answers).split('\n');
+        QCOMPARE(lines.value(1).left(lines.value(1).indexOf(',')),
+                 when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8());
+    }
+
     void csvRefusesWhatItCannotWrite_data()
     {
         QTest::addColumn<QString>("target");
