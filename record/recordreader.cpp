@@ -22,6 +22,7 @@
 
 #include <cmath>
 
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 namespace record {
@@ -127,27 +128,34 @@ bool isFigure(const QVariant &value, double low, double high)
 
 // What no answer can hold: a time before the program or after today, a
 // level it does not have, a negative or endless time, a length of nothing.
-bool isPossible(const QSqlQuery &query, const QDateTime &when, const QDateTime &latest)
+bool isPossible(const QVariantList &values, const QDateTime &when, const QDateTime &latest)
 {
     constexpr double day = 24 * 60 * 60;
     return when.isValid() && when.date().year() >= 2000 && when <= latest &&
-           isFigure(query.value(3), 1, 3) && isFigure(query.value(5), 1, 1000) &&
-           isFigure(query.value(6), 1, 1000) && isFigure(query.value(7), 0.001, 1e6) &&
-           isFigure(query.value(8), 0.001, 1e6) && isFigure(query.value(10), 0.001, 1e6) &&
-           isFigure(query.value(12), 0, 1) && isFigure(query.value(13), 0, day) &&
-           isFigure(query.value(14), 0, 1);
+           isFigure(values[3], 1, 3) && isFigure(values[5], 1, 1000) &&
+           isFigure(values[6], 1, 1000) && isFigure(values[7], 0.001, 1e6) &&
+           isFigure(values[8], 0.001, 1e6) && isFigure(values[10], 0.001, 1e6) &&
+           isFigure(values[12], 0, 1) && isFigure(values[13], 0, day) && isFigure(values[14], 0, 1);
 }
 
-// The row, or nothing when it holds what no answer can.
+// The row, or nothing when it holds what no answer can, from its values in
+// answerColumns()' order.
 // latest: a day after the read began, the latest time an answer may have.
-std::optional<AnswerRow> answerOf(const QSqlQuery &query, const QDateTime &latest)
+std::optional<AnswerRow> answerOf(const QVariantList &values, const QDateTime &latest)
 {
-    AnswerRow row = answerFrom(query);
-    if (!isPossible(query, row.when, latest))
+    const std::span<const AnswerColumn> columns = answerColumns();
+    AnswerRow row;
+    for (size_t i = 0; i < columns.size(); ++i)
+        columns[i].read(row, values[qsizetype(i)]);
+    if (!isPossible(values, row.when, latest))
         return std::nullopt;
-    for (const AnswerColumn &column : answerColumns()) {
-        if (column.type == ColumnType::Text)
-            column.read(row, cutName(column.value(row).toString()));
+    // Texts cut, and none left null: an empty name is still a name.
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].type != ColumnType::Text)
+            continue;
+        const QString text = columns[i].value(row).toString();
+        if (text.size() > maxNameLength || values[qsizetype(i)].toString().isNull())
+            columns[i].read(row, cutName(text));
     }
     return row;
 }
@@ -272,6 +280,109 @@ bool isRecordTime(QLatin1StringView text)
     return QDate::isValid(number(0, 4), number(5, 2), number(8, 2)) && number(11, 2) < 24 &&
            number(14, 2) < 60 && number(17, 2) < 60;
 }
+
+// A row's values from the driver, each once: the driver converts a value
+// anew each time it is asked for it.
+const QVariantList &valuesOf(const QSqlQuery &query, QVariantList &values)
+{
+    values.resize(qsizetype(answerColumns().size()));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        values[i] = query.value(int(i));
+    return values;
+}
+
+// The server's rows a cursor hands over, a batch at a time; the next batch
+// is asked for before this one is read, so that the server makes it
+// meanwhile. Read through libpq itself: Qt's driver would make a value of
+// every cell and wait for each batch.
+class ServerBatches
+{
+public:
+    explicit ServerBatches(const QSqlDatabase &db)
+    {
+        const QVariant handle = db.driver()->handle();
+        if (handle.isValid() && qstrcmp(handle.typeName(), "pg_conn*") == 0)
+            m_connection = *static_cast<PGconn *const *>(handle.constData());
+        m_asked = m_connection && PQsendQuery(m_connection, fetch) == 1;
+        if (!m_asked)
+            m_failed = true;
+    }
+    ~ServerBatches()
+    {
+        PQclear(m_batch);
+        if (m_asked)
+            while (PGresult *left = PQgetResult(m_connection))
+                PQclear(left);
+    }
+    ServerBatches(const ServerBatches &) = delete;
+    ServerBatches &operator=(const ServerBatches &) = delete;
+
+    bool next()
+    {
+        if (m_batch && ++m_row < PQntuples(m_batch))
+            return true;
+        PQclear(m_batch);
+        m_batch = nullptr;
+        if (!m_asked)
+            return false;
+        m_batch = PQgetResult(m_connection);
+        while (PGresult *left = PQgetResult(m_connection))
+            PQclear(left);
+        m_asked = false;
+        if (PQresultStatus(m_batch) != PGRES_TUPLES_OK) {
+            m_error =
+                QSqlError(QStringLiteral("FETCH"), QString::fromUtf8(PQresultErrorMessage(m_batch)),
+                          QSqlError::StatementError,
+                          QString::fromLatin1(PQresultErrorField(m_batch, PG_DIAG_SQLSTATE)));
+            m_failed = true;
+            return false;
+        }
+        m_row = 0;
+        if (PQntuples(m_batch) == 0)
+            return false;
+        m_asked = PQsendQuery(m_connection, fetch) == 1;
+        m_failed = !m_asked;
+        return !m_failed;
+    }
+    bool failed() const { return m_failed; }
+    QSqlError error() const
+    {
+        if (m_error.isValid() || !m_connection)
+            return m_error;
+        return QSqlError(QStringLiteral("FETCH"), QString::fromUtf8(PQerrorMessage(m_connection)),
+                         QSqlError::ConnectionError);
+    }
+
+    // The cell as Qt's driver would give it, of the column's type.
+    QVariant value(int column, ColumnType type) const
+    {
+        const char *text = PQgetvalue(m_batch, m_row, column);
+        const QByteArray bytes = QByteArray::fromRawData(text, PQgetlength(m_batch, m_row, column));
+        const bool null = PQgetisnull(m_batch, m_row, column);
+        switch (type) {
+        case ColumnType::Integer:
+            return null ? QVariant(QMetaType(QMetaType::Int)) : QVariant(bytes.toInt());
+        case ColumnType::Real:
+            return null ? QVariant(QMetaType(QMetaType::Double)) : QVariant(bytes.toDouble());
+        case ColumnType::Flag:
+            return null ? QVariant(QMetaType(QMetaType::Bool)) : QVariant(bytes == "t");
+        case ColumnType::Stamp:
+        case ColumnType::Text:
+        case ColumnType::AnswerId:
+            break;
+        }
+        return null ? QVariant(QMetaType(QMetaType::QString)) : QVariant(QString::fromUtf8(bytes));
+    }
+
+private:
+    static constexpr const char *fetch = "FETCH 20000 FROM report";
+    PGconn *m_connection = nullptr;
+    PGresult *m_batch = nullptr;
+    int m_row = 0;
+    bool m_asked = false;
+    bool m_failed = false;
+    QSqlError m_error;
+};
 
 // A statement run by SQLite itself on a file's connection: its texts read
 // as the file keeps them, without a value made for each cell.
@@ -462,6 +573,7 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
     int discarded = 0;
     QList<SessionRow> sessions;
     const QDateTime latest = QDateTime::currentDateTime().addDays(1);
+    QVariantList cells;
     QSqlQuery query(file.database());
     // Else the driver keeps every row it has handed over.
     query.setForwardOnly(true);
@@ -492,7 +604,7 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
                         answerWhere + QStringLiteral(" ORDER BY at, id"),
                     values);
     while (read && !stopped() && query.next()) {
-        if (std::optional<AnswerRow> row = answerOf(query, latest)) {
+        if (std::optional<AnswerRow> row = answerOf(valuesOf(query, cells), latest)) {
             if (!taken(*row))
                 continue;
             if (m_sink) {
@@ -566,6 +678,7 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
     bool read = link.open() && link.database().transaction();
     QSqlQuery query(link.database());
     const QDateTime latest = QDateTime::currentDateTime().addDays(1);
+    QVariantList cells;
     SenderMarks marks;
     QVariantList values;
     QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
@@ -584,12 +697,16 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
                       QStringLiteral(" FROM answer a LEFT JOIN solution_opened o USING (uuid)") +
                       withLiterals(link.database(), where, values) +
                       QStringLiteral(" ORDER BY a.at, a.seq, a.uuid"));
-    for (qsizetype before = -1; read && before != answers.size() + handed;) {
-        before = answers.size() + handed;
-        read = query.exec(QStringLiteral("FETCH 20000 FROM report"));
-        while (read && query.next()) {
-            if (std::optional<AnswerRow> row = answerOf(query, latest)) {
-                marks.mark(*row, query.value(int(answerColumns().size())).toString());
+    QSqlError error = query.lastError();
+    if (read) {
+        ServerBatches batches(link.database());
+        const std::span<const AnswerColumn> columnList = answerColumns();
+        cells.resize(qsizetype(columnList.size()));
+        while (!stopped() && batches.next()) {
+            for (qsizetype i = 0; i < cells.size(); ++i)
+                cells[i] = batches.value(int(i), columnList[size_t(i)].type);
+            if (std::optional<AnswerRow> row = answerOf(cells, latest)) {
+                marks.mark(*row, batches.value(int(cells.size()), ColumnType::Text).toString());
                 if (taken(*row) && m_sink) {
                     (*m_sink)(std::move(*row), true);
                     ++handed;
@@ -600,11 +717,13 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
                 ++contents.discarded;
             }
         }
+        read = !batches.failed();
+        error = batches.error();
     }
     link.database().rollback();
-    if (!read || query.lastError().isValid()) {
+    if (!read) {
         if (link.problem() == ServerProblem::None)
-            link.failed(query.lastError());
+            link.failed(error);
         contents.cutShort = contents.cutShort || handed > 0;
         contents.skipped.append({address->shown(), problemLine(link.problem(), *address)});
         return;
