@@ -520,28 +520,45 @@ RecordContents RecordReader::read(const QStringList &paths) const
     QStringList files;
     for (const QString &path : paths)
         files += filesOf(path);
+    // An answer on the server and in a file is the server's: the file's copy
+    // goes.
+    const bool anyFile =
+        std::ranges::any_of(files, [](const QString &file) { return !isServerUrl(file); });
+    QSet<QUuid> serverIds;
+    QList<std::pair<qsizetype, qsizetype>> serverRows; // from, to
     for (qsizetype i = 0; i < files.size() && !stopped(); ++i) {
-        if (isServerUrl(files[i]))
-            readServer(files[i], contents);
-        else
+        if (isServerUrl(files[i])) {
+            const qsizetype from = contents.answers.size();
+            readServer(files[i], contents, anyFile && !m_sink ? &serverIds : nullptr);
+            serverRows.append({from, contents.answers.size()});
+        } else {
             readFile(files[i], contents, seen, clashes);
+        }
         if (m_progress)
             m_progress(i + 1, files.size());
     }
-    if (clashes.isEmpty())
+    if (clashes.isEmpty() && serverIds.isEmpty())
         return contents;
     QList<AnswerRow> kept;
     kept.reserve(contents.answers.size());
     for (qsizetype i = 0; i < contents.answers.size(); ++i) {
-        // The server's answers are not among the files' ids: they stay.
+        // The server's answers stay.
+        if (std::ranges::any_of(
+                serverRows, [i](const auto &rows) { return i >= rows.first && i < rows.second; })) {
+            kept.append(std::move(contents.answers[i]));
+            continue;
+        }
         const auto first = contents.answers[i].uuid.isEmpty()
                                ? seen.cend()
                                : seen.constFind(contents.answers[i].uuid);
-        if (first != seen.cend() && first->index != i)
+        if (first != seen.cend() &&
+            (first->index != i || serverIds.contains(QUuid::fromString(contents.answers[i].uuid))))
             continue;
         kept.append(std::move(contents.answers[i]));
     }
     contents.answers = std::move(kept);
+    if (clashes.isEmpty())
+        return contents;
     for (auto clash = clashes.cbegin(); clash != clashes.cend(); ++clash)
         contents.clashes << QCoreApplication::translate(
                                 "record", "%1 e %2 hanno %3 risposte con lo stesso codice ma "
@@ -660,7 +677,8 @@ void RecordReader::readFile(const QString &path, RecordContents &contents, SeenI
 }
 
 // The teacher's role reads every class's answers; the server has no sessions.
-void RecordReader::readServer(const QString &url, RecordContents &contents) const
+void RecordReader::readServer(const QString &url, RecordContents &contents,
+                              QSet<QUuid> *serverIds) const
 {
     std::optional<ServerAddress> address = serverAddressOf(url);
     if (!address) {
@@ -711,6 +729,8 @@ void RecordReader::readServer(const QString &url, RecordContents &contents) cons
                     (*m_sink)(std::move(*row), true);
                     ++handed;
                 } else if (taken(*row)) {
+                    if (serverIds)
+                        serverIds->insert(QUuid::fromString(row->uuid));
                     answers.append(std::move(*row));
                 }
             } else {
@@ -773,6 +793,8 @@ struct RecordReader::IdScan
             shared.insert(pupil);
         }
     }
+    QList<QUuid> uuids() const { return m_ids.keys(); }
+    PupilKey pupilOf(const QUuid &id) const { return m_keys.value(m_ids.value(id, -1)); }
     void forgetIds()
     {
         m_ids = {};
@@ -929,8 +951,9 @@ ReportFigures RecordReader::readFigures(const QStringList &paths) const
     for (const QString &path : paths)
         sources += filesOf(path);
     IdScan ids;
-    ids.wanted = std::ranges::count_if(
-                     sources, [](const QString &source) { return !isServerUrl(source); }) > 1;
+    const qsizetype files =
+        std::ranges::count_if(sources, [](const QString &source) { return !isServerUrl(source); });
+    ids.wanted = files > 1 || (files > 0 && files < sources.size());
     QList<SourceRead> read;
     for (qsizetype i = 0; i < sources.size() && !stopped(); ++i) {
         SourceRead source = isServerUrl(sources[i]) ? figuresOfServer(sources[i], report)
@@ -947,6 +970,15 @@ ReportFigures RecordReader::readFigures(const QStringList &paths) const
     // A pupil's answers in more than one place, or an answer read twice,
     // are counted from the rows: runs and copies do not add up.
     QSet<PupilKey> fromRows = ids.shared;
+    for (const SourceRead &source : std::as_const(read)) {
+        if (!isServerUrl(source.name) || files == 0 || stopped())
+            continue;
+        const QHash<QUuid, PupilKey> copies = copiesOnServer(source.name, ids);
+        for (auto it = copies.cbegin(); it != copies.cend(); ++it) {
+            fromRows.insert(*it);
+            fromRows.insert(ids.pupilOf(it.key()));
+        }
+    }
     QHash<PupilKey, int> places;
     for (const SourceRead &source : std::as_const(read)) {
         fromRows.unite(source.figures.mixed);
@@ -1051,6 +1083,40 @@ void RecordReader::scanIds(const QString &path, IdScan &ids) const
                 {cutName(query.value(0).toString()), cutName(query.value(1).toString())});
 }
 
+QHash<QUuid, PupilKey> RecordReader::copiesOnServer(const QString &url, const IdScan &ids) const
+{
+    QHash<QUuid, PupilKey> copies;
+    const QList<QUuid> uuids = ids.uuids();
+    std::optional<ServerAddress> address = serverAddressOf(url);
+    if (uuids.isEmpty() || !address)
+        return copies;
+    if (address->password.isEmpty())
+        address->password = m_serverPassword;
+    ServerLink link(*address);
+    if (!link.open())
+        return copies;
+    QStringList listed;
+    listed.reserve(uuids.size());
+    for (const QUuid &id : uuids)
+        listed << id.toString(QUuid::WithoutBraces);
+    QVariantList values;
+    const QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
+    values << tomorrow() << u'{' + listed.join(u',') + u'}';
+    // Among the answers the server hands over, as the rows are read.
+    QSqlQuery query(link.database());
+    query.setForwardOnly(true);
+    bool read = run(query,
+                    QStringLiteral("WITH good AS (") + serverAnswers(where) +
+                        QStringLiteral(") SELECT u, c, p, s FROM good WHERE o2 IN "
+                                       "(SELECT unnest(CAST(? AS uuid[])))"),
+                    values);
+    while (read && query.next())
+        copies.insert(QUuid::fromString(query.value(0).toString()),
+                      {cutName(query.value(1).toString()),
+                       shownPupil(cutName(query.value(2).toString()), query.value(3).toString())});
+    return copies;
+}
+
 RecordContents RecordReader::stream(const QStringList &paths,
                                     const std::function<void(const AnswerRow &)> &take) const
 {
@@ -1062,9 +1128,19 @@ RecordContents RecordReader::stream(const QStringList &paths,
                          [](const QString &source) { return !isServerUrl(source); });
     // An answer in two files: its pupils' rows are settled first, as read()
     // settles them, and handed on where read() keeps them.
+    // An answer on the server and in a file is the server's, as read() has it.
+    const bool anyServer = files.size() < sources.size();
     IdScan ids;
-    for (qsizetype i = 0; files.size() > 1 && i < files.size() && !stopped(); ++i)
+    for (qsizetype i = 0; (files.size() > 1 || anyServer) && i < files.size() && !stopped(); ++i)
         scanIds(files[i], ids);
+    QSet<QUuid> onServer;
+    for (const QString &source : std::as_const(sources)) {
+        if (isServerUrl(source) && !files.isEmpty() && !stopped()) {
+            const QHash<QUuid, PupilKey> copies = copiesOnServer(source, ids);
+            for (auto it = copies.cbegin(); it != copies.cend(); ++it)
+                onServer.insert(it.key());
+        }
+    }
     ids.forgetIds();
     QHash<QString, AnswerRow> settled;
     QStringList clashes;
@@ -1079,6 +1155,8 @@ RecordContents RecordReader::stream(const QStringList &paths,
     }
     QSet<QString> handed;
     const Sink sink = [&](AnswerRow &&row, bool fromServer) {
+        if (!fromServer && !onServer.isEmpty() && onServer.contains(QUuid::fromString(row.uuid)))
+            return;
         if (fromServer || row.uuid.isEmpty() || !ids.shared.contains({row.className, row.pupil})) {
             take(row);
             return;

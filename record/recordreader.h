@@ -8,6 +8,7 @@
 #include <QList>
 #include <QSet>
 #include <QStringList>
+#include <QUuid>
 
 #include <atomic>
 #include <chrono>
@@ -128,12 +129,19 @@ private:
 
     void readFile(const QString &path, RecordContents &contents, SeenIds &seen,
                   QHash<std::pair<QString, QString>, int> &clashes) const;
-    void readServer(const QString &url, RecordContents &contents) const;
+    // serverIds, when given: the ids of the answers kept, to leave out the
+    // files' copies of them.
+    void readServer(const QString &url, RecordContents &contents,
+                    QSet<QUuid> *serverIds = nullptr) const;
     struct IdScan;
     // Where a stream sends each row, and whether it came from the server.
     using Sink = std::function<void(AnswerRow &&row, bool fromServer)>;
     const Sink *m_sink = nullptr;
     void scanIds(const QString &path, IdScan &ids) const;
+    // Which of the files' answer ids the server holds too, among the answers
+    // it hands over, and the server's pupil of each.
+    QHash<QUuid, std::pair<QString, QString>> copiesOnServer(const QString &url,
+                                                             const IdScan &ids) const;
     struct SourceRead;
     SourceRead figuresOfFile(const QString &path, ReportFigures &report, IdScan &ids) const;
     SourceRead figuresOfServer(const QString &url, ReportFigures &report) const;

@@ -292,7 +292,9 @@ QString serverInsert(const QList<record::AnswerRow> &rows)
         if (row.pupil.size() > 60)
             continue;
         ++seq;
-        values << QStringLiteral("(gen_random_uuid(), %1, %2, %3, %4, %5, %6, %7, 1.8, 3.2, 'AH', "
+        // Every other answer as a pupil's program sends it, its id kept: the
+        // same answer on the server and in the file.
+        values << QStringLiteral("(%14, %1, %2, %3, %4, %5, %6, %7, 1.8, 3.2, 'AH', "
                                  "2.4, %8, %9, %10, %11, %12, %13)")
                       .arg(text(row.when.toString(Qt::ISODateWithMs)), text(row.pupil),
                            text(row.className))
@@ -304,7 +306,8 @@ QString serverInsert(const QList<record::AnswerRow> &rows)
                       .arg(row.seconds)
                       .arg(text(row.assignment))
                       .arg(seq % 3)
-                      .arg(text(senders[seq % senders.size()]));
+                      .arg(text(senders[seq % senders.size()]))
+                      .arg(seq % 2 == 0 ? text(row.uuid) : u"gen_random_uuid()"_s);
     }
     if (values.isEmpty())
         return {};
@@ -464,6 +467,7 @@ private slots:
         const QString url = server.url(QStringLiteral("solvetra_teacher"),
                                        QString::fromLatin1(PgServer::teacherPassword));
         int checked = 0;
+        int copies = 0;
         for (qsizetype r = 0; r < m_records.size(); r += 2) {
             server.psql(QStringLiteral("TRUNCATE answer CASCADE; TRUNCATE answers_per_day"));
             const QString insert = serverInsert(m_records[r].files.first());
@@ -480,10 +484,24 @@ private slots:
                     QCOMPARE(linesOf(reader.readFigures(sources)), linesOfRows(rows, filter));
                     QVERIFY(streamsAsRead(reader, sources, rows));
                     ++checked;
+                    if (sources.size() == 1)
+                        continue;
+                    // An answer on both counts once: the sources read apart,
+                    // less the answers both hold.
+                    const QList<record::AnswerRow> onServer = reader.read({url}).answers;
+                    const QList<record::AnswerRow> inFiles = reader.read(m_files[r]).answers;
+                    QSet<QString> serverIds;
+                    for (const record::AnswerRow &row : onServer)
+                        serverIds.insert(row.uuid);
+                    const auto both = std::ranges::count_if(
+                        inFiles, [&](const auto &row) { return serverIds.contains(row.uuid); });
+                    QCOMPARE(rows.answers.size(), onServer.size() + inFiles.size() - both);
+                    copies += int(both);
                 }
             }
         }
         QCOMPARE(checked, 8 * 60);
+        QVERIFY(copies > 100);
     }
 };
 
