@@ -102,7 +102,8 @@ public:
     // rows read() gives would make, without bringing the rows over.
     ReportFigures readFigures(const QStringList &paths) const;
     // The statements readFigures() has the school's server run, their
-    // values written in: to time the server alone.
+    // values written in, the setting it makes first: to time the server
+    // alone.
     QStringList serverStatements() const;
 
     // Whether a file of that name can be a record, not one of SQLite's
