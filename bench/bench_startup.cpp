@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the quiz window against a bare Qt window that shows one label,
-// in one run:
+// both maximised, in one run:
 // - instructions to the first flush of the window (callgrind, once each,
 //   when valgrind is installed);
 // - time to the first paint and until the window stands still, on an Xvfb

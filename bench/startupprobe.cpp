@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startupprobe.h"
 
+#include "app/schoolsettings.h"
+#include "record/recordfile.h"
 #include "ui/window/appsetup.h"
 #include "ui/window/program.h"
 
@@ -112,10 +114,18 @@ int run(int argc, char *argv[], Window window, End end)
 {
     if (window == Window::Bare) {
         QApplication app(argc, argv);
+        // Shown maximised as the quiz is, so that both fill the same screen
+        // (and backing store); its first paint counts once it is maximised.
         QLabel label(QStringLiteral("Solvetra"));
-        PaintWatch watch([&label](QObject *watched) { return watched == &label; }, end);
+        label.adjustSize();
+        const QSize unplaced = label.size();
+        PaintWatch watch(
+            [&label, unplaced](QObject *watched) {
+                return watched == &label && label.isMaximized() && label.size() != unplaced;
+            },
+            end);
         app.installEventFilter(&watch);
-        label.show();
+        label.showMaximized();
         return app.exec();
     }
 
@@ -131,6 +141,7 @@ int run(int argc, char *argv[], Window window, End end)
         end);
     app.installEventFilter(&watch);
     Program program(app);
+    program.window().keepRecord(record::defaultRecordPath(), app::readSchoolSettings().places);
     program.window().start();
     if (auto *clock = program.window().findChild<QTimer *>(QStringLiteral("Timer1")))
         QObject::connect(clock, &QTimer::timeout, &watch, &PaintWatch::settle);

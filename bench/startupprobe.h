@@ -2,9 +2,10 @@
 #pragma once
 
 // Start-up measured from outside: a child process starts the quiz window as
-// the program's entry does, or a bare Qt window showing one label, and writes
-// to standard output, each time read on the monotonic clock:
-//     painted <ns> <peak resident set in kB>   the first problem (or the label) painted
+// the program's entry does (keeping a record), or a bare Qt window showing one
+// label, both maximised, and writes to standard output, each time read on the
+// monotonic clock:
+//     painted <ns> <peak resident set in kB>   the first problem (or the maximised label) painted
 //     settled <ns> <peak resident set in kB>   the last change before the window stood still
 // A window stands still when nothing was painted for a while, or when the
 // quiz's clock ticks for the first time (its ticks and the caret's blinking

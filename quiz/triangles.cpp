@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/triangles.h"
 
-#include <QString>
-
 #include <algorithm>
 #include <array>
 #include <numeric>
@@ -37,7 +35,9 @@ bool fits(qint64 numerator, qint64 denominator, int maxDigits)
         return false;
     const int fraction = int(hundredths % 100);
     const int fractionDigits = fraction == 0 ? 0 : fraction % 10 == 0 ? 1 : 2;
-    const int wholeDigits = int(QString::number(whole).size());
+    int wholeDigits = 1;
+    for (qint64 rest = whole / 10; rest > 0; rest /= 10)
+        ++wholeDigits;
     const int characters = wholeDigits + (fractionDigits > 0 ? 1 + fractionDigits : 0);
     return characters <= answerBoxCharacters && wholeDigits + fractionDigits <= maxDigits;
 }

@@ -44,6 +44,24 @@ private:
 // problems, by the problem's number on the sheet.
 using Attempt = QMap<int, AnswerRow>;
 
+// An assignment of count problems before any answer is counted.
+AssignmentStandings unanswered(int count)
+{
+    AssignmentStandings standings;
+    standings.byProblem.resize(count);
+    standings.kindOf.resize(count);
+    return standings;
+}
+
+AssignmentStanding unansweredBy(const PupilSummary &pupil, int count)
+{
+    AssignmentStanding standing;
+    standing.pupil = pupil.pupil;
+    standing.className = pupil.className;
+    standing.count = count;
+    return standing;
+}
+
 } // namespace
 
 int AssignmentStandings::counted(AssignmentStanding::State state) const
@@ -59,9 +77,7 @@ AssignmentStandings assignmentStandings(const QString &code, const QList<PupilSu
     if (!assignment)
         return {};
     const SheetPlaces places(*assignment);
-    AssignmentStandings standings;
-    standings.byProblem.resize(assignment->count);
-    standings.kindOf.resize(assignment->count);
+    AssignmentStandings standings = unanswered(assignment->count);
     QHash<PupilKey, Attempt> attempts;
     for (const AnswerRow &row : answers) {
         const int place = places.of(row);
@@ -73,11 +89,8 @@ AssignmentStandings assignmentStandings(const QString &code, const QList<PupilSu
     }
     for (const PupilSummary &pupil : pupils) {
         const Attempt attempt = attempts.value({pupil.className, pupil.pupil});
-        AssignmentStanding standing;
-        standing.pupil = pupil.pupil;
-        standing.className = pupil.className;
+        AssignmentStanding standing = unansweredBy(pupil, assignment->count);
         standing.answered = int(attempt.size());
-        standing.count = assignment->count;
         QDateTime last;
         for (const AnswerRow &row : attempt) {
             standing.tally.add(row.right);
@@ -99,9 +112,7 @@ AssignmentStandings assignmentStandings(const QString &code, const QList<PupilSu
     if (!assignment)
         return {};
     const SheetPlaces places(*assignment);
-    AssignmentStandings standings;
-    standings.byProblem.resize(assignment->count);
-    standings.kindOf.resize(assignment->count);
+    AssignmentStandings standings = unanswered(assignment->count);
     for (auto pupil = attempts.cbegin(); pupil != attempts.cend(); ++pupil) {
         for (auto problem = pupil->cbegin(); problem != pupil->cend(); ++problem) {
             const int place = places.of(problem.key());
@@ -113,10 +124,7 @@ AssignmentStandings assignmentStandings(const QString &code, const QList<PupilSu
         }
     }
     for (const PupilSummary &pupil : pupils) {
-        AssignmentStanding standing;
-        standing.pupil = pupil.pupil;
-        standing.className = pupil.className;
-        standing.count = assignment->count;
+        AssignmentStanding standing = unansweredBy(pupil, assignment->count);
         QDateTime last;
         const QMap<ProblemOfSheet, ProblemAnswers> own =
             attempts.value({pupil.className, pupil.pupil});

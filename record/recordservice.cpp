@@ -214,7 +214,12 @@ RecordThread::RecordThread(const QString &path, const quiz::Clock &clock, QObjec
     m_service->moveToThread(m_thread);
     connect(m_service, &RecordService::trouble, this, &RecordThread::trouble);
     connect(m_service, &RecordService::answersStored, this, &RecordThread::answersStored);
-    m_thread->start();
+}
+
+void RecordThread::start()
+{
+    if (!m_thread->isRunning() && !m_thread->isFinished())
+        m_thread->start();
 }
 
 RecordThread::~RecordThread()
@@ -235,9 +240,15 @@ RecordThread::~RecordThread()
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
 }
 
-template <typename Work> void RecordThread::post(Work work)
+template <typename Work> void RecordThread::queue(Work work)
 {
     QMetaObject::invokeMethod(m_service, std::move(work), Qt::QueuedConnection);
+}
+
+template <typename Work> void RecordThread::post(Work work)
+{
+    queue(std::move(work));
+    start();
 }
 
 template <typename Result, typename Work>
@@ -261,7 +272,7 @@ std::optional<Result> RecordThread::call(Work work, std::chrono::milliseconds li
 
 void RecordThread::setPupil(const QString &name, const QString &className)
 {
-    post([service = m_service, name, className] { service->setPupil(name, className); });
+    queue([service = m_service, name, className] { service->setPupil(name, className); });
 }
 
 void RecordThread::startSession(int level)
@@ -291,7 +302,7 @@ void RecordThread::markSolutionOpened()
 
 void RecordThread::share(const SharePlaces &places)
 {
-    post([service = m_service, places] { service->share(places); });
+    queue([service = m_service, places] { service->share(places); });
 }
 
 void RecordThread::close()

@@ -101,6 +101,10 @@ public:
 
     QString path() const { return m_path; }
 
+    // The thread starts here, or at the first call that needs it (an answer,
+    // a read, the end); until then what is handed over waits in its queue.
+    void start();
+
     void setPupil(const QString &name, const QString &className);
     void startSession(int level);
     void endSession();
@@ -131,6 +135,8 @@ signals:
 
 private:
     template <typename Work> void post(Work work);
+    // The same without starting the thread.
+    template <typename Work> void queue(Work work);
     template <typename Result, typename Work>
     std::optional<Result> call(Work work, std::chrono::milliseconds limit);
 

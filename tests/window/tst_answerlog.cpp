@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -30,6 +31,7 @@ private slots:
 
     void everyJudgedAnswerIsKept_data();
     void everyJudgedAnswerIsKept();
+    void answersBeforeTheFirstPaintAreKept();
     void openedSolutionIsMarkedOnItsAnswer();
     void noRecordUnlessAsked();
     void verdictPaintedBeforeFileWritten();
@@ -134,6 +136,30 @@ void TestAnswerLog::everyJudgedAnswerIsKept()
     };
     QCOMPARE(::stat(QFile::encodeName(m_path).constData(), &info), 0);
     QCOMPARE(info.st_mode & 0777, 0600u);
+}
+
+// In the program's order: the record is asked for before the window opens,
+// and its thread starts once the window has been painted, or at the first
+// answer. What was handed over before (the pupil, the answers) is all kept.
+void TestAnswerLog::answersBeforeTheFirstPaintAreKept()
+{
+    m_tavola = std::make_unique<ui::Tavola>(m_clock, *m_random, m_platform);
+    m_tavola->keepRecord(m_path);
+    auto *log = m_tavola->findChild<ui::AnswerLog *>();
+    log->setPupil({QStringLiteral("Ada"), QStringLiteral("3B")});
+    m_tavola->start();
+    const QList<bool> pattern{true, false, true};
+    for (const bool right : pattern) {
+        answer(right);
+        control<QPushButton>("cmdNext")->click(); // no shortcut before the window is active
+    }
+    QTRY_COMPARE(rows(QStringLiteral("typed")).size(), pattern.size());
+    const auto kept = rows(QStringLiteral("pupil, class, right"));
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        QCOMPARE(kept[i][0].toString(), QStringLiteral("Ada"));
+        QCOMPARE(kept[i][1].toString(), QStringLiteral("3B"));
+        QCOMPARE(kept[i][2].toBool(), pattern[i]);
+    }
 }
 
 void TestAnswerLog::openedSolutionIsMarkedOnItsAnswer()

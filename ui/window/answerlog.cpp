@@ -55,6 +55,11 @@ bool AnswerLog::settle()
     return m_record->settle();
 }
 
+void AnswerLog::startRecord()
+{
+    m_record->start();
+}
+
 void AnswerLog::share(const record::SharePlaces &places)
 {
     m_copiesToClassFolder = !places.classCopy.isEmpty();

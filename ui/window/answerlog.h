@@ -62,6 +62,8 @@ public:
     void finish();
     // Waits until the record's thread has done all it was handed.
     bool settle();
+    // Starts the record's thread now rather than at the first answer.
+    void startRecord();
     // Sends the answers on to the school's server and the class folder too.
     void share(const record::SharePlaces &places);
     bool copiesToClassFolder() const { return m_copiesToClassFolder; }

@@ -20,10 +20,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -37,6 +39,8 @@ namespace {
 constexpr int internalErrorNumber = 51;
 // How long a window opening maximised waits for the window manager to maximise it.
 constexpr int maximisingWaitMs = 300;
+// Posted at the first paint, behind it: what the first paint does not need.
+const QEvent::Type afterFirstPaint = QEvent::Type(QEvent::registerEventType());
 
 } // namespace
 
@@ -67,7 +71,6 @@ Tavola::Tavola(quiz::Clock &clock, quiz::RandomSource &random, Platform &platfor
     connect(&m_session, &quiz::QuizSession::levelChanged, this,
             [this] { dispatch([this] { level_Changed(); }); });
     setObjectName(QStringLiteral("Tavola"));
-    setWindowIcon(artwork::windowIcon());
     accessible::installReaderFilter();
     m_zoom = new SheetZoom(this);
     addMenuBarKey(this);
@@ -86,8 +89,8 @@ void Tavola::start()
 {
     m_openingMaximised = true;
     // A window manager maps the window at its normal size and maximises it
-    // some milliseconds later. The window is shown first, unpainted and
-    // unplaced until it is maximised, and its sheet is built meanwhile.
+    // some milliseconds later. The window is shown first, unpainted until it
+    // is maximised, and its sheet is built and laid out meanwhile.
     m_awaitingMaximised = true;
     setUpdatesEnabled(false);
     loadFrame();
@@ -227,10 +230,32 @@ std::array<QAction *, 3> Tavola::zoomActions() const
     return m_zoom->actions();
 }
 
+// While the window waits to be maximised, the sheet is laid out at the zoom
+// when that surely fits the screen's free area whatever frame the window
+// manager gives it: once maximised, it is not laid out again.
+void Tavola::fitSheetAwaitingMaximised()
+{
+    // Borders and a title bar, generously.
+    constexpr QSize frameAllowance(16, 48);
+    if (!screen())
+        return;
+    const QSize room = screen()->availableSize() - frameAllowance -
+                       QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    const QSize designed = SheetBuilder::designedSize();
+    const double scale = m_zoom->factor();
+    if (room.width() >= designed.width() * scale && room.height() >= designed.height() * scale &&
+        scale != m_builder.scale())
+        m_builder.applyScale(scale);
+}
+
 void Tavola::fitSheet()
 {
-    if (!m_controls.sheet || m_awaitingMaximised)
+    if (!m_controls.sheet)
         return;
+    if (m_awaitingMaximised) {
+        fitSheetAwaitingMaximised();
+        return;
+    }
     if (QLayout *frame = layout())
         frame->activate();
     const QSize room = m_controls.sheet->size();
@@ -251,6 +276,27 @@ void Tavola::placeOpened()
     m_awaitingMaximised = false;
     fitSheet();
     setUpdatesEnabled(true);
+}
+
+bool Tavola::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        QCoreApplication::postEvent(this, new QEvent(afterFirstPaint), Qt::LowEventPriority);
+    } else if (event->type() == afterFirstPaint) {
+        finishOpening();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+// Once the window is on screen: the icon (the window manager asks for every
+// size at once) and the record's thread.
+void Tavola::finishOpening()
+{
+    setWindowIcon(artwork::windowIcon());
+    if (m_log)
+        m_log->startRecord();
 }
 
 void Tavola::resizeEvent(QResizeEvent *event)

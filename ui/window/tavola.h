@@ -99,6 +99,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     // The menu bar's actions, rebuilt with it on every restart.
@@ -117,8 +118,10 @@ private:
     void bindEvents();
     void setNextEnabled(bool enabled);
     bool isMinimisedOrMaximised() const;
+    void fitSheetAwaitingMaximised();
     void fitSheet();
     void placeOpened();
+    void finishOpening();
 
     void applyProblem(const quiz::Problem &problem);
     void applyVerdict(const quiz::Verdict &verdict);
@@ -155,8 +158,9 @@ private:
     SheetZoom *m_zoom = nullptr;      // lives for the whole run
     AnswerLog *m_log = nullptr;       // the record, when kept
     bool m_openingMaximised = false;  // placed at its first size, not before
-    bool m_awaitingMaximised = false; // shown, neither painted nor placed until maximised
+    bool m_awaitingMaximised = false; // shown, not painted until maximised
     QSize m_normalSize;
+    bool m_painted = false; // the window's first paint
 
     std::optional<quiz::Assignment> m_opening; // from the command line
     std::optional<quiz::AssignmentRun> m_run;  // while an assignment runs
