@@ -243,7 +243,7 @@ QString fileAnswers(int version, const QString &where, bool timeChecked = true)
         isNumber(QStringLiteral("right"), "0", "1"),
         isNumber(QStringLiteral("seconds"), "0", "86400"),
         isNumber(QStringLiteral("solution_opened"), "0", "1"),
-        // What strftime() writes back unchanged is a time of that very shape.
+        // A time: what strftime() writes back unchanged, here or by isRecordTime().
         QStringLiteral("typeof(at) = 'text' AND ") +
             (timeChecked ? QStringLiteral("strftime('%Y-%m-%dT%H:%M:%f', at) = at AND ")
                          : QString()) +
