@@ -476,6 +476,14 @@ QString sumsMemory()
     return QStringLiteral("SET LOCAL work_mem = '32MB'");
 }
 
+// The index of each pupil's answers in order grows by inserts to about
+// twice its packed size, and with the default cost of a page read the
+// server would rather sort the year (3.5 s against 2.0 s at 2 million).
+QString indexReads()
+{
+    return QStringLiteral("SET LOCAL random_page_cost = 2");
+}
+
 // The latest time an answer may have, as the rows are told apart.
 QString tomorrow()
 {
@@ -924,7 +932,7 @@ RecordReader::SourceRead RecordReader::figuresOfServer(const QString &url,
         query = QSqlQuery(link.database());
         read = query.exec(
                    QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY")) &&
-               query.exec(sumsMemory());
+               query.exec(sumsMemory()) && query.exec(indexReads());
     }
     QVariantList values;
     const QString where = whereOf(m_filter, QStringLiteral("a.at"), true, values);
@@ -1066,8 +1074,12 @@ QStringList RecordReader::serverStatements() const
     QVariantList counted = values;
     if (!m_filter.assignment.isEmpty())
         counted << m_filter.assignment;
-    return {sumsMemory(), written(statements.groups, values), written(statements.runs, counted),
-            written(statements.attempts, counted), count};
+    return {sumsMemory(),
+            indexReads(),
+            written(statements.groups, values),
+            written(statements.runs, counted),
+            written(statements.attempts, counted),
+            count};
 }
 
 // A file that cannot be read here is skipped by the stream itself.
