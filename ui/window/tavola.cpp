@@ -275,6 +275,9 @@ void Tavola::placeOpened()
         return;
     m_awaitingMaximised = false;
     fitSheet();
+    // The maximise leaves the status bar a layout to finish, which repaints
+    // it whole; finished now, it is in the first paint instead of after it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     setUpdatesEnabled(true);
 }
 
