@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the quiz window against a bare Qt window that shows one label,
-// both maximised, in one run:
+// both maximised, in one run; and the quiz as it would be with its pixels
+// handed to X through shared memory, which the program turns off (a round
+// trip to X before each repaint of the clock or the caret):
 // - instructions to the first flush of the window (callgrind, once each,
 //   when valgrind is installed);
 // - time to the first paint and until the window stands still, on an Xvfb
@@ -225,7 +227,9 @@ std::optional<double> instructionsOf(const QString &self, const Screen &screen, 
 int child(char *argv[])
 {
     using namespace ui::startupprobe;
-    const Window window = std::strcmp(argv[2], "bare") == 0 ? Window::Bare : Window::Quiz;
+    const Window window = std::strcmp(argv[2], "bare") == 0     ? Window::Bare
+                          : std::strcmp(argv[2], "shared") == 0 ? Window::QuizWithSharedImages
+                                                                : Window::Quiz;
     const End end = std::strcmp(argv[3], "first") == 0  ? End::AtFirstPaint
                     : std::strcmp(argv[3], "idle") == 0 ? End::Never
                                                         : End::WhenSettled;
@@ -245,8 +249,9 @@ int main(int argc, char *argv[])
     const QString self = QCoreApplication::applicationFilePath();
     QTemporaryDir home;
     const Screen screen(home.path());
-    const std::vector<Kind> kinds{{"quiz", "quiz"}, {"bare window", "bare"}};
-    const size_t quiz = 0, bare = 1;
+    const std::vector<Kind> kinds{
+        {"quiz", "quiz"}, {"bare window", "bare"}, {"quiz, shared images", "shared"}};
+    const size_t quiz = 0, bare = 1, shared = 2;
     std::printf("screen: %s\n", qPrintable(screen.description()));
 
     if (QStandardPaths::findExecutable(QStringLiteral("valgrind")).isEmpty()) {
@@ -265,8 +270,10 @@ int main(int argc, char *argv[])
     for (const Kind &kind : kinds)
         startOnce(self, screen, kind, false);
 
-    std::vector<std::vector<double>> paint(2), settled(2), kb(2);
-    std::vector<double> paintRatio, settledRatio, kbRatio;
+    std::vector<std::vector<double>> paint(kinds.size()), settled(kinds.size()), kb(kinds.size());
+    // Of each kind against the bare window, per round.
+    std::vector<std::vector<double>> paintRatio(kinds.size()), settledRatio(kinds.size()),
+        kbRatio(kinds.size());
     for (int round = 0; round < rounds; ++round) {
         std::vector<Start> starts(kinds.size());
         // Each round starts them in another order.
@@ -283,29 +290,34 @@ int main(int argc, char *argv[])
             paint[k].push_back(starts[k].paintMs);
             settled[k].push_back(starts[k].settledMs);
             kb[k].push_back(starts[k].peakKb);
+            paintRatio[k].push_back(starts[k].paintMs / starts[bare].paintMs);
+            settledRatio[k].push_back(starts[k].settledMs / starts[bare].settledMs);
+            kbRatio[k].push_back(starts[k].peakKb / starts[bare].peakKb);
         }
-        paintRatio.push_back(starts[quiz].paintMs / starts[bare].paintMs);
-        settledRatio.push_back(starts[quiz].settledMs / starts[bare].settledMs);
-        kbRatio.push_back(starts[quiz].peakKb / starts[bare].peakKb);
     }
     const auto range = [](const std::vector<double> &v) {
         return std::pair(*std::min_element(v.begin(), v.end()),
                          *std::max_element(v.begin(), v.end()));
     };
     std::printf("%d interleaved rounds; medians, and the median of the per-round ratios\n", rounds);
-    const auto [p0, p1] = range(paintRatio);
-    std::printf("first paint   %7.1f ms (bare %7.1f)  ratio %.3f (%.3f .. %.3f)\n",
-                median(paint[quiz]), median(paint[bare]), median(paintRatio), p0, p1);
-    const auto [s0, s1] = range(settledRatio);
-    std::printf("settled       %7.1f ms (bare %7.1f)  ratio %.3f (%.3f .. %.3f)\n",
-                median(settled[quiz]), median(settled[bare]), median(settledRatio), s0, s1);
-    std::printf("peak memory   %7.0f kB (bare %7.0f)  ratio %.3f\n", median(kb[quiz]),
-                median(kb[bare]), median(kbRatio));
+    for (size_t k : {quiz, shared}) {
+        std::printf("%s:\n", kinds[k].name);
+        const auto [p0, p1] = range(paintRatio[k]);
+        std::printf("  first paint   %7.1f ms (bare %7.1f)  ratio %.3f (%.3f .. %.3f)\n",
+                    median(paint[k]), median(paint[bare]), median(paintRatio[k]), p0, p1);
+        const auto [s0, s1] = range(settledRatio[k]);
+        std::printf("  settled       %7.1f ms (bare %7.1f)  ratio %.3f (%.3f .. %.3f)\n",
+                    median(settled[k]), median(settled[bare]), median(settledRatio[k]), s0, s1);
+        std::printf("  peak memory   %7.0f kB (bare %7.0f)  ratio %.3f\n", median(kb[k]),
+                    median(kb[bare]), median(kbRatio[k]));
+    }
 
-    const auto quizIdle = startOnce(self, screen, kinds[quiz], true);
     const auto bareIdle = startOnce(self, screen, kinds[bare], true);
-    if (quizIdle && bareIdle)
-        std::printf("idle wake-ups %7.2f /s (bare %.2f /s), all threads over %d s\n",
-                    quizIdle->wakeups, bareIdle->wakeups, idleSeconds);
+    for (size_t k : {quiz, shared}) {
+        const auto idle = startOnce(self, screen, kinds[k], true);
+        if (idle && bareIdle)
+            std::printf("idle wake-ups, %s: %5.2f /s (bare %.2f /s), all threads over %d s\n",
+                        kinds[k].name, idle->wakeups, bareIdle->wakeups, idleSeconds);
+    }
     return 0;
 }

@@ -130,7 +130,8 @@ int run(int argc, char *argv[], Window window, End end)
     }
 
     // What the program's entry does, then wait for the question to be painted.
-    prepareEnvironment();
+    if (window == Window::Quiz)
+        prepareEnvironment();
     QApplication app(argc, argv);
     PaintWatch watch(
         [](QObject *watched) {

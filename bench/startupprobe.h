@@ -2,8 +2,9 @@
 #pragma once
 
 // Start-up measured from outside: a child process starts the quiz window as
-// the program's entry does (keeping a record), or a bare Qt window showing one
-// label, both maximised, and writes to standard output, each time read on the
+// the program's entry does (keeping a record), or as it would start with its
+// pixels handed to X through shared memory, or a bare Qt window showing one
+// label, all maximised, and writes to standard output, each time read on the
 // monotonic clock:
 //     painted <ns> <peak resident set in kB>   the first problem (or the maximised label) painted
 //     settled <ns> <peak resident set in kB>   the last change before the window stood still
@@ -12,7 +13,11 @@
 // are its life, not its start-up).
 namespace ui::startupprobe {
 
-enum class Window { Quiz, Bare };
+enum class Window {
+    Quiz,
+    QuizWithSharedImages, // what the program gives up for a quiet idle window
+    Bare,
+};
 
 enum class End {
     AtFirstPaint, // ends at once after the first paint is flushed, for counting instructions
