@@ -22,6 +22,7 @@
 
 #include <QUuid>
 
+#include <algorithm>
 #include <random>
 
 #include <sys/resource.h>
@@ -118,6 +119,8 @@ public:
                     rows.append(copy);
                 }
             }
+            // Written in any order: the sums must follow the answers' times.
+            std::shuffle(rows.begin(), rows.end(), m_random);
             made.files.append(rows);
             made.impossible.append(below(3));
         }
