@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <cerrno>
@@ -36,19 +37,29 @@ constexpr int firstX11Port = 6000;
 class Socket
 {
 public:
-    explicit Socket(int fd) : m_fd(fd) {}
+    explicit Socket(int fd = -1) : m_fd(fd) {}
     ~Socket()
     {
         if (m_fd >= 0)
             ::close(m_fd);
     }
-    Socket(const Socket &) = delete;
-    Socket &operator=(const Socket &) = delete;
+    Socket(Socket &&other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    Socket &operator=(Socket &&other) noexcept
+    {
+        std::swap(m_fd, other.m_fd);
+        return *this;
+    }
     int fd() const { return m_fd; }
 
 private:
     int m_fd;
 };
+
+// An X server resets when its last client leaves, and refuses connections
+// meanwhile: on a server of its own (a kiosk, xvfb-run) the check's
+// connection, closed at once, could make the window's own fail. It is kept
+// until the application has connected.
+Socket checkedX11Connection;
 
 // Connects without blocking for longer than the timeout.
 bool connectsWithin(int fd, const sockaddr *address, socklen_t length)
@@ -66,38 +77,41 @@ bool connectsWithin(int fd, const sockaddr *address, socklen_t length)
 }
 
 // A path that starts with '@' names a socket in Linux's abstract namespace.
-bool unixSocketAnswers(const std::string &path)
+// The connection, or none.
+Socket connectUnix(const std::string &path)
 {
     sockaddr_un address{};
     if (path.empty() || path.size() >= sizeof address.sun_path)
-        return false;
+        return Socket();
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.data(), path.size());
     if (path.front() == '@')
         address.sun_path[0] = '\0';
     const auto length =
         socklen_t(offsetof(sockaddr_un, sun_path) + path.size() + (path.front() == '@' ? 0 : 1));
-    const Socket socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-    return socket.fd() >= 0 &&
-           connectsWithin(socket.fd(), reinterpret_cast<const sockaddr *>(&address), length);
+    Socket socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (socket.fd() >= 0 &&
+        connectsWithin(socket.fd(), reinterpret_cast<const sockaddr *>(&address), length))
+        return socket;
+    return Socket();
 }
 
-bool tcpPortAnswers(const std::string &host, int port)
+Socket connectTcp(const std::string &host, int port)
 {
     addrinfo hints{};
     hints.ai_socktype = SOCK_STREAM;
     addrinfo *found = nullptr;
     if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0)
-        return false;
-    bool answers = false;
-    for (const addrinfo *entry = found; entry && !answers; entry = entry->ai_next) {
-        const Socket socket(
+        return Socket();
+    Socket connected;
+    for (const addrinfo *entry = found; entry && connected.fd() < 0; entry = entry->ai_next) {
+        Socket socket(
             ::socket(entry->ai_family, entry->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-        answers =
-            socket.fd() >= 0 && connectsWithin(socket.fd(), entry->ai_addr, entry->ai_addrlen);
+        if (socket.fd() >= 0 && connectsWithin(socket.fd(), entry->ai_addr, entry->ai_addrlen))
+            connected = std::move(socket);
     }
     ::freeaddrinfo(found);
-    return answers;
+    return connected;
 }
 
 struct X11Display
@@ -125,11 +139,19 @@ bool x11ServerAnswers(const std::string &name)
     const std::optional<X11Display> display = parseX11Display(name);
     if (!display)
         return false;
+    Socket connection;
     if (display->host.empty() || display->host == "unix") {
         const std::string path = "/tmp/.X11-unix/X" + std::to_string(display->number);
-        return unixSocketAnswers(path) || unixSocketAnswers('@' + path);
+        connection = connectUnix(path);
+        if (connection.fd() < 0)
+            connection = connectUnix('@' + path);
+    } else {
+        connection = connectTcp(display->host, firstX11Port + display->number);
     }
-    return tcpPortAnswers(display->host, firstX11Port + display->number);
+    if (connection.fd() < 0)
+        return false;
+    checkedX11Connection = std::move(connection);
+    return true;
 }
 
 bool waylandCompositorAnswers(const Environment &environment)
@@ -138,9 +160,9 @@ bool waylandCompositorAnswers(const Environment &environment)
     if (name.empty())
         return false;
     if (name.front() == '/')
-        return unixSocketAnswers(name);
+        return connectUnix(name).fd() >= 0;
     const std::string runtimeDir = environment("XDG_RUNTIME_DIR");
-    return !runtimeDir.empty() && unixSocketAnswers(runtimeDir + '/' + name);
+    return !runtimeDir.empty() && connectUnix(runtimeDir + '/' + name).fd() >= 0;
 }
 
 } // namespace
@@ -149,6 +171,11 @@ std::string processEnvironment(const char *name)
 {
     const char *value = std::getenv(name);
     return value ? value : std::string();
+}
+
+void releaseCheckedDisplay()
+{
+    checkedX11Connection = Socket();
 }
 
 bool displayUsable(const Environment &environment)

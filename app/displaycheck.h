@@ -17,8 +17,13 @@ std::string processEnvironment(const char *name);
 // Whether the display the environment names can be reached: an X server that
 // accepts a connection on DISPLAY, a compositor on WAYLAND_DISPLAY, or a Qt
 // platform that needs neither (offscreen, vnc, ...). Qt aborts when the
-// display it picks cannot be reached, so the program asks first.
+// display it picks cannot be reached, so the program asks first. The X
+// server found stays connected until releaseCheckedDisplay().
 bool displayUsable(const Environment &environment = processEnvironment);
+
+// Closes the check's connection to the X server, once the application has
+// its own: a server whose last client leaves resets and refuses connections.
+void releaseCheckedDisplay();
 
 // The window's own options that decide where it shows: Qt's -platform and
 // -display, empty when not given.

@@ -105,6 +105,7 @@ int main(int argc, char *argv[])
         files::rememberLanguage(*command.language);
     ui::prepareEnvironment();
     QApplication app(argc, argv);
+    app::releaseCheckedDisplay();
     if (command.teacher) {
         ui::prepareApplication(app);
         const record::SharePlaces places = app::readSchoolSettings().places;

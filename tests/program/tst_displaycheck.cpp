@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <string_view>
 
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -52,6 +53,8 @@ public:
         return ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
                ::listen(m_fd, 1) == 0;
     }
+    // The server's end of a connection already made.
+    int accepted() const { return ::accept4(m_fd, nullptr, nullptr, SOCK_NONBLOCK); }
 
 private:
     int m_fd = -1;
@@ -85,6 +88,7 @@ private slots:
     void programSaysSoAndExits_data();
     void programSaysSoAndExits();
     void platformOptionNeedsNoDisplay();
+    void checkStaysTheServersClientUntilReleased();
 
 private:
     QTemporaryDir m_runtimeDir;
@@ -228,6 +232,25 @@ void TestDisplayCheck::platformOptionNeedsNoDisplay()
     program.kill();
     program.waitForFinished(5000);
     QVERIFY2(!ended, program.readAllStandardError().constData());
+}
+
+// An X server resets when its last client leaves and refuses connections
+// meanwhile: the check stays its client until the application has connected.
+void TestDisplayCheck::checkStaysTheServersClientUntilReleased()
+{
+    const std::string display = std::to_string(unservedDisplay());
+    Listener server;
+    QVERIFY(server.listenUnix('@' + x11Path(std::stoi(display))));
+    QVERIFY(app::displayUsable([&display](const char *name) {
+        return std::string_view(name) == "DISPLAY" ? ':' + display : std::string();
+    }));
+    const int client = server.accepted();
+    QVERIFY(client >= 0);
+    char byte = 0;
+    QCOMPARE(::recv(client, &byte, 1, MSG_DONTWAIT), ssize_t(-1)); // open, silent
+    app::releaseCheckedDisplay();
+    QCOMPARE(::recv(client, &byte, 1, MSG_DONTWAIT), ssize_t(0)); // closed
+    ::close(client);
 }
 
 QTEST_GUILESS_MAIN(TestDisplayCheck)
